@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace parkwen {
+
+// Message boxes, input boxes and the beep: everything that talks to the user. The window's
+// implementation shows real boxes with the program's title; tests answer from a script.
+class Dialogs
+{
+public:
+    enum class Icon { None, Information, Exclamation, Question };
+    enum class Buttons { Ok, YesNo, RetryCancel };
+    enum class Answer { Ok, Yes, No, Retry, Cancel };
+
+    virtual ~Dialogs() = default;
+
+    virtual Answer message(const QString& text, Icon icon = Icon::None, Buttons buttons = Buttons::Ok) = 0;
+    // An input box; std::nullopt when the user cancels.
+    virtual std::optional<QString> input(const QString& prompt, const QString& defaultAnswer = QString()) = 0;
+    virtual void beep() = 0;
+
+    // Shorthands.
+    void inform(const QString& text) { message(text, Icon::Information); }
+    void plain(const QString& text) { message(text, Icon::None); }
+};
+
+} // namespace parkwen

@@ -1,0 +1,98 @@
+#include "filesystem.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace parkwen {
+
+QString joinPath(const QString& folder, const QString& name)
+{
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
+QString lastName(const QString& path)
+{
+    const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
+    return at < 0 ? path : path.mid(at + 1);
+}
+
+bool lessIgnoringCase(const QString& a, const QString& b)
+{
+    const int c = QString::compare(a, b, Qt::CaseInsensitive);
+    if (c != 0)
+        return c < 0;
+    return a < b;
+}
+
+void sortIgnoringCase(QStringList& names)
+{
+    std::sort(names.begin(), names.end(), lessIgnoringCase);
+}
+
+bool matchesPattern(const QString& name, const QString& pattern)
+{
+    if (pattern == QLatin1String("*") || pattern == QLatin1String("*.*"))
+        return true;
+    // The common "*.ext" form without building a regular expression.
+    if (pattern.startsWith(QLatin1String("*.")) && !pattern.mid(1).contains(QLatin1Char('*')) &&
+        !pattern.contains(QLatin1Char('?')))
+        return name.endsWith(pattern.mid(1), Qt::CaseInsensitive);
+    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
+                                QRegularExpression::CaseInsensitiveOption);
+    return re.match(name).hasMatch();
+}
+
+namespace {
+QString temporaryBeside(const QString& path)
+{
+    const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
+    const QString folder = at < 0 ? QString() : path.left(at + 1);
+    return folder + QStringLiteral(".parkwen-") + lastName(path) + QStringLiteral(".tmp");
+}
+QString folderOf(const QString& path)
+{
+    const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
+    return at <= 0 ? QStringLiteral("/") : path.left(at);
+}
+} // namespace
+
+Error FileSystem::writeFileAtomic(const QString& path, const QByteArray& bytes)
+{
+    const QString temp = temporaryBeside(path);
+    Error e = writeFile(temp, bytes);
+    if (!e)
+        e = sync(temp);
+    if (!e)
+        e = rename(temp, path);
+    if (e) {
+        if (exists(temp))
+            deleteFile(temp);
+        return e;
+    }
+    sync(folderOf(path));
+    return {};
+}
+
+Error FileSystem::replaceFileAtomic(const QString& source, const QString& target)
+{
+    const QString temp = temporaryBeside(target);
+    Error e = copyFile(source, temp);
+    if (!e && fileSize(temp) != fileSize(source))
+        e = Error::of(err::DiskFull);
+    if (!e)
+        e = sync(temp);
+    if (!e)
+        e = rename(temp, target);
+    if (e) {
+        if (exists(temp))
+            deleteFile(temp);
+        return e;
+    }
+    sync(folderOf(target));
+    return {};
+}
+
+} // namespace parkwen

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "error.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace parkwen {
+
+// Joins a folder path and a name with the platform's separator ("/" here).
+QString joinPath(const QString& folder, const QString& name);
+// The last name of a path: the characters after the last separator.
+QString lastName(const QString& path);
+// Sort order of every lister: ignoring case, ties broken by the exact name so the order is stable.
+bool lessIgnoringCase(const QString& a, const QString& b);
+void sortIgnoringCase(QStringList& names);
+// "*.jpg"-style pattern match ignoring case ("*" and "?" wildcards).
+bool matchesPattern(const QString& name, const QString& pattern);
+
+// Everything the program does to the disk goes through this interface, so that tests can inject
+// failures the real disk will not produce on demand.
+class FileSystem
+{
+public:
+    virtual ~FileSystem() = default;
+
+    // Sub-folders of `folder` as full paths, sorted ignoring case; hidden folders left out.
+    // Fails with 76 when `folder` does not exist.
+    virtual Result<QStringList> listFolders(const QString& folder) = 0;
+    // Names of the ordinary files directly inside `folder` matching `pattern` ignoring case, sorted
+    // ignoring case; read-only files included, hidden files (".name") left out. An empty list when the
+    // folder does not exist.
+    virtual QStringList listFiles(const QString& folder, const QString& pattern = QStringLiteral("*")) = 0;
+    // The name of the entry in `folder` that is `name`: the exact name when it exists, else the first
+    // entry equal to it ignoring case, else `name` itself.
+    virtual QString resolve(const QString& folder, const QString& name) = 0;
+
+    virtual bool exists(const QString& path) = 0;
+    virtual bool isFolder(const QString& path) = 0;
+    // -1 when the file does not exist.
+    virtual qint64 fileSize(const QString& path) = 0;
+
+    // 75 when something of that name exists, 76 when the parent is missing.
+    virtual Error createFolder(const QString& path) = 0;
+    // 75 when the folder is not empty, 76 when it is missing.
+    virtual Error removeFolder(const QString& path) = 0;
+    // Copies a file, overwriting the target. On success the copy has the source's size.
+    virtual Error copyFile(const QString& source, const QString& target) = 0;
+    // 75 for a read-only file, 53 for a missing one.
+    virtual Error deleteFile(const QString& path) = 0;
+    // Gives the owner read and write permission (and keeps a folder's search permission).
+    virtual Error setNormal(const QString& path) = 0;
+    virtual Error setReadOnly(const QString& path) = 0;
+    virtual bool isReadOnly(const QString& path) = 0;
+    // Renames within one file system, replacing the target; atomic on the platform.
+    virtual Error rename(const QString& source, const QString& target) = 0;
+    // Flushes a file's data, or a folder's entries, to the disk.
+    virtual Error sync(const QString& path) = 0;
+
+    virtual Result<QByteArray> readFile(const QString& path) = 0;
+    // Writes the whole file (creating or truncating it).
+    virtual Error writeFile(const QString& path, const QByteArray& bytes) = 0;
+    // Writes a temporary file beside `path`, flushes it and renames it over `path`: the file is
+    // either the old one or the new one, never half-written.
+    Error writeFileAtomic(const QString& path, const QByteArray& bytes);
+    // Copies `source` to a temporary file beside `target` and renames it over `target`.
+    Error replaceFileAtomic(const QString& source, const QString& target);
+};
+
+} // namespace parkwen

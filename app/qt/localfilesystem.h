@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/filesystem.h"
+
+namespace parkwen {
+
+// The machine's own disk, through POSIX calls.
+class LocalFileSystem : public FileSystem
+{
+public:
+    Result<QStringList> listFolders(const QString& folder) override;
+    QStringList listFiles(const QString& folder, const QString& pattern) override;
+    QString resolve(const QString& folder, const QString& name) override;
+    bool exists(const QString& path) override;
+    bool isFolder(const QString& path) override;
+    qint64 fileSize(const QString& path) override;
+    Error createFolder(const QString& path) override;
+    Error removeFolder(const QString& path) override;
+    Error copyFile(const QString& source, const QString& target) override;
+    Error deleteFile(const QString& path) override;
+    Error setNormal(const QString& path) override;
+    Error setReadOnly(const QString& path) override;
+    bool isReadOnly(const QString& path) override;
+    Error rename(const QString& source, const QString& target) override;
+    Error sync(const QString& path) override;
+    Result<QByteArray> readFile(const QString& path) override;
+    Error writeFile(const QString& path, const QByteArray& bytes) override;
+};
+
+} // namespace parkwen

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "carlist.h"
+#include "platform/platform.h"
+
+#include <QObject>
+
+#include <array>
+#include <functional>
+
+namespace parkwen {
+
+// The stock cars that ship with the game, recognised by exact (case-sensitive) folder name.
+const QStringList& stockCarNames();
+bool isStockCar(const QString& name);
+
+// The car library behind the main window: configuration, the two lists with their picture stores,
+// the counts, the selections, the stock flags and the warning light, and the commands that act on
+// them. It owns no widgets; the window draws this state and forwards its events here.
+class CarLibrary : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int LastCarList = -1;
+    static constexpr int LastGarageList = 0;
+    static constexpr int StockFlagCount = 151;
+
+    explicit CarLibrary(Platform platform, QObject* parent = nullptr);
+
+    Platform& platform() { return m_platform; }
+
+    // --- Configuration ---
+    QString carFolder;    // DLB
+    QString garageFolder; // DLB2
+    qint16 maxCars = 0;
+    bool stockMode = false; // "/ACC"
+
+    // --- Lists ---
+    PictureStore CarpList;
+    PictureStore GargList;
+    CarList Cart3{CarpList};
+    CarList Gartery{GargList};
+    // Per car-list position 1..150: -1 when the entry there is a stock car. Position 0 is unused.
+    std::array<int, StockFlagCount> stockFlags{};
+
+    // --- Window state ---
+    QString carSelection;
+    QString garageSelection;
+    int lastSelected = LastGarageList;
+    QString carPath;
+    bool overLimit = false;
+    bool lightPhase = false;
+    bool lightLit = false; // the picture the light shows now: false resting (l1), true lit (l2)
+    QString frameCaption = QStringLiteral("Picture"); // PikFra
+    QImage picture;                                   // Pikcha
+    bool garterEnabled = true;                        // ">>"
+    bool delEnabled = true;                           // "Del. Car"
+
+    // Count captions. Setting Cam runs the over-limit check.
+    const QString& cam() const { return m_cam; }
+    const QString& gam() const { return m_gam; }
+    void setCam(const QString& caption);
+    void setGam(const QString& caption);
+    // Adds `delta` to the number a count caption shows.
+    void addToCam(int delta);
+    void addToGam(int delta);
+
+    // Opens the car details window for a car folder (modal). Set by the application.
+    std::function<void(const QString& carPath)> openDetails;
+
+    // --- Start-up and configuration ---
+    // Reads the command line switch: "/ACC" in any letter case, exactly.
+    static bool isStockSwitch(const QString& commandLine);
+    // The start-up reading. Returns false when the program must end.
+    bool startupReading(const QString& commandLine);
+    // The paths reread (Refresh); failures are reported and leave the previous state.
+    void Refra_Click();
+    // Starts the setup program, then rereads the paths.
+    void RUNA_Click();
+
+    // --- Scans ---
+    // Replaces `path` by its last name and tells whether that name is a stock car.
+    static bool Noncus(QString& path);
+    void LoadCard();
+    void LoadGuard();
+
+    // --- Choosing and opening ---
+    void Cart3_NodeClick(int row);
+    void Gartery_NodeClick(int row);
+    void Cart3_DblClick();
+    void Gartery_DblClick();
+    void OpenUp(const QString& path);
+
+    // --- Commands ---
+    void Garter_Click(); // ">>"
+    void Carter_Click(); // "<<"
+    void CopAll_Click(); // "All: Car"
+    void DelAll_Click(); // "All: Gar."
+    void Del_Click();    // "Del. Car"
+    void Mama_Click();   // "Help"
+    void Reg_Click();    // "Reset Reg."
+    // A key pressed anywhere in the window; returns true when it was a shortcut.
+    bool keyDown(int key);
+
+    // --- Warning light ---
+    void overLimitCheck();
+    void Electricity_Timer();
+
+    // Reads a caption as a number from its leading numeric part (0 when it has none).
+    static double leadingNumber(const QString& text);
+
+signals:
+    // Something the window shows changed (counts, picture, caption, buttons, light).
+    void changed();
+    // The window should give the keyboard focus to a list (LastCarList or LastGarageList).
+    void focusRequested(int list);
+
+private:
+    struct PathsRecord
+    {
+        QString carFolder;
+        QString garageFolder;
+        QString maxText;
+    };
+    Result<PathsRecord> readPaths();
+    Error startupAttempt(const QString& commandLine);
+    Error startProgram(const QString& name, const QStringList& arguments = {});
+    // The move of one car (">>" when toGarage).
+    void moveCar(bool toGarage);
+    void shiftStockFlagsDown(int position);
+    void showPictureOf(const QString& key, const PictureStore& store);
+
+    Platform m_platform;
+    QString m_cam = QStringLiteral("0");
+    QString m_gam = QStringLiteral("0");
+};
+
+} // namespace parkwen

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "platform/error.h"
+
+#include <QAbstractListModel>
+#include <QHash>
+#include <QImage>
+
+#include <vector>
+
+namespace parkwen {
+
+// A picture store: 64x64 pictures registered under a key ("nameCAR"), numbered in the order
+// registered. A picture stays registered until the store is cleared, even when its entry leaves
+// the list; a key is registered at most once.
+class PictureStore
+{
+public:
+    static constexpr int Size = 64;
+
+    // 35602 when the key is taken (the old picture stays).
+    Error add(const QString& key, QImage picture);
+    bool contains(const QString& key) const { return m_index.contains(key); }
+    // A null image when the key is not registered.
+    QImage picture(const QString& key) const;
+    // 35600 when the store is empty.
+    Result<QImage> first() const;
+    int count() const { return int(m_pictures.size()); }
+    void clear();
+
+private:
+    std::vector<QImage> m_pictures;
+    QHash<QString, int> m_index;
+};
+
+struct CarEntry
+{
+    QString key;  // folder name + "CAR"; also the key of its picture
+    QString text; // the folder name
+};
+
+// One of the two car lists: entries in the order they were added, and the entry the list shows as
+// selected. It is the model the window's list view draws; the logic reads and edits it directly.
+class CarList : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    explicit CarList(PictureStore& pictures, QObject* parent = nullptr) : QAbstractListModel(parent), m_pictures(pictures) {}
+
+    int count() const { return int(m_entries.size()); }
+    bool isEmpty() const { return m_entries.empty(); }
+    // 0-based rows; positions in the user's terms are row + 1.
+    const CarEntry& at(int row) const { return m_entries[size_t(row)]; }
+    QString text(int row) const { return m_entries[size_t(row)].text; }
+    // -1 when no entry has the key.
+    int rowOfKey(const QString& key) const;
+    int rowOfText(const QString& text) const { return rowOfKey(text + QStringLiteral("CAR")); }
+    QStringList texts() const;
+
+    void append(const QString& key, const QString& text);
+    // Appends many entries at once (a scan); far cheaper for the view than one by one.
+    void appendMany(std::vector<CarEntry> entries);
+    void removeRow(int row);
+    void clear();
+
+    // The row the list shows as selected, -1 for none. When the selected entry is removed, the
+    // entry that takes its place (or the new last one) becomes selected.
+    int selectedRow() const { return m_selected; }
+    void setSelectedRow(int row);
+    bool hasSelection() const { return m_selected >= 0; }
+    QString selectedText() const { return m_selected >= 0 ? text(m_selected) : QString(); }
+
+    PictureStore& pictures() { return m_pictures; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+signals:
+    void selectedRowChanged(int row);
+
+private:
+    PictureStore& m_pictures;
+    std::vector<CarEntry> m_entries;
+    int m_selected = -1;
+};
+
+} // namespace parkwen

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "platform/error.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+struct sqlite3;
+
+namespace parkwen {
+
+class PathsRecordset;
+
+// The paths database: an SQLite file holding one table, Paths (Path TEXT), whose records in insertion
+// order are the Car Folder, the Garage Folder and the Max Car Amount. Both programs use it; only the
+// setup program writes.
+class PathsDatabase : public std::enable_shared_from_this<PathsDatabase>
+{
+public:
+    ~PathsDatabase();
+    PathsDatabase(const PathsDatabase&) = delete;
+    PathsDatabase& operator=(const PathsDatabase&) = delete;
+
+    // A new database with an empty Paths table; 3204 when the file already exists.
+    static Result<std::shared_ptr<PathsDatabase>> create(const QString& file);
+    // An existing database; 3024 when the file does not exist, 3343 when it is not a paths database.
+    static Result<std::shared_ptr<PathsDatabase>> open(const QString& file);
+
+    // A recordset over the table's records in stored order, standing on the first record (if any).
+    Result<std::unique_ptr<PathsRecordset>> openRecordset();
+
+    // Groups writes so that they land together or not at all.
+    Error beginTransaction();
+    Error commit();
+    void rollback();
+
+    const QString& file() const { return m_file; }
+    sqlite3* handle() const { return m_db; }
+
+private:
+    PathsDatabase(sqlite3* db, QString file) : m_db(db), m_file(std::move(file)) {}
+    sqlite3* m_db;
+    QString m_file;
+};
+
+// Moves over the records of Paths and edits them one at a time, as the programs need:
+// MoveFirst/MoveNext, Edit/AddNew, field 0, Update.
+class PathsRecordset
+{
+public:
+    explicit PathsRecordset(std::shared_ptr<PathsDatabase> db, std::vector<qint64> rowIds);
+
+    // 3021 when the table is empty.
+    Error moveFirst();
+    // Never fails; past the last record there is no current record.
+    Error moveNext();
+    bool hasCurrent() const;
+
+    // Field 0 of the current record; 3021 when there is none.
+    Result<QString> field0() const;
+
+    // Edit the current record (3021 when there is none), or start a new one at the end.
+    Error edit();
+    Error addNew();
+    // Sets field 0 of the record being edited or added; 3020-style misuse gives 5.
+    Error setField0(const QString& value);
+    // Stores the record being edited or added.
+    Error update();
+    void close();
+
+private:
+    enum class Mode { None, Edit, Add };
+    std::shared_ptr<PathsDatabase> m_db;
+    std::vector<qint64> m_rowIds;
+    size_t m_position = 0;
+    Mode m_mode = Mode::None;
+    QString m_pending;
+    bool m_pendingSet = false;
+};
+
+} // namespace parkwen
