@@ -2,6 +2,9 @@
 
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <algorithm>
+#include <optional>
+
 namespace parkwen {
 
 namespace {
@@ -16,25 +19,88 @@ struct Candidate
     bool stock = false;
 };
 
-// The first "*.jpg" of a folder, else its first "*.bmp"; an empty name when it holds neither.
+// The first "*.jpg" of a folder, else its first "*.bmp"; an empty name when it holds neither. One
+// reading of the folder serves both patterns.
 QString pictureFileOf(FileSystem& fs, const QString& folder)
 {
-    QStringList files = fs.listFiles(folder, QStringLiteral("*.jpg"));
-    if (files.isEmpty())
-        files = fs.listFiles(folder, QStringLiteral("*.bmp"));
-    return files.isEmpty() ? QString() : files.first();
+    const QStringList files = fs.listFiles(folder);
+    for (const QString& pattern : {QStringLiteral("*.jpg"), QStringLiteral("*.bmp")})
+        for (const QString& file : files)
+            if (matchesPattern(file, pattern))
+                return file;
+    return QString();
 }
 
-// Decodes the pictures of all candidates on every core. Results come back in candidate order, so
-// the messages and the list order are those of a one-by-one scan.
-std::vector<Result<QImage>> decodeAll(Pictures& pictures, const std::vector<Candidate>& candidates)
+// How many sub-folders are listed and decoded as one batch. Big enough to keep both cores busy,
+// small enough for steady progress and for little wasted work when a scan ends early.
+constexpr qsizetype kBatch = 256;
+
+// A decoded picture, or why it failed (the thread pool needs results it can default-construct).
+struct Decoded
 {
+    Error error;
+    QImage image;
+};
+
+// One batch of a scan: its candidates and their pictures, decoding on the thread pool.
+struct Batch
+{
+    std::vector<Candidate> candidates;
+    QFuture<Decoded> pictures;
+    qsizetype foldersDone = 0; // sub-folders examined once this batch is applied
+};
+
+// Walks the sub-folders of a scan in batches. While the pool decodes one batch, the calling thread
+// lists the next, so the folder reads overlap the decoding; `apply` still sees every candidate in
+// folder order on the calling thread, which keeps messages and list order those of a one-by-one scan.
+// `choose` turns a sub-folder path into a candidate (or none); `apply` returns false to end the scan.
+template <typename Choose, typename Apply>
+void scanInBatches(Platform& platform, const QStringList& folders, const QString& label, Choose choose, Apply apply)
+{
+    Pictures& pictures = platform.pictures;
     const QSize size(PictureStore::Size, PictureStore::Size);
-    std::function<Result<QImage>(const Candidate&)> decode = [&pictures, size](const Candidate& c) {
-        return pictures.load(c.picturePath, size);
+    qsizetype listed = 0;
+    auto nextBatch = [&]() -> std::optional<Batch> {
+        if (listed >= folders.size())
+            return std::nullopt;
+        Batch batch;
+        const qsizetype end = std::min(folders.size(), listed + kBatch);
+        for (; listed < end; ++listed)
+            if (std::optional<Candidate> c = choose(folders[listed]))
+                batch.candidates.push_back(std::move(*c));
+        batch.foldersDone = end;
+        batch.pictures = QtConcurrent::mapped(batch.candidates, [&pictures, size](const Candidate& c) {
+            Result<QImage> loaded = pictures.load(c.picturePath, size);
+            return loaded.ok() ? Decoded{Error(), loaded.take()} : Decoded{loaded.error(), QImage()};
+        });
+        return batch;
     };
-    QList<Result<QImage>> decoded = QtConcurrent::blockingMapped<QList<Result<QImage>>>(candidates, decode);
-    return std::vector<Result<QImage>>(std::make_move_iterator(decoded.begin()), std::make_move_iterator(decoded.end()));
+
+    Progress* progress = platform.progress;
+    if (progress)
+        progress->begin(label, int(folders.size()));
+    std::optional<Batch> current = nextBatch();
+    while (current) {
+        std::optional<Batch> following = nextBatch();
+        current->pictures.waitForFinished();
+        for (size_t i = 0; i < current->candidates.size(); ++i) {
+            Decoded decoded = current->pictures.resultAt(int(i));
+            if (!apply(current->candidates[i], decoded)) {
+                if (following) {
+                    following->pictures.cancel();
+                    following->pictures.waitForFinished();
+                }
+                if (progress)
+                    progress->end();
+                return;
+            }
+        }
+        if (progress)
+            progress->step(int(current->foldersDone));
+        current = std::move(following);
+    }
+    if (progress)
+        progress->end();
 }
 
 QString notACarMessage(const QString& name)
@@ -65,43 +131,42 @@ void CarLibrary::LoadCard()
         return;
     }
 
-    std::vector<Candidate> candidates;
-    candidates.reserve(size_t(folders.value().size()));
-    for (const QString& path : folders.value()) {
+    auto choose = [&](const QString& path) -> std::optional<Candidate> {
         if (path == garageFolder)
-            continue;
+            return std::nullopt;
         QString name = path;
         const bool stock = Noncus(name);
         if (!stockMode && stock)
-            continue;
+            return std::nullopt;
         if (stockMode && name.toUpper() == QLatin1String("MISC"))
-            continue;
+            return std::nullopt;
         const QString file = pictureFileOf(fs, path);
-        candidates.push_back({name, file.isEmpty() ? path : joinPath(path, file), stock});
-    }
-    std::vector<Result<QImage>> pictures = decodeAll(m_platform.pictures, candidates);
+        return Candidate{name, file.isEmpty() ? path : joinPath(path, file), stock};
+    };
 
+    // Entries are appended a batch at a time (far cheaper for the view), and always before a
+    // message, so the list shows everything found up to that point.
     std::vector<CarEntry> added;
     auto flush = [&] {
         Cart3.appendMany(std::move(added));
         added.clear();
     };
-    for (size_t i = 0; i < candidates.size(); ++i) {
-        const Candidate& c = candidates[i];
-        Result<QImage>& loaded = pictures[i];
+    bool complete = true;
+    auto apply = [&](const Candidate& c, Decoded& loaded) {
         const QString key = c.name + kCarSuffix;
-        Error e = loaded.error();
+        Error e = loaded.error;
         if (!e)
-            e = CarpList.add(key, loaded.take());
+            e = CarpList.add(key, std::move(loaded.image));
         if (e.number() == err::PathNotFound) {
             flush();
             dialogs.inform(notACarMessage(c.name));
-            continue;
+            return true;
         }
         if (e) {
             flush();
             dialogs.plain(e.miscMessage());
-            return; // the entries so far stay; the counts keep their captions
+            complete = false; // the entries so far stay; the counts keep their captions
+            return false;
         }
         added.push_back({key, c.name});
         if (stockMode && c.stock) {
@@ -109,12 +174,19 @@ void CarLibrary::LoadCard()
             if (position >= StockFlagCount) {
                 flush();
                 dialogs.plain(Error::of(err::SubscriptOutOfRange).miscMessage());
-                return;
+                complete = false;
+                return false;
             }
             stockFlags[size_t(position)] = -1;
         }
-    }
+        if (added.size() >= size_t(kBatch))
+            flush();
+        return true;
+    };
+    scanInBatches(m_platform, folders.value(), QStringLiteral("Reading the Car Folder"), choose, apply);
     flush();
+    if (!complete)
+        return;
     setCam(QString::number(stockMode ? Cart3.count() - 35 : Cart3.count()));
     setGam(QString::number(Gartery.count()));
 }
@@ -133,40 +205,41 @@ void CarLibrary::LoadGuard()
         return;
     }
 
-    std::vector<Candidate> candidates;
-    candidates.reserve(size_t(folders.value().size()));
-    for (const QString& path : folders.value()) {
+    auto choose = [&](const QString& path) -> std::optional<Candidate> {
         QString name = path;
         if (Noncus(name))
-            continue;
+            return std::nullopt;
         const QString file = pictureFileOf(fs, path);
-        candidates.push_back({name, file.isEmpty() ? path : joinPath(path, file), false});
-    }
-    std::vector<Result<QImage>> pictures = decodeAll(m_platform.pictures, candidates);
+        return Candidate{name, file.isEmpty() ? path : joinPath(path, file), false};
+    };
 
     std::vector<CarEntry> added;
-    for (size_t i = 0; i < candidates.size(); ++i) {
-        const Candidate& c = candidates[i];
-        Result<QImage>& loaded = pictures[i];
+    auto flush = [&] {
+        Gartery.appendMany(std::move(added));
+        added.clear();
+    };
+    auto apply = [&](const Candidate& c, Decoded& loaded) {
         const QString key = c.name + kCarSuffix;
-        Error e = loaded.error();
+        Error e = loaded.error;
         if (!e)
-            e = GargList.add(key, loaded.take());
+            e = GargList.add(key, std::move(loaded.image));
         if (e.number() == err::PathNotFound) {
-            Gartery.appendMany(std::move(added));
-            added.clear();
+            flush();
             dialogs.inform(notACarMessage(c.name));
-            continue;
+            return true;
         }
         if (e) {
             // The scan goes on: the car is listed without a picture of its own.
-            Gartery.appendMany(std::move(added));
-            added.clear();
+            flush();
             dialogs.plain(e.miscMessage());
         }
         added.push_back({key, c.name});
-    }
-    Gartery.appendMany(std::move(added));
+        if (added.size() >= size_t(kBatch))
+            flush();
+        return true;
+    };
+    scanInBatches(m_platform, folders.value(), QStringLiteral("Reading the Garage Folder"), choose, apply);
+    flush();
     setGam(QString::number(Gartery.count()));
 }
 

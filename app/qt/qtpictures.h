@@ -4,7 +4,10 @@
 
 namespace parkwen {
 
-// Qt's image readers; JPEGs are decoded at a reduced scale when a small size is asked for.
+// Qt's image readers. A picture asked for at a size (a thumbnail) is decoded at reduced size: JPEGs
+// at a reduced DCT scale, plain 24-bit BMPs averaged straight from the file bytes; it comes back
+// in a 16-bit format (32-bit premultiplied when it has alpha) to keep thousands of them small.
+// Safe to call from several threads at once.
 class QtPictures : public Pictures
 {
 public:
