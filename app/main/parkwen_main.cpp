@@ -4,6 +4,7 @@
 #include "qt/qtdialogs.h"
 #include "qt/qtpictures.h"
 #include "qt/qtprocesses.h"
+#include "qt/qtprogress.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -27,7 +28,8 @@ int main(int argc, char* argv[])
     QtPictures pictures;
     QtDialogs dialogs(QStringLiteral("Parkwen"));
     QtProcesses processes;
-    Platform platform{fs, pictures, dialogs, processes, QCoreApplication::applicationDirPath()};
+    QtProgress progress(QStringLiteral("Parkwen"));
+    Platform platform{fs, pictures, dialogs, processes, QCoreApplication::applicationDirPath(), &progress};
 
     CarLibrary cars(platform);
     Castle castle(cars);
@@ -38,6 +40,7 @@ int main(int argc, char* argv[])
         return 1;
 
     dialogs.setParent(&castle);
+    progress.setParent(&castle);
     cars.openDetails = [&](const QString& path) {
         QDialog sett(&castle);
         sett.setObjectName(QStringLiteral("Sett"));

@@ -1,6 +1,5 @@
 #include "qtpictures.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -114,22 +113,19 @@ Result<QImage> QtPictures::load(const QString& path, QSize size)
     const QFileInfo info(path);
     if (!info.isFile())
         return Error::of(err::PathNotFound);
-    // One read of the whole file: pictures are small, and the decoders then work from memory.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Error::of(err::InvalidPicture);
-    QByteArray bytes = file.readAll();
-    file.close();
-
-    if (size.isValid()) {
+    if (size.isValid() && file.peek(2) == "BM") {
+        const QByteArray bytes = file.readAll();
         if (const auto bmp = plainBmp(bytes); bmp && bmp->width >= size.width() && bmp->height >= size.height())
             return compact(shrinkBmp(*bmp, size));
+        file.seek(0);
     }
 
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    // The suffix names the decoder to try first; a picture in another format is still recognised.
-    QImageReader reader(&buffer, info.suffix().toLower().toLatin1());
+    // Reading from the file lets the reader try the decoder its suffix names first and still
+    // recognise a picture stored under another suffix.
+    QImageReader reader(&file);
     reader.setAutoTransform(false);
     if (size.isValid()) {
         const QSize full = reader.size();

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/progress.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+
+class QProgressDialog;
+class QWidget;
+
+namespace parkwen {
+
+// Shows long work in a progress dialog ("done of total") once it has run for `delayMs`; shorter
+// work shows nothing. The work itself runs on as before: the dialog has no cancel button, ignores
+// being closed, and while it is up only window-system events (painting, exposure) are processed,
+// never the user's input, which waits until the command has ended, as it would without a dialog.
+// Nested begin/end pairs fold into the outermost one.
+class QtProgress : public Progress
+{
+public:
+    explicit QtProgress(QString title, int delayMs = 500, QWidget* parent = nullptr);
+    ~QtProgress() override;
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    void begin(const QString& label, int total) override;
+    void step(int done) override;
+    void end() override;
+
+    // The dialog while it is shown, else null.
+    QProgressDialog* dialog() const { return m_dialog.data(); }
+
+private:
+    void show();
+    void pump(bool force);
+
+    QString m_title;
+    int m_delayMs;
+    QPointer<QWidget> m_parent;
+    QPointer<QProgressDialog> m_dialog; // owned; a QPointer as its parent window may go first
+    QElapsedTimer m_started;
+    QElapsedTimer m_lastPump;
+    QString m_label;
+    int m_total = 0;
+    int m_depth = 0;
+};
+
+} // namespace parkwen
