@@ -1,0 +1,102 @@
+#include "carlibrary.h"
+#include "testlibrary.h"
+
+#include <QtTest>
+
+using namespace parkwen;
+using namespace parkwen::test;
+
+namespace {
+
+// Records what a scan reports, for checking begin/step/end.
+class RecordingProgress : public Progress
+{
+public:
+    QStringList labels;
+    QList<int> totals;
+    QList<int> steps;
+    int ends = 0;
+    void begin(const QString& label, int total) override
+    {
+        labels << label;
+        totals << total;
+    }
+    void step(int done) override { steps << done; }
+    void end() override { ++ends; }
+};
+
+QString carName(int i)
+{
+    return QStringLiteral("car%1").arg(i, 4, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+// Libraries larger than one decoding batch: the order of entries and messages, and the failure
+// rules, are those of a scan that takes one folder at a time.
+class ScanBatchesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void damagedPictureInALaterBatch_endsCarScanThere_garageScanGoesOn()
+    {
+        TestLibrary lib;
+        RecordingProgress progress;
+        Platform platform = lib.platform();
+        platform.progress = &progress;
+        CarLibrary cars(platform);
+        cars.carFolder = lib.carFolder;
+        cars.garageFolder = lib.garageFolder;
+        cars.maxCars = 10000;
+        const int count = 700;
+        for (int i = 0; i < count; ++i) {
+            for (const QString& folder : {lib.carFolder, lib.garageFolder}) {
+                if (i == 300 || i == 650) {
+                    makeCar(folder, carName(i), QString()); // not a car
+                } else if (i == 500) {
+                    const QString broken = makeCar(folder, carName(i), QString());
+                    writeBytes(broken + QStringLiteral("/car.jpg"), "not a picture");
+                } else {
+                    makeCar(folder, carName(i), i % 2 ? QStringLiteral("car.jpg") : QStringLiteral("car.bmp"));
+                }
+            }
+        }
+        const QString notACar = QStringLiteral("Car: %1 is not a car or is an incomplete car, skipping to next one");
+        const QString damaged = QStringLiteral("Miscellaneous Error: No. 481 Invalid picture");
+
+        cars.setCam(QStringLiteral("12"));
+        cars.LoadCard();
+        QCOMPARE(cars.Cart3.count(), 499); // cars 0..499 but 300
+        QCOMPARE(cars.Cart3.text(0), carName(0));
+        QCOMPARE(cars.Cart3.text(299), carName(299));
+        QCOMPARE(cars.Cart3.text(300), carName(301));
+        QCOMPARE(cars.Cart3.text(498), carName(499));
+        QCOMPARE(lib.dialogs.messages(), QStringList({notACar.arg(carName(300)), damaged}));
+        QCOMPARE(cars.cam(), QStringLiteral("12"));
+        QCOMPARE(progress.totals, QList<int>({count}));
+        QCOMPARE(progress.ends, 1);
+
+        lib.dialogs.clear();
+        progress.steps.clear();
+        cars.LoadGuard();
+        QCOMPARE(cars.Gartery.count(), count - 2);
+        QCOMPARE(cars.Gartery.text(count - 3), carName(count - 1));
+        QCOMPARE(lib.dialogs.messages(), QStringList({notACar.arg(carName(300)), damaged, notACar.arg(carName(650))}));
+        QCOMPARE(cars.gam(), QString::number(count - 2));
+        QVERIFY(cars.GargList.picture(QStringLiteral("car0500CAR")).isNull());
+        QCOMPARE(cars.GargList.picture(QStringLiteral("car0699CAR")).size(), QSize(64, 64));
+        QCOMPARE(cars.GargList.count(), count - 3);
+
+        // Steps count the sub-folders examined, rise, and reach the total.
+        QCOMPARE(progress.labels.size(), 2);
+        QCOMPARE(progress.totals.last(), count);
+        QCOMPARE(progress.ends, 2);
+        QVERIFY(!progress.steps.isEmpty());
+        QCOMPARE(progress.steps.last(), count);
+        QVERIFY(std::is_sorted(progress.steps.begin(), progress.steps.end()));
+    }
+};
+
+QTEST_GUILESS_MAIN(ScanBatchesTest)
+#include "scanbatches_test.moc"
