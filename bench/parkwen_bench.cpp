@@ -1,0 +1,593 @@
+// parkwen_bench: how fast the car library is at thousands of cars.
+//
+//   parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] [--reps 3] [--seed 1]
+//
+// For each size N it generates (once, cached under --root) a Car Folder and a Garage Folder of N
+// cars each, then runs the measurements of that size in a child process of its own, so that each
+// peak memory figure belongs to one size. It prints a Markdown report on stdout.
+//
+// Every timing is wall-clock on a warm page cache (the files are read once before measuring);
+// where a figure is repeated (--reps), the best run counts, which filters out other work on a
+// shared machine.
+
+#include "carlibrary.h"
+#include "libgen.h"
+#include "paths_db.h"
+#include "qt/localfilesystem.h"
+#include "qt/qtpictures.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMap>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <limits>
+#include <mutex>
+
+using namespace parkwen;
+
+namespace {
+
+// ---------------------------------------------------------------------------------------------
+// Platform pieces for running the library without a window
+
+class SilentDialogs : public Dialogs
+{
+public:
+    QStringList messages;
+    Answer message(const QString& text, Icon, Buttons buttons) override
+    {
+        messages << text;
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    std::optional<QString> input(const QString&, const QString&) override { return std::nullopt; }
+    void beep() override {}
+};
+
+class NoProcesses : public Processes
+{
+public:
+    Error start(const QString&, const QStringList&) override { return {}; }
+};
+
+// The naive reference: decode the whole picture, then scale it to the thumbnail size; one picture
+// at a time, whichever thread asks.
+class NaivePictures : public Pictures
+{
+public:
+    Result<QImage> load(const QString& path, QSize size) override
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        if (!QFileInfo(path).isFile())
+            return Error::of(err::PathNotFound);
+        QImageReader reader(path);
+        reader.setAutoTransform(false);
+        QImage image = reader.read();
+        if (image.isNull())
+            return Error::of(err::InvalidPicture);
+        if (size.isValid())
+            image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return image;
+    }
+
+private:
+    std::mutex m_lock;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Measuring
+
+double seconds(const QElapsedTimer& t)
+{
+    return double(t.nsecsElapsed()) / 1e9;
+}
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// A "VmHWM:"-style line of /proc/self/status, in kB.
+qint64 statusKb(const char* key)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith(key))
+            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+// Best (smallest) of `reps` runs of `work`, in seconds.
+double best(int reps, const std::function<void()>& work)
+{
+    double result = std::numeric_limits<double>::max();
+    for (int i = 0; i < reps; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        result = std::min(result, seconds(t));
+    }
+    return result;
+}
+
+QString readText(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+int run(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(program, args);
+    p.waitForFinished(-1);
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+void syncDisk()
+{
+    run(QStringLiteral("sync"), {});
+}
+
+// The picture file a scan takes for each car folder: the first *.jpg, else the first *.bmp.
+QStringList picturesOf(const QString& folder)
+{
+    LocalFileSystem fs;
+    QStringList out;
+    const auto cars = fs.listFolders(folder);
+    for (const QString& car : cars.value()) {
+        QStringList files = fs.listFiles(car, QStringLiteral("*.jpg"));
+        if (files.isEmpty())
+            files = fs.listFiles(car, QStringLiteral("*.bmp"));
+        if (!files.isEmpty())
+            out << joinPath(car, files.first());
+    }
+    return out;
+}
+
+QByteArray readAllBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The floor a thumbnail decoder works against: JPEGs decoded at 1/8 scale (the least work libjpeg
+// can do on them), BMPs decoded as they are (they have no reduced decoding).
+QImage decodeAtOneEighth(QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    if (reader.format() == "jpeg") {
+        const QSize full = reader.size();
+        reader.setScaledSize(QSize((full.width() + 7) / 8, (full.height() + 7) / 8));
+    }
+    return reader.read();
+}
+
+void warmCache(const QString& folder)
+{
+    // Read every file once so that all measurements start from the page cache.
+    for (const QFileInfo& car : QDir(folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+        for (const QFileInfo& file : QDir(car.filePath()).entryInfoList(QDir::Files))
+            readAllBytes(file.filePath());
+}
+
+void report(const char* key, double value)
+{
+    std::printf("%s=%.6f\n", key, value);
+}
+
+void report(const char* key, qint64 value)
+{
+    std::printf("%s=%lld\n", key, static_cast<long long>(value));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Child: the scans of one size
+
+int scanChild(const QString& root, int reps, bool scansOnly = false)
+{
+    const QString carFolder = root + QStringLiteral("/cars");
+    const QString garageFolder = root + QStringLiteral("/garage");
+    report("rss_start_kb", statusKb("VmRSS:"));
+    warmCache(carFolder);
+    warmCache(garageFolder);
+
+    LocalFileSystem fs;
+    QtPictures pictures;
+    SilentDialogs dialogs;
+    NoProcesses processes;
+    QTemporaryDir program;
+    {
+        auto db = PathsDatabase::create(program.filePath(QStringLiteral("paths.mdb")));
+        auto rs = db.value()->openRecordset();
+        for (const QString& record : {carFolder, garageFolder, QStringLiteral("30000")}) {
+            rs.value()->addNew();
+            rs.value()->setField0(record);
+            rs.value()->update();
+        }
+    }
+    Platform platform{fs, pictures, dialogs, processes, program.path()};
+    CarLibrary cars(platform);
+    cars.carFolder = carFolder;
+    cars.garageFolder = garageFolder;
+    cars.maxCars = 30000;
+
+    report("rss_before_scan_kb", statusKb("VmRSS:"));
+    double cpu = 0;
+    const double scans = best(reps, [&] {
+        const double c0 = cpuSeconds();
+        cars.LoadCard();
+        cars.LoadGuard();
+        cpu = cpuSeconds() - c0;
+    });
+    report("scan_s", scans);
+    report("scan_cpu_s", cpu);
+    report("hwm_scan_kb", statusKb("VmHWM:"));
+    report("rss_after_scan_kb", statusKb("VmRSS:"));
+    if (scansOnly)
+        return 0;
+    report("listed_cars", qint64(cars.Cart3.count()));
+    report("listed_garage", qint64(cars.Gartery.count()));
+    report("messages", qint64(dialogs.messages.size()));
+    report("thumbnail_bytes", qint64(cars.CarpList.picture(cars.Cart3.at(0).key).sizeInBytes()));
+
+    const double refresh = best(reps, [&] { cars.Refra_Click(); });
+    report("refresh_s", refresh);
+    report("hwm_refresh_kb", statusKb("VmHWM:"));
+    report("messages_after_refresh", qint64(dialogs.messages.size()));
+
+    // References: the raw reading of the picture files, and reading plus 1/8-scale decoding.
+    const QStringList files = picturesOf(carFolder) + picturesOf(garageFolder);
+    report("picture_files", qint64(files.size()));
+    qint64 bytes = 0;
+    const double raw = best(reps, [&] {
+        bytes = 0;
+        for (const QString& f : files)
+            bytes += readAllBytes(f).size();
+    });
+    report("raw_read_s", raw);
+    report("picture_bytes", bytes);
+    QList<QByteArray> contents;
+    for (const QString& f : files)
+        contents << readAllBytes(f);
+    const double eighth1 = best(reps, [&] {
+        for (const QByteArray& b : contents)
+            decodeAtOneEighth(b);
+    });
+    report("decode18_1t_s", eighth1);
+    contents.clear();
+    const double both = best(reps, [&] {
+        QtConcurrent::blockingMap(files, [](const QString& f) { decodeAtOneEighth(readAllBytes(f)); });
+    });
+    report("read_decode18_2t_s", both);
+
+    // The naive decoder through the same scans.
+    cars.CarpList.clear();
+    cars.GargList.clear();
+    NaivePictures naive;
+    Platform naivePlatform{fs, naive, dialogs, processes, program.path()};
+    CarLibrary naiveCars(naivePlatform);
+    naiveCars.carFolder = carFolder;
+    naiveCars.garageFolder = garageFolder;
+    naiveCars.maxCars = 30000;
+    const double naiveScans = best(1, [&] {
+        naiveCars.LoadCard();
+        naiveCars.LoadGuard();
+    });
+    report("naive_scan_s", naiveScans);
+    report("naive_listed", qint64(naiveCars.Cart3.count() + naiveCars.Gartery.count()));
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Child: the "All" moves of one size against cp -r + rm -r
+
+int movesChild(const QString& library, const QString& workspace, int reps)
+{
+    const QString cars = workspace + QStringLiteral("/cars");
+    const QString garage = workspace + QStringLiteral("/garage");
+    QDir(workspace).removeRecursively();
+    QDir().mkpath(garage);
+    if (run(QStringLiteral("cp"), {QStringLiteral("-r"), library + QStringLiteral("/cars"), cars}) != 0)
+        return 1;
+    const QString shell = QStringLiteral("cp -r \"$0\"/* \"$1\"/ && rm -r \"$0\"/*");
+    auto reference = [&](const QString& from, const QString& to) {
+        syncDisk();
+        QElapsedTimer t;
+        t.start();
+        if (run(QStringLiteral("sh"), {QStringLiteral("-c"), shell, from, to}) != 0)
+            return -1.0;
+        return seconds(t);
+    };
+
+    LocalFileSystem fs;
+    QtPictures pictures;
+    SilentDialogs dialogs;
+    NoProcesses processes;
+    Platform platform{fs, pictures, dialogs, processes, workspace};
+
+    double refGar = 1e9, refCar = 1e9, allGar = 1e9, allCar = 1e9;
+    qint64 movedToGarage = 0, movedToCars = 0;
+    for (int r = 0; r < reps; ++r) {
+        refGar = std::min(refGar, reference(cars, garage));
+        refCar = std::min(refCar, reference(garage, cars));
+
+        CarLibrary library(platform);
+        library.carFolder = cars;
+        library.garageFolder = garage;
+        library.maxCars = 30000;
+        library.LoadCard();
+        library.LoadGuard();
+        const int count = library.Cart3.count();
+        syncDisk();
+        QElapsedTimer t;
+        t.start();
+        library.DelAll_Click();
+        allGar = std::min(allGar, seconds(t));
+        movedToGarage = library.Gartery.count();
+        syncDisk();
+        t.start();
+        library.CopAll_Click();
+        allCar = std::min(allCar, seconds(t));
+        movedToCars = library.Cart3.count();
+        if (library.Cart3.count() != count) // restore for the next round whatever happened
+            run(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("cp -r \"$0\"/* \"$1\"/ && rm -r \"$0\"/*"), garage, cars});
+    }
+    report("ref_gar_s", refGar);
+    report("ref_car_s", refCar);
+    report("all_gar_s", allGar);
+    report("all_car_s", allCar);
+    report("moved_to_garage", movedToGarage);
+    report("moved_to_cars", movedToCars);
+    report("messages", qint64(dialogs.messages.size()));
+    report("hwm_kb", statusKb("VmHWM:"));
+    QDir(workspace).removeRecursively();
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Parent: generation, children, report
+
+QMap<QString, double> runChild(const QStringList& args)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(QCoreApplication::applicationFilePath(), args);
+    p.waitForFinished(-1);
+    QMap<QString, double> values;
+    for (const QByteArray& line : p.readAllStandardOutput().split('\n')) {
+        const qsizetype eq = line.indexOf('=');
+        if (eq > 0)
+            values.insert(QString::fromLatin1(line.left(eq)), line.mid(eq + 1).toDouble());
+    }
+    if (p.exitCode() != 0)
+        std::fprintf(stderr, "child %s failed\n", qPrintable(args.join(QLatin1Char(' '))));
+    return values;
+}
+
+bool ensureLibrary(const QString& root, int cars, std::uint64_t seed)
+{
+    const QString marker = root + QStringLiteral("/.complete-%1").arg(seed);
+    if (QFile::exists(marker))
+        return true;
+    QDir(root).removeRecursively();
+    QElapsedTimer t;
+    t.start();
+    for (const auto& [folder, tag] : {std::pair{QStringLiteral("cars"), QStringLiteral("c")},
+                                      std::pair{QStringLiteral("garage"), QStringLiteral("g")}}) {
+        bench::LibrarySpec spec;
+        spec.cars = cars;
+        spec.seed = seed;
+        spec.tag = tag;
+        const QString failure = bench::generateLibrary(root + QLatin1Char('/') + folder, spec);
+        if (!failure.isEmpty()) {
+            std::fprintf(stderr, "generation failed: %s\n", qPrintable(failure));
+            return false;
+        }
+    }
+    QFile f(marker);
+    f.open(QIODevice::WriteOnly);
+    std::fprintf(stderr, "generated %d + %d cars in %s (%.0f s)\n", cars, cars, qPrintable(root), seconds(t));
+    return true;
+}
+
+QList<int> sizesOf(const QString& text)
+{
+    QList<int> out;
+    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        out << part.toInt();
+    return out;
+}
+
+QString machine()
+{
+    QString cpu = QStringLiteral("unknown");
+    for (const QString& line : readText(QStringLiteral("/proc/cpuinfo")).split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("model name"))) {
+            cpu = line.section(QLatin1Char(':'), 1).trimmed();
+            break;
+        }
+    qint64 memKb = 0;
+    for (const QString& line : readText(QStringLiteral("/proc/meminfo")).split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("MemTotal:")))
+            memKb = line.section(QLatin1Char(':'), 1).trimmed().section(QLatin1Char(' '), 0, 0).toLongLong();
+    return QStringLiteral("%1 logical CPUs (%2), %3 GB memory, %4 %5, Qt %6")
+        .arg(QThread::idealThreadCount())
+        .arg(cpu)
+        .arg(double(memKb) / 1024 / 1024, 0, 'f', 1)
+        .arg(QSysInfo::prettyProductName(), QSysInfo::kernelVersion(), QString::fromLatin1(qVersion()));
+}
+
+QString loadAverage()
+{
+    return readText(QStringLiteral("/proc/loadavg")).section(QLatin1Char(' '), 0, 2);
+}
+
+int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveSizes, int reps, std::uint64_t seed,
+           const QString& command)
+{
+    QList<int> all = sizes + moveSizes;
+    std::sort(all.begin(), all.end());
+    all.erase(std::unique(all.begin(), all.end()), all.end());
+    for (int n : all)
+        if (!ensureLibrary(root + QStringLiteral("/lib%1").arg(n), n, seed))
+            return 1;
+
+    const QString loadBefore = loadAverage();
+    QMap<int, QMap<QString, double>> scans;
+    for (int n : sizes)
+        scans[n] = runChild({QStringLiteral("--scan-child"), root + QStringLiteral("/lib%1").arg(n),
+                             QStringLiteral("--reps"), QString::number(reps)});
+    QMap<int, QMap<QString, double>> moves;
+    for (int n : moveSizes)
+        moves[n] = runChild({QStringLiteral("--moves-child"), root + QStringLiteral("/lib%1").arg(n),
+                             root + QStringLiteral("/moves"), QStringLiteral("--reps"), QString::number(reps)});
+    const QString loadAfter = loadAverage();
+
+    auto out = [](const QString& s) { std::printf("%s\n", qPrintable(s)); };
+    out(QStringLiteral("Machine: %1  ").arg(machine()));
+    out(QStringLiteral("Load average (1, 5, 15 min) before: %1, after: %2  ").arg(loadBefore, loadAfter));
+    out(QStringLiteral("Command: `%1`").arg(command));
+    out(QString());
+    out(QStringLiteral("### Start-up scans (car scan + garage scan, N cars in each folder)"));
+    out(QString());
+    out(QStringLiteral("| N + N | scans | cars/s | CPU | peak memory | raw read | 1/8 decode (1 core) | read + 1/8 "
+                       "decode (both cores) | naive decoder | Refresh |"));
+    out(QStringLiteral("|---|---|---|---|---|---|---|---|---|---|"));
+    for (int n : sizes) {
+        const auto& v = scans[n];
+        const double cars = v.value("listed_cars") + v.value("listed_garage");
+        out(QStringLiteral("| %1 + %1 | %2 s | %3 | %4 s | %5 MB | %6 s | %7 s | %8 s | %9 s | %10 s |")
+                .arg(n)
+                .arg(v.value("scan_s"), 0, 'f', 3)
+                .arg(cars / v.value("scan_s"), 0, 'f', 0)
+                .arg(v.value("scan_cpu_s"), 0, 'f', 2)
+                .arg(v.value("hwm_scan_kb") / 1024, 0, 'f', 1)
+                .arg(v.value("raw_read_s"), 0, 'f', 3)
+                .arg(v.value("decode18_1t_s"), 0, 'f', 3)
+                .arg(v.value("read_decode18_2t_s"), 0, 'f', 3)
+                .arg(v.value("naive_scan_s"), 0, 'f', 2)
+                .arg(v.value("refresh_s"), 0, 'f', 3));
+    }
+    out(QString());
+    out(QStringLiteral("| N + N | listed | messages | picture files (MB) | memory before scan | thumbnail | scans / "
+                       "(raw read + 1/8 decode) | scans / (read + 1/8 decode, both cores) | naive / scans |"));
+    out(QStringLiteral("|---|---|---|---|---|---|---|---|---|"));
+    for (int n : sizes) {
+        const auto& v = scans[n];
+        const double scan = v.value("scan_s");
+        out(QStringLiteral("| %1 + %1 | %2 + %3 | %4 | %5 (%6) | %7 MB | %8 bytes | %9 | %10 | %11 |")
+                .arg(n)
+                .arg(v.value("listed_cars"))
+                .arg(v.value("listed_garage"))
+                .arg(v.value("messages") + v.value("messages_after_refresh"))
+                .arg(v.value("picture_files"))
+                .arg(v.value("picture_bytes") / 1e6, 0, 'f', 0)
+                .arg(v.value("rss_before_scan_kb") / 1024, 0, 'f', 1)
+                .arg(v.value("thumbnail_bytes"))
+                .arg(scan / (v.value("raw_read_s") + v.value("decode18_1t_s")), 0, 'f', 2)
+                .arg(scan / v.value("read_decode18_2t_s"), 0, 'f', 2)
+                .arg(v.value("naive_scan_s") / scan, 0, 'f', 2));
+    }
+    if (sizes.size() >= 2) {
+        const int small = sizes.first(), large = sizes.last();
+        out(QString());
+        out(QStringLiteral("Growth %1 -> %2 cars (%3x the cars): scans %4x, Refresh %5x, naive %6x.")
+                .arg(small)
+                .arg(large)
+                .arg(double(large) / small, 0, 'f', 1)
+                .arg(scans[large].value("scan_s") / scans[small].value("scan_s"), 0, 'f', 2)
+                .arg(scans[large].value("refresh_s") / scans[small].value("refresh_s"), 0, 'f', 2)
+                .arg(scans[large].value("naive_scan_s") / scans[small].value("naive_scan_s"), 0, 'f', 2));
+    }
+    if (!moveSizes.isEmpty()) {
+        out(QString());
+        out(QStringLiteral("### \"All\" moves (N cars, one folder to the other)"));
+        out(QString());
+        out(QStringLiteral("| N | \"All: Gar.\" | cp -r + rm -r | ratio | \"All: Car\" | cp -r + rm -r | ratio | moved | "
+                           "messages |"));
+        out(QStringLiteral("|---|---|---|---|---|---|---|---|---|"));
+        for (int n : moveSizes) {
+            const auto& v = moves[n];
+            out(QStringLiteral("| %1 | %2 s | %3 s | %4 | %5 s | %6 s | %7 | %8 / %9 | %10 |")
+                    .arg(n)
+                    .arg(v.value("all_gar_s"), 0, 'f', 3)
+                    .arg(v.value("ref_gar_s"), 0, 'f', 3)
+                    .arg(v.value("all_gar_s") / v.value("ref_gar_s"), 0, 'f', 2)
+                    .arg(v.value("all_car_s"), 0, 'f', 3)
+                    .arg(v.value("ref_car_s"), 0, 'f', 3)
+                    .arg(v.value("all_car_s") / v.value("ref_car_s"), 0, 'f', 2)
+                    .arg(v.value("moved_to_garage"))
+                    .arg(v.value("moved_to_cars"))
+                    .arg(v.value("messages")));
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    QString root = QStringLiteral("/tmp/parkwen-bench");
+    QString sizes = QStringLiteral("1000,5000");
+    QString moveSizes = QStringLiteral("1000");
+    int reps = 3;
+    std::uint64_t seed = 1;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const QString next = i + 1 < args.size() ? args[i + 1] : QString();
+        if (a == QLatin1String("--scan-child"))
+            return scanChild(next, args.value(i + 3).toInt() > 0 ? args.value(i + 3).toInt() : reps);
+        if (a == QLatin1String("--profile-scans")) // for a profiler: only the scans, --reps times
+            return scanChild(next, args.value(i + 3).toInt() > 0 ? args.value(i + 3).toInt() : reps, true);
+        if (a == QLatin1String("--moves-child"))
+            return movesChild(next, args.value(i + 2), args.value(i + 4).toInt() > 0 ? args.value(i + 4).toInt() : reps);
+        if (a == QLatin1String("--root")) {
+            root = next;
+            ++i;
+        } else if (a == QLatin1String("--sizes")) {
+            sizes = next;
+            ++i;
+        } else if (a == QLatin1String("--moves")) {
+            moveSizes = next;
+            ++i;
+        } else if (a == QLatin1String("--reps")) {
+            reps = std::max(1, next.toInt());
+            ++i;
+        } else if (a == QLatin1String("--seed")) {
+            seed = next.toULongLong();
+            ++i;
+        } else {
+            std::fprintf(stderr, "usage: parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] [--reps 3] "
+                                 "[--seed 1]\n");
+            return 2;
+        }
+    }
+    return parent(root, sizesOf(sizes), sizesOf(moveSizes), reps, seed,
+                  QStringLiteral("build/bin/parkwen_bench ") + args.join(QLatin1Char(' ')));
+}
