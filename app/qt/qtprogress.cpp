@@ -42,6 +42,11 @@ QtProgress::~QtProgress()
     delete m_dialog.data();
 }
 
+QProgressDialog* QtProgress::dialog() const
+{
+    return m_dialog.data();
+}
+
 void QtProgress::begin(const QString& label, int total)
 {
     if (m_depth++ > 0)

@@ -27,7 +27,7 @@ public:
     void end() override;
 
     // The dialog while it is shown, else null.
-    QProgressDialog* dialog() const { return m_dialog.data(); }
+    QProgressDialog* dialog() const;
 
 private:
     void show();
