@@ -2,6 +2,7 @@
 
 #include "naming.h"
 #include "paramtext.h"
+#include "textbuffer.h"
 
 namespace parkwen {
 
@@ -31,52 +32,25 @@ bool acceptBitmap(FileSystem& fs, Dialogs& dialogs, const QString& path)
 
 namespace {
 
-// One text of the merge with its current position and selection.
-struct Buffer
+// Finds `word` from `from` and selects its line, up to the line break.
+bool takeLine(TextBuffer& b, const QString& word, int from)
 {
-    QByteArray text;
-    qsizetype position = 0;
-    qsizetype selStart = 0;
-    qsizetype selLength = 0;
-
-    QByteArray selection() const { return text.mid(selStart, selLength); }
-
-    // Finds `word` from `from`; the position becomes its start.
-    bool find(const QByteArray& word, qsizetype from)
-    {
-        const qsizetype at = paramtext::find(text, word, from);
-        if (at < 0)
-            return false;
-        position = selStart = at;
-        selLength = word.size();
-        return true;
-    }
-    // Finds `word` from `from` and selects its line, up to the line break.
-    bool takeLine(const QByteArray& word, qsizetype from)
-    {
-        if (!find(word, from))
-            return false;
-        qsizetype end = selStart;
-        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
-            ++end;
-        selLength = end - selStart;
-        return true;
-    }
-    void replaceSelection(const QByteArray& with)
-    {
-        text.replace(selStart, selLength, with);
-        position = selStart + with.size();
-        selLength = 0;
-    }
-};
+    if (b.find(word, from) < 0)
+        return false;
+    int end = b.position();
+    while (end < b.length() && b.at(end) != QLatin1Char('\r') && b.at(end) != QLatin1Char('\n'))
+        ++end;
+    b.setSelLength(end - b.position());
+    return true;
+}
 
 // Takes the line of `word` in both buffers, each from its position + `skip`. When either lacks it,
 // both are left as they were.
-bool takeBoth(Buffer& rtb, Buffer& rtb2, const QByteArray& word, qsizetype skip)
+bool takeBoth(TextBuffer& rtb, TextBuffer& rtb2, const QString& word, int skip)
 {
-    const Buffer keep1 = rtb;
-    const Buffer keep2 = rtb2;
-    if (rtb.takeLine(word, rtb.position + skip) && rtb2.takeLine(word, rtb2.position + skip))
+    const TextBuffer keep1 = rtb;
+    const TextBuffer keep2 = rtb2;
+    if (takeLine(rtb, word, rtb.position() + skip) && takeLine(rtb2, word, rtb2.position() + skip))
         return true;
     rtb = keep1;
     rtb2 = keep2;
@@ -84,22 +58,22 @@ bool takeBoth(Buffer& rtb, Buffer& rtb2, const QByteArray& word, qsizetype skip)
 }
 
 // Copies up to `times` lines of `word` from the car into the import; returns how many it copied.
-int copyLines(Buffer& rtb, Buffer& rtb2, const QByteArray& word, int times, qsizetype skip)
+int copyLines(TextBuffer& rtb, TextBuffer& rtb2, const QString& word, int times, int skip)
 {
     int done = 0;
     while (done < times && takeBoth(rtb, rtb2, word, skip)) {
-        rtb.replaceSelection(rtb2.selection());
+        rtb.replaceSelection(rtb2.selectedText());
         ++done;
     }
     return done;
 }
 
 // Finds the first occurrence of `word` in both buffers; it is passed over, not copied.
-bool findBoth(Buffer& rtb, Buffer& rtb2, const QByteArray& word)
+bool findBoth(TextBuffer& rtb, TextBuffer& rtb2, const QString& word)
 {
-    const Buffer keep1 = rtb;
-    const Buffer keep2 = rtb2;
-    if (rtb.find(word, 0) && rtb2.find(word, 0))
+    const TextBuffer keep1 = rtb;
+    const TextBuffer keep2 = rtb2;
+    if (rtb.find(word, 0) >= 0 && rtb2.find(word, 0) >= 0)
         return true;
     rtb = keep1;
     rtb2 = keep2;
@@ -111,40 +85,41 @@ bool findBoth(Buffer& rtb, Buffer& rtb2, const QByteArray& word)
 QByteArray mergeCarLines(const QByteArray& imported, const QByteArray& car,
                          const std::function<std::optional<QString>()>& chooseSkin, MergeCounts* counts)
 {
-    Buffer rtb{imported};
-    Buffer rtb2{car};
+    TextBuffer rtb(QString::fromLatin1(imported));
+    TextBuffer rtb2(QString::fromLatin1(car));
     MergeCounts done;
 
     // Model lines: the first "MODEL" (the heading of the model block) is passed over.
-    if (findBoth(rtb, rtb2, "MODEL"))
-        done.models = copyLines(rtb, rtb2, "MODEL", 19, 1);
+    if (findBoth(rtb, rtb2, QStringLiteral("MODEL")))
+        done.models = copyLines(rtb, rtb2, QStringLiteral("MODEL"), 19, 1);
 
     // Texture line: the car's own line, its file name replaced by the chosen skin.
-    if (takeBoth(rtb, rtb2, "TPAGE", 1)) {
-        QByteArray line = rtb2.selection();
-        qsizetype nameStart = qMax(line.lastIndexOf('\\'), line.lastIndexOf('/'));
+    if (takeBoth(rtb, rtb2, QStringLiteral("TPAGE"), 1)) {
+        TextBuffer r3(rtb2.selectedText());
+        qsizetype nameStart = qMax(r3.text().lastIndexOf(QLatin1Char('\\')), r3.text().lastIndexOf(QLatin1Char('/')));
         if (nameStart < 0)
-            nameStart = line.indexOf('"');
+            nameStart = r3.text().indexOf(QLatin1Char('"'));
         if (nameStart >= 0 && chooseSkin) {
             if (const std::optional<QString> skin = chooseSkin()) {
-                line.truncate(nameStart + 1);
-                line += skin->toLatin1() + '"';
+                r3.select(int(nameStart) + 1, r3.length());
+                r3.replaceSelection(*skin + QLatin1Char('"'));
             }
         }
+        const QString line = r3.text();
         rtb.replaceSelection(line);
         done.textures = 1;
     }
 
-    done.collisions = copyLines(rtb, rtb2, "COLL", 1, 1);
-    done.modelNumbers = copyLines(rtb, rtb2, "ModelNum", 20, 1);
+    done.collisions = copyLines(rtb, rtb2, QStringLiteral("COLL"), 1, 1);
+    done.modelNumbers = copyLines(rtb, rtb2, QStringLiteral("ModelNum"), 20, 1);
 
     // Offset lines: the first "Offset" is passed over.
-    if (findBoth(rtb, rtb2, "Offset"))
-        done.offsets = copyLines(rtb, rtb2, "Offset", 23, 2);
+    if (findBoth(rtb, rtb2, QStringLiteral("Offset")))
+        done.offsets = copyLines(rtb, rtb2, QStringLiteral("Offset"), 23, 2);
 
     if (counts)
         *counts = done;
-    return rtb.text;
+    return rtb.bytes();
 }
 
 bool importParameters(ImportContext& context, ParamFiles& params)

@@ -1,29 +1,12 @@
 #include "paramtext.h"
 
-namespace parkwen::paramtext {
+#include "textbuffer.h"
 
-namespace {
-char lower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-} // namespace
+namespace parkwen::paramtext {
 
 qsizetype find(const QByteArray& text, const QByteArray& word, qsizetype from)
 {
-    if (from < 0)
-        from = 0;
-    const qsizetype n = word.size();
-    if (n == 0)
-        return from <= text.size() ? from : -1;
-    for (qsizetype i = from; i + n <= text.size(); ++i) {
-        qsizetype j = 0;
-        while (j < n && lower(text[i + j]) == lower(word[j]))
-            ++j;
-        if (j == n)
-            return i;
-    }
-    return -1;
+    return TextBuffer(QString::fromLatin1(text)).indexOf(QString::fromLatin1(word), int(qMax<qsizetype>(from, 0)));
 }
 
 bool isParameterText(const QByteArray& text)
