@@ -44,13 +44,27 @@ bool takeLine(TextBuffer& b, const QString& word, int from)
     return true;
 }
 
+// Where the next search starts: `skip` characters on from the position, but never past the start of
+// the next line when the position stands on a line break. After a copied line the position stands on
+// its line break; the skip is meant to pass it, whether the file ends its lines in CR LF or LF.
+int searchFrom(const TextBuffer& b, int skip)
+{
+    const int at = b.position();
+    int lineBreak = 0;
+    if (b.at(at) == QLatin1Char('\r'))
+        lineBreak = b.at(at + 1) == QLatin1Char('\n') ? 2 : 1;
+    else if (b.at(at) == QLatin1Char('\n'))
+        lineBreak = 1;
+    return at + (lineBreak > 0 ? qMin(skip, lineBreak) : skip);
+}
+
 // Takes the line of `word` in both buffers, each from its position + `skip`. When either lacks it,
 // both are left as they were.
 bool takeBoth(TextBuffer& rtb, TextBuffer& rtb2, const QString& word, int skip)
 {
     const TextBuffer keep1 = rtb;
     const TextBuffer keep2 = rtb2;
-    if (takeLine(rtb, word, rtb.position() + skip) && takeLine(rtb2, word, rtb2.position() + skip))
+    if (takeLine(rtb, word, searchFrom(rtb, skip)) && takeLine(rtb2, word, searchFrom(rtb2, skip)))
         return true;
     rtb = keep1;
     rtb2 = keep2;

@@ -22,7 +22,7 @@ inline QByteArray paramsText(const QByteArray& tag, const QByteArray& name, cons
                              const QByteArray& topSpeed = "38.000000")
 {
     QByteArrayList l;
-    l << "{" << ";====================" << "; " + tag + " parameters" << ";===================="
+    l << "{" << ";====================" << "; Parameters of " + tag << ";===================="
       << "Name      \t\"" + name + "\"" << "" << ";====================" << "; Model Filenames"
       << ";====================" << "";
     for (int i = 0; i < 19; ++i)
