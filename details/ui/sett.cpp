@@ -164,6 +164,14 @@ QFrame* makeArea(QWidget* parent, const char* name)
     return area;
 }
 
+// A help text wrapped to a fixed width, tall enough for all its lines.
+void fixWrappedHeight(QLabel* label, int width)
+{
+    label->setWordWrap(true);
+    label->setFixedWidth(width);
+    label->setMinimumHeight(label->heightForWidth(width));
+}
+
 QPixmap scaledInto(const QImage& image, QSize box)
 {
     if (image.isNull())
@@ -235,7 +243,7 @@ QWidget* Sett::buildStatistics()
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(12, 10, 12, 10);
     grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(7);
+    grid->setVerticalSpacing(9);
 
     const QFont font = labelFont();
     const QString note = QString::fromLatin1(roughNote);
@@ -269,7 +277,9 @@ QWidget* Sett::buildStatistics()
     m_barAxle = addBar(row++, m_axle, "BarAxle");
     for (QLabel* label : {m_mass, m_base, m_trans})
         grid->addWidget(label, row++, 0, 1, 2);
-    grid->setRowStretch(row, 1);
+    // Spare height spreads the rows evenly rather than leaving a gap below them.
+    for (int r = 0; r < row; ++r)
+        grid->setRowStretch(r, 1);
     return panel;
 }
 
@@ -287,7 +297,7 @@ QWidget* Sett::buildParameterArea()
     m_params->setToolTip(QStringLiteral(
         "A list of all Parameters for this Car. Click on a Set of Parametes to view stats for that set. Click Backup to "
         "Backup the Current Parameters (Parameters.Txt) & Set to Set another Set of Parameters to Parameters.txt. "));
-    m_params->setMinimumWidth(190);
+    m_params->setMinimumWidth(200);
     m_params->setMinimumHeight(110);
 
     m_bacup = makeButton(area, "Bacup", QStringLiteral("Backup"),
@@ -305,7 +315,7 @@ QWidget* Sett::buildParameterArea()
                                         "Parameters to Parameters.txt, Click Set. To Delete a Parameters Set click, "
                                         "Delete."),
                          helpFont());
-    m_label3->setWordWrap(true);
+    fixWrappedHeight(m_label3, 200);
 
     auto* buttons = new QGridLayout;
     buttons->setSpacing(4);
@@ -331,10 +341,9 @@ QWidget* Sett::buildSkinArea()
 {
     QFrame* area = makeArea(this, "Picture1");
     m_skinArea = area;
-    auto* layout = new QGridLayout(area);
+    auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(10, 8, 10, 8);
-    layout->setHorizontalSpacing(14);
-    layout->setVerticalSpacing(6);
+    layout->setSpacing(6);
 
     m_label2 = makeLabel(area, "Label2", QStringLiteral("Skins:"), headingFont());
     m_label5 = makeLabel(area, "Label5", QStringLiteral("Current Skin"), labelFont());
@@ -372,30 +381,39 @@ QWidget* Sett::buildSkinArea()
                          helpFont());
     m_label6->setWordWrap(true);
 
-    const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
-    layout->addWidget(m_label2, 0, 0, 1, 2);
-    layout->addWidget(m_label5, 1, 0, centre);
-    layout->addWidget(m_label4, 1, 1, centre);
-    layout->addWidget(m_kakar, 2, 0, centre);
-    layout->addWidget(m_otherIm, 2, 1, centre);
-    layout->addWidget(m_cartIt, 3, 1, centre);
-    layout->addWidget(m_picSel, 4, 1, centre);
+    const int column = SkinView + 24;
+    for (QWidget* w : {static_cast<QWidget*>(m_bakbit), static_cast<QWidget*>(m_setskin),
+                       static_cast<QWidget*>(m_immpit), static_cast<QWidget*>(m_delS)})
+        w->setFixedWidth(column);
 
     auto* current = new QVBoxLayout;
-    current->setSpacing(4);
-    current->addWidget(m_bakbit);
+    current->setSpacing(6);
+    current->addWidget(m_label5, 0, Qt::AlignHCenter);
+    current->addWidget(m_kakar, 0, Qt::AlignHCenter);
+    current->addWidget(m_bakbit, 0, Qt::AlignHCenter);
     current->addStretch(1);
-    layout->addLayout(current, 3, 0, 3, 1);
 
     auto* other = new QVBoxLayout;
-    other->setSpacing(4);
-    other->addWidget(m_setskin);
-    other->addWidget(m_immpit);
-    other->addWidget(m_delS);
-    layout->addLayout(other, 5, 1);
-    layout->addWidget(m_label6, 6, 0, 1, 2);
-    layout->setRowStretch(7, 1);
-    m_label6->setMaximumWidth(2 * (SkinView + 24) + 14);
+    other->setSpacing(6);
+    other->addWidget(m_label4, 0, Qt::AlignHCenter);
+    other->addWidget(m_otherIm, 0, Qt::AlignHCenter);
+    other->addWidget(m_cartIt, 0, Qt::AlignHCenter);
+    other->addWidget(m_picSel, 0, Qt::AlignHCenter);
+    other->addSpacing(2);
+    other->addWidget(m_setskin, 0, Qt::AlignHCenter);
+    other->addWidget(m_immpit, 0, Qt::AlignHCenter);
+    other->addWidget(m_delS, 0, Qt::AlignHCenter);
+    other->addStretch(1);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(14);
+    columns->addLayout(current);
+    columns->addLayout(other);
+
+    layout->addWidget(m_label2);
+    layout->addLayout(columns, 1);
+    fixWrappedHeight(m_label6, 2 * column + 14);
+    layout->addWidget(m_label6);
 
     connect(m_picSel, &HorizontalUpDown::valueChanged, this, [this] { PicSel_Change(); });
     connect(m_setskin, &QPushButton::clicked, this, &Sett::setskin_Click);
