@@ -1,5 +1,6 @@
 #include "paramtext.h"
 
+#include "paramreader.h"
 #include "textbuffer.h"
 
 namespace parkwen::paramtext {
@@ -11,7 +12,7 @@ qsizetype find(const QByteArray& text, const QByteArray& word, qsizetype from)
 
 bool isParameterText(const QByteArray& text)
 {
-    return find(text, "BODY {") >= 0;
+    return isParameterFile(QString::fromLatin1(text));
 }
 
 Field nameField(const QByteArray& text)

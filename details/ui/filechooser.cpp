@@ -76,7 +76,7 @@ FileChooser::FileChooser(Kind kind, FileSystem& fs, Pictures& pictures, const QS
         left = 3600;
     }
     m_dir1->setGeometry(twips(left + 120, 120, 3015, 3015));
-    m_file1->setGeometry(twips(left + 3120, 120, 3975, 3015));
+    m_file1->setGeometry(twips(left + 3210, 120, 3885, 3015));
     m_drive1->setGeometry(twips(left + 120, 3180, 6975, 330));
     m_ok->setGeometry(twips(left + 120, 3590, 6975, 375));
     setFixedSize((left + 7215) / TwipsPerPixel, 4080 / TwipsPerPixel);
@@ -142,7 +142,7 @@ void FileChooser::fillFolders()
     QListWidgetItem* current = nullptr;
     for (const QString& f : chain) {
         const QString name = f == QDir::rootPath() ? f : lastName(f);
-        auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, m_dir1);
+        auto* item = new QListWidgetItem(QString(depth * 3, QLatin1Char(' ')) + name, m_dir1);
         item->setData(PathRole, f);
         item->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
         current = item;
@@ -151,7 +151,7 @@ void FileChooser::fillFolders()
     const Result<QStringList> subs = m_fs.listFolders(m_folder);
     if (subs.ok()) {
         for (const QString& f : subs.value()) {
-            auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + lastName(f), m_dir1);
+            auto* item = new QListWidgetItem(QString(depth * 3, QLatin1Char(' ')) + lastName(f), m_dir1);
             item->setData(PathRole, f);
             item->setIcon(style()->standardIcon(QStyle::SP_DirClosedIcon));
         }

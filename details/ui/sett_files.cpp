@@ -104,6 +104,7 @@ void setImportChoosers(Sett& window, ImportChoosers* choosers)
 }
 
 // --- Parameter area ---
+// The commands wait for the opening sequence: before it the lists do not exist yet.
 
 void Sett::listParams()
 {
@@ -137,11 +138,15 @@ void Sett::par2()
 
 void Sett::Params_Click()
 {
+    if (!m_filled)
+        return;
     filesOf(*this).params.Params_Click(m_params->currentRow());
 }
 
 void Sett::Bacup_Click()
 {
+    if (!m_filled)
+        return;
     SettFiles& f = filesOf(*this);
     if (f.params.Bacup_Click())
         drawParams(m_params, m_paramFiles, f.params, m_params->currentRow());
@@ -149,11 +154,15 @@ void Sett::Bacup_Click()
 
 void Sett::Settt_Click()
 {
+    if (!m_filled)
+        return;
     filesOf(*this).params.Settt_Click(m_params->currentRow());
 }
 
 void Sett::DelP_Click()
 {
+    if (!m_filled)
+        return;
     SettFiles& f = filesOf(*this);
     if (f.params.DelP_Click(m_params->currentRow()))
         drawParams(m_params, m_paramFiles, f.params, -1);
@@ -161,6 +170,8 @@ void Sett::DelP_Click()
 
 void Sett::Impit_Click()
 {
+    if (!m_filled)
+        return;
     SettFiles& f = filesOf(*this);
     ImportContext context{m_platform.fs, m_platform.dialogs, f.choosers(),
                           importStartFolder(m_platform.fs, m_context, m_carPath)};
@@ -179,6 +190,8 @@ void Sett::listSkins()
 
 void Sett::PicSel_Change()
 {
+    if (!m_filled)
+        return;
     SettFiles& f = filesOf(*this);
     f.skins.PicSel_Change(m_picSel->value());
     drawSkins(*this, {m_xtrabmps, m_picSel, m_otherIm, m_cartIt, m_setskin, m_delS, m_foundSkin}, f.skins);
@@ -186,6 +199,8 @@ void Sett::PicSel_Change()
 
 void Sett::setskin_Click()
 {
+    if (!m_filled)
+        return;
     SettFiles& f = filesOf(*this);
     if (f.skins.setskin_Click(m_currentSkin))
         showCarPicture(m_kakar, m_currentSkin);
@@ -193,6 +208,8 @@ void Sett::setskin_Click()
 
 void Sett::Bakbit_Click()
 {
+    if (!m_filled)
+        return;
     SettFiles& f = filesOf(*this);
     f.skins.Bakbit_Click(m_currentSkin);
     drawSkins(*this, {m_xtrabmps, m_picSel, m_otherIm, m_cartIt, m_setskin, m_delS, m_foundSkin}, f.skins);
@@ -200,6 +217,8 @@ void Sett::Bakbit_Click()
 
 void Sett::DelS_Click()
 {
+    if (!m_filled)
+        return;
     SettFiles& f = filesOf(*this);
     f.skins.DelS_Click();
     drawSkins(*this, {m_xtrabmps, m_picSel, m_otherIm, m_cartIt, m_setskin, m_delS, m_foundSkin}, f.skins);
@@ -207,6 +226,8 @@ void Sett::DelS_Click()
 
 void Sett::IMMPIT_Click()
 {
+    if (!m_filled)
+        return;
     SettFiles& f = filesOf(*this);
     ImportContext context{m_platform.fs, m_platform.dialogs, f.choosers(),
                           importStartFolder(m_platform.fs, m_context, m_carPath)};
