@@ -74,7 +74,8 @@ CarDial::CarDial(FileSystem& fs, Pictures& pictures, const QString& carPath, con
         if (row >= 0)
             m_picSel->setValue(row);
     });
-    connect(m_bmps, &QListWidget::itemActivated, this, [this] { setskin_Click(); });
+    // Enter reaches OK as the default button; a double click chooses too.
+    connect(m_bmps, &QListWidget::itemDoubleClicked, this, [this] { setskin_Click(); });
     connect(m_setskin, &QPushButton::clicked, this, [this] { setskin_Click(); });
 
     PicSel_Change();

@@ -86,7 +86,8 @@ FileChooser::FileChooser(Kind kind, FileSystem& fs, Pictures& pictures, const QS
     });
     connect(m_drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });
     connect(m_file1, &QListWidget::currentRowChanged, this, [this] { File1_Click(); });
-    connect(m_file1, &QListWidget::itemActivated, this, [this] { OK_Click(); });
+    // Enter reaches OK as the default button; a double click chooses too.
+    connect(m_file1, &QListWidget::itemDoubleClicked, this, [this] { OK_Click(); });
     connect(m_ok, &QPushButton::clicked, this, [this] { OK_Click(); });
 
     fillDrives();
