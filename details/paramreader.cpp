@@ -324,7 +324,8 @@ void readSkin(TextBuffer& buffer, CarStatistics& stats)
         return;
     const QString& text = buffer.text();
     int lineEnd = tpage;
-    while (lineEnd < text.size() && text.at(lineEnd) != QLatin1Char('\r') && text.at(lineEnd) != QLatin1Char('\n'))
+    while (lineEnd < text.size() && text.at(lineEnd) != QLatin1Char('\r') &&
+           text.at(lineEnd) != QLatin1Char('\n'))
         ++lineEnd;
     const auto isSeparator = [](QChar ch) { return ch == QLatin1Char('\\') || ch == QLatin1Char('/'); };
 
@@ -392,7 +393,8 @@ QString Formatt(const QString& text)
     const QString fraction = QString(digitAt(point)) + digitAt(point + 1);
 
     const QString result = whole + QLatin1Char('.') + fraction;
-    const bool zero = std::all_of(result.begin(), result.end(), [](QChar ch) { return ch == '0' || ch == '.'; });
+    const bool zero =
+        std::all_of(result.begin(), result.end(), [](QChar ch) { return ch == '0' || ch == '.'; });
     return (n.negative && !zero ? QStringLiteral("-") : QString()) + result;
 }
 
@@ -400,10 +402,11 @@ QString transmissionName(const std::array<bool, 4>& powered)
 {
     // Indexed by front left, front right, back left, back right as bits 8, 4, 2, 1.
     static const char* const names[16] = {
-        "Unpowered", "BR-WD",   "BL-WD",   "R-WD",    "FR-WD",   "Rgt-WD", "FR&BL-WD", "FR&R-WD",
-        "FL-WD",     "FL&BR-WD", "L-WD",   "FL&R-WD", "F-WD",    "F&BR-WD", "F&BL-WD", "4-WD",
+        "Unpowered", "BR-WD",    "BL-WD", "R-WD",    "FR-WD", "Rgt-WD",  "FR&BL-WD", "FR&R-WD",
+        "FL-WD",     "FL&BR-WD", "L-WD",  "FL&R-WD", "F-WD",  "F&BR-WD", "F&BL-WD",  "4-WD",
     };
-    const int index = (powered[0] ? 8 : 0) | (powered[1] ? 4 : 0) | (powered[2] ? 2 : 0) | (powered[3] ? 1 : 0);
+    const int index =
+        (powered[0] ? 8 : 0) | (powered[1] ? 4 : 0) | (powered[2] ? 2 : 0) | (powered[3] ? 1 : 0);
     return QString::fromLatin1(names[index]);
 }
 
