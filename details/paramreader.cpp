@@ -315,6 +315,7 @@ void readBase(Cursor& c, CarStatistics& stats)
 // Everything stays within that one line: a line with fewer separators gives the name after its last
 // one (or the whole quoted name), and a line without a closing quote gives no name, rather than a
 // name taken from the following lines, which would point the skin commands at another file.
+// A line with more separators gives its last name.
 void readSkin(TextBuffer& buffer, CarStatistics& stats)
 {
     stats.currentSkin.clear();
@@ -350,7 +351,14 @@ void readSkin(TextBuffer& buffer, CarStatistics& stats)
     if (closing < 0 || closing >= lineEnd)
         return;
     buffer.setSelLength(closing - pos);
-    stats.currentSkin = buffer.selectedText();
+    // The skin commands delete and overwrite this file, so it must be a plain name inside the car
+    // folder: a deeper path keeps only its last name, and "." or ".." names nothing.
+    QString name = buffer.selectedText();
+    const qsizetype last = std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
+    name = name.mid(last + 1);
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        name.clear();
+    stats.currentSkin = name;
 }
 
 } // namespace

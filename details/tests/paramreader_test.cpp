@@ -270,7 +270,9 @@ private slots:
         QTest::newRow("mixed") << "cars/akii\\paint.bmp"
                                << "paint.bmp";
         QTest::newRow("deeper folders") << "cars\\a\\b\\car.bmp"
-                                        << "b\\car.bmp";
+                                        << "car.bmp";
+        QTest::newRow("out of the folder") << "cars/../../x/../.."
+                                           << "";
         // The name never comes from the following lines.
         QTest::newRow("one folder") << "cars\\car.bmp"
                                     << "car.bmp";
