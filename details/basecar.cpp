@@ -13,6 +13,7 @@ struct BaseCar
 };
 
 // Searched in this order; the first equal code wins.
+// clang-format off
 constexpr std::array<BaseCar, 30> baseCars{{
     {"C6E1F", "Adeon"},
     {"51F10", "AMW"},
@@ -45,6 +46,7 @@ constexpr std::array<BaseCar, 30> baseCars{{
     {"AAAD7", "Volken"},
     {"661A3", "Phat Slug"},
 }};
+// clang-format on
 
 } // namespace
 

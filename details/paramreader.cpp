@@ -315,6 +315,7 @@ void readBase(Cursor& c, CarStatistics& stats)
 // Everything stays within that one line: a line with fewer separators gives the name after its last
 // one (or the whole quoted name), and a line without a closing quote gives no name, rather than a
 // name taken from the following lines, which would point the skin commands at another file.
+// A line with more separators gives its last name.
 void readSkin(TextBuffer& buffer, CarStatistics& stats)
 {
     stats.currentSkin.clear();
@@ -324,7 +325,8 @@ void readSkin(TextBuffer& buffer, CarStatistics& stats)
         return;
     const QString& text = buffer.text();
     int lineEnd = tpage;
-    while (lineEnd < text.size() && text.at(lineEnd) != QLatin1Char('\r') && text.at(lineEnd) != QLatin1Char('\n'))
+    while (lineEnd < text.size() && text.at(lineEnd) != QLatin1Char('\r') &&
+           text.at(lineEnd) != QLatin1Char('\n'))
         ++lineEnd;
     const auto isSeparator = [](QChar ch) { return ch == QLatin1Char('\\') || ch == QLatin1Char('/'); };
 
@@ -349,7 +351,14 @@ void readSkin(TextBuffer& buffer, CarStatistics& stats)
     if (closing < 0 || closing >= lineEnd)
         return;
     buffer.setSelLength(closing - pos);
-    stats.currentSkin = buffer.selectedText();
+    // The skin commands delete and overwrite this file, so it must be a plain name inside the car
+    // folder: a deeper path keeps only its last name, and "." or ".." names nothing.
+    QString name = buffer.selectedText();
+    const qsizetype last = std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
+    name = name.mid(last + 1);
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        name.clear();
+    stats.currentSkin = name;
 }
 
 } // namespace
@@ -392,7 +401,8 @@ QString Formatt(const QString& text)
     const QString fraction = QString(digitAt(point)) + digitAt(point + 1);
 
     const QString result = whole + QLatin1Char('.') + fraction;
-    const bool zero = std::all_of(result.begin(), result.end(), [](QChar ch) { return ch == '0' || ch == '.'; });
+    const bool zero =
+        std::all_of(result.begin(), result.end(), [](QChar ch) { return ch == '0' || ch == '.'; });
     return (n.negative && !zero ? QStringLiteral("-") : QString()) + result;
 }
 
@@ -400,10 +410,11 @@ QString transmissionName(const std::array<bool, 4>& powered)
 {
     // Indexed by front left, front right, back left, back right as bits 8, 4, 2, 1.
     static const char* const names[16] = {
-        "Unpowered", "BR-WD",   "BL-WD",   "R-WD",    "FR-WD",   "Rgt-WD", "FR&BL-WD", "FR&R-WD",
-        "FL-WD",     "FL&BR-WD", "L-WD",   "FL&R-WD", "F-WD",    "F&BR-WD", "F&BL-WD", "4-WD",
+        "Unpowered", "BR-WD",    "BL-WD", "R-WD",    "FR-WD", "Rgt-WD",  "FR&BL-WD", "FR&R-WD",
+        "FL-WD",     "FL&BR-WD", "L-WD",  "FL&R-WD", "F-WD",  "F&BR-WD", "F&BL-WD",  "4-WD",
     };
-    const int index = (powered[0] ? 8 : 0) | (powered[1] ? 4 : 0) | (powered[2] ? 2 : 0) | (powered[3] ? 1 : 0);
+    const int index =
+        (powered[0] ? 8 : 0) | (powered[1] ? 4 : 0) | (powered[2] ? 2 : 0) | (powered[3] ? 1 : 0);
     return QString::fromLatin1(names[index]);
 }
 

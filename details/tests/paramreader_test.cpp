@@ -82,16 +82,26 @@ private slots:
     {
         QTest::addColumn<QString>("taken");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("38.000000") << "38.000000" << "38.00";
-        QTest::newRow("1.500000") << "1.500000" << "01.50";
-        QTest::newRow("123.4567") << "123.4567" << "123.45";
-        QTest::newRow("38.5 then blanks") << "38.5     " << "38.50";
-        QTest::newRow("35") << "35\r\nDown" << "35.00";
-        QTest::newRow("0.2") << "0.2" << "00.20";
-        QTest::newRow("cut, not rounded") << "1.159999" << "01.15";
-        QTest::newRow("no number") << "abc" << "00.00";
-        QTest::newRow("exponent") << "1.5e2" << "150.00";
-        QTest::newRow("leading zeros") << "0007.1" << "07.10";
+        QTest::newRow("38.000000") << "38.000000"
+                                   << "38.00";
+        QTest::newRow("1.500000") << "1.500000"
+                                  << "01.50";
+        QTest::newRow("123.4567") << "123.4567"
+                                  << "123.45";
+        QTest::newRow("38.5 then blanks") << "38.5     "
+                                          << "38.50";
+        QTest::newRow("35") << "35\r\nDown"
+                            << "35.00";
+        QTest::newRow("0.2") << "0.2"
+                             << "00.20";
+        QTest::newRow("cut, not rounded") << "1.159999"
+                                          << "01.15";
+        QTest::newRow("no number") << "abc"
+                                   << "00.00";
+        QTest::newRow("exponent") << "1.5e2"
+                                  << "150.00";
+        QTest::newRow("leading zeros") << "0007.1"
+                                       << "07.10";
     }
     void Formatt_readsWholeNumberCutToTwoDecimals()
     {
@@ -166,13 +176,20 @@ private slots:
         QTest::addColumn<QStringList>("powered");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("accel");
-        QTest::newRow("all") << QStringList{"TRUE", "TRUE", "TRUE", "TRUE"} << "4-WD" << "100%";
-        QTest::newRow("none") << QStringList{"FALSE", "FALSE", "FALSE", "FALSE"} << "Unpowered" << "0%";
-        QTest::newRow("lower-case true") << QStringList{"true", "True", "FALSE", "FALSE"} << "Unpowered" << "0%";
-        QTest::newRow("front") << QStringList{"TRUE", "TRUE", "FALSE", "FALSE"} << "F-WD" << "50%";
-        QTest::newRow("right") << QStringList{"FALSE", "TRUE", "FALSE", "TRUE"} << "Rgt-WD" << "50%";
-        QTest::newRow("back left") << QStringList{"FALSE", "FALSE", "TRUE", "FALSE"} << "BL-WD" << "25%";
-        QTest::newRow("front left, back") << QStringList{"TRUE", "FALSE", "TRUE", "TRUE"} << "FL&R-WD" << "75%";
+        QTest::newRow("all") << QStringList{"TRUE", "TRUE", "TRUE", "TRUE"} << "4-WD"
+                             << "100%";
+        QTest::newRow("none") << QStringList{"FALSE", "FALSE", "FALSE", "FALSE"} << "Unpowered"
+                              << "0%";
+        QTest::newRow("lower-case true") << QStringList{"true", "True", "FALSE", "FALSE"} << "Unpowered"
+                                         << "0%";
+        QTest::newRow("front") << QStringList{"TRUE", "TRUE", "FALSE", "FALSE"} << "F-WD"
+                               << "50%";
+        QTest::newRow("right") << QStringList{"FALSE", "TRUE", "FALSE", "TRUE"} << "Rgt-WD"
+                               << "50%";
+        QTest::newRow("back left") << QStringList{"FALSE", "FALSE", "TRUE", "FALSE"} << "BL-WD"
+                                   << "25%";
+        QTest::newRow("front left, back") << QStringList{"TRUE", "FALSE", "TRUE", "TRUE"} << "FL&R-WD"
+                                          << "75%";
     }
     void transmission_namesPoweredWheels()
     {
@@ -246,14 +263,23 @@ private slots:
     {
         QTest::addColumn<QString>("tpage");
         QTest::addColumn<QString>("skin");
-        QTest::newRow("backslashes") << "cars\\adeon\\car.bmp" << "car.bmp";
-        QTest::newRow("slashes") << "cars/akii/Car2.BMP" << "Car2.BMP";
-        QTest::newRow("mixed") << "cars/akii\\paint.bmp" << "paint.bmp";
-        QTest::newRow("deeper folders") << "cars\\a\\b\\car.bmp" << "b\\car.bmp";
+        QTest::newRow("backslashes") << "cars\\adeon\\car.bmp"
+                                     << "car.bmp";
+        QTest::newRow("slashes") << "cars/akii/Car2.BMP"
+                                 << "Car2.BMP";
+        QTest::newRow("mixed") << "cars/akii\\paint.bmp"
+                               << "paint.bmp";
+        QTest::newRow("deeper folders") << "cars\\a\\b\\car.bmp"
+                                        << "car.bmp";
+        QTest::newRow("out of the folder") << "cars/../../x/../.."
+                                           << "";
         // The name never comes from the following lines.
-        QTest::newRow("one folder") << "cars\\car.bmp" << "car.bmp";
-        QTest::newRow("no folder") << "car.bmp" << "car.bmp";
-        QTest::newRow("no closing quote") << "cars\\x\\car.bmp\r\nCOLL \"a\\b\\c\"" << "";
+        QTest::newRow("one folder") << "cars\\car.bmp"
+                                    << "car.bmp";
+        QTest::newRow("no folder") << "car.bmp"
+                                   << "car.bmp";
+        QTest::newRow("no closing quote") << "cars\\x\\car.bmp\r\nCOLL \"a\\b\\c\""
+                                          << "";
     }
     void currentSkin_takenAfterSecondSeparator()
     {

@@ -120,8 +120,9 @@ private slots:
         QVERIFY(tip("Params").endsWith(QStringLiteral("Parameters.txt. ")));
         QVERIFY(label(sett, "Label3").contains(QStringLiteral("in a  new Parameters File")));
         QVERIFY(label(sett, "Label6").contains(QStringLiteral("Up\\Down Control, then cick Delete.")));
-        for (const char* name : {"Params", "Bacup", "Settt", "DelP", "Label1", "Label2", "Label4", "Label5", "kakar",
-                                 "Bakbit", "OtherIm", "Cart_It", "setskin", "DelS", "Picture1", "Picture2", "Xtrabmps"})
+        for (const char* name :
+             {"Params", "Bacup", "Settt", "DelP", "Label1", "Label2", "Label4", "Label5", "kakar", "Bakbit",
+              "OtherIm", "Cart_It", "setskin", "DelS", "Picture1", "Picture2", "Xtrabmps"})
             QVERIFY2(sett.findChild<QWidget*>(QLatin1String(name)), name);
         QVERIFY(!sett.findChild<QWidget*>(QStringLiteral("setskin"))->isEnabled());
         QVERIFY(!sett.findChild<QWidget*>(QStringLiteral("Xtrabmps"))->isVisibleTo(&sett));

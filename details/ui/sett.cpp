@@ -27,8 +27,9 @@ constexpr int BarLength = StatBar::FullWidth / TwipsPerPixel; // 201
 constexpr int BarHeight = StatBar::Height / TwipsPerPixel;    // 25
 constexpr int SkinView = 96;
 
-const char* const roughNote = "Note, these are rough estimates, & are not completely (to put it mildly) inaccurate, "
-                              "use ONLY as a guide to its general settings.";
+const char* const roughNote =
+    "Note, these are rough estimates, & are not completely (to put it mildly) inaccurate, "
+    "use ONLY as a guide to its general settings.";
 
 // The named fonts first, then look-alikes that are common on other systems.
 QFont buttonFont()
@@ -44,8 +45,9 @@ QFont buttonFont()
 QFont labelFont()
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans"),
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans"),
                       QStringLiteral("Sans Serif")});
     font.setPointSize(9);
     return font;
@@ -54,8 +56,9 @@ QFont labelFont()
 QFont helpFont()
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Small Fonts"), QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"),
-                      QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("Sans Serif")});
+    font.setFamilies({QStringLiteral("Small Fonts"), QStringLiteral("Tahoma"),
+                      QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Nimbus Sans Narrow"),
+                      QStringLiteral("Sans Serif")});
     font.setPointSize(7);
     return font;
 }
@@ -250,15 +253,18 @@ QWidget* Sett::buildStatistics()
     m_speed = makeLabel(panel, "Speed", QStringLiteral("Speed:"), font);
     m_class = makeLabel(panel, "Class", QStringLiteral("Class:"), font,
                         QStringLiteral("Electric, Glow, Special: The Engine Type"));
-    m_rating = makeLabel(panel, "Rating", QStringLiteral("Rating:"), font,
-                         QStringLiteral("Rookie, Amateur, Advanced, Semi-Pro, or Pro: The group of cars to which it belongs."));
+    m_rating =
+        makeLabel(panel, "Rating", QStringLiteral("Rating:"), font,
+                  QStringLiteral(
+                      "Rookie, Amateur, Advanced, Semi-Pro, or Pro: The group of cars to which it belongs."));
     m_grip = makeLabel(panel, "Grip", QStringLiteral("Grip:"), font, note);
     m_turn = makeLabel(panel, "Turn", QStringLiteral("Turn:"), font, note);
     m_axle = makeLabel(panel, "Axle", QStringLiteral("Accel:"), font, note);
     m_mass = makeLabel(panel, "Mass", QStringLiteral("Mass:"), font);
-    m_base = makeLabel(panel, "Base", QStringLiteral("Param Base:"), font,
-                       QStringLiteral("The Original Car that this was made from. Calculated from the checksum at the end "
-                                      "of the parameters."));
+    m_base = makeLabel(
+        panel, "Base", QStringLiteral("Param Base:"), font,
+        QStringLiteral("The Original Car that this was made from. Calculated from the checksum at the end "
+                       "of the parameters."));
     m_trans = makeLabel(panel, "Trans", QStringLiteral("Transmission:"), font,
                         QStringLiteral("4WD, FWD, RWD, & others (rare): Which wheels are powered."));
 
@@ -294,27 +300,31 @@ QWidget* Sett::buildParameterArea()
     m_label1 = makeLabel(area, "Label1", QStringLiteral("Parameters:"), headingFont());
     m_params = new QListWidget(area);
     m_params->setObjectName(QStringLiteral("Params"));
-    m_params->setToolTip(QStringLiteral(
-        "A list of all Parameters for this Car. Click on a Set of Parametes to view stats for that set. Click Backup to "
-        "Backup the Current Parameters (Parameters.Txt) & Set to Set another Set of Parameters to Parameters.txt. "));
+    m_params->setToolTip(QStringLiteral("A list of all Parameters for this Car. Click on a Set of Parametes "
+                                        "to view stats for that set. Click Backup to "
+                                        "Backup the Current Parameters (Parameters.Txt) & Set to Set another "
+                                        "Set of Parameters to Parameters.txt. "));
     m_params->setMinimumWidth(200);
     m_params->setMinimumHeight(110);
 
     m_bacup = makeButton(area, "Bacup", QStringLiteral("Backup"),
-                         QStringLiteral("Click to BackUp \"Current Parameters\" (Parameters.Txt.)"), Glyph::UpArrow);
-    m_settt = makeButton(area, "Settt", QStringLiteral("Set"),
-                         QStringLiteral("Click to set the Currently Selected Parameters to \"Current Parameters\" "
-                                        "(Parameters.Txt.)"));
+                         QStringLiteral("Click to BackUp \"Current Parameters\" (Parameters.Txt.)"),
+                         Glyph::UpArrow);
+    m_settt =
+        makeButton(area, "Settt", QStringLiteral("Set"),
+                   QStringLiteral("Click to set the Currently Selected Parameters to \"Current Parameters\" "
+                                  "(Parameters.Txt.)"));
     m_impit = makeButton(area, "Impit", QStringLiteral("Import"),
                          QStringLiteral("Click to Import Parameters from another Folder"), Glyph::Import);
     m_delP = makeButton(area, "DelP", QStringLiteral("Delete"),
                         QStringLiteral("Click to completely remove the last selected Parameters Set."));
-    m_label3 = makeLabel(area, "Label3",
-                         QStringLiteral("Make Sure you have a back-up copy of parameters.txt before loading in a  new "
-                                        "Parameters File. To Back Up Parameters.txt, Click Backup. To set the selected "
-                                        "Parameters to Parameters.txt, Click Set. To Delete a Parameters Set click, "
-                                        "Delete."),
-                         helpFont());
+    m_label3 = makeLabel(
+        area, "Label3",
+        QStringLiteral("Make Sure you have a back-up copy of parameters.txt before loading in a  new "
+                       "Parameters File. To Back Up Parameters.txt, Click Backup. To set the selected "
+                       "Parameters to Parameters.txt, Click Set. To Delete a Parameters Set click, "
+                       "Delete."),
+        helpFont());
     fixWrappedHeight(m_label3, 200);
 
     auto* buttons = new QGridLayout;
@@ -347,17 +357,20 @@ QWidget* Sett::buildSkinArea()
 
     m_label2 = makeLabel(area, "Label2", QStringLiteral("Skins:"), headingFont());
     m_label5 = makeLabel(area, "Label5", QStringLiteral("Current Skin"), labelFont());
-    m_kakar = makeImage(area, "kakar", QSize(SkinView, SkinView),
-                        QStringLiteral("The Current skin: Specified in the Current \"Parameters.txt\". To Back this up "
-                                       "Click \"Backup.\""));
+    m_kakar = makeImage(
+        area, "kakar", QSize(SkinView, SkinView),
+        QStringLiteral("The Current skin: Specified in the Current \"Parameters.txt\". To Back this up "
+                       "Click \"Backup.\""));
     m_bakbit = makeButton(area, "Bakbit", QStringLiteral("Backup"),
                           QStringLiteral("Click to Backup the \"Current Skin.\""), Glyph::UpArrow);
 
     m_label4 = makeLabel(area, "Label4", QStringLiteral("Other Skins"), labelFont());
-    m_otherIm = makeImage(area, "OtherIm", QSize(SkinView, SkinView),
-                          QStringLiteral("Shows the currently selected \"Other Skin.\" Set in the Horizontal UpDown "
-                                         "Control(!)."));
-    m_cartIt = makeLabel(area, "Cart_It", QString(), labelFont(), QStringLiteral("The Filename of the \"Other Skin.\""));
+    m_otherIm =
+        makeImage(area, "OtherIm", QSize(SkinView, SkinView),
+                  QStringLiteral("Shows the currently selected \"Other Skin.\" Set in the Horizontal UpDown "
+                                 "Control(!)."));
+    m_cartIt = makeLabel(area, "Cart_It", QString(), labelFont(),
+                         QStringLiteral("The Filename of the \"Other Skin.\""));
     m_cartIt->setAlignment(Qt::AlignCenter);
     m_cartIt->setFixedWidth(SkinView + 24);
     m_picSel = new HorizontalUpDown(area);
@@ -365,20 +378,22 @@ QWidget* Sett::buildSkinArea()
     m_picSel->setToolTip(QStringLiteral("Use this to Scroll Between \"Other Skins.\""));
     m_picSel->setFixedSize(SkinView, 22);
     m_setskin = makeButton(area, "setskin", QStringLiteral("Set"),
-                           QStringLiteral("Click to Set the Current \"Other Skin\" to the \"Current Skin\""), Glyph::Tick);
+                           QStringLiteral("Click to Set the Current \"Other Skin\" to the \"Current Skin\""),
+                           Glyph::Tick);
     m_immpit = makeButton(area, "IMMPIT", QStringLiteral("Import"),
                           QStringLiteral("Click to Import Parameters from another Folder"), Glyph::Import);
     m_delS = makeButton(area, "DelS", QStringLiteral("Delete"),
                         QStringLiteral("Click to completely remove the last selected >Additional< Paintjob"));
     m_setskin->setEnabled(false);
     m_delS->setEnabled(false);
-    m_label6 = makeLabel(area, "Label6",
-                         QStringLiteral("When A Car has multiple skins, make sure you have a back-up copy of the current "
-                                        "one before loading in another one. To Back Up Current Skin Click the Up Arrow. "
-                                        "To make the Selected Other Skin, the Current Skin, click the tick. To delete an "
-                                        "additional Skin, select one using the Horizontal (!) Up\\Down Control, then cick "
-                                        "Delete."),
-                         helpFont());
+    m_label6 = makeLabel(
+        area, "Label6",
+        QStringLiteral("When A Car has multiple skins, make sure you have a back-up copy of the current "
+                       "one before loading in another one. To Back Up Current Skin Click the Up Arrow. "
+                       "To make the Selected Other Skin, the Current Skin, click the tick. To delete an "
+                       "additional Skin, select one using the Horizontal (!) Up\\Down Control, then cick "
+                       "Delete."),
+        helpFont());
     m_label6->setWordWrap(true);
 
     const int column = SkinView + 24;

@@ -13,7 +13,8 @@ constexpr int Inset = 2; // the groove's border around the bar
 constexpr qreal Radius = 4;
 } // namespace
 
-StatBarImage::StatBarImage(int fullWidth, int height, QWidget* groove) : QWidget(groove), m_fullWidth(fullWidth)
+StatBarImage::StatBarImage(int fullWidth, int height, QWidget* groove)
+    : QWidget(groove), m_fullWidth(fullWidth)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setGeometry(Inset, Inset, fullWidth, height);
@@ -68,7 +69,8 @@ void StatBarImage::paintEvent(QPaintEvent*)
     p.drawPath(shape);
 }
 
-StatBarGroove::StatBarGroove(const QString& barName, int fullWidth, int height, QWidget* parent) : QWidget(parent)
+StatBarGroove::StatBarGroove(const QString& barName, int fullWidth, int height, QWidget* parent)
+    : QWidget(parent)
 {
     setFixedSize(fullWidth + 2 * Inset, height + 2 * Inset);
     m_bar = new StatBarImage(fullWidth, height, this);
