@@ -78,8 +78,9 @@ Form1::Form1(const QString& databaseFile, const QString& startFolder, FileSystem
     layout->addSpacing(2);
     layout->addWidget(m_command1);
 
-    // Labels take no focus; the keyboard moves Garage Folder, Car Folder, OK, Max Car Amount.
-    QWidget* order[] = {m_dir1, m_dir2, m_label1, m_label2, m_label3, m_command1, m_label4, m_max};
+    // The keyboard moves Garage Folder, Car Folder, OK, Max Car Amount; the labels between them in the
+    // window's order take no focus.
+    QWidget* order[] = {m_dir1, m_dir2, m_command1, m_max};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
