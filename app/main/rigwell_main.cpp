@@ -22,10 +22,10 @@ int main(int argc, char* argv[])
     parkwen::QtDialogs dialogs(parkwen::rigwellInfo::title);
     parkwen::Form1 window(QCoreApplication::applicationDirPath() + QStringLiteral("/paths.mdb"), QDir::currentPath(),
                           fs, dialogs);
-    dialogs.setParent(&window);
-
+    // A failure while the window opens is told before the window is ever shown, in a box of its own.
     if (!window.Form_Load())
         return 1;
+    dialogs.setParent(&window);
     window.show();
     const int code = app.exec();
     return code != 0 ? code : (window.stored() ? 0 : 1);

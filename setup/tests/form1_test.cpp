@@ -135,6 +135,18 @@ private slots:
         QCOMPARE(list.path(), m_cars);
         QTest::keyClick(&list, Qt::Key_Up);
         QCOMPARE(list.path(), m_dir.path());
+        // The way down shows one folder per level; opening a folder shows all of its sub-folders.
+        QCOMPARE(list.currentItem()->childCount(), 1);
+        QTest::keyClick(&list, Qt::Key_Return);
+        QTRY_COMPARE(list.currentItem()->childCount(), 3);
+        QCOMPARE(list.path(), m_dir.path());
+        QStringList names;
+        for (int i = 0; i < 3; ++i)
+            names << list.currentItem()->child(i)->text(0);
+        QCOMPARE(names, QStringList({"cars", "garage", "start"}));
+        QTest::keyClick(&list, Qt::Key_Down);
+        QTest::keyClick(&list, Qt::Key_Down);
+        QCOMPARE(list.path(), m_garage);
     }
 
     void maxBox_keepsOnlyTheLeadingNumber()

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QStyle>
 
 namespace parkwen {
@@ -24,10 +25,10 @@ FolderList::FolderList(FileSystem& fs, QWidget* parent) : QTreeWidget(parent), m
 {
     setColumnCount(1);
     setHeaderHidden(true);
-    setIndentation(12);
+    setIndentation(10);
     setUniformRowHeights(true);
+    setExpandsOnDoubleClick(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Long names scroll sideways rather than being cut off.
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -35,6 +36,14 @@ FolderList::FolderList(FileSystem& fs, QWidget* parent) : QTreeWidget(parent), m
     connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { fill(item); });
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) { choose(current); });
+    connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { open(item); });
+}
+
+void FolderList::resizeEvent(QResizeEvent* event)
+{
+    QTreeWidget::resizeEvent(event);
+    // Rows are at least as wide as the list, so the chosen row is marked across the whole list.
+    header()->setMinimumSectionSize(viewport()->width());
 }
 
 QString FolderList::folderOf(const QTreeWidgetItem* item)
@@ -48,7 +57,7 @@ QTreeWidgetItem* FolderList::addFolder(QTreeWidgetItem* parent, const QString& f
     item->setText(0, text);
     item->setData(0, PathRole, folder);
     item->setIcon(0, style()->standardIcon(parent ? QStyle::SP_DirIcon : QStyle::SP_DriveHDIcon));
-    // Whether a folder has sub-folders is learnt when it is opened.
+    // Whether a folder has sub-folders is learnt when it is unfolded.
     item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     if (parent)
         parent->addChild(item);
@@ -81,6 +90,23 @@ void FolderList::choose(QTreeWidgetItem* item)
     emit pathChanged(m_path);
 }
 
+void FolderList::open(QTreeWidgetItem* item)
+{
+    if (!item)
+        return;
+    const QString folder = folderOf(item);
+    // The rows are rebuilt, the activated one among them: do it once the activation is over.
+    QMetaObject::invokeMethod(
+        this,
+        [this, folder] {
+            const bool changed = folder != m_path;
+            setPath(folder);
+            if (changed)
+                emit pathChanged(m_path);
+        },
+        Qt::QueuedConnection);
+}
+
 void FolderList::setPath(const QString& folder)
 {
     const QString target = QDir::cleanPath(QDir::fromNativeSeparators(folder));
@@ -98,31 +124,33 @@ void FolderList::setPath(const QString& folder)
         }
     }
     if (!rootItem) {
-        // A folder outside every known drive still gets a tree of its own.
+        // A folder outside every known drive still gets a way down of its own.
         rootPath = target.left(target.indexOf(QLatin1Char('/')) + 1);
         rootItem = addFolder(nullptr, rootPath, QDir::toNativeSeparators(rootPath));
     }
 
+    // The way down: each folder shows only the next one, open.
     QTreeWidgetItem* item = rootItem;
     QString current = rootPath;
     for (const QString& name : target.mid(rootPath.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        fill(item);
-        item->setExpanded(true);
+        item->setData(0, FilledRole, true);
+        item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+        item->setIcon(0, style()->standardIcon(item == rootItem ? QStyle::SP_DriveHDIcon : QStyle::SP_DirOpenIcon));
         current = joinPath(current, name);
-        QTreeWidgetItem* next = nullptr;
-        for (int i = 0; i < item->childCount() && !next; ++i)
-            if (QString::compare(folderOf(item->child(i)), current, nameCase()) == 0)
-                next = item->child(i);
-        // A folder the listing leaves out (a hidden one) is still on the way to the current folder.
-        if (!next)
-            next = addFolder(item, current, name);
+        QTreeWidgetItem* next = addFolder(item, current, name);
+        item->setExpanded(true);
         item = next;
     }
+    if (item != rootItem)
+        item->setIcon(0, style()->standardIcon(QStyle::SP_DirOpenIcon));
     fill(item);
     item->setExpanded(true);
     setCurrentItem(item);
     m_path = folderOf(item);
-    scrollToItem(item, QAbstractItemView::PositionAtCenter);
+
+    scrollToTop();
+    scrollToItem(item);
+    horizontalScrollBar()->setValue(0);
 }
 
 } // namespace parkwen
