@@ -13,10 +13,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(parkwen::rigwellInfo::productName);
     QApplication::setApplicationVersion(parkwen::rigwellInfo::version);
-    // The rest of the version information has no place among Qt's application details; keep it where
-    // "about" requests and platform tools can find it.
-    app.setProperty("fileDescription", parkwen::rigwellInfo::fileDescription);
-    app.setProperty("comments", parkwen::rigwellInfo::comments);
+    // The file description and the comments have no place among Qt's application details; they stay in
+    // rigwellInfo for a platform's version resource.
 
     parkwen::LocalFileSystem fs;
     parkwen::QtDialogs dialogs(parkwen::rigwellInfo::title);

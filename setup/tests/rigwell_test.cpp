@@ -1,5 +1,6 @@
 #include "rigwell.h"
 
+#include "pathsfile.h"
 #include "qt/localfilesystem.h"
 #include "support/carfolders.h"
 #include "support/scripteddialogs.h"
@@ -8,70 +9,24 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sqlite3.h>
-
-#include <limits>
+#include <functional>
 
 using namespace parkwen;
 using namespace parkwen::test;
-
-namespace {
-
-QStringList stored(const QString& file)
-{
-    QStringList values;
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(db, "SELECT Path FROM Paths ORDER BY rowid", -1, &st, nullptr) == SQLITE_OK)
-            while (sqlite3_step(st) == SQLITE_ROW)
-                values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-        sqlite3_finalize(st);
-    }
-    sqlite3_close(db);
-    return values;
-}
-
-// A paths database holding exactly `values`.
-void writeDatabase(const QString& file, const QStringList& values)
-{
-    sqlite3* db = nullptr;
-    QCOMPARE(sqlite3_open(QFile::encodeName(file).constData(), &db), SQLITE_OK);
-    QCOMPARE(sqlite3_exec(db, "CREATE TABLE Paths (Path TEXT)", nullptr, nullptr, nullptr), SQLITE_OK);
-    for (const QString& v : values) {
-        sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(db, "INSERT INTO Paths VALUES (?)", -1, &st, nullptr);
-        const QByteArray utf8 = v.toUtf8();
-        sqlite3_bind_text(st, 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
-        QCOMPARE(sqlite3_step(st), SQLITE_DONE);
-        sqlite3_finalize(st);
-    }
-    sqlite3_close(db);
-}
-
-} // namespace
 
 class RigwellTest : public QObject
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    QString m_program; // the program folder
-    QString m_start;   // the working folder the lists start at
-    QString m_cars;
-    QString m_garage;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_start, m_cars, m_garage;
     LocalFileSystem m_fs;
     ScriptedDialogs m_dialogs;
 
-    QString file() const { return joinPath(m_program, QStringLiteral("paths.mdb")); }
-    SetupValues startValues() const { return {m_start, m_start, QStringLiteral("200")}; }
-    QString misc(int number, const QString& description) const
-    {
-        return QStringLiteral("Miscellaneous Error: %1 %2").arg(number).arg(description);
-    }
+    QString file() const { return m_dir->filePath(QStringLiteral("paths.mdb")); }
 
-    // One whole run: open, then (when opening let it) close with `change` applied to the loaded values.
+    // One run of the program: opening, then (when opening let it) the user's `change` and the close.
     bool run(SetupValues& values, const std::function<void(SetupValues&)>& change = {})
     {
         SetupSession session(file(), m_fs, m_dialogs);
@@ -85,133 +40,114 @@ private:
 private slots:
     void init()
     {
-        QDir(m_dir.path()).removeRecursively();
-        QDir().mkpath(m_dir.path());
-        m_program = makeFolder(m_dir.path(), QStringLiteral("program"));
-        m_start = makeFolder(m_dir.path(), QStringLiteral("start"));
-        m_cars = makeFolder(m_dir.path(), QStringLiteral("Re-Volt Cars"));
-        m_garage = makeFolder(m_dir.path(), QStringLiteral("garage"));
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_start = makeFolder(m_dir->path(), QStringLiteral("start"));
+        m_cars = makeFolder(m_dir->path(), QStringLiteral("Re-Volt Cars"));
+        m_garage = makeFolder(m_dir->path(), QStringLiteral("garage"));
         m_dialogs.clear();
     }
 
     void firstRun_createsEmptyTableThenStoresThreeRecordsInOrder()
     {
         SetupSession session(file(), m_fs, m_dialogs);
-        SetupValues values = startValues();
+        SetupValues values{m_start, m_start, QStringLiteral("200")};
         QVERIFY(session.open(values));
         QVERIFY(session.isNewDatabase());
         QCOMPARE(values.carFolder, m_start);
-        QCOMPARE(values.maxCarAmount, QStringLiteral("200"));
-        // The database exists with its empty table while the window is open.
         QVERIFY(QFileInfo::exists(file()));
-        QVERIFY(stored(file()).isEmpty());
+        QVERIFY(storedPaths(file()).isEmpty());
 
         values.carFolder = m_cars;
         values.garageFolder = m_garage;
         QVERIFY(session.close(values));
-        QCOMPARE(stored(file()), QStringList({m_cars, m_garage, "200"}));
+        QCOMPARE(storedPaths(file()), QStringList({m_cars, m_garage, "200"}));
         QCOMPARE(m_dialogs.beeps(), 0);
         QVERIFY(m_dialogs.messages().isEmpty());
     }
 
-    void secondRun_beepsLoadsAndRewritesTheSameThreeRecords()
+    void secondRun_beepsLoadsAndRewritesTheFirstThreeRecords()
     {
-        writeDatabase(file(), {m_cars, m_garage, QStringLiteral("25 cars"), QStringLiteral("extra")});
-        SetupValues values = startValues();
+        QVERIFY(writePaths(file(), {m_cars, m_garage, "25 cars", "extra"}));
+        SetupValues values{m_start, m_start, QStringLiteral("200")};
         QVERIFY(run(values, [&](SetupValues& v) {
             QCOMPARE(v.carFolder, m_cars);
             QCOMPARE(v.garageFolder, m_garage);
-            // The box shows what it would show after typing the stored text.
             QCOMPARE(v.maxCarAmount, QStringLiteral("25"));
-            v.maxCarAmount = QStringLiteral("180");
             v.garageFolder = m_start;
         }));
         QCOMPARE(m_dialogs.beeps(), 1);
         QVERIFY(m_dialogs.messages().isEmpty());
-        // Values beyond the third stay as they were.
-        QCOMPARE(stored(file()), QStringList({m_cars, m_start, "180", "extra"}));
+        QCOMPARE(storedPaths(file()), QStringList({m_cars, m_start, "25", "extra"}));
     }
 
     void storedFoldersThatAreGone_keepTheStartingFolderAndStoreIt()
     {
-        const QString gone = makeFolder(m_dir.path(), QStringLiteral("gone"));
-        QVERIFY(QDir(gone).removeRecursively());
-        writeDatabase(file(), {QStringLiteral("relative/cars"), gone, QStringLiteral("150")});
-        SetupValues values = startValues();
+        QVERIFY(writePaths(file(), {"relative/cars", m_dir->filePath(QStringLiteral("gone")), "150"}));
+        SetupValues values{m_start, m_start, QStringLiteral("200")};
         QVERIFY(run(values));
-        QCOMPARE(values.carFolder, m_start);
-        QCOMPARE(values.garageFolder, m_start);
-        QCOMPARE(values.maxCarAmount, QStringLiteral("150"));
         QVERIFY(m_dialogs.messages().isEmpty());
-        QCOMPARE(stored(file()), QStringList({m_start, m_start, "150"}));
+        QCOMPARE(storedPaths(file()), QStringList({m_start, m_start, "150"}));
     }
 
-    void openingErrors_reportAndEndWithoutTouchingTheFile_data()
+    void openingError_isReportedAndEndsWithoutTouchingTheFile_data()
     {
-        QTest::addColumn<QStringList>("records");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("description");
-        QTest::newRow("two records") << QStringList{"/", "/"} << err::NoCurrentRecord << "No current record.";
-        QTest::newRow("empty table") << QStringList{} << err::NoCurrentRecord << "No current record.";
-        QTest::newRow("not a database") << QStringList{"text"} << err::UnrecognizedDatabase << "";
+        QTest::addColumn<QByteArray>("sql");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("two records") << QByteArray("CREATE TABLE Paths (Path TEXT); INSERT INTO Paths VALUES ('/');"
+                                                   "INSERT INTO Paths VALUES ('/');")
+                                     << "Miscellaneous Error: 3021 No current record.";
+        QTest::newRow("not a database") << QByteArray() << "Miscellaneous Error: 3343 Unrecognized database format '%1'.";
     }
 
-    void openingErrors_reportAndEndWithoutTouchingTheFile()
+    void openingError_isReportedAndEndsWithoutTouchingTheFile()
     {
-        QFETCH(QStringList, records);
-        QFETCH(int, number);
-        QFETCH(QString, description);
-        if (number == err::UnrecognizedDatabase) {
-            writeBytes(file(), "Car Folder\r\n");
-            description = QStringLiteral("Unrecognized database format '%1'.").arg(file());
-        } else {
-            writeDatabase(file(), records);
-        }
+        QFETCH(QByteArray, sql);
+        QFETCH(QString, message);
+        if (sql.isEmpty())
+            writeBytes(file(), "C:\\cars\r\n");
+        else
+            QVERIFY(execSql(file(), sql.constData()));
         const QByteArray before = readBytes(file());
 
         SetupSession session(file(), m_fs, m_dialogs);
-        SetupValues values = startValues();
+        SetupValues values{m_start, m_start, QStringLiteral("200")};
         QVERIFY(!session.open(values));
-        QCOMPARE(m_dialogs.messages(), QStringList{misc(number, description)});
+        QCOMPARE(m_dialogs.messages(), QStringList{message.contains(QLatin1String("%1")) ? message.arg(file()) : message});
         QCOMPARE(m_dialogs.shown().first().icon, Dialogs::Icon::None);
         QCOMPARE(m_dialogs.shown().first().buttons, Dialogs::Buttons::Ok);
-        // The window would not be shown: a close now writes nothing.
         QVERIFY(!session.close(values));
         QCOMPARE(readBytes(file()), before);
-        QVERIFY(QDir(m_program).entryList(QDir::Files | QDir::Hidden).size() == 1);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"paths.mdb"});
     }
 
     void failedWrite_isReportedAndLeavesNothingHalfWritten()
     {
         // A first run whose second value does not fit: the first must not land alone.
-        SetupValues values = startValues();
+        SetupValues values{m_start, m_start, QStringLiteral("200")};
         QVERIFY(!run(values, [&](SetupValues& v) { v.garageFolder = QString(40000, QLatin1Char('g')); }));
         QCOMPARE(m_dialogs.messages().size(), 1);
         QVERIFY(m_dialogs.messages().first().startsWith(QStringLiteral("Miscellaneous Error: 3163 ")));
-        QVERIFY(stored(file()).isEmpty());
+        QVERIFY(storedPaths(file()).isEmpty());
 
-        // A later run whose disk write fails: the stored values stay as they were. The rollback journal
-        // cannot be created where a folder of its name stands, even for root.
+        // A later run whose disk write fails. Even root cannot create the rollback journal where a
+        // folder of its name stands.
         QFile::remove(file());
-        writeDatabase(file(), {m_cars, m_garage, QStringLiteral("200")});
+        QVERIFY(writePaths(file(), {m_cars, m_garage, "200"}));
         m_dialogs.clear();
-        values = startValues();
         QVERIFY(!run(values, [&](SetupValues& v) {
             v.carFolder = m_start;
             v.maxCarAmount = QStringLiteral("5");
             QVERIFY(QDir().mkdir(file() + QStringLiteral("-journal")));
         }));
         QCOMPARE(m_dialogs.messages().size(), 1);
-        QVERIFY(m_dialogs.messages().first().startsWith(QStringLiteral("Miscellaneous Error: ")));
+        QVERIFY(m_dialogs.messages().first().startsWith(QStringLiteral("Miscellaneous Error: 75 ")));
         QVERIFY(QDir().rmdir(file() + QStringLiteral("-journal")));
-        QCOMPARE(stored(file()), QStringList({m_cars, m_garage, "200"}));
-    }
+        QCOMPARE(storedPaths(file()), QStringList({m_cars, m_garage, "200"}));
 
-    void databaseDeletedWhileOpen_isReportedNotLost()
-    {
-        SetupValues values = startValues();
+        // A database deleted while the window was open is reported, not written into the void.
+        m_dialogs.clear();
         QVERIFY(!run(values, [&](SetupValues&) { QVERIFY(QFile::remove(file())); }));
-        QCOMPARE(m_dialogs.messages(), QStringList{misc(err::CouldNotFindFile, describeError(err::CouldNotFindFile, file()))});
+        QCOMPARE(m_dialogs.messages(), QStringList{"Miscellaneous Error: 3024 " + describeError(3024, file())});
     }
 
     void canonicalAmount_keepsTheLeadingNumber_data()
@@ -223,25 +159,18 @@ private slots:
         QTest::newRow("letters") << "abc" << "0";
         QTest::newRow("digits then letters") << "12abc" << "12";
         QTest::newRow("blanks skipped") << " 4 2 " << "42";
-        QTest::newRow("leading zeros") << "007" << "7";
-        QTest::newRow("signs") << "-7" << "-7";
-        QTest::newRow("plus") << "+5" << "5";
+        QTest::newRow("leading zeros, sign") << "+007" << "7";
         QTest::newRow("double sign") << "--5" << "0";
         QTest::newRow("negative zero") << "-0" << "0";
-        QTest::newRow("fraction") << "1.50" << "1.5";
-        QTest::newRow("bare fraction") << ".5x" << "0.5";
+        QTest::newRow("fraction") << "-.50x" << "-0.5";
         QTest::newRow("second point ends it") << "1.2.3" << "1.2";
-        QTest::newRow("exponent") << "1e3" << "1000";
-        QTest::newRow("signed exponent") << "25E-1" << "2.5";
+        QTest::newRow("exponent") << "25E-1" << "2.5";
         QTest::newRow("unfinished exponent") << "12e+" << "12";
-        QTest::newRow("exponent alone") << "e5" << "0";
         QTest::newRow("large") << "123456789012345678901" << "123456789012345680000";
         QTest::newRow("very large") << "1e21" << "1e+21";
         QTest::newRow("very small") << "0.0000001" << "1e-7";
-        QTest::newRow("small") << "0.000001" << "0.000001";
         QTest::newRow("overflow") << "1e400" << "1.7976931348623157e+308";
-        QTest::newRow("underflow") << "-1e-400" << "0";
-        QTest::newRow("many digits") << QString(500, QLatin1Char('9')) + "e-480" << "100000000000000000000";
+        QTest::newRow("underflow") << "1e-400" << "0";
     }
 
     void canonicalAmount_keepsTheLeadingNumber()
