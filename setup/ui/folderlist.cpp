@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QHeaderView>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -39,11 +40,12 @@ FolderList::FolderList(FileSystem& fs, QWidget* parent) : QTreeWidget(parent), m
     connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { open(item); });
 }
 
-void FolderList::resizeEvent(QResizeEvent* event)
+bool FolderList::viewportEvent(QEvent* event)
 {
-    QTreeWidget::resizeEvent(event);
     // Rows are at least as wide as the list, so the chosen row is marked across the whole list.
-    header()->setMinimumSectionSize(viewport()->width());
+    if (event->type() == QEvent::Resize)
+        header()->setMinimumSectionSize(static_cast<QResizeEvent*>(event)->size().width());
+    return QTreeWidget::viewportEvent(event);
 }
 
 QString FolderList::folderOf(const QTreeWidgetItem* item)
@@ -148,9 +150,16 @@ void FolderList::setPath(const QString& folder)
     setCurrentItem(item);
     m_path = folderOf(item);
 
-    scrollToTop();
-    scrollToItem(item);
-    horizontalScrollBar()->setValue(0);
+    // Scrolled once the list has its final size: from the top, as far as the open folder needs.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            scrollToTop();
+            if (QTreeWidgetItem* open = currentItem())
+                scrollToItem(open);
+            horizontalScrollBar()->setValue(0);
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace parkwen

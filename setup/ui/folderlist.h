@@ -27,7 +27,7 @@ signals:
     void pathChanged(const QString& folder);
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     QTreeWidgetItem* addFolder(QTreeWidgetItem* parent, const QString& folder, const QString& text);
