@@ -1,6 +1,10 @@
 #include "carlibrary.h"
 
 #include <QSet>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <numeric>
 
 namespace parkwen {
 
@@ -28,6 +32,22 @@ QString pictureFileIn(FileSystem& fs, const QString& folder)
     if (files.isEmpty())
         files = fs.listFiles(folder, QStringLiteral("*.bmp"));
     return files.isEmpty() ? QString() : files.first();
+}
+
+// Flushes every path to the disk and waits for all of them; the first failure, if any.
+Error syncAll(FileSystem& fs, const QStringList& paths)
+{
+    // Flushing mostly waits for the disk, so more threads than cores pay off.
+    static QThreadPool pool;
+    pool.setMaxThreadCount(16);
+    QList<Error> results(paths.size());
+    QList<qsizetype> indexes(paths.size());
+    std::iota(indexes.begin(), indexes.end(), qsizetype(0));
+    QtConcurrent::blockingMap(&pool, indexes, [&](qsizetype i) { results[i] = fs.sync(paths[i]); });
+    for (const Error& e : std::as_const(results))
+        if (e)
+            return e;
+    return {};
 }
 
 // Copies every file directly inside `source` into the (new, empty) folder `target` and makes the
@@ -59,12 +79,13 @@ Error copyCarFolder(FileSystem& fs, const QString& source, const QString& target
         if (fs.fileSize(to) != fs.fileSize(from))
             return undo(Error::of(err::DiskFull));
     }
+    // The copies, the target folder and the folder holding it are flushed side by side: the file
+    // system then commits them together instead of one journal commit and disk flush each.
+    QStringList toFlush;
     for (const QString& file : std::as_const(written))
-        if (Error e = fs.sync(joinPath(target, file)))
-            return undo(e);
-    if (Error e = fs.sync(target))
-        return undo(e);
-    if (Error e = fs.sync(parentOf(target)))
+        toFlush << joinPath(target, file);
+    toFlush << target << parentOf(target);
+    if (Error e = syncAll(fs, toFlush))
         return undo(e);
     for (const QString& file : std::as_const(written))
         copied.insert(file);
