@@ -408,21 +408,6 @@ private slots:
         QCOMPARE(f.cars.stockFlags[2], -1);
         QVERIFY(!f.cars.garterEnabled && !f.cars.delEnabled);
     }
-
-    void manyMoves_doNotRescan()
-    {
-        // Each move edits the lists entry by entry: a car added behind the program's back stays
-        // unlisted until the next Refresh.
-        Fixture f;
-        makeCar(f.lib.carFolder, QStringLiteral("alpha"));
-        makeCar(f.lib.carFolder, QStringLiteral("beta"));
-        f.scan();
-        makeCar(f.lib.carFolder, QStringLiteral("aaa"));
-        f.cars.DelAll_Click();
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha", "beta"}));
-        QVERIFY(f.cars.Cart3.isEmpty());
-        QCOMPARE(entries(f.lib.carFolder), QStringList({"aaa"}));
-    }
 };
 
 QTEST_MAIN(MovesTest)
