@@ -24,7 +24,8 @@ bool acceptParameters(FileSystem& fs, Dialogs& dialogs, const QString& path)
 bool acceptBitmap(FileSystem& fs, Dialogs& dialogs, const QString& path)
 {
     if (!Skins::hasSkinSize(fs.fileSize(path))) {
-        dialogs.message(QStringLiteral("Not a valid Skin. Please Select another Skin"), Dialogs::Icon::Exclamation);
+        dialogs.message(QStringLiteral("Not a valid Skin. Please Select another Skin"),
+                        Dialogs::Icon::Exclamation);
         return false;
     }
     return true;
@@ -110,7 +111,8 @@ QByteArray mergeCarLines(const QByteArray& imported, const QByteArray& car,
     // Texture line: the car's own line, its file name replaced by the chosen skin.
     if (takeBoth(rtb, rtb2, QStringLiteral("TPAGE"), 1)) {
         TextBuffer r3(rtb2.selectedText());
-        qsizetype nameStart = qMax(r3.text().lastIndexOf(QLatin1Char('\\')), r3.text().lastIndexOf(QLatin1Char('/')));
+        qsizetype nameStart =
+            qMax(r3.text().lastIndexOf(QLatin1Char('\\')), r3.text().lastIndexOf(QLatin1Char('/')));
         if (nameStart < 0)
             nameStart = r3.text().indexOf(QLatin1Char('"'));
         if (nameStart >= 0 && chooseSkin) {

@@ -49,7 +49,8 @@ struct MergeCounts
 // car's folder path and names the skin that `chooseSkin` returns, or stays the car's own when it
 // returns nothing. Lines of a word that either file lacks, or has fewer of, stay as imported.
 QByteArray mergeCarLines(const QByteArray& imported, const QByteArray& car,
-                         const std::function<std::optional<QString>()>& chooseSkin, MergeCounts* counts = nullptr);
+                         const std::function<std::optional<QString>()>& chooseSkin,
+                         MergeCounts* counts = nullptr);
 
 // What the imports work on.
 struct ImportContext

@@ -4,8 +4,8 @@ namespace parkwen {
 
 bool isPlainName(const QString& name)
 {
-    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && name != QLatin1String(".") &&
-           name != QLatin1String("..");
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           name != QLatin1String(".") && name != QLatin1String("..");
 }
 
 QString plainNameMessage()

@@ -78,13 +78,14 @@ QString ParamFiles::par2(QByteArray& text)
         // The title goes between the double quotes of a single-byte line.
         bool usable = true;
         for (const QChar c : *answer)
-            if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.unicode() == 0 ||
-                c.unicode() > 0xff)
+            if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n') ||
+                c.unicode() == 0 || c.unicode() > 0xff)
                 usable = false;
         if (!usable) {
-            m_dialogs.message(QStringLiteral("A title cannot contain double quotes, line breaks or characters "
-                                             "outside the Western European alphabet. Please type another title."),
-                              Dialogs::Icon::Exclamation);
+            m_dialogs.message(
+                QStringLiteral("A title cannot contain double quotes, line breaks or characters "
+                               "outside the Western European alphabet. Please type another title."),
+                Dialogs::Icon::Exclamation);
             continue;
         }
         text = paramtext::withName(text, *answer);
@@ -106,8 +107,8 @@ void ParamFiles::Params_Click(int row)
 
 bool ParamFiles::Bacup_Click()
 {
-    const std::optional<QString> answer =
-        askPlainName(m_dialogs, QStringLiteral("Back Up As:"), QStringLiteral("Backup"), [&](const QString& typed) {
+    const std::optional<QString> answer = askPlainName(
+        m_dialogs, QStringLiteral("Back Up As:"), QStringLiteral("Backup"), [&](const QString& typed) {
             const QString target = m_fs.resolve(m_carPath, typed + QStringLiteral(".txt"));
             if (target.compare(currentFileName(), Qt::CaseInsensitive) != 0)
                 return true;
@@ -150,8 +151,9 @@ void ParamFiles::Settt_Click(int selected)
     if (selected < 0 || selected >= count())
         return;
     if (selected == 0) {
-        m_dialogs.message(QStringLiteral("Copying Parameters.txt to Parameters.txt is pointless. I aint doing it, OK?"),
-                          Dialogs::Icon::Exclamation);
+        m_dialogs.message(
+            QStringLiteral("Copying Parameters.txt to Parameters.txt is pointless. I aint doing it, OK?"),
+            Dialogs::Icon::Exclamation);
         return;
     }
     // The chosen file is copied beside parameters.txt and renamed over it: a failed copy leaves the
@@ -166,8 +168,9 @@ void ParamFiles::Settt_Click(int selected)
 bool ParamFiles::DelP_Click(int selected)
 {
     if (selected < 0 || selected >= count()) {
-        m_dialogs.message(QStringLiteral("No File Selected for Deletion. Fix: Select a File from the Parameters Listbox."),
-                          Dialogs::Icon::Exclamation);
+        m_dialogs.message(
+            QStringLiteral("No File Selected for Deletion. Fix: Select a File from the Parameters Listbox."),
+            Dialogs::Icon::Exclamation);
         return false;
     }
     if (selected == 0 || m_entries[selected].fileName.compare(currentFileName(), Qt::CaseInsensitive) == 0) {

@@ -7,7 +7,8 @@ namespace parkwen::paramtext {
 
 qsizetype find(const QByteArray& text, const QByteArray& word, qsizetype from)
 {
-    return TextBuffer(QString::fromLatin1(text)).indexOf(QString::fromLatin1(word), int(qMax<qsizetype>(from, 0)));
+    return TextBuffer(QString::fromLatin1(text))
+        .indexOf(QString::fromLatin1(word), int(qMax<qsizetype>(from, 0)));
 }
 
 bool isParameterText(const QByteArray& text)

@@ -105,13 +105,14 @@ void Skins::Bakbit_Click(const QString& currentSkin)
     if (!currentSkinUsable(currentSkin))
         return;
     const QString current = m_fs.resolve(m_carPath, currentSkin);
-    const std::optional<QString> answer =
-        askPlainName(m_dialogs, QStringLiteral("Back Up As:"), QStringLiteral("Backup"), [&](const QString& typed) {
+    const std::optional<QString> answer = askPlainName(
+        m_dialogs, QStringLiteral("Back Up As:"), QStringLiteral("Backup"), [&](const QString& typed) {
             const QString target = m_fs.resolve(m_carPath, typed + QStringLiteral(".bmp"));
             if (target.compare(current, Qt::CaseInsensitive) != 0)
                 return true;
-            m_dialogs.message(currentSkin + QStringLiteral(" cannot be backed up onto itself. Please choose another name."),
-                              Dialogs::Icon::Exclamation);
+            m_dialogs.message(
+                currentSkin + QStringLiteral(" cannot be backed up onto itself. Please choose another name."),
+                Dialogs::Icon::Exclamation);
             return false;
         });
     if (!answer)

@@ -18,18 +18,28 @@ namespace parkwen::test {
 // A parameter file in the game's layout. Every line a car takes over on import carries `tag`, so a
 // test can count whose lines a merged file holds: 19 model lines, a texture and a collision line,
 // 20 model-number lines and 24 offset lines (the first of which is passed over by the merge).
-inline QByteArray paramsText(const QByteArray& tag, const QByteArray& name, const QByteArray& skin = "car.bmp",
-                             const QByteArray& topSpeed = "38.000000")
+inline QByteArray paramsText(const QByteArray& tag, const QByteArray& name,
+                             const QByteArray& skin = "car.bmp", const QByteArray& topSpeed = "38.000000")
 {
     QByteArrayList l;
-    l << "{" << ";====================" << "; Parameters of " + tag << ";===================="
-      << "Name      \t\"" + name + "\"" << "" << ";====================" << "; Model Filenames"
-      << ";====================" << "";
+    l << "{"
+      << ";===================="
+      << "; Parameters of " + tag << ";===================="
+      << "Name      \t\"" + name + "\""
+      << ""
+      << ";===================="
+      << "; Model Filenames"
+      << ";===================="
+      << "";
     for (int i = 0; i < 19; ++i)
-        l << "MODEL \t" + QByteArray::number(i) + " \t\"cars\\" + tag + "\\part" + QByteArray::number(i) + ".prm\"";
+        l << "MODEL \t" + QByteArray::number(i) + " \t\"cars\\" + tag + "\\part" + QByteArray::number(i) +
+                 ".prm\"";
     l << "TPAGE \t\"cars\\" + tag + "\\" + skin + "\"";
     l << "COLL \t\"cars\\" + tag + "\\hull.hul\"";
-    l << "" << "TopSpeed \t" + topSpeed << "Class      \t1" << "Rating     \t3" << "";
+    l << ""
+      << "TopSpeed \t" + topSpeed << "Class      \t1"
+      << "Rating     \t3"
+      << "";
     l << "BODY {\t\t; Start Body";
     int modelNums = 0;
     int offsets = 0;
@@ -37,14 +47,18 @@ inline QByteArray paramsText(const QByteArray& tag, const QByteArray& name, cons
         for (int i = 0; i < modelNumLines; ++i)
             l << "ModelNum    \t" + QByteArray::number(modelNums++) + " ; " + tag;
         for (int i = 0; i < offsetLines; ++i)
-            l << "Offset" + QByteArray::number(i + 1) + "     \t" + QByteArray::number(offsets++) + ".000000 0.0 0.0 ; " + tag;
+            l << "Offset" + QByteArray::number(i + 1) + "     \t" + QByteArray::number(offsets++) +
+                     ".000000 0.0 0.0 ; " + tag;
     };
     block(1, 4);
-    l << "Mass      \t1.500000" << "}";
+    l << "Mass      \t1.500000"
+      << "}";
     for (int w = 0; w < 4; ++w) {
         l << "WHEEL " + QByteArray::number(w) + " {";
         block(1, 2);
-        l << "IsPowered \tTRUE" << "Grip      \t0.020000" << "}";
+        l << "IsPowered \tTRUE"
+          << "Grip      \t0.020000"
+          << "}";
         l << "SPRING " + QByteArray::number(w) + " {";
         block(1, 1);
         l << "}";
@@ -57,9 +71,17 @@ inline QByteArray paramsText(const QByteArray& tag, const QByteArray& name, cons
     }
     l << "SPINNER {";
     block(1, 0);
-    l << "}" << "AERIAL {";
+    l << "}"
+      << "AERIAL {";
     block(2, 0);
-    l << "}" << "AI {" << "}" << "" << "}" << "" << "b7e9d8a1" << "";
+    l << "}"
+      << "AI {"
+      << "}"
+      << ""
+      << "}"
+      << ""
+      << "b7e9d8a1"
+      << "";
     return l.join("\r\n");
 }
 

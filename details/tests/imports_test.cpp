@@ -45,7 +45,8 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        m_cars = makeFolder(m_dir.path(), QStringLiteral("cars%1").arg(QRandomGenerator::global()->generate()));
+        m_cars =
+            makeFolder(m_dir.path(), QStringLiteral("cars%1").arg(QRandomGenerator::global()->generate()));
         m_car = makeFolder(m_cars, "own");
         m_donor = makeFolder(m_cars, "donor");
         writeBytes(m_car + "/parameters.txt", paramsText("own", "Own Car"));
@@ -120,12 +121,14 @@ private slots:
         ParamFiles params(m_fs, m_dialogs, m_car);
         params.fill();
         ImportContext context{m_fs, m_dialogs, m_choosers, m_cars};
-        m_choosers.parameterTries << QStringList{m_donor + "/parameters.txt"} << QStringList{m_donor + "/parameters.txt"};
+        m_choosers.parameterTries << QStringList{m_donor + "/parameters.txt"}
+                                  << QStringList{m_donor + "/parameters.txt"};
         m_dialogs.queueInput(QStringLiteral("ImpParam"));
         m_dialogs.queueInput(std::nullopt); // no title: the copy keeps its own name
         QVERIFY(importParameters(context, params));
         QCOMPARE(params.titles().last(), QStringLiteral("Donor Car"));
-        QCOMPARE(lineOf(readBytes(m_car + "/ImpParam.txt"), "TPAGE"), QByteArray("TPAGE \t\"cars\\own\\car.bmp\""));
+        QCOMPARE(lineOf(readBytes(m_car + "/ImpParam.txt"), "TPAGE"),
+                 QByteArray("TPAGE \t\"cars\\own\\car.bmp\""));
 
         m_dialogs.clear();
         m_dialogs.queueInput(QStringLiteral("ImpParam"));
@@ -133,9 +136,9 @@ private slots:
         m_dialogs.queueInput(QStringLiteral("ImpParam2"));
         m_dialogs.queueInput(QStringLiteral("Second"));
         QVERIFY(importParameters(context, params));
-        QCOMPARE(m_dialogs.messages(), QStringList({"This File already Exists, Please Choose Another Name:",
-                                                    "This File already Exists, Please Choose Another Name:",
-                                                    "Import Successful"}));
+        QCOMPARE(m_dialogs.messages(),
+                 QStringList({"This File already Exists, Please Choose Another Name:",
+                              "This File already Exists, Please Choose Another Name:", "Import Successful"}));
         QCOMPARE(m_dialogs.shown()[0].icon, Dialogs::Icon::None);
         QCOMPARE(params.titles(), QStringList({"Current Parameters", "Donor Car", "Second"}));
         QCOMPARE(params.entries()[2].fileName, QStringLiteral("ImpParam2.txt"));
@@ -165,8 +168,9 @@ private slots:
         m_dialogs.queueInput(QString());
         QVERIFY(!importParameters(context, params));
 
-        QCOMPARE(m_dialogs.messages(), QStringList({"Not A valid Parameter Set! Please Select a valid set of Parameters.",
-                                                    plainNameMessage(), plainNameMessage()}));
+        QCOMPARE(m_dialogs.messages(),
+                 QStringList({"Not A valid Parameter Set! Please Select a valid set of Parameters.",
+                              plainNameMessage(), plainNameMessage()}));
         QCOMPARE(entries(m_car), before);
         QCOMPARE(params.count(), 1);
         QVERIFY(!QFile::exists(m_dir.path() + "/evil.txt"));
@@ -176,7 +180,8 @@ private slots:
     void parameterImport_failedWriteLeavesNoFileAndNoEntry()
     {
         FaultyFileSystem fs;
-        fs.failWhen(FaultyFileSystem::Op::Write, [](const QString&) { return true; }, Error::of(err::DiskFull));
+        fs.failWhen(
+            FaultyFileSystem::Op::Write, [](const QString&) { return true; }, Error::of(err::DiskFull));
         ParamFiles params(fs, m_dialogs, m_car);
         params.fill();
         ImportContext context{fs, m_dialogs, m_choosers, m_cars};
@@ -191,15 +196,19 @@ private slots:
 
     void merge_withShortFileKeepsImportedLinesAndGoesOn()
     {
-        const QByteArray car = "{\r\nName \"Short\"\r\n; model list\r\nMODEL 0 \"cars\\own\\body.prm\"\r\n"
-                               "MODEL 1 \"cars\\own\\wheel.prm\"\r\nTPAGE \"cars/own/car.bmp\"\r\nBODY {\r\n}\r\n";
+        const QByteArray car =
+            "{\r\nName \"Short\"\r\n; model list\r\nMODEL 0 \"cars\\own\\body.prm\"\r\n"
+            "MODEL 1 \"cars\\own\\wheel.prm\"\r\nTPAGE \"cars/own/car.bmp\"\r\nBODY {\r\n}\r\n";
         const QByteArray imported = paramsText("donor", "Donor");
         MergeCounts counts;
         int asked = 0;
-        const QByteArray merged = mergeCarLines(imported, car, [&]() -> std::optional<QString> {
-            ++asked;
-            return QStringLiteral("chosen.bmp");
-        }, &counts);
+        const QByteArray merged = mergeCarLines(
+            imported, car,
+            [&]() -> std::optional<QString> {
+                ++asked;
+                return QStringLiteral("chosen.bmp");
+            },
+            &counts);
         QCOMPARE(counts.models, 2);
         QCOMPARE(counts.textures, 1);
         QCOMPARE(counts.collisions, 0);
@@ -218,7 +227,8 @@ private slots:
         QCOMPARE(lineOf(back, "TPAGE"), QByteArray("TPAGE \t\"cars\\donor\\car.bmp\""));
         // Nothing to merge with at all.
         QCOMPARE(mergeCarLines(imported, QByteArray(), {}, &counts), imported);
-        QCOMPARE(counts.models + counts.textures + counts.collisions + counts.modelNumbers + counts.offsets, 0);
+        QCOMPARE(counts.models + counts.textures + counts.collisions + counts.modelNumbers + counts.offsets,
+                 0);
     }
 
     void merge_ofLineFeedOnlyFilesReplacesSingleLines()

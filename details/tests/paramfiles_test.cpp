@@ -164,9 +164,10 @@ private slots:
         p.fill();
         QVERIFY(!p.DelP_Click(-1));
         QVERIFY(!p.DelP_Click(0));
-        QCOMPARE(m_dialogs.messages(),
-                 QStringList({"No File Selected for Deletion. Fix: Select a File from the Parameters Listbox.",
-                              "Cannot Delete Parameters.txt"}));
+        QCOMPARE(
+            m_dialogs.messages(),
+            QStringList({"No File Selected for Deletion. Fix: Select a File from the Parameters Listbox.",
+                         "Cannot Delete Parameters.txt"}));
         QVERIFY(QFile::exists(m_car + "/parameters.txt"));
     }
 

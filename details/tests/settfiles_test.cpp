@@ -58,7 +58,8 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        m_cars = makeFolder(m_dir.path(), QStringLiteral("cars%1").arg(QRandomGenerator::global()->generate()));
+        m_cars =
+            makeFolder(m_dir.path(), QStringLiteral("cars%1").arg(QRandomGenerator::global()->generate()));
         m_car = makeFolder(m_cars, "own");
         writeBytes(m_car + "/parameters.txt", paramsText("own", "Own Car", "car.bmp", "38.000000"));
         writeBytes(m_car + "/Race.txt", paramsText("own", "Race Tune", "car.bmp", "44.000000"));
@@ -169,10 +170,11 @@ private slots:
         writeBytes(donor + "/readme.txt", "nothing");
         writeBytes(donor + "/car.bmp", bmp24(8, 8));
         QStringList tried;
-        FileChooser chooser(FileChooser::Kind::Parameters, m_fs, m_pictures, m_cars, [&](const QString& path) {
-            tried << path;
-            return path.endsWith(QLatin1String("parameters.txt"));
-        });
+        FileChooser chooser(FileChooser::Kind::Parameters, m_fs, m_pictures, m_cars,
+                            [&](const QString& path) {
+                                tried << path;
+                                return path.endsWith(QLatin1String("parameters.txt"));
+                            });
         QCOMPARE(chooser.windowTitle(), QStringLiteral("Select Parameters to Import"));
         auto* dir1 = chooser.findChild<QListWidget*>(QStringLiteral("Dir1"));
         auto* file1 = chooser.findChild<QListWidget*>(QStringLiteral("File1"));

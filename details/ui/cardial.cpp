@@ -47,9 +47,10 @@ CarDial::CarDial(FileSystem& fs, Pictures& pictures, const QString& carPath, con
     m_picSel->setFixedSize(SkinView, 22);
     m_picSel->setRange(0, qMax(0, int(skins.size()) - 1));
 
-    m_label4 = new QLabel(QStringLiteral("Use the Horizontal Updown (!) Control to scroll through the skins. Once U "
-                                         "have made your choice, click OK"),
-                          this);
+    m_label4 =
+        new QLabel(QStringLiteral("Use the Horizontal Updown (!) Control to scroll through the skins. Once U "
+                                  "have made your choice, click OK"),
+                   this);
     m_label4->setObjectName(QStringLiteral("Label4"));
     m_label4->setWordWrap(true);
 
@@ -97,8 +98,8 @@ void CarDial::PicSel_Change()
     m_cartIt->setText(name);
     const Result<QImage> picture = m_pictures.load(joinPath(m_carPath, m_fs.resolve(m_carPath, name)));
     if (picture.ok())
-        m_otherIm->setPixmap(QPixmap::fromImage(
-            picture.value().scaled(m_otherIm->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        m_otherIm->setPixmap(QPixmap::fromImage(picture.value().scaled(
+            m_otherIm->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 void CarDial::setskin_Click()

@@ -47,7 +47,8 @@ FileChooser::FileChooser(Kind kind, FileSystem& fs, Pictures& pictures, const QS
 {
     const bool bitmaps = kind == Kind::Bitmap;
     setObjectName(bitmaps ? QStringLiteral("immpitfrm") : QStringLiteral("impitfrm"));
-    setWindowTitle(bitmaps ? QStringLiteral("Select Bitmap to Import") : QStringLiteral("Select Parameters to Import"));
+    setWindowTitle(bitmaps ? QStringLiteral("Select Bitmap to Import")
+                           : QStringLiteral("Select Parameters to Import"));
     setModal(true);
 
     m_dir1 = new QListWidget(this);
@@ -81,9 +82,8 @@ FileChooser::FileChooser(Kind kind, FileSystem& fs, Pictures& pictures, const QS
     m_ok->setGeometry(twips(left + 120, 3590, 6975, 375));
     setFixedSize((left + 7215) / TwipsPerPixel, 4080 / TwipsPerPixel);
 
-    connect(m_dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        setFolder(item->data(PathRole).toString());
-    });
+    connect(m_dir1, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { setFolder(item->data(PathRole).toString()); });
     connect(m_drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });
     connect(m_file1, &QListWidget::currentRowChanged, this, [this] { File1_Click(); });
     // Enter reaches OK as the default button; a double click chooses too.
@@ -191,8 +191,8 @@ void FileChooser::File1_Click()
         return;
     }
     const QSize room = m_pikcha->contentsRect().size();
-    m_pikcha->setPixmap(QPixmap::fromImage(
-        picture.value().scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    m_pikcha->setPixmap(
+        QPixmap::fromImage(picture.value().scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 void FileChooser::OK_Click()

@@ -11,7 +11,8 @@ namespace parkwen {
 class QtImportChoosers : public ImportChoosers
 {
 public:
-    QtImportChoosers(FileSystem& fs, Pictures& pictures, QWidget* parent) : m_fs(fs), m_pictures(pictures), m_parent(parent)
+    QtImportChoosers(FileSystem& fs, Pictures& pictures, QWidget* parent)
+        : m_fs(fs), m_pictures(pictures), m_parent(parent)
     {
     }
 

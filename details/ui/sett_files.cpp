@@ -26,7 +26,8 @@ class SettFiles : public QObject
 public:
     SettFiles(Sett& window, Platform& platform)
         : QObject(&window), params(platform.fs, platform.dialogs, window.carPath()),
-          skins(platform.fs, platform.dialogs, window.carPath()), qtChoosers(platform.fs, platform.pictures, &window)
+          skins(platform.fs, platform.dialogs, window.carPath()),
+          qtChoosers(platform.fs, platform.pictures, &window)
     {
         setObjectName(QStringLiteral("SettFiles"));
     }
@@ -232,7 +233,8 @@ void Sett::IMMPIT_Click()
     ImportContext context{m_platform.fs, m_platform.dialogs, f.choosers(),
                           importStartFolder(m_platform.fs, m_context, m_carPath)};
     if (importSkin(context, f.skins, m_carPath))
-        drawSkins(*this, {m_xtrabmps, m_picSel, m_otherIm, m_cartIt, m_setskin, m_delS, m_foundSkin}, f.skins);
+        drawSkins(*this, {m_xtrabmps, m_picSel, m_otherIm, m_cartIt, m_setskin, m_delS, m_foundSkin},
+                  f.skins);
 }
 
 } // namespace parkwen
