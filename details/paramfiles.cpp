@@ -1,0 +1,192 @@
+#include "paramfiles.h"
+
+#include "naming.h"
+#include "paramtext.h"
+
+namespace parkwen {
+
+ParamFiles::ParamFiles(FileSystem& fs, Dialogs& dialogs, QString carPath)
+    : m_fs(fs), m_dialogs(dialogs), m_carPath(std::move(carPath))
+{
+}
+
+QStringList ParamFiles::titles() const
+{
+    QStringList out;
+    for (const Entry& e : m_entries)
+        out << e.title;
+    return out;
+}
+
+QString ParamFiles::pathOf(const QString& fileName) const
+{
+    return joinPath(m_carPath, m_fs.resolve(m_carPath, fileName));
+}
+
+void ParamFiles::reportError(const Error& e)
+{
+    m_dialogs.message(e.miscMessage(), Dialogs::Icon::Exclamation);
+}
+
+bool ParamFiles::readInto(const QString& fileName, QByteArray& text, bool report)
+{
+    Result<QByteArray> r = m_fs.readFile(pathOf(fileName));
+    if (!r.ok()) {
+        if (report)
+            reportError(r.error());
+        return false;
+    }
+    text = r.take();
+    return true;
+}
+
+void ParamFiles::fill()
+{
+    m_entries.clear();
+    m_entries.append({currentTitle(), currentFileName()});
+    for (const QString& name : m_fs.listFiles(m_carPath, QStringLiteral("*.txt"))) {
+        if (name.toUpper() == QLatin1String("PARAMETERS.TXT"))
+            continue;
+        QByteArray text;
+        // A file that cannot be read is simply not a parameter file we can offer.
+        if (!readInto(name, text, false) || !paramtext::isParameterText(text))
+            continue;
+        par(name, text);
+    }
+}
+
+void ParamFiles::par(const QString& fileName, const QByteArray& text)
+{
+    const paramtext::Field field = paramtext::nameField(text);
+    // A file without a name field is listed under its file name, so that it can still be chosen.
+    const QString title = field.found ? QString::fromLatin1(text.mid(field.start, field.length)) : fileName;
+    addEntry(title, fileName);
+}
+
+void ParamFiles::addEntry(const QString& title, const QString& fileName)
+{
+    m_entries.append({title, fileName});
+}
+
+QString ParamFiles::par2(QByteArray& text)
+{
+    for (;;) {
+        const std::optional<QString> answer =
+            m_dialogs.input(QStringLiteral("Give Your Imported Parameters A title:"), QString());
+        if (!answer || answer->isEmpty())
+            break;
+        // The title goes between the double quotes of a single-byte line.
+        bool usable = true;
+        for (const QChar c : *answer)
+            if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n') ||
+                c.unicode() == 0 || c.unicode() > 0xff)
+                usable = false;
+        if (!usable) {
+            m_dialogs.message(
+                QStringLiteral("A title cannot contain double quotes, line breaks or characters "
+                               "outside the Western European alphabet. Please type another title."),
+                Dialogs::Icon::Exclamation);
+            continue;
+        }
+        text = paramtext::withName(text, *answer);
+        return *answer;
+    }
+    return paramtext::nameOf(text);
+}
+
+void ParamFiles::Params_Click(int row)
+{
+    if (row < 0 || row >= count())
+        return;
+    QByteArray text;
+    if (!readInto(m_entries[row].fileName, text, true))
+        return;
+    if (showText)
+        showText(text);
+}
+
+bool ParamFiles::Bacup_Click()
+{
+    const std::optional<QString> answer = askPlainName(
+        m_dialogs, QStringLiteral("Back Up As:"), QStringLiteral("Backup"), [&](const QString& typed) {
+            const QString target = m_fs.resolve(m_carPath, typed + QStringLiteral(".txt"));
+            if (target.compare(currentFileName(), Qt::CaseInsensitive) != 0)
+                return true;
+            m_dialogs.message(QStringLiteral("Parameters.txt cannot be backed up onto itself. "
+                                             "Please choose another name."),
+                              Dialogs::Icon::Exclamation);
+            return false;
+        });
+    if (!answer)
+        return false;
+
+    // An existing file of that name (in any letter case) is overwritten.
+    const QString target = m_fs.resolve(m_carPath, *answer + QStringLiteral(".txt"));
+    if (Error e = m_fs.replaceFileAtomic(pathOf(currentFileName()), joinPath(m_carPath, target))) {
+        reportError(e);
+        return false;
+    }
+    QByteArray text;
+    readInto(target, text, false);
+    const paramtext::Field field = paramtext::nameField(text);
+    const QString title = field.found ? QString::fromLatin1(text.mid(field.start, field.length)) : target;
+
+    // A backup over a listed file keeps its one entry: two entries for one file would leave a dead
+    // entry behind once either is deleted.
+    bool listed = false;
+    for (int k = 1; k < count(); ++k) {
+        if (m_entries[k].fileName.compare(target, Qt::CaseInsensitive) == 0) {
+            m_entries[k] = {title, target};
+            listed = true;
+        }
+    }
+    if (!listed)
+        addEntry(title, target);
+    m_dialogs.inform(QStringLiteral("Parameters.txt Backed Up"));
+    return true;
+}
+
+void ParamFiles::Settt_Click(int selected)
+{
+    if (selected < 0 || selected >= count())
+        return;
+    if (selected == 0) {
+        m_dialogs.message(
+            QStringLiteral("Copying Parameters.txt to Parameters.txt is pointless. I aint doing it, OK?"),
+            Dialogs::Icon::Exclamation);
+        return;
+    }
+    // The chosen file is copied beside parameters.txt and renamed over it: a failed copy leaves the
+    // car's parameters.txt as it was.
+    if (Error e = m_fs.replaceFileAtomic(pathOf(m_entries[selected].fileName), pathOf(currentFileName()))) {
+        reportError(e);
+        return;
+    }
+    m_dialogs.inform(QStringLiteral("Parameters Set"));
+}
+
+bool ParamFiles::DelP_Click(int selected)
+{
+    if (selected < 0 || selected >= count()) {
+        m_dialogs.message(
+            QStringLiteral("No File Selected for Deletion. Fix: Select a File from the Parameters Listbox."),
+            Dialogs::Icon::Exclamation);
+        return false;
+    }
+    if (selected == 0 || m_entries[selected].fileName.compare(currentFileName(), Qt::CaseInsensitive) == 0) {
+        m_dialogs.message(QStringLiteral("Cannot Delete Parameters.txt"), Dialogs::Icon::Exclamation);
+        return false;
+    }
+    const Error e = m_fs.deleteFile(pathOf(m_entries[selected].fileName));
+    // A file already gone only needs its entry removed.
+    if (e && e.number() != err::FileNotFound) {
+        reportError(e);
+        return false;
+    }
+    m_entries.removeAt(selected);
+    Params_Click(0);
+    m_dialogs.inform(QStringLiteral("Parameters.txt Removed"));
+    return true;
+}
+
+} // namespace parkwen

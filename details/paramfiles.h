@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/dialogs.h"
+#include "platform/filesystem.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace parkwen {
+
+// The parameter files of one car: the list `Params` and the table of file names behind it, kept in
+// step (entry k is the file at table position k), and the commands of the parameter area.
+// Entry 0 is "Current Parameters", the car's parameters.txt. There is no fixed limit on the number
+// of entries.
+class ParamFiles
+{
+public:
+    struct Entry
+    {
+        QString title;    // what `Params` shows
+        QString fileName; // the file in the car's folder
+    };
+
+    static QString currentTitle() { return QStringLiteral("Current Parameters"); }
+    static QString currentFileName() { return QStringLiteral("Parameters.txt"); }
+
+    ParamFiles(FileSystem& fs, Dialogs& dialogs, QString carPath);
+
+    // Shows the statistics of a parameter file: the window loads the text into its text buffer and
+    // runs the statistics reader.
+    std::function<void(const QByteArray& text)> showText;
+
+    const QString& carPath() const { return m_carPath; }
+    const QList<Entry>& entries() const { return m_entries; }
+    QStringList titles() const;
+    int count() const { return int(m_entries.size()); }
+    // The full path of a file of the car's folder, its name matched ignoring case.
+    QString pathOf(const QString& fileName) const;
+
+    // Fills the list from the text files of the car's folder.
+    void fill();
+    // Adds a parameter file (its text already read) to the end of the list under its name field.
+    void par(const QString& fileName, const QByteArray& text);
+    // Asks for the title of an imported copy (held in `text`) and writes it into its name field.
+    // Returns the title to list: the answer, or the copy's own name when the user cancels.
+    QString par2(QByteArray& text);
+    // Adds an entry at the end of the list.
+    void addEntry(const QString& title, const QString& fileName);
+
+    // Click on entry `row`: shows that file's statistics.
+    void Params_Click(int row);
+    // "Backup": copies parameters.txt to a new backup. True when the list changed.
+    bool Bacup_Click();
+    // "Set": makes the selected file the car's parameters.txt. `selected` is -1 when none is.
+    void Settt_Click(int selected);
+    // "Delete": deletes the selected file. True when the list changed.
+    bool DelP_Click(int selected);
+
+private:
+    void reportError(const Error& e);
+    bool readInto(const QString& fileName, QByteArray& text, bool report);
+
+    FileSystem& m_fs;
+    Dialogs& m_dialogs;
+    QString m_carPath;
+    QList<Entry> m_entries;
+};
+
+} // namespace parkwen

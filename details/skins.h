@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/dialogs.h"
+#include "platform/filesystem.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace parkwen {
+
+// The skins of one car: the other-skin list `Xtrabmps` with its up-down `PicSel`, and the commands
+// of the skin area. The current skin is named by the parameters shown (their TPAGE line); the window
+// hands its name to each command.
+class Skins
+{
+public:
+    // A skin is a bitmap whose size in bytes, written in decimal, begins with "196" (the size of a
+    // 256 x 256 bitmap of 24 bits per pixel does).
+    static bool hasSkinSize(qint64 size);
+    // The skins of a folder, the current one included, in the lister's order.
+    static QStringList skinsOf(FileSystem& fs, const QString& folder);
+
+    Skins(FileSystem& fs, Dialogs& dialogs, QString carPath);
+
+    // Fills the list with the skins other than the current one and shows the first.
+    void list(const QString& currentSkin);
+
+    const QStringList& others() const { return m_others; }
+    // PicSel: its value and its upper bound.
+    int value() const { return m_value; }
+    int maximum() const { return m_others.isEmpty() ? 0 : int(m_others.size()) - 1; }
+    // Whether any other skin is listed; "Set" and "Delete" are usable only then.
+    bool found() const { return !m_others.isEmpty(); }
+    // What OtherIm and Cart_It show: the file name and its path, empty when nothing is shown.
+    const QString& shownName() const { return m_shown; }
+    QString shownPath() const;
+    // The file `kakar` shows for the current skin.
+    QString currentSkinPath(const QString& currentSkin) const;
+
+    // PicSel changed.
+    void PicSel_Change(int value);
+    // "Set": the selected other skin becomes the current skin. True when the current skin changed.
+    bool setskin_Click(const QString& currentSkin);
+    // "Backup": copies the current skin to a new file and lists it.
+    void Bakbit_Click(const QString& currentSkin);
+    // "Delete": deletes the selected other skin.
+    void DelS_Click();
+    // Lists a skin just copied into the folder and shows the selected one.
+    void addSkin(const QString& fileName);
+
+private:
+    bool currentSkinUsable(const QString& currentSkin);
+    void showSelected();
+    void reportError(const Error& e);
+
+    FileSystem& m_fs;
+    Dialogs& m_dialogs;
+    QString m_carPath;
+    QStringList m_others;
+    int m_value = 0;
+    QString m_shown;
+};
+
+} // namespace parkwen

@@ -1,0 +1,214 @@
+#include "importfixtures.h"
+#include "skins.h"
+#include "support/faultyfilesystem.h"
+#include "support/scripteddialogs.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace parkwen;
+using namespace parkwen::test;
+
+class SkinsTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_car;
+    LocalFileSystem m_fs;
+    ScriptedDialogs m_dialogs;
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_car = makeFolder(m_dir.path(), QStringLiteral("car%1").arg(QRandomGenerator::global()->generate()));
+        m_dialogs.clear();
+    }
+
+    void sizeRule_beginsWith196WhateverTheNumberOfDigits()
+    {
+        QVERIFY(Skins::hasSkinSize(196662)); // 256 x 256, 24 bits per pixel
+        QVERIFY(Skins::hasSkinSize(1963));
+        QVERIFY(Skins::hasSkinSize(196));
+        QVERIFY(!Skins::hasSkinSize(49206)); // 128 x 128
+        QVERIFY(!Skins::hasSkinSize(19));
+        QVERIFY(!Skins::hasSkinSize(2196662));
+        QVERIFY(!Skins::hasSkinSize(-1));
+        QCOMPARE(bmp24(256, 256).size(), 196662);
+    }
+
+    void list_othersBySizeLeavingOutCurrentSkinInAnotherCase()
+    {
+        writeSkin(m_car + "/CAR.BMP");
+        writeSkin(m_car + "/car2.bmp");
+        writeBytes(m_car + "/shadow.bmp", bmp24(64, 64));
+        writeBytes(m_car + "/four.bmp", QByteArray(1963, 'x'));
+        writeBytes(m_car + "/notbmp.jpg", bmp24(256, 256));
+        Skins s(m_fs, m_dialogs, m_car);
+        s.list(QStringLiteral("car.bmp"));
+        QCOMPARE(s.others(), QStringList({"car2.bmp", "four.bmp"}));
+        QVERIFY(s.found());
+        QCOMPARE(s.maximum(), 1);
+        QCOMPARE(s.value(), 0);
+        QCOMPARE(s.shownName(), QStringLiteral("car2.bmp"));
+        QCOMPARE(s.shownPath(), m_car + "/car2.bmp");
+        QCOMPARE(s.currentSkinPath(QStringLiteral("car.bmp")), m_car + "/CAR.BMP");
+        s.PicSel_Change(1);
+        QCOMPARE(s.shownName(), QStringLiteral("four.bmp"));
+        s.PicSel_Change(5);
+        QCOMPARE(s.value(), 1);
+    }
+
+    void list_withOnlyCurrentSkinOffersNothingHereButTheChooserHasIt()
+    {
+        writeSkin(m_car + "/car.bmp");
+        writeBytes(m_car + "/shadow.bmp", bmp24(64, 64));
+        Skins s(m_fs, m_dialogs, m_car);
+        s.list(QStringLiteral("car.bmp"));
+        QVERIFY(s.others().isEmpty());
+        QVERIFY(!s.found());
+        QCOMPARE(s.maximum(), 0);
+        QVERIFY(s.shownName().isEmpty());
+        QCOMPARE(Skins::skinsOf(m_fs, m_car), QStringList{"car.bmp"});
+    }
+
+    void setSkin_withCompanionReplacesCurrentCompanion()
+    {
+        writeSkin(m_car + "/car.bmp", Qt::red);
+        writeBytes(m_car + "/car.bmq", "old companion");
+        writeSkin(m_car + "/car2.bmp", Qt::green);
+        writeBytes(m_car + "/car2.bmq", "new companion");
+        Skins s(m_fs, m_dialogs, m_car);
+        s.list(QStringLiteral("car.bmp"));
+        QVERIFY(s.setskin_Click(QStringLiteral("car.bmp")));
+        QCOMPARE(m_dialogs.messages(), QStringList{"Skin Set"});
+        QCOMPARE(readBytes(m_car + "/car.bmp"), bmp24(256, 256, Qt::green));
+        QCOMPARE(readBytes(m_car + "/car.bmq"), QByteArray("new companion"));
+        QCOMPARE(readBytes(m_car + "/car2.bmp"), bmp24(256, 256, Qt::green));
+        QCOMPARE(s.others(), QStringList{"car2.bmp"});
+        QCOMPARE(entries(m_car), QStringList({"car.bmp", "car.bmq", "car2.bmp", "car2.bmq"}));
+    }
+
+    void setSkin_withoutOtherCompanionDeletesCurrentCompanion()
+    {
+        writeSkin(m_car + "/car.bmp", Qt::red);
+        writeBytes(m_car + "/car.bmQ", "old companion");
+        writeSkin(m_car + "/car2.bmp", Qt::green);
+        Skins s(m_fs, m_dialogs, m_car);
+        s.list(QStringLiteral("car.bmp"));
+        QVERIFY(s.setskin_Click(QStringLiteral("car.bmp")));
+        QCOMPARE(entries(m_car), QStringList({"car.bmp", "car2.bmp"}));
+        QCOMPARE(readBytes(m_car + "/car.bmp"), bmp24(256, 256, Qt::green));
+    }
+
+    void setSkinWhoseCopyFails_keepsCurrentSkinAndCompanion()
+    {
+        FaultyFileSystem fs;
+        fs.failOnName(FaultyFileSystem::Op::Copy, "/car2.bmp", Error::of(err::DiskFull));
+        writeSkin(m_car + "/car.bmp", Qt::red);
+        writeBytes(m_car + "/car.bmq", "old companion");
+        writeSkin(m_car + "/car2.bmp", Qt::green);
+        Skins s(fs, m_dialogs, m_car);
+        s.list(QStringLiteral("car.bmp"));
+        QVERIFY(!s.setskin_Click(QStringLiteral("car.bmp")));
+        QCOMPARE(m_dialogs.messages(), QStringList{"Miscellaneous Error: No. 61 Disk full"});
+        QCOMPARE(readBytes(m_car + "/car.bmp"), bmp24(256, 256, Qt::red));
+        QCOMPARE(entries(m_car), QStringList({"car.bmp", "car.bmq", "car2.bmp"}));
+    }
+
+    void skinCommands_refuseCurrentSkinNameOutsideTheFolder()
+    {
+        writeSkin(m_car + "/car2.bmp");
+        Skins s(m_fs, m_dialogs, m_car);
+        s.list(QStringLiteral("../car.bmp"));
+        QVERIFY(!s.setskin_Click(QStringLiteral("../car.bmp")));
+        s.Bakbit_Click(QString());
+        QCOMPARE(m_dialogs.messages().size(), 2);
+        QVERIFY(m_dialogs.prompts().isEmpty());
+        QVERIFY(!QFile::exists(m_dir.path() + "/car.bmp"));
+        QCOMPARE(entries(m_car), QStringList{"car2.bmp"});
+    }
+
+    void backupSkin_withDefaultListsBackupAtOnce()
+    {
+        writeSkin(m_car + "/car.bmp", Qt::red);
+        Skins s(m_fs, m_dialogs, m_car);
+        s.list(QStringLiteral("car.bmp"));
+        QVERIFY(!s.found());
+        m_dialogs.queueInput(QStringLiteral("Backup"));
+        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        QCOMPARE(m_dialogs.prompts(), QStringList{"Back Up As:"});
+        QCOMPARE(m_dialogs.defaults(), QStringList{"Backup"});
+        QCOMPARE(m_dialogs.messages(), QStringList{"car.bmp Backed Up"});
+        QCOMPARE(readBytes(m_car + "/Backup.bmp"), bmp24(256, 256, Qt::red));
+        QCOMPARE(s.others(), QStringList{"Backup.bmp"});
+        QVERIFY(s.found());
+        QCOMPARE(s.maximum(), 0);
+        QCOMPARE(s.shownName(), QStringLiteral("Backup.bmp"));
+
+        // Again with the same name: overwritten, still one entry.
+        m_dialogs.queueInput(QStringLiteral("backup"));
+        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        QCOMPARE(s.others(), QStringList{"Backup.bmp"});
+        QCOMPARE(entries(m_car), QStringList({"Backup.bmp", "car.bmp"}));
+    }
+
+    void backupSkin_cancelAndUnsafeNames()
+    {
+        writeSkin(m_car + "/car.bmp", Qt::red);
+        Skins s(m_fs, m_dialogs, m_car);
+        s.list(QStringLiteral("car.bmp"));
+        m_dialogs.queueInput(std::nullopt);
+        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        m_dialogs.queueInput(QString());
+        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        QVERIFY(m_dialogs.messages().isEmpty());
+        m_dialogs.queueInput(QStringLiteral("a/b"));
+        m_dialogs.queueInput(QStringLiteral("CAR"));
+        m_dialogs.queueInput(std::nullopt);
+        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        QCOMPARE(m_dialogs.messages().size(), 2);
+        QCOMPARE(entries(m_car), QStringList{"car.bmp"});
+        QCOMPARE(readBytes(m_car + "/car.bmp"), bmp24(256, 256, Qt::red));
+    }
+
+    void deleteOnlyOtherSkin_emptiesTheView()
+    {
+        writeSkin(m_car + "/car.bmp");
+        writeSkin(m_car + "/car2.bmp");
+        Skins s(m_fs, m_dialogs, m_car);
+        s.list(QStringLiteral("car.bmp"));
+        s.DelS_Click();
+        QCOMPARE(m_dialogs.messages(), QStringList{"car2.bmp Deleted"});
+        QVERIFY(!s.found());
+        QVERIFY(s.shownName().isEmpty());
+        QVERIFY(s.shownPath().isEmpty());
+        QCOMPARE(entries(m_car), QStringList{"car.bmp"});
+        // A backup afterwards is shown as the one other skin.
+        m_dialogs.queueInput(QStringLiteral("Backup"));
+        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        QCOMPARE(s.maximum(), 0);
+        QCOMPARE(s.shownName(), QStringLiteral("Backup.bmp"));
+    }
+
+    void deleteOneOfTwo_showsTheRemainingOne()
+    {
+        writeSkin(m_car + "/car.bmp");
+        writeSkin(m_car + "/car2.bmp");
+        writeSkin(m_car + "/car3.bmp");
+        Skins s(m_fs, m_dialogs, m_car);
+        s.list(QStringLiteral("car.bmp"));
+        s.PicSel_Change(1);
+        s.DelS_Click();
+        QCOMPARE(m_dialogs.messages(), QStringList{"car3.bmp Deleted"});
+        QVERIFY(s.found());
+        QCOMPARE(s.maximum(), 0);
+        QCOMPARE(s.value(), 0);
+        QCOMPARE(s.shownName(), QStringLiteral("car2.bmp"));
+        QCOMPARE(entries(m_car), QStringList({"car.bmp", "car2.bmp"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(SkinsTest)
+#include "skins_test.moc"

@@ -1,0 +1,113 @@
+#include "cardial.h"
+
+#include "updown.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace parkwen {
+
+namespace {
+constexpr int SkinView = 160;
+}
+
+CarDial::CarDial(FileSystem& fs, Pictures& pictures, const QString& carPath, const QStringList& skins,
+                 QWidget* parent)
+    : QDialog(parent), m_fs(fs), m_pictures(pictures), m_carPath(carPath)
+{
+    setObjectName(QStringLiteral("CarDial"));
+    setWindowTitle(QStringLiteral("r"));
+    setModal(true);
+
+    m_bmps = new QListWidget(this);
+    m_bmps->setObjectName(QStringLiteral("bmps"));
+    m_bmps->setToolTip(QStringLiteral("the skins"));
+    m_bmps->addItems(skins);
+    m_bmps->setFixedWidth(150);
+
+    m_otherIm = new QLabel(this);
+    m_otherIm->setObjectName(QStringLiteral("OtherIm"));
+    m_otherIm->setToolTip(
+        QStringLiteral("Shows the currently selected skin. Set in the Horizontal UpDown Control(!)."));
+    m_otherIm->setFixedSize(SkinView, SkinView);
+    m_otherIm->setFrameShape(QFrame::StyledPanel);
+    m_otherIm->setAlignment(Qt::AlignCenter);
+
+    m_cartIt = new QLabel(this);
+    m_cartIt->setObjectName(QStringLiteral("Cart_It"));
+    m_cartIt->setToolTip(QStringLiteral("The Filename of the Skin."));
+    m_cartIt->setAlignment(Qt::AlignCenter);
+
+    m_picSel = new HorizontalUpDown(this);
+    m_picSel->setObjectName(QStringLiteral("PicSel"));
+    m_picSel->setToolTip(QStringLiteral("Use this to Scroll Between Skins"));
+    m_picSel->setFixedSize(SkinView, 22);
+    m_picSel->setRange(0, qMax(0, int(skins.size()) - 1));
+
+    m_label4 =
+        new QLabel(QStringLiteral("Use the Horizontal Updown (!) Control to scroll through the skins. Once U "
+                                  "have made your choice, click OK"),
+                   this);
+    m_label4->setObjectName(QStringLiteral("Label4"));
+    m_label4->setWordWrap(true);
+
+    m_setskin = new QPushButton(QStringLiteral("OK"), this);
+    m_setskin->setObjectName(QStringLiteral("setskin"));
+    m_setskin->setToolTip(QStringLiteral("Click to se the current skin to the default skin"));
+    m_setskin->setDefault(true);
+    m_setskin->setEnabled(!skins.isEmpty());
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_otherIm, 0, 0, Qt::AlignHCenter);
+    grid->addWidget(m_bmps, 0, 1, 3, 1);
+    grid->addWidget(m_cartIt, 1, 0);
+    grid->addWidget(m_picSel, 2, 0, Qt::AlignHCenter);
+    grid->addWidget(m_label4, 3, 0, 1, 2);
+    grid->addWidget(m_setskin, 4, 0, 1, 2);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_picSel, &HorizontalUpDown::valueChanged, this, [this] { PicSel_Change(); });
+    // Choosing in the list steps the up-down to the same skin.
+    connect(m_bmps, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            m_picSel->setValue(row);
+    });
+    // Enter reaches OK as the default button; a double click chooses too.
+    connect(m_bmps, &QListWidget::itemDoubleClicked, this, [this] { setskin_Click(); });
+    connect(m_setskin, &QPushButton::clicked, this, [this] { setskin_Click(); });
+
+    PicSel_Change();
+    m_picSel->setFocus();
+}
+
+void CarDial::PicSel_Change()
+{
+    const int row = m_picSel->value();
+    m_otherIm->clear();
+    m_cartIt->clear();
+    if (row < 0 || row >= m_bmps->count())
+        return;
+    const QString name = m_bmps->item(row)->text();
+    {
+        const QSignalBlocker block(m_bmps);
+        m_bmps->setCurrentRow(row);
+    }
+    m_cartIt->setText(name);
+    const Result<QImage> picture = m_pictures.load(joinPath(m_carPath, m_fs.resolve(m_carPath, name)));
+    if (picture.ok())
+        m_otherIm->setPixmap(QPixmap::fromImage(picture.value().scaled(
+            m_otherIm->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+void CarDial::setskin_Click()
+{
+    if (m_cartIt->text().isEmpty())
+        return;
+    m_chosen = m_cartIt->text();
+    accept();
+}
+
+} // namespace parkwen
