@@ -38,6 +38,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "parkwen_genlibrary: %s\n", qPrintable(failure));
         return 1;
     }
-    std::printf("%d cars written to %s in %.1f s\n", spec.cars, qPrintable(positional[0]), timer.elapsed() / 1000.0);
+    std::printf("%d cars written to %s in %.1f s\n", spec.cars, qPrintable(positional[0]),
+                timer.elapsed() / 1000.0);
     return 0;
 }

@@ -84,7 +84,7 @@ struct Blob
     double lightX, lightY;
 };
 
-const char* const kSyllables[] = {"ka", "vo", "ri", "zen", "tor", "mac", "lu", "dra", "phi", "sta",
+const char* const kSyllables[] = {"ka",  "vo",  "ri",  "zen", "tor", "mac", "lu",  "dra", "phi", "sta",
                                   "gor", "nex", "qui", "bel", "tra", "mon", "sly", "fer", "dux", "ola",
                                   "rex", "vin", "jet", "cor", "sab", "tek", "hal", "mir", "pax", "ula"};
 constexpr int kSyllableCount = int(sizeof kSyllables / sizeof kSyllables[0]);
@@ -122,8 +122,8 @@ QImage photoLikePicture(std::uint64_t seed, int width, int height)
     const int scenery = rng.between(5, 10);
     for (int i = 0; i < scenery; ++i) {
         const double rx = width * (0.05 + 0.2 * rng.unit());
-        blobs.push_back({width * rng.unit(), horizon - rx * 0.3 * rng.unit(), rx, rx * (0.3 + 0.6 * rng.unit()),
-                         randomColour(rng, 20, 200), rng.unit() * 2 - 1, -1});
+        blobs.push_back({width * rng.unit(), horizon - rx * 0.3 * rng.unit(), rx,
+                         rx * (0.3 + 0.6 * rng.unit()), randomColour(rng, 20, 200), rng.unit() * 2 - 1, -1});
     }
     // The car: a body, a cabin and two wheels.
     const double carX = width * (0.35 + 0.3 * rng.unit());
@@ -131,10 +131,11 @@ QImage photoLikePicture(std::uint64_t seed, int width, int height)
     const double carW = width * (0.28 + 0.08 * rng.unit());
     const Rgb paint = randomColour(rng, 30, 230);
     blobs.push_back({carX, carY, carW, carW * 0.22, paint, -0.4, -0.8});
-    blobs.push_back({carX - carW * 0.1, carY - carW * 0.2, carW * 0.5, carW * 0.18, lerp(paint, Rgb{20, 30, 40}, 0.5),
-                     -0.3, -0.9});
+    blobs.push_back({carX - carW * 0.1, carY - carW * 0.2, carW * 0.5, carW * 0.18,
+                     lerp(paint, Rgb{20, 30, 40}, 0.5), -0.3, -0.9});
     for (double side : {-0.6, 0.6})
-        blobs.push_back({carX + side * carW, carY + carW * 0.18, carW * 0.17, carW * 0.17, Rgb{25, 25, 28}, -0.2, -0.5});
+        blobs.push_back(
+            {carX + side * carW, carY + carW * 0.18, carW * 0.17, carW * 0.17, Rgb{25, 25, 28}, -0.2, -0.5});
 
     QImage image(width, height, QImage::Format_RGB32);
     const int noise = 11;
@@ -161,8 +162,9 @@ QImage photoLikePicture(std::uint64_t seed, int width, int height)
                 const double edge = std::min(1.0, (1 - d) * 8); // soft rim
                 c = lerp(c, Rgb{b.colour.r * lit, b.colour.g * lit, b.colour.b * lit}, edge);
             }
-            line[x] = qRgb(clampByte(c.r + rng.between(-noise, noise)), clampByte(c.g + rng.between(-noise, noise)),
-                           clampByte(c.b + rng.between(-noise, noise)));
+            line[x] =
+                qRgb(clampByte(c.r + rng.between(-noise, noise)), clampByte(c.g + rng.between(-noise, noise)),
+                     clampByte(c.b + rng.between(-noise, noise)));
         }
     }
     return image;
@@ -184,14 +186,14 @@ QByteArray skinBmp(std::uint64_t seed)
     bytes[0] = 'B';
     bytes[1] = 'M';
     put32(2, quint32(bytes.size()));
-    put32(10, 54);         // pixel data offset
-    put32(14, 40);         // BITMAPINFOHEADER
-    put32(18, side);       // width
-    put32(22, side);       // height, positive: bottom-up
-    put16(26, 1);          // planes
-    put16(28, 24);         // bits per pixel
+    put32(10, 54);   // pixel data offset
+    put32(14, 40);   // BITMAPINFOHEADER
+    put32(18, side); // width
+    put32(22, side); // height, positive: bottom-up
+    put16(26, 1);    // planes
+    put16(28, 24);   // bits per pixel
     put32(34, quint32(rowBytes * side));
-    put32(38, 2835);       // 72 dpi
+    put32(38, 2835); // 72 dpi
     put32(42, 2835);
 
     Rng rng(seed);
@@ -220,8 +222,9 @@ QByteArray parametersText(const QString& name, std::uint64_t seed)
     text += ";;; Generated car for the benchmark\r\n";
     text += ";;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;\r\n\r\n";
     text += "Name      \t\"" + name.toLatin1() + "\"\r\n\r\n";
-    const char* const keys[] = {"TopSpeed", "Mass", "Grip", "SteerRate", "EngineRate", "Downforce", "Gravity",
-                                "Inertia", "Offset", "Radius", "SpringK", "Damping", "Friction"};
+    const char* const keys[] = {"TopSpeed",  "Mass",    "Grip",    "SteerRate", "EngineRate",
+                                "Downforce", "Gravity", "Inertia", "Offset",    "Radius",
+                                "SpringK",   "Damping", "Friction"};
     for (int block = 0; block < 12; ++block) {
         text += "BLOCK " + QByteArray::number(block) + " {\r\n";
         for (const char* key : keys)

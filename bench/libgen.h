@@ -29,7 +29,10 @@ constexpr qint64 SkinBytes = 196662;
 // The name of car `index` (0-based) of a library.
 QString carName(const LibrarySpec& spec, int index);
 // True when car `index` has a JPEG picture.
-inline bool hasJpeg(int index) { return index % 2 == 0; }
+inline bool hasJpeg(int index)
+{
+    return index % 2 == 0;
+}
 
 QImage photoLikePicture(std::uint64_t seed, int width = 640, int height = 480);
 // A 256x256 24-bit BMP file, bottom-up rows, no palette.

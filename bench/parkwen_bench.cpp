@@ -26,9 +26,9 @@
 #include <QMap>
 #include <QProcess>
 #include <QSysInfo>
+#include <QtConcurrent/QtConcurrentMap>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QtConcurrent/QtConcurrentMap>
 
 #include <sys/resource.h>
 
@@ -373,7 +373,9 @@ int movesChild(const QString& library, const QString& workspace, int reps)
         allCar = std::min(allCar, seconds(t));
         movedToCars = library.Cart3.count();
         if (library.Cart3.count() != count) // restore for the next round whatever happened
-            run(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("cp -r \"$0\"/* \"$1\"/ && rm -r \"$0\"/*"), garage, cars});
+            run(QStringLiteral("sh"),
+                {QStringLiteral("-c"), QStringLiteral("cp -r \"$0\"/* \"$1\"/ && rm -r \"$0\"/*"), garage,
+                 cars});
     }
     report("ref_gar_s", refGar);
     report("ref_car_s", refCar);
@@ -465,8 +467,8 @@ QString loadAverage()
     return readText(QStringLiteral("/proc/loadavg")).section(QLatin1Char(' '), 0, 2);
 }
 
-int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveSizes, int reps, std::uint64_t seed,
-           const QString& command)
+int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveSizes, int reps,
+           std::uint64_t seed, const QString& command)
 {
     QList<int> all = sizes + moveSizes;
     std::sort(all.begin(), all.end());
@@ -482,8 +484,9 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
                              QStringLiteral("--reps"), QString::number(reps)});
     QMap<int, QMap<QString, double>> moves;
     for (int n : moveSizes)
-        moves[n] = runChild({QStringLiteral("--moves-child"), root + QStringLiteral("/lib%1").arg(n),
-                             root + QStringLiteral("/moves"), QStringLiteral("--reps"), QString::number(reps)});
+        moves[n] =
+            runChild({QStringLiteral("--moves-child"), root + QStringLiteral("/lib%1").arg(n),
+                      root + QStringLiteral("/moves"), QStringLiteral("--reps"), QString::number(reps)});
     const QString loadAfter = loadAverage();
 
     auto out = [](const QString& s) { std::printf("%s\n", qPrintable(s)); };
@@ -493,13 +496,15 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
     out(QString());
     out(QStringLiteral("### Start-up scans (car scan + garage scan, N cars in each folder)"));
     out(QString());
-    out(QStringLiteral("| N + N | scans | cars/s | scans CPU | peak memory | raw read | 1/8 decode (1 core) | read + "
-                       "1/8 decode (both cores) | thumbnails (1 core) | naive decoder | naive CPU | Refresh |"));
+    out(QStringLiteral(
+        "| N + N | scans | cars/s | scans CPU | peak memory | raw read | 1/8 decode (1 core) | read + "
+        "1/8 decode (both cores) | thumbnails (1 core) | naive decoder | naive CPU | Refresh |"));
     out(QStringLiteral("|---|---|---|---|---|---|---|---|---|---|---|---|"));
     for (int n : sizes) {
         const auto& v = scans[n];
         const double cars = v.value("listed_cars") + v.value("listed_garage");
-        out(QStringLiteral("| %1 + %1 | %2 s | %3 | %4 s | %5 MB | %6 s | %7 s | %8 s | %9 s | %10 s | %11 s | %12 s |")
+        out(QStringLiteral(
+                "| %1 + %1 | %2 s | %3 | %4 s | %5 MB | %6 s | %7 s | %8 s | %9 s | %10 s | %11 s | %12 s |")
                 .arg(n)
                 .arg(v.value("scan_s"), 0, 'f', 3)
                 .arg(cars / v.value("scan_s"), 0, 'f', 0)
@@ -514,8 +519,9 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
                 .arg(v.value("refresh_s"), 0, 'f', 3));
     }
     out(QString());
-    out(QStringLiteral("| N + N | listed | messages | picture files (MB) | memory before scan | thumbnail | scans / "
-                       "(raw read + 1/8 decode) | scans / (read + 1/8 decode, both cores) | naive / scans |"));
+    out(QStringLiteral(
+        "| N + N | listed | messages | picture files (MB) | memory before scan | thumbnail | scans / "
+        "(raw read + 1/8 decode) | scans / (read + 1/8 decode, both cores) | naive / scans |"));
     out(QStringLiteral("|---|---|---|---|---|---|---|---|---|"));
     for (int n : sizes) {
         const auto& v = scans[n];
@@ -549,8 +555,9 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
         out(QString());
         out(QStringLiteral("### \"All\" moves (N cars, one folder to the other)"));
         out(QString());
-        out(QStringLiteral("| N | \"All: Gar.\" | cp -r + rm -r | ratio | \"All: Car\" | cp -r + rm -r | ratio | moved | "
-                           "messages |"));
+        out(QStringLiteral(
+            "| N | \"All: Gar.\" | cp -r + rm -r | ratio | \"All: Car\" | cp -r + rm -r | ratio | moved | "
+            "messages |"));
         out(QStringLiteral("|---|---|---|---|---|---|---|---|---|"));
         for (int n : moveSizes) {
             const auto& v = moves[n];
@@ -589,7 +596,8 @@ int main(int argc, char** argv)
         if (a == QLatin1String("--profile-scans")) // for a profiler: only the scans, --reps times
             return scanChild(next, args.value(i + 3).toInt() > 0 ? args.value(i + 3).toInt() : reps, true);
         if (a == QLatin1String("--moves-child"))
-            return movesChild(next, args.value(i + 2), args.value(i + 4).toInt() > 0 ? args.value(i + 4).toInt() : reps);
+            return movesChild(next, args.value(i + 2),
+                              args.value(i + 4).toInt() > 0 ? args.value(i + 4).toInt() : reps);
         if (a == QLatin1String("--root")) {
             root = next;
             ++i;
@@ -606,8 +614,9 @@ int main(int argc, char** argv)
             seed = next.toULongLong();
             ++i;
         } else {
-            std::fprintf(stderr, "usage: parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] [--reps 3] "
-                                 "[--seed 1]\n");
+            std::fprintf(stderr,
+                         "usage: parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] [--reps 3] "
+                         "[--seed 1]\n");
             return 2;
         }
     }

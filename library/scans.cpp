@@ -55,7 +55,8 @@ struct Batch
 // folder order on the calling thread, which keeps messages and list order those of a one-by-one scan.
 // `choose` turns a sub-folder path into a candidate (or none); `apply` returns false to end the scan.
 template <typename Choose, typename Apply>
-void scanInBatches(Platform& platform, const QStringList& folders, const QString& label, Choose choose, Apply apply)
+void scanInBatches(Platform& platform, const QStringList& folders, const QString& label, Choose choose,
+                   Apply apply)
 {
     Pictures& pictures = platform.pictures;
     const QSize size(PictureStore::Size, PictureStore::Size);
@@ -105,7 +106,8 @@ void scanInBatches(Platform& platform, const QStringList& folders, const QString
 
 QString notACarMessage(const QString& name)
 {
-    return QStringLiteral("Car: ") + name + QStringLiteral(" is not a car or is an incomplete car, skipping to next one");
+    return QStringLiteral("Car: ") + name +
+           QStringLiteral(" is not a car or is an incomplete car, skipping to next one");
 }
 
 } // namespace

@@ -88,9 +88,11 @@ QImage shrinkBmp(const PlainBmp& bmp, QSize size)
         }
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(ty));
         for (int tx = 0; tx < tw; ++tx) {
-            const quint32 count = quint32(y1 - y0) * quint32(columnStart[size_t(tx) + 1] - columnStart[size_t(tx)]);
+            const quint32 count =
+                quint32(y1 - y0) * quint32(columnStart[size_t(tx) + 1] - columnStart[size_t(tx)]);
             const quint32 half = count / 2;
-            line[tx] = qRgb(int((sums[3 * size_t(tx)] + half) / count), int((sums[3 * size_t(tx) + 1] + half) / count),
+            line[tx] = qRgb(int((sums[3 * size_t(tx)] + half) / count),
+                            int((sums[3 * size_t(tx) + 1] + half) / count),
                             int((sums[3 * size_t(tx) + 2] + half) / count));
         }
     }
@@ -118,7 +120,8 @@ Result<QImage> QtPictures::load(const QString& path, QSize size)
         return Error::of(err::InvalidPicture);
     if (size.isValid() && file.peek(2) == "BM") {
         const QByteArray bytes = file.readAll();
-        if (const auto bmp = plainBmp(bytes); bmp && bmp->width >= size.width() && bmp->height >= size.height())
+        if (const auto bmp = plainBmp(bytes);
+            bmp && bmp->width >= size.width() && bmp->height >= size.height())
             return compact(shrinkBmp(*bmp, size));
         file.seek(0);
     }

@@ -36,7 +36,8 @@ QByteArray topDown(const QByteArray& bottomUp, int width, int height)
     const int stride = (width * 3 + 3) & ~3;
     QByteArray out = bottomUp;
     for (int y = 0; y < height; ++y)
-        std::memcpy(out.data() + 54 + y * stride, bottomUp.constData() + 54 + (height - 1 - y) * stride, size_t(stride));
+        std::memcpy(out.data() + 54 + y * stride, bottomUp.constData() + 54 + (height - 1 - y) * stride,
+                    size_t(stride));
     const qint32 negative = -height;
     std::memcpy(out.data() + 22, &negative, 4);
     return out;

@@ -58,11 +58,13 @@ private slots:
                     const QString broken = makeCar(folder, carName(i), QString());
                     writeBytes(broken + QStringLiteral("/car.jpg"), "not a picture");
                 } else {
-                    makeCar(folder, carName(i), i % 2 ? QStringLiteral("car.jpg") : QStringLiteral("car.bmp"));
+                    makeCar(folder, carName(i),
+                            i % 2 ? QStringLiteral("car.jpg") : QStringLiteral("car.bmp"));
                 }
             }
         }
-        const QString notACar = QStringLiteral("Car: %1 is not a car or is an incomplete car, skipping to next one");
+        const QString notACar =
+            QStringLiteral("Car: %1 is not a car or is an incomplete car, skipping to next one");
         const QString damaged = QStringLiteral("Miscellaneous Error: No. 481 Invalid picture");
 
         cars.setCam(QStringLiteral("12"));
@@ -82,7 +84,8 @@ private slots:
         cars.LoadGuard();
         QCOMPARE(cars.Gartery.count(), count - 2);
         QCOMPARE(cars.Gartery.text(count - 3), carName(count - 1));
-        QCOMPARE(lib.dialogs.messages(), QStringList({notACar.arg(carName(300)), damaged, notACar.arg(carName(650))}));
+        QCOMPARE(lib.dialogs.messages(),
+                 QStringList({notACar.arg(carName(300)), damaged, notACar.arg(carName(650))}));
         QCOMPARE(cars.gam(), QString::number(count - 2));
         QVERIFY(cars.GargList.picture(QStringLiteral("car0500CAR")).isNull());
         QCOMPARE(cars.GargList.picture(QStringLiteral("car0699CAR")).size(), QSize(64, 64));
