@@ -324,6 +324,13 @@ int scanChild(const QString& root, int reps, bool scansOnly = false)
 // ---------------------------------------------------------------------------------------------
 // Child: the "All" moves of one size against cp -r + rm -r
 
+// The real disk without flushing: shows what the moves' flushing costs.
+class UnflushedFileSystem : public LocalFileSystem
+{
+public:
+    Error sync(const QString&) override { return {}; }
+};
+
 int movesChild(const QString& library, const QString& workspace, int reps)
 {
     const QString cars = workspace + QStringLiteral("/cars");
@@ -332,29 +339,31 @@ int movesChild(const QString& library, const QString& workspace, int reps)
     QDir().mkpath(garage);
     if (run(QStringLiteral("cp"), {QStringLiteral("-r"), library + QStringLiteral("/cars"), cars}) != 0)
         return 1;
-    const QString shell = QStringLiteral("cp -r \"$0\"/* \"$1\"/ && rm -r \"$0\"/*");
-    auto reference = [&](const QString& from, const QString& to) {
+    const QString plain = QStringLiteral("cp -r \"$0\"/* \"$1\"/ && rm -r \"$0\"/*");
+    const QString flushed = QStringLiteral("cp -r \"$0\"/* \"$1\"/ && sync && rm -r \"$0\"/*");
+    // Every measurement starts with nothing waiting to be written.
+    auto shell = [&](const QString& script, const QString& from, const QString& to) {
         syncDisk();
         QElapsedTimer t;
         t.start();
-        if (run(QStringLiteral("sh"), {QStringLiteral("-c"), shell, from, to}) != 0)
+        if (run(QStringLiteral("sh"), {QStringLiteral("-c"), script, from, to}) != 0)
             return -1.0;
         return seconds(t);
     };
 
     LocalFileSystem fs;
+    UnflushedFileSystem unflushed;
     QtPictures pictures;
     SilentDialogs dialogs;
     NoProcesses processes;
-    Platform platform{fs, pictures, dialogs, processes, workspace};
 
-    double refGar = 1e9, refCar = 1e9, allGar = 1e9, allCar = 1e9;
-    qint64 movedToGarage = 0, movedToCars = 0;
-    for (int r = 0; r < reps; ++r) {
-        refGar = std::min(refGar, reference(cars, garage));
-        refCar = std::min(refCar, reference(garage, cars));
-
-        CarLibrary library(platform);
+    struct Figures
+    {
+        double gar = 1e9, car = 1e9;
+        qint64 toGarage = 0, toCars = 0;
+    };
+    auto moveAll = [&](FileSystem& disk, Figures& f) {
+        CarLibrary library(Platform{disk, pictures, dialogs, processes, workspace});
         library.carFolder = cars;
         library.garageFolder = garage;
         library.maxCars = 30000;
@@ -365,24 +374,36 @@ int movesChild(const QString& library, const QString& workspace, int reps)
         QElapsedTimer t;
         t.start();
         library.DelAll_Click();
-        allGar = std::min(allGar, seconds(t));
-        movedToGarage = library.Gartery.count();
+        f.gar = std::min(f.gar, seconds(t));
+        f.toGarage = library.Gartery.count();
         syncDisk();
         t.start();
         library.CopAll_Click();
-        allCar = std::min(allCar, seconds(t));
-        movedToCars = library.Cart3.count();
+        f.car = std::min(f.car, seconds(t));
+        f.toCars = library.Cart3.count();
         if (library.Cart3.count() != count) // restore for the next round whatever happened
-            run(QStringLiteral("sh"),
-                {QStringLiteral("-c"), QStringLiteral("cp -r \"$0\"/* \"$1\"/ && rm -r \"$0\"/*"), garage,
-                 cars});
+            run(QStringLiteral("sh"), {QStringLiteral("-c"), plain, garage, cars});
+    };
+
+    Figures reference, referenceFlushed, all, allUnflushed;
+    for (int r = 0; r < reps; ++r) {
+        reference.gar = std::min(reference.gar, shell(plain, cars, garage));
+        reference.car = std::min(reference.car, shell(plain, garage, cars));
+        referenceFlushed.gar = std::min(referenceFlushed.gar, shell(flushed, cars, garage));
+        referenceFlushed.car = std::min(referenceFlushed.car, shell(flushed, garage, cars));
+        moveAll(fs, all);
+        moveAll(unflushed, allUnflushed);
     }
-    report("ref_gar_s", refGar);
-    report("ref_car_s", refCar);
-    report("all_gar_s", allGar);
-    report("all_car_s", allCar);
-    report("moved_to_garage", movedToGarage);
-    report("moved_to_cars", movedToCars);
+    report("ref_gar_s", reference.gar);
+    report("ref_car_s", reference.car);
+    report("ref_sync_gar_s", referenceFlushed.gar);
+    report("ref_sync_car_s", referenceFlushed.car);
+    report("all_gar_s", all.gar);
+    report("all_car_s", all.car);
+    report("all_unflushed_gar_s", allUnflushed.gar);
+    report("all_unflushed_car_s", allUnflushed.car);
+    report("moved_to_garage", all.toGarage);
+    report("moved_to_cars", all.toCars);
     report("messages", qint64(dialogs.messages.size()));
     report("hwm_kb", statusKb("VmHWM:"));
     QDir(workspace).removeRecursively();
@@ -521,8 +542,10 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
     out(QString());
     out(QStringLiteral(
         "| N + N | listed | messages | picture files (MB) | memory before scan | thumbnail | scans / "
-        "(raw read + 1/8 decode) | scans / (read + 1/8 decode, both cores) | naive / scans |"));
-    out(QStringLiteral("|---|---|---|---|---|---|---|---|---|"));
+        "(raw read + 1/8 decode) | scans / (read + 1/8 decode, both cores) | naive / scans | naive CPU / "
+        "scans "
+        "CPU |"));
+    out(QStringLiteral("|---|---|---|---|---|---|---|---|---|---|"));
     for (int n : sizes) {
         const auto& v = scans[n];
         const double scan = v.value("scan_s");
@@ -556,22 +579,35 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
         out(QStringLiteral("### \"All\" moves (N cars, one folder to the other)"));
         out(QString());
         out(QStringLiteral(
-            "| N | \"All: Gar.\" | cp -r + rm -r | ratio | \"All: Car\" | cp -r + rm -r | ratio | moved | "
-            "messages |"));
+            "| N | command | time | cp -r + rm -r | ratio | cp -r + sync + rm -r | ratio | without "
+            "the moves' flushes | its ratio to cp -r + rm -r |"));
         out(QStringLiteral("|---|---|---|---|---|---|---|---|---|"));
         for (int n : moveSizes) {
             const auto& v = moves[n];
-            out(QStringLiteral("| %1 | %2 s | %3 s | %4 | %5 s | %6 s | %7 | %8 / %9 | %10 |")
+            for (const QString& d : {QStringLiteral("gar"), QStringLiteral("car")}) {
+                const double ours = v.value(QStringLiteral("all_%1_s").arg(d));
+                const double ref = v.value(QStringLiteral("ref_%1_s").arg(d));
+                const double refSync = v.value(QStringLiteral("ref_sync_%1_s").arg(d));
+                const double unflushedAll = v.value(QStringLiteral("all_unflushed_%1_s").arg(d));
+                out(QStringLiteral("| %1 | %2 | %3 s | %4 s | %5 | %6 s | %7 | %8 s | %9 |")
+                        .arg(n)
+                        .arg(d == QLatin1String("gar") ? QStringLiteral("\"All: Gar.\"")
+                                                       : QStringLiteral("\"All: Car\""))
+                        .arg(ours, 0, 'f', 3)
+                        .arg(ref, 0, 'f', 3)
+                        .arg(ours / ref, 0, 'f', 2)
+                        .arg(refSync, 0, 'f', 3)
+                        .arg(ours / refSync, 0, 'f', 2)
+                        .arg(unflushedAll, 0, 'f', 3)
+                        .arg(unflushedAll / ref, 0, 'f', 2));
+            }
+            out(QString());
+            out(QStringLiteral("%1 cars: moved %2 to the garage and %3 back; %4 messages; peak memory %5 MB.")
                     .arg(n)
-                    .arg(v.value("all_gar_s"), 0, 'f', 3)
-                    .arg(v.value("ref_gar_s"), 0, 'f', 3)
-                    .arg(v.value("all_gar_s") / v.value("ref_gar_s"), 0, 'f', 2)
-                    .arg(v.value("all_car_s"), 0, 'f', 3)
-                    .arg(v.value("ref_car_s"), 0, 'f', 3)
-                    .arg(v.value("all_car_s") / v.value("ref_car_s"), 0, 'f', 2)
                     .arg(v.value("moved_to_garage"))
                     .arg(v.value("moved_to_cars"))
-                    .arg(v.value("messages")));
+                    .arg(v.value("messages"))
+                    .arg(v.value("hwm_kb") / 1024, 0, 'f', 1));
         }
     }
     return 0;
