@@ -67,33 +67,32 @@ QImage shrinkBmp(const PlainBmp& bmp, QSize size)
     std::vector<int> columnStart(size_t(tw) + 1);
     for (int x = 0; x <= tw; ++x)
         columnStart[size_t(x)] = int(qint64(x) * bmp.width / tw);
-    std::vector<quint32> sums(size_t(tw) * 3);
+    // The rows under one target row are first added up channel by channel (a loop the compiler
+    // vectorises), then each target pixel sums its columns of that band.
+    const size_t rowValues = size_t(bmp.width) * 3;
+    std::vector<quint32> band(rowValues);
     for (int ty = 0; ty < th; ++ty) {
         const int y0 = int(qint64(ty) * bmp.height / th);
         const int y1 = int(qint64(ty + 1) * bmp.height / th);
-        std::fill(sums.begin(), sums.end(), 0);
+        std::fill(band.begin(), band.end(), 0);
         for (int y = y0; y < y1; ++y) {
             const uchar* src = bmp.row(y);
-            for (int tx = 0; tx < tw; ++tx) {
-                quint32 b = 0, g = 0, r = 0;
-                for (int x = columnStart[size_t(tx)]; x < columnStart[size_t(tx) + 1]; ++x) {
-                    b += src[3 * x];
-                    g += src[3 * x + 1];
-                    r += src[3 * x + 2];
-                }
-                sums[3 * size_t(tx)] += r;
-                sums[3 * size_t(tx) + 1] += g;
-                sums[3 * size_t(tx) + 2] += b;
-            }
+            for (size_t i = 0; i < rowValues; ++i)
+                band[i] += src[i];
         }
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(ty));
         for (int tx = 0; tx < tw; ++tx) {
-            const quint32 count =
-                quint32(y1 - y0) * quint32(columnStart[size_t(tx) + 1] - columnStart[size_t(tx)]);
+            const int x0 = columnStart[size_t(tx)];
+            const int x1 = columnStart[size_t(tx) + 1];
+            quint32 b = 0, g = 0, r = 0;
+            for (int x = x0; x < x1; ++x) {
+                b += band[3 * size_t(x)];
+                g += band[3 * size_t(x) + 1];
+                r += band[3 * size_t(x) + 2];
+            }
+            const quint32 count = quint32(y1 - y0) * quint32(x1 - x0);
             const quint32 half = count / 2;
-            line[tx] = qRgb(int((sums[3 * size_t(tx)] + half) / count),
-                            int((sums[3 * size_t(tx) + 1] + half) / count),
-                            int((sums[3 * size_t(tx) + 2] + half) / count));
+            line[tx] = qRgb(int((r + half) / count), int((g + half) / count), int((b + half) / count));
         }
     }
     return out;
