@@ -425,8 +425,10 @@ QMap<QString, double> runChild(const QStringList& args)
         if (eq > 0)
             values.insert(QString::fromLatin1(line.left(eq)), line.mid(eq + 1).toDouble());
     }
-    if (p.exitCode() != 0)
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         std::fprintf(stderr, "child %s failed\n", qPrintable(args.join(QLatin1Char(' '))));
+    else
+        std::fprintf(stderr, "child %s done\n", qPrintable(args.join(QLatin1Char(' '))));
     return values;
 }
 

@@ -49,35 +49,50 @@ QProgressDialog* QtProgress::dialog() const
 
 void QtProgress::begin(const QString& label, int total)
 {
-    if (m_depth++ > 0)
-        return;
-    m_label = label;
-    m_total = qMax(0, total);
-    m_started.start();
+    if (m_phases.isEmpty())
+        m_started.start();
+    m_phases.push_back({label, qMax(0, total), 0});
+    showPhase();
 }
 
 void QtProgress::step(int done)
 {
-    if (m_depth != 1)
+    if (m_phases.isEmpty())
         return;
+    m_phases.back().done = qBound(0, done, m_phases.back().total);
     if (!m_dialog && m_started.elapsed() >= m_delayMs)
         show();
     if (!m_dialog)
         return;
-    m_dialog->setValue(qBound(0, done, m_total));
+    m_dialog->setValue(m_phases.back().done);
     pump(false);
 }
 
 void QtProgress::end()
 {
-    if (m_depth == 0 || --m_depth > 0)
+    if (m_phases.isEmpty())
         return;
-    delete m_dialog.data();
+    m_phases.pop_back();
+    if (m_phases.isEmpty())
+        delete m_dialog.data();
+    else
+        showPhase();
+}
+
+void QtProgress::showPhase()
+{
+    if (!m_dialog)
+        return;
+    const Phase& phase = m_phases.back();
+    m_dialog->setLabelText(phase.label);
+    m_dialog->setRange(0, phase.total);
+    m_dialog->setValue(phase.done);
+    pump(true);
 }
 
 void QtProgress::show()
 {
-    m_dialog = new ProgressDialog(m_label, QString(), 0, m_total, m_parent.data());
+    m_dialog = new ProgressDialog(QString(), QString(), 0, 0, m_parent.data());
     m_dialog->setObjectName(QStringLiteral("Progress"));
     m_dialog->setWindowTitle(m_title);
     m_dialog->setCancelButton(nullptr);
@@ -91,10 +106,9 @@ void QtProgress::show()
     bar->setFormat(QStringLiteral("%v of %m"));
     bar->setTextVisible(true);
     m_dialog->setBar(bar);
-    m_dialog->setRange(0, m_total); // a new bar starts with its own range
     m_dialog->setMinimumWidth(360);
     m_dialog->show();
-    pump(true);
+    showPhase();
 }
 
 void QtProgress::pump(bool force)

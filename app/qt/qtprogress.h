@@ -3,7 +3,9 @@
 #include "platform/progress.h"
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QPointer>
+#include <QString>
 
 class QProgressDialog;
 class QWidget;
@@ -14,7 +16,9 @@ namespace parkwen {
 // work shows nothing. The work itself runs on as before: the dialog has no cancel button, ignores
 // being closed, and while it is up only window-system events (painting, exposure) are processed,
 // never the user's input, which waits until the command has ended, as it would without a dialog.
-// Nested begin/end pairs fold into the outermost one.
+// Work may nest (begin/end inside begin/end): the dialog shows the innermost work, returns to the
+// outer work when the inner ends, and closes when the outermost ends, so that several scans in a
+// row can share one dialog.
 class QtProgress : public Progress
 {
 public:
@@ -30,7 +34,15 @@ public:
     QProgressDialog* dialog() const;
 
 private:
+    struct Phase
+    {
+        QString label;
+        int total = 0;
+        int done = 0;
+    };
+
     void show();
+    void showPhase();
     void pump(bool force);
 
     QString m_title;
@@ -39,9 +51,7 @@ private:
     QPointer<QProgressDialog> m_dialog; // owned; a QPointer as its parent window may go first
     QElapsedTimer m_started;
     QElapsedTimer m_lastPump;
-    QString m_label;
-    int m_total = 0;
-    int m_depth = 0;
+    QList<Phase> m_phases; // outermost first
 };
 
 } // namespace parkwen

@@ -58,18 +58,22 @@ private slots:
         progress.end();
     }
 
-    void nestedWork_foldsIntoTheOuter()
+    void nestedWork_showsTheInner_thenTheOuterAgain_andClosesWithTheOuter()
     {
         QtProgress progress(QStringLiteral("Parkwen"), 0);
         progress.begin(QStringLiteral("Outer"), 4);
         progress.step(1);
         progress.begin(QStringLiteral("Inner"), 100);
         progress.step(50);
+        QCOMPARE(progress.dialog()->labelText(), QStringLiteral("Inner"));
+        QCOMPARE(progress.dialog()->findChild<QProgressBar*>()->text(), QStringLiteral("50 of 100"));
         progress.end();
         QVERIFY(progress.dialog());
         QCOMPARE(progress.dialog()->labelText(), QStringLiteral("Outer"));
-        QCOMPARE(progress.dialog()->value(), 1);
+        QCOMPARE(progress.dialog()->findChild<QProgressBar*>()->text(), QStringLiteral("1 of 4"));
         progress.end();
+        QVERIFY(!progress.dialog());
+        progress.end(); // an unmatched end is harmless
         QVERIFY(!progress.dialog());
     }
 };
