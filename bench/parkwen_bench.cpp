@@ -603,8 +603,12 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
                         .arg(unflushedAll, 0, 'f', 3)
                         .arg(unflushedAll / ref, 0, 'f', 2));
             }
-            out(QString());
-            out(QStringLiteral("%1 cars: moved %2 to the garage and %3 back; %4 messages; peak memory %5 MB.")
+        }
+        out(QString());
+        for (int n : moveSizes) {
+            const auto& v = moves[n];
+            out(QStringLiteral(
+                    "%1 cars: moved %2 to the garage and %3 back; %4 messages; peak memory %5 MB.  ")
                     .arg(n)
                     .arg(v.value("moved_to_garage"))
                     .arg(v.value("moved_to_cars"))
