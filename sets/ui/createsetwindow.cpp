@@ -37,6 +37,12 @@ CreateSetWindow::CreateSetWindow(SetForm form, SetStore& store, Dialogs& dialogs
     m_name = new QLineEdit(m_form.name, this);
     m_name->setObjectName(QStringLiteral("SetFname"));
     m_name->setReadOnly(m_form.editMode);
+    if (m_form.editMode) {
+        // A locked name looks locked: the box takes the window's background.
+        QPalette palette = m_name->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        m_name->setPalette(palette);
+    }
     m_nameLabel->setBuddy(m_name);
 
     m_listLabel =
