@@ -1,0 +1,338 @@
+// Writes a small demo car library and points the program folder's paths.mdb at it:
+//   parkwen_makedemo <library folder> [program folder]
+// The library gets a Car Folder ("cars") with a few stock-named folders and add-on cars, and a
+// Garage Folder ("garage") with more cars. Every car has a picture, a parameters.txt and a skin;
+// some have extra skins and parameter backups.
+
+#include "paths_db.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRandomGenerator>
+
+#include <cstdio>
+
+using namespace parkwen;
+
+namespace {
+
+struct DemoCar
+{
+    const char* folder;
+    const char* title;
+    QColor colour;
+    const char* checksum; // the last line of the parameter file
+    int skins;            // skins besides car.bmp
+    bool backup;
+    bool bmpPicture;      // picture as carbox.bmp instead of a jpg
+};
+
+const DemoCar kCarFolder[] = {
+    {"Blaster", "Blaster GT", QColor(220, 40, 40), "C6E1F2A9", 2, true, false},
+    {"Cobalt", "Cobalt Cruiser", QColor(40, 90, 220), "4EEAE113", 0, false, false},
+    {"Dune_Hopper", "Dune Hopper", QColor(230, 170, 40), "3D8A0777", 1, false, true},
+    {"Emerald", "Emerald Arrow", QColor(30, 160, 90), "661A3B0B", 0, true, false},
+    {"Fury", "Fury RS", QColor(150, 40, 170), "51F10C2D", 0, false, false},
+    {"R5Turbo", "R5 Turbo", QColor(250, 200, 0), "22B21004", 1, false, false},
+};
+const DemoCar kGarage[] = {
+    {"Apex", "Apex Predator", QColor(240, 100, 20), "CA8150F1", 0, false, false},
+    {"Bolt", "Bolt", QColor(20, 180, 220), "72368A12", 1, true, false},
+    {"Crimson_Tide", "Crimson Tide", QColor(180, 20, 60), "BE2A2001", 0, false, true},
+    {"Ghost", "Ghost", QColor(200, 200, 210), "D2A54EEE", 0, false, false},
+    {"Hornet", "Hornet", QColor(240, 220, 30), "CE02D123", 2, false, false},
+    {"Jade", "Jade Runner", QColor(0, 140, 120), "9F9F9F9F", 0, false, false},
+    {"Nitro_Nova", "Nitro Nova", QColor(90, 60, 200), "C6E1F000", 0, true, false},
+    {"Pebble", "Pebble", QColor(140, 120, 100), "4EEAE999", 0, false, false},
+};
+// Stock-named folders: left out of the lists unless Parkwen is started with /ACC.
+const char* kStockFolders[] = {"adeon", "rc", "phat", "misc"};
+
+void drawCar(QImage& image, const QColor& colour, const QString& title)
+{
+    const int w = image.width();
+    const int h = image.height();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, h);
+    sky.setColorAt(0, QColor(40, 50, 80));
+    sky.setColorAt(0.6, QColor(110, 140, 190));
+    sky.setColorAt(0.61, QColor(70, 70, 75));
+    sky.setColorAt(1, QColor(35, 35, 40));
+    p.fillRect(image.rect(), sky);
+    // Road stripes
+    p.setPen(QPen(QColor(230, 230, 230, 160), h / 60.0, Qt::DashLine));
+    p.drawLine(QPointF(0, h * 0.85), QPointF(w, h * 0.85));
+    // Body
+    QPainterPath body;
+    body.moveTo(w * 0.08, h * 0.66);
+    body.cubicTo(w * 0.10, h * 0.50, w * 0.25, h * 0.48, w * 0.32, h * 0.47);
+    body.cubicTo(w * 0.40, h * 0.33, w * 0.62, h * 0.32, w * 0.70, h * 0.46);
+    body.cubicTo(w * 0.85, h * 0.48, w * 0.93, h * 0.52, w * 0.92, h * 0.66);
+    body.closeSubpath();
+    QLinearGradient paint(0, h * 0.3, 0, h * 0.7);
+    paint.setColorAt(0, colour.lighter(160));
+    paint.setColorAt(0.5, colour);
+    paint.setColorAt(1, colour.darker(180));
+    p.setPen(QPen(colour.darker(250), h / 120.0));
+    p.setBrush(paint);
+    p.drawPath(body);
+    // Windows
+    QPainterPath glass;
+    glass.moveTo(w * 0.36, h * 0.47);
+    glass.cubicTo(w * 0.42, h * 0.37, w * 0.60, h * 0.36, w * 0.66, h * 0.47);
+    glass.closeSubpath();
+    p.setBrush(QColor(170, 210, 240, 220));
+    p.drawPath(glass);
+    // Wheels
+    for (double x : {0.25, 0.75}) {
+        p.setBrush(QColor(20, 20, 20));
+        p.drawEllipse(QPointF(w * x, h * 0.68), w * 0.09, w * 0.09);
+        p.setBrush(QColor(190, 190, 200));
+        p.drawEllipse(QPointF(w * x, h * 0.68), w * 0.04, w * 0.04);
+    }
+    // Name
+    QFont font = p.font();
+    font.setPixelSize(qMax(10, h / 10));
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(0, h * 0.05, w, h * 0.2), Qt::AlignCenter, title);
+}
+
+QByteArray parameters(const DemoCar& car, const QString& folder)
+{
+    QRandomGenerator rng(qHash(QByteArray(car.folder)));
+    auto num = [&](double lo, double hi) { return QByteArray::number(lo + (hi - lo) * rng.generateDouble(), 'f', 6); };
+    const QByteArray f = folder.toLatin1();
+    QByteArray t;
+    auto line = [&](const QByteArray& s) { t += s + "\r\n"; };
+    line("{");
+    line("");
+    line(";============================================================");
+    line("; Name");
+    line(";============================================================");
+    line("Name      \t\"" + QByteArray(car.title) + "\"");
+    line("");
+    line(";====================");
+    line("; Model Filenames");
+    line(";====================");
+    line("");
+    const char* models[] = {"body.prm", "wheelfl.prm", "wheelfr.prm", "wheelbl.prm", "wheelbr.prm"};
+    for (int i = 0; i < 19; ++i)
+        line("MODEL \t" + QByteArray::number(i) + " \t\"" +
+             (i < 5 ? "cars\\" + f + "\\" + models[i] : QByteArray("NONE")) + "\"");
+    line("TPAGE \t\"cars\\" + f + "\\car.bmp\"");
+    line("COLL \t\"cars\\" + f + "\\hull.hul\"");
+    line("EnvRGB \t200 200 200");
+    line("");
+    line(";====================");
+    line("; Frontend");
+    line(";====================");
+    line("");
+    line("BestTime   \tTRUE");
+    line("Selectable \tTRUE");
+    line("Class      \t" + QByteArray::number(rng.bounded(3)) + " \t\t\t; Engine type (0=Elec, 1=Glow, 2=Other)");
+    line("Obtain     \t0 \t\t\t; Obtain method");
+    line("Rating     \t" + QByteArray::number(rng.bounded(5)) + " \t\t\t; Skill level (rookie, amateur, ...)");
+    line("TopEnd     \t" + num(2800, 3600) + " \t\t\t; Actual top speed (mph) for frontend bars");
+    line("Acc        \t" + num(3, 8) + " \t\t\t; Acceleration rating (empirical)");
+    line("Weight     \t" + num(1, 2) + " \t\t\t; Scaled weight (for frontend bars)");
+    line("Trans      \t0 \t\t\t; Transmission type");
+    line("MaxRevs    \t0.500000 \t\t\t; Max Revs (for rev counter)");
+    line("");
+    line(";====================");
+    line("; Handling");
+    line(";====================");
+    line("");
+    line("SteerRate  \t" + num(2, 4) + " \t\t\t; Rate at which steer angle approaches value from input");
+    line("SteerMod   \t" + num(0.2, 0.6) + " \t\t\t;");
+    line("EngineRate \t4.500000 \t\t\t; Rate at which Engine voltage approaches set value");
+    line("TopSpeed   \t" + num(32, 46) + " \t\t\t; Car's theoretical top speed");
+    line("DownForceMod\t2.000000 \t\t\t; Down force modifier when car on floor");
+    line("CoM        \t0.000000 -2.000000 -4.000000 \t\t; Centre of mass relative to model centre");
+    line("Weapon     \t0.000000 -32.000000 64.000000 \t\t; Weapon generation offset");
+    line("");
+    line(";====================");
+    line("; Body");
+    line(";====================");
+    line("");
+    line("BODY {\t\t; Start Body");
+    line("ModelNum   \t0 \t\t\t; Model Number in above list");
+    line("Offset     \t0, 0, 0 \t\t; Calculated in game");
+    line("Mass       \t" + num(1.2, 2.2));
+    line("Inertia    \t1000.000000 0.000000 0.000000");
+    line("           \t0.000000 2000.000000 0.000000");
+    line("           \t0.000000 0.000000 500.000000");
+    line("Gravity\t\t2200 \t\t\t; No longer used");
+    line("Hardness   \t0.000000");
+    line("Resistance \t0.001000 \t\t\t; Linear air resistance");
+    line("AngRes     \t0.001000 \t\t\t; Angular air resistance");
+    line("ResMod     \t25.000000 \t\t\t; Ang air resistance scale when in air");
+    line("Grip       \t" + num(0.008, 0.02) + " \t\t\t; Converts downforce to friction value");
+    line("StaticFriction \t0.800000");
+    line("KineticFriction \t0.400000");
+    line("}     \t\t; End Body");
+    line("");
+    const bool front = rng.bounded(2) == 0;
+    const bool back = true;
+    for (int wheel = 0; wheel < 4; ++wheel) {
+        const bool powered = wheel < 2 ? front : back;
+        line(";====================");
+        line("; Wheel " + QByteArray::number(wheel));
+        line(";====================");
+        line("");
+        line("WHEEL " + QByteArray::number(wheel) + " { \t; Start Wheel");
+        line("ModelNum \t" + QByteArray::number(wheel + 1));
+        line("Offset1  \t" + QByteArray(wheel % 2 ? "24.000000" : "-24.000000") + " 4.000000 " +
+             QByteArray(wheel < 2 ? "32.000000" : "-32.000000"));
+        line("Offset2  \t0.000000 0.000000 0.000000");
+        line("IsPresent   \tTRUE");
+        line("IsPowered   \t" + QByteArray(powered ? "TRUE" : "FALSE"));
+        line("IsTurnable  \t" + QByteArray(wheel < 2 ? "TRUE" : "FALSE"));
+        line("SteerRatio  \t" + QByteArray(wheel < 2 ? "-0.500000" : "0.100000"));
+        line("EngineRatio \t" + (powered ? num(18000, 32000) : QByteArray("0.000000")));
+        line("Radius      \t11.000000");
+        line("Mass        \t0.150000");
+        line("Gravity     \t2200.000000");
+        line("MaxPos      \t5.000000");
+        line("SkidWidth   \t10.000000");
+        line("ToeIn       \t0.000000");
+        line("AxleFriction    \t0.020000");
+        line("Grip            \t" + num(0.010, 0.018));
+        line("StaticFriction  \t1.800000");
+        line("KineticFriction \t1.700000");
+        line("}          \t; End Wheel");
+        line("");
+    }
+    line(";====================");
+    line("; AI");
+    line(";====================");
+    line("");
+    line("AI {\t\t ;Start AI");
+    line("UnderThresh \t200.000000");
+    line("UnderRange  \t1500.000000");
+    line("OverThresh  \t1800.000000");
+    line("OverRange   \t1500.000000");
+    line("PullMag     \t0.000000");
+    line("PullChange  \t0.000000");
+    line("}           \t; End AI");
+    line("");
+    line("}");
+    line("");
+    t += car.checksum;
+    return t;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// A 256x256, 24-bit skin bitmap: 196,662 bytes, as the game's skins are.
+QImage skin(const QColor& colour, int variant)
+{
+    QImage image(256, 256, QImage::Format_RGB888);
+    image.fill(colour.darker(100 + 40 * variant));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 8; ++i) {
+        p.setBrush(i % 2 ? colour.lighter(140 + 10 * variant) : colour.darker(130));
+        p.setPen(Qt::NoPen);
+        p.drawRect(0, i * 32 + variant * 6, 256, 10 + variant * 4);
+    }
+    p.setBrush(QColor(255, 255, 255, 200));
+    p.drawEllipse(QPointF(128, 128), 40, 40);
+    p.setPen(QColor(20, 20, 20));
+    QFont font = p.font();
+    font.setPixelSize(44);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(QRect(88, 88, 80, 80), Qt::AlignCenter, QString::number(variant + 7));
+    return image;
+}
+
+bool makeCar(const QString& parent, const DemoCar& car)
+{
+    const QString folder = parent + QLatin1Char('/') + QString::fromLatin1(car.folder);
+    QDir().mkpath(folder);
+    QImage picture(car.bmpPicture ? 256 : 480, car.bmpPicture ? 256 : 360, QImage::Format_RGB32);
+    drawCar(picture, car.colour, QString::fromLatin1(car.title));
+    bool ok = picture.save(folder + (car.bmpPicture ? QStringLiteral("/box.bmp") : QStringLiteral("/carbox.jpg")),
+                           car.bmpPicture ? "BMP" : "JPG", 90);
+    const QByteArray params = parameters(car, QString::fromLatin1(car.folder).toLower());
+    ok = ok && writeFile(folder + QStringLiteral("/parameters.txt"), params);
+    ok = ok && skin(car.colour, 0).save(folder + QStringLiteral("/car.bmp"), "BMP");
+    const char* extra[] = {"car_race.bmp", "car_night.bmp"};
+    for (int i = 0; i < car.skins && i < 2; ++i)
+        ok = ok && skin(car.colour.toHsv().toRgb(), i + 1).save(folder + QLatin1Char('/') + QLatin1String(extra[i]), "BMP");
+    if (car.backup) {
+        QByteArray backup = params;
+        backup.replace("Name      \t\"" + QByteArray(car.title) + "\"",
+                       "Name      \t\"" + QByteArray(car.title) + " (stock tune)\"");
+        ok = ok && writeFile(folder + QStringLiteral("/Backup.txt"), backup);
+    }
+    ok = ok && writeFile(folder + QStringLiteral("/readme.txt"),
+                         QByteArray(car.title) + " - a demo car for Parkwen.\r\n");
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Painting text needs a GUI application; the offscreen platform needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: parkwen_makedemo <library folder> [program folder]\n");
+        return 2;
+    }
+    const QString library = QDir(args.at(1)).absolutePath();
+    const QString program = args.size() > 2 ? QDir(args.at(2)).absolutePath() : QCoreApplication::applicationDirPath();
+    const QString cars = library + QStringLiteral("/cars");
+    const QString garage = library + QStringLiteral("/garage");
+    QDir(library).removeRecursively();
+    QDir().mkpath(cars);
+    QDir().mkpath(garage);
+
+    bool ok = true;
+    for (const DemoCar& car : kCarFolder)
+        ok = ok && makeCar(cars, car);
+    for (const DemoCar& car : kGarage)
+        ok = ok && makeCar(garage, car);
+    for (const char* stock : kStockFolders) {
+        const DemoCar car{stock, stock, QColor(120, 120, 130), "00000000", 0, false, false};
+        ok = ok && makeCar(cars, car);
+    }
+    if (!ok) {
+        std::fprintf(stderr, "could not write the demo library into %s\n", qPrintable(library));
+        return 1;
+    }
+
+    const QString dbFile = program + QStringLiteral("/paths.mdb");
+    QFile::remove(dbFile);
+    auto db = PathsDatabase::create(dbFile);
+    if (!db.ok()) {
+        std::fprintf(stderr, "could not create %s: %s\n", qPrintable(dbFile), qPrintable(db.error().description()));
+        return 1;
+    }
+    auto rs = db.value()->openRecordset();
+    for (const QString& value : {cars, garage, QStringLiteral("8")}) {
+        if (!rs.ok() || rs.value()->addNew() || rs.value()->setField0(value) || rs.value()->update()) {
+            std::fprintf(stderr, "could not write %s\n", qPrintable(dbFile));
+            return 1;
+        }
+    }
+    std::printf("Demo library: %s\nPaths database: %s\n", qPrintable(library), qPrintable(dbFile));
+    return 0;
+}

@@ -1,0 +1,384 @@
+#include "carlibrary.h"
+
+#include "paths_db.h"
+
+#include <cmath>
+#include <limits>
+
+namespace parkwen {
+
+namespace {
+const QString kCarSuffix = QStringLiteral("CAR");
+}
+
+const QStringList& stockCarNames()
+{
+    static const QStringList names = {
+        QStringLiteral("adeon"),   QStringLiteral("amw"),     QStringLiteral("beatall"), QStringLiteral("candy"),
+        QStringLiteral("cougar"),  QStringLiteral("dino"),    QStringLiteral("flag"),    QStringLiteral("fone"),
+        QStringLiteral("gencar"),  QStringLiteral("misc"),    QStringLiteral("mite"),    QStringLiteral("moss"),
+        QStringLiteral("mouse"),   QStringLiteral("mud"),     QStringLiteral("panga"),   QStringLiteral("q"),
+        QStringLiteral("r5"),      QStringLiteral("rc"),      QStringLiteral("rotor"),   QStringLiteral("sgt"),
+        QStringLiteral("sugo"),    QStringLiteral("tc1"),     QStringLiteral("tc2"),     QStringLiteral("tc3"),
+        QStringLiteral("tc4"),     QStringLiteral("tc5"),     QStringLiteral("tc6"),     QStringLiteral("toyeca"),
+        QStringLiteral("trolley"), QStringLiteral("ufo"),     QStringLiteral("volken"),  QStringLiteral("wincar"),
+        QStringLiteral("wincar2"), QStringLiteral("wincar3"), QStringLiteral("wincar4"), QStringLiteral("phat")};
+    return names;
+}
+
+bool isStockCar(const QString& name)
+{
+    return stockCarNames().contains(name, Qt::CaseSensitive);
+}
+
+CarLibrary::CarLibrary(Platform platform, QObject* parent) : QObject(parent), m_platform(std::move(platform)) {}
+
+double CarLibrary::leadingNumber(const QString& text)
+{
+    // The leading number of a text: blanks skipped, optional sign, digits, decimal point, exponent.
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    auto skipBlanks = [&] {
+        while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+            ++i;
+    };
+    skipBlanks();
+    QString number;
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+        number += text[i++];
+    skipBlanks();
+    bool digits = false;
+    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+        number += text[i++];
+        digits = true;
+    }
+    if (i < n && text[i] == QLatin1Char('.')) {
+        number += text[i++];
+        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+            number += text[i++];
+            digits = true;
+        }
+    }
+    if (!digits)
+        return 0;
+    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+        qsizetype j = i + 1;
+        QString exponent = QStringLiteral("e");
+        if (j < n && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-')))
+            exponent += text[j++];
+        bool expDigits = false;
+        while (j < n && text[j].isDigit() && text[j].unicode() < 128) {
+            exponent += text[j++];
+            expDigits = true;
+        }
+        if (expDigits)
+            number += exponent;
+    }
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    return ok ? value : 0;
+}
+
+namespace {
+
+// Rounds to the nearest 16-bit integer, halves to the even neighbour; 6 (overflow) outside the range.
+Result<qint16> toInt16(double value)
+{
+    const double rounded = std::nearbyint(value); // the default rounding mode rounds halves to even
+    if (!std::isfinite(rounded) || rounded < std::numeric_limits<qint16>::min() ||
+        rounded > std::numeric_limits<qint16>::max())
+        return Error::of(err::Overflow);
+    return static_cast<qint16>(rounded);
+}
+
+// The direct conversion of a reread: the whole text (blanks around it allowed) must be a number.
+Result<qint16> convertWhole(const QString& text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok)
+        return Error::of(err::TypeMismatch);
+    return toInt16(value);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Counts and the warning light
+
+void CarLibrary::setCam(const QString& caption)
+{
+    m_cam = caption;
+    overLimitCheck();
+}
+
+void CarLibrary::setGam(const QString& caption)
+{
+    m_gam = caption;
+    emit changed();
+}
+
+void CarLibrary::addToCam(int delta)
+{
+    setCam(QString::number(qint64(leadingNumber(m_cam)) + delta));
+}
+
+void CarLibrary::addToGam(int delta)
+{
+    setGam(QString::number(qint64(leadingNumber(m_gam)) + delta));
+}
+
+void CarLibrary::overLimitCheck()
+{
+    overLimit = leadingNumber(m_cam) >= maxCars;
+    emit changed();
+}
+
+void CarLibrary::Electricity_Timer()
+{
+    const bool before = lightLit;
+    if (overLimit) {
+        if (!lightPhase) {
+            lightLit = false;
+            lightPhase = true;
+        } else {
+            lightLit = true;
+            lightPhase = false;
+        }
+    } else {
+        lightLit = false;
+    }
+    if (before != lightLit)
+        emit changed();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start-up and configuration
+
+bool CarLibrary::isStockSwitch(const QString& commandLine)
+{
+    return commandLine.toUpper() == QLatin1String("/ACC");
+}
+
+Result<CarLibrary::PathsRecord> CarLibrary::readPaths()
+{
+    const QString file = joinPath(m_platform.programFolder, QStringLiteral("paths.mdb"));
+    auto db = PathsDatabase::open(file);
+    if (!db.ok())
+        return db.error();
+    auto records = db.value()->openRecordset();
+    if (!records.ok())
+        return records.error();
+    PathsRecordset& rs = *records.value();
+    PathsRecord paths;
+    if (Error e = rs.moveFirst())
+        return e;
+    auto field = rs.field0();
+    if (!field.ok())
+        return field.error();
+    paths.carFolder = field.value();
+    rs.moveNext();
+    field = rs.field0();
+    if (!field.ok())
+        return field.error();
+    paths.garageFolder = field.value();
+    rs.moveNext();
+    field = rs.field0();
+    if (!field.ok())
+        return field.error();
+    paths.maxText = field.value();
+    // Pointing a folder control at a folder that is not there fails.
+    if (!m_platform.fs.isFolder(paths.carFolder) || !m_platform.fs.isFolder(paths.garageFolder))
+        return Error::of(err::PathNotFound);
+    return paths;
+}
+
+Error CarLibrary::startupAttempt(const QString& commandLine)
+{
+    if (isStockSwitch(commandLine))
+        stockMode = true;
+    auto paths = readPaths();
+    if (!paths.ok())
+        return paths.error();
+    auto max = toInt16(leadingNumber(paths.value().maxText));
+    if (!max.ok())
+        return max.error();
+    carFolder = paths.value().carFolder;
+    garageFolder = paths.value().garageFolder;
+    maxCars = max.value();
+
+    LoadCard();
+    LoadGuard();
+
+    const bool stockFirst = stockFlags[1] == -1;
+    garterEnabled = !stockFirst;
+    delEnabled = !stockFirst;
+    auto first = CarpList.first();
+    if (!first.ok())
+        return first.error();
+    picture = first.value();
+    emit changed();
+    return {};
+}
+
+bool CarLibrary::startupReading(const QString& commandLine)
+{
+    Error e = startupAttempt(commandLine);
+    if (e.number() == err::CouldNotFindFile) {
+        m_platform.dialogs.inform(QStringLiteral("Rigwell.exe has not been run, running..."));
+        if (Error started = startProgram(QStringLiteral("rigwell")))
+            m_platform.dialogs.plain(started.miscMessage());
+        e = startupAttempt(commandLine);
+    }
+    if (e.number() == err::IndexOutOfBounds) {
+        emit changed();
+        return true;
+    }
+    if (e) {
+        m_platform.dialogs.plain(e.miscMessage());
+        return false;
+    }
+    return true;
+}
+
+void CarLibrary::Refra_Click()
+{
+    // Everything is read before anything changes, so a failed reread leaves the window as it was.
+    auto paths = readPaths();
+    if (!paths.ok()) {
+        m_platform.dialogs.plain(paths.error().miscMessage());
+        return;
+    }
+    auto max = convertWhole(paths.value().maxText);
+    if (!max.ok()) {
+        m_platform.dialogs.plain(max.error().miscMessage());
+        return;
+    }
+    carFolder = paths.value().carFolder;
+    garageFolder = paths.value().garageFolder;
+    maxCars = max.value();
+    LoadCard();
+    LoadGuard();
+    overLimitCheck();
+}
+
+void CarLibrary::RUNA_Click()
+{
+    if (Error e = startProgram(QStringLiteral("rigwell"))) {
+        m_platform.dialogs.plain(e.miscMessage());
+        return;
+    }
+    Refra_Click();
+}
+
+Error CarLibrary::startProgram(const QString& name, const QStringList& arguments)
+{
+#ifdef Q_OS_WIN
+    const QString program = joinPath(m_platform.programFolder, name + QStringLiteral(".exe"));
+#else
+    const QString program = joinPath(m_platform.programFolder, name);
+#endif
+    return m_platform.processes.start(program, arguments);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Choosing and opening
+
+void CarLibrary::showPictureOf(const QString& key, const PictureStore& store)
+{
+    picture = store.picture(key);
+}
+
+void CarLibrary::Cart3_NodeClick(int row)
+{
+    if (row < 0 || row >= Cart3.count())
+        return;
+    Cart3.setSelectedRow(row);
+    lastSelected = LastCarList;
+    const QString text = Cart3.text(row);
+    frameCaption = text;
+    carSelection = text;
+    showPictureOf(carSelection + kCarSuffix, CarpList);
+    const int position = row + 1;
+    const bool stock = position < StockFlagCount && stockFlags[size_t(position)] == -1;
+    garterEnabled = !stock;
+    delEnabled = !stock;
+    emit changed();
+}
+
+void CarLibrary::Gartery_NodeClick(int row)
+{
+    if (row < 0 || row >= Gartery.count())
+        return;
+    Gartery.setSelectedRow(row);
+    lastSelected = LastGarageList;
+    const QString text = Gartery.text(row);
+    frameCaption = text;
+    garageSelection = text;
+    showPictureOf(garageSelection + kCarSuffix, GargList);
+    emit changed();
+}
+
+void CarLibrary::Cart3_DblClick()
+{
+    // A double click where no entry is selected opens nothing.
+    if (!Cart3.hasSelection())
+        return;
+    lastSelected = LastCarList;
+    const QString text = Cart3.selectedText();
+    carSelection = text == QLatin1String("R5Turbo") ? QStringLiteral("R5") : text;
+    emit changed();
+    OpenUp(joinPath(carFolder, text));
+}
+
+void CarLibrary::Gartery_DblClick()
+{
+    if (!Gartery.hasSelection())
+        return;
+    lastSelected = LastGarageList;
+    emit changed();
+    OpenUp(joinPath(garageFolder, Gartery.selectedText()));
+}
+
+void CarLibrary::OpenUp(const QString& path)
+{
+    carPath = path;
+    if (openDetails)
+        openDetails(path);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Help, registry, keys
+
+void CarLibrary::Mama_Click()
+{
+    if (Error e = startProgram(QStringLiteral("hovlen")))
+        m_platform.dialogs.plain(QStringLiteral("Parkwen could not start the help viewer:\n") + e.description());
+}
+
+void CarLibrary::Reg_Click()
+{
+#ifdef Q_OS_WIN
+    const QString file = joinPath(m_platform.programFolder, QStringLiteral("Parkwen.reg"));
+    if (Error e = m_platform.processes.start(QStringLiteral("C:\\windows\\regedit.exe"), {file}))
+        m_platform.dialogs.plain(QStringLiteral("Parkwen could not start the registry editor:\n") + e.description());
+#else
+    m_platform.dialogs.inform(QStringLiteral("This system has no registry, so there is no \"Selected Car\" number "
+                                             "to reset. Nothing was changed."));
+#endif
+}
+
+bool CarLibrary::keyDown(int key)
+{
+    switch (key) {
+    case Qt::Key_F1: RUNA_Click(); return true;
+    case Qt::Key_F2: Mama_Click(); return true;
+    case Qt::Key_F3: Reg_Click(); return true;
+    case Qt::Key_F5: Refra_Click(); return true;
+    case Qt::Key_Z: Carter_Click(); return true;
+    case Qt::Key_X: Garter_Click(); return true;
+    default: return false;
+    }
+}
+
+} // namespace parkwen

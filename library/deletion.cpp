@@ -1,0 +1,7 @@
+#include "carlibrary.h"
+
+namespace parkwen {
+
+void CarLibrary::Del_Click() {}
+
+} // namespace parkwen

@@ -1,0 +1,138 @@
+#include "carlibrary.h"
+#include "castle.h"
+#include "testlibrary.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace parkwen;
+using namespace parkwen::test;
+
+class CastleTest : public QObject
+{
+    Q_OBJECT
+
+    struct Fixture
+    {
+        TestLibrary lib;
+        std::unique_ptr<CarLibrary> cars;
+        std::unique_ptr<Castle> castle;
+        explicit Fixture(const QStringList& carNames = {}, const QStringList& garageNames = {},
+                         const QString& commandLine = QString())
+        {
+            lib.writePaths();
+            for (const QString& n : carNames)
+                makeCar(lib.carFolder, n);
+            for (const QString& n : garageNames)
+                makeCar(lib.garageFolder, n);
+            cars = std::make_unique<CarLibrary>(lib.platform());
+            castle = std::make_unique<Castle>(*cars);
+            if (!cars->startupReading(commandLine))
+                throw std::runtime_error("start-up failed");
+            castle->show();
+            castle->activateWindow();
+            if (!QTest::qWaitForWindowActive(castle.get()))
+                QTest::qWait(50);
+        }
+        template <typename T> T* find(const char* name) { return castle->findChild<T*>(QString::fromLatin1(name)); }
+        QListView* list(const char* name) { return find<QListView>(name); }
+    };
+
+private slots:
+    void controls_haveTheirNamesCaptionsAndAccessibleNames()
+    {
+        Fixture f({"alpha"}, {"beta"});
+        QCOMPARE(f.castle->windowTitle(), QStringLiteral("Parkwen - Car Selection"));
+        QCOMPARE(f.list("Cart3")->accessibleName(), QStringLiteral("Car Folder"));
+        QCOMPARE(f.list("Gartery")->accessibleName(), QStringLiteral("Garage Folder"));
+        const QList<std::pair<const char*, const char*>> buttons = {
+            {"Garter", ">>"},        {"Carter", "<<"},       {"SetRemv", "Rem. Set"},  {"SetLdPlus", "Load set"},
+            {"SetLdOnly", "Set only"}, {"DelAll", "All: Gar."}, {"CopAll", "All: Car"}, {"Crete", "Create Set"},
+            {"Ed_It", "Edit Set"},   {"Del", "Del. Car"},    {"Mama", "Help"},         {"ksl", "Keys"},
+            {"Reg", "Reset Reg."},   {"Refra", "Refresh"},   {"RUNA", "Settings"}};
+        for (const auto& [name, caption] : buttons) {
+            auto* b = f.find<QPushButton>(name);
+            QVERIFY2(b, name);
+            QCOMPARE(b->text(), QString::fromLatin1(caption));
+            QVERIFY2(!b->toolTip().isEmpty(), name);
+        }
+        QCOMPARE(f.find<QGroupBox>("AmtFra")->title(), QStringLiteral("Toolbox"));
+        QCOMPARE(f.find<QGroupBox>("PikFra")->title(), QStringLiteral("Picture"));
+        QCOMPARE(f.find<QLabel>("Cam")->text(), QStringLiteral("1"));
+        QCOMPARE(f.find<QLabel>("Gam")->text(), QStringLiteral("1"));
+        QCOMPARE(f.find<QLabel>("Light")->size(), QSize(50, 50));
+    }
+
+    void clickingAndArrowKeys_chooseEntries()
+    {
+        Fixture f({"alpha", "bravo"}, {"garaged"});
+        QListView* cart = f.list("Cart3");
+        QTest::mouseClick(cart->viewport(), Qt::LeftButton, {}, cart->visualRect(cart->model()->index(0, 0)).center());
+        QCOMPARE(f.cars->carSelection, QStringLiteral("alpha"));
+        QCOMPARE(f.find<QGroupBox>("PikFra")->title(), QStringLiteral("alpha"));
+        QTest::keyClick(cart, Qt::Key_Down);
+        QCOMPARE(f.cars->carSelection, QStringLiteral("bravo"));
+        QCOMPARE(f.cars->lastSelected, -1);
+        QListView* garage = f.list("Gartery");
+        QTest::mouseClick(garage->viewport(), Qt::LeftButton, {},
+                          garage->visualRect(garage->model()->index(0, 0)).center());
+        QCOMPARE(f.cars->garageSelection, QStringLiteral("garaged"));
+        QCOMPARE(f.cars->lastSelected, 0);
+    }
+
+    void focusAlone_choosesNothing()
+    {
+        Fixture f({"alpha"});
+        f.list("Cart3")->setFocus();
+        QCoreApplication::processEvents();
+        QVERIFY(f.cars->carSelection.isEmpty());
+        QCOMPARE(f.find<QGroupBox>("PikFra")->title(), QStringLiteral("Picture"));
+    }
+
+    void functionKeys_reachTheWindowFromAnyControl_modifiersIgnored()
+    {
+        Fixture f({"alpha"});
+        makeCar(f.lib.carFolder, QStringLiteral("zulu"));
+        QTest::keyClick(f.list("Gartery"), Qt::Key_F5, Qt::ShiftModifier);
+        QCOMPARE(f.cars->Cart3.texts(), QStringList({"alpha", "zulu"}));
+        QCOMPARE(f.find<QLabel>("Cam")->text(), QStringLiteral("2"));
+    }
+
+    void layout_followsTheWindowSize()
+    {
+        Fixture f({"alpha"});
+        f.castle->layoutControls(13800, 10500);
+        const int w = (13800 - 3735 - 240) / 2;
+        QCOMPARE(f.list("Cart3")->width(), qRound(w / 15.0));
+        QCOMPARE(f.list("Cart3")->height(), qRound((10500 - 1600) / 15.0));
+        QCOMPARE(f.list("Gartery")->x(), qRound(w / 15.0));
+        QCOMPARE(f.find<QGroupBox>("PikFra")->x(), qRound((13800 - 3735 - 120) / 15.0));
+        QCOMPARE(f.find<QPushButton>("Carter")->y(), qRound((10500 - 1080) / 15.0));
+        QCOMPARE(f.lib.dialogs.beeps(), 0);
+    }
+
+    void layout_tooSmallStopsAtTheFailingStepAndBeeps100Times()
+    {
+        Fixture f({"alpha"});
+        f.castle->layoutControls(13800, 10500);
+        const int gartLeft = f.list("Gartery")->x();
+        f.lib.dialogs.clear();
+        // Height 1500 twips: the first step (list height H - 1600) fails, nothing after it runs.
+        f.castle->layoutControls(9000, 1500);
+        QCOMPARE(f.lib.dialogs.beeps(), 100);
+        QCOMPARE(f.list("Gartery")->x(), gartLeft);
+
+        f.lib.dialogs.clear();
+        // Width too small for the lists, height fine: the list height is set, then the width fails.
+        f.castle->layoutControls(3000, 9000);
+        QCOMPARE(f.lib.dialogs.beeps(), 100);
+        QCOMPARE(f.list("Cart3")->height(), qRound((9000 - 1600) / 15.0));
+        QCOMPARE(f.list("Gartery")->x(), gartLeft);
+    }
+};
+
+QTEST_MAIN(CastleTest)
+#include "castle_test.moc"

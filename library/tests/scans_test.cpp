@@ -1,0 +1,197 @@
+#include "carlibrary.h"
+#include "testlibrary.h"
+
+#include <QtTest>
+
+using namespace parkwen;
+using namespace parkwen::test;
+
+class ScansTest : public QObject
+{
+    Q_OBJECT
+
+    struct Fixture
+    {
+        TestLibrary lib;
+        CarLibrary cars{lib.platform()};
+        Fixture()
+        {
+            cars.carFolder = lib.carFolder;
+            cars.garageFolder = lib.garageFolder;
+            cars.maxCars = 200;
+        }
+        void scan()
+        {
+            cars.LoadCard();
+            cars.LoadGuard();
+        }
+    };
+
+    static void makeStockFolders(const QString& folder)
+    {
+        for (const QString& name : stockCarNames())
+            makeCar(folder, name);
+    }
+
+private slots:
+    void noncus_takesLastNameAndTellsStockCarsWithCase()
+    {
+        QString path = QStringLiteral("/games/revolt/cars/rc");
+        QVERIFY(CarLibrary::Noncus(path));
+        QCOMPARE(path, QStringLiteral("rc"));
+        QString other = QStringLiteral("/games/cars/Adeon");
+        QVERIFY(!CarLibrary::Noncus(other));
+        QCOMPARE(other, QStringLiteral("Adeon"));
+        QCOMPARE(stockCarNames().size(), 36);
+    }
+
+    void normalMode_listsAddOnCarsOnly_andCountsThem()
+    {
+        Fixture f;
+        makeStockFolders(f.lib.carFolder);
+        makeCar(f.lib.carFolder, QStringLiteral("Adeon"));
+        makeCar(f.lib.carFolder, QStringLiteral("zapper"));
+        makeCar(f.lib.garageFolder, QStringLiteral("rc")); // a stock name is never listed in the garage
+        makeCar(f.lib.garageFolder, QStringLiteral("bolt"));
+        f.scan();
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"Adeon", "zapper"}));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"bolt"}));
+        QCOMPARE(f.cars.cam(), QStringLiteral("2"));
+        QCOMPARE(f.cars.gam(), QStringLiteral("1"));
+        QVERIFY(f.lib.dialogs.messages().isEmpty());
+        QCOMPARE(f.cars.Cart3.at(0).key, QStringLiteral("AdeonCAR"));
+        QVERIFY(!f.cars.CarpList.picture(QStringLiteral("AdeonCAR")).isNull());
+        QCOMPARE(f.cars.CarpList.picture(QStringLiteral("AdeonCAR")).size(), QSize(64, 64));
+    }
+
+    void stockMode_listsStockCarsButMisc_andSubtracts35()
+    {
+        Fixture f;
+        f.cars.stockMode = true;
+        makeStockFolders(f.lib.carFolder);
+        makeCar(f.lib.carFolder, QStringLiteral("MISC"));
+        makeCar(f.lib.carFolder, QStringLiteral("aardvark"));
+        makeCar(f.lib.carFolder, QStringLiteral("zapper"));
+        f.scan();
+        QCOMPARE(f.cars.Cart3.count(), 37);
+        QVERIFY(!f.cars.Cart3.texts().contains(QStringLiteral("misc")));
+        QVERIFY(!f.cars.Cart3.texts().contains(QStringLiteral("MISC")));
+        QCOMPARE(f.cars.cam(), QStringLiteral("2"));
+        // aardvark sorts first; adeon (stock) second.
+        QCOMPARE(f.cars.Cart3.text(0), QStringLiteral("aardvark"));
+        QCOMPARE(f.cars.stockFlags[1], 0);
+        QCOMPARE(f.cars.stockFlags[2], -1);
+        QCOMPARE(f.cars.stockFlags[0], 0);
+    }
+
+    void emptyCarFolder_countsZeroOrMinus35()
+    {
+        Fixture f;
+        f.scan();
+        QCOMPARE(f.cars.cam(), QStringLiteral("0"));
+        Fixture g;
+        g.cars.stockMode = true;
+        g.scan();
+        QCOMPARE(g.cars.cam(), QStringLiteral("-35"));
+    }
+
+    void pictureChoice_jpgBeforeBmp_andFirstBmp()
+    {
+        Fixture f;
+        const QString both = makeCar(f.lib.carFolder, QStringLiteral("both"), QStringLiteral("z.bmp"), Qt::blue);
+        writePicture(both + QStringLiteral("/a.JPG"), Qt::green);
+        const QString bmps = makeCar(f.lib.carFolder, QStringLiteral("bmps"), QStringLiteral("B.bmp"), Qt::yellow);
+        writePicture(bmps + QStringLiteral("/c.bmp"), Qt::blue);
+        f.scan();
+        const QColor bothColour = f.cars.CarpList.picture(QStringLiteral("bothCAR")).pixelColor(32, 32);
+        QVERIFY2(bothColour.green() > 200 && bothColour.red() < 60, "the jpg is shown");
+        const QColor bmpColour = f.cars.CarpList.picture(QStringLiteral("bmpsCAR")).pixelColor(32, 32);
+        QVERIFY2(bmpColour.red() > 200 && bmpColour.green() > 200, "the first bmp is shown");
+    }
+
+    void foldersWithoutPicture_oneMessageEach_scanGoesOn()
+    {
+        Fixture f;
+        makeCar(f.lib.carFolder, QStringLiteral("alpha"));
+        makeCar(f.lib.carFolder, QStringLiteral("empty1"), QString());
+        makeCar(f.lib.carFolder, QStringLiteral("empty2"), QString());
+        makeCar(f.lib.carFolder, QStringLiteral("omega"));
+        makeCar(f.lib.garageFolder, QStringLiteral("hollow"), QString());
+        f.scan();
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha", "omega"}));
+        QCOMPARE(f.lib.dialogs.messages(),
+                 QStringList({"Car: empty1 is not a car or is an incomplete car, skipping to next one",
+                              "Car: empty2 is not a car or is an incomplete car, skipping to next one",
+                              "Car: hollow is not a car or is an incomplete car, skipping to next one"}));
+        QCOMPARE(f.lib.dialogs.shown().first().icon, Dialogs::Icon::Information);
+    }
+
+    void damagedPicture_endsCarScan_butGarageScanGoesOn()
+    {
+        Fixture f;
+        makeCar(f.lib.carFolder, QStringLiteral("alpha"));
+        const QString broken = makeCar(f.lib.carFolder, QStringLiteral("broken"), QString());
+        writeBytes(broken + QStringLiteral("/car.jpg"), "this is not a picture");
+        makeCar(f.lib.carFolder, QStringLiteral("zulu"));
+        makeCar(f.lib.garageFolder, QStringLiteral("able"), QStringLiteral("car.jpg"), Qt::blue);
+        const QString gbroken = makeCar(f.lib.garageFolder, QStringLiteral("broken"), QString());
+        writeBytes(gbroken + QStringLiteral("/car.bmp"), "BMgarbage");
+        makeCar(f.lib.garageFolder, QStringLiteral("charlie"), QStringLiteral("car.jpg"), Qt::green);
+
+        f.cars.setCam(QStringLiteral("7"));
+        f.cars.LoadCard();
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.cam(), QStringLiteral("7")); // the count keeps its caption
+        QCOMPARE(f.lib.dialogs.messages(), QStringList({"Miscellaneous Error: No. 481 Invalid picture"}));
+
+        f.lib.dialogs.clear();
+        f.cars.LoadGuard();
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"able", "broken", "charlie"}));
+        QCOMPARE(f.lib.dialogs.messages(), QStringList({"Miscellaneous Error: No. 481 Invalid picture"}));
+        QCOMPARE(f.cars.gam(), QStringLiteral("3"));
+        // The damaged car has no picture of its own; the later car keeps its own.
+        QVERIFY(f.cars.GargList.picture(QStringLiteral("brokenCAR")).isNull());
+        QVERIFY(f.cars.GargList.picture(QStringLiteral("charlieCAR")).pixelColor(32, 32).green() > 200);
+    }
+
+    void garageInsideCarFolder_isNotListedAsCar()
+    {
+        Fixture f;
+        const QString garage = makeFolder(f.lib.carFolder, QStringLiteral("stored"));
+        writePicture(garage + QStringLiteral("/looks-like-a-car.jpg"));
+        f.cars.garageFolder = garage;
+        makeCar(f.lib.carFolder, QStringLiteral("racer"));
+        makeCar(garage, QStringLiteral("parked"));
+        f.scan();
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"racer"}));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"parked"}));
+    }
+
+    void stockCarPastPosition150_endsCarScanWithMessage()
+    {
+        Fixture f;
+        f.cars.stockMode = true;
+        for (int i = 0; i < 160; ++i)
+            makeCar(f.lib.carFolder, QStringLiteral("a%1").arg(i, 3, 10, QLatin1Char('0')));
+        makeCar(f.lib.carFolder, QStringLiteral("zz"));
+        makeCar(f.lib.carFolder, QStringLiteral("wincar")); // sorts after the a-cars
+        f.cars.LoadCard();
+        QCOMPARE(f.lib.dialogs.messages(), QStringList({"Miscellaneous Error: No. 9 Subscript out of range"}));
+        QCOMPARE(f.cars.Cart3.count(), 161);
+        QCOMPARE(f.cars.Cart3.text(160), QStringLiteral("wincar"));
+    }
+
+    void hiddenFoldersAndFiles_areNotSeen()
+    {
+        Fixture f;
+        makeCar(f.lib.carFolder, QStringLiteral(".trash"));
+        const QString onlyHidden = makeCar(f.lib.carFolder, QStringLiteral("ghost"), QString());
+        writePicture(onlyHidden + QStringLiteral("/.car.jpg"));
+        f.scan();
+        QVERIFY(f.cars.Cart3.isEmpty());
+        QCOMPARE(f.lib.dialogs.messages().size(), 1); // ghost: not a car
+    }
+};
+
+QTEST_GUILESS_MAIN(ScansTest)
+#include "scans_test.moc"

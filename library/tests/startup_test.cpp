@@ -1,0 +1,272 @@
+#include "carlibrary.h"
+#include "testlibrary.h"
+
+#include <QtTest>
+
+using namespace parkwen;
+using namespace parkwen::test;
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void stockSwitch_anyCaseExactly()
+    {
+        QVERIFY(CarLibrary::isStockSwitch(QStringLiteral("/ACC")));
+        QVERIFY(CarLibrary::isStockSwitch(QStringLiteral("/acc")));
+        QVERIFY(CarLibrary::isStockSwitch(QStringLiteral("/aCc")));
+        QVERIFY(!CarLibrary::isStockSwitch(QStringLiteral("/ACC more")));
+        QVERIFY(!CarLibrary::isStockSwitch(QStringLiteral("ACC")));
+        QVERIFY(!CarLibrary::isStockSwitch(QString()));
+    }
+
+    void leadingNumber_readsLikeACaption()
+    {
+        QCOMPARE(CarLibrary::leadingNumber(QStringLiteral("25")), 25.0);
+        QCOMPARE(CarLibrary::leadingNumber(QStringLiteral("25 cars")), 25.0);
+        QCOMPARE(CarLibrary::leadingNumber(QStringLiteral("  -3.5e1x")), -35.0);
+        QCOMPARE(CarLibrary::leadingNumber(QStringLiteral("cars")), 0.0);
+        QCOMPARE(CarLibrary::leadingNumber(QString()), 0.0);
+    }
+
+    void startup_readsPathsScansAndShowsFirstPicture()
+    {
+        TestLibrary lib;
+        lib.writePaths(QStringLiteral("25 cars"));
+        makeCar(lib.carFolder, QStringLiteral("alpha"), QStringLiteral("car.jpg"), Qt::green);
+        makeCar(lib.garageFolder, QStringLiteral("beta"));
+        CarLibrary cars(lib.platform());
+        QVERIFY(cars.startupReading(QString()));
+        QCOMPARE(cars.carFolder, lib.carFolder);
+        QCOMPARE(cars.garageFolder, lib.garageFolder);
+        QCOMPARE(cars.maxCars, qint16(25)); // the leading number at start-up
+        QCOMPARE(cars.cam(), QStringLiteral("1"));
+        QCOMPARE(cars.gam(), QStringLiteral("1"));
+        QVERIFY(cars.picture.pixelColor(32, 32).green() > 200);
+        QCOMPARE(cars.frameCaption, QStringLiteral("Picture"));
+        QVERIFY(cars.carSelection.isEmpty());
+        QCOMPARE(cars.lastSelected, 0);
+        QVERIFY(cars.garterEnabled && cars.delEnabled);
+        QVERIFY(lib.dialogs.messages().isEmpty());
+    }
+
+    void startup_maxRoundsHalvesToEven_andOverflowEnds()
+    {
+        for (const auto& [text, expected] : {std::pair{"2.5", 2}, {"3.5", 4}, {"-0.5", 0}}) {
+            TestLibrary lib;
+            lib.writePaths(QString::fromLatin1(text));
+            CarLibrary cars(lib.platform());
+            QVERIFY(cars.startupReading(QString()));
+            QCOMPARE(int(cars.maxCars), expected);
+        }
+        TestLibrary lib;
+        lib.writePaths(QStringLiteral("40000"));
+        CarLibrary cars(lib.platform());
+        QVERIFY(!cars.startupReading(QString()));
+        QCOMPARE(lib.dialogs.messages(), QStringList({"Miscellaneous Error: No. 6 Overflow"}));
+    }
+
+    void emptyCarFolder_opensQuietlyWithEmptyPicture()
+    {
+        TestLibrary lib;
+        lib.writePaths();
+        CarLibrary cars(lib.platform());
+        QVERIFY(cars.startupReading(QString()));
+        QVERIFY(cars.picture.isNull());
+        QVERIFY(lib.dialogs.messages().isEmpty());
+    }
+
+    void missingDatabase_startsRigwellAndRetriesOnce()
+    {
+        TestLibrary lib;
+        lib.installProgram(QStringLiteral("rigwell"));
+        makeCar(lib.carFolder, QStringLiteral("alpha"));
+        // The started setup program writes the database before the retry reads it.
+        lib.processes.onStart = [&](const RecordingProcesses::Started&) { lib.writePaths(); };
+        CarLibrary cars(lib.platform());
+        QVERIFY(cars.startupReading(QString()));
+        QCOMPARE(lib.dialogs.messages(), QStringList({"Rigwell.exe has not been run, running..."}));
+        QCOMPARE(lib.dialogs.shown().first().icon, Dialogs::Icon::Information);
+        QCOMPARE(lib.processes.started().size(), 1);
+        QCOMPARE(lib.processes.started().first().program, lib.programFolder + QStringLiteral("/rigwell"));
+        QCOMPARE(cars.Cart3.texts(), QStringList({"alpha"}));
+    }
+
+    void missingDatabase_failedRetryEndsWithMessage()
+    {
+        TestLibrary lib;
+        lib.installProgram(QStringLiteral("rigwell"));
+        CarLibrary cars(lib.platform());
+        QVERIFY(!cars.startupReading(QString()));
+        const QString db = lib.programFolder + QStringLiteral("/paths.mdb");
+        QCOMPARE(lib.dialogs.messages(),
+                 QStringList({"Rigwell.exe has not been run, running...",
+                              "Miscellaneous Error: No. 3024 Could not find file '" + db + "'."}));
+        QCOMPARE(lib.processes.started().size(), 1); // exactly one retry, one start
+    }
+
+    void staleCarFolder_endsWith76()
+    {
+        TestLibrary lib;
+        lib.writePaths({lib.root.path() + QStringLiteral("/gone"), lib.garageFolder, QStringLiteral("200")});
+        CarLibrary cars(lib.platform());
+        QVERIFY(!cars.startupReading(QString()));
+        QCOMPARE(lib.dialogs.messages(), QStringList({"Miscellaneous Error: No. 76 Path not found"}));
+    }
+
+    void shortTable_endsWithNoCurrentRecord()
+    {
+        TestLibrary lib;
+        lib.writePaths(QStringList{lib.carFolder, lib.garageFolder});
+        CarLibrary cars(lib.platform());
+        QVERIFY(!cars.startupReading(QString()));
+        QCOMPARE(lib.dialogs.messages(), QStringList({"Miscellaneous Error: No. 3021 No current record."}));
+    }
+
+    void stockModeWithStockFirst_disablesButtons()
+    {
+        TestLibrary lib;
+        lib.writePaths();
+        makeCar(lib.carFolder, QStringLiteral("adeon"));
+        makeCar(lib.carFolder, QStringLiteral("zed"));
+        CarLibrary cars(lib.platform());
+        QVERIFY(cars.startupReading(QStringLiteral("/acc")));
+        QVERIFY(cars.stockMode);
+        QVERIFY(!cars.garterEnabled && !cars.delEnabled);
+        QCOMPARE(cars.cam(), QStringLiteral("-33"));
+    }
+
+    void refresh_convertsWholeTextOnly_andKeepsStateOnFailure()
+    {
+        TestLibrary lib;
+        lib.writePaths(QStringLiteral("25"));
+        makeCar(lib.carFolder, QStringLiteral("alpha"));
+        CarLibrary cars(lib.platform());
+        QVERIFY(cars.startupReading(QString()));
+        cars.Refra_Click();
+        QCOMPARE(cars.maxCars, qint16(25));
+        QVERIFY(lib.dialogs.messages().isEmpty());
+
+        lib.writePaths(QStringLiteral("25 cars"));
+        makeCar(lib.carFolder, QStringLiteral("beta"));
+        cars.Refra_Click();
+        QCOMPARE(lib.dialogs.messages(), QStringList({"Miscellaneous Error: No. 13 Type mismatch"}));
+        QCOMPARE(cars.Cart3.texts(), QStringList({"alpha"})); // nothing was rescanned
+        QCOMPARE(cars.maxCars, qint16(25));
+
+        lib.dialogs.clear();
+        QFile::remove(lib.programFolder + QStringLiteral("/paths.mdb"));
+        cars.Refra_Click();
+        QCOMPARE(lib.dialogs.messages().size(), 1);
+        QVERIFY(lib.dialogs.messages().first().startsWith(QStringLiteral("Miscellaneous Error: No. 3024")));
+        QCOMPARE(cars.Cart3.texts(), QStringList({"alpha"}));
+    }
+
+    void refreshLoweringMax_setsOverLimitAtOnce()
+    {
+        TestLibrary lib;
+        lib.writePaths(QStringLiteral("10"));
+        makeCar(lib.carFolder, QStringLiteral("alpha"));
+        makeCar(lib.carFolder, QStringLiteral("beta"));
+        CarLibrary cars(lib.platform());
+        QVERIFY(cars.startupReading(QString()));
+        QVERIFY(!cars.overLimit);
+        lib.writePaths(QStringLiteral("2"));
+        cars.Refra_Click();
+        QVERIFY(cars.overLimit); // count 2 reaches the max of 2
+        cars.Electricity_Timer();
+        QVERIFY(!cars.lightLit);
+        cars.Electricity_Timer();
+        QVERIFY(cars.lightLit);
+        cars.Electricity_Timer();
+        QVERIFY(!cars.lightLit);
+        lib.writePaths(QStringLiteral("3"));
+        cars.Refra_Click();
+        QVERIFY(!cars.overLimit);
+        cars.Electricity_Timer();
+        cars.Electricity_Timer();
+        QVERIFY(!cars.lightLit);
+    }
+
+    void settings_startsRigwellThenRereads_missingRigwellReported()
+    {
+        TestLibrary lib;
+        lib.writePaths();
+        CarLibrary cars(lib.platform());
+        QVERIFY(cars.startupReading(QString()));
+        makeCar(lib.carFolder, QStringLiteral("late"));
+        cars.RUNA_Click();
+        QCOMPARE(lib.dialogs.messages().size(), 1);
+        QVERIFY(lib.dialogs.messages().first().contains(QStringLiteral("rigwell")));
+        QVERIFY(cars.Cart3.isEmpty());
+
+        lib.dialogs.clear();
+        lib.installProgram(QStringLiteral("rigwell"));
+        cars.RUNA_Click();
+        QVERIFY(lib.dialogs.messages().isEmpty());
+        QCOMPARE(lib.processes.started().size(), 1);
+        QCOMPARE(cars.Cart3.texts(), QStringList({"late"}));
+    }
+
+    void chooseAndOpen_followTheLists()
+    {
+        TestLibrary lib;
+        lib.writePaths();
+        makeCar(lib.carFolder, QStringLiteral("R5Turbo"));
+        makeCar(lib.garageFolder, QStringLiteral("parked"));
+        CarLibrary cars(lib.platform());
+        QVERIFY(cars.startupReading(QString()));
+        QStringList opened;
+        cars.openDetails = [&](const QString& path) { opened << path; };
+
+        cars.Gartery_NodeClick(0);
+        QCOMPARE(cars.garageSelection, QStringLiteral("parked"));
+        QCOMPARE(cars.lastSelected, 0);
+        cars.Gartery_DblClick();
+        QCOMPARE(cars.garageSelection, QStringLiteral("parked"));
+
+        cars.Cart3_NodeClick(0);
+        QCOMPARE(cars.lastSelected, -1);
+        QCOMPARE(cars.frameCaption, QStringLiteral("R5Turbo"));
+        cars.Cart3_DblClick();
+        QCOMPARE(cars.carSelection, QStringLiteral("R5"));
+        QCOMPARE(opened, QStringList({lib.garageFolder + "/parked", lib.carFolder + "/R5Turbo"}));
+    }
+
+    void stockMode_choosingEntriesSetsButtons()
+    {
+        TestLibrary lib;
+        lib.writePaths();
+        makeCar(lib.carFolder, QStringLiteral("addon"));
+        makeCar(lib.carFolder, QStringLiteral("rc"));
+        makeCar(lib.garageFolder, QStringLiteral("parked"));
+        CarLibrary cars(lib.platform());
+        QVERIFY(cars.startupReading(QStringLiteral("/ACC")));
+        cars.Cart3_NodeClick(1);
+        QVERIFY(!cars.garterEnabled && !cars.delEnabled);
+        cars.Gartery_NodeClick(0);
+        QVERIFY(!cars.garterEnabled && !cars.delEnabled);
+        cars.Cart3_NodeClick(0);
+        QVERIFY(cars.garterEnabled && cars.delEnabled);
+    }
+
+    void helpAndRegistry_reportWhatCannotStart()
+    {
+        TestLibrary lib;
+        CarLibrary cars(lib.platform());
+        cars.Mama_Click();
+        QCOMPARE(lib.dialogs.messages().size(), 1);
+        QVERIFY(lib.dialogs.messages().first().contains(lib.programFolder + QStringLiteral("/hovlen")));
+        lib.installProgram(QStringLiteral("hovlen"));
+        cars.Mama_Click();
+        QCOMPARE(lib.processes.started().size(), 1);
+        lib.dialogs.clear();
+        cars.Reg_Click();
+        QCOMPARE(lib.dialogs.messages().size(), 1);
+        QCOMPARE(lib.processes.started().size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(StartupTest)
+#include "startup_test.moc"

@@ -1,0 +1,441 @@
+#include "castle.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QIdentityProxyModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace parkwen {
+
+namespace {
+
+int px(int twips) { return int(std::lround(twips / double(Castle::TwipsPerPixel))); }
+
+// Shows a neutral picture for an entry whose own picture could not be loaded.
+class PlaceholderModel : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        QVariant value = QIdentityProxyModel::data(index, role);
+        if (role == Qt::DecorationRole && value.value<QImage>().isNull())
+            return placeholder();
+        return value;
+    }
+
+private:
+    static QImage placeholder()
+    {
+        static const QImage image = [] {
+            QImage img(PictureStore::Size, PictureStore::Size, QImage::Format_ARGB32_Premultiplied);
+            img.fill(Qt::transparent);
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(QPen(QColor(150, 150, 160), 2, Qt::DashLine));
+            p.setBrush(QColor(235, 235, 240));
+            p.drawRoundedRect(QRectF(3, 3, 58, 58), 8, 8);
+            p.setPen(QColor(130, 130, 140));
+            QFont f = p.font();
+            f.setPixelSize(26);
+            f.setBold(true);
+            p.setFont(f);
+            p.drawText(QRect(0, 0, 64, 64), Qt::AlignCenter, QStringLiteral("?"));
+            return img;
+        }();
+        return image;
+    }
+};
+
+QPixmap simpleLight(bool lit)
+{
+    QPixmap pixmap(50, 50);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient g(QPointF(20, 18), 26);
+    g.setColorAt(0, lit ? QColor(255, 230, 160) : QColor(140, 60, 60));
+    g.setColorAt(1, lit ? QColor(230, 40, 20) : QColor(60, 20, 20));
+    p.setBrush(g);
+    p.setPen(QPen(QColor(40, 40, 40), 2));
+    p.drawEllipse(QRectF(3, 3, 44, 44));
+    return pixmap;
+}
+
+} // namespace
+
+Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars)
+{
+    setObjectName(QStringLiteral("Castle"));
+    setWindowTitle(QStringLiteral("Parkwen - Car Selection"));
+
+    auto makeList = [this](const char* name, CarList& model, const QString& tooltip) {
+        auto* view = new QListView(this);
+        view->setObjectName(QString::fromLatin1(name));
+        auto* proxy = new PlaceholderModel(view);
+        proxy->setSourceModel(&model);
+        view->setModel(proxy);
+        view->setViewMode(QListView::ListMode);
+        view->setIconSize(QSize(PictureStore::Size, PictureStore::Size));
+        view->setUniformItemSizes(true); // keeps thousands of entries cheap to lay out
+        view->setSelectionMode(QAbstractItemView::SingleSelection);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view->setSpacing(1);
+        view->setToolTip(tooltip);
+        return view;
+    };
+    m_Cart3 = makeList("Cart3", m_cars.Cart3,
+                       QStringLiteral("Double Click to View Settings & Stats for selected car. Single Click then click on "
+                                      "the \">>\" Button to send to Garage Folder"));
+    m_Gartery = makeList("Gartery", m_cars.Gartery,
+                         QStringLiteral("Double Click to View Settings & Stats for selected car. Single Click then click "
+                                        "on the \"<<\" Button to send to Car Folder"));
+
+    auto makeHeading = [this](const char* name, const QString& text, QListView* buddy) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setAlignment(Qt::AlignCenter);
+        label->setProperty("heading", true);
+        label->setBuddy(buddy);
+        buddy->setAccessibleName(text);
+        return label;
+    };
+    m_Label1 = makeHeading("Label1", QStringLiteral("Car Folder"), m_Cart3);
+    m_Label2 = makeHeading("Label2", QStringLiteral("Garage Folder"), m_Gartery);
+
+    m_Garter = makeButton("Garter", QStringLiteral(">>"),
+                          QStringLiteral("Click to Send Car selected in \"Car Folder\" to \"Garage Folder.\""),
+                          &Castle::Garter_Click);
+    m_Carter = makeButton("Carter", QStringLiteral("<<"),
+                          QStringLiteral("Click to Send Car selected in \"Garage Folder\" to \"Care Folder\""),
+                          &Castle::Carter_Click);
+    m_Garter->setParent(this);
+    m_Carter->setParent(this);
+
+    // The picture of the car chosen last.
+    m_PikFra = new QGroupBox(QStringLiteral("Picture"), this);
+    m_PikFra->setObjectName(QStringLiteral("PikFra"));
+    m_Pikcha = new QLabel(m_PikFra);
+    m_Pikcha->setObjectName(QStringLiteral("Pikcha"));
+    m_Pikcha->setScaledContents(true);
+    m_Pikcha->setToolTip(QStringLiteral(
+        "A Picture of the car last selected on both the \"Car Folder\" & \"Garage Folder.\""));
+    auto* pikLayout = new QVBoxLayout(m_PikFra);
+    pikLayout->setContentsMargins(8, 4, 8, 8);
+    pikLayout->addWidget(m_Pikcha, 0, Qt::AlignHCenter);
+
+    // The toolbox.
+    m_AmtFra = new QGroupBox(QStringLiteral("Toolbox"), this);
+    m_AmtFra->setObjectName(QStringLiteral("AmtFra"));
+    auto* box = new QGridLayout(m_AmtFra);
+    box->setContentsMargins(6, 4, 6, 6);
+    box->setHorizontalSpacing(4);
+    box->setVerticalSpacing(2);
+    int row = 0;
+    auto addRow = [&](std::initializer_list<QWidget*> widgets) {
+        int col = 0;
+        const int span = widgets.size() == 1 ? 6 : (widgets.size() == 2 ? 3 : 2);
+        for (QWidget* w : widgets) {
+            box->addWidget(w, row, col, 1, span);
+            col += span;
+        }
+        ++row;
+    };
+    auto button = [&](const char* name, const QString& caption, const QString& tooltip, void (Castle::*h)()) {
+        QPushButton* b = makeButton(name, caption, tooltip, h);
+        b->setParent(m_AmtFra);
+        return b;
+    };
+
+    addRow({makeInstruction("Label8", QStringLiteral("Click Create Set to Create a set of cars for use on the buttons "
+                                                     "below & Edit Set to Edit a created set"))});
+    addRow({button("Crete", QStringLiteral("Create Set"),
+                   QStringLiteral("Click to Create a Set of Cars for Quick-loading"), &Castle::Crete_Click),
+            button("Ed_It", QStringLiteral("Edit Set"),
+                   QStringLiteral("Click to Edit a already created Set of Cars for Quick-loading"),
+                   &Castle::Ed_It_Click)});
+    addRow({makeInstruction("Label9", QStringLiteral("Load set: Loads Set. Set Only: Loads Set, remove other Cars. "
+                                                     "Rem Set: Removes Set to Garage"))});
+    addRow({button("SetLdPlus", QStringLiteral("Load set"),
+                   QStringLiteral("Click to Load the selected Set into the Car Folder."), &Castle::SetLdPlus_Click),
+            button("SetLdOnly", QStringLiteral("Set only"),
+                   QStringLiteral("Click to Load Only the selected Set into the Car Folder, all others will be removed "
+                                  "from the Car Folder to the Garage Folder."),
+                   &Castle::SetLdOnly_Click),
+            button("SetRemv", QStringLiteral("Rem. Set"),
+                   QStringLiteral("Sends all set members not in Garage Folder, to Garage Folder"),
+                   &Castle::SetRemv_Click)});
+    addRow({makeInstruction("Label7", QStringLiteral("Click the X to Delete the last Car. Use the other buttons to "
+                                                     "Select \\ Deselect all."))});
+    m_Del = button("Del", QStringLiteral("Del. Car"), QStringLiteral("Click to completely remove the last selected car."),
+                   &Castle::Del_Click);
+    addRow({button("DelAll", QStringLiteral("All: Gar."), QStringLiteral("Click to place all Cars into the Garage Folder"),
+                   &Castle::DelAll_Click),
+            button("CopAll", QStringLiteral("All: Car"), QStringLiteral("Click to place all Cars into the Car Folder"),
+                   &Castle::CopAll_Click),
+            m_Del});
+    addRow({makeInstruction("Label6",
+                            QStringLiteral("Click Keys to view the Shortcut keys. Click Help for complete Help"))});
+    addRow({button("ksl", QStringLiteral("Keys"), QStringLiteral("Click to view key Shortcuts"), &Castle::ksl_Click),
+            button("Mama", QStringLiteral("Help"), QStringLiteral("Click to view Help for Parkwen"), &Castle::Mama_Click)});
+    addRow({makeInstruction("Label5", QStringLiteral("Click Refresh to refresh the toolbars. Click \"Reset Reg.\" to "
+                                                     "reset the Car Number in the Registry"))});
+    addRow({button("Refra", QStringLiteral("Refresh"),
+                   QStringLiteral("Click to refresh the \"Car Folder\" & \"Garage Folder\" if any subdirectory of those "
+                                  "directories has between moved\\deleted."),
+                   &Castle::Refra_Click),
+            button("Reg", QStringLiteral("Reset Reg."),
+                   QStringLiteral("To reset the \"Selected Car\" Number in the registry. Use if the last you selected in "
+                                  "Re-Volt exceeds the amount of cars you now have in your Car Directory"),
+                   &Castle::Reg_Click)});
+    addRow({makeInstruction("Label4", QStringLiteral("Click Settings to setup your folders & Max Car Amount"))});
+    addRow({button("RUNA", QStringLiteral("Settings"), QStringLiteral("Click to run \"Rigwell.\""), &Castle::RUNA_Click)});
+
+    // The light and the counts.
+    m_Light = new QLabel(m_AmtFra);
+    m_Light->setObjectName(QStringLiteral("Light"));
+    m_Light->setFixedSize(50, 50);
+    m_Light->setToolTip(QStringLiteral(
+        "This light flashes when the \"Car Amount\" for \"Car Fol.\" exceeds that of the \"Max Car Amount.\""));
+    m_l1 = new QLabel(m_AmtFra);
+    m_l1->setObjectName(QStringLiteral("l1"));
+    m_l1->hide();
+    m_l2 = new QLabel(m_AmtFra);
+    m_l2->setObjectName(QStringLiteral("l2"));
+    m_l2->hide();
+    auto* Label3 = new QLabel(QStringLiteral("Car Fol. Grg. Fol."), m_AmtFra);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setProperty("heading", true);
+    m_Cam = new QLabel(m_AmtFra);
+    m_Cam->setObjectName(QStringLiteral("Cam"));
+    m_Cam->setToolTip(QStringLiteral("The Amount of Cars in \"Car Folder.\""));
+    m_Gam = new QLabel(m_AmtFra);
+    m_Gam->setObjectName(QStringLiteral("Gam"));
+    m_Gam->setToolTip(QStringLiteral("The Amount of Cars in \"Garage Folder.\""));
+    for (QLabel* count : {m_Cam, m_Gam}) {
+        count->setProperty("count", true);
+        count->setAlignment(Qt::AlignCenter);
+    }
+    auto* counts = new QGridLayout;
+    counts->addWidget(m_Light, 0, 0, 2, 1);
+    counts->addWidget(Label3, 0, 1, 1, 2, Qt::AlignCenter);
+    counts->addWidget(m_Cam, 1, 1);
+    counts->addWidget(m_Gam, 1, 2);
+    box->addLayout(counts, row++, 0, 1, 6);
+    box->setRowStretch(row, 1);
+    setLightPictures(simpleLight(false), simpleLight(true));
+
+    connectList(m_Cart3, true);
+    connectList(m_Gartery, false);
+    connect(&m_cars, &CarLibrary::changed, this, &Castle::refresh);
+    connect(&m_cars, &CarLibrary::focusRequested, this, [this](int list) {
+        (list == CarLibrary::LastCarList ? m_Cart3 : m_Gartery)->setFocus();
+    });
+
+    m_Electricity = new QTimer(this);
+    m_Electricity->setObjectName(QStringLiteral("Electricity"));
+    m_Electricity->setInterval(500);
+    connect(m_Electricity, &QTimer::timeout, this, [this] { m_cars.Electricity_Timer(); });
+    m_Electricity->start();
+
+    // Every key reaches the window first, whichever control has the focus.
+    qApp->installEventFilter(this);
+
+    setStyleSheet(QStringLiteral(
+        "QLabel[heading=\"true\"] { font-weight: bold; color: #1d3557; }"
+        "QLabel[instruction=\"true\"] { color: #555; font-size: 8pt; }"
+        "QLabel[count=\"true\"] { font-size: 15pt; font-weight: bold; color: #1d3557; }"
+        "QGroupBox { font-weight: bold; border: 1px solid #b8c0cc; border-radius: 6px; margin-top: 8px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
+        "QListView { background: #fbfcfe; border: 1px solid #b8c0cc; border-radius: 4px; }"
+        "QListView::item { padding: 1px; }"
+        "QListView::item:selected { background: #cfe0f7; color: black; }"
+        "QPushButton#Garter, QPushButton#Carter { font-size: 13pt; font-weight: bold; }"));
+
+    resize(px(13800), px(10500));
+    refresh();
+}
+
+QPushButton* Castle::makeButton(const char* name, const QString& caption, const QString& tooltip,
+                                void (Castle::*handler)())
+{
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(tooltip);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, handler);
+    return b;
+}
+
+QLabel* Castle::makeInstruction(const char* name, const QString& text)
+{
+    auto* label = new QLabel(text, m_AmtFra);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setProperty("instruction", true);
+    return label;
+}
+
+void Castle::connectList(QListView* view, bool carList)
+{
+    CarList& list = carList ? m_cars.Cart3 : m_cars.Gartery;
+    auto choose = [this, carList](const QModelIndex& index) {
+        if (m_syncingSelection || !index.isValid())
+            return;
+        if (carList)
+            m_cars.Cart3_NodeClick(index.row());
+        else
+            m_cars.Gartery_NodeClick(index.row());
+    };
+    // A click chooses, and so does moving through the list with the keyboard.
+    connect(view, &QListView::clicked, this, choose);
+    // Only a change of the selection chooses: the list taking the focus moves its current entry
+    // without choosing anything.
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [choose](const QItemSelection& selected, const QItemSelection&) {
+                if (!selected.indexes().isEmpty())
+                    choose(selected.indexes().first());
+            });
+    connect(view, &QListView::doubleClicked, this, [this, carList](const QModelIndex&) {
+        if (carList)
+            m_cars.Cart3_DblClick();
+        else
+            m_cars.Gartery_DblClick();
+    });
+    // The list's own idea of its selected entry follows the model (after moves and deletions).
+    connect(&list, &CarList::selectedRowChanged, this, [this, view](int row) {
+        m_syncingSelection = true;
+        const QModelIndex index = view->model()->index(row, 0);
+        if (index.isValid()) {
+            view->setCurrentIndex(index);
+            view->scrollTo(index);
+        } else {
+            view->clearSelection();
+            view->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
+        }
+        m_syncingSelection = false;
+    });
+}
+
+void Castle::runHook(const std::function<void()>& hook)
+{
+    if (hook)
+        hook();
+}
+
+void Castle::ksl_Click()
+{
+    runHook(onKeys);
+}
+
+void Castle::setLightPictures(const QPixmap& resting, const QPixmap& lit)
+{
+    m_l1->setPixmap(resting);
+    m_l2->setPixmap(lit);
+    refresh();
+}
+
+void Castle::refresh()
+{
+    m_Cam->setText(m_cars.cam());
+    m_Gam->setText(m_cars.gam());
+    m_PikFra->setTitle(m_cars.frameCaption);
+    m_Pikcha->setPixmap(QPixmap::fromImage(m_cars.picture));
+    m_Garter->setEnabled(m_cars.garterEnabled);
+    m_Del->setEnabled(m_cars.delEnabled);
+    m_Light->setPixmap(m_cars.lightLit ? m_l2->pixmap() : m_l1->pixmap());
+}
+
+bool Castle::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && isActiveWindow()) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (!key->isAutoRepeat() || key->key() == Qt::Key_Z || key->key() == Qt::Key_X) {
+                if (m_cars.keyDown(key->key()))
+                    return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Castle::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutControls(width() * TwipsPerPixel, height() * TwipsPerPixel);
+}
+
+void Castle::layoutControls(int W, int H)
+{
+    const int P = PictureFrameWidth;
+    const int w = int(std::lround(double(W - P - 240))) / 2;
+    const int listTop = px(480);
+    const int buttonHeight = px(480);
+
+    // Each step either takes effect or fails; the first failure skips the rest.
+    bool failed = false;
+    auto step = [&](auto apply, int value, bool isSize) {
+        if (failed)
+            return;
+        if (isSize && value < 0) {
+            failed = true;
+            return;
+        }
+        apply(value);
+    };
+    auto setHeight = [](QWidget* wd) { return [wd](int v) { wd->resize(wd->width(), px(v)); }; };
+    auto setWidth = [](QWidget* wd) { return [wd](int v) { wd->resize(px(v), wd->height()); }; };
+    auto setLeft = [](QWidget* wd) { return [wd](int v) { wd->move(px(v), wd->y()); }; };
+    auto setTop = [](QWidget* wd) { return [wd](int v) { wd->move(wd->x(), px(v)); }; };
+
+    // Designed places of what the steps do not move.
+    if (m_Cart3->y() != listTop) {
+        m_Cart3->setGeometry(0, listTop, m_Cart3->width(), m_Cart3->height());
+        m_Gartery->setGeometry(m_Gartery->x(), listTop, m_Gartery->width(), m_Gartery->height());
+        m_Label1->setGeometry(0, 0, m_Label1->width(), listTop);
+        m_Label2->setGeometry(m_Label2->x(), 0, m_Label2->width(), listTop);
+        m_Garter->setGeometry(0, m_Garter->y(), m_Garter->width(), buttonHeight);
+        m_Carter->setGeometry(m_Carter->x(), m_Carter->y(), m_Carter->width(), buttonHeight);
+        m_PikFra->setGeometry(m_PikFra->x(), 0, px(P), px(3400));
+        m_AmtFra->setGeometry(m_AmtFra->x(), px(3450), px(P), px(7000));
+    }
+
+    step(setHeight(m_Cart3), H - 1600, true);
+    step(setWidth(m_Cart3), w, true);
+    step(setWidth(m_Label1), w, true);
+    step(setHeight(m_Gartery), H - 1600, true);
+    step(setWidth(m_Gartery), w, true);
+    step(setWidth(m_Label2), w, true);
+    step(setLeft(m_Gartery), w, false);
+    step(setLeft(m_Label2), w, false);
+    step(setLeft(m_PikFra), W - P - 120, false);
+    step([this](int v) { m_AmtFra->move(v, m_AmtFra->y()); }, m_PikFra->x(), false);
+    step(setTop(m_Garter), H - 600 - 480, false);
+    step(setWidth(m_Garter), w, true);
+    step(setTop(m_Carter), H - 600 - 480, false);
+    step(setLeft(m_Carter), w, false);
+    step(setWidth(m_Carter), w, true);
+
+    // The toolbox fills the height below the picture.
+    const int side = std::max(0, std::min(m_PikFra->width() - 16, m_PikFra->height() - 28));
+    m_Pikcha->setFixedSize(side, side);
+    m_AmtFra->resize(m_AmtFra->width(), std::max(0, height() - m_AmtFra->y() - 4));
+
+    if (failed)
+        for (int i = 0; i < 100; ++i)
+            m_cars.platform().dialogs.beep();
+}
+
+} // namespace parkwen

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Parkwen needs to build, test and show its windows (Debian 12, as root).
+set -euo pipefail
+packages=(cmake ninja-build g++ qt6-base-dev libsqlite3-dev libgl1-mesa-dev xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}; run as root or install them first." >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
