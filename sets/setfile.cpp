@@ -69,8 +69,9 @@ QString setFileNameProblem(const QString& fileName)
     const bool badCharacter = fileName.contains(QLatin1Char('/')) || fileName.contains(QLatin1Char('\\')) ||
                               fileName.contains(QChar(0));
     if (badCharacter || fileName.startsWith(QLatin1Char('.')) || fileName.toUtf8().size() > MaxFileNameBytes)
-        return QStringLiteral("That Name can't be used for a Set. A Set's Name must not contain \"/\" or \"\\\", "
-                              "must not begin with \".\" and must be shorter than %1 characters.")
+        return QStringLiteral(
+                   "That Name can't be used for a Set. A Set's Name must not contain \"/\" or \"\\\", "
+                   "must not begin with \".\" and must be shorter than %1 characters.")
             .arg(MaxFileNameBytes);
     return {};
 }

@@ -14,8 +14,8 @@ class CarLibrary;
 // Values the set window, the set chooser and the set commands share for the whole run.
 struct SetSession
 {
-    bool editMode = false;  // "Create Set" sets it to no, "Edit Set" to yes
-    QString chosenSetName;  // the file name the set chooser returned last (empty for none)
+    bool editMode = false; // "Create Set" sets it to no, "Edit Set" to yes
+    QString chosenSetName; // the file name the set chooser returned last (empty for none)
 };
 SetSession& setSession();
 

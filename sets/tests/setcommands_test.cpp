@@ -213,7 +213,8 @@ private slots:
             f.chooser.answers.enqueue(QString());
             loadSetOnly(f.cars, f.lib.platform(), f.chooser);
             QCOMPARE(f.chooser.asked, 1);
-            QCOMPARE(f.lib.dialogs.messages(), QStringList{QStringLiteral("No Set Selected, there is no Set to use.")});
+            QCOMPARE(f.lib.dialogs.messages(),
+                     QStringList{QStringLiteral("No Set Selected, there is no Set to use.")});
             QCOMPARE(f.cars.Cart3.texts(), QStringList({"X"}));
             QVERIFY(setSession().chosenSetName.isEmpty());
         }
@@ -223,9 +224,11 @@ private slots:
     {
         Fixture f({"X"}, {"A"});
         f.chooseSet("Race.pkn", QByteArray());
-        f.lib.fs.failOnName(FaultyFileSystem::Op::Read, QStringLiteral("Race.pkn"), Error::of(err::PermissionDenied));
+        f.lib.fs.failOnName(FaultyFileSystem::Op::Read, QStringLiteral("Race.pkn"),
+                            Error::of(err::PermissionDenied));
         loadSetOnly(f.cars, f.lib.platform(), f.chooser);
-        QCOMPARE(f.lib.dialogs.messages(), QStringList{QStringLiteral("Miscellaneous Error: No. 70 Permission denied")});
+        QCOMPARE(f.lib.dialogs.messages(),
+                 QStringList{QStringLiteral("Miscellaneous Error: No. 70 Permission denied")});
         QCOMPARE(f.cars.Cart3.texts(), QStringList({"X"}));
         QCOMPARE(f.cars.Gartery.texts(), QStringList({"A"}));
     }

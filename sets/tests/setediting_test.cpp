@@ -62,7 +62,8 @@ private slots:
     {
         Program p;
         test::writeBytes(p.dir.filePath(QStringLiteral("blank.pkn")), "\"Delivered\"\r\n");
-        SetForm form = createForm(QStringLiteral("Night"), {"Beta", "Gamma"}, {"Alpha", "Delta"}, {"Alpha", "Beta"});
+        SetForm form =
+            createForm(QStringLiteral("Night"), {"Beta", "Gamma"}, {"Alpha", "Delta"}, {"Alpha", "Beta"});
 
         QVERIFY(saveSet(form, p.store, p.dialogs));
 
@@ -229,8 +230,9 @@ private slots:
         p.fs.failOnName(Op::CreateFolder, QStringLiteral("/sets"), Error::of(err::PermissionDenied));
         SetForm form = createForm(QStringLiteral("New"), {}, {"A"}, {"A"});
         QVERIFY(!saveSet(form, p.store, p.dialogs));
-        QCOMPARE(p.dialogs.messages(),
-                 QStringList({SetUpMessage, QStringLiteral("Miscellaneous Error: No. 70 Permission denied")}));
+        QCOMPARE(
+            p.dialogs.messages(),
+            QStringList({SetUpMessage, QStringLiteral("Miscellaneous Error: No. 70 Permission denied")}));
         QVERIFY(!QFileInfo::exists(p.sets()));
     }
 
@@ -281,8 +283,9 @@ private slots:
         for (Op op : {Op::Write, Op::Rename}) {
             Program p;
             p.setUp({{"Race.pkn", "\"A\"\r\n\"B\"\r\n"}});
-            p.fs.failWhen(op, [](const QString& path) { return path.contains(QLatin1String("Race.pkn")); },
-                          Error::of(err::DiskFull));
+            p.fs.failWhen(
+                op, [](const QString& path) { return path.contains(QLatin1String("Race.pkn")); },
+                Error::of(err::DiskFull));
             Result<SetForm> opened = editSetForm({}, {"A", "B", "C"}, p.store, "Race.pkn");
             QVERIFY(opened.ok());
             SetForm form = opened.take();
@@ -290,7 +293,8 @@ private slots:
 
             QVERIFY(!saveSet(form, p.store, p.dialogs));
 
-            QCOMPARE(p.dialogs.messages(), QStringList{QStringLiteral("Miscellaneous Error: No. 61 Disk full")});
+            QCOMPARE(p.dialogs.messages(),
+                     QStringList{QStringLiteral("Miscellaneous Error: No. 61 Disk full")});
             QCOMPARE(test::readBytes(p.setPath("Race.pkn")), QByteArray("\"A\"\r\n\"B\"\r\n"));
             QCOMPARE(test::entries(p.sets()), QStringList({"Race.pkn", "blank.pkn"}));
         }

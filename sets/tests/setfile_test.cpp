@@ -38,14 +38,18 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("short records give empty names") << QByteArray("\r\n\"\r\n\"A\"\r\n") << QStringList{"", "", "A"};
-        QTest::newRow("last record without CR LF") << QByteArray("\"A\"\r\n\"Beta\"") << QStringList{"A", "Beta"};
+        QTest::newRow("short records give empty names")
+            << QByteArray("\r\n\"\r\n\"A\"\r\n") << QStringList{"", "", "A"};
+        QTest::newRow("last record without CR LF")
+            << QByteArray("\"A\"\r\n\"Beta\"") << QStringList{"A", "Beta"};
         QTest::newRow("last record without closing quote") << QByteArray("\"Beta") << QStringList{"Beta"};
         QTest::newRow("lone quote") << QByteArray("\"") << QStringList{""};
         QTest::newRow("CR at the very end") << QByteArray("\"A\"\r") << QStringList{"A"};
-        QTest::newRow("CR without LF eats next character") << QByteArray("\"A\"\r\"B\"\r\n") << QStringList{"A", ""};
+        QTest::newRow("CR without LF eats next character")
+            << QByteArray("\"A\"\r\"B\"\r\n") << QStringList{"A", ""};
         QTest::newRow("unquoted line loses its ends") << QByteArray("Alpha\r\n") << QStringList{"lph"};
-        QTest::newRow("LF only file is one record") << QByteArray("\"A\"\n\"B\"\n") << QStringList{"A\"\n\"B\"\n"};
+        QTest::newRow("LF only file is one record")
+            << QByteArray("\"A\"\n\"B\"\n") << QStringList{"A\"\n\"B\"\n"};
     }
     void damagedFiles_readWithoutCrashing()
     {

@@ -99,9 +99,11 @@ private slots:
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
 
         QVERIFY(window.isVisible());
-        QCOMPARE(p.dialogs.messages(), QStringList{QStringLiteral("Set Exists, Retry Naming Set or Cancel?")});
+        QCOMPARE(p.dialogs.messages(),
+                 QStringList{QStringLiteral("Set Exists, Retry Naming Set or Cancel?")});
         QCOMPARE(ticked(window.findChild<QListWidget*>(QStringLiteral("CarSet"))), QStringList{"B"});
-        QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("SetFname"))->text(), QStringLiteral("Race.pkn"));
+        QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("SetFname"))->text(),
+                 QStringLiteral("Race.pkn"));
         QCOMPARE(test::readBytes(p.setPath("Race.pkn")), QByteArray("\"Old\"\r\n"));
     }
 
@@ -121,7 +123,8 @@ private slots:
             QCOMPARE(ticked(window.findChild<QListWidget*>(QStringLiteral("CarSet"))),
                      QStringList({"Garage1", "Car2"}));
             QVERIFY(window.close());
-            QCOMPARE(test::readBytes(p.setPath("Race.pkn")), QByteArray("\"Car2\"\r\n\"Garage1\"\r\n\"Deleted\"\r\n"));
+            QCOMPARE(test::readBytes(p.setPath("Race.pkn")),
+                     QByteArray("\"Car2\"\r\n\"Garage1\"\r\n\"Deleted\"\r\n"));
         }
         CreateSetWindow window(form.value(), p.store, p.dialogs);
         window.show();

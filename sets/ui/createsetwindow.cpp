@@ -45,8 +45,8 @@ CreateSetWindow::CreateSetWindow(SetForm form, SetStore& store, Dialogs& dialogs
     }
     m_nameLabel->setBuddy(m_name);
 
-    m_listLabel =
-        smallLabel(QStringLiteral("Tick the Files to be Included in your set."), QStringLiteral("Label1"), this);
+    m_listLabel = smallLabel(QStringLiteral("Tick the Files to be Included in your set."),
+                             QStringLiteral("Label1"), this);
     m_cars = new QListWidget(this);
     m_cars->setObjectName(QStringLiteral("CarSet"));
     m_cars->setUniformItemSizes(true);

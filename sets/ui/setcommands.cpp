@@ -10,8 +10,8 @@ void Crete_Click(CarLibrary& library, Platform platform, QWidget* parent)
 {
     setSession().editMode = false;
     SetStore store(platform.fs, platform.programFolder);
-    CreateSetWindow window(newSetForm(library.Gartery.texts(), library.Cart3.texts()), store, platform.dialogs,
-                           parent);
+    CreateSetWindow window(newSetForm(library.Gartery.texts(), library.Cart3.texts()), store,
+                           platform.dialogs, parent);
     window.exec();
 }
 
