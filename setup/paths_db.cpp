@@ -18,6 +18,7 @@ public:
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
     bool prepared() const { return m_rc == SQLITE_OK && m_stmt; }
+    int prepareCode() const { return m_rc; }
     sqlite3_stmt* get() const { return m_stmt; }
     int step() { return sqlite3_step(m_stmt); }
 
@@ -26,20 +27,30 @@ private:
     int m_rc = SQLITE_ERROR;
 };
 
-Error sqliteError(sqlite3* db, int rc)
+QByteArray nativeName(const QString& file)
+{
+#ifdef Q_OS_WIN
+    return file.toUtf8();
+#else
+    return QFile::encodeName(file);
+#endif
+}
+
+QString engineText(sqlite3* db, int rc)
+{
+    return QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+}
+
+// Maps an engine failure onto the program's error numbers, keeping the engine's own words.
+Error sqliteError(sqlite3* db, int rc, const QString& file)
 {
     switch (rc & 0xff) {
     case SQLITE_NOTADB:
-    case SQLITE_CORRUPT: return Error::of(err::UnrecognizedDatabase, db ? QString::fromUtf8(sqlite3_db_filename(db, "main")) : QString());
+    case SQLITE_CORRUPT: return Error::of(err::UnrecognizedDatabase, file);
     case SQLITE_FULL: return Error::of(err::DiskFull);
-    case SQLITE_READONLY:
-    case SQLITE_PERM:
-    case SQLITE_CANTOPEN:
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED: return {err::PathFileAccess, describeError(err::PathFileAccess) + QStringLiteral(" (") +
-                                                        QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)) +
-                                                        QLatin1Char(')')};
-    default: return {err::PathFileAccess, QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))};
+    default:
+        return {err::PathFileAccess,
+                describeError(err::PathFileAccess) + QStringLiteral(" (") + engineText(db, rc) + QLatin1Char(')')};
     }
 }
 
@@ -47,12 +58,14 @@ Error sqliteError(sqlite3* db, int rc)
 Result<sqlite3*> openHandle(const QString& file, int flags)
 {
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &db, flags, nullptr);
+    const int rc = sqlite3_open_v2(nativeName(file).constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
-        Error e = sqliteError(db, rc);
-        sqlite3_close(db);
+        Error e = sqliteError(db, rc, file);
+        sqlite3_close_v2(db);
         return e;
     }
+    sqlite3_extended_result_codes(db, 1);
+    // Another program writing at the same moment is waited for briefly, never for long.
     sqlite3_busy_timeout(db, 2000);
     return db;
 }
@@ -61,44 +74,61 @@ Result<sqlite3*> openHandle(const QString& file, int flags)
 
 PathsDatabase::~PathsDatabase()
 {
-    sqlite3_close(m_db);
+    sqlite3_close_v2(m_db);
 }
 
 Result<std::shared_ptr<PathsDatabase>> PathsDatabase::create(const QString& file)
 {
-    if (QFileInfo::exists(file))
-        return Error::of(err::DatabaseExists);
-    Result<sqlite3*> handle = openHandle(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    if (!handle.ok())
+    // Claim the name first: creation must never reuse a file that appeared in the meantime.
+    {
+        QFile claim(file);
+        if (!claim.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (QFileInfo::exists(file) || QFileInfo(file).isSymLink())
+                return Error::of(err::DatabaseExists);
+            return Error(err::PathFileAccess, describeError(err::PathFileAccess) + QStringLiteral(" (") +
+                                                  claim.errorString() + QLatin1Char(')'));
+        }
+    }
+    Result<sqlite3*> handle = openHandle(file, SQLITE_OPEN_READWRITE);
+    if (!handle.ok()) {
+        QFile::remove(file);
         return handle.error();
+    }
     std::shared_ptr<PathsDatabase> db(new PathsDatabase(handle.value(), file));
-    char* message = nullptr;
-    const int rc = sqlite3_exec(db->m_db, "CREATE TABLE Paths (Path TEXT)", nullptr, nullptr, &message);
-    sqlite3_free(message);
-    if (rc != SQLITE_OK)
-        return sqliteError(db->m_db, rc);
+    const int rc = sqlite3_exec(db->m_db, "CREATE TABLE Paths (Path TEXT)", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        Error e = sqliteError(db->m_db, rc, file);
+        db.reset();
+        QFile::remove(file);
+        return e;
+    }
     return db;
 }
 
 Result<std::shared_ptr<PathsDatabase>> PathsDatabase::open(const QString& file)
 {
-    if (!QFileInfo(file).isFile())
+    const QFileInfo info(file);
+    if (!info.exists())
         return Error::of(err::CouldNotFindFile, file);
+    if (!info.isFile())
+        return Error::of(err::PathFileAccess);
     Result<sqlite3*> handle = openHandle(file, SQLITE_OPEN_READWRITE);
     if (!handle.ok()) {
-        // A file we may only read is still readable; rigwell reports the failure when it writes.
+        // A file we may only read is still readable; the setup program reports the failure when it writes.
         handle = openHandle(file, SQLITE_OPEN_READONLY);
         if (!handle.ok())
             return handle.error();
     }
     std::shared_ptr<PathsDatabase> db(new PathsDatabase(handle.value(), file));
-    // The file must hold a table named Paths (any letter case) with a first column.
-    Statement check(db->m_db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'Paths' COLLATE NOCASE");
-    if (!check.prepared())
-        return Error::of(err::UnrecognizedDatabase, file);
-    const int rc = check.step();
-    if (rc != SQLITE_ROW)
-        return Error::of(err::UnrecognizedDatabase, file);
+    // Reading the schema is the first access to the file: a file that is not a database fails here,
+    // and so does a database without a Paths table holding a Path field.
+    Statement check(db->m_db, "SELECT Path FROM Paths LIMIT 0");
+    if (!check.prepared()) {
+        const int rc = check.prepareCode();
+        if ((rc & 0xff) == SQLITE_ERROR)
+            return Error::of(err::UnrecognizedDatabase, file);
+        return sqliteError(db->m_db, rc, file);
+    }
     return db;
 }
 
@@ -106,31 +136,37 @@ Result<std::unique_ptr<PathsRecordset>> PathsDatabase::openRecordset()
 {
     Statement select(m_db, "SELECT rowid FROM Paths ORDER BY rowid");
     if (!select.prepared())
-        return sqliteError(m_db, sqlite3_errcode(m_db));
+        return sqliteError(m_db, select.prepareCode(), m_file);
     std::vector<qint64> rows;
     int rc;
     while ((rc = select.step()) == SQLITE_ROW)
         rows.push_back(sqlite3_column_int64(select.get(), 0));
     if (rc != SQLITE_DONE)
-        return sqliteError(m_db, rc);
+        return sqliteError(m_db, rc, m_file);
     return std::make_unique<PathsRecordset>(shared_from_this(), std::move(rows));
 }
 
 Error PathsDatabase::beginTransaction()
 {
     const int rc = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-    return rc == SQLITE_OK ? Error() : sqliteError(m_db, rc);
+    return rc == SQLITE_OK ? Error() : sqliteError(m_db, rc, m_file);
 }
 
 Error PathsDatabase::commit()
 {
     const int rc = sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
-    return rc == SQLITE_OK ? Error() : sqliteError(m_db, rc);
+    if (rc == SQLITE_OK)
+        return {};
+    Error e = sqliteError(m_db, rc, m_file);
+    // A commit that failed may leave the transaction open; nothing of it must land later.
+    rollback();
+    return e;
 }
 
 void PathsDatabase::rollback()
 {
-    sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (!sqlite3_get_autocommit(m_db))
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 PathsRecordset::PathsRecordset(std::shared_ptr<PathsDatabase> db, std::vector<qint64> rowIds)
@@ -162,17 +198,18 @@ bool PathsRecordset::hasCurrent() const
 
 Result<QString> PathsRecordset::field0() const
 {
-    if (m_mode == Mode::Add)
+    if (m_mode != Mode::None)
         return m_pending;
     if (!hasCurrent())
         return Error::of(err::NoCurrentRecord);
-    Statement select(m_db->handle(), "SELECT Path FROM Paths WHERE rowid = ?");
+    sqlite3* db = m_db->handle();
+    Statement select(db, "SELECT Path FROM Paths WHERE rowid = ?");
     if (!select.prepared())
-        return sqliteError(m_db->handle(), sqlite3_errcode(m_db->handle()));
+        return sqliteError(db, select.prepareCode(), m_db->file());
     sqlite3_bind_int64(select.get(), 1, m_rowIds[m_position]);
     const int rc = select.step();
     if (rc != SQLITE_ROW)
-        return rc == SQLITE_DONE ? Error::of(err::NoCurrentRecord) : sqliteError(m_db->handle(), rc);
+        return rc == SQLITE_DONE ? Error::of(err::NoCurrentRecord) : sqliteError(db, rc, m_db->file());
     const unsigned char* text = sqlite3_column_text(select.get(), 0);
     const int bytes = sqlite3_column_bytes(select.get(), 0);
     return text ? QString::fromUtf8(reinterpret_cast<const char*>(text), bytes) : QString();
@@ -180,8 +217,7 @@ Result<QString> PathsRecordset::field0() const
 
 Error PathsRecordset::edit()
 {
-    if (!hasCurrent())
-        return Error::of(err::NoCurrentRecord);
+    m_mode = Mode::None;
     Result<QString> current = field0();
     if (!current.ok())
         return current.error();
@@ -203,6 +239,9 @@ Error PathsRecordset::setField0(const QString& value)
 {
     if (m_mode == Mode::None)
         return Error::of(err::InvalidCall);
+    if (value.size() > PathsDatabase::MaxValueLength)
+        return {PathsDatabase::FieldTooSmall,
+                QStringLiteral("The field is too small to accept the amount of data you attempted to add.")};
     m_pending = value;
     m_pendingSet = true;
     return {};
@@ -223,21 +262,24 @@ Error PathsRecordset::update()
         }
         Statement up(db, "UPDATE Paths SET Path = ? WHERE rowid = ?");
         if (!up.prepared())
-            return sqliteError(db, sqlite3_errcode(db));
+            return sqliteError(db, up.prepareCode(), m_db->file());
         sqlite3_bind_text(up.get(), 1, value.constData(), int(value.size()), SQLITE_TRANSIENT);
         sqlite3_bind_int64(up.get(), 2, m_rowIds[m_position]);
         rc = up.step();
+        // The record was removed behind our back.
+        if (rc == SQLITE_DONE && sqlite3_changes(db) != 1)
+            return Error::of(err::NoCurrentRecord);
     } else {
         Statement ins(db, "INSERT INTO Paths (Path) VALUES (?)");
         if (!ins.prepared())
-            return sqliteError(db, sqlite3_errcode(db));
+            return sqliteError(db, ins.prepareCode(), m_db->file());
         sqlite3_bind_text(ins.get(), 1, value.constData(), int(value.size()), SQLITE_TRANSIENT);
         rc = ins.step();
         if (rc == SQLITE_DONE)
             m_rowIds.push_back(sqlite3_last_insert_rowid(db));
     }
     if (rc != SQLITE_DONE)
-        return sqliteError(db, rc);
+        return sqliteError(db, rc, m_db->file());
     m_mode = Mode::None;
     m_pendingSet = false;
     return {};

@@ -19,13 +19,21 @@ class PathsRecordset;
 class PathsDatabase : public std::enable_shared_from_this<PathsDatabase>
 {
 public:
+    // The longest value a record holds, in characters: room for any folder path of the platforms
+    // the program runs on.
+    static constexpr qsizetype MaxValueLength = 32767;
+    // Raised when a value longer than MaxValueLength is set.
+    static constexpr int FieldTooSmall = 3163;
+
     ~PathsDatabase();
     PathsDatabase(const PathsDatabase&) = delete;
     PathsDatabase& operator=(const PathsDatabase&) = delete;
 
-    // A new database with an empty Paths table; 3204 when the file already exists.
+    // A new database with an empty Paths table; 3204 when something of that name already exists.
+    // A creation that fails half-way leaves no file behind.
     static Result<std::shared_ptr<PathsDatabase>> create(const QString& file);
-    // An existing database; 3024 when the file does not exist, 3343 when it is not a paths database.
+    // An existing database; 3024 when the file does not exist, 3343 when it is not a paths database
+    // (not an SQLite file, or no Paths table with a Path field), 75 when the name is not a file.
     static Result<std::shared_ptr<PathsDatabase>> open(const QString& file);
 
     // A recordset over the table's records in stored order, standing on the first record (if any).
@@ -54,19 +62,21 @@ public:
 
     // 3021 when the table is empty.
     Error moveFirst();
-    // Never fails; past the last record there is no current record.
+    // Never fails; past the last record there is no current record, and Edit or field 0 then fail.
     Error moveNext();
     bool hasCurrent() const;
 
-    // Field 0 of the current record; 3021 when there is none.
+    // Field 0 of the current record, or the value being edited or added; 3021 when there is none.
     Result<QString> field0() const;
 
     // Edit the current record (3021 when there is none), or start a new one at the end.
     Error edit();
     Error addNew();
-    // Sets field 0 of the record being edited or added; 3020-style misuse gives 5.
+    // Sets field 0 of the record being edited or added: 5 when none is, 3163 for a value longer than
+    // PathsDatabase::MaxValueLength.
     Error setField0(const QString& value);
-    // Stores the record being edited or added.
+    // Stores the record being edited or added (5 when none is). An edit whose value was never set
+    // writes nothing.
     Error update();
     void close();
 

@@ -1,4 +1,5 @@
 #include "castle.h"
+#include "sett.h"
 #include "carlibrary.h"
 #include "qt/localfilesystem.h"
 #include "qt/qtdialogs.h"
@@ -6,11 +7,7 @@
 #include "qt/qtprocesses.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QLabel>
-#include <QListWidget>
 #include <QStyleFactory>
-#include <QVBoxLayout>
 
 using namespace parkwen;
 
@@ -38,12 +35,19 @@ int main(int argc, char* argv[])
         return 1;
 
     dialogs.setParent(&castle);
+    // The details window reads the list the car was chosen in, its selected entry and that entry's
+    // picture; nothing comes back.
     cars.openDetails = [&](const QString& path) {
-        QDialog sett(&castle);
-        sett.setObjectName(QStringLiteral("Sett"));
-        sett.setWindowTitle(QStringLiteral("Parkwen Car Settings"));
-        auto* layout = new QVBoxLayout(&sett);
-        layout->addWidget(new QLabel(path, &sett));
+        const bool carList = cars.lastSelected == CarLibrary::LastCarList;
+        const CarList& list = carList ? cars.Cart3 : cars.Gartery;
+        DetailsContext context;
+        context.carPath = path;
+        context.lastSelectedList = cars.lastSelected;
+        context.selectedEntry = list.selectedText();
+        context.picture = (carList ? cars.CarpList : cars.GargList).picture(context.selectedEntry + QStringLiteral("CAR"));
+        context.carFolder = cars.carFolder;
+        context.garageFolder = cars.garageFolder;
+        Sett sett(platform, context, &castle);
         sett.exec();
     };
     castle.show();

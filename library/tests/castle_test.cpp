@@ -101,6 +101,26 @@ private slots:
         QCOMPARE(f.find<QLabel>("Cam")->text(), QStringLiteral("2"));
     }
 
+    void zAndShiftX_moveTheChosenCars()
+    {
+        Fixture f({"alpha"}, {"beta"});
+        QListView* garage = f.list("Gartery");
+        QTest::mouseClick(garage->viewport(), Qt::LeftButton, {},
+                          garage->visualRect(garage->model()->index(0, 0)).center());
+        QTest::keyClick(f.list("Cart3"), Qt::Key_Z); // the key works whichever list has the focus
+        QCOMPARE(f.cars->Cart3.texts(), QStringList({"alpha", "beta"}));
+        QVERIFY(QFileInfo::exists(f.lib.carFolder + QStringLiteral("/beta/parameters.txt")));
+        QCOMPARE(f.find<QLabel>("Cam")->text(), QStringLiteral("2"));
+        QCOMPARE(f.find<QLabel>("Gam")->text(), QStringLiteral("0"));
+
+        QListView* cart = f.list("Cart3");
+        QTest::mouseClick(cart->viewport(), Qt::LeftButton, {}, cart->visualRect(cart->model()->index(0, 0)).center());
+        QTest::keyClick(garage, Qt::Key_X, Qt::ShiftModifier);
+        QCOMPARE(f.cars->Gartery.texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars->Cart3.texts(), QStringList({"beta"}));
+        QVERIFY(f.lib.dialogs.messages().isEmpty());
+    }
+
     void layout_followsTheWindowSize()
     {
         Fixture f({"alpha"});

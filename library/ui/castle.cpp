@@ -1,5 +1,8 @@
 #include "castle.h"
 
+#include "keyswindow.h"
+#include "lightart.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QGridLayout>
@@ -56,21 +59,6 @@ private:
         return image;
     }
 };
-
-QPixmap simpleLight(bool lit)
-{
-    QPixmap pixmap(50, 50);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient g(QPointF(20, 18), 26);
-    g.setColorAt(0, lit ? QColor(255, 230, 160) : QColor(140, 60, 60));
-    g.setColorAt(1, lit ? QColor(230, 40, 20) : QColor(60, 20, 20));
-    p.setBrush(g);
-    p.setPen(QPen(QColor(40, 40, 40), 2));
-    p.drawEllipse(QRectF(3, 3, 44, 44));
-    return pixmap;
-}
 
 } // namespace
 
@@ -233,7 +221,7 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     counts->addWidget(m_Gam, 1, 2);
     box->addLayout(counts, row++, 0, 1, 6);
     box->setRowStretch(row, 1);
-    setLightPictures(simpleLight(false), simpleLight(true));
+    setLightPictures(QPixmap::fromImage(restingLightPicture()), QPixmap::fromImage(litLightPicture()));
 
     connectList(m_Cart3, true);
     connectList(m_Gartery, false);
@@ -335,7 +323,10 @@ void Castle::runHook(const std::function<void()>& hook)
 
 void Castle::ksl_Click()
 {
-    runHook(onKeys);
+    if (onKeys)
+        onKeys();
+    else
+        KeysWindow::showModal(this);
 }
 
 void Castle::setLightPictures(const QPixmap& resting, const QPixmap& lit)

@@ -34,7 +34,7 @@ public:
     std::function<void()> onSetLdPlus;
     std::function<void()> onSetLdOnly;
     std::function<void()> onSetRemv;
-    // Shows the keys window; the program may replace it.
+    // Shows the keys window instead of the built-in one (tests).
     std::function<void()> onKeys;
     // Pictures of the light: resting and lit.
     void setLightPictures(const QPixmap& resting, const QPixmap& lit);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace parkwen {
+
+// What the car details window takes from the main window when it opens.
+struct DetailsContext
+{
+    static constexpr int CarList = -1;
+    static constexpr int GarageList = 0;
+
+    // Full path of the car's folder (the list's folder path and the selected entry's text).
+    QString carPath;
+    // The list the car was chosen in: CarList (-1) or GarageList (0).
+    int lastSelectedList = CarList;
+    // The text of that list's selected entry (the car's folder name).
+    QString selectedEntry;
+    // The picture the list's picture store holds for that entry; null when it has none.
+    QImage picture;
+    // The Car Folder and the Garage Folder (the import choosers start in the Car Folder).
+    QString carFolder;
+    QString garageFolder;
+};
+
+} // namespace parkwen

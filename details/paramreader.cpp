@@ -1,0 +1,468 @@
+#include "paramreader.h"
+
+#include "basecar.h"
+#include "textbuffer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace parkwen {
+
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool isTrueFalseLetter(QChar c)
+{
+    const char l = c.toLatin1();
+    return l == 'T' || l == 't' || l == 'F' || l == 'f';
+}
+
+// The parts of a text's leading number, as written.
+struct LeadingNumber
+{
+    bool negative = false;
+    QString intDigits;
+    QString fracDigits;
+    int exponent = 0;
+};
+
+LeadingNumber parseLeading(const QString& text)
+{
+    QString s;
+    s.reserve(text.size());
+    for (QChar c : text) {
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n'))
+            s.append(c);
+    }
+    LeadingNumber n;
+    qsizetype i = 0;
+    const auto at = [&](qsizetype k) { return k < s.size() ? s.at(k) : QChar(); };
+    if (at(i) == QLatin1Char('+') || at(i) == QLatin1Char('-')) {
+        n.negative = at(i) == QLatin1Char('-');
+        ++i;
+    }
+    while (isDigit(at(i)))
+        n.intDigits.append(s.at(i++));
+    if (at(i) == QLatin1Char('.')) {
+        ++i;
+        while (isDigit(at(i)))
+            n.fracDigits.append(s.at(i++));
+    }
+    if (n.intDigits.isEmpty() && n.fracDigits.isEmpty())
+        return {};
+    if (at(i) == QLatin1Char('e') || at(i) == QLatin1Char('E')) {
+        qsizetype j = i + 1;
+        bool negativeExponent = false;
+        if (at(j) == QLatin1Char('+') || at(j) == QLatin1Char('-')) {
+            negativeExponent = at(j) == QLatin1Char('-');
+            ++j;
+        }
+        int exponent = 0;
+        bool any = false;
+        while (isDigit(at(j))) {
+            exponent = std::min(exponent * 10 + (s.at(j++).unicode() - '0'), 100000);
+            any = true;
+        }
+        if (any)
+            n.exponent = negativeExponent ? -exponent : exponent;
+    }
+    return n;
+}
+
+// The reading cursor over the text buffer with the reader's primitives.
+class Cursor
+{
+public:
+    explicit Cursor(TextBuffer& buffer) : m_b(buffer) {}
+
+    int position() const { return m_b.position(); }
+    void setPosition(int position) { m_b.setPosition(position); }
+    void advance(int delta) { m_b.advance(delta); }
+    int length() const { return m_b.length(); }
+    QChar at(int index) const { return m_b.at(index); }
+
+    // Selects the first occurrence at or after `from`; leaves the cursor when there is none.
+    int search(const QString& key, int from) { return m_b.find(key, from); }
+
+    // Stops on the first character at or after the position that `stop` accepts. False when the
+    // end of the text came first: the cursor then stands at the end.
+    template <typename Stop> bool scanTo(Stop stop)
+    {
+        const QString& text = m_b.text();
+        for (int i = m_b.position(); i < text.size(); ++i) {
+            if (stop(text.at(i))) {
+                m_b.setPosition(i);
+                return true;
+            }
+        }
+        m_b.setPosition(length());
+        return false;
+    }
+    bool scanToDigit() { return scanTo(isDigit); }
+    bool scanToTrueFalse() { return scanTo(isTrueFalseLetter); }
+
+    QString take(int count)
+    {
+        m_b.setSelLength(count);
+        return m_b.selectedText();
+    }
+
+private:
+    TextBuffer& m_b;
+};
+
+// Searches one key repeatedly from growing positions without going over the same text twice.
+class RepeatedSearch
+{
+public:
+    RepeatedSearch(const TextBuffer& buffer, QString key) : m_b(buffer), m_key(std::move(key)) {}
+    int from(int position)
+    {
+        if (m_exhausted)
+            return -1;
+        if (m_found < position) {
+            m_found = m_b.indexOf(m_key, position);
+            m_exhausted = m_found < 0;
+        }
+        return m_found;
+    }
+
+private:
+    const TextBuffer& m_b;
+    QString m_key;
+    int m_found = -1;
+    bool m_exhausted = false;
+};
+
+QString percentText(double percent)
+{
+    if (std::isnan(percent))
+        percent = 0;
+    const double rounded = std::floor(std::clamp(percent, -1e15, 1e15) + 0.5);
+    return QString::number(qint64(rounded)) + QLatin1Char('%');
+}
+
+StatBar emptyBar()
+{
+    StatBar bar;
+    bar.width = 0;
+    bar.tooltip = QStringLiteral("0%");
+    return bar;
+}
+
+// Step 3: the class digit, looking past mentions of the word with no digit close behind.
+void readClass(TextBuffer& buffer, CarStatistics& stats)
+{
+    Cursor c(buffer);
+    RepeatedSearch classWord(buffer, QStringLiteral("Class"));
+    const QString& text = buffer.text();
+    int pos = 0;
+    int counter = 0;
+    const auto searchFrom = [&](int from) {
+        const int found = classWord.from(from);
+        return found >= 0 ? found : from;
+    };
+    pos = searchFrom(pos);
+    for (;;) {
+        if (pos >= text.size())
+            return;
+        const bool digit = isDigit(text.at(pos++));
+        if (++counter > 100) {
+            counter = 1;
+            pos = searchFrom(std::min(pos + 12, int(text.size())));
+        }
+        if (digit)
+            break;
+    }
+    c.setPosition(pos - 1);
+    const QString value = c.take(1);
+    if (value == QLatin1String("0"))
+        stats.classCaption = QStringLiteral("Class: Electric");
+    else if (value == QLatin1String("1"))
+        stats.classCaption = QStringLiteral("Class: Glow");
+    else if (value == QLatin1String("2"))
+        stats.classCaption = QStringLiteral("Class: Special");
+}
+
+void readRating(Cursor& c, CarStatistics& stats)
+{
+    static const char* const ratings[] = {"Rookie", "Amateur", "Advanced", "Semi-Pro", "Pro"};
+    c.setPosition(0);
+    c.search(QStringLiteral("Rating"), 0);
+    if (!c.scanToDigit())
+        return;
+    const int digit = c.take(1).at(0).unicode() - '0';
+    if (digit >= 0 && digit <= 4)
+        stats.rating = QStringLiteral("Rating: ") + QLatin1String(ratings[digit]);
+}
+
+StatBar readGrip(Cursor& c)
+{
+    const QString grip = QStringLiteral("Grip");
+    c.setPosition(0);
+    c.search(grip, 0);
+    if (!c.scanToDigit())
+        return emptyBar();
+    double sum = readValue(c.take(8));
+    c.advance(12);
+    for (int i = 0; i < 4; ++i) {
+        c.search(grip, c.position());
+        if (!c.scanToDigit())
+            return emptyBar();
+        sum += readValue(c.take(8));
+        c.advance(17);
+    }
+    return barFor((sum / 5) * 100 / 0.02);
+}
+
+StatBar readTurn(Cursor& c)
+{
+    c.setPosition(1);
+    c.search(QStringLiteral("SteerRate"), 0);
+    if (!c.scanToDigit())
+        return emptyBar();
+    const double rate = readValue(c.take(8));
+    c.search(QStringLiteral("SteerMod"), 0);
+    if (!c.scanToDigit())
+        return emptyBar();
+    const double modifier = readValue(c.take(8));
+    double ratios = 0;
+    for (int i = 0; i < 4; ++i) {
+        c.search(QStringLiteral("SteerRatio"), c.position());
+        if (!c.scanToDigit())
+            return emptyBar();
+        ratios += std::fabs(readValue(c.take(8)));
+        c.advance(14);
+    }
+    return barFor((rate / 3 + modifier * 2 + ratios) * 100 / 6);
+}
+
+// Finds the next wheel's IsPowered value. False when the text ends first.
+bool nextWheelPowered(Cursor& c, int wheel, bool& powered)
+{
+    c.search(QStringLiteral("IsPowered"), wheel == 0 ? 0 : c.position());
+    if (!c.scanToTrueFalse())
+        return false;
+    powered = c.take(4) == QLatin1String("TRUE");
+    return true;
+}
+
+StatBar readAcceleration(Cursor& c)
+{
+    double engines = 0;
+    for (int wheel = 0; wheel < 4; ++wheel) {
+        bool powered = false;
+        if (!nextWheelPowered(c, wheel, powered))
+            return emptyBar();
+        if (powered) {
+            c.search(QStringLiteral("EngineRatio"), c.position());
+            if (!c.scanToDigit())
+                return emptyBar();
+            engines += readValue(c.take(12));
+            c.advance(13);
+        }
+    }
+    return barFor((engines / 4) * 100 / 50000);
+}
+
+void readMass(Cursor& c, CarStatistics& stats)
+{
+    // The first mention is passed over: in the game's layout it is the centre-of-mass comment.
+    c.setPosition(0);
+    const int first = c.search(QStringLiteral("Mass"), 0);
+    c.setPosition(first + 12);
+    c.search(QStringLiteral("Mass"), c.position());
+    if (c.scanToDigit())
+        stats.mass = QStringLiteral("Mass: ") + Formatt(c.take(8)) + QStringLiteral("kg");
+    c.setPosition(0);
+}
+
+void readTransmission(Cursor& c, CarStatistics& stats)
+{
+    std::array<bool, 4> powered{};
+    for (int wheel = 0; wheel < 4; ++wheel) {
+        if (!nextWheelPowered(c, wheel, powered[wheel]))
+            return;
+        if (powered[wheel])
+            c.advance(13);
+    }
+    stats.transmission = QStringLiteral("Transmission: ") + transmissionName(powered);
+}
+
+// The checksum line after the last block: past "End AI", its closing brace and the line ends.
+void readBase(Cursor& c, CarStatistics& stats)
+{
+    stats.base = QStringLiteral("Base: ");
+    const int endAi = c.search(QStringLiteral("End Ai"), 0);
+    if (endAi < 0)
+        return;
+    c.setPosition(endAi);
+    const int brace = c.search(QStringLiteral("}"), endAi);
+    if (brace < 0)
+        return;
+    int start = brace + 1;
+    while (c.at(start) == QLatin1Char('\r') || c.at(start) == QLatin1Char('\n'))
+        ++start;
+    c.setPosition(start);
+    stats.base += Carbase(c.take(8));
+}
+
+// The file name in the TPAGE line: what follows the second path separator, up to the closing quote.
+// Everything stays within that one line: a line with fewer separators gives the name after its last
+// one (or the whole quoted name), and a line without a closing quote gives no name, rather than a
+// name taken from the following lines, which would point the skin commands at another file.
+// A line with more separators gives its last name.
+void readSkin(TextBuffer& buffer, CarStatistics& stats)
+{
+    stats.currentSkin.clear();
+    buffer.setPosition(0);
+    const int tpage = buffer.find(QStringLiteral("TPAGE"), 0);
+    if (tpage < 0)
+        return;
+    const QString& text = buffer.text();
+    int lineEnd = tpage;
+    while (lineEnd < text.size() && text.at(lineEnd) != QLatin1Char('\r') &&
+           text.at(lineEnd) != QLatin1Char('\n'))
+        ++lineEnd;
+    const auto isSeparator = [](QChar ch) { return ch == QLatin1Char('\\') || ch == QLatin1Char('/'); };
+
+    int pos = tpage + 3;
+    for (int separators = 0; separators < 2; ++separators) {
+        int next = pos;
+        while (next < lineEnd && !isSeparator(text.at(next)))
+            ++next;
+        if (next >= lineEnd)
+            break;
+        pos = next + 1;
+    }
+    if (pos == tpage + 3) {
+        // No separator at all: the name starts after the opening quote.
+        const int quote = buffer.indexOf(QLatin1Char('"'), pos);
+        if (quote < 0 || quote >= lineEnd)
+            return;
+        pos = quote + 1;
+    }
+    buffer.setPosition(pos);
+    const int closing = buffer.indexOf(QLatin1Char('"'), pos);
+    if (closing < 0 || closing >= lineEnd)
+        return;
+    buffer.setSelLength(closing - pos);
+    // The skin commands delete and overwrite this file, so it must be a plain name inside the car
+    // folder: a deeper path keeps only its last name, and "." or ".." names nothing.
+    QString name = buffer.selectedText();
+    const qsizetype last = std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
+    name = name.mid(last + 1);
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        name.clear();
+    stats.currentSkin = name;
+}
+
+} // namespace
+
+double readValue(const QString& text)
+{
+    const LeadingNumber n = parseLeading(text);
+    if (n.intDigits.isEmpty() && n.fracDigits.isEmpty())
+        return 0;
+    QString normal = n.negative ? QStringLiteral("-") : QString();
+    normal += n.intDigits.isEmpty() ? QStringLiteral("0") : n.intDigits;
+    if (!n.fracDigits.isEmpty())
+        normal += QLatin1Char('.') + n.fracDigits;
+    if (n.exponent != 0)
+        normal += QLatin1Char('e') + QString::number(n.exponent);
+    bool ok = false;
+    const double value = normal.toDouble(&ok);
+    if (ok)
+        return value;
+    // Out of range: toDouble refuses, but the size of the number is plain from its exponent.
+    const bool huge = n.exponent > 0;
+    return huge ? (n.negative ? -HUGE_VAL : HUGE_VAL) : 0.0;
+}
+
+QString Formatt(const QString& text)
+{
+    const LeadingNumber n = parseLeading(text);
+    const QString digits = n.intDigits + n.fracDigits;
+    // Where the decimal point falls among the digits; a bound keeps absurd exponents printable.
+    const int point = int(std::clamp<qsizetype>(n.intDigits.size() + n.exponent, -400, 400));
+    const auto digitAt = [&](int k) { return k >= 0 && k < digits.size() ? digits.at(k) : QLatin1Char('0'); };
+
+    QString whole;
+    for (int k = 0; k < point; ++k)
+        whole.append(digitAt(k));
+    while (whole.size() > 2 && whole.startsWith(QLatin1Char('0')))
+        whole.remove(0, 1);
+    while (whole.size() < 2)
+        whole.prepend(QLatin1Char('0'));
+    const QString fraction = QString(digitAt(point)) + digitAt(point + 1);
+
+    const QString result = whole + QLatin1Char('.') + fraction;
+    const bool zero =
+        std::all_of(result.begin(), result.end(), [](QChar ch) { return ch == '0' || ch == '.'; });
+    return (n.negative && !zero ? QStringLiteral("-") : QString()) + result;
+}
+
+QString transmissionName(const std::array<bool, 4>& powered)
+{
+    // Indexed by front left, front right, back left, back right as bits 8, 4, 2, 1.
+    static const char* const names[16] = {
+        "Unpowered", "BR-WD",    "BL-WD", "R-WD",    "FR-WD", "Rgt-WD",  "FR&BL-WD", "FR&R-WD",
+        "FL-WD",     "FL&BR-WD", "L-WD",  "FL&R-WD", "F-WD",  "F&BR-WD", "F&BL-WD",  "4-WD",
+    };
+    const int index =
+        (powered[0] ? 8 : 0) | (powered[1] ? 4 : 0) | (powered[2] ? 2 : 0) | (powered[3] ? 1 : 0);
+    return QString::fromLatin1(names[index]);
+}
+
+StatBar barFor(double percent)
+{
+    StatBar bar;
+    bar.tooltip = percentText(percent);
+    if (std::isnan(percent) || percent < 0)
+        percent = 0;
+    percent = std::min(percent, 100.0);
+    bar.width = int(std::lround(StatBar::FullWidth * percent / 100));
+    return bar;
+}
+
+bool isParameterFile(const QString& text)
+{
+    return text.contains(QLatin1String("BODY {"), Qt::CaseInsensitive);
+}
+
+bool isParameterFile(const TextBuffer& buffer)
+{
+    return isParameterFile(buffer.text());
+}
+
+void loadparams(TextBuffer& buffer, CarStatistics& stats)
+{
+    Cursor c(buffer);
+    stats.grip = StatBar();
+    stats.turn = StatBar();
+    stats.accel = StatBar();
+
+    c.setPosition(1);
+    c.search(QStringLiteral("Topspeed"), 0);
+    if (c.scanToDigit())
+        stats.speed = QStringLiteral("Speed: ") + Formatt(c.take(9)) + QStringLiteral("mph");
+
+    readClass(buffer, stats);
+    readRating(c, stats);
+    stats.grip = readGrip(c);
+    stats.turn = readTurn(c);
+    stats.accel = readAcceleration(c);
+    readMass(c, stats);
+    readTransmission(c, stats);
+    readBase(c, stats);
+    readSkin(buffer, stats);
+
+    for (StatBar* bar : {&stats.grip, &stats.turn, &stats.accel})
+        bar->height = StatBar::Height;
+}
+
+} // namespace parkwen

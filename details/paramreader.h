@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace parkwen {
+
+class TextBuffer;
+
+// One statistic bar of the details window. Sizes are in twips (15 to a pixel).
+struct StatBar
+{
+    static constexpr int FullWidth = 3015;
+    static constexpr int Height = 375;
+
+    int width = FullWidth;
+    int height = Height;
+    QString tooltip;
+};
+
+// What the statistics reader shows. A reading starts from the previous one and overwrites only
+// the values it recognises, so a class or rating it cannot name keeps the caption it had.
+struct CarStatistics
+{
+    QString speed = QStringLiteral("Speed:");
+    QString classCaption = QStringLiteral("Class:");
+    QString rating = QStringLiteral("Rating:");
+    QString mass = QStringLiteral("Mass:");
+    QString base = QStringLiteral("Param Base:");
+    QString transmission = QStringLiteral("Transmission:");
+    StatBar grip;
+    StatBar turn;
+    StatBar accel;
+    // The file name of the current skin from the TPAGE line; empty when the line names none.
+    QString currentSkin;
+};
+
+// The statistics reader. Reads the text in `buffer` by keyword, moving its cursor, and updates
+// `stats`. Never writes to disk; time is linear in the length of the text.
+void loadparams(TextBuffer& buffer, CarStatistics& stats);
+
+// Whether a text is a car parameter file: it holds "BODY {" in any letter case.
+bool isParameterFile(const QString& text);
+bool isParameterFile(const TextBuffer& buffer);
+
+// The leading number of a text: blanks, tabs and line feeds are skipped wherever they stand, then
+// a sign, digits with at most one decimal point and an exponent are read up to the first other
+// character. 0 when the text holds no number.
+double readValue(const QString& text);
+
+// Speed and mass for display: the leading number cut (not rounded) to two decimals, with at least
+// two digits before the point ("38.000000" gives "38.00", "1.5" gives "01.50").
+QString Formatt(const QString& text);
+
+// The name of a combination of powered wheels: front left, front right, back left, back right.
+QString transmissionName(const std::array<bool, 4>& powered);
+
+// A bar for a percentage: the tooltip is the rounded percentage ("150%"), the width is capped at
+// the full length and never negative.
+StatBar barFor(double percent);
+
+} // namespace parkwen

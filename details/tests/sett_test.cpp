@@ -1,0 +1,133 @@
+#include "sampleparams.h"
+#include "sett.h"
+#include "statbar.h"
+#include "support/carfolders.h"
+#include "support/recordingprocesses.h"
+#include "support/scripteddialogs.h"
+
+#include "qt/localfilesystem.h"
+#include "qt/qtpictures.h"
+
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace parkwen;
+using namespace parkwen::test;
+
+class SettTest : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    LocalFileSystem m_fs;
+    QtPictures m_pictures;
+    ScriptedDialogs m_dialogs;
+    RecordingProcesses m_processes;
+
+    Platform platform() { return {m_fs, m_pictures, m_dialogs, m_processes, m_dir.path()}; }
+
+    QString label(Sett& sett, const char* name)
+    {
+        auto* l = sett.findChild<QLabel*>(QLatin1String(name));
+        return l ? l->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+    }
+
+    DetailsContext contextFor(const QString& car)
+    {
+        DetailsContext context;
+        context.carPath = car;
+        context.lastSelectedList = DetailsContext::GarageList;
+        context.selectedEntry = lastName(car);
+        context.picture = QImage(64, 64, QImage::Format_RGB32);
+        context.picture.fill(Qt::darkGreen);
+        return context;
+    }
+
+private slots:
+    void opening_fillsCaptionsBarsAndPicturesOnce()
+    {
+        const QString car = makeFolder(m_dir.path(), QStringLiteral("Racer"));
+        SampleParams sample;
+        sample.tpage = QStringLiteral("cars/racer/Car.bmp");
+        sample.checksum = QStringLiteral("661A3F00");
+        writeBytes(car + "/Parameters.TXT", sample.text().toLatin1());
+        writePicture(car + "/car.bmp", Qt::blue, 256);
+
+        Sett sett(platform(), contextFor(car));
+        QCOMPARE(sett.windowTitle(), QStringLiteral("Parkwen Car Settings"));
+        QCOMPARE(label(sett, "Moniker"), QStringLiteral("Car Name:"));
+        sett.show();
+        QTRY_VERIFY(sett.isFilled());
+
+        QCOMPARE(label(sett, "Moniker"), "Car Name: " + car);
+        QCOMPARE(label(sett, "Speed"), QStringLiteral("Speed: 38.00mph"));
+        QCOMPARE(label(sett, "Class"), QStringLiteral("Class: Glow"));
+        QCOMPARE(label(sett, "Rating"), QStringLiteral("Rating: Semi-Pro"));
+        QCOMPARE(label(sett, "Mass"), QStringLiteral("Mass: 01.50kg"));
+        QCOMPARE(label(sett, "Base"), QStringLiteral("Base: Phat Slug"));
+        QCOMPARE(label(sett, "Trans"), QStringLiteral("Transmission: 4-WD"));
+        QCOMPARE(label(sett, "Axle"), QStringLiteral("Accel:"));
+        QCOMPARE(sett.currentSkin(), QStringLiteral("Car.bmp"));
+
+        auto* grip = sett.findChild<StatBarImage*>(QStringLiteral("barGrip"));
+        auto* accel = sett.findChild<StatBarImage*>(QStringLiteral("BarAxle"));
+        QVERIFY(grip && accel);
+        QCOMPARE(grip->toolTip(), QStringLiteral("70%"));
+        QCOMPARE(grip->barWidth(), 141); // 70% of 201 pixels
+        QCOMPARE(accel->barWidth(), 201);
+        QCOMPARE(accel->height(), 25);
+
+        // The skin is found although the line names it in another case.
+        QVERIFY(!sett.findChild<QLabel*>(QStringLiteral("kakar"))->pixmap().isNull());
+        QVERIFY(!sett.findChild<QLabel*>(QStringLiteral("Pic"))->pixmap().isNull());
+        QVERIFY(sett.findChild<QObject*>(QStringLiteral("Timer1")));
+
+        // Reading another file later keeps what that file cannot name.
+        SampleParams other;
+        other.engineClass = QStringLiteral("3");
+        other.topSpeed = QStringLiteral("41.5");
+        sett.RTB().setText(other.text());
+        sett.loadparams();
+        QCOMPARE(label(sett, "Class"), QStringLiteral("Class: Glow"));
+        QCOMPARE(label(sett, "Speed"), QStringLiteral("Speed: 41.50mph"));
+    }
+
+    void missingParameters_opensWithDesignCaptionsAndSaysSo()
+    {
+        const QString car = makeFolder(m_dir.path(), QStringLiteral("Bare"));
+        Sett sett(platform(), contextFor(car));
+        sett.show();
+        QTRY_VERIFY(sett.isFilled());
+        QVERIFY(label(sett, "Moniker").startsWith("Car Name: " + car));
+        QVERIFY(label(sett, "Moniker").contains(QStringLiteral("no readable parameters.txt")));
+        QCOMPARE(label(sett, "Speed"), QStringLiteral("Speed:"));
+        QCOMPARE(label(sett, "Base"), QStringLiteral("Param Base:"));
+        QCOMPARE(sett.findChild<StatBarImage*>(QStringLiteral("BarTurn"))->barWidth(), 0);
+        QVERIFY(sett.findChild<QLabel*>(QStringLiteral("kakar"))->pixmap().isNull());
+    }
+
+    void controls_carTheirCaptionsAndTooltips()
+    {
+        Sett sett(platform(), contextFor(m_dir.path()));
+        const auto tip = [&](const char* name) {
+            QWidget* w = sett.findChild<QWidget*>(QLatin1String(name));
+            return w ? w->toolTip() : QStringLiteral("<missing>");
+        };
+        QCOMPARE(tip("Impit"), tip("IMMPIT"));
+        QCOMPARE(tip("Bacup"), QStringLiteral("Click to BackUp \"Current Parameters\" (Parameters.Txt.)"));
+        QCOMPARE(tip("PicSel"), QStringLiteral("Use this to Scroll Between \"Other Skins.\""));
+        QVERIFY(tip("Params").endsWith(QStringLiteral("Parameters.txt. ")));
+        QVERIFY(label(sett, "Label3").contains(QStringLiteral("in a  new Parameters File")));
+        QVERIFY(label(sett, "Label6").contains(QStringLiteral("Up\\Down Control, then cick Delete.")));
+        for (const char* name :
+             {"Params", "Bacup", "Settt", "DelP", "Label1", "Label2", "Label4", "Label5", "kakar", "Bakbit",
+              "OtherIm", "Cart_It", "setskin", "DelS", "Picture1", "Picture2", "Xtrabmps"})
+            QVERIFY2(sett.findChild<QWidget*>(QLatin1String(name)), name);
+        QVERIFY(!sett.findChild<QWidget*>(QStringLiteral("setskin"))->isEnabled());
+        QVERIFY(!sett.findChild<QWidget*>(QStringLiteral("Xtrabmps"))->isVisibleTo(&sett));
+    }
+};
+
+QTEST_MAIN(SettTest)
+#include "sett_test.moc"

@@ -1,0 +1,414 @@
+#include "carlibrary.h"
+#include "testlibrary.h"
+
+#include <QtTest>
+
+using namespace parkwen;
+using namespace parkwen::test;
+
+namespace {
+
+const QString kAccessError = QStringLiteral("Path\\File Access Error. Most Likely: Caused by Hidden\\Read-Only\\System "
+                                            "Files in Directory Or Folder Already Exists. Fix Manually.");
+const QString kNothingSelected = QStringLiteral("Please Select Something to Move. Fix, Think About It");
+
+struct Fixture
+{
+    TestLibrary lib;
+    CarLibrary cars{lib.platform()};
+    Fixture()
+    {
+        cars.carFolder = lib.carFolder;
+        cars.garageFolder = lib.garageFolder;
+        cars.maxCars = 200;
+    }
+    void scan()
+    {
+        cars.LoadCard();
+        cars.LoadGuard();
+        lib.dialogs.clear();
+    }
+    QString car(const QString& name) const { return lib.carFolder + QLatin1Char('/') + name; }
+    QString garage(const QString& name) const { return lib.garageFolder + QLatin1Char('/') + name; }
+    QStringList messages() const { return lib.dialogs.messages(); }
+};
+
+// Names and contents of the files of a folder, to tell that a folder is exactly as it was.
+QMap<QString, QByteArray> snapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> out;
+    for (const QString& name : entries(folder))
+        out.insert(name, QFileInfo(folder + QLatin1Char('/') + name).isDir() ? QByteArray("<folder>")
+                                                                             : readBytes(folder + QLatin1Char('/') + name));
+    return out;
+}
+
+bool isMostly(const QImage& image, QColor colour)
+{
+    if (image.isNull())
+        return false;
+    const QColor c = image.pixelColor(image.width() / 2, image.height() / 2);
+    return qAbs(c.red() - colour.red()) < 40 && qAbs(c.green() - colour.green()) < 40 &&
+           qAbs(c.blue() - colour.blue()) < 40;
+}
+
+} // namespace
+
+class MovesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptySelection_asksForOneAndChangesNothing()
+    {
+        Fixture f;
+        makeCar(f.lib.carFolder, QStringLiteral("alpha"));
+        makeCar(f.lib.garageFolder, QStringLiteral("beta"));
+        f.scan();
+        f.cars.Garter_Click();
+        f.cars.Carter_Click();
+        QCOMPARE(f.messages(), QStringList({kNothingSelected, kNothingSelected}));
+        QCOMPARE(f.lib.dialogs.shown().at(0).icon, Dialogs::Icon::Information);
+        QCOMPARE(entries(f.lib.carFolder), QStringList({"alpha"}));
+        QCOMPARE(entries(f.lib.garageFolder), QStringList({"beta"}));
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"beta"}));
+    }
+
+    void sendToGarage_movesFilesAndUpdatesListsCountsSelectionAndPicture()
+    {
+        Fixture f;
+        makeCar(f.lib.carFolder, QStringLiteral("alpha"), QStringLiteral("a.jpg"), Qt::red);
+        makeCar(f.lib.carFolder, QStringLiteral("beta"), QStringLiteral("b.jpg"), Qt::green);
+        makeCar(f.lib.carFolder, QStringLiteral("gamma"), QStringLiteral("c.jpg"), Qt::blue);
+        writeBytes(f.car("beta") + QStringLiteral("/body.prm"), QByteArray(100000, 'x'));
+        makeCar(f.lib.garageFolder, QStringLiteral("delta"));
+        f.scan();
+        const auto before = snapshot(f.car("beta"));
+        int changes = 0;
+        QObject::connect(&f.cars, &CarLibrary::changed, [&] { ++changes; });
+
+        f.cars.Cart3_NodeClick(1);
+        f.cars.Garter_Click();
+
+        QVERIFY(f.messages().isEmpty());
+        QVERIFY(!QFileInfo::exists(f.car("beta")));
+        QCOMPARE(snapshot(f.garage("beta")), before);
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha", "gamma"}));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"delta", "beta"}));
+        QCOMPARE(f.cars.cam(), QStringLiteral("2"));
+        QCOMPARE(f.cars.gam(), QStringLiteral("2"));
+        QCOMPARE(f.cars.frameCaption, QStringLiteral("beta"));
+        QVERIFY(isMostly(f.cars.GargList.picture(QStringLiteral("betaCAR")), Qt::green));
+        // The entry that took the moved car's place is the new selection, with its picture.
+        QCOMPARE(f.cars.carSelection, QStringLiteral("gamma"));
+        QVERIFY(isMostly(f.cars.picture, Qt::blue));
+        QVERIFY(f.cars.garterEnabled && f.cars.delEnabled);
+        QVERIFY(changes > 0);
+    }
+
+    void sendToCars_withoutSelectedEntry_keepsMovedNameAndItsPicture()
+    {
+        // A set command puts a name into the selection without choosing an entry.
+        Fixture f;
+        makeCar(f.lib.garageFolder, QStringLiteral("alpha"), QStringLiteral("a.jpg"), Qt::red);
+        makeCar(f.lib.garageFolder, QStringLiteral("beta"), QStringLiteral("b.jpg"), Qt::green);
+        f.scan();
+        f.cars.garageSelection = QStringLiteral("alpha");
+        f.cars.Carter_Click();
+        QVERIFY(f.messages().isEmpty());
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"beta"}));
+        QCOMPARE(f.cars.garageSelection, QStringLiteral("alpha"));
+        QVERIFY(isMostly(f.cars.picture, Qt::red));
+        QCOMPARE(f.cars.cam(), QStringLiteral("1"));
+        QCOMPARE(f.cars.gam(), QStringLiteral("1"));
+    }
+
+    void sendToGarage_withoutSelectedEntry_disablesButtonsAndShowsFirstGarageCar()
+    {
+        Fixture f;
+        makeCar(f.lib.carFolder, QStringLiteral("alpha"), QStringLiteral("a.jpg"), Qt::red);
+        makeCar(f.lib.carFolder, QStringLiteral("beta"), QStringLiteral("b.jpg"), Qt::green);
+        makeCar(f.lib.garageFolder, QStringLiteral("aaa"), QStringLiteral("g.jpg"), Qt::blue);
+        f.scan();
+        f.cars.carSelection = QStringLiteral("beta");
+        f.cars.Garter_Click();
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"aaa", "beta"}));
+        QCOMPARE(f.cars.carSelection, QStringLiteral("beta"));
+        QVERIFY(!f.cars.garterEnabled && !f.cars.delEnabled);
+        QVERIFY(isMostly(f.cars.picture, Qt::blue));
+    }
+
+    void targetFolderExists_reportsAccessErrorAndChangesNothing()
+    {
+        Fixture f;
+        makeCar(f.lib.carFolder, QStringLiteral("alpha"), QStringLiteral("a.jpg"), Qt::red);
+        makeFolder(f.lib.garageFolder, QStringLiteral("alpha"));
+        writeBytes(f.garage("alpha") + QStringLiteral("/readme.txt"), "someone else's");
+        f.scan();
+        const auto source = snapshot(f.car("alpha"));
+        const auto target = snapshot(f.garage("alpha"));
+        f.cars.Cart3_NodeClick(0);
+        f.cars.Garter_Click();
+        QCOMPARE(f.messages(), QStringList({kAccessError}));
+        QCOMPARE(f.lib.dialogs.shown().at(0).icon, Dialogs::Icon::None);
+        QCOMPARE(snapshot(f.car("alpha")), source);
+        QCOMPARE(snapshot(f.garage("alpha")), target);
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
+        QVERIFY(f.cars.Gartery.isEmpty());
+        QCOMPARE(f.cars.cam(), QStringLiteral("1"));
+    }
+
+    void carWithSubfolder_filesArriveSourceFolderStaysListsUnchanged()
+    {
+        Fixture f;
+        makeCar(f.lib.carFolder, QStringLiteral("alpha"));
+        makeFolder(f.car("alpha"), QStringLiteral("extras"));
+        writeBytes(f.car("alpha") + QStringLiteral("/extras/notes.txt"), "notes");
+        f.scan();
+        f.cars.Cart3_NodeClick(0);
+        f.cars.Garter_Click();
+        QCOMPARE(f.messages(), QStringList({kAccessError}));
+        QCOMPARE(entries(f.garage("alpha")), QStringList({"car.jpg", "parameters.txt"}));
+        QCOMPARE(entries(f.car("alpha")), QStringList({"extras"}));
+        QCOMPARE(readBytes(f.car("alpha") + QStringLiteral("/extras/notes.txt")), QByteArray("notes"));
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
+        QVERIFY(f.cars.Gartery.isEmpty());
+        QCOMPARE(f.cars.cam(), QStringLiteral("1"));
+        QCOMPARE(f.cars.gam(), QStringLiteral("0"));
+    }
+
+    void readOnlyFilesInCarFolder_sendToGarageSucceeds()
+    {
+        Fixture f;
+        makeCar(f.lib.carFolder, QStringLiteral("alpha"));
+        QVERIFY(!f.lib.fs.setReadOnly(f.car("alpha") + QStringLiteral("/parameters.txt")));
+        QVERIFY(!f.lib.fs.setReadOnly(f.car("alpha") + QStringLiteral("/car.jpg")));
+        f.scan();
+        f.cars.Cart3_NodeClick(0);
+        f.cars.Garter_Click();
+        QVERIFY(f.messages().isEmpty());
+        QVERIFY(!QFileInfo::exists(f.car("alpha")));
+        QCOMPARE(entries(f.garage("alpha")), QStringList({"car.jpg", "parameters.txt"}));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha"}));
+    }
+
+    void readOnlyFileInGarage_stopsWithCompleteCopyInCarFolder()
+    {
+        Fixture f;
+        makeCar(f.lib.garageFolder, QStringLiteral("alpha"));
+        writeBytes(f.garage("alpha") + QStringLiteral("/a.txt"), "a");
+        writeBytes(f.garage("alpha") + QStringLiteral("/z.txt"), "z");
+        const auto whole = snapshot(f.garage("alpha"));
+        QVERIFY(!f.lib.fs.setReadOnly(f.garage("alpha") + QStringLiteral("/parameters.txt")));
+        f.scan();
+        f.cars.Gartery_NodeClick(0);
+        f.cars.Carter_Click();
+        QCOMPARE(f.messages(), QStringList({kAccessError}));
+        QCOMPARE(snapshot(f.car("alpha")), whole);
+        // Deletion went in the lister's order and stopped at the read-only file.
+        QCOMPARE(entries(f.garage("alpha")), QStringList({"parameters.txt", "z.txt"}));
+        QVERIFY(f.cars.Cart3.isEmpty());
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.gam(), QStringLiteral("1"));
+    }
+
+    void copyFailingPartWay_leavesSourceWholeAndNoHalfCopy()
+    {
+        Fixture f;
+        makeCar(f.lib.carFolder, QStringLiteral("alpha"));
+        writeBytes(f.car("alpha") + QStringLiteral("/body.prm"), "body");
+        writeBytes(f.car("alpha") + QStringLiteral("/wheel.prm"), "wheel");
+        f.scan();
+        const auto whole = snapshot(f.car("alpha"));
+        f.lib.fs.failOnName(FaultyFileSystem::Op::Copy, QStringLiteral("/parameters.txt"), Error::of(err::DiskFull));
+        f.cars.Cart3_NodeClick(0);
+        f.cars.Garter_Click();
+        QCOMPARE(f.messages(), QStringList({QStringLiteral("Disk full")}));
+        QCOMPARE(f.lib.fs.count(FaultyFileSystem::Op::Delete), 2); // only our own two copies
+        QCOMPARE(snapshot(f.car("alpha")), whole);
+        QVERIFY(!QFileInfo::exists(f.garage("alpha")));
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
+        QVERIFY(f.cars.Gartery.isEmpty());
+        QCOMPARE(f.cars.cam(), QStringLiteral("1"));
+
+        // Once the disk works again the same move goes through.
+        f.lib.fs.clearFailures();
+        f.lib.dialogs.clear();
+        f.cars.Garter_Click();
+        QVERIFY(f.messages().isEmpty());
+        QCOMPARE(snapshot(f.garage("alpha")), whole);
+    }
+
+    void picture_isFirstJpgElseFirstBmpOfTheTarget()
+    {
+        Fixture f;
+        makeCar(f.lib.carFolder, QStringLiteral("both"), QStringLiteral("z.jpg"), Qt::red);
+        writePicture(f.car("both") + QStringLiteral("/a.bmp"), Qt::blue);
+        makeCar(f.lib.carFolder, QStringLiteral("bmps"), QStringLiteral("b.bmp"), Qt::green);
+        writePicture(f.car("bmps") + QStringLiteral("/c.bmp"), Qt::blue);
+        f.scan();
+        f.cars.carSelection = QStringLiteral("both");
+        f.cars.Garter_Click();
+        f.cars.carSelection = QStringLiteral("bmps");
+        f.cars.Garter_Click();
+        QVERIFY(f.messages().isEmpty());
+        QCOMPARE(f.cars.GargList.picture(QStringLiteral("bothCAR")).size(), QSize(64, 64));
+        QVERIFY(isMostly(f.cars.GargList.picture(QStringLiteral("bothCAR")), Qt::red));
+        QVERIFY(isMostly(f.cars.GargList.picture(QStringLiteral("bmpsCAR")), Qt::green));
+    }
+
+    void awayAndBack_keepsThePictureRegisteredFirstWithoutMessage()
+    {
+        Fixture f;
+        makeCar(f.lib.carFolder, QStringLiteral("alpha"), QStringLiteral("car.jpg"), Qt::red);
+        f.scan();
+        f.cars.Cart3_NodeClick(0);
+        f.cars.Garter_Click();
+        // Repainted while in the garage: the car list still knows it by its old picture.
+        writePicture(f.garage("alpha") + QStringLiteral("/car.jpg"), Qt::blue);
+        f.cars.Gartery_NodeClick(0);
+        f.cars.Carter_Click();
+        QVERIFY(f.messages().isEmpty());
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.CarpList.count(), 1);
+        QVERIFY(isMostly(f.cars.CarpList.picture(QStringLiteral("alphaCAR")), Qt::red));
+    }
+
+    void targetWithoutPicture_isListedAndReported()
+    {
+        Fixture f;
+        makeCar(f.lib.carFolder, QStringLiteral("alpha"));
+        f.scan();
+        // The picture goes away between the scan and the move.
+        QFile::remove(f.car("alpha") + QStringLiteral("/car.jpg"));
+        f.cars.carSelection = QStringLiteral("alpha");
+        f.cars.Garter_Click();
+        QCOMPARE(f.messages(), QStringList({describeError(err::PathNotFound)}));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha"}));
+        QVERIFY(f.cars.Cart3.isEmpty());
+    }
+
+    void lastCarOfList_emptiesSelectionAndCountsChangeByOne()
+    {
+        Fixture f;
+        makeCar(f.lib.carFolder, QStringLiteral("alpha"));
+        makeCar(f.lib.garageFolder, QStringLiteral("beta"));
+        f.scan();
+        f.cars.Cart3_NodeClick(0);
+        f.cars.Garter_Click();
+        QCOMPARE(f.cars.carSelection, QString());
+        QCOMPARE(f.cars.cam(), QStringLiteral("0"));
+        QCOMPARE(f.cars.gam(), QStringLiteral("2"));
+        f.cars.Gartery_NodeClick(1);
+        f.cars.Carter_Click();
+        f.cars.Gartery_NodeClick(0);
+        f.cars.Carter_Click();
+        QCOMPARE(f.cars.garageSelection, QString());
+        QCOMPARE(f.cars.cam(), QStringLiteral("2"));
+        QCOMPARE(f.cars.gam(), QStringLiteral("0"));
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha", "beta"}));
+    }
+
+    void light_flashesAtMaxAndRestsOneBelow()
+    {
+        Fixture f;
+        f.cars.maxCars = 2;
+        makeCar(f.lib.carFolder, QStringLiteral("alpha"));
+        makeCar(f.lib.garageFolder, QStringLiteral("beta"));
+        f.scan();
+        QVERIFY(!f.cars.overLimit);
+        f.cars.Gartery_NodeClick(0);
+        f.cars.Carter_Click();
+        QVERIFY(f.cars.overLimit);
+        f.cars.Electricity_Timer();
+        f.cars.Electricity_Timer();
+        QVERIFY(f.cars.lightLit);
+        f.cars.Cart3_NodeClick(0);
+        f.cars.Garter_Click();
+        QVERIFY(!f.cars.overLimit);
+        f.cars.Electricity_Timer();
+        QVERIFY(!f.cars.lightLit);
+    }
+
+    void allToCars_withUnmovableFirst_reportsEachPassAndMovesNothing()
+    {
+        Fixture f;
+        for (const char* name : {"alpha", "beta", "gamma"})
+            makeCar(f.lib.garageFolder, QString::fromLatin1(name));
+        makeFolder(f.lib.carFolder, QStringLiteral("alpha")); // not a car, but in the way
+        f.scan();
+        f.cars.CopAll_Click();
+        QCOMPARE(f.messages(), QStringList({kAccessError, kAccessError, kAccessError}));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha", "beta", "gamma"}));
+        QCOMPARE(entries(f.lib.garageFolder), QStringList({"alpha", "beta", "gamma"}));
+        QCOMPARE(entries(f.lib.carFolder), QStringList({"alpha"}));
+    }
+
+    void allToCars_movesEveryGarageCarInOrder()
+    {
+        Fixture f;
+        makeCar(f.lib.carFolder, QStringLiteral("zulu"));
+        for (const char* name : {"alpha", "beta", "gamma"})
+            makeCar(f.lib.garageFolder, QString::fromLatin1(name));
+        f.scan();
+        f.cars.CopAll_Click();
+        QVERIFY(f.messages().isEmpty());
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"zulu", "alpha", "beta", "gamma"}));
+        QVERIFY(f.cars.Gartery.isEmpty());
+        QCOMPARE(entries(f.lib.garageFolder), QStringList());
+        QCOMPARE(f.cars.cam(), QStringLiteral("4"));
+        QCOMPARE(f.cars.gam(), QStringLiteral("0"));
+    }
+
+    void allToGarage_inStockMode_leavesStockCarsInOrder()
+    {
+        Fixture f;
+        f.cars.stockMode = true;
+        for (const char* name : {"adeon", "alpha", "beta", "rc", "zulu", "q"})
+            makeCar(f.lib.carFolder, QString::fromLatin1(name));
+        f.scan();
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"adeon", "alpha", "beta", "q", "rc", "zulu"}));
+        f.cars.DelAll_Click();
+        QVERIFY(f.messages().isEmpty());
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"adeon", "q", "rc"}));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha", "beta", "zulu"}));
+        QCOMPARE(f.cars.stockFlags[1], -1);
+        QCOMPARE(f.cars.stockFlags[2], -1);
+        QCOMPARE(f.cars.stockFlags[3], -1);
+        QCOMPARE(f.cars.stockFlags[4], 0);
+        QCOMPARE(f.cars.cam(), QStringLiteral("-32"));
+        QCOMPARE(entries(f.lib.carFolder), QStringList({"adeon", "q", "rc"}));
+    }
+
+    void sendToGarage_inStockMode_shiftsFlagsAndDisablesOnStockEntry()
+    {
+        Fixture f;
+        f.cars.stockMode = true;
+        for (const char* name : {"aaa", "adeon", "bbb", "rc"})
+            makeCar(f.lib.carFolder, QString::fromLatin1(name));
+        f.scan();
+        QCOMPARE(f.cars.stockFlags[2], -1);
+        QCOMPARE(f.cars.stockFlags[4], -1);
+        f.cars.Cart3_NodeClick(0);
+        f.cars.Garter_Click();
+        // "adeon" took the place (and the selection) of the moved car.
+        QCOMPARE(f.cars.carSelection, QStringLiteral("adeon"));
+        QCOMPARE(f.cars.stockFlags[1], -1);
+        QCOMPARE(f.cars.stockFlags[2], 0);
+        QCOMPARE(f.cars.stockFlags[3], -1);
+        QVERIFY(!f.cars.garterEnabled && !f.cars.delEnabled);
+
+        f.cars.Cart3_NodeClick(1);
+        QVERIFY(f.cars.garterEnabled);
+        f.cars.Garter_Click();
+        // "rc" is selected now: still a stock entry, now at position 2.
+        QCOMPARE(f.cars.carSelection, QStringLiteral("rc"));
+        QCOMPARE(f.cars.stockFlags[2], -1);
+        QVERIFY(!f.cars.garterEnabled && !f.cars.delEnabled);
+    }
+};
+
+QTEST_MAIN(MovesTest)
+#include "moves_test.moc"

@@ -1,0 +1,315 @@
+#include "rigwell.h"
+
+#include <QDir>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace parkwen {
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The value of the leading number of `text`; 0 when there is none. A number too large to hold reads
+// as the largest one that can be held, one too small as 0.
+double leadingNumber(const QString& text)
+{
+    enum class State { Start, Sign, Int, Frac, Exp, ExpSign, ExpDigits };
+    State state = State::Start;
+    bool negative = false;
+    std::string intDigits, fracDigits;
+    bool expNegative = false;
+    long exponent = 0;
+    bool exponentTaken = false;
+
+    for (QChar c : text) {
+        if (isBlank(c))
+            continue;
+        const bool digit = isDigit(c);
+        const bool sign = c == QLatin1Char('+') || c == QLatin1Char('-');
+        const bool point = c == QLatin1Char('.');
+        const bool e = c == QLatin1Char('e') || c == QLatin1Char('E');
+        const bool haveMantissa = !intDigits.empty() || !fracDigits.empty();
+        bool goOn = true;
+        switch (state) {
+        case State::Start:
+            if (sign) {
+                negative = c == QLatin1Char('-');
+                state = State::Sign;
+                break;
+            }
+            [[fallthrough]];
+        case State::Sign:
+        case State::Int:
+            if (digit) {
+                intDigits += char(c.unicode());
+                state = State::Int;
+            } else if (point) {
+                state = State::Frac;
+            } else if (e && haveMantissa) {
+                state = State::Exp;
+            } else {
+                goOn = false;
+            }
+            break;
+        case State::Frac:
+            if (digit)
+                fracDigits += char(c.unicode());
+            else if (e && haveMantissa)
+                state = State::Exp;
+            else
+                goOn = false;
+            break;
+        case State::Exp:
+            if (sign) {
+                expNegative = c == QLatin1Char('-');
+                state = State::ExpSign;
+                break;
+            }
+            [[fallthrough]];
+        case State::ExpSign:
+        case State::ExpDigits:
+            if (digit) {
+                // Saturates far beyond the range of a double.
+                exponent = std::min(exponent * 10 + (c.unicode() - '0'), 1'000'000L);
+                exponentTaken = true;
+                state = State::ExpDigits;
+            } else {
+                goOn = false;
+            }
+            break;
+        }
+        if (!goOn)
+            break;
+    }
+
+    const auto firstNonZero = [](const std::string& s) { return s.find_first_not_of('0'); };
+    const size_t intStart = firstNonZero(intDigits);
+    const size_t fracStart = firstNonZero(fracDigits);
+    if (intStart == std::string::npos && fracStart == std::string::npos)
+        return 0.0;
+    const long exp10 = exponentTaken ? (expNegative ? -exponent : exponent) : 0;
+
+    std::string number = intDigits.empty() ? std::string("0") : intDigits;
+    if (!fracDigits.empty())
+        number += '.' + fracDigits;
+    number += 'e' + std::to_string(exp10);
+
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) {
+        // Where the first significant digit stands tells an overflow from an underflow.
+        const long magnitude = intStart != std::string::npos ? long(intDigits.size() - intStart) - 1 + exp10
+                                                             : -long(fracStart) - 1 + exp10;
+        value = magnitude > 0 ? std::numeric_limits<double>::max() : 0.0;
+    } else if (ec != std::errc()) {
+        value = 0.0;
+    }
+    return negative ? -value : value;
+}
+
+// The shortest decimal text of `value`: the fewest significant digits that read back as the same
+// number, in plain notation unless the number is very large or very small.
+QString shortestText(double value)
+{
+    if (value == 0.0 || !std::isfinite(value))
+        return QStringLiteral("0");
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+    if (ec != std::errc())
+        return QStringLiteral("0");
+    const std::string scientific(buffer, end);
+    const size_t ePos = scientific.find('e');
+    std::string digits;
+    for (size_t i = 0; i < ePos; ++i)
+        if (scientific[i] != '.')
+            digits += scientific[i];
+    const int exp10 = std::stoi(scientific.substr(ePos + 1));
+    const int k = int(digits.size());
+    const int n = exp10 + 1; // digits before the decimal point
+
+    std::string text;
+    if (k <= n && n <= 21) {
+        text = digits + std::string(size_t(n - k), '0');
+    } else if (0 < n && n <= 21) {
+        text = digits.substr(0, size_t(n)) + '.' + digits.substr(size_t(n));
+    } else if (-6 < n && n <= 0) {
+        text = "0." + std::string(size_t(-n), '0') + digits;
+    } else {
+        text = digits.substr(0, 1);
+        if (k > 1)
+            text += '.' + digits.substr(1);
+        text += n - 1 < 0 ? "e-" : "e+";
+        text += std::to_string(std::abs(n - 1));
+    }
+    if (value < 0)
+        text.insert(text.begin(), '-');
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+QString canonicalAmount(const QString& text)
+{
+    return shortestText(leadingNumber(text));
+}
+
+SetupSession::SetupSession(QString databaseFile, FileSystem& fs, Dialogs& dialogs)
+    : m_file(std::move(databaseFile)), m_fs(fs), m_dialogs(dialogs)
+{
+}
+
+bool SetupSession::open(SetupValues& values)
+{
+    Result<std::shared_ptr<PathsDatabase>> created = PathsDatabase::create(m_file);
+    if (created.ok()) {
+        m_db = created.take();
+        m_newDatabase = true;
+        return true;
+    }
+    if (created.error().number() != err::DatabaseExists) {
+        report(created.error());
+        return false;
+    }
+    m_dialogs.beep();
+    // The values are only shown once all of them have been read.
+    SetupValues loaded = values;
+    if (Error e = load(loaded)) {
+        m_db.reset();
+        report(e);
+        return false;
+    }
+    values = loaded;
+    return true;
+}
+
+Error SetupSession::load(SetupValues& values)
+{
+    Result<std::shared_ptr<PathsDatabase>> opened = PathsDatabase::open(m_file);
+    if (!opened.ok())
+        return opened.error();
+    m_db = opened.take();
+    Result<std::unique_ptr<PathsRecordset>> rs = m_db->openRecordset();
+    if (!rs.ok())
+        return rs.error();
+    PathsRecordset& records = *rs.value();
+
+    // Each record is put into edit mode and updated unchanged, which writes nothing.
+    if (Error e = records.moveFirst())
+        return e;
+    if (Error e = records.edit())
+        return e;
+    Result<QString> car = records.field0();
+    if (!car.ok())
+        return car.error();
+    if (Error e = pointFolder(values.carFolder, car.value()); e && e.number() != err::PathNotFound)
+        return e;
+    if (Error e = records.update())
+        return e;
+
+    records.moveNext();
+    if (Error e = records.edit())
+        return e;
+    Result<QString> garage = records.field0();
+    if (!garage.ok())
+        return garage.error();
+    if (Error e = pointFolder(values.garageFolder, garage.value()); e && e.number() != err::PathNotFound)
+        return e;
+    if (Error e = records.update())
+        return e;
+
+    records.moveNext();
+    if (Error e = records.edit())
+        return e;
+    Result<QString> amount = records.field0();
+    if (!amount.ok())
+        return amount.error();
+    values.maxCarAmount = canonicalAmount(amount.value());
+    if (Error e = records.update())
+        return e;
+
+    records.close();
+    return {};
+}
+
+Error SetupSession::pointFolder(QString& folder, const QString& stored)
+{
+    if (!QDir::isAbsolutePath(stored) || !m_fs.isFolder(stored))
+        return Error::of(err::PathNotFound);
+    folder = QDir::cleanPath(stored);
+    return {};
+}
+
+bool SetupSession::close(const SetupValues& values)
+{
+    if (!m_db)
+        return false;
+    const Error e = write(values);
+    m_db.reset();
+    if (e) {
+        report(e);
+        return false;
+    }
+    return true;
+}
+
+Error SetupSession::write(const SetupValues& values)
+{
+    // Values written into a file that was deleted meanwhile would be lost without a word.
+    if (!m_fs.exists(m_file))
+        return Error::of(err::CouldNotFindFile, m_file);
+    if (Error e = m_db->beginTransaction())
+        return e;
+
+    const QString fields[3] = {values.carFolder, values.garageFolder, values.maxCarAmount};
+    const auto writeAll = [&]() -> Error {
+        Result<std::unique_ptr<PathsRecordset>> rs = m_db->openRecordset();
+        if (!rs.ok())
+            return rs.error();
+        PathsRecordset& records = *rs.value();
+        for (int i = 0; i < 3; ++i) {
+            if (m_newDatabase) {
+                if (Error e = records.addNew())
+                    return e;
+            } else {
+                if (Error e = i == 0 ? records.moveFirst() : records.moveNext())
+                    return e;
+                if (Error e = records.edit())
+                    return e;
+            }
+            if (Error e = records.setField0(fields[i]))
+                return e;
+            if (Error e = records.update())
+                return e;
+        }
+        records.close();
+        return {};
+    };
+
+    if (Error e = writeAll()) {
+        m_db->rollback();
+        return e;
+    }
+    return m_db->commit();
+}
+
+void SetupSession::report(const Error& e)
+{
+    m_dialogs.message(QStringLiteral("Miscellaneous Error: ") + QString::number(e.number()) + QLatin1Char(' ') +
+                          e.description(),
+                      Dialogs::Icon::None, Dialogs::Buttons::Ok);
+}
+
+} // namespace parkwen

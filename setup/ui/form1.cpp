@@ -1,0 +1,154 @@
+#include "form1.h"
+
+#include "folderlist.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace parkwen {
+
+namespace {
+// The window's client area: 4680 by 4095 twips at 15 twips to a pixel.
+constexpr QSize ClientSize(312, 273);
+} // namespace
+
+Form1::Form1(const QString& databaseFile, const QString& startFolder, FileSystem& fs, Dialogs& dialogs,
+             QWidget* parent)
+    : QWidget(parent), m_session(databaseFile, fs, dialogs)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(rigwellInfo::title);
+
+    m_label1 = new QLabel(QStringLiteral("Where Is Your:"), this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label2 = new QLabel(QStringLiteral("Car Folder?"), this);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label3 = new QLabel(QStringLiteral("Garage Folder"), this);
+    m_label3->setObjectName(QStringLiteral("Label3"));
+
+    m_dir2 = new FolderList(fs, this);
+    m_dir2->setObjectName(QStringLiteral("Dir2"));
+    m_dir2->setToolTip(QStringLiteral("Set the car folder to: Re-Volt Folder\\Cars"));
+    m_dir2->setAccessibleName(QStringLiteral("Car Folder"));
+    m_dir1 = new FolderList(fs, this);
+    m_dir1->setObjectName(QStringLiteral("Dir1"));
+    m_dir1->setToolTip(QStringLiteral("Set the garage folder to the place where U keep back-up cars"));
+    m_dir1->setAccessibleName(QStringLiteral("Garage Folder"));
+    m_label2->setBuddy(m_dir2);
+    m_label3->setBuddy(m_dir1);
+
+    m_label4 = new QLabel(QStringLiteral("My Max Car Amount is:"), this);
+    m_label4->setObjectName(QStringLiteral("Label4"));
+    m_max = new QLineEdit(this);
+    m_max->setObjectName(QStringLiteral("mAX"));
+    m_max->setToolTip(QStringLiteral("Set the Max Car Amount to The Max Amount of Cars U can have before Re-volt bombs "
+                                     "(this does NOT include the Originals"));
+    m_max->setAccessibleName(QStringLiteral("Max Car Amount"));
+    m_max->setFixedWidth(81);
+    m_label4->setBuddy(m_max);
+
+    m_command1 = new QPushButton(QStringLiteral("OK"), this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setToolTip(QStringLiteral("Click to Finalise Settings"));
+    m_command1->setMinimumHeight(33);
+
+    auto* folders = new QGridLayout;
+    folders->setHorizontalSpacing(4);
+    folders->setVerticalSpacing(2);
+    folders->addWidget(m_label2, 0, 0);
+    folders->addWidget(m_label3, 0, 1);
+    folders->addWidget(m_dir2, 1, 0);
+    folders->addWidget(m_dir1, 1, 1);
+    folders->setColumnStretch(0, 1);
+    folders->setColumnStretch(1, 1);
+    folders->setRowStretch(1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(2);
+    layout->addWidget(m_label1);
+    layout->addLayout(folders, 1);
+    layout->addSpacing(2);
+    layout->addWidget(m_label4);
+    layout->addWidget(m_max, 0, Qt::AlignLeft);
+    layout->addSpacing(2);
+    layout->addWidget(m_command1);
+
+    // The keyboard moves Garage Folder, Car Folder, OK, Max Car Amount; the labels between them in the
+    // window's order take no focus.
+    QWidget* order[] = {m_dir1, m_dir2, m_command1, m_max};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    m_dir2->setPath(startFolder);
+    m_dir1->setPath(startFolder);
+    connect(m_max, &QLineEdit::textChanged, this, &Form1::mAX_Change);
+    m_max->setText(QStringLiteral("200"));
+    connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+
+    setMinimumSize(ClientSize);
+    resize(ClientSize);
+    m_dir1->setFocus();
+}
+
+bool Form1::Form_Load()
+{
+    SetupValues v = values();
+    if (!m_session.open(v))
+        return false;
+    if (v.carFolder != m_dir2->path())
+        m_dir2->setPath(v.carFolder);
+    if (v.garageFolder != m_dir1->path())
+        m_dir1->setPath(v.garageFolder);
+    m_max->setText(v.maxCarAmount);
+    return true;
+}
+
+SetupValues Form1::values() const
+{
+    return {m_dir2->path(), m_dir1->path(), m_max->text()};
+}
+
+void Form1::mAX_Change()
+{
+    const QString text = m_max->text();
+    const QString canonical = canonicalAmount(text);
+    if (canonical == text)
+        return;
+    // The cursor keeps its place from the start, or ends the text when the text got shorter than that.
+    const int cursor = std::min<int>(m_max->cursorPosition(), int(canonical.size()));
+    m_max->setText(canonical);
+    m_max->setCursorPosition(cursor);
+}
+
+void Form1::Command1_Click()
+{
+    close();
+}
+
+void Form1::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_stored = m_session.close(values());
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    raise();
+    activateWindow();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+} // namespace parkwen
