@@ -43,7 +43,8 @@ struct Program
     }
 };
 
-SetForm createForm(const QString& name, const QStringList& garage, const QStringList& cars, const QStringList& ticks)
+SetForm createForm(const QString& name, const QStringList& garage, const QStringList& cars,
+                   const QStringList& ticks)
 {
     SetForm form = newSetForm(garage, cars);
     form.name = name;
@@ -61,7 +62,8 @@ private slots:
     {
         Program p;
         test::writeBytes(p.dir.filePath(QStringLiteral("blank.pkn")), "\"Delivered\"\r\n");
-        SetForm form = createForm(QStringLiteral("Night"), {"Beta", "Gamma"}, {"Alpha", "Delta"}, {"Alpha", "Beta"});
+        SetForm form =
+            createForm(QStringLiteral("Night"), {"Beta", "Gamma"}, {"Alpha", "Delta"}, {"Alpha", "Beta"});
 
         QVERIFY(saveSet(form, p.store, p.dialogs));
 
@@ -178,8 +180,9 @@ private slots:
             p.fs.failOnName(Op::CreateFolder, QStringLiteral("/sets"), Error::of(err::PermissionDenied));
             SetForm form = createForm(QStringLiteral("New"), {}, {}, {});
             QVERIFY(!saveSet(form, p.store, p.dialogs));
-            QCOMPARE(p.dialogs.messages(),
-                     QStringList({SetUpMessage, QStringLiteral("Miscellaneous Error: No. 70 Permission denied")}));
+            QCOMPARE(
+                p.dialogs.messages(),
+                QStringList({SetUpMessage, QStringLiteral("Miscellaneous Error: No. 70 Permission denied")}));
         }
     }
 
@@ -230,7 +233,8 @@ private slots:
 
             QVERIFY(!saveSet(form, p.store, p.dialogs));
 
-            QCOMPARE(p.dialogs.messages(), QStringList{QStringLiteral("Miscellaneous Error: No. 61 Disk full")});
+            QCOMPARE(p.dialogs.messages(),
+                     QStringList{QStringLiteral("Miscellaneous Error: No. 61 Disk full")});
             QCOMPARE(test::readBytes(p.setPath("Race.pkn")), QByteArray("\"A\"\r\n\"B\"\r\n"));
             QCOMPARE(test::entries(p.sets()), QStringList({"Race.pkn", "blank.pkn"}));
         }

@@ -85,28 +85,6 @@ private slots:
         QCOMPARE(test::readBytes(p.setPath("Night.pkn")), QByteArray("\"Garage1\"\r\n\"Car2\"\r\n"));
     }
 
-    void createSet_cancelAtExistingName_keepsWindowOpenWithTicks()
-    {
-        Program p;
-        test::writeBytes(p.setPath("Race.pkn"), "\"Old\"\r\n");
-        SetForm form = newSetForm({}, {"A", "B"});
-        form.tickMembers({"B"});
-        CreateSetWindow window(form, p.store, p.dialogs);
-        window.show();
-        window.findChild<QLineEdit*>(QStringLiteral("SetFname"))->setText(QStringLiteral("Race"));
-        p.dialogs.queueAnswer(Dialogs::Answer::Cancel);
-
-        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
-
-        QVERIFY(window.isVisible());
-        QCOMPARE(p.dialogs.messages(),
-                 QStringList{QStringLiteral("Set Exists, Retry Naming Set or Cancel?")});
-        QCOMPARE(ticked(window.findChild<QListWidget*>(QStringLiteral("CarSet"))), QStringList{"B"});
-        QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("SetFname"))->text(),
-                 QStringLiteral("Race.pkn"));
-        QCOMPARE(test::readBytes(p.setPath("Race.pkn")), QByteArray("\"Old\"\r\n"));
-    }
-
     void editSet_showsLockedNameAndMembers_closeBoxLeavesFile_okRewritesInListOrder()
     {
         Program p;
@@ -134,27 +112,18 @@ private slots:
         QCOMPARE(test::readBytes(p.setPath("Race.pkn")), QByteArray("\"Garage1\"\r\n\"Car2\"\r\n"));
     }
 
-    void chooser_listsSetFilesOnly()
+    void chooser_listsSetFiles_refusesCloseBoxAndEscapeBeforeOk()
     {
         Program p;
+        test::writeBytes(p.setPath("Race.pkn"), QByteArray());
         test::writeBytes(p.setPath("b.PKN"), QByteArray());
-        test::writeBytes(p.setPath("a.pkn"), QByteArray());
         test::writeBytes(p.setPath("notes.txt"), QByteArray());
-        test::writeBytes(p.setPath(".parkwen-x.pkn.tmp"), QByteArray());
         SetChooserWindow chooser(p.store, p.dialogs);
-        QCOMPARE(chooser.objectName(), QStringLiteral("editsel"));
         QCOMPARE(chooser.windowTitle(), QStringLiteral("Select Set"));
         QStringList listed;
         for (int i = 0; i < chooser.fileList()->count(); ++i)
             listed << chooser.fileList()->item(i)->text();
-        QCOMPARE(listed, QStringList({"a.pkn", "b.PKN", "blank.pkn"}));
-    }
-
-    void chooser_refusesCloseBoxAndEscapeBeforeOk()
-    {
-        Program p;
-        test::writeBytes(p.setPath("Race.pkn"), QByteArray());
-        SetChooserWindow chooser(p.store, p.dialogs);
+        QCOMPARE(listed, QStringList({"b.PKN", "blank.pkn", "Race.pkn"}));
         chooser.show();
         selectSet(chooser, "Race.pkn");
         QVERIFY(!chooser.close());
