@@ -1,5 +1,6 @@
 #include "castle.h"
 #include "sett.h"
+#include "setcommands.h"
 #include "carlibrary.h"
 #include "qt/localfilesystem.h"
 #include "qt/qtdialogs.h"
@@ -53,6 +54,11 @@ int main(int argc, char* argv[])
         Sett sett(platform, context, &castle);
         sett.exec();
     };
+    castle.onCrete = [&] { Crete_Click(cars, platform, &castle); };
+    castle.onEdIt = [&] { Ed_It_Click(cars, platform, &castle); };
+    castle.onSetLdPlus = [&] { SetLdPlus_Click(cars, platform, &castle); };
+    castle.onSetLdOnly = [&] { SetLdOnly_Click(cars, platform, &castle); };
+    castle.onSetRemv = [&] { SetRemv_Click(cars, platform, &castle); };
     castle.show();
     castle.raise();
     castle.activateWindow();

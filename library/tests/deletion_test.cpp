@@ -1,5 +1,5 @@
 #include "carlibrary.h"
-#include "testlibrary.h"
+#include "libraryfixture.h"
 
 #include <QtTest>
 
@@ -8,28 +8,7 @@ using namespace parkwen::test;
 
 namespace {
 
-struct Fixture
-{
-    TestLibrary lib;
-    CarLibrary cars{lib.platform()};
-    QList<int> focus;
-    Fixture()
-    {
-        cars.carFolder = lib.carFolder;
-        cars.garageFolder = lib.garageFolder;
-        cars.maxCars = 200;
-        QObject::connect(&cars, &CarLibrary::focusRequested, [this](int list) { focus << list; });
-    }
-    void scan()
-    {
-        cars.LoadCard();
-        cars.LoadGuard();
-        lib.dialogs.clear();
-    }
-    QString car(const QString& name) const { return lib.carFolder + QLatin1Char('/') + name; }
-    QString garage(const QString& name) const { return lib.garageFolder + QLatin1Char('/') + name; }
-    QStringList messages() const { return lib.dialogs.messages(); }
-};
+using Fixture = LibraryFixture;
 
 bool isMostly(const QImage& image, QColor colour)
 {

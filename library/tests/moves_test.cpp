@@ -1,5 +1,5 @@
 #include "carlibrary.h"
-#include "testlibrary.h"
+#include "libraryfixture.h"
 
 #include <QtTest>
 
@@ -12,26 +12,7 @@ const QString kAccessError = QStringLiteral("Path\\File Access Error. Most Likel
                                             "Files in Directory Or Folder Already Exists. Fix Manually.");
 const QString kNothingSelected = QStringLiteral("Please Select Something to Move. Fix, Think About It");
 
-struct Fixture
-{
-    TestLibrary lib;
-    CarLibrary cars{lib.platform()};
-    Fixture()
-    {
-        cars.carFolder = lib.carFolder;
-        cars.garageFolder = lib.garageFolder;
-        cars.maxCars = 200;
-    }
-    void scan()
-    {
-        cars.LoadCard();
-        cars.LoadGuard();
-        lib.dialogs.clear();
-    }
-    QString car(const QString& name) const { return lib.carFolder + QLatin1Char('/') + name; }
-    QString garage(const QString& name) const { return lib.garageFolder + QLatin1Char('/') + name; }
-    QStringList messages() const { return lib.dialogs.messages(); }
-};
+using Fixture = LibraryFixture;
 
 // Names and contents of the files of a folder, to tell that a folder is exactly as it was.
 QMap<QString, QByteArray> snapshot(const QString& folder)

@@ -1,5 +1,5 @@
 #include "carlibrary.h"
-#include "testlibrary.h"
+#include "libraryfixture.h"
 
 #include <QtTest>
 
@@ -10,21 +10,9 @@ class ScansTest : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : LibraryFixture
     {
-        TestLibrary lib;
-        CarLibrary cars{lib.platform()};
-        Fixture()
-        {
-            cars.carFolder = lib.carFolder;
-            cars.garageFolder = lib.garageFolder;
-            cars.maxCars = 200;
-        }
-        void scan()
-        {
-            cars.LoadCard();
-            cars.LoadGuard();
-        }
+        void scan() { scanBoth(); }
     };
 
     static void makeStockFolders(const QString& folder)

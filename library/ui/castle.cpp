@@ -13,6 +13,7 @@
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -125,8 +126,21 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     // The toolbox.
     m_AmtFra = new QGroupBox(QStringLiteral("Toolbox"), this);
     m_AmtFra->setObjectName(QStringLiteral("AmtFra"));
-    auto* box = new QGridLayout(m_AmtFra);
-    box->setContentsMargins(6, 4, 6, 6);
+    // The toolbox scrolls rather than squeezing its buttons together in a small window.
+    auto* outer = new QVBoxLayout(m_AmtFra);
+    outer->setContentsMargins(2, 4, 2, 2);
+    auto* scroll = new QScrollArea(m_AmtFra);
+    scroll->setObjectName(QStringLiteral("AmtScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* tools = new QWidget(scroll);
+    tools->setObjectName(QStringLiteral("AmtTools"));
+    tools->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // always as wide as the toolbox
+    scroll->setWidget(tools);
+    outer->addWidget(scroll);
+    auto* box = new QGridLayout(tools);
+    box->setContentsMargins(4, 2, 4, 4);
     box->setHorizontalSpacing(4);
     box->setVerticalSpacing(2);
     int row = 0;
@@ -247,6 +261,7 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
         "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
         "QListView { background: #fbfcfe; border: 1px solid #b8c0cc; border-radius: 4px; }"
         "QListView::item { padding: 1px; }"
+        "QScrollArea#AmtScroll, QWidget#AmtTools { background: transparent; }"
         "QListView::item:selected { background: #cfe0f7; color: black; }"
         "QPushButton#Garter, QPushButton#Carter { font-size: 13pt; font-weight: bold; }"));
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "carlibrary.h"
+#include "testlibrary.h"
+
+namespace parkwen::test {
+
+// A car library over temporary Car and Garage Folders, configured without a paths database.
+struct LibraryFixture
+{
+    TestLibrary lib;
+    CarLibrary cars{lib.platform()};
+    QList<int> focus; // lists the library asked to focus, in order
+
+    LibraryFixture()
+    {
+        cars.carFolder = lib.carFolder;
+        cars.garageFolder = lib.garageFolder;
+        cars.maxCars = 200;
+        QObject::connect(&cars, &CarLibrary::focusRequested, [this](int list) { focus << list; });
+    }
+    // Both scans; their messages stay in the transcript.
+    void scanBoth()
+    {
+        cars.LoadCard();
+        cars.LoadGuard();
+    }
+    // Both scans, then a clean transcript for what the test does next.
+    void scan()
+    {
+        scanBoth();
+        lib.dialogs.clear();
+    }
+    QString car(const QString& name) const { return lib.carFolder + QLatin1Char('/') + name; }
+    QString garage(const QString& name) const { return lib.garageFolder + QLatin1Char('/') + name; }
+    QStringList messages() const { return lib.dialogs.messages(); }
+};
+
+} // namespace parkwen::test

@@ -1,0 +1,74 @@
+#include "setchooserwindow.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace parkwen {
+
+namespace {
+const QString BlankRefused =
+    QStringLiteral("Permission Denied. Blank. PKN is not to be edited, Select another Set to Edit!");
+}
+
+SetChooserWindow::SetChooserWindow(SetStore& store, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("editsel"));
+    setWindowTitle(QStringLiteral("Select Set"));
+    setModal(true);
+
+    m_file = new QListWidget(this);
+    m_file->setObjectName(QStringLiteral("File"));
+    m_file->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_file->addItems(store.list());
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_ok->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_file);
+    layout->addWidget(m_ok);
+    resize(260, 300);
+
+    connect(m_ok, &QPushButton::clicked, this, &SetChooserWindow::okClicked);
+    connect(m_file, &QListWidget::itemDoubleClicked, this, &SetChooserWindow::okClicked);
+    m_file->setFocus();
+}
+
+bool SetChooserWindow::mayClose()
+{
+    const QList<QListWidgetItem*> selected = m_file->selectedItems();
+    m_chosen = selected.isEmpty() ? QString() : selected.first()->text();
+    if (!m_okMark)
+        return false;
+    if (m_chosen == SetStore::BlankSet) {
+        m_dialogs.message(BlankRefused, Dialogs::Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+void SetChooserWindow::okClicked()
+{
+    m_okMark = true;
+    if (mayClose())
+        done(Accepted);
+}
+
+void SetChooserWindow::reject()
+{
+    // The close box and Escape land here: the window closes only once OK has been pressed.
+    if (mayClose())
+        done(Accepted);
+}
+
+QString WindowSetChooser::choose()
+{
+    SetChooserWindow window(m_store, m_dialogs, m_parent);
+    window.exec();
+    return window.chosen();
+}
+
+} // namespace parkwen

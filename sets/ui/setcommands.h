@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/platform.h"
+
+class QWidget;
+
+namespace parkwen {
+
+class CarLibrary;
+
+// The set buttons of the main window. Each runs to its end (its windows are modal); `parent` is the
+// main window. Cars move only through the library's ">>" and "<<" commands, which report their own
+// failures and update the lists and counts.
+
+// "Create Set" (Crete): the set window for a new set.
+void Crete_Click(CarLibrary& library, Platform platform, QWidget* parent);
+// "Edit Set" (Ed_It): the set chooser, then the set window for the chosen set.
+void Ed_It_Click(CarLibrary& library, Platform platform, QWidget* parent);
+// "Load set" (SetLdPlus).
+void SetLdPlus_Click(CarLibrary& library, Platform platform, QWidget* parent);
+// "Set only" (SetLdOnly).
+void SetLdOnly_Click(CarLibrary& library, Platform platform, QWidget* parent);
+// "Rem. Set" (SetRemv).
+void SetRemv_Click(CarLibrary& library, Platform platform, QWidget* parent);
+
+} // namespace parkwen
