@@ -91,9 +91,9 @@ constexpr int kSyllableCount = int(sizeof kSyllables / sizeof kSyllables[0]);
 
 } // namespace
 
-QString carName(const LibrarySpec& spec, int index)
+QString carName(const LibraryRecipe& recipe, int index)
 {
-    Rng rng(mix(spec.seed, std::uint64_t(index) + 1));
+    Rng rng(mix(recipe.seed, std::uint64_t(index) + 1));
     QString name;
     const int parts = rng.between(2, 3);
     for (int i = 0; i < parts; ++i)
@@ -103,7 +103,7 @@ QString carName(const LibrarySpec& spec, int index)
         name[0] = name[0].toUpper();
     const char* const styles[] = {"_", " ", "-", ""};
     name += QLatin1String(styles[rng.below(4)]);
-    name += spec.tag + QStringLiteral("%1").arg(index, 5, 10, QLatin1Char('0'));
+    name += recipe.tag + QStringLiteral("%1").arg(index, 5, 10, QLatin1Char('0'));
     return name;
 }
 
@@ -235,11 +235,11 @@ QByteArray parametersText(const QString& name, std::uint64_t seed)
     return text;
 }
 
-QString generateLibrary(const QString& folder, const LibrarySpec& spec)
+QString generateLibrary(const QString& folder, const LibraryRecipe& recipe)
 {
     if (!QDir().mkpath(folder))
         return QStringLiteral("cannot create ") + folder;
-    std::vector<int> indexes(size_t(spec.cars));
+    std::vector<int> indexes(size_t(recipe.cars));
     std::iota(indexes.begin(), indexes.end(), 0);
     std::mutex failureLock;
     QString failure;
@@ -254,13 +254,13 @@ QString generateLibrary(const QString& folder, const LibrarySpec& spec)
             fail(QStringLiteral("cannot write ") + path);
     };
     QtConcurrent::blockingMap(indexes, [&](int index) {
-        const QString name = carName(spec, index);
+        const QString name = carName(recipe, index);
         const QString car = folder + QLatin1Char('/') + name;
         if (!QDir().mkpath(car)) {
             fail(QStringLiteral("cannot create ") + car);
             return;
         }
-        const std::uint64_t carSeed = mix(mix(spec.seed, textHash(spec.tag)), std::uint64_t(index));
+        const std::uint64_t carSeed = mix(mix(recipe.seed, textHash(recipe.tag)), std::uint64_t(index));
         write(car + QStringLiteral("/parameters.txt"), parametersText(name, carSeed));
         write(car + QStringLiteral("/car.bmp"), skinBmp(carSeed + 1));
         if (hasJpeg(index)) {

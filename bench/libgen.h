@@ -15,7 +15,7 @@ namespace parkwen::bench {
 // Each car is a folder with a parameters.txt and a 256x256 24-bit skin car.bmp (196,662 bytes).
 // Even-numbered cars also hold a 640x480 photo-like carbox.jpg, which is then their picture; the
 // others are pictured by their skin.
-struct LibrarySpec
+struct LibraryRecipe
 {
     int cars = 1000;
     std::uint64_t seed = 1;
@@ -27,7 +27,7 @@ struct LibrarySpec
 constexpr qint64 SkinBytes = 196662;
 
 // The name of car `index` (0-based) of a library.
-QString carName(const LibrarySpec& spec, int index);
+QString carName(const LibraryRecipe& recipe, int index);
 // True when car `index` has a JPEG picture.
 inline bool hasJpeg(int index)
 {
@@ -39,8 +39,8 @@ QImage photoLikePicture(std::uint64_t seed, int width = 640, int height = 480);
 QByteArray skinBmp(std::uint64_t seed);
 QByteArray parametersText(const QString& name, std::uint64_t seed);
 
-// Writes the cars of `spec` into `folder` (created when missing), on every core. Returns an empty
+// Writes the cars of `recipe` into `folder` (created when missing), on every core. Returns an empty
 // string on success, else what went wrong.
-QString generateLibrary(const QString& folder, const LibrarySpec& spec);
+QString generateLibrary(const QString& folder, const LibraryRecipe& recipe);
 
 } // namespace parkwen::bench

@@ -442,11 +442,11 @@ bool ensureLibrary(const QString& root, int cars, std::uint64_t seed)
     t.start();
     for (const auto& [folder, tag] : {std::pair{QStringLiteral("cars"), QStringLiteral("c")},
                                       std::pair{QStringLiteral("garage"), QStringLiteral("g")}}) {
-        bench::LibrarySpec spec;
-        spec.cars = cars;
-        spec.seed = seed;
-        spec.tag = tag;
-        const QString failure = bench::generateLibrary(root + QLatin1Char('/') + folder, spec);
+        bench::LibraryRecipe recipe;
+        recipe.cars = cars;
+        recipe.seed = seed;
+        recipe.tag = tag;
+        const QString failure = bench::generateLibrary(root + QLatin1Char('/') + folder, recipe);
         if (!failure.isEmpty()) {
             std::fprintf(stderr, "generation failed: %s\n", qPrintable(failure));
             return false;
