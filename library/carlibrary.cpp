@@ -14,15 +14,18 @@ const QString kCarSuffix = QStringLiteral("CAR");
 const QStringList& stockCarNames()
 {
     static const QStringList names = {
-        QStringLiteral("adeon"),   QStringLiteral("amw"),     QStringLiteral("beatall"), QStringLiteral("candy"),
-        QStringLiteral("cougar"),  QStringLiteral("dino"),    QStringLiteral("flag"),    QStringLiteral("fone"),
-        QStringLiteral("gencar"),  QStringLiteral("misc"),    QStringLiteral("mite"),    QStringLiteral("moss"),
-        QStringLiteral("mouse"),   QStringLiteral("mud"),     QStringLiteral("panga"),   QStringLiteral("q"),
-        QStringLiteral("r5"),      QStringLiteral("rc"),      QStringLiteral("rotor"),   QStringLiteral("sgt"),
-        QStringLiteral("sugo"),    QStringLiteral("tc1"),     QStringLiteral("tc2"),     QStringLiteral("tc3"),
-        QStringLiteral("tc4"),     QStringLiteral("tc5"),     QStringLiteral("tc6"),     QStringLiteral("toyeca"),
-        QStringLiteral("trolley"), QStringLiteral("ufo"),     QStringLiteral("volken"),  QStringLiteral("wincar"),
-        QStringLiteral("wincar2"), QStringLiteral("wincar3"), QStringLiteral("wincar4"), QStringLiteral("phat")};
+        QStringLiteral("adeon"),   QStringLiteral("amw"),     QStringLiteral("beatall"),
+        QStringLiteral("candy"),   QStringLiteral("cougar"),  QStringLiteral("dino"),
+        QStringLiteral("flag"),    QStringLiteral("fone"),    QStringLiteral("gencar"),
+        QStringLiteral("misc"),    QStringLiteral("mite"),    QStringLiteral("moss"),
+        QStringLiteral("mouse"),   QStringLiteral("mud"),     QStringLiteral("panga"),
+        QStringLiteral("q"),       QStringLiteral("r5"),      QStringLiteral("rc"),
+        QStringLiteral("rotor"),   QStringLiteral("sgt"),     QStringLiteral("sugo"),
+        QStringLiteral("tc1"),     QStringLiteral("tc2"),     QStringLiteral("tc3"),
+        QStringLiteral("tc4"),     QStringLiteral("tc5"),     QStringLiteral("tc6"),
+        QStringLiteral("toyeca"),  QStringLiteral("trolley"), QStringLiteral("ufo"),
+        QStringLiteral("volken"),  QStringLiteral("wincar"),  QStringLiteral("wincar2"),
+        QStringLiteral("wincar3"), QStringLiteral("wincar4"), QStringLiteral("phat")};
     return names;
 }
 
@@ -31,7 +34,9 @@ bool isStockCar(const QString& name)
     return stockCarNames().contains(name, Qt::CaseSensitive);
 }
 
-CarLibrary::CarLibrary(Platform platform, QObject* parent) : QObject(parent), m_platform(std::move(platform)) {}
+CarLibrary::CarLibrary(Platform platform, QObject* parent) : QObject(parent), m_platform(std::move(platform))
+{
+}
 
 double CarLibrary::leadingNumber(const QString& text)
 {
@@ -207,8 +212,7 @@ Error CarLibrary::startupAttempt(const QString& commandLine)
     garageFolder = paths.value().garageFolder;
     maxCars = max.value();
 
-    LoadCard();
-    LoadGuard();
+    scanBoth();
 
     const bool stockFirst = stockFlags[1] == -1;
     garterEnabled = !stockFirst;
@@ -257,9 +261,23 @@ void CarLibrary::Refra_Click()
     carFolder = paths.value().carFolder;
     garageFolder = paths.value().garageFolder;
     maxCars = max.value();
-    LoadCard();
-    LoadGuard();
+    scanBoth();
     overLimitCheck();
+}
+
+void CarLibrary::scanBoth()
+{
+    Progress* progress = m_platform.progress;
+    if (progress)
+        progress->begin(QStringLiteral("Reading the car library"), 2);
+    LoadCard();
+    if (progress)
+        progress->step(1);
+    LoadGuard();
+    if (progress) {
+        progress->step(2);
+        progress->end();
+    }
 }
 
 void CarLibrary::RUNA_Click()
@@ -353,7 +371,8 @@ void CarLibrary::OpenUp(const QString& path)
 void CarLibrary::Mama_Click()
 {
     if (Error e = startProgram(QStringLiteral("hovlen")))
-        m_platform.dialogs.plain(QStringLiteral("Parkwen could not start the help viewer:\n") + e.description());
+        m_platform.dialogs.plain(QStringLiteral("Parkwen could not start the help viewer:\n") +
+                                 e.description());
 }
 
 void CarLibrary::Reg_Click()
@@ -361,23 +380,38 @@ void CarLibrary::Reg_Click()
 #ifdef Q_OS_WIN
     const QString file = joinPath(m_platform.programFolder, QStringLiteral("Parkwen.reg"));
     if (Error e = m_platform.processes.start(QStringLiteral("C:\\windows\\regedit.exe"), {file}))
-        m_platform.dialogs.plain(QStringLiteral("Parkwen could not start the registry editor:\n") + e.description());
+        m_platform.dialogs.plain(QStringLiteral("Parkwen could not start the registry editor:\n") +
+                                 e.description());
 #else
-    m_platform.dialogs.inform(QStringLiteral("This system has no registry, so there is no \"Selected Car\" number "
-                                             "to reset. Nothing was changed."));
+    m_platform.dialogs.inform(
+        QStringLiteral("This system has no registry, so there is no \"Selected Car\" number "
+                       "to reset. Nothing was changed."));
 #endif
 }
 
 bool CarLibrary::keyDown(int key)
 {
     switch (key) {
-    case Qt::Key_F1: RUNA_Click(); return true;
-    case Qt::Key_F2: Mama_Click(); return true;
-    case Qt::Key_F3: Reg_Click(); return true;
-    case Qt::Key_F5: Refra_Click(); return true;
-    case Qt::Key_Z: Carter_Click(); return true;
-    case Qt::Key_X: Garter_Click(); return true;
-    default: return false;
+    case Qt::Key_F1:
+        RUNA_Click();
+        return true;
+    case Qt::Key_F2:
+        Mama_Click();
+        return true;
+    case Qt::Key_F3:
+        Reg_Click();
+        return true;
+    case Qt::Key_F5:
+        Refra_Click();
+        return true;
+    case Qt::Key_Z:
+        Carter_Click();
+        return true;
+    case Qt::Key_X:
+        Garter_Click();
+        return true;
+    default:
+        return false;
     }
 }
 

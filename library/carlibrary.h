@@ -125,6 +125,8 @@ private:
     Result<PathsRecord> readPaths();
     Error startupAttempt(const QString& commandLine);
     Error startProgram(const QString& name, const QStringList& arguments = {});
+    // The car scan, then the garage scan, under one progress report.
+    void scanBoth();
     // The move of one car (">>" when toGarage).
     void moveCar(bool toGarage);
     void shiftStockFlagsDown(int position);

@@ -119,9 +119,12 @@ QVariant CarList::data(const QModelIndex& index, int role) const
     const CarEntry& e = m_entries[size_t(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole: return e.text;
-    case Qt::DecorationRole: return m_pictures.picture(e.key);
-    default: return {};
+    case Qt::ToolTipRole:
+        return e.text;
+    case Qt::DecorationRole:
+        return m_pictures.picture(e.key);
+    default:
+        return {};
     }
 }
 

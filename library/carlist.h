@@ -45,7 +45,10 @@ class CarList : public QAbstractListModel
 {
     Q_OBJECT
 public:
-    explicit CarList(PictureStore& pictures, QObject* parent = nullptr) : QAbstractListModel(parent), m_pictures(pictures) {}
+    explicit CarList(PictureStore& pictures, QObject* parent = nullptr)
+        : QAbstractListModel(parent), m_pictures(pictures)
+    {
+    }
 
     int count() const { return int(m_entries.size()); }
     bool isEmpty() const { return m_entries.empty(); }

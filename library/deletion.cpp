@@ -23,8 +23,9 @@ void CarLibrary::Del_Click()
         dialogs.inform(QStringLiteral("Please Select Something to Delete. Fix, Think About It"));
         return;
     }
-    const QString question = QStringLiteral("Are you sure you want to delete the car ") + name +
-                             (fromCars ? QStringLiteral(" from your Car Folder") : QStringLiteral(" from your Garage Folder"));
+    const QString question =
+        QStringLiteral("Are you sure you want to delete the car ") + name +
+        (fromCars ? QStringLiteral(" from your Car Folder") : QStringLiteral(" from your Garage Folder"));
     if (dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
 

@@ -1,8 +1,8 @@
 #include "carlibrary.h"
 
 #include <QSet>
-#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
+#include <QThreadPool>
 
 #include <numeric>
 
@@ -14,8 +14,9 @@ const QString kCarSuffix = QStringLiteral("CAR");
 
 QString accessErrorMessage()
 {
-    return QStringLiteral("Path\\File Access Error. Most Likely: Caused by Hidden\\Read-Only\\System Files in "
-                          "Directory Or Folder Already Exists. Fix Manually.");
+    return QStringLiteral(
+        "Path\\File Access Error. Most Likely: Caused by Hidden\\Read-Only\\System Files in "
+        "Directory Or Folder Already Exists. Fix Manually.");
 }
 
 // The folder that holds `path`.
@@ -197,12 +198,19 @@ void CarLibrary::moveCar(bool toGarage)
 
     if (!targetStore.contains(key)) {
         const QString file = pictureFileIn(fs, targetFolder);
-        auto loaded = m_platform.pictures.load(file.isEmpty() ? targetFolder : joinPath(targetFolder, file),
-                                               QSize(PictureStore::Size, PictureStore::Size));
-        if (loaded.ok())
-            targetStore.add(key, loaded.take()); // a key registered before keeps its old picture
-        else
-            dialogs.plain(loaded.error().description());
+        // The target folder holds copies of the files the source list's thumbnail was read from:
+        // while the picture file is there, that thumbnail is shared instead of decoded again.
+        if (!file.isEmpty() && sourceStore.contains(key)) {
+            targetStore.add(key, sourceStore.picture(key));
+        } else {
+            auto loaded =
+                m_platform.pictures.load(file.isEmpty() ? targetFolder : joinPath(targetFolder, file),
+                                         QSize(PictureStore::Size, PictureStore::Size));
+            if (loaded.ok())
+                targetStore.add(key, loaded.take()); // a key registered before keeps its old picture
+            else
+                dialogs.plain(loaded.error().description());
+        }
     }
     targetList.append(key, name);
 

@@ -30,7 +30,7 @@ struct DemoCar
     const char* checksum; // the last line of the parameter file
     int skins;            // skins besides car.bmp
     bool backup;
-    bool bmpPicture;      // picture as carbox.bmp instead of a jpg
+    bool bmpPicture; // picture as carbox.bmp instead of a jpg
 };
 
 const DemoCar kCarFolder[] = {
@@ -109,7 +109,9 @@ void drawCar(QImage& image, const QColor& colour, const QString& title)
 QByteArray parameters(const DemoCar& car, const QString& folder)
 {
     QRandomGenerator rng(qHash(QByteArray(car.folder)));
-    auto num = [&](double lo, double hi) { return QByteArray::number(lo + (hi - lo) * rng.generateDouble(), 'f', 6); };
+    auto num = [&](double lo, double hi) {
+        return QByteArray::number(lo + (hi - lo) * rng.generateDouble(), 'f', 6);
+    };
     const QByteArray f = folder.toLatin1();
     QByteArray t;
     auto line = [&](const QByteArray& s) { t += s + "\r\n"; };
@@ -138,9 +140,11 @@ QByteArray parameters(const DemoCar& car, const QString& folder)
     line("");
     line("BestTime   \tTRUE");
     line("Selectable \tTRUE");
-    line("Class      \t" + QByteArray::number(rng.bounded(3)) + " \t\t\t; Engine type (0=Elec, 1=Glow, 2=Other)");
+    line("Class      \t" + QByteArray::number(rng.bounded(3)) +
+         " \t\t\t; Engine type (0=Elec, 1=Glow, 2=Other)");
     line("Obtain     \t0 \t\t\t; Obtain method");
-    line("Rating     \t" + QByteArray::number(rng.bounded(5)) + " \t\t\t; Skill level (rookie, amateur, ...)");
+    line("Rating     \t" + QByteArray::number(rng.bounded(5)) +
+         " \t\t\t; Skill level (rookie, amateur, ...)");
     line("TopEnd     \t" + num(2800, 3600) + " \t\t\t; Actual top speed (mph) for frontend bars");
     line("Acc        \t" + num(3, 8) + " \t\t\t; Acceleration rating (empirical)");
     line("Weight     \t" + num(1, 2) + " \t\t\t; Scaled weight (for frontend bars)");
@@ -265,14 +269,16 @@ bool makeCar(const QString& parent, const DemoCar& car)
     QDir().mkpath(folder);
     QImage picture(car.bmpPicture ? 256 : 480, car.bmpPicture ? 256 : 360, QImage::Format_RGB32);
     drawCar(picture, car.colour, QString::fromLatin1(car.title));
-    bool ok = picture.save(folder + (car.bmpPicture ? QStringLiteral("/box.bmp") : QStringLiteral("/carbox.jpg")),
-                           car.bmpPicture ? "BMP" : "JPG", 90);
+    bool ok =
+        picture.save(folder + (car.bmpPicture ? QStringLiteral("/box.bmp") : QStringLiteral("/carbox.jpg")),
+                     car.bmpPicture ? "BMP" : "JPG", 90);
     const QByteArray params = parameters(car, QString::fromLatin1(car.folder).toLower());
     ok = ok && writeFile(folder + QStringLiteral("/parameters.txt"), params);
     ok = ok && skin(car.colour, 0).save(folder + QStringLiteral("/car.bmp"), "BMP");
     const char* extra[] = {"car_race.bmp", "car_night.bmp"};
     for (int i = 0; i < car.skins && i < 2; ++i)
-        ok = ok && skin(car.colour.toHsv().toRgb(), i + 1).save(folder + QLatin1Char('/') + QLatin1String(extra[i]), "BMP");
+        ok = ok && skin(car.colour.toHsv().toRgb(), i + 1)
+                       .save(folder + QLatin1Char('/') + QLatin1String(extra[i]), "BMP");
     if (car.backup) {
         QByteArray backup = params;
         backup.replace("Name      \t\"" + QByteArray(car.title) + "\"",
@@ -298,7 +304,8 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QString library = QDir(args.at(1)).absolutePath();
-    const QString program = args.size() > 2 ? QDir(args.at(2)).absolutePath() : QCoreApplication::applicationDirPath();
+    const QString program =
+        args.size() > 2 ? QDir(args.at(2)).absolutePath() : QCoreApplication::applicationDirPath();
     const QString cars = library + QStringLiteral("/cars");
     const QString garage = library + QStringLiteral("/garage");
     QDir(library).removeRecursively();
@@ -323,7 +330,8 @@ int main(int argc, char* argv[])
     QFile::remove(dbFile);
     auto db = PathsDatabase::create(dbFile);
     if (!db.ok()) {
-        std::fprintf(stderr, "could not create %s: %s\n", qPrintable(dbFile), qPrintable(db.error().description()));
+        std::fprintf(stderr, "could not create %s: %s\n", qPrintable(dbFile),
+                     qPrintable(db.error().description()));
         return 1;
     }
     auto rs = db.value()->openRecordset();

@@ -1,12 +1,12 @@
-#include "castle.h"
-#include "sett.h"
-#include "setcommands.h"
 #include "carlibrary.h"
+#include "castle.h"
 #include "qt/localfilesystem.h"
 #include "qt/qtdialogs.h"
 #include "qt/qtpictures.h"
 #include "qt/qtprocesses.h"
 #include "qt/qtprogress.h"
+#include "setcommands.h"
+#include "sett.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -48,7 +48,8 @@ int main(int argc, char* argv[])
         context.carPath = path;
         context.lastSelectedList = cars.lastSelected;
         context.selectedEntry = list.selectedText();
-        context.picture = (carList ? cars.CarpList : cars.GargList).picture(context.selectedEntry + QStringLiteral("CAR"));
+        context.picture =
+            (carList ? cars.CarpList : cars.GargList).picture(context.selectedEntry + QStringLiteral("CAR"));
         context.carFolder = cars.carFolder;
         context.garageFolder = cars.garageFolder;
         Sett sett(platform, context, &castle);

@@ -18,8 +18,8 @@ int main(int argc, char* argv[])
 
     parkwen::LocalFileSystem fs;
     parkwen::QtDialogs dialogs(parkwen::rigwellInfo::title);
-    parkwen::Form1 window(QCoreApplication::applicationDirPath() + QStringLiteral("/paths.mdb"), QDir::currentPath(),
-                          fs, dialogs);
+    parkwen::Form1 window(QCoreApplication::applicationDirPath() + QStringLiteral("/paths.mdb"),
+                          QDir::currentPath(), fs, dialogs);
     // A failure while the window opens is told before the window is ever shown, in a box of its own.
     if (!window.Form_Load())
         return 1;

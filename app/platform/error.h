@@ -36,7 +36,10 @@ class Error
 public:
     Error() = default;
     Error(int number, QString description) : m_number(number), m_description(std::move(description)) {}
-    static Error of(int number, const QString& path = QString()) { return {number, describeError(number, path)}; }
+    static Error of(int number, const QString& path = QString())
+    {
+        return {number, describeError(number, path)};
+    }
     // Maps an errno value of a failed system call to the program's error numbers.
     static Error fromErrno(int errnoValue);
 

@@ -12,7 +12,10 @@ namespace parkwen {
 
 namespace {
 
-QByteArray native(const QString& path) { return QFile::encodeName(path); }
+QByteArray native(const QString& path)
+{
+    return QFile::encodeName(path);
+}
 
 struct FdCloser
 {
@@ -266,7 +269,7 @@ Result<QByteArray> LocalFileSystem::readFile(const QString& path)
         return Error::of(err::FileNotFound);
     if (!file.open(QIODevice::ReadOnly))
         return Error::of(file.error() == QFileDevice::PermissionsError ? err::PermissionDenied
-                                                                        : err::PathFileAccess);
+                                                                       : err::PathFileAccess);
     return file.readAll();
 }
 

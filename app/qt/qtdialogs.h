@@ -10,7 +10,9 @@ namespace parkwen {
 class QtDialogs : public Dialogs
 {
 public:
-    explicit QtDialogs(QString title, QWidget* parent = nullptr) : m_title(std::move(title)), m_parent(parent) {}
+    explicit QtDialogs(QString title, QWidget* parent = nullptr) : m_title(std::move(title)), m_parent(parent)
+    {
+    }
     void setParent(QWidget* parent) { m_parent = parent; }
 
     Answer message(const QString& text, Icon icon, Buttons buttons) override;

@@ -37,7 +37,10 @@ class CastleTest : public QObject
             if (!QTest::qWaitForWindowActive(castle.get()))
                 QTest::qWait(50);
         }
-        template <typename T> T* find(const char* name) { return castle->findChild<T*>(QString::fromLatin1(name)); }
+        template <typename T> T* find(const char* name)
+        {
+            return castle->findChild<T*>(QString::fromLatin1(name));
+        }
         QListView* list(const char* name) { return find<QListView>(name); }
     };
 
@@ -49,10 +52,11 @@ private slots:
         QCOMPARE(f.list("Cart3")->accessibleName(), QStringLiteral("Car Folder"));
         QCOMPARE(f.list("Gartery")->accessibleName(), QStringLiteral("Garage Folder"));
         const QList<std::pair<const char*, const char*>> buttons = {
-            {"Garter", ">>"},        {"Carter", "<<"},       {"SetRemv", "Rem. Set"},  {"SetLdPlus", "Load set"},
-            {"SetLdOnly", "Set only"}, {"DelAll", "All: Gar."}, {"CopAll", "All: Car"}, {"Crete", "Create Set"},
-            {"Ed_It", "Edit Set"},   {"Del", "Del. Car"},    {"Mama", "Help"},         {"ksl", "Keys"},
-            {"Reg", "Reset Reg."},   {"Refra", "Refresh"},   {"RUNA", "Settings"}};
+            {"Garter", ">>"},          {"Carter", "<<"},          {"SetRemv", "Rem. Set"},
+            {"SetLdPlus", "Load set"}, {"SetLdOnly", "Set only"}, {"DelAll", "All: Gar."},
+            {"CopAll", "All: Car"},    {"Crete", "Create Set"},   {"Ed_It", "Edit Set"},
+            {"Del", "Del. Car"},       {"Mama", "Help"},          {"ksl", "Keys"},
+            {"Reg", "Reset Reg."},     {"Refra", "Refresh"},      {"RUNA", "Settings"}};
         for (const auto& [name, caption] : buttons) {
             auto* b = f.find<QPushButton>(name);
             QVERIFY2(b, name);
@@ -70,7 +74,8 @@ private slots:
     {
         Fixture f({"alpha", "bravo"}, {"garaged"});
         QListView* cart = f.list("Cart3");
-        QTest::mouseClick(cart->viewport(), Qt::LeftButton, {}, cart->visualRect(cart->model()->index(0, 0)).center());
+        QTest::mouseClick(cart->viewport(), Qt::LeftButton, {},
+                          cart->visualRect(cart->model()->index(0, 0)).center());
         QCOMPARE(f.cars->carSelection, QStringLiteral("alpha"));
         QCOMPARE(f.find<QGroupBox>("PikFra")->title(), QStringLiteral("alpha"));
         QTest::keyClick(cart, Qt::Key_Down);
@@ -114,7 +119,8 @@ private slots:
         QCOMPARE(f.find<QLabel>("Gam")->text(), QStringLiteral("0"));
 
         QListView* cart = f.list("Cart3");
-        QTest::mouseClick(cart->viewport(), Qt::LeftButton, {}, cart->visualRect(cart->model()->index(0, 0)).center());
+        QTest::mouseClick(cart->viewport(), Qt::LeftButton, {},
+                          cart->visualRect(cart->model()->index(0, 0)).center());
         QTest::keyClick(garage, Qt::Key_X, Qt::ShiftModifier);
         QCOMPARE(f.cars->Gartery.texts(), QStringList({"alpha"}));
         QCOMPARE(f.cars->Cart3.texts(), QStringList({"beta"}));

@@ -39,7 +39,8 @@ private slots:
         f.cars.Cart3_NodeClick(0);
         f.lib.dialogs.queueAnswer(Dialogs::Answer::No);
         f.cars.Del_Click();
-        QCOMPARE(f.messages(), QStringList({"Are you sure you want to delete the car alpha from your Car Folder"}));
+        QCOMPARE(f.messages(),
+                 QStringList({"Are you sure you want to delete the car alpha from your Car Folder"}));
         QCOMPARE(f.lib.dialogs.shown().at(0).icon, Dialogs::Icon::Question);
         QCOMPARE(f.lib.dialogs.shown().at(0).buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(entries(f.car("alpha")), QStringList({"car.jpg", "parameters.txt"}));
@@ -71,7 +72,8 @@ private slots:
         f.cars.Gartery_NodeClick(0);
         f.cars.Cart3_NodeClick(1); // the car list was used last
         f.cars.Del_Click();
-        QCOMPARE(f.messages(), QStringList({"Are you sure you want to delete the car beta from your Car Folder"}));
+        QCOMPARE(f.messages(),
+                 QStringList({"Are you sure you want to delete the car beta from your Car Folder"}));
         QVERIFY(!QFileInfo::exists(f.car("beta")));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"alpha", "gamma"}));
         QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha", "gamma"}));
@@ -97,7 +99,8 @@ private slots:
         f.cars.garterEnabled = false; // whatever the buttons show, a garage deletion leaves them
         f.cars.Gartery_NodeClick(1);
         f.cars.Del_Click();
-        QCOMPARE(f.messages(), QStringList({"Are you sure you want to delete the car gamma from your Garage Folder"}));
+        QCOMPARE(f.messages(),
+                 QStringList({"Are you sure you want to delete the car gamma from your Garage Folder"}));
         QVERIFY(!QFileInfo::exists(f.garage("gamma")));
         QCOMPARE(f.cars.Gartery.texts(), QStringList({"beta"}));
         QCOMPARE(f.cars.gam(), QStringLiteral("1"));
@@ -149,7 +152,8 @@ private slots:
         f.scan();
         f.cars.Cart3_NodeClick(0);
         f.cars.Del_Click();
-        QCOMPARE(f.messages().mid(1), QStringList({misc(err::IndexOutOfBounds), misc(err::IndexOutOfBounds)}));
+        QCOMPARE(f.messages().mid(1),
+                 QStringList({misc(err::IndexOutOfBounds), misc(err::IndexOutOfBounds)}));
         QVERIFY(f.cars.Cart3.isEmpty());
         QCOMPARE(f.cars.cam(), QStringLiteral("0"));
         QCOMPARE(f.cars.carSelection, QStringLiteral("alpha"));

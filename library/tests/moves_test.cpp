@@ -8,8 +8,9 @@ using namespace parkwen::test;
 
 namespace {
 
-const QString kAccessError = QStringLiteral("Path\\File Access Error. Most Likely: Caused by Hidden\\Read-Only\\System "
-                                            "Files in Directory Or Folder Already Exists. Fix Manually.");
+const QString kAccessError =
+    QStringLiteral("Path\\File Access Error. Most Likely: Caused by Hidden\\Read-Only\\System "
+                   "Files in Directory Or Folder Already Exists. Fix Manually.");
 const QString kNothingSelected = QStringLiteral("Please Select Something to Move. Fix, Think About It");
 
 using Fixture = LibraryFixture;
@@ -19,8 +20,9 @@ QMap<QString, QByteArray> snapshot(const QString& folder)
 {
     QMap<QString, QByteArray> out;
     for (const QString& name : entries(folder))
-        out.insert(name, QFileInfo(folder + QLatin1Char('/') + name).isDir() ? QByteArray("<folder>")
-                                                                             : readBytes(folder + QLatin1Char('/') + name));
+        out.insert(name, QFileInfo(folder + QLatin1Char('/') + name).isDir()
+                             ? QByteArray("<folder>")
+                             : readBytes(folder + QLatin1Char('/') + name));
     return out;
 }
 
@@ -203,7 +205,8 @@ private slots:
         writeBytes(f.car("alpha") + QStringLiteral("/wheel.prm"), "wheel");
         f.scan();
         const auto whole = snapshot(f.car("alpha"));
-        f.lib.fs.failOnName(FaultyFileSystem::Op::Copy, QStringLiteral("/parameters.txt"), Error::of(err::DiskFull));
+        f.lib.fs.failOnName(FaultyFileSystem::Op::Copy, QStringLiteral("/parameters.txt"),
+                            Error::of(err::DiskFull));
         f.cars.Cart3_NodeClick(0);
         f.cars.Garter_Click();
         QCOMPARE(f.messages(), QStringList({QStringLiteral("Disk full")}));

@@ -86,9 +86,11 @@ private slots:
     void pictureChoice_jpgBeforeBmp_andFirstBmp()
     {
         Fixture f;
-        const QString both = makeCar(f.lib.carFolder, QStringLiteral("both"), QStringLiteral("z.bmp"), Qt::blue);
+        const QString both =
+            makeCar(f.lib.carFolder, QStringLiteral("both"), QStringLiteral("z.bmp"), Qt::blue);
         writePicture(both + QStringLiteral("/a.JPG"), Qt::green);
-        const QString bmps = makeCar(f.lib.carFolder, QStringLiteral("bmps"), QStringLiteral("B.bmp"), Qt::yellow);
+        const QString bmps =
+            makeCar(f.lib.carFolder, QStringLiteral("bmps"), QStringLiteral("B.bmp"), Qt::yellow);
         writePicture(bmps + QStringLiteral("/c.bmp"), Qt::blue);
         f.scan();
         const QColor bothColour = f.cars.CarpList.picture(QStringLiteral("bothCAR")).pixelColor(32, 32);
@@ -164,7 +166,8 @@ private slots:
         makeCar(f.lib.carFolder, QStringLiteral("zz"));
         makeCar(f.lib.carFolder, QStringLiteral("wincar")); // sorts after the a-cars
         f.cars.LoadCard();
-        QCOMPARE(f.lib.dialogs.messages(), QStringList({"Miscellaneous Error: No. 9 Subscript out of range"}));
+        QCOMPARE(f.lib.dialogs.messages(),
+                 QStringList({"Miscellaneous Error: No. 9 Subscript out of range"}));
         QCOMPARE(f.cars.Cart3.count(), 161);
         QCOMPARE(f.cars.Cart3.text(160), QStringLiteral("wincar"));
     }

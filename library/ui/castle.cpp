@@ -23,7 +23,10 @@ namespace parkwen {
 
 namespace {
 
-int px(int twips) { return int(std::lround(twips / double(Castle::TwipsPerPixel))); }
+int px(int twips)
+{
+    return int(std::lround(twips / double(Castle::TwipsPerPixel)));
+}
 
 // Shows a neutral picture for an entry whose own picture could not be loaded.
 class PlaceholderModel : public QIdentityProxyModel
@@ -83,12 +86,14 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
         view->setToolTip(tooltip);
         return view;
     };
-    m_Cart3 = makeList("Cart3", m_cars.Cart3,
-                       QStringLiteral("Double Click to View Settings & Stats for selected car. Single Click then click on "
-                                      "the \">>\" Button to send to Garage Folder"));
-    m_Gartery = makeList("Gartery", m_cars.Gartery,
-                         QStringLiteral("Double Click to View Settings & Stats for selected car. Single Click then click "
-                                        "on the \"<<\" Button to send to Car Folder"));
+    m_Cart3 = makeList(
+        "Cart3", m_cars.Cart3,
+        QStringLiteral("Double Click to View Settings & Stats for selected car. Single Click then click on "
+                       "the \">>\" Button to send to Garage Folder"));
+    m_Gartery = makeList(
+        "Gartery", m_cars.Gartery,
+        QStringLiteral("Double Click to View Settings & Stats for selected car. Single Click then click "
+                       "on the \"<<\" Button to send to Car Folder"));
 
     auto makeHeading = [this](const char* name, const QString& text, QListView* buddy) {
         auto* label = new QLabel(text, this);
@@ -102,12 +107,14 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     m_Label1 = makeHeading("Label1", QStringLiteral("Car Folder"), m_Cart3);
     m_Label2 = makeHeading("Label2", QStringLiteral("Garage Folder"), m_Gartery);
 
-    m_Garter = makeButton("Garter", QStringLiteral(">>"),
-                          QStringLiteral("Click to Send Car selected in \"Car Folder\" to \"Garage Folder.\""),
-                          &Castle::Garter_Click);
-    m_Carter = makeButton("Carter", QStringLiteral("<<"),
-                          QStringLiteral("Click to Send Car selected in \"Garage Folder\" to \"Care Folder\""),
-                          &Castle::Carter_Click);
+    m_Garter =
+        makeButton("Garter", QStringLiteral(">>"),
+                   QStringLiteral("Click to Send Car selected in \"Car Folder\" to \"Garage Folder.\""),
+                   &Castle::Garter_Click);
+    m_Carter =
+        makeButton("Carter", QStringLiteral("<<"),
+                   QStringLiteral("Click to Send Car selected in \"Garage Folder\" to \"Care Folder\""),
+                   &Castle::Carter_Click);
     m_Garter->setParent(this);
     m_Carter->setParent(this);
 
@@ -117,8 +124,8 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     m_Pikcha = new QLabel(m_PikFra);
     m_Pikcha->setObjectName(QStringLiteral("Pikcha"));
     m_Pikcha->setScaledContents(true);
-    m_Pikcha->setToolTip(QStringLiteral(
-        "A Picture of the car last selected on both the \"Car Folder\" & \"Garage Folder.\""));
+    m_Pikcha->setToolTip(
+        QStringLiteral("A Picture of the car last selected on both the \"Car Folder\" & \"Garage Folder.\""));
     auto* pikLayout = new QVBoxLayout(m_PikFra);
     pikLayout->setContentsMargins(8, 4, 8, 8);
     pikLayout->addWidget(m_Pikcha, 0, Qt::AlignHCenter);
@@ -159,56 +166,69 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
         return b;
     };
 
-    addRow({makeInstruction("Label8", QStringLiteral("Click Create Set to Create a set of cars for use on the buttons "
-                                                     "below & Edit Set to Edit a created set"))});
+    addRow({makeInstruction("Label8",
+                            QStringLiteral("Click Create Set to Create a set of cars for use on the buttons "
+                                           "below & Edit Set to Edit a created set"))});
     addRow({button("Crete", QStringLiteral("Create Set"),
                    QStringLiteral("Click to Create a Set of Cars for Quick-loading"), &Castle::Crete_Click),
             button("Ed_It", QStringLiteral("Edit Set"),
                    QStringLiteral("Click to Edit a already created Set of Cars for Quick-loading"),
                    &Castle::Ed_It_Click)});
-    addRow({makeInstruction("Label9", QStringLiteral("Load set: Loads Set. Set Only: Loads Set, remove other Cars. "
-                                                     "Rem Set: Removes Set to Garage"))});
+    addRow({makeInstruction("Label9",
+                            QStringLiteral("Load set: Loads Set. Set Only: Loads Set, remove other Cars. "
+                                           "Rem Set: Removes Set to Garage"))});
     addRow({button("SetLdPlus", QStringLiteral("Load set"),
-                   QStringLiteral("Click to Load the selected Set into the Car Folder."), &Castle::SetLdPlus_Click),
+                   QStringLiteral("Click to Load the selected Set into the Car Folder."),
+                   &Castle::SetLdPlus_Click),
             button("SetLdOnly", QStringLiteral("Set only"),
-                   QStringLiteral("Click to Load Only the selected Set into the Car Folder, all others will be removed "
-                                  "from the Car Folder to the Garage Folder."),
+                   QStringLiteral(
+                       "Click to Load Only the selected Set into the Car Folder, all others will be removed "
+                       "from the Car Folder to the Garage Folder."),
                    &Castle::SetLdOnly_Click),
             button("SetRemv", QStringLiteral("Rem. Set"),
                    QStringLiteral("Sends all set members not in Garage Folder, to Garage Folder"),
                    &Castle::SetRemv_Click)});
-    addRow({makeInstruction("Label7", QStringLiteral("Click the X to Delete the last Car. Use the other buttons to "
-                                                     "Select \\ Deselect all."))});
-    m_Del = button("Del", QStringLiteral("Del. Car"), QStringLiteral("Click to completely remove the last selected car."),
-                   &Castle::Del_Click);
-    addRow({button("DelAll", QStringLiteral("All: Gar."), QStringLiteral("Click to place all Cars into the Garage Folder"),
-                   &Castle::DelAll_Click),
-            button("CopAll", QStringLiteral("All: Car"), QStringLiteral("Click to place all Cars into the Car Folder"),
-                   &Castle::CopAll_Click),
+    addRow({makeInstruction("Label7",
+                            QStringLiteral("Click the X to Delete the last Car. Use the other buttons to "
+                                           "Select \\ Deselect all."))});
+    m_Del = button("Del", QStringLiteral("Del. Car"),
+                   QStringLiteral("Click to completely remove the last selected car."), &Castle::Del_Click);
+    addRow({button("DelAll", QStringLiteral("All: Gar."),
+                   QStringLiteral("Click to place all Cars into the Garage Folder"), &Castle::DelAll_Click),
+            button("CopAll", QStringLiteral("All: Car"),
+                   QStringLiteral("Click to place all Cars into the Car Folder"), &Castle::CopAll_Click),
             m_Del});
-    addRow({makeInstruction("Label6",
-                            QStringLiteral("Click Keys to view the Shortcut keys. Click Help for complete Help"))});
-    addRow({button("ksl", QStringLiteral("Keys"), QStringLiteral("Click to view key Shortcuts"), &Castle::ksl_Click),
-            button("Mama", QStringLiteral("Help"), QStringLiteral("Click to view Help for Parkwen"), &Castle::Mama_Click)});
-    addRow({makeInstruction("Label5", QStringLiteral("Click Refresh to refresh the toolbars. Click \"Reset Reg.\" to "
-                                                     "reset the Car Number in the Registry"))});
-    addRow({button("Refra", QStringLiteral("Refresh"),
-                   QStringLiteral("Click to refresh the \"Car Folder\" & \"Garage Folder\" if any subdirectory of those "
-                                  "directories has between moved\\deleted."),
-                   &Castle::Refra_Click),
-            button("Reg", QStringLiteral("Reset Reg."),
-                   QStringLiteral("To reset the \"Selected Car\" Number in the registry. Use if the last you selected in "
-                                  "Re-Volt exceeds the amount of cars you now have in your Car Directory"),
-                   &Castle::Reg_Click)});
-    addRow({makeInstruction("Label4", QStringLiteral("Click Settings to setup your folders & Max Car Amount"))});
-    addRow({button("RUNA", QStringLiteral("Settings"), QStringLiteral("Click to run \"Rigwell.\""), &Castle::RUNA_Click)});
+    addRow({makeInstruction(
+        "Label6", QStringLiteral("Click Keys to view the Shortcut keys. Click Help for complete Help"))});
+    addRow({button("ksl", QStringLiteral("Keys"), QStringLiteral("Click to view key Shortcuts"),
+                   &Castle::ksl_Click),
+            button("Mama", QStringLiteral("Help"), QStringLiteral("Click to view Help for Parkwen"),
+                   &Castle::Mama_Click)});
+    addRow({makeInstruction("Label5",
+                            QStringLiteral("Click Refresh to refresh the toolbars. Click \"Reset Reg.\" to "
+                                           "reset the Car Number in the Registry"))});
+    addRow(
+        {button("Refra", QStringLiteral("Refresh"),
+                QStringLiteral(
+                    "Click to refresh the \"Car Folder\" & \"Garage Folder\" if any subdirectory of those "
+                    "directories has between moved\\deleted."),
+                &Castle::Refra_Click),
+         button("Reg", QStringLiteral("Reset Reg."),
+                QStringLiteral(
+                    "To reset the \"Selected Car\" Number in the registry. Use if the last you selected in "
+                    "Re-Volt exceeds the amount of cars you now have in your Car Directory"),
+                &Castle::Reg_Click)});
+    addRow(
+        {makeInstruction("Label4", QStringLiteral("Click Settings to setup your folders & Max Car Amount"))});
+    addRow({button("RUNA", QStringLiteral("Settings"), QStringLiteral("Click to run \"Rigwell.\""),
+                   &Castle::RUNA_Click)});
 
     // The light and the counts.
     m_Light = new QLabel(m_AmtFra);
     m_Light->setObjectName(QStringLiteral("Light"));
     m_Light->setFixedSize(50, 50);
-    m_Light->setToolTip(QStringLiteral(
-        "This light flashes when the \"Car Amount\" for \"Car Fol.\" exceeds that of the \"Max Car Amount.\""));
+    m_Light->setToolTip(QStringLiteral("This light flashes when the \"Car Amount\" for \"Car Fol.\" exceeds "
+                                       "that of the \"Max Car Amount.\""));
     m_l1 = new QLabel(m_AmtFra);
     m_l1->setObjectName(QStringLiteral("l1"));
     m_l1->hide();
@@ -240,9 +260,8 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     connectList(m_Cart3, true);
     connectList(m_Gartery, false);
     connect(&m_cars, &CarLibrary::changed, this, &Castle::refresh);
-    connect(&m_cars, &CarLibrary::focusRequested, this, [this](int list) {
-        (list == CarLibrary::LastCarList ? m_Cart3 : m_Gartery)->setFocus();
-    });
+    connect(&m_cars, &CarLibrary::focusRequested, this,
+            [this](int list) { (list == CarLibrary::LastCarList ? m_Cart3 : m_Gartery)->setFocus(); });
 
     m_Electricity = new QTimer(this);
     m_Electricity->setObjectName(QStringLiteral("Electricity"));

@@ -26,7 +26,8 @@ const QStringList& KeysWindow::lines()
 }
 
 KeysWindow::KeysWindow(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_list(new QListWidget(this))
 {
     setObjectName(QStringLiteral("ks"));

@@ -1,9 +1,9 @@
 #include "lightart.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QLinearGradient>
 
 namespace parkwen {
 

@@ -50,8 +50,8 @@ QString makeCar(const QString& parent, const QString& name, const QString& pictu
 
 QStringList entries(const QString& folder)
 {
-    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                               QDir::Name);
+    QStringList names = QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     return names;
 }
 

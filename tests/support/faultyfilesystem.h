@@ -21,7 +21,8 @@ public:
     }
     void failOnName(Op op, const QString& nameEnding, Error error)
     {
-        failWhen(op, [nameEnding](const QString& p) { return p.endsWith(nameEnding); }, std::move(error));
+        failWhen(
+            op, [nameEnding](const QString& p) { return p.endsWith(nameEnding); }, std::move(error));
     }
     void clearFailures() { m_rules.clear(); }
     int count(Op op) const { return m_counts.value(int(op)); }

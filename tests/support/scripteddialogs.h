@@ -29,9 +29,12 @@ public:
         if (!m_answers.isEmpty())
             return m_answers.dequeue();
         switch (buttons) {
-        case Buttons::YesNo: return Answer::Yes;
-        case Buttons::RetryCancel: return Answer::Retry;
-        default: return Answer::Ok;
+        case Buttons::YesNo:
+            return Answer::Yes;
+        case Buttons::RetryCancel:
+            return Answer::Retry;
+        default:
+            return Answer::Ok;
         }
     }
 
