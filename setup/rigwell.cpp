@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <string>
 
@@ -13,7 +14,8 @@ namespace {
 
 bool isBlank(QChar c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') ||
+           c == QLatin1Char('\r');
 }
 
 bool isDigit(QChar c)
@@ -127,7 +129,8 @@ QString shortestText(double value)
     if (value == 0.0 || !std::isfinite(value))
         return QStringLiteral("0");
     char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
     if (ec != std::errc())
         return QStringLiteral("0");
     const std::string scientific(buffer, end);
@@ -206,38 +209,30 @@ Error SetupSession::load(SetupValues& values)
         return rs.error();
     PathsRecordset& records = *rs.value();
 
-    // Each record is put into edit mode and updated unchanged, which writes nothing.
+    // Each record is put into edit mode and updated unchanged, which writes nothing. A stored folder
+    // that is no longer there leaves its list at the starting folder.
+    auto loadRecord = [&records](const std::function<Error(const QString&)>& use) -> Error {
+        if (Error e = records.edit())
+            return e;
+        Result<QString> value = records.field0();
+        if (!value.ok())
+            return value.error();
+        if (Error e = use(value.value()); e && e.number() != err::PathNotFound)
+            return e;
+        return records.update();
+    };
     if (Error e = records.moveFirst())
         return e;
-    if (Error e = records.edit())
+    if (Error e = loadRecord([&](const QString& v) { return pointFolder(values.carFolder, v); }))
         return e;
-    Result<QString> car = records.field0();
-    if (!car.ok())
-        return car.error();
-    if (Error e = pointFolder(values.carFolder, car.value()); e && e.number() != err::PathNotFound)
-        return e;
-    if (Error e = records.update())
-        return e;
-
     records.moveNext();
-    if (Error e = records.edit())
+    if (Error e = loadRecord([&](const QString& v) { return pointFolder(values.garageFolder, v); }))
         return e;
-    Result<QString> garage = records.field0();
-    if (!garage.ok())
-        return garage.error();
-    if (Error e = pointFolder(values.garageFolder, garage.value()); e && e.number() != err::PathNotFound)
-        return e;
-    if (Error e = records.update())
-        return e;
-
     records.moveNext();
-    if (Error e = records.edit())
-        return e;
-    Result<QString> amount = records.field0();
-    if (!amount.ok())
-        return amount.error();
-    values.maxCarAmount = canonicalAmount(amount.value());
-    if (Error e = records.update())
+    if (Error e = loadRecord([&](const QString& v) {
+            values.maxCarAmount = canonicalAmount(v);
+            return Error();
+        }))
         return e;
 
     records.close();
@@ -307,8 +302,8 @@ Error SetupSession::write(const SetupValues& values)
 
 void SetupSession::report(const Error& e)
 {
-    m_dialogs.message(QStringLiteral("Miscellaneous Error: ") + QString::number(e.number()) + QLatin1Char(' ') +
-                          e.description(),
+    m_dialogs.message(QStringLiteral("Miscellaneous Error: ") + QString::number(e.number()) +
+                          QLatin1Char(' ') + e.description(),
                       Dialogs::Icon::None, Dialogs::Buttons::Ok);
 }
 
