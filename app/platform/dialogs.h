@@ -12,7 +12,8 @@ class Dialogs
 {
 public:
     enum class Icon { None, Information, Exclamation, Question };
-    enum class Buttons { Ok, YesNo, RetryCancel };
+    // YesNoDefaultNo: a destructive question, where Enter must not destroy anything.
+    enum class Buttons { Ok, YesNo, RetryCancel, YesNoDefaultNo };
     enum class Answer { Ok, Yes, No, Retry, Cancel };
 
     virtual ~Dialogs() = default;

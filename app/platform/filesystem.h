@@ -58,6 +58,12 @@ public:
     // Flushes a file's data, or a folder's entries, to the disk.
     virtual Error sync(const QString& path) = 0;
 
+    // Whether `path` can go to the desktop's trash: a trash exists, or can be made, on its file
+    // system.
+    virtual bool trashAvailable(const QString& path) = 0;
+    // Moves a file or folder into the desktop's trash (a link goes as the link). 70 when it cannot.
+    virtual Error moveToTrash(const QString& path) = 0;
+
     virtual Result<QByteArray> readFile(const QString& path) = 0;
     // Writes the whole file (creating or truncating it).
     virtual Error writeFile(const QString& path, const QByteArray& bytes) = 0;

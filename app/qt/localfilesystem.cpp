@@ -1,6 +1,9 @@
 #include "localfilesystem.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <dirent.h>
@@ -288,6 +291,67 @@ Error LocalFileSystem::writeFile(const QString& path, const QByteArray& bytes)
         }
         done += w;
     }
+    return {};
+}
+
+} // namespace parkwen
+
+namespace parkwen {
+
+namespace {
+
+// The device of `path`, or of its nearest existing ancestor; -1 when none can be read.
+qint64 deviceOf(QString path)
+{
+    struct stat st;
+    while (!path.isEmpty()) {
+        if (::lstat(QFile::encodeName(path).constData(), &st) == 0)
+            return qint64(st.st_dev);
+        const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
+        if (at < 0)
+            break;
+        path = at == 0 ? QStringLiteral("/") : path.left(at);
+        if (path == QLatin1String("/") && ::lstat("/", &st) == 0)
+            return qint64(st.st_dev);
+    }
+    return -1;
+}
+
+} // namespace
+
+bool LocalFileSystem::trashAvailable(const QString& path)
+{
+    // The home trash serves every file on its own file system; elsewhere the file system needs a
+    // trash folder of its own at its top (".Trash-<uid>", made on first use when the top is
+    // writable), as the desktop's trash does it.
+    const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const qint64 device = deviceOf(path);
+    if (device < 0)
+        return false;
+    if (!home.isEmpty() && deviceOf(home) == device)
+        return true;
+    QString top = QFileInfo(path).absolutePath();
+    for (;;) {
+        const qsizetype at = top.lastIndexOf(QLatin1Char('/'));
+        if (at < 0)
+            break;
+        const QString up = at == 0 ? QStringLiteral("/") : top.left(at);
+        if (up == top || deviceOf(up) != device)
+            break;
+        top = up;
+    }
+    const QString own = top + QStringLiteral("/.Trash-") + QString::number(::getuid());
+    if (QFileInfo(own).isDir())
+        return ::access(QFile::encodeName(own).constData(), W_OK) == 0;
+    return ::access(QFile::encodeName(top).constData(), W_OK) == 0;
+}
+
+Error LocalFileSystem::moveToTrash(const QString& path)
+{
+    if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
+        return Error::of(err::FileNotFound);
+    if (!QFile::moveToTrash(path))
+        return Error::of(err::PermissionDenied);
     return {};
 }
 

@@ -23,6 +23,8 @@ public:
     bool isReadOnly(const QString& path) override;
     Error rename(const QString& source, const QString& target) override;
     Error sync(const QString& path) override;
+    bool trashAvailable(const QString& path) override;
+    Error moveToTrash(const QString& path) override;
     Result<QByteArray> readFile(const QString& path) override;
     Error writeFile(const QString& path, const QByteArray& bytes) override;
 };

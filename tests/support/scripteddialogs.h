@@ -30,6 +30,7 @@ public:
             return m_answers.dequeue();
         switch (buttons) {
         case Buttons::YesNo:
+        case Buttons::YesNoDefaultNo:
             return Answer::Yes;
         case Buttons::RetryCancel:
             return Answer::Retry;
