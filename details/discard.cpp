@@ -8,7 +8,8 @@ bool confirmDiscard(FileSystem& fs, Dialogs& dialogs, const QString& path)
     const QString question =
         fs.trashAvailable(path)
             ? QStringLiteral("Delete %1? It goes to the trash, from where it can be restored.").arg(name)
-            : QStringLiteral("Delete %1? There is no trash for this disk: it will be deleted for good.").arg(name);
+            : QStringLiteral("Delete %1? There is no trash for this disk: it will be deleted for good.")
+                  .arg(name);
     return dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNoDefaultNo) ==
            Dialogs::Answer::Yes;
 }

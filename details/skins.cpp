@@ -68,10 +68,11 @@ bool Skins::currentSkinUsable(const QString& currentSkin)
     // must not get it overwritten with paint.
     if (!currentSkin.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) ||
         m_fs.isFolder(joinPath(m_carPath, m_fs.resolve(m_carPath, currentSkin)))) {
-        m_dialogs.message(QStringLiteral("The parameters shown name %1 as the skin, which is not a .bmp file. "
-                                         "The skin commands change only the car's .bmp files.")
-                              .arg(currentSkin),
-                          Dialogs::Icon::Exclamation);
+        m_dialogs.message(
+            QStringLiteral("The parameters shown name %1 as the skin, which is not a .bmp file. "
+                           "The skin commands change only the car's .bmp files.")
+                .arg(currentSkin),
+            Dialogs::Icon::Exclamation);
         return false;
     }
     return true;

@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <dirent.h>
@@ -60,7 +60,8 @@ Error copyContents(int in, int out)
     // known in advance); read and write then go on from where it stopped, up to the real end.
     qint64 copied = 0;
     while (copied < st.st_size) {
-        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(st.st_size - copied), 0);
+        const ssize_t n =
+            ::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(st.st_size - copied), 0);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -97,14 +98,6 @@ Error copyContents(int in, int out)
     if (::futimens(out, times) != 0)
         return Error::fromErrno(errno);
     return {};
-}
-
-// Permissions of a newly created file: everything the umask allows, no execution.
-mode_t newFileMode()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
 }
 
 // Reads a folder once; calls `visit(name, isFolder)` for every entry but "." and "..".
@@ -163,7 +156,8 @@ public:
         const QString folder = folderOf(m_target);
         for (int attempt = 0; attempt < MaxTemporaryAttempts; ++attempt) {
             const QString name = joinPath(folder, m_fs.temporaryName(attempt));
-            const int fd = ::open(native(name).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+            const int fd =
+                ::open(native(name).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
             if (fd >= 0) {
                 m_fd = fd;
                 m_name = name;
@@ -295,7 +289,8 @@ Error LocalFileSystem::copyFile(const QString& source, const QString& target)
     if (!in.ok())
         return in.error();
     // O_NOFOLLOW: a link at the target's name is never written through.
-    const int out = ::open(native(target).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const int out =
+        ::open(native(target).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (out < 0)
         return Error::fromErrno(errno == ELOOP ? EEXIST : errno);
     FdCloser closeOut{out};
@@ -391,7 +386,8 @@ Result<QByteArray> LocalFileSystem::readFile(const QString& path)
 
 Error LocalFileSystem::writeFile(const QString& path, const QByteArray& bytes)
 {
-    const int fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(native(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0)
         return Error::fromErrno(errno == ELOOP ? EEXIST : errno);
     FdCloser closer{fd};
@@ -405,11 +401,11 @@ Error LocalFileSystem::writeFileAtomic(const QString& path, const QByteArray& by
         return e;
     if (Error e = writeAll(temp.handle(), bytes))
         return e;
-    // The new content keeps the permissions of the file it replaces.
+    // The new content keeps the permissions of the file it replaces; a new file gets what the umask
+    // leaves, as any new file does.
     struct stat st;
-    const mode_t mode =
-        ::lstat(native(path).constData(), &st) == 0 && S_ISREG(st.st_mode) ? (st.st_mode & 07777) : newFileMode();
-    if (::fchmod(temp.handle(), mode) != 0)
+    if (::lstat(native(path).constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+        ::fchmod(temp.handle(), st.st_mode & 07777) != 0)
         return Error::fromErrno(errno);
     return temp.commit();
 }

@@ -117,11 +117,12 @@ Result<QImage> QtPictures::load(const QString& path, QSize size)
     if (!info.isFile())
         return Error::of(err::PathNotFound);
     if (info.size() > MaxFileBytes)
-        return Error(err::InvalidPicture,
-                     describeError(err::InvalidPicture) + QStringLiteral(": ") + tooLargeText(path, MaxFileBytes));
+        return Error(err::InvalidPicture, describeError(err::InvalidPicture) + QStringLiteral(": ") +
+                                              tooLargeText(path, MaxFileBytes));
     Result<RegularFile> opened = RegularFile::open(path, MaxFileBytes);
     if (!opened.ok())
-        return Error::of(opened.error().number() == err::PathFileAccess ? err::PathNotFound : err::InvalidPicture);
+        return Error::of(opened.error().number() == err::PathFileAccess ? err::PathNotFound
+                                                                        : err::InvalidPicture);
     QFile file;
     if (!file.open(opened.value().handle(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return Error::of(err::InvalidPicture);

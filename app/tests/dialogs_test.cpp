@@ -25,7 +25,8 @@ class DialogsTest : public QObject
                 defaultButton = box->defaultButton()->text().remove(QLatin1Char('&'));
             QTest::keyClick(box, key);
         });
-        const Dialogs::Answer answer = dialogs.message(QStringLiteral("Delete A.txt?"), Dialogs::Icon::Question, buttons);
+        const Dialogs::Answer answer =
+            dialogs.message(QStringLiteral("Delete A.txt?"), Dialogs::Icon::Question, buttons);
         return {answer, defaultButton};
     }
 

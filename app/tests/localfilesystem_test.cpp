@@ -23,7 +23,10 @@ class KnownNamesFileSystem : public LocalFileSystem
 {
 public:
     static constexpr int Names = 3;
-    static QString nameFor(int attempt) { return QStringLiteral(".parkwen-known%1.tmp").arg(attempt % Names); }
+    static QString nameFor(int attempt)
+    {
+        return QStringLiteral(".parkwen-known%1.tmp").arg(attempt % Names);
+    }
 
 protected:
     QString temporaryName(int attempt) override { return nameFor(attempt); }
@@ -93,9 +96,9 @@ private slots:
         QCOMPARE(readBytes(m_folder + QStringLiteral("/Race.txt")), QByteArray("race"));
         QCOMPARE(readBytes(m_victim), QByteArray("precious"));
         // The links are left alone and no temporary file stays behind.
-        QCOMPARE(entries(m_folder), QStringList({".parkwen-Backup.txt.tmp", ".parkwen-known0.tmp",
-                                                 ".parkwen-known1.tmp", "Backup.txt", "Race.txt",
-                                                 "parameters.txt"}));
+        QCOMPARE(entries(m_folder),
+                 QStringList({".parkwen-Backup.txt.tmp", ".parkwen-known0.tmp", ".parkwen-known1.tmp",
+                              "Backup.txt", "Race.txt", "parameters.txt"}));
 
         // With every name taken the write is refused, and still nothing is written through a link.
         QVERIFY(QFile::link(m_victim, m_folder + QLatin1Char('/') +
@@ -126,7 +129,8 @@ private slots:
         // Plain writes and copies refuse a link at the target.
         QVERIFY(QFile::link(m_victim, m_folder + QStringLiteral("/plain.txt")));
         QVERIFY(fs.writeFile(m_folder + QStringLiteral("/plain.txt"), "x").failed());
-        QVERIFY(fs.copyFile(m_folder + QStringLiteral("/car2.bmp"), m_folder + QStringLiteral("/plain.txt")).failed());
+        QVERIFY(fs.copyFile(m_folder + QStringLiteral("/car2.bmp"), m_folder + QStringLiteral("/plain.txt"))
+                    .failed());
         QCOMPARE(readBytes(m_victim), QByteArray("precious"));
     }
 
@@ -154,7 +158,8 @@ private slots:
 
         // A source that is not an ordinary file is never opened for the copy.
         QCOMPARE(fs.replaceFileAtomic(m_folder, target).number(), err::PathFileAccess);
-        QCOMPARE(fs.replaceFileAtomic(m_folder + QStringLiteral("/gone"), target).number(), err::FileNotFound);
+        QCOMPARE(fs.replaceFileAtomic(m_folder + QStringLiteral("/gone"), target).number(),
+                 err::FileNotFound);
         QCOMPARE(entries(m_folder), QStringList({"Race.pkn", "taken"}));
     }
 
@@ -180,6 +185,12 @@ private slots:
             QCOMPARE(readBytes(path), QByteArray("BODY {"));
         }
 
+        // A new file gets the permissions any new file gets, whatever its temporary file had.
+        QVERIFY(!fs.writeFileAtomic(m_folder + QStringLiteral("/new.pkn"), "\"A\"\r\n"));
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        QCOMPARE(modeOf(m_folder + QStringLiteral("/new.pkn")) & 0777, mode_t(0666 & ~mask));
+
         // New content keeps the permissions of the file it replaces.
         QVERIFY(::chmod(QFile::encodeName(copy).constData(), 0604) == 0);
         QVERIFY(!fs.writeFileAtomic(copy, "new"));
@@ -192,7 +203,8 @@ private slots:
         // Files of /proc say they are empty and /sys files say 4096 bytes whatever they hold: the
         // kernel's own copy gives up early on both, and the copy must still hold every byte there is.
         LocalFileSystem fs;
-        for (const QString& source : {QStringLiteral("/proc/version"), QStringLiteral("/sys/kernel/mm/transparent_hugepage/enabled")}) {
+        for (const QString& source : {QStringLiteral("/proc/version"),
+                                      QStringLiteral("/sys/kernel/mm/transparent_hugepage/enabled")}) {
             QFile in(source);
             if (!in.open(QIODevice::ReadOnly))
                 continue;

@@ -231,7 +231,8 @@ private slots:
         p.fill();
         QVERIFY(!p.DelP_Click(1));
         QCOMPARE(p.count(), 2);
-        QCOMPARE(m_dialogs.messages().last(), QStringLiteral("Miscellaneous Error: No. 75 Path/File access error"));
+        QCOMPARE(m_dialogs.messages().last(),
+                 QStringLiteral("Miscellaneous Error: No. 75 Path/File access error"));
     }
 
     void delete_asksWithNoAsDefault_andNoKeepsTheFile()
@@ -270,7 +271,8 @@ private slots:
         p.fill();
         m_dialogs.clear();
         QVERIFY(!p.DelP_Click(1));
-        QCOMPARE(m_dialogs.messages().last(), QStringLiteral("Miscellaneous Error: No. 75 Path/File access error"));
+        QCOMPARE(m_dialogs.messages().last(),
+                 QStringLiteral("Miscellaneous Error: No. 75 Path/File access error"));
         QVERIFY(QFile::exists(m_car + "/B.txt"));
     }
 

@@ -60,7 +60,8 @@ private slots:
             QTRY_VERIFY(sett.isFilled());
             QCOMPARE(m_dialogs.messages().value(0), "Miscellaneous Error: No. 75 Path/File access error: " +
                                                         params + " is not an ordinary file");
-            QVERIFY(label(sett, "Moniker").endsWith(QStringLiteral("(this car has no readable parameters.txt)")));
+            QVERIFY(
+                label(sett, "Moniker").endsWith(QStringLiteral("(this car has no readable parameters.txt)")));
         }
         // A link to an endless device: refused before a byte is read.
         QFile::remove(params);

@@ -178,13 +178,14 @@ private slots:
         QVERIFY(!s.setskin_Click(QStringLiteral("Parameters.txt")));
         s.Bakbit_Click(QStringLiteral("parameters.txt"));
         QVERIFY(!s.setskin_Click(QStringLiteral("folder.bmp")));
-        QCOMPARE(m_dialogs.messages(),
-                 QStringList({"The parameters shown name Parameters.txt as the skin, which is not a .bmp file. "
-                              "The skin commands change only the car's .bmp files.",
-                              "The parameters shown name parameters.txt as the skin, which is not a .bmp file. "
-                              "The skin commands change only the car's .bmp files.",
-                              "The parameters shown name folder.bmp as the skin, which is not a .bmp file. "
-                              "The skin commands change only the car's .bmp files."}));
+        QCOMPARE(
+            m_dialogs.messages(),
+            QStringList({"The parameters shown name Parameters.txt as the skin, which is not a .bmp file. "
+                         "The skin commands change only the car's .bmp files.",
+                         "The parameters shown name parameters.txt as the skin, which is not a .bmp file. "
+                         "The skin commands change only the car's .bmp files.",
+                         "The parameters shown name folder.bmp as the skin, which is not a .bmp file. "
+                         "The skin commands change only the car's .bmp files."}));
         QVERIFY(m_dialogs.prompts().isEmpty());
         QCOMPARE(readBytes(m_car + "/parameters.txt"), QByteArray("BODY {\r\n"));
         QCOMPARE(entries(m_car), QStringList({"car2.bmp", "car2.bmq", "folder.bmp", "parameters.txt"}));
@@ -198,8 +199,9 @@ private slots:
         s.list(QStringLiteral("car.bmp"));
         m_dialogs.queueAnswer(Dialogs::Answer::No);
         s.DelS_Click();
-        QCOMPARE(m_dialogs.messages(),
-                 QStringList{"Delete car2.bmp? There is no trash for this disk: it will be deleted for good."});
+        QCOMPARE(
+            m_dialogs.messages(),
+            QStringList{"Delete car2.bmp? There is no trash for this disk: it will be deleted for good."});
         QCOMPARE(m_dialogs.shown().first().buttons, Dialogs::Buttons::YesNoDefaultNo);
         QCOMPARE(s.others(), QStringList{"car2.bmp"});
         QCOMPARE(entries(m_car), QStringList({"car.bmp", "car2.bmp"}));
@@ -207,8 +209,9 @@ private slots:
         m_fs.trashFolder = m_dir.path() + QStringLiteral("/trash");
         m_dialogs.clear();
         s.DelS_Click();
-        QCOMPARE(m_dialogs.messages(), QStringList({"Delete car2.bmp? It goes to the trash, from where it can be restored.",
-                                                    "car2.bmp Deleted"}));
+        QCOMPARE(m_dialogs.messages(),
+                 QStringList({"Delete car2.bmp? It goes to the trash, from where it can be restored.",
+                              "car2.bmp Deleted"}));
         QCOMPARE(entries(m_car), QStringList{"car.bmp"});
         QCOMPARE(readBytes(m_fs.trashFolder + "/car2.bmp"), bmp24(256, 256, Qt::green));
         QVERIFY(!s.found());

@@ -102,8 +102,9 @@ private slots:
         CarLibrary cars(lib.platform());
         QVERIFY(!cars.startupReading(QString()));
         const QString rigwell = lib.programFolder + QStringLiteral("/rigwell");
-        QCOMPARE(lib.dialogs.messages(), QStringList({"Rigwell.exe has not been run, running...",
-                                                      "Miscellaneous Error: No. 53 File not found: " + rigwell}));
+        QCOMPARE(lib.dialogs.messages(),
+                 QStringList({"Rigwell.exe has not been run, running...",
+                              "Miscellaneous Error: No. 53 File not found: " + rigwell}));
         QVERIFY(lib.processes.started().isEmpty());
     }
 

@@ -241,9 +241,10 @@ private slots:
             QVERIFY(plant(path, kind));
             loadSetOnly(f.cars, f.lib.platform(), f.chooser);
             // What is not an ordinary file is no set at all; a set file too large is refused unread.
-            const QString told = kind == 3 ? "Miscellaneous Error: No. 75 Path/File access error: " + path +
-                                                 " is larger than 16 MB"
-                                           : QStringLiteral("There is no Set to use yet. Click \"Create Set\" to create one.");
+            const QString told =
+                kind == 3
+                    ? "Miscellaneous Error: No. 75 Path/File access error: " + path + " is larger than 16 MB"
+                    : QStringLiteral("There is no Set to use yet. Click \"Create Set\" to create one.");
             QCOMPARE(f.lib.dialogs.messages(), QStringList{told});
             QCOMPARE(f.cars.Cart3.texts(), QStringList({"X"}));
             QCOMPARE(f.cars.Gartery.texts(), QStringList({"A"}));

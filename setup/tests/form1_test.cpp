@@ -156,8 +156,9 @@ private slots:
         // Both lists still at the starting folder: the close box is refused.
         QVERIFY(!window.close());
         QVERIFY(window.isVisible());
-        QCOMPARE(m_dialogs.messages(), QStringList{"The Car Folder and the Garage Folder are the same folder. "
-                                                   "Please choose two different folders."});
+        QCOMPARE(m_dialogs.messages(),
+                 QStringList{"The Car Folder and the Garage Folder are the same folder. "
+                             "Please choose two different folders."});
         QCOMPARE(m_dialogs.shown().first().icon, Dialogs::Icon::Exclamation);
 
         // A Garage Folder inside the Car Folder: OK is refused too.
@@ -167,7 +168,8 @@ private slots:
         QVERIFY(window.isVisible());
         QVERIFY(!window.stored());
         QCOMPARE(m_dialogs.messages().size(), 2);
-        QVERIFY(m_dialogs.messages().last().startsWith(QStringLiteral("The Garage Folder is inside the Car Folder.")));
+        QVERIFY(m_dialogs.messages().last().startsWith(
+            QStringLiteral("The Garage Folder is inside the Car Folder.")));
         QVERIFY(storedPaths(file()).isEmpty());
 
         control<FolderList>(window, "Dir1")->setPath(m_garage);

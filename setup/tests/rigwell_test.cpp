@@ -51,10 +51,12 @@ private slots:
     {
         const QString same = QStringLiteral("The Car Folder and the Garage Folder are the same folder. "
                                             "Please choose two different folders.");
-        const QString garageInside = QStringLiteral("The Garage Folder is inside the Car Folder. "
-                                                    "Please choose two folders, neither of them inside the other.");
-        const QString carInside = QStringLiteral("The Car Folder is inside the Garage Folder. "
-                                                 "Please choose two folders, neither of them inside the other.");
+        const QString garageInside =
+            QStringLiteral("The Garage Folder is inside the Car Folder. "
+                           "Please choose two folders, neither of them inside the other.");
+        const QString carInside =
+            QStringLiteral("The Car Folder is inside the Garage Folder. "
+                           "Please choose two folders, neither of them inside the other.");
         const QString parked = makeFolder(m_cars, QStringLiteral("parked"));
         const QString link = m_dir->path() + QStringLiteral("/cars-link");
         QVERIFY(QFile::link(m_cars, link));
@@ -67,7 +69,8 @@ private slots:
         QCOMPARE(folderConflict(parked, m_cars), carInside);
         QCOMPARE(folderConflict(QStringLiteral("/"), m_garage), garageInside);
         // Only whole folder names nest: "Re-Volt Cars 2" is beside "Re-Volt Cars", not inside it.
-        QVERIFY(folderConflict(m_cars, makeFolder(m_dir->path(), QStringLiteral("Re-Volt Cars 2"))).isEmpty());
+        QVERIFY(
+            folderConflict(m_cars, makeFolder(m_dir->path(), QStringLiteral("Re-Volt Cars 2"))).isEmpty());
         QVERIFY(folderConflict(m_cars, m_garage).isEmpty());
     }
 
