@@ -157,7 +157,8 @@ Error DataLocations::prepare() const
 QStringList DataLocations::describe() const
 {
     return {portable ? QStringLiteral("Data: portable, kept beside the program") : QStringLiteral("Data: per user"),
-            QStringLiteral("Settings: ") + pathsFile(), QStringLiteral("Sets: ") + setsFolder()};
+            QStringLiteral("Settings: ") + pathsFile(), QStringLiteral("Sets: ") + setsFolder(),
+            QStringLiteral("Programs: ") + helperFolder};
 }
 
 } // namespace parkwen
