@@ -67,6 +67,17 @@ grep -q "not set up" "$scratch/err" || fail "--list without settings did not say
 [ -f "$home/.local/share/parkwen/blank.pkn" ] || fail "the data folder did not get its blank set"
 [ -d "$home/.config/parkwen" ] || fail "the configuration folder was not created"
 
+# The main program's commands work on the settings in the user's folder.
+"$build/bin/parkwen_makedemo" "$scratch/library" "$home/.config/parkwen" >/dev/null
+cars=$(run "$root/$bindir/parkwen" --list car) || fail "--list car failed"
+first=$(head -n1 <<<"$cars")
+[ -n "$first" ] || fail "--list car printed no car"
+run "$root/$bindir/parkwen" --move "$first" --to garage || fail "--move failed"
+run "$root/$bindir/parkwen" --list garage | grep -qxF "$first" || fail "the moved car is not in the garage"
+status=0
+run "$root/$bindir/parkwen" --move "$first" --to attic 2>/dev/null || status=$?
+[ "$status" = 2 ] || fail "a wrong command line ended with $status"
+
 find "$scratch/dest" | sort >"$scratch/after"
 cmp -s "$scratch/before" "$scratch/after" || fail "something was written into the installed tree"
 

@@ -21,8 +21,8 @@ struct Platform
     Progress* progress = nullptr;
     // Where paths.mdb is kept, and where blank.pkn and the sets folder are; the program folder when
     // empty (a portable program folder).
-    QString configFolder;
-    QString dataFolder;
+    QString configFolder = {};
+    QString dataFolder = {};
 
     QString configHome() const { return configFolder.isEmpty() ? programFolder : configFolder; }
     QString dataHome() const { return dataFolder.isEmpty() ? programFolder : dataFolder; }
