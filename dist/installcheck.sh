@@ -28,6 +28,11 @@ grep -qx "Exec=$prefix/$helperdir/rigwell" "$root/$datadir/applications/$id.Setu
   fail "the setup entry does not start the installed rigwell"
 grep -qx "Name=Parkwen Setup" "$root/$datadir/applications/$id.Setup.desktop" || fail "the setup entry is not named Parkwen Setup"
 
+# Another prefix chosen when installing: the setup entry follows it.
+DESTDIR="$scratch/other" cmake --install "$build" --prefix /opt/pw >/dev/null
+grep -qx "Exec=/opt/pw/$helperdir/rigwell" "$scratch/other/opt/pw/$datadir/applications/$id.Setup.desktop" ||
+  fail "the setup entry does not follow the prefix chosen when installing"
+
 desktop-file-validate "$root/$datadir/applications/$id.desktop" "$root/$datadir/applications/$id.Setup.desktop"
 appstreamcli validate --no-net "$root/$datadir/metainfo/$id.metainfo.xml" >"$scratch/appstream.log" 2>&1 ||
   { cat "$scratch/appstream.log" >&2; fail "appstreamcli validate"; }
