@@ -8,19 +8,23 @@ namespace {
 
 struct Options
 {
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and end.")};
-    QCommandLineOption version{QStringLiteral("version"),
-                               QStringLiteral("Show the version and where the settings and sets are kept, and end.")};
-    QCommandLineOption list{QStringLiteral("list"),
-                            QStringLiteral("Print the cars of the Car Folder (car) or the Garage Folder (garage), "
-                                           "one name a line."),
-                            QStringLiteral("car|garage")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help and end.")};
+    QCommandLineOption version{
+        QStringLiteral("version"),
+        QStringLiteral("Show the version and where the settings and sets are kept, and end.")};
+    QCommandLineOption list{
+        QStringLiteral("list"),
+        QStringLiteral("Print the cars of the Car Folder (car) or the Garage Folder (garage), "
+                       "one name a line."),
+        QStringLiteral("car|garage")};
     QCommandLineOption loadSet{QStringLiteral("load-set"),
                                QStringLiteral("Load set: bring the set's cars into the Car Folder."),
                                QStringLiteral("NAME")};
-    QCommandLineOption onlySet{QStringLiteral("only-set"),
-                               QStringLiteral("Set only: load the set and send every other car to the Garage Folder."),
-                               QStringLiteral("NAME")};
+    QCommandLineOption onlySet{
+        QStringLiteral("only-set"),
+        QStringLiteral("Set only: load the set and send every other car to the Garage Folder."),
+        QStringLiteral("NAME")};
     QCommandLineOption removeSet{QStringLiteral("remove-set"),
                                  QStringLiteral("Rem. Set: send the set's cars to the Garage Folder."),
                                  QStringLiteral("NAME")};
@@ -46,11 +50,46 @@ struct Options
                            "Exit status: 0 when everything asked was done, 1 when part of it failed, "
                            "2 for a wrong command line."));
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, list, loadSet, onlySet, removeSet, move, install, to, stats, json, yes});
+        parser.addOptions(
+            {help, version, list, loadSet, onlySet, removeSet, move, install, to, stats, json, yes});
         parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The archives of --install."),
                                      QStringLiteral("[FILE...]"));
     }
 };
+
+// Qt's own options for the window (-style fusion, -platform xcb, ...) are taken by the application
+// object; they are no wrong command line, and they leave the window to open.
+QStringList withoutQtOptions(const QStringList& arguments)
+{
+    static const QStringList withValue = {
+        QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"),    QStringLiteral("session"),
+        QStringLiteral("style"),           QStringLiteral("stylesheet"),
+        QStringLiteral("display"),         QStringLiteral("geometry"),
+        QStringLiteral("title"),           QStringLiteral("name"),
+        QStringLiteral("visual")};
+    static const QStringList alone = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                      QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                      QStringLiteral("sync")};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (i > 0 && argument.startsWith(QLatin1Char('-')) && !argument.startsWith(QLatin1String("--"))) {
+            const QString name = argument.mid(1).section(QLatin1Char('='), 0, 0);
+            if (alone.contains(name))
+                continue;
+            if (withValue.contains(name)) {
+                if (!argument.contains(QLatin1Char('=')))
+                    ++i; // and its value
+                continue;
+            }
+        }
+        kept << argument;
+    }
+    return kept;
+}
 
 CommandLine wrong(const QString& problem)
 {
@@ -73,9 +112,10 @@ bool readFolder(const QString& text, CommandLine::Folder& folder)
 
 } // namespace
 
-CommandLine parseCommandLine(const QStringList& arguments)
+CommandLine parseCommandLine(const QStringList& allArguments)
 {
     CommandLine line;
+    const QStringList arguments = withoutQtOptions(allArguments);
     const QStringList rest = arguments.mid(1);
     if (rest.join(QLatin1Char(' ')).toUpper() == QLatin1String("/ACC")) {
         line.stockMode = true;
@@ -115,7 +155,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         given << QStringLiteral("--") + named.option->names().constLast();
         line.command = named.command;
         if (parser.values(*named.option).size() > 1)
-            return wrong(QStringLiteral("--%1 is given more than once.").arg(named.option->names().constLast()));
+            return wrong(
+                QStringLiteral("--%1 is given more than once.").arg(named.option->names().constLast()));
     }
     if (given.size() > 1)
         return wrong(QStringLiteral("One command at a time: %1.").arg(given.join(QStringLiteral(", "))));
@@ -132,7 +173,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
     }
 
     line.mode = CommandLine::Mode::Command;
-    const bool takesTo = line.command == CommandLine::Command::Move || line.command == CommandLine::Command::Install;
+    const bool takesTo =
+        line.command == CommandLine::Command::Move || line.command == CommandLine::Command::Install;
     if (parser.isSet(options.to) && !takesTo)
         return wrong(QStringLiteral("--to goes with --move or --install."));
     if (line.json && line.command != CommandLine::Command::Stats)
@@ -143,7 +185,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
     switch (line.command) {
     case CommandLine::Command::List:
         if (!readFolder(parser.value(options.list), line.folder))
-            return wrong(QStringLiteral("--list takes car or garage, not \"%1\".").arg(parser.value(options.list)));
+            return wrong(
+                QStringLiteral("--list takes car or garage, not \"%1\".").arg(parser.value(options.list)));
         break;
     case CommandLine::Command::LoadSet:
         line.name = parser.value(options.loadSet);

@@ -19,11 +19,11 @@ struct CommandLine
     QString problem;
 
     Command command = Command::None;
-    QString name;        // the set of the set commands, the car of --move and --stats
+    QString name;                 // the set of the set commands, the car of --move and --stats
     Folder folder = Folder::None; // --list's folder, or where --move and --install send cars
-    QStringList files;   // --install's archives
-    bool json = false;   // --stats for machines
-    bool yes = false;    // answer the questions that a command meets with yes
+    QStringList files;            // --install's archives
+    bool json = false;            // --stats for machines
+    bool yes = false;             // answer the questions that a command meets with yes
 };
 
 // Reads the arguments of the program (the program's name first).

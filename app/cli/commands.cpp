@@ -73,7 +73,8 @@ int Commands::run(const CommandLine& line)
 
     NoProcesses noProcesses;
     CarLibrary library(Platform{m_platform.fs, m_platform.pictures, m_platform.dialogs, noProcesses,
-                                m_platform.programFolder, nullptr, m_platform.configFolder, m_platform.dataFolder});
+                                m_platform.programFolder, nullptr, m_platform.configFolder,
+                                m_platform.dataFolder});
     if (!startLibrary(library))
         return Failed;
 
@@ -101,8 +102,9 @@ bool Commands::startLibrary(CarLibrary& library)
     // Without a paths database the window would start rigwell; a command only says so.
     const QString paths = joinPath(m_platform.configHome(), QStringLiteral("paths.mdb"));
     if (!m_platform.fs.exists(paths)) {
-        tell(QStringLiteral("Parkwen is not set up yet: %1 does not exist. Run Parkwen Setup (rigwell) first.")
-                 .arg(paths));
+        tell(
+            QStringLiteral("Parkwen is not set up yet: %1 does not exist. Run Parkwen Setup (rigwell) first.")
+                .arg(paths));
         return false;
     }
     return library.startupReading(QString());
@@ -181,7 +183,8 @@ int Commands::move(CarLibrary& library, const QString& name, CommandLine::Folder
             tell(QStringLiteral("%1 is in the %2 already.").arg(name, targetName));
             return Done;
         }
-        tell(QStringLiteral("There is no car named \"%1\" in the Car Folder or the Garage Folder.").arg(name));
+        tell(
+            QStringLiteral("There is no car named \"%1\" in the Car Folder or the Garage Folder.").arg(name));
         return Failed;
     }
     if (toGarage) {
@@ -211,7 +214,8 @@ int Commands::stats(CarLibrary& library, const QString& name, bool json)
         folder = library.garageFolder;
         where = QStringLiteral("garage");
     } else {
-        tell(QStringLiteral("There is no car named \"%1\" in the Car Folder or the Garage Folder.").arg(name));
+        tell(
+            QStringLiteral("There is no car named \"%1\" in the Car Folder or the Garage Folder.").arg(name));
         return Failed;
     }
     const QString carPath = joinPath(folder, name);

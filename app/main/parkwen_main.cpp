@@ -34,7 +34,8 @@ void nameApplication()
 Platform platformAt(const DataLocations& at, FileSystem& fs, Pictures& pictures, Dialogs& dialogs,
                     Processes& processes, Progress* progress)
 {
-    return Platform{fs, pictures, dialogs, processes, at.helperFolder, progress, at.configFolder, at.dataFolder};
+    return Platform{fs,       pictures,        dialogs,      processes, at.helperFolder,
+                    progress, at.configFolder, at.dataFolder};
 }
 
 // Everything but the window: help, version, a wrong command line and the commands. None of them needs
@@ -45,7 +46,8 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
     nameApplication();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const DataLocations at = DataLocations::resolve(QCoreApplication::applicationDirPath(), DataLocations::Asker::Main);
+    const DataLocations at =
+        DataLocations::resolve(QCoreApplication::applicationDirPath(), DataLocations::Asker::Main);
 
     switch (line.mode) {
     case CommandLine::Mode::Help:
@@ -65,7 +67,9 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
     }
 
     if (Error e = at.prepare()) {
-        err << QStringLiteral("Parkwen cannot create its folders in %1: %2").arg(at.dataFolder, e.description()) << '\n';
+        err << QStringLiteral("Parkwen cannot create its folders in %1: %2")
+                   .arg(at.dataFolder, e.description())
+            << '\n';
         return Commands::Failed;
     }
     LocalFileSystem fs;
@@ -97,7 +101,8 @@ int main(int argc, char* argv[])
     QtDialogs dialogs(QStringLiteral("Parkwen"));
     QtProcesses processes;
     QtProgress progress(QStringLiteral("Parkwen"));
-    const DataLocations at = DataLocations::resolve(QCoreApplication::applicationDirPath(), DataLocations::Asker::Main);
+    const DataLocations at =
+        DataLocations::resolve(QCoreApplication::applicationDirPath(), DataLocations::Asker::Main);
     if (Error e = at.prepare()) {
         dialogs.plain(e.miscMessage());
         return 1;

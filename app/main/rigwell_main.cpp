@@ -24,11 +24,12 @@ int answerWithoutWindow(int argc, char* argv[], bool help)
     QCoreApplication::setApplicationName(QStringLiteral("rigwell"));
     QTextStream out(stdout);
     if (help) {
-        out << QStringLiteral("Usage: rigwell\n"
-                              "Parkwen Setup: choose the Car Folder, the Garage Folder and the Max Car Amount "
-                              "for Parkwen.\n\n"
-                              "  -h, --help  Show this help and end.\n"
-                              "  --version   Show the version and where the settings are kept, and end.\n");
+        out << QStringLiteral(
+            "Usage: rigwell\n"
+            "Parkwen Setup: choose the Car Folder, the Garage Folder and the Max Car Amount "
+            "for Parkwen.\n\n"
+            "  -h, --help  Show this help and end.\n"
+            "  --version   Show the version and where the settings are kept, and end.\n");
         return 0;
     }
     out << parkwen::rigwellInfo::title << ' ' << parkwen::rigwellInfo::version << '\n';
@@ -66,8 +67,8 @@ int main(int argc, char* argv[])
     const DataLocations at =
         DataLocations::resolve(QCoreApplication::applicationDirPath(), DataLocations::Asker::Helper);
     if (parkwen::Error e = at.prepare()) {
-        dialogs.plain(QStringLiteral("Miscellaneous Error: ") + QString::number(e.number()) + QLatin1Char(' ') +
-                        e.description());
+        dialogs.plain(QStringLiteral("Miscellaneous Error: ") + QString::number(e.number()) +
+                      QLatin1Char(' ') + e.description());
         return 1;
     }
     parkwen::Form1 window(at.pathsFile(), QDir::currentPath(), fs, dialogs);

@@ -145,7 +145,8 @@ Error DataLocations::prepare() const
         if (!QFile::copy(deliveredBlank, target))
             return Error::of(err::PermissionDenied);
         // A copy from a read-only system folder would be read-only too.
-        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        QFile::setPermissions(target,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
         return {};
     }
     QFile file(target);
@@ -156,7 +157,8 @@ Error DataLocations::prepare() const
 
 QStringList DataLocations::describe() const
 {
-    return {portable ? QStringLiteral("Data: portable, kept beside the program") : QStringLiteral("Data: per user"),
+    return {portable ? QStringLiteral("Data: portable, kept beside the program")
+                     : QStringLiteral("Data: per user"),
             QStringLiteral("Settings: ") + pathsFile(), QStringLiteral("Sets: ") + setsFolder(),
             QStringLiteral("Programs: ") + helperFolder};
 }

@@ -36,10 +36,10 @@ struct DataLocations
 
     bool portable = true;
     bool installedLayout = false;
-    QString mainFolder;   // the folder that holds parkwen
-    QString helperFolder; // the folder that holds rigwell and hovlen
-    QString configFolder; // paths.mdb
-    QString dataFolder;   // blank.pkn and the sets folder
+    QString mainFolder;     // the folder that holds parkwen
+    QString helperFolder;   // the folder that holds rigwell and hovlen
+    QString configFolder;   // paths.mdb
+    QString dataFolder;     // blank.pkn and the sets folder
     QString deliveredBlank; // the blank set shipped with the programs
 
     QString pathsFile() const;

@@ -205,7 +205,8 @@ private slots:
         Machine m;
         const QStringList lines = m.main(m.bin).describe();
         QVERIFY(lines.contains(QStringLiteral("Data: per user")));
-        QVERIFY(lines.contains(QStringLiteral("Settings: ") + m.configHome + QStringLiteral("/parkwen/paths.mdb")));
+        QVERIFY(lines.contains(QStringLiteral("Settings: ") + m.configHome +
+                               QStringLiteral("/parkwen/paths.mdb")));
         QVERIFY(lines.contains(QStringLiteral("Sets: ") + m.dataHome + QStringLiteral("/parkwen/sets")));
     }
 };

@@ -42,7 +42,8 @@ struct Fixture
         for (const QString& name : inGarage)
             makeCar(lib.garageFolder, name);
         lib.writePaths();
-        QVERIFY(QFile::rename(lib.programFolder + QStringLiteral("/paths.mdb"), config + QStringLiteral("/paths.mdb")));
+        QVERIFY(QFile::rename(lib.programFolder + QStringLiteral("/paths.mdb"),
+                              config + QStringLiteral("/paths.mdb")));
     }
 
     void writeSet(const QString& fileName, const QStringList& members)
@@ -63,9 +64,9 @@ struct Fixture
         QTextStream outStream(&out);
         QTextStream errStream(&err);
         StreamDialogs dialogs(errStream, line.yes);
-        Commands commands(Platform{lib.fs, lib.pictures, dialogs, lib.processes, lib.programFolder, nullptr, config,
-                                   data},
-                          outStream);
+        Commands commands(
+            Platform{lib.fs, lib.pictures, dialogs, lib.processes, lib.programFolder, nullptr, config, data},
+            outStream);
         Outcome outcome;
         outcome.status = commands.run(line);
         outStream.flush();
@@ -179,14 +180,15 @@ private slots:
     {
         Fixture f({"X"}, {"A"});
         f.writeSet(QStringLiteral("Race.pkn"), {"A"});
-        for (const QString& command : {QStringLiteral("--load-set"), QStringLiteral("--only-set"),
-                                       QStringLiteral("--remove-set")}) {
+        for (const QString& command :
+             {QStringLiteral("--load-set"), QStringLiteral("--only-set"), QStringLiteral("--remove-set")}) {
             // Names compare exactly: "Race.PKN" is a set file "Race.PKN.pkn".
             for (const QString& name : {QStringLiteral("Drift"), QStringLiteral("Race.PKN")}) {
                 Outcome o = f.run({command, name});
                 QCOMPARE(o.status, Commands::Failed);
                 QCOMPARE(o.err.size(), 1);
-                QVERIFY2(o.err.first().contains(QStringLiteral("no set named \"") + name), qPrintable(o.err.first()));
+                QVERIFY2(o.err.first().contains(QStringLiteral("no set named \"") + name),
+                         qPrintable(o.err.first()));
                 QCOMPARE(f.carsOnDisk(), QStringList{"X"});
             }
         }
@@ -211,7 +213,8 @@ private slots:
         QCOMPARE(o.status, Commands::Failed);
         // The scan tells of the folder that is no car; the move of its namesake then fails.
         QCOMPARE(o.err.size(), 2);
-        QVERIFY2(o.err.last().startsWith(QStringLiteral("Path\\File Access Error.")), qPrintable(o.err.last()));
+        QVERIFY2(o.err.last().startsWith(QStringLiteral("Path\\File Access Error.")),
+                 qPrintable(o.err.last()));
         QCOMPARE(f.garageOnDisk(), QStringList{"B"});
         QVERIFY(QFileInfo::exists(f.lib.carFolder + QStringLiteral("/A/car.jpg")));
         QVERIFY(QFileInfo::exists(f.lib.carFolder + QStringLiteral("/C/car.jpg")));
@@ -257,7 +260,8 @@ private slots:
         Outcome o = f.run(QStringLiteral("--move A --to car --yes"));
         QCOMPARE(o.status, Commands::Failed);
         QCOMPARE(o.err.size(), 2);
-        QVERIFY2(o.err.last().startsWith(QStringLiteral("Path\\File Access Error.")), qPrintable(o.err.last()));
+        QVERIFY2(o.err.last().startsWith(QStringLiteral("Path\\File Access Error.")),
+                 qPrintable(o.err.last()));
         QVERIFY(QFileInfo::exists(f.lib.garageFolder + QStringLiteral("/A/car.jpg")));
     }
 
@@ -280,8 +284,8 @@ private slots:
         QCOMPARE(o.status, Commands::Done);
         QVERIFY(o.err.isEmpty());
         QCOMPARE(o.out, (QStringList{QStringLiteral("Car Name: ") + car, "Speed: 38.00mph", "Class: Glow",
-                                     "Rating: Semi-Pro", "Grip: 70%", "Turn: 47%", "Accel: 100%", "Mass: 01.50kg",
-                                     "Transmission: 4-WD", "Base: Adeon", "Skin: car.bmp"}));
+                                     "Rating: Semi-Pro", "Grip: 70%", "Turn: 47%", "Accel: 100%",
+                                     "Mass: 01.50kg", "Transmission: 4-WD", "Base: Adeon", "Skin: car.bmp"}));
     }
 
     void stats_asJson()
@@ -329,7 +333,8 @@ private slots:
         Fixture f({}, {});
         const QString archive = f.lib.root.path() + QStringLiteral("/car.zip");
         writeBytes(archive, "PK");
-        Outcome o = f.run({QStringLiteral("--install"), archive, QStringLiteral("--to"), QStringLiteral("car")});
+        Outcome o =
+            f.run({QStringLiteral("--install"), archive, QStringLiteral("--to"), QStringLiteral("car")});
         QCOMPARE(o.status, Commands::Failed);
         QCOMPARE(o.err.size(), 1);
         QVERIFY(o.err.first().contains(QStringLiteral("not available")));
