@@ -167,7 +167,7 @@ bool CarLibrary::isStockSwitch(const QString& commandLine)
 
 Result<CarLibrary::PathsRecord> CarLibrary::readPaths()
 {
-    const QString file = joinPath(m_platform.programFolder, QStringLiteral("paths.mdb"));
+    const QString file = joinPath(m_platform.configHome(), QStringLiteral("paths.mdb"));
     auto db = PathsDatabase::open(file);
     if (!db.ok())
         return db.error();
