@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Parkwen needs to build, test and show its windows (Debian 12, as root).
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libsqlite3-dev libgl1-mesa-dev xvfb xauth)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsqlite3-dev libarchive-dev libgl1-mesa-dev xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
