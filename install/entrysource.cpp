@@ -121,7 +121,8 @@ bool ArchiveSource::readData(const Sink& sink)
         const int r = archive_read_data_block(m_archive, &block, &size, &offset);
         if (r == ARCHIVE_EOF)
             return true;
-        if (r < ARCHIVE_WARN) {
+        // A warning here is a checksum that does not match: the data is damaged.
+        if (r != ARCHIVE_OK) {
             takeError("damaged data");
             return false;
         }
