@@ -105,6 +105,10 @@ private slots:
         QCOMPARE(w.label("Gam"), QStringLiteral("1"));
         QVERIFY(!w.cars->CarpList.picture(QStringLiteral("ThreeCAR")).isNull());
         QCOMPARE(w.b.lib.dialogs.shown().last().icon, Dialogs::Icon::Information);
+        // The last car installed is the one chosen, and its picture is shown.
+        QCOMPARE(w.cars->carSelection, QStringLiteral("Three"));
+        QCOMPARE(w.cars->frameCaption, QStringLiteral("Three"));
+        QCOMPARE(w.find<QListView>("Cart3")->currentIndex().row(), 1);
     }
 
     void dropOfSomethingNotAFile_isRefused()

@@ -18,8 +18,9 @@ ClashAnswer QtInstallQuestions::clash(const CarClash& clash)
     QMessageBox box(QMessageBox::Question, QStringLiteral("Parkwen"), clashText(clash), QMessageBox::NoButton,
                     m_parent);
     box.setObjectName(QStringLiteral("InstallClash"));
-    QPushButton* replace = box.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
-    QPushButton* keepBoth = box.addButton(QStringLiteral("Keep Both"), QMessageBox::AcceptRole);
+    // Action buttons keep the order they are added in: Replace, Keep Both, then Skip.
+    QPushButton* replace = box.addButton(QStringLiteral("Replace"), QMessageBox::ActionRole);
+    QPushButton* keepBoth = box.addButton(QStringLiteral("Keep Both"), QMessageBox::ActionRole);
     QPushButton* skip = box.addButton(QStringLiteral("Skip"), QMessageBox::RejectRole);
     replace->setObjectName(QStringLiteral("Replace"));
     keepBoth->setObjectName(QStringLiteral("KeepBoth"));
@@ -130,6 +131,7 @@ QStringList InstallCommand::chooseArchives(QWidget* parent)
     const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     if (!downloads.isEmpty())
         dialog.setDirectory(downloads);
+    dialog.resize(760, 480);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles();
@@ -181,11 +183,20 @@ void InstallCommand::install(const QStringList& sources, CarInstaller::Target ta
     installer.setCancelCheck([&progress] { return progress.cancelled(); });
     const InstallSummary summary = installer.install(sources, target);
 
-    // The lists follow entry by entry, as after a move.
+    // The lists follow entry by entry, as after a move; the last car installed is chosen, so that
+    // its list shows it.
+    QString shown;
     for (const InstallSummary::Car& car : summary.installed) {
         if (!car.replacedName.isEmpty())
             m_cars.removeGoneCar(car.replacedName, car.replacedInGarage);
-        m_cars.addInstalledCar(car.name, summary.toGarage);
+        if (m_cars.addInstalledCar(car.name, summary.toGarage))
+            shown = car.name;
+    }
+    if (!shown.isEmpty()) {
+        if (summary.toGarage)
+            m_cars.Gartery_NodeClick(m_cars.Gartery.rowOfText(shown));
+        else
+            m_cars.Cart3_NodeClick(m_cars.Cart3.rowOfText(shown));
     }
     const bool nothing = summary.installed.isEmpty() && summary.additions.isEmpty();
     platform.dialogs.message(summary.text(), nothing ? Dialogs::Icon::Exclamation : Dialogs::Icon::Information);
