@@ -196,6 +196,7 @@ InstallSummary CarInstaller::install(const QStringList& sources, Target target)
     if (progress)
         progress->begin(QStringLiteral("Installing cars"), int(sources.size()));
     for (qsizetype i = 0; i < sources.size(); ++i) {
+        m_sourceIndex = int(i);
         if (!installSource(sources[i])) {
             for (qsizetype j = i + 1; j < sources.size(); ++j)
                 m_summary.failed.append({QFileInfo(sources[j]).fileName(), QString(),
@@ -419,6 +420,9 @@ bool CarInstaller::installSource(const QString& path)
             return true;
         }
         entries << entry;
+        // Reading the names of a big solid archive takes a while too: let the progress show.
+        if (entries.size() % 256 == 0 && m_platform.progress)
+            m_platform.progress->step(m_sourceIndex);
         if (entries.size() % 256 == 0 && isCancelled()) {
             m_summary.cancelled = true;
             fail(QStringLiteral("the install was cancelled"));
@@ -468,7 +472,7 @@ bool CarInstaller::installSource(const QString& path)
         }
         job.staging = staging.value();
         for (const PlannedEntry& entry : job.car->entries)
-            writes.insert(entry.index, {job.staging, entry});
+            writes.insert(entry.index, {job.staging, entry, entries[entry.index].path});
         totalBytes += job.car->bytes;
     }
     for (AdditionJob& job : additions) {
@@ -481,7 +485,7 @@ bool CarInstaller::installSource(const QString& path)
         }
         job.staging = staging.value();
         for (const PlannedEntry& entry : std::as_const(job.files)) {
-            writes.insert(entry.index, {job.staging, entry});
+            writes.insert(entry.index, {job.staging, entry, entries[entry.index].path});
             totalBytes += qMax<qint64>(0, entry.size);
         }
     }
@@ -577,6 +581,10 @@ QString CarInstaller::unpack(EntrySource& source, const QHash<int, Write>& write
         const auto write = writes.constFind(index);
         if (write == writes.constEnd())
             continue;
+        if (entry.path != write->sourcePath) {
+            why = QStringLiteral("it changed while it was being installed");
+            break;
+        }
         why = writeEntry(source, write.value(), unpacked);
         if (why == QLatin1String("cancelled")) {
             cancelled = true;

@@ -183,6 +183,7 @@ private:
     {
         QString staging;
         PlannedEntry entry;
+        QString sourcePath; // the entry's path when the source was first read
     };
 
     // False once the install was cancelled.
@@ -215,6 +216,7 @@ private:
     QHash<QString, QString> m_garageNames; // lower case -> name, Garage Folder
     QHash<QString, QString> m_planned;     // lower case -> name, cars of the archive at hand
     QString m_label; // the file name of the source at hand
+    int m_sourceIndex = 0;
     int m_progressDone = 0;
 };
 

@@ -145,13 +145,17 @@ FolderSource::~FolderSource() = default;
 
 bool FolderSource::open()
 {
-    m_entries.clear();
     m_next = 0;
     m_position = 0;
     if (!QFileInfo(m_path).isDir()) {
         m_error = QStringLiteral("not a folder");
         return false;
     }
+    // Listed once: reading again must give the same entries, even when the install has meanwhile
+    // made staging folders inside the folder being read.
+    if (m_listed)
+        return true;
+    m_listed = true;
     const QDir root(m_path);
     QDirIterator it(m_path, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);

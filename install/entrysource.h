@@ -88,6 +88,7 @@ public:
 private:
     QString m_path;
     QStringList m_entries; // relative paths, in a stable order
+    bool m_listed = false;
     int m_next = 0;
     QString m_current;
     SourceEntry::Kind m_currentKind = SourceEntry::Kind::File;

@@ -37,6 +37,7 @@ private slots:
     void pack_installsEveryCarAndNamesWhatIsLeftOut();
     void pack_intoGarage_refusesStockNamesButCarFolderTakesThem();
     void folderSource_installsADroppedCarFolder();
+    void folderSource_holdingTheDestination_readsTheSameEntriesTwice();
     void oldZipNames_areReadAsCodePage437();
     void skinPack_addsNewFilesAndAsksBeforeReplacingOne();
     void skinPack_declined_addsNothing();
@@ -179,6 +180,20 @@ void InstallerTest::folderSource_installsADroppedCarFolder()
     // Without a .jpg or .bmp the lists would not show it; the summary says so.
     QVERIFY(!summary.installed.first().hasPicture);
     QVERIFY(summary.text().contains(QStringLiteral("no .jpg or .bmp picture")));
+}
+
+void InstallerTest::folderSource_holdingTheDestination_readsTheSameEntriesTwice()
+{
+    InstallBench b;
+    makeCar(b.lib.carFolder, QStringLiteral("A"));
+    b.questions.clashAnswers << ClashAnswer{ClashChoice::KeepBoth, false};
+
+    // The staging folder appears inside the folder being read, between its two readings.
+    const InstallSummary summary = b.install({b.lib.root.path()}, true);
+
+    QVERIFY2(summary.failed.isEmpty(), qPrintable(summary.text()));
+    QCOMPARE(names(summary.installed), QStringList{QStringLiteral("A-2")});
+    QCOMPARE(entries(b.garage(QStringLiteral("A-2"))), entries(b.car(QStringLiteral("A"))));
 }
 
 void InstallerTest::oldZipNames_areReadAsCodePage437()
