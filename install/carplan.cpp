@@ -187,7 +187,9 @@ ArchivePlan planArchive(const QList<SourceEntry>& entries, const QString& source
             if (!checked[i].usable)
                 continue;
             const QStringList& names = checked[i].names;
-            for (qsizetype k = 1; k < names.size(); ++k) {
+            // A folder entry names its own folder too: the car's folder entry is its first mention.
+            const qsizetype deepest = entries[i].kind == SourceEntry::Kind::Folder ? names.size() : names.size() - 1;
+            for (qsizetype k = 1; k <= deepest; ++k) {
                 const QString folder = joinNames(names, k);
                 if (wanted.contains(folder) && !carIndex.contains(folder)) {
                     carIndex.insert(folder, int(plan.cars.size()));
