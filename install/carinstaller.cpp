@@ -713,7 +713,7 @@ Error CarInstaller::placeCar(CarJob& job, bool& toTrash)
     }
     // Same name in the same folder: the old car steps aside into a hidden folder first, keeping its
     // name so that it shows in the trash as itself.
-    auto aside = makeStagingFolder(fs, destination, QStringLiteral("replaced"));
+    auto aside = makeStagingFolder(fs, destination, job.finalName, kReplacedPrefix);
     if (!aside.ok())
         return aside.error();
     const QString oldPlace = joinPath(aside.value(), job.finalName);

@@ -8,12 +8,12 @@
 
 namespace parkwen {
 
-Result<QString> makeStagingFolder(FileSystem& fs, const QString& parent, const QString& name)
+Result<QString> makeStagingFolder(FileSystem& fs, const QString& parent, const QString& name, const QString& prefix)
 {
     Error last;
     for (int attempt = 0; attempt < 8; ++attempt) {
         const QString random = QString::number(QRandomGenerator::global()->generate(), 36);
-        const QString path = joinPath(parent, kStagingPrefix + name + QLatin1Char('-') + random);
+        const QString path = joinPath(parent, prefix + name + QLatin1Char('-') + random);
         last = fs.createFolder(path);
         if (last.ok())
             return path;

@@ -8,8 +8,14 @@ namespace parkwen {
 // The moves use the same naming, so whatever looks after leftovers at start-up treats both alike.
 inline const QString kStagingPrefix = QStringLiteral(".parkwen-staging-");
 
-// Makes a new hidden staging folder for `name` inside `parent`: ".parkwen-staging-<name>-<random>".
-Result<QString> makeStagingFolder(FileSystem& fs, const QString& parent, const QString& name);
+// Where a car that is being replaced waits, under its own name, until the new one is in place. A
+// different prefix: such a folder holds a complete car, not a half-made one, and must not be cleared
+// away as a leftover.
+inline const QString kReplacedPrefix = QStringLiteral(".parkwen-replaced-");
+
+// Makes a new hidden folder for `name` inside `parent`: "<prefix><name>-<random>".
+Result<QString> makeStagingFolder(FileSystem& fs, const QString& parent, const QString& name,
+                                  const QString& prefix = kStagingPrefix);
 
 // Renames a complete staging folder to `target`, which must not exist yet. This is the one step
 // that makes a staged car visible.

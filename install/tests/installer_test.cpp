@@ -55,6 +55,7 @@ private slots:
     void clash_twoCarsOfOneNameInOneArchive();
     void cancel_inTheMiddle_keepsEarlierArchivesAndLeavesNoTrace();
     void failedPlacement_isReportedAndStagingRemoved();
+    void failedReplacement_putsTheOldCarBack();
 };
 
 void InstallerTest::layouts_eachFindsTheCarInEveryFormat_data()
@@ -213,6 +214,12 @@ void InstallerTest::oldZipNames_areReadAsCodePage437()
 
     QCOMPARE(names(summary.installed), QStringList{name});
     QVERIFY(QFile::exists(b.car(name) + QStringLiteral("/parameters.txt")));
+
+    // Names the archive declares as UTF-8 are read as UTF-8, not as code page 437.
+    const QString newer = QStringLiteral("\u00dcber \u65e5\u672c");
+    const QString utf8 = b.archive(QStringLiteral("new.zip"), Format::Zip, carItems(QStringLiteral("cars/") + newer));
+    QCOMPARE(names(b.install({utf8}).installed), QStringList{newer});
+    QVERIFY(QFile::exists(b.car(newer) + QStringLiteral("/parameters.txt")));
 }
 
 void InstallerTest::skinPack_addsNewFilesAndAsksBeforeReplacingOne()
@@ -450,6 +457,9 @@ void InstallerTest::clash_replace_putsNewCarInPlaceAndTrashesTheOld()
     QCOMPARE(b.fs.trashed, QStringList{QStringLiteral("Bolt")});
     QCOMPARE(readBytes(b.fs.trashFolder + QStringLiteral("/Bolt/only-old.txt")), QByteArray("old"));
     QCOMPARE(summary.installed.first().replacedName, QStringLiteral("Bolt"));
+    // The old car waited beside the new one under its own name, in a folder of its own kind.
+    QVERIFY(b.fs.trashedFrom.first().contains(QStringLiteral("/.parkwen-replaced-Bolt-")));
+    QVERIFY(b.fs.trashedFrom.first().endsWith(QStringLiteral("/Bolt")));
     QVERIFY(summary.text().contains(
         QStringLiteral("Bolt (replacing Bolt of the Car Folder, which went to the trash)")));
 }
@@ -576,6 +586,26 @@ void InstallerTest::failedPlacement_isReportedAndStagingRemoved()
     QCOMPARE(names(summary.installed), QStringList{QStringLiteral("Fine")});
     QCOMPARE(whats(summary.skipped), QStringList{QStringLiteral("Stuck")});
     QCOMPARE(entries(b.lib.carFolder), QStringList{QStringLiteral("Fine")});
+}
+
+void InstallerTest::failedReplacement_putsTheOldCarBack()
+{
+    InstallBench b;
+    const QString old = makeCar(b.lib.carFolder, QStringLiteral("Bolt"), QStringLiteral("car.jpg"));
+    const QStringList before = entries(old);
+    const QString archive = b.archive(QStringLiteral("bolt.zip"), Format::Zip, carItems(QStringLiteral("Bolt")));
+    b.questions.clashAnswers << ClashAnswer{ClashChoice::Replace, false};
+    b.fs.failWhen(
+        FaultyFileSystem::Op::Rename, [](const QString& p) { return p.contains(QStringLiteral("staging-Bolt")); },
+        Error::of(err::PermissionDenied));
+
+    const InstallSummary summary = b.install({archive});
+
+    QVERIFY(summary.installed.isEmpty());
+    QCOMPARE(entries(b.lib.carFolder), QStringList{QStringLiteral("Bolt")});
+    QCOMPARE(entries(old), before);
+    QVERIFY(b.fs.trashed.isEmpty());
+    QVERIFY(summary.text().contains(QStringLiteral("Not installed (it could not be put in place: ")));
 }
 
 QTEST_GUILESS_MAIN(InstallerTest)

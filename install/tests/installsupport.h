@@ -16,12 +16,14 @@ public:
     QString trashFolder;
     bool hasTrash = true;
     QStringList trashed;
+    QStringList trashedFrom;
 
     bool trashAvailable(const QString&) override { return hasTrash; }
     Error moveToTrash(const QString& path) override
     {
         QDir().mkpath(trashFolder);
         trashed << lastName(path);
+        trashedFrom << path;
         return LocalFileSystem::rename(path, trashFolder + QLatin1Char('/') + lastName(path));
     }
 };
