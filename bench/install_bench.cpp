@@ -47,6 +47,7 @@ class NoProcesses : public Processes
 {
 public:
     Error start(const QString&, const QStringList&) override { return Error::of(err::FileNotFound); }
+    Error startAndWait(const QString&, const QStringList&) override { return Error::of(err::FileNotFound); }
 };
 
 bool writeZip(const QString& sourceCars, const QString& zip)
