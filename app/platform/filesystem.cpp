@@ -19,6 +19,18 @@ QString lastName(const QString& path)
     return at < 0 ? path : path.mid(at + 1);
 }
 
+QString parentFolder(const QString& path)
+{
+    const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
+    return at <= 0 ? QStringLiteral("/") : path.left(at);
+}
+
+QByteArray parentFolder(const QByteArray& path)
+{
+    const qsizetype at = path.lastIndexOf('/');
+    return at <= 0 ? QByteArray("/") : path.left(at);
+}
+
 bool lessIgnoringCase(const QString& a, const QString& b)
 {
     const int c = QString::compare(a, b, Qt::CaseInsensitive);
@@ -52,11 +64,6 @@ QString temporaryBeside(const QString& path)
     const QString folder = at < 0 ? QString() : path.left(at + 1);
     return folder + QStringLiteral(".parkwen-") + lastName(path) + QStringLiteral(".tmp");
 }
-QString folderOf(const QString& path)
-{
-    const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
-    return at <= 0 ? QStringLiteral("/") : path.left(at);
-}
 } // namespace
 
 Error FileSystem::writeFileAtomic(const QString& path, const QByteArray& bytes)
@@ -72,7 +79,7 @@ Error FileSystem::writeFileAtomic(const QString& path, const QByteArray& bytes)
             deleteFile(temp);
         return e;
     }
-    sync(folderOf(path));
+    sync(parentFolder(path));
     return {};
 }
 
@@ -91,8 +98,68 @@ Error FileSystem::replaceFileAtomic(const QString& source, const QString& target
             deleteFile(temp);
         return e;
     }
-    sync(folderOf(target));
+    sync(parentFolder(target));
     return {};
+}
+
+FileSystem::NodeInfo FileSystem::nodeInfo(const QByteArray&)
+{
+    return {};
+}
+
+Result<QList<QByteArray>> FileSystem::nodeNames(const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::makeNodeFolder(const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::copyNodeFile(const QByteArray&, const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::copyNodeAttributes(const QByteArray&, const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Result<QByteArray> FileSystem::nodeLinkTarget(const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::makeNodeLink(const QByteArray&, const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::renameNode(const QByteArray&, const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::removeNode(const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::makeNodeWritable(const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::syncNode(const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::syncNodeFileSystem(const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
 }
 
 } // namespace parkwen
