@@ -1,15 +1,12 @@
 #include "carlibrary.h"
 
+#include "carnames.h"
 #include "paths_db.h"
 
 #include <cmath>
 #include <limits>
 
 namespace parkwen {
-
-namespace {
-const QString kCarSuffix = QStringLiteral("CAR");
-}
 
 const QStringList& stockCarNames()
 {
@@ -268,6 +265,7 @@ void CarLibrary::Refra_Click()
 void CarLibrary::scanBoth()
 {
     Progress* progress = m_platform.progress;
+    recoverInterruptedMoves();
     if (progress)
         progress->begin(QStringLiteral("Reading the car library"), 2);
     LoadCard();
@@ -316,7 +314,7 @@ void CarLibrary::Cart3_NodeClick(int row)
     const QString text = Cart3.text(row);
     frameCaption = text;
     carSelection = text;
-    showPictureOf(carSelection + kCarSuffix, CarpList);
+    showPictureOf(carKey(carSelection), CarpList);
     const int position = row + 1;
     const bool stock = position < StockFlagCount && stockFlags[size_t(position)] == -1;
     garterEnabled = !stock;
@@ -333,7 +331,7 @@ void CarLibrary::Gartery_NodeClick(int row)
     const QString text = Gartery.text(row);
     frameCaption = text;
     garageSelection = text;
-    showPictureOf(garageSelection + kCarSuffix, GargList);
+    showPictureOf(carKey(garageSelection), GargList);
     emit changed();
 }
 
