@@ -46,8 +46,10 @@ bool CarLibrary::isProtectedStockEntry(const QString& name) const
     return position >= 1 && position < StockFlagCount && stockFlags[size_t(position)] == -1;
 }
 
-MoveOutcome CarLibrary::moveCarNamed(const QString& name, bool toGarage)
+MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
 {
+    // A copy: the caller may pass a selection, which the list updates below change.
+    const QString name = carName;
     CarList& sourceList = toGarage ? Cart3 : Gartery;
     CarList& targetList = toGarage ? Gartery : Cart3;
     PictureStore& sourceStore = toGarage ? CarpList : GargList;
