@@ -344,6 +344,7 @@ int movesChild(const QString& library, const QString& workspace, int reps, const
     const QString garage = (garageRoot.isEmpty() ? workspace : garageRoot) + QStringLiteral("/garage");
     QDir(workspace).removeRecursively();
     QDir(garage).removeRecursively();
+    QDir().mkpath(workspace);
     QDir().mkpath(garage);
     if (run(QStringLiteral("cp"), {QStringLiteral("-r"), library + QStringLiteral("/cars"), cars}) != 0)
         return 1;
