@@ -519,7 +519,8 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
     QMap<int, QMap<QString, double>> movesAcross;
     for (int n : moveSizes) {
         const QStringList args = {QStringLiteral("--moves-child"), root + QStringLiteral("/lib%1").arg(n),
-                                  root + QStringLiteral("/moves"), QStringLiteral("--reps"), QString::number(reps)};
+                                  root + QStringLiteral("/moves"), QStringLiteral("--reps"),
+                                  QString::number(reps)};
         moves[n] = runChild(args);
         if (!otherFs.isEmpty())
             movesAcross[n] = runChild(args + QStringList{QStringLiteral("--garage-root"), otherFs});
@@ -541,8 +542,8 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
         for (int n : sizes) {
             const auto& v = scans[n];
             const double cars = v.value("listed_cars") + v.value("listed_garage");
-            out(QStringLiteral(
-                    "| %1 + %1 | %2 s | %3 | %4 s | %5 MB | %6 s | %7 s | %8 s | %9 s | %10 s | %11 s | %12 s |")
+            out(QStringLiteral("| %1 + %1 | %2 s | %3 | %4 s | %5 MB | %6 s | %7 s | %8 s | %9 s | %10 s | "
+                               "%11 s | %12 s |")
                     .arg(n)
                     .arg(v.value("scan_s"), 0, 'f', 3)
                     .arg(cars / v.value("scan_s"), 0, 'f', 0)
@@ -566,7 +567,8 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
         for (int n : sizes) {
             const auto& v = scans[n];
             const double scan = v.value("scan_s");
-            out(QStringLiteral("| %1 + %1 | %2 + %3 | %4 | %5 (%6) | %7 MB | %8 bytes | %9 | %10 | %11 | %12 |")
+            out(QStringLiteral(
+                    "| %1 + %1 | %2 + %3 | %4 | %5 (%6) | %7 MB | %8 bytes | %9 | %10 | %11 | %12 |")
                     .arg(n)
                     .arg(v.value("listed_cars"))
                     .arg(v.value("listed_garage"))
@@ -633,10 +635,12 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
         }
     };
     if (!moveSizes.isEmpty())
-        moveTable(QStringLiteral("### \"All\" moves on one file system (N cars, one folder to the other)"), moves);
+        moveTable(QStringLiteral("### \"All\" moves on one file system (N cars, one folder to the other)"),
+                  moves);
     if (!movesAcross.isEmpty())
-        moveTable(QStringLiteral("### \"All\" moves onto another file system (Garage Folder in %1)").arg(otherFs),
-                  movesAcross);
+        moveTable(
+            QStringLiteral("### \"All\" moves onto another file system (Garage Folder in %1)").arg(otherFs),
+            movesAcross);
     return 0;
 }
 
@@ -660,9 +664,9 @@ int main(int argc, char** argv)
         if (a == QLatin1String("--profile-scans")) // for a profiler: only the scans, --reps times
             return scanChild(next, args.value(i + 3).toInt() > 0 ? args.value(i + 3).toInt() : reps, true);
         if (a == QLatin1String("--moves-child"))
-            return movesChild(next, args.value(i + 2),
-                              args.value(i + 4).toInt() > 0 ? args.value(i + 4).toInt() : reps,
-                              args.value(i + 5) == QLatin1String("--garage-root") ? args.value(i + 6) : QString());
+            return movesChild(
+                next, args.value(i + 2), args.value(i + 4).toInt() > 0 ? args.value(i + 4).toInt() : reps,
+                args.value(i + 5) == QLatin1String("--garage-root") ? args.value(i + 6) : QString());
         if (a == QLatin1String("--root")) {
             root = next;
             ++i;

@@ -53,9 +53,10 @@ void CarLibrary::Del_Click()
         break;
     case DeleteResult::Status::KeptHidden:
         dialogs.plain(deleted.error.miscMessage());
-        dialogs.plain(QStringLiteral("The car ") + name +
-                      QStringLiteral(" could not be deleted completely. What is left of it is kept, hidden, in ") +
-                      deleted.hiddenPath);
+        dialogs.plain(
+            QStringLiteral("The car ") + name +
+            QStringLiteral(" could not be deleted completely. What is left of it is kept, hidden, in ") +
+            deleted.hiddenPath);
         break;
     }
 

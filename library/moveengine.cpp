@@ -268,8 +268,8 @@ MoveResult MoveEngine::move(const CarFolders& folders, const QString& name, Move
 }
 
 MoveResult MoveEngine::moveLink(const QByteArray& source, const QByteArray& target,
-                                      const QByteArray& sourceRoot, const QByteArray& targetRoot,
-                                      const QString& name)
+                                const QByteArray& sourceRoot, const QByteArray& targetRoot,
+                                const QString& name)
 {
     // The new link points at the same folder, wherever it stands.
     const QByteArray linkTarget = absoluteLinkTarget(source);

@@ -113,7 +113,7 @@ private:
     bool containedIn(const QByteArray& part, const QByteArray& whole);
     QByteArray absoluteLinkTarget(const QByteArray& link);
     MoveResult moveLink(const QByteArray& source, const QByteArray& target, const QByteArray& sourceRoot,
-                              const QByteArray& targetRoot, const QString& name);
+                        const QByteArray& targetRoot, const QString& name);
 
     FileSystem& m_fs;
 };

@@ -36,7 +36,10 @@ class DeletionTest : public QObject
 
     // The desktop's trash of these tests: a temporary one, never the user's.
     QTemporaryDir m_data;
-    QString trashed(const QString& name) const { return m_data.path() + QStringLiteral("/Trash/files/") + name; }
+    QString trashed(const QString& name) const
+    {
+        return m_data.path() + QStringLiteral("/Trash/files/") + name;
+    }
 
 private slots:
     void initTestCase() { qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.path())); }
@@ -49,8 +52,9 @@ private slots:
         f.cars.Cart3_NodeClick(0);
         f.lib.dialogs.queueAnswer(Dialogs::Answer::No);
         f.cars.Del_Click();
-        QCOMPARE(f.messages(),
-                 QStringList({"Are you sure you want to delete the car alpha from your Car Folder" + kToTrash}));
+        QCOMPARE(
+            f.messages(),
+            QStringList({"Are you sure you want to delete the car alpha from your Car Folder" + kToTrash}));
         QCOMPARE(f.lib.dialogs.shown().at(0).icon, Dialogs::Icon::Question);
         QCOMPARE(f.lib.dialogs.shown().at(0).buttons, Dialogs::Buttons::YesNoDefaultNo);
         QCOMPARE(entries(f.car("alpha")), QStringList({"car.jpg", "parameters.txt"}));
@@ -82,8 +86,9 @@ private slots:
         f.cars.Gartery_NodeClick(0);
         f.cars.Cart3_NodeClick(1); // the car list was used last
         f.cars.Del_Click();
-        QCOMPARE(f.messages(),
-                 QStringList({"Are you sure you want to delete the car beta from your Car Folder" + kToTrash}));
+        QCOMPARE(
+            f.messages(),
+            QStringList({"Are you sure you want to delete the car beta from your Car Folder" + kToTrash}));
         QVERIFY(!QFileInfo::exists(f.car("beta")));
         QCOMPARE(entries(trashed(QStringLiteral("beta"))), QStringList({"b.jpg", "parameters.txt"}));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"alpha", "gamma"}));
@@ -111,7 +116,8 @@ private slots:
         f.cars.Gartery_NodeClick(1);
         f.cars.Del_Click();
         QCOMPARE(f.messages(),
-                 QStringList({"Are you sure you want to delete the car gamma from your Garage Folder" + kToTrash}));
+                 QStringList(
+                     {"Are you sure you want to delete the car gamma from your Garage Folder" + kToTrash}));
         QVERIFY(!QFileInfo::exists(f.garage("gamma")));
         QCOMPARE(f.cars.Gartery.texts(), QStringList({"beta"}));
         QCOMPARE(f.cars.gam(), QStringLiteral("1"));
@@ -136,13 +142,15 @@ private slots:
         const QString outside = makeFolder(f.lib.root.path(), QStringLiteral("elsewhere"));
         writeBytes(outside + QStringLiteral("/keep.txt"), "keep");
         QVERIFY(QFile::link(outside, f.car("alpha") + QStringLiteral("/extras/linked")));
-        QVERIFY(QFile::link(outside + QStringLiteral("/keep.txt"), f.car("alpha") + QStringLiteral("/keep.txt")));
+        QVERIFY(
+            QFile::link(outside + QStringLiteral("/keep.txt"), f.car("alpha") + QStringLiteral("/keep.txt")));
         const auto before = treeSnapshot(outside);
         f.scan();
         f.cars.Cart3_NodeClick(0);
         f.cars.Del_Click();
-        QCOMPARE(f.messages(),
-                 QStringList({"Are you sure you want to delete the car alpha from your Car Folder" + kForGood}));
+        QCOMPARE(
+            f.messages(),
+            QStringList({"Are you sure you want to delete the car alpha from your Car Folder" + kForGood}));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"beta"}));
         QCOMPARE(treeSnapshot(outside), before);
         QCOMPARE(f.cars.Cart3.texts(), QStringList({"beta"}));
@@ -178,16 +186,20 @@ private slots:
         makeCar(f.lib.garageFolder, QStringLiteral("alpha"));
         makeCar(f.lib.garageFolder, QStringLiteral("beta"));
         f.scan();
-        f.lib.fs.failOnName(FaultyFileSystem::Op::Delete, QStringLiteral("/parameters.txt"), Error::of(err::PermissionDenied));
+        f.lib.fs.failOnName(FaultyFileSystem::Op::Delete, QStringLiteral("/parameters.txt"),
+                            Error::of(err::PermissionDenied));
         f.cars.Gartery_NodeClick(0);
         f.cars.Del_Click();
-        const QStringList hidden = entries(f.lib.garageFolder).filter(QStringLiteral(".parkwen-deleting-alpha-"));
+        const QStringList hidden =
+            entries(f.lib.garageFolder).filter(QStringLiteral(".parkwen-deleting-alpha-"));
         QCOMPARE(hidden.size(), 1);
         QCOMPARE(entries(f.lib.garageFolder), QStringList({hidden.first(), "beta"}));
-        QCOMPARE(f.messages().mid(1),
-                 QStringList({misc(err::PermissionDenied),
-                              "The car alpha could not be deleted completely. What is left of it is kept, hidden, in " +
-                                  f.garage(hidden.first())}));
+        QCOMPARE(
+            f.messages().mid(1),
+            QStringList(
+                {misc(err::PermissionDenied),
+                 "The car alpha could not be deleted completely. What is left of it is kept, hidden, in " +
+                     f.garage(hidden.first())}));
         QCOMPARE(f.cars.Gartery.texts(), QStringList({"beta"}));
         QCOMPARE(f.cars.gam(), QStringLiteral("1"));
 
@@ -209,10 +221,11 @@ private slots:
         f.scan();
         f.cars.Cart3_NodeClick(0);
         f.cars.Del_Click();
-        QCOMPARE(f.messages(),
-                 QStringList({"Are you sure you want to delete the car far from your Car Folder (it is a link: "
-                              "only the link is removed; the linked folder " +
-                              target + " is kept)"}));
+        QCOMPARE(
+            f.messages(),
+            QStringList({"Are you sure you want to delete the car far from your Car Folder (it is a link: "
+                         "only the link is removed; the linked folder " +
+                         target + " is kept)"}));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"near"}));
         QCOMPARE(treeSnapshot(secondDisk.path()), behind);
         QVERIFY(!QFileInfo::exists(trashed(QStringLiteral("far"))));

@@ -31,7 +31,8 @@ void setTime(const QByteArray& path, qint64 seconds)
 // file and an executable one, all with old modification times.
 QString makeRichCar(const QString& parent, const QString& name, const QString& outsideFile, int seed = 0)
 {
-    const QString folder = makeCar(parent, name, QStringLiteral("car.jpg"), QColor::fromHsv(seed * 37 % 360, 200, 200));
+    const QString folder =
+        makeCar(parent, name, QStringLiteral("car.jpg"), QColor::fromHsv(seed * 37 % 360, 200, 200));
     makeFolder(folder, QStringLiteral("bonus/deep"));
     writeBytes(folder + QStringLiteral("/bonus/preview.bmp"), QByteArray(3000 + seed, 'p'));
     writeBytes(folder + QStringLiteral("/bonus/deep/notes.txt"), "notes " + QByteArray::number(seed));
@@ -181,7 +182,8 @@ private slots:
         QCOMPARE(f.cars.Gartery.texts(), QStringList({"rich"}));
 
         // Writable again, it goes back whole.
-        ::chmod(QFile::encodeName(f.garage(QStringLiteral("rich")) + QStringLiteral("/ro.txt")).constData(), 0644);
+        ::chmod(QFile::encodeName(f.garage(QStringLiteral("rich")) + QStringLiteral("/ro.txt")).constData(),
+                0644);
         const Snapshot writable = treeSnapshot(f.garage(QStringLiteral("rich")));
         f.lib.dialogs.clear();
         f.cars.Carter_Click();
@@ -201,7 +203,8 @@ private slots:
         makeRichCar(secondDisk.path(), QStringLiteral("far"), m_outsideFile);
         const Snapshot behind = treeSnapshot(secondDisk.path());
         // A relative link, as made by "ln -s ../../second/far".
-        const QString relative = QDir(f.lib.carFolder).relativeFilePath(secondDisk.path() + QStringLiteral("/far"));
+        const QString relative =
+            QDir(f.lib.carFolder).relativeFilePath(secondDisk.path() + QStringLiteral("/far"));
         QVERIFY(QFile::link(relative, f.car(QStringLiteral("far"))));
         f.scan();
         QCOMPARE(f.cars.Cart3.texts(), QStringList({"far"}));
@@ -211,7 +214,8 @@ private slots:
         QCOMPARE(f.messages(), QStringList());
         const QFileInfo moved(f.garage(QStringLiteral("far")));
         QVERIFY(moved.isSymLink());
-        QCOMPARE(moved.canonicalFilePath(), QFileInfo(secondDisk.path() + QStringLiteral("/far")).canonicalFilePath());
+        QCOMPARE(moved.canonicalFilePath(),
+                 QFileInfo(secondDisk.path() + QStringLiteral("/far")).canonicalFilePath());
         QVERIFY(!nodeExists(f.car(QStringLiteral("far"))));
         QCOMPARE(f.cars.Gartery.texts(), QStringList({"far"}));
 
@@ -263,9 +267,7 @@ private slots:
             f.scan();
             return treeSnapshot(from + QLatin1Char('/') + name);
         };
-        auto run = [&](Fixture& f) {
-            return f.cars.moveCarNamed(name, toGarage);
-        };
+        auto run = [&](Fixture& f) { return f.cars.moveCarNamed(name, toGarage); };
 
         int steps = 0;
         {
@@ -291,8 +293,9 @@ private slots:
                 f.cars.recoverInterruptedMoves();
                 f.scan();
             } else {
-                QVERIFY2(checkWholeOnce(f, name, whole).isEmpty(),
-                         qPrintable(QStringLiteral("step %1: %2").arg(k).arg(checkWholeOnce(f, name, whole))));
+                QVERIFY2(
+                    checkWholeOnce(f, name, whole).isEmpty(),
+                    qPrintable(QStringLiteral("step %1: %2").arg(k).arg(checkWholeOnce(f, name, whole))));
                 QCOMPARE(f.messages().size(), 1);
                 // Where the move says the car is, the lists have it.
                 const bool arrived = nodeExists(toGarage ? f.garage(name) : f.car(name));
@@ -346,8 +349,10 @@ private slots:
         QCOMPARE(lastName(staging).size(), QStringLiteral(".parkwen-staging-new car-").size() + 8);
         makeCar(f.lib.carFolder, lastName(staging));
         makeCar(f.lib.carFolder, QStringLiteral("taken"));
-        QCOMPARE(engine.placeStagedCar(staging, f.car(QStringLiteral("taken"))).number(), int(err::PathFileAccess));
-        QCOMPARE(readBytes(f.car(QStringLiteral("taken/parameters.txt"))), QByteArray("{\r\nName \"taken\"\r\n}\r\n"));
+        QCOMPARE(engine.placeStagedCar(staging, f.car(QStringLiteral("taken"))).number(),
+                 int(err::PathFileAccess));
+        QCOMPARE(readBytes(f.car(QStringLiteral("taken/parameters.txt"))),
+                 QByteArray("{\r\nName \"taken\"\r\n}\r\n"));
         QVERIFY(!engine.placeStagedCar(staging, f.car(QStringLiteral("new car"))));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"new car", "taken"}));
     }
@@ -373,8 +378,9 @@ private slots:
         }
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(kChildVariable),
-                   f.lib.carFolder + QLatin1Char('|') + f.lib.garageFolder + QLatin1Char('|') + QString::number(killAt));
+        env.insert(QString::fromLatin1(kChildVariable), f.lib.carFolder + QLatin1Char('|') +
+                                                            f.lib.garageFolder + QLatin1Char('|') +
+                                                            QString::number(killAt));
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(child.waitForFinished(120000));

@@ -154,7 +154,8 @@ private slots:
         f.cars.Cart3_NodeClick(0);
         f.cars.Garter_Click();
         QVERIFY(f.messages().isEmpty());
-        QCOMPARE(entries(f.garage("alpha")), QStringList({"._carbox.bmp", "car.jpg", "extras", "parameters.txt"}));
+        QCOMPARE(entries(f.garage("alpha")),
+                 QStringList({"._carbox.bmp", "car.jpg", "extras", "parameters.txt"}));
         QCOMPARE(readBytes(f.garage("alpha") + QStringLiteral("/extras/notes.txt")), QByteArray("notes"));
         QCOMPARE(entries(f.lib.carFolder), QStringList());
         QVERIFY(f.cars.Cart3.isEmpty());

@@ -130,7 +130,10 @@ public:
     {
         return step() ? m_stepError : LocalFileSystem::syncNodeFileSystem(p);
     }
-    bool trashAvailable(const QString& p) override { return trashOffered && LocalFileSystem::trashAvailable(p); }
+    bool trashAvailable(const QString& p) override
+    {
+        return trashOffered && LocalFileSystem::trashAvailable(p);
+    }
     Error moveToTrash(const QString& p) override
     {
         return step() ? m_stepError : LocalFileSystem::moveToTrash(p);
