@@ -1,5 +1,6 @@
 #pragma once
 
+#include "carnames.h"
 #include "platform/error.h"
 
 #include <QAbstractListModel>
@@ -59,7 +60,7 @@ public:
     QString text(int row) const { return m_entries[size_t(row)].text; }
     // -1 when no entry has the key.
     int rowOfKey(const QString& key) const;
-    int rowOfText(const QString& text) const { return rowOfKey(text + QStringLiteral("CAR")); }
+    int rowOfText(const QString& text) const { return rowOfKey(carKey(text)); }
     QStringList texts() const;
 
     void append(const QString& key, const QString& text);

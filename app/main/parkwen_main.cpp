@@ -1,4 +1,5 @@
 #include "carlibrary.h"
+#include "carnames.h"
 #include "castle.h"
 #include "commandline.h"
 #include "commands.h"
@@ -130,7 +131,7 @@ int main(int argc, char* argv[])
         context.lastSelectedList = cars.lastSelected;
         context.selectedEntry = list.selectedText();
         context.picture =
-            (carList ? cars.CarpList : cars.GargList).picture(context.selectedEntry + QStringLiteral("CAR"));
+            (carList ? cars.CarpList : cars.GargList).picture(carKey(context.selectedEntry));
         context.carFolder = cars.carFolder;
         context.garageFolder = cars.garageFolder;
         Sett sett(platform, context, &castle);

@@ -269,7 +269,9 @@ private slots:
     void move_failingDisk_fails()
     {
         Fixture f({"X"}, {});
+        // Within one file system a car moves by one rename, across two it is copied: both fail.
         f.lib.fs.failOnName(FaultyFileSystem::Op::Copy, QStringLiteral("car.jpg"), Error::of(err::DiskFull));
+        f.lib.fs.failOnName(FaultyFileSystem::Op::Rename, QStringLiteral("/X"), Error::of(err::DiskFull));
         Outcome o = f.run(QStringLiteral("--move X --to garage"));
         QCOMPARE(o.status, Commands::Failed);
         QCOMPARE(o.err, QStringList{Error::of(err::DiskFull).description()});
