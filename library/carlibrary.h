@@ -97,6 +97,8 @@ public:
     void CopAll_Click(); // "All: Car"
     void DelAll_Click(); // "All: Gar."
     void Del_Click();    // "Del. Car"
+    // "Del. Car"; without `ask` the question is left out (the caller has asked already).
+    void deleteChosenCar(bool ask);
     void Mama_Click();   // "Help"
     void Reg_Click();    // "Reset Reg."
     // A key pressed anywhere in the window; returns true when it was a shortcut.

@@ -10,6 +10,11 @@ const QString kCarSuffix = QStringLiteral("CAR");
 
 void CarLibrary::Del_Click()
 {
+    deleteChosenCar(true);
+}
+
+void CarLibrary::deleteChosenCar(bool ask)
+{
     const bool fromCars = lastSelected == LastCarList;
     const int listValue = fromCars ? LastCarList : LastGarageList;
     CarList& list = fromCars ? Cart3 : Gartery;
@@ -26,7 +31,8 @@ void CarLibrary::Del_Click()
     const QString question =
         QStringLiteral("Are you sure you want to delete the car ") + name +
         (fromCars ? QStringLiteral(" from your Car Folder") : QStringLiteral(" from your Garage Folder"));
-    if (dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+    if (ask &&
+        dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
 
     const QString folder = joinPath(fromCars ? carFolder : garageFolder, name);

@@ -1,20 +1,26 @@
 #include "castle.h"
 
+#include "bothfolders.h"
+#include "carlistview.h"
 #include "keyswindow.h"
 #include "lightart.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QIdentityProxyModel>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -71,16 +77,15 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     setObjectName(QStringLiteral("Castle"));
     setWindowTitle(QStringLiteral("Parkwen - Car Selection"));
 
+    m_marks = new BothFolders(m_cars.Cart3, m_cars.Gartery, this);
     auto makeList = [this](const char* name, CarList& model, const QString& tooltip) {
-        auto* view = new QListView(this);
-        view->setObjectName(QString::fromLatin1(name));
+        auto* view = new CarListView(QString::fromLatin1(name), this);
         auto* proxy = new PlaceholderModel(view);
         proxy->setSourceModel(&model);
-        view->setModel(proxy);
+        view->setEntries(proxy, *m_marks, &model == &m_cars.Cart3);
         view->setViewMode(QListView::ListMode);
         view->setIconSize(QSize(PictureStore::Size, PictureStore::Size));
         view->setUniformItemSizes(true); // keeps thousands of entries cheap to lay out
-        view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setSpacing(1);
         view->setToolTip(tooltip);
@@ -259,6 +264,10 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
 
     connectList(m_Cart3, true);
     connectList(m_Gartery, false);
+    m_Cart3->setPartner(m_Gartery);
+    m_Gartery->setPartner(m_Cart3);
+    m_lastUsedList = m_Cart3;
+    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     connect(&m_cars, &CarLibrary::changed, this, &Castle::refresh);
     connect(&m_cars, &CarLibrary::focusRequested, this,
             [this](int list) { (list == CarLibrary::LastCarList ? m_Cart3 : m_Gartery)->setFocus(); });
@@ -282,6 +291,7 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
         "QListView::item { padding: 1px; }"
         "QScrollArea#AmtScroll, QWidget#AmtTools { background: transparent; }"
         "QListView::item:selected { background: #cfe0f7; color: black; }"
+        "QLabel[shownLine=\"true\"] { color: #1d3557; font-size: 8pt; }"
         "QPushButton#Garter, QPushButton#Carter { font-size: 13pt; font-weight: bold; }"));
 
     resize(px(13800), px(10500));
@@ -308,45 +318,158 @@ QLabel* Castle::makeInstruction(const char* name, const QString& text)
     return label;
 }
 
-void Castle::connectList(QListView* view, bool carList)
+void Castle::connectList(CarListView* view, bool carList)
 {
     CarList& list = carList ? m_cars.Cart3 : m_cars.Gartery;
-    auto choose = [this, carList](const QModelIndex& index) {
-        if (m_syncingSelection || !index.isValid())
-            return;
-        if (carList)
-            m_cars.Cart3_NodeClick(index.row());
-        else
-            m_cars.Gartery_NodeClick(index.row());
-    };
-    // A click chooses, and so does moving through the list with the keyboard.
-    connect(view, &QListView::clicked, this, choose);
-    // Only a change of the selection chooses: the list taking the focus moves its current entry
-    // without choosing anything.
-    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [choose](const QItemSelection& selected, const QItemSelection&) {
-                if (!selected.indexes().isEmpty())
-                    choose(selected.indexes().first());
-            });
+    // A click chooses, and so does moving through the list with the keyboard; the list taking the
+    // focus or a filter hiding entries chooses nothing.
+    connect(view, &CarListView::choiceChangedByUser, this, [this, view] { chooseLead(view); });
+    connect(view, &QListView::clicked, this, [this, view] { chooseLead(view); });
     connect(view, &QListView::doubleClicked, this, [this, carList](const QModelIndex&) {
         if (carList)
             m_cars.Cart3_DblClick();
         else
             m_cars.Gartery_DblClick();
     });
+    connect(view, &CarListView::used, this, [this, view] { m_lastUsedList = view; });
+    connect(view, &CarListView::carsDropped, this,
+            [this, carList](const QStringList& names) { m_moves.send(names, !carList); });
+    connect(view, &CarListView::menuRequested, this, [this, view](const QPoint& at) {
+        QMenu* menu = listMenu(view);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(at);
+    });
     // The list's own idea of its selected entry follows the model (after moves and deletions).
-    connect(&list, &CarList::selectedRowChanged, this, [this, view](int row) {
-        m_syncingSelection = true;
-        const QModelIndex index = view->model()->index(row, 0);
+    connect(&list, &CarList::selectedRowChanged, this, [view](int row) {
+        const QModelIndex index = view->viewIndex(row);
         if (index.isValid()) {
-            view->setCurrentIndex(index);
+            view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
             view->scrollTo(index);
         } else {
             view->clearSelection();
             view->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
         }
-        m_syncingSelection = false;
     });
+}
+
+void Castle::chooseLead(CarListView* view)
+{
+    m_lastUsedList = view;
+    const int row = view->leadRow();
+    if (row < 0)
+        return;
+    if (view == m_Cart3)
+        m_cars.Cart3_NodeClick(row);
+    else
+        m_cars.Gartery_NodeClick(row);
+}
+
+QStringList Castle::chosenNames(CarListView* view) const
+{
+    const CarList& list = view == m_Cart3 ? m_cars.Cart3 : m_cars.Gartery;
+    QStringList names;
+    for (int row : view->chosenRows())
+        names << list.text(row);
+    return names;
+}
+
+void Castle::sendChosen(bool toGarage)
+{
+    CarListView* view = toGarage ? m_Cart3 : m_Gartery;
+    if (view->chosenCount() > 1)
+        m_moves.send(chosenNames(view), toGarage);
+    else if (toGarage)
+        m_moves.record([this] { m_cars.Garter_Click(); });
+    else
+        m_moves.record([this] { m_cars.Carter_Click(); });
+}
+
+void Castle::CopAll_Click()
+{
+    m_moves.record([this] { m_cars.CopAll_Click(); });
+}
+
+void Castle::DelAll_Click()
+{
+    m_moves.record([this] { m_cars.DelAll_Click(); });
+}
+
+void Castle::SetLdPlus_Click()
+{
+    m_moves.record([this] { runHook(onSetLdPlus); });
+}
+
+void Castle::SetLdOnly_Click()
+{
+    m_moves.record([this] { runHook(onSetLdOnly); });
+}
+
+void Castle::SetRemv_Click()
+{
+    m_moves.record([this] { runHook(onSetRemv); });
+}
+
+void Castle::Del_Click()
+{
+    const bool fromCars = m_cars.lastSelected == CarLibrary::LastCarList;
+    CarListView* view = fromCars ? m_Cart3 : m_Gartery;
+    if (view->chosenCount() > 1)
+        m_moves.remove(chosenNames(view), fromCars);
+    else
+        m_cars.Del_Click();
+}
+
+void Castle::undo()
+{
+    m_moves.undo();
+}
+
+void Castle::focusFilter()
+{
+    QLineEdit* box = m_lastUsedList->filterBox();
+    box->setFocus(Qt::ShortcutFocusReason);
+    box->selectAll();
+}
+
+QMenu* Castle::listMenu(CarListView* view)
+{
+    const bool carList = view == m_Cart3;
+    chooseLead(view);
+    const int chosen = view->chosenCount();
+    const int lead = view->leadRow();
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("ListMenu"));
+    auto add = [menu](const char* name, const QString& text, bool enabled, auto handler) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setEnabled(enabled);
+        QObject::connect(action, &QAction::triggered, menu, handler);
+        return action;
+    };
+    // A single car-list entry is as movable and deletable as the buttons say (stock cars are not).
+    add("MenuMove", QStringLiteral("Move"), chosen > 1 || (chosen == 1 && (!carList || m_cars.garterEnabled)),
+        [this, carList] { sendChosen(carList); });
+    add("MenuDelete", QStringLiteral("Delete"), chosen > 1 || (chosen == 1 && (!carList || m_cars.delEnabled)),
+        [this] { Del_Click(); });
+    menu->addSeparator();
+    add("MenuDetails", QStringLiteral("Open Details"), lead >= 0, [this, carList] {
+        if (carList)
+            m_cars.Cart3_DblClick();
+        else
+            m_cars.Gartery_DblClick();
+    });
+    const QString folder =
+        lead < 0 ? QString()
+                 : joinPath(carList ? m_cars.carFolder : m_cars.garageFolder,
+                            (carList ? m_cars.Cart3 : m_cars.Gartery).text(lead));
+    add("MenuShow", QStringLiteral("Show in File Manager"), lead >= 0, [this, folder] {
+        if (openUrl)
+            openUrl(QUrl::fromLocalFile(folder));
+    });
+    menu->addSeparator();
+    QAction* undoAction = add("MenuUndo", QStringLiteral("Undo"), m_moves.canUndo(), [this] { undo(); });
+    undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    return menu;
 }
 
 void Castle::runHook(const std::function<void()>& hook)
@@ -387,7 +510,29 @@ bool Castle::eventFilter(QObject* watched, QEvent* event)
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (!key->isAutoRepeat() || key->key() == Qt::Key_Z || key->key() == Qt::Key_X) {
+            const bool ctrl = key->modifiers() & Qt::ControlModifier;
+            if (ctrl && key->key() == Qt::Key_F) {
+                focusFilter();
+                return true;
+            }
+            // Typing into a filter box types; only the function keys stay shortcuts there.
+            const bool functionKey = key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35;
+            if (qobject_cast<QLineEdit*>(widget) && !functionKey)
+                return QWidget::eventFilter(watched, event);
+            if (ctrl && key->key() == Qt::Key_Z) {
+                if (!key->isAutoRepeat())
+                    undo();
+                return true;
+            }
+            if (key->key() == Qt::Key_X || key->key() == Qt::Key_Z) {
+                const bool toGarage = key->key() == Qt::Key_X;
+                if ((toGarage ? m_Cart3 : m_Gartery)->chosenCount() > 1)
+                    sendChosen(toGarage);
+                else
+                    m_moves.record([this, key] { m_cars.keyDown(key->key()); });
+                return true;
+            }
+            if (!key->isAutoRepeat()) {
                 if (m_cars.keyDown(key->key()))
                     return true;
             }
