@@ -30,9 +30,10 @@ private:
     Progress* m_progress;
 };
 
-QString carsWord(int n)
+QString carsWord(int n, bool chosen = false)
 {
-    return n == 1 ? QStringLiteral("1 car") : QString::number(n) + QStringLiteral(" cars");
+    return QString::number(n) + (chosen ? QStringLiteral(" chosen") : QString()) +
+           (n == 1 ? QStringLiteral(" car") : QStringLiteral(" cars"));
 }
 
 } // namespace
@@ -100,7 +101,7 @@ void ManyMoves::remove(const QStringList& names, bool fromCars)
             doomed << name;
     if (doomed.isEmpty())
         return;
-    const QString question = QStringLiteral("Are you sure you want to delete these ") + carsWord(int(doomed.size())) +
+    const QString question = QStringLiteral("Are you sure you want to delete the ") + carsWord(int(doomed.size()), true) +
                              (fromCars ? QStringLiteral(" from your Car Folder")
                                        : QStringLiteral(" from your Garage Folder"));
     if (m_cars.platform().dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNoDefaultNo) !=
@@ -111,9 +112,14 @@ void ManyMoves::remove(const QStringList& names, bool fromCars)
     const CarList& list = fromCars ? m_cars.Cart3 : m_cars.Gartery;
     int done = 0;
     for (const QString& name : std::as_const(doomed)) {
-        if (list.rowOfText(name) >= 0) {
-            m_cars.lastSelected = fromCars ? CarLibrary::LastCarList : CarLibrary::LastGarageList;
-            (fromCars ? m_cars.carSelection : m_cars.garageSelection) = name;
+        // Each car is chosen first, as a click on it would, so that the list then shows its
+        // neighbour as selected.
+        const int row = list.rowOfText(name);
+        if (row >= 0) {
+            if (fromCars)
+                m_cars.Cart3_NodeClick(row);
+            else
+                m_cars.Gartery_NodeClick(row);
             m_cars.deleteChosenCar(false);
         }
         progress.step(++done);
