@@ -55,10 +55,11 @@ void CarListView::setEntries(QAbstractItemModel* entries, const BothFolders& mar
     marked->setSourceModel(m_filter);
     setModel(marked);
     // The line follows the list as cars come and go while a filter is on.
+    // (The entries' own signals: the filter says nothing when a hidden entry comes or goes.)
     auto update = [this] { filterEdited(m_filterBox->text()); };
-    connect(m_filter, &QAbstractItemModel::rowsInserted, this, update);
-    connect(m_filter, &QAbstractItemModel::rowsRemoved, this, update);
-    connect(m_filter, &QAbstractItemModel::modelReset, this, update);
+    connect(entries, &QAbstractItemModel::rowsInserted, this, update);
+    connect(entries, &QAbstractItemModel::rowsRemoved, this, update);
+    connect(entries, &QAbstractItemModel::modelReset, this, update);
 }
 
 void CarListView::clearFilter()

@@ -340,7 +340,9 @@ void Castle::connectList(CarListView* view, bool carList)
         menu->popup(at);
     });
     // The list's own idea of its selected entry follows the model (after moves and deletions).
-    connect(&list, &CarList::selectedRowChanged, this, [view](int row) {
+    connect(&list, &CarList::selectedRowChanged, this, [this, view](int row) {
+        if (m_choosing) // the view shows that choice already, perhaps among several
+            return;
         const QModelIndex index = view->viewIndex(row);
         if (index.isValid()) {
             view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
@@ -358,10 +360,12 @@ void Castle::chooseLead(CarListView* view)
     const int row = view->leadRow();
     if (row < 0)
         return;
+    m_choosing = true;
     if (view == m_Cart3)
         m_cars.Cart3_NodeClick(row);
     else
         m_cars.Gartery_NodeClick(row);
+    m_choosing = false;
 }
 
 QStringList Castle::chosenNames(CarListView* view) const

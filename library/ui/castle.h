@@ -98,6 +98,7 @@ private:
     CarListView* m_Cart3;
     CarListView* m_Gartery;
     CarListView* m_lastUsedList = nullptr; // the list Ctrl+F filters
+    bool m_choosing = false;               // a list's own choice is being handed to the library
     QLabel* m_Label1;
     QLabel* m_Label2;
     QPushButton* m_Garter;
