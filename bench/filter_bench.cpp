@@ -6,7 +6,8 @@
 // words, numbers, blanks, hyphens, underscores, some accented letters), shows it, and types words
 // into the car list's filter box key by key, then deletes them key by key. Each keystroke is timed
 // from the key event until the list has filtered, laid itself out and painted. Runs on the
-// offscreen platform unless a display is set. Prints a Markdown table.
+// offscreen platform unless a display is set. Prints a Markdown table; PARKWEN_BENCH_VERBOSE=1
+// also prints each keystroke.
 
 #include "castle.h"
 #include "carlistview.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 
@@ -142,6 +144,8 @@ int main(int argc, char* argv[])
             typeKey(box, c.toUpper().unicode(), QString(c));
             settle();
             typed << timer.nsecsElapsed() / 1e6;
+            if (qEnvironmentVariableIsSet("PARKWEN_BENCH_VERBOSE"))
+                std::printf("%s %.2f %s\n", qPrintable(box->text()), typed.last(), qPrintable(view->shownLine()->text()));
         }
         lines << QStringLiteral("| \"%1\" | %2 |").arg(word, view->shownLine()->text());
         while (!box->text().isEmpty()) {

@@ -3,6 +3,7 @@
 #include "carlist.h"
 #include "undo.h"
 
+#include <QStringListModel>
 #include <QtTest>
 
 using namespace parkwen;
@@ -66,6 +67,28 @@ private slots:
         QCOMPARE(filter.shownCount(), 0);
         filter.setFilterText(QString());
         QCOMPARE(shown(filter), list.texts());
+    }
+
+    void filter_followsRowsInsertedAmongOthers_renamesAndPictureChanges()
+    {
+        QStringListModel names({"apple", "cherry", "date", "grape"});
+        CarFilterModel filter;
+        filter.setSourceModel(&names);
+        filter.setFilterText(QStringLiteral("a"));
+        QCOMPARE(shown(filter), QStringList({"apple", "date", "grape"}));
+        names.insertRows(1, 2);
+        names.setData(names.index(1, 0), QStringLiteral("banana"));
+        names.setData(names.index(2, 0), QStringLiteral("fig"));
+        QCOMPARE(shown(filter), QStringList({"apple", "banana", "date", "grape"}));
+        QCOMPARE(filter.mapToSource(filter.index(2, 0)).row(), 4);
+        QCOMPARE(filter.mapFromSource(names.index(2, 0)), QModelIndex());
+        names.removeRows(0, 2);
+        QCOMPARE(shown(filter), QStringList({"date", "grape"}));
+
+        QSignalSpy changes(&filter, &QAbstractItemModel::dataChanged);
+        emit names.dataChanged(names.index(0, 0), names.index(3, 0), {Qt::DecorationRole});
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(changes.first().at(1).value<QModelIndex>().row(), 1);
     }
 
     void shownLine_groupsThousands()

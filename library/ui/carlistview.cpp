@@ -71,7 +71,23 @@ void CarListView::filterEdited(const QString& text)
 {
     if (!m_filter)
         return;
-    m_filter->setFilterText(text);
+    if (text != m_filter->filterText()) {
+        // The filter shows its new rows afresh; what was chosen stays chosen where still shown.
+        const QList<int> chosen = chosenRows();
+        const int current = listRow(currentIndex());
+        m_filter->setFilterText(text);
+        QItemSelection selection;
+        for (int row : chosen) {
+            const QModelIndex index = viewIndex(row);
+            if (index.isValid())
+                selection.select(index, index);
+        }
+        if (!selection.isEmpty())
+            selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+        const QModelIndex currentIndex = viewIndex(current);
+        if (currentIndex.isValid())
+            selectionModel()->setCurrentIndex(currentIndex, QItemSelectionModel::NoUpdate);
+    }
     const QString line = m_filter->shownLine();
     m_shownLine->setText(line);
     const bool show = !line.isEmpty();
