@@ -73,6 +73,14 @@ QString CarMarksModel::markText() const
     return m_carList ? QStringLiteral("Also in the Garage Folder") : QStringLiteral("Also in the Car Folder");
 }
 
+Qt::ItemFlags CarMarksModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = QIdentityProxyModel::flags(index);
+    if (index.isValid())
+        flags |= Qt::ItemIsDragEnabled;
+    return flags;
+}
+
 QVariant CarMarksModel::data(const QModelIndex& index, int role) const
 {
     if (role == AlsoInOtherRole || role == Qt::ToolTipRole) {

@@ -46,6 +46,8 @@ public:
 
     CarMarksModel(const BothFolders& marks, bool carList, QObject* parent = nullptr);
     QVariant data(const QModelIndex& index, int role) const override;
+    // Entries can be dragged (onto the other list).
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
     // "Also in the Garage Folder" for the car list's entries, "Also in the Car Folder" for the
     // garage list's.
     QString markText() const;

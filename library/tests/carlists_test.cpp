@@ -219,6 +219,8 @@ private slots:
         Fixture f({"a", "b", "c"}, {"x"});
         clickRow(f.cart, 0);
         clickRow(f.cart, 2, Qt::ControlModifier);
+        // A press on a chosen entry can start a drag of all of them only when entries are draggable.
+        QVERIFY(f.cart->model()->index(0, 0).flags() & Qt::ItemIsDragEnabled);
         std::unique_ptr<QMimeData> data(f.cart->dragData());
         QVERIFY(data);
         const QPoint at = f.garage->viewport()->rect().center();
