@@ -373,6 +373,65 @@ void CarLibrary::OpenUp(const QString& path)
 }
 
 // ---------------------------------------------------------------------------------------------
+// Installed cars
+
+bool CarLibrary::addInstalledCar(const QString& name, bool inGarage)
+{
+    FileSystem& fs = m_platform.fs;
+    const QString folder = joinPath(inGarage ? garageFolder : carFolder, name);
+    if (isStockCar(name) && (inGarage || !stockMode))
+        return false;
+    if (!inGarage && (folder == garageFolder || name.toUpper() == QLatin1String("MISC")))
+        return false;
+    QStringList files = fs.listFiles(folder, QStringLiteral("*.jpg"));
+    if (files.isEmpty())
+        files = fs.listFiles(folder, QStringLiteral("*.bmp"));
+    if (files.isEmpty())
+        return false;
+
+    CarList& list = inGarage ? Gartery : Cart3;
+    PictureStore& store = inGarage ? GargList : CarpList;
+    const QString key = name + kCarSuffix;
+    // A car replaced under the same name shows its new picture, not the one registered before.
+    auto loaded = m_platform.pictures.load(joinPath(folder, files.first()),
+                                           QSize(PictureStore::Size, PictureStore::Size));
+    store.replace(key, loaded.ok() ? loaded.take() : QImage());
+    if (list.rowOfKey(key) < 0) {
+        list.append(key, name);
+        if (inGarage) {
+            addToGam(1);
+        } else {
+            const int position = list.count();
+            if (stockMode && isStockCar(name) && position < StockFlagCount)
+                stockFlags[size_t(position)] = -1;
+            addToCam(1);
+        }
+    }
+    emit changed();
+    return true;
+}
+
+void CarLibrary::removeGoneCar(const QString& name, bool inGarage)
+{
+    CarList& list = inGarage ? Gartery : Cart3;
+    const int row = list.rowOfKey(name + kCarSuffix);
+    if (row < 0)
+        return;
+    list.removeRow(row);
+    QString& selection = inGarage ? garageSelection : carSelection;
+    if (inGarage) {
+        addToGam(-1);
+    } else {
+        if (stockMode)
+            shiftStockFlagsDown(row + 1);
+        addToCam(-1);
+    }
+    if (selection == name)
+        selection = list.selectedText();
+    emit changed();
+}
+
+// ---------------------------------------------------------------------------------------------
 // Help, registry, keys
 
 void CarLibrary::Mama_Click()

@@ -104,6 +104,14 @@ public:
     // A key pressed anywhere in the window; returns true when it was a shortcut.
     bool keyDown(int key);
 
+    // --- Installed cars ---
+    // A car just installed into a folder joins the end of that folder's list with its picture, and
+    // the count goes up by one, as after a move; nothing is rescanned. False when the scan would not
+    // list it (no picture file, or a stock name it leaves out).
+    bool addInstalledCar(const QString& name, bool inGarage);
+    // A car that left a folder (replaced by an installed one) leaves its list; the count goes down.
+    void removeGoneCar(const QString& name, bool inGarage);
+
     // --- Warning light ---
     void overLimitCheck();
     void Electricity_Timer();

@@ -20,6 +20,8 @@ public:
 
     // 35602 when the key is taken (the old picture stays).
     Error add(const QString& key, QImage picture);
+    // Registers the picture under the key, in place of any picture registered there before.
+    void replace(const QString& key, QImage picture);
     bool contains(const QString& key) const { return m_index.contains(key); }
     // A null image when the key is not registered.
     QImage picture(const QString& key) const;

@@ -31,7 +31,10 @@ class NoProcesses : public Processes
 {
 public:
     Error start(const QString&, const QStringList&) override { return Error::of(err::FileNotFound); }
-    Error startAndWait(const QString&, const QStringList&) override { return Error::of(err::FileNotFound); }
+    Error startAndWait(const QString&, const QStringList&) override
+    {
+        return Error::of(err::FileNotFound);
+    }
 };
 
 // The value of a caption after its label ("Class: Glow" gives "Glow"); empty when it has none.

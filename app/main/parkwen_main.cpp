@@ -2,6 +2,7 @@
 #include "castle.h"
 #include "commandline.h"
 #include "commands.h"
+#include "installcommand.h"
 #include "platform/datalocations.h"
 #include "qt/localfilesystem.h"
 #include "qt/qtdialogs.h"
@@ -140,6 +141,11 @@ int main(int argc, char* argv[])
     castle.onSetLdPlus = [&] { SetLdPlus_Click(cars, platform, &castle); };
     castle.onSetLdOnly = [&] { SetLdOnly_Click(cars, platform, &castle); };
     castle.onSetRemv = [&] { SetRemv_Click(cars, platform, &castle); };
+    InstallCommand install(cars, &castle);
+    castle.onInstall = [&] { install.run(); };
+    castle.onDropInstall = [&](const QStringList& paths, bool toGarage) {
+        install.install(paths, toGarage ? CarInstaller::Target::GarageFolder : CarInstaller::Target::CarFolder);
+    };
     castle.show();
     castle.raise();
     castle.activateWindow();

@@ -312,7 +312,8 @@ bool CarListView::acceptDrag(QDropEvent* event)
             event->setDropAction(Qt::MoveAction);
             event->accept();
         } else {
-            event->acceptProposedAction();
+            event->setDropAction(Qt::CopyAction);
+            event->accept();
         }
         return true;
     }

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -69,6 +70,17 @@ private:
         return image;
     }
 };
+
+// The local files and folders a drag from a file manager carries.
+QStringList localPaths(const QMimeData* data)
+{
+    QStringList paths;
+    if (data)
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile())
+                paths << url.toLocalFile();
+    return paths;
+}
 
 } // namespace
 
@@ -203,6 +215,8 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
             button("CopAll", QStringLiteral("All: Car"),
                    QStringLiteral("Click to place all Cars into the Car Folder"), &Castle::CopAll_Click),
             m_Del});
+    addRow({button("Install", QStringLiteral("Install Cars"), QStringLiteral("Install cars from downloaded archives"),
+                   &Castle::Install_Click)});
     addRow({makeInstruction(
         "Label6", QStringLiteral("Click Keys to view the Shortcut keys. Click Help for complete Help"))});
     addRow({button("ksl", QStringLiteral("Keys"), QStringLiteral("Click to view key Shortcuts"),
@@ -268,6 +282,20 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     m_Gartery->setPartner(m_Cart3);
     m_lastUsedList = m_Cart3;
     openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    // Archives and car folders dragged from a file manager install into the list's folder.
+    for (CarListView* view : {m_Cart3, m_Gartery}) {
+        const bool garage = view == m_Gartery;
+        view->acceptsExternalDrop = [this](const QMimeData* data) {
+            return onDropInstall && !localPaths(data).isEmpty();
+        };
+        view->onExternalDrop = [this, garage](const QMimeData* data) {
+            // The install runs once the drop has returned, so the file manager is not kept waiting.
+            QTimer::singleShot(0, this, [this, paths = localPaths(data), garage] {
+                if (onDropInstall)
+                    onDropInstall(paths, garage);
+            });
+        };
+    }
     connect(&m_cars, &CarLibrary::changed, this, &Castle::refresh);
     connect(&m_cars, &CarLibrary::focusRequested, this,
             [this](int list) { (list == CarLibrary::LastCarList ? m_Cart3 : m_Gartery)->setFocus(); });
@@ -516,6 +544,10 @@ bool Castle::eventFilter(QObject* watched, QEvent* event)
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
             auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_F6 && !key->isAutoRepeat()) {
+                Install_Click();
+                return true;
+            }
             const bool ctrl = key->modifiers() & Qt::ControlModifier;
             if (ctrl && key->key() == Qt::Key_F) {
                 focusFilter();

@@ -40,6 +40,9 @@ public:
     std::function<void()> onSetLdPlus;
     std::function<void()> onSetLdOnly;
     std::function<void()> onSetRemv;
+    // "Install Cars" and F6; archives or folders dropped onto a list (true: the garage list).
+    std::function<void()> onInstall;
+    std::function<void(const QStringList& paths, bool toGarage)> onDropInstall;
     // Shows the keys window instead of the built-in one (tests).
     std::function<void()> onKeys;
     // Opens a car's folder in the desktop's file manager (tests replace it).
@@ -91,6 +94,7 @@ private:
     void SetLdPlus_Click();
     void SetLdOnly_Click();
     void SetRemv_Click();
+    void Install_Click() { runHook(onInstall); }
 
     CarLibrary& m_cars;
     ManyMoves m_moves{m_cars};
