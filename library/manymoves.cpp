@@ -95,9 +95,35 @@ void ManyMoves::remove(const QStringList& names, bool fromCars)
             doomed << name;
     if (doomed.isEmpty())
         return;
-    const QString question = QStringLiteral("Are you sure you want to delete the ") + carsWord(int(doomed.size()), true) +
-                             (fromCars ? QStringLiteral(" from your Car Folder")
-                                       : QStringLiteral(" from your Garage Folder"));
+    QString question = QStringLiteral("Are you sure you want to delete the ") + carsWord(int(doomed.size()), true) +
+                       (fromCars ? QStringLiteral(" from your Car Folder") : QStringLiteral(" from your Garage Folder"));
+    // The question says what will happen to the files, as the question for one car does.
+    int trashed = 0, forGood = 0, links = 0;
+    for (const QString& name : std::as_const(doomed)) {
+        switch (m_cars.moveEngine().deleteWayFor(joinPath(fromCars ? m_cars.carFolder : m_cars.garageFolder, name))) {
+        case MoveEngine::DeleteWay::Trash:
+            ++trashed;
+            break;
+        case MoveEngine::DeleteWay::ForGood:
+            ++forGood;
+            break;
+        case MoveEngine::DeleteWay::RemoveLink:
+            ++links;
+            break;
+        }
+    }
+    QStringList ways;
+    if (trashed)
+        ways << (trashed == doomed.size() ? (trashed == 1 ? QStringLiteral("it goes to the trash")
+                                                         : QStringLiteral("they go to the trash"))
+                                          : QString::number(trashed) + QStringLiteral(" go to the trash"));
+    if (forGood)
+        ways << (forGood == doomed.size() ? (forGood == 1 ? QStringLiteral("it is deleted for good")
+                                                         : QStringLiteral("they are deleted for good"))
+                                          : QString::number(forGood) + QStringLiteral(" are deleted for good"));
+    if (links)
+        ways << QString::number(links) + QStringLiteral(" are links: only the links are removed, the linked folders are kept");
+    question += QStringLiteral(" (") + ways.join(QStringLiteral("; ")) + QLatin1Char(')');
     if (m_cars.platform().dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNoDefaultNo) !=
         Dialogs::Answer::Yes)
         return;

@@ -352,8 +352,9 @@ private slots:
         menu.reset(f.castle->listMenu(f.garage));
         f.lib.dialogs.queueAnswer(Dialogs::Answer::No);
         menu->findChild<QAction*>(QStringLiteral("MenuDelete"))->trigger();
-        QCOMPARE(f.lib.dialogs.messages(),
-                 QStringList({"Are you sure you want to delete the 2 chosen cars from your Garage Folder"}));
+        QCOMPARE(f.lib.dialogs.messages().size(), 1);
+        // The end says whether they go to the trash, which depends on the disk the test runs on.
+        QVERIFY(f.lib.dialogs.messages().first().startsWith(QStringLiteral("Are you sure you want to delete the 2 chosen cars from your Garage Folder (")));
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"b", "c", "x"}));
         f.press("Del"); // the button does the same (Yes this time)
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"x"}));

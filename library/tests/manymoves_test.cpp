@@ -148,8 +148,9 @@ private slots:
         Fixture f({"a", "b", "c"}, {"x", "y"});
         f.lib.dialogs.queueAnswer(Dialogs::Answer::No);
         f.moves->remove({"a", "c"}, true);
-        QCOMPARE(f.lib.dialogs.messages(),
-                 QStringList({"Are you sure you want to delete the 2 chosen cars from your Car Folder"}));
+        QCOMPARE(f.lib.dialogs.messages().size(), 1);
+        // The end says whether they go to the trash, which depends on the disk the test runs on.
+        QVERIFY(f.lib.dialogs.messages().first().startsWith(QStringLiteral("Are you sure you want to delete the 2 chosen cars from your Car Folder (")));
         QCOMPARE(f.lib.dialogs.shown().first().buttons, Dialogs::Buttons::YesNoDefaultNo);
         QCOMPARE(f.lib.dialogs.shown().first().icon, Dialogs::Icon::Question);
         QCOMPARE(f.carsOnDisk(), QStringList({"a", "b", "c"}));
@@ -165,8 +166,9 @@ private slots:
 
         f.lib.dialogs.clear();
         f.moves->remove({"x"}, false);
-        QCOMPARE(f.lib.dialogs.messages(),
-                 QStringList({"Are you sure you want to delete the 1 chosen car from your Garage Folder"}));
+        QCOMPARE(f.lib.dialogs.messages().size(), 1);
+        QVERIFY(f.lib.dialogs.messages().first().startsWith(
+            QStringLiteral("Are you sure you want to delete the 1 chosen car from your Garage Folder (it ")));
         QCOMPARE(f.garageOnDisk(), QStringList({"y"}));
     }
 };
