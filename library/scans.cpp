@@ -1,5 +1,6 @@
 #include "carlibrary.h"
 
+#include <QDir>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
@@ -36,11 +37,63 @@ QString pictureFileOf(FileSystem& fs, const QString& folder)
 constexpr qsizetype kBatch = 256;
 
 // A decoded picture, or why it failed (the thread pool needs results it can default-construct).
+// With a thumbnail cache, `id` names the picture file, and `remembered` tells that the cache
+// answered instead of the decoder (no image then: the store fetches it when it is shown).
 struct Decoded
 {
     Error error;
     QImage image;
+    PictureId id;
+    bool remembered = false;
 };
+
+// What the pool does for one candidate: ask the cache, else decode.
+Decoded loadPicture(Platform& platform, ThumbCache* cache, const QString& path)
+{
+    Decoded d;
+    if (cache) {
+        const FileStamp stamp = platform.fs.stamp(path);
+        if (stamp.isFile()) {
+            d.id = {QDir::isRelativePath(path) ? QDir(path).absolutePath() : path, stamp.size, stamp.modifiedNs};
+            if (std::optional<Error> known = cache->known(d.id)) {
+                d.error = *known;
+                d.remembered = true;
+                return d;
+            }
+        }
+    }
+    Result<QImage> loaded = platform.pictures.load(path, QSize(PictureStore::Size, PictureStore::Size));
+    if (loaded.ok())
+        d.image = loaded.take();
+    else
+        d.error = loaded.error();
+    return d;
+}
+
+// Registers a scanned car's picture in its store, and brings the cache up to date with what was
+// decoded. Returns the failure the scan reports, the same whether it was found now or remembered.
+Error registerPicture(PictureStore& store, const QString& key, Decoded& d)
+{
+    ThumbCache* cache = store.cache();
+    if (!cache || !d.id.isValid()) {
+        if (d.error)
+            return d.error;
+        return store.add(key, std::move(d.image));
+    }
+    if (d.remembered) {
+        cache->touch(d.id);
+        if (d.error)
+            return d.error;
+        return store.addCached(key, d.id);
+    }
+    if (d.error) {
+        cache->storeFailure(d.id, d.error);
+        return d.error;
+    }
+    ThumbCache::tag(d.image, d.id); // before the image is shared, so it is not copied
+    cache->store(d.id, d.image);
+    return store.addCached(key, d.id, std::move(d.image));
+}
 
 // One batch of a scan: its candidates and their pictures, decoding on the thread pool.
 struct Batch
@@ -55,11 +108,11 @@ struct Batch
 // folder order on the calling thread, which keeps messages and list order those of a one-by-one scan.
 // `choose` turns a sub-folder path into a candidate (or none); `apply` returns false to end the scan.
 template <typename Choose, typename Apply>
-void scanInBatches(Platform& platform, const QStringList& folders, const QString& label, Choose choose,
-                   Apply apply)
+void scanInBatches(Platform& platform, ThumbCache* cache, const QStringList& folders, const QString& label,
+                   Choose choose, Apply apply)
 {
-    Pictures& pictures = platform.pictures;
-    const QSize size(PictureStore::Size, PictureStore::Size);
+    if (cache)
+        cache->beginScan();
     qsizetype listed = 0;
     auto nextBatch = [&]() -> std::optional<Batch> {
         if (listed >= folders.size())
@@ -70,9 +123,8 @@ void scanInBatches(Platform& platform, const QStringList& folders, const QString
             if (std::optional<Candidate> c = choose(folders[listed]))
                 batch.candidates.push_back(std::move(*c));
         batch.foldersDone = end;
-        batch.pictures = QtConcurrent::mapped(batch.candidates, [&pictures, size](const Candidate& c) {
-            Result<QImage> loaded = pictures.load(c.picturePath, size);
-            return loaded.ok() ? Decoded{Error(), loaded.take()} : Decoded{loaded.error(), QImage()};
+        batch.pictures = QtConcurrent::mapped(batch.candidates, [&platform, cache](const Candidate& c) {
+            return loadPicture(platform, cache, c.picturePath);
         });
         return batch;
     };
@@ -156,9 +208,7 @@ void CarLibrary::LoadCard()
     bool complete = true;
     auto apply = [&](const Candidate& c, Decoded& loaded) {
         const QString key = c.name + kCarSuffix;
-        Error e = loaded.error;
-        if (!e)
-            e = CarpList.add(key, std::move(loaded.image));
+        Error e = registerPicture(CarpList, key, loaded);
         if (e.number() == err::PathNotFound) {
             flush();
             dialogs.inform(notACarMessage(c.name));
@@ -185,7 +235,7 @@ void CarLibrary::LoadCard()
             flush();
         return true;
     };
-    scanInBatches(m_platform, folders.value(), QStringLiteral("Reading the Car Folder"), choose, apply);
+    scanInBatches(m_platform, CarpList.cache(), folders.value(), QStringLiteral("Reading the Car Folder"), choose, apply);
     flush();
     if (!complete)
         return;
@@ -222,9 +272,7 @@ void CarLibrary::LoadGuard()
     };
     auto apply = [&](const Candidate& c, Decoded& loaded) {
         const QString key = c.name + kCarSuffix;
-        Error e = loaded.error;
-        if (!e)
-            e = GargList.add(key, std::move(loaded.image));
+        Error e = registerPicture(GargList, key, loaded);
         if (e.number() == err::PathNotFound) {
             flush();
             dialogs.inform(notACarMessage(c.name));
@@ -240,7 +288,7 @@ void CarLibrary::LoadGuard()
             flush();
         return true;
     };
-    scanInBatches(m_platform, folders.value(), QStringLiteral("Reading the Garage Folder"), choose, apply);
+    scanInBatches(m_platform, GargList.cache(), folders.value(), QStringLiteral("Reading the Garage Folder"), choose, apply);
     flush();
     setGam(QString::number(Gartery.count()));
 }

@@ -1,5 +1,7 @@
 #include "filesystem.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -93,6 +95,15 @@ Error FileSystem::replaceFileAtomic(const QString& source, const QString& target
     }
     sync(folderOf(target));
     return {};
+}
+
+FileStamp FileSystem::stamp(const QString& path)
+{
+    // Millisecond times where the platform has nothing finer.
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return {};
+    return {info.size(), info.lastModified().toMSecsSinceEpoch() * 1000000};
 }
 
 } // namespace parkwen
