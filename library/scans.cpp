@@ -53,13 +53,15 @@ Decoded loadPicture(Platform& platform, ThumbCache* cache, const QString& path)
     Decoded d;
     if (cache) {
         const FileStamp stamp = platform.fs.stamp(path);
-        if (stamp.isFile()) {
-            d.id = {QDir::isRelativePath(path) ? QDir(path).absolutePath() : path, stamp.size, stamp.modifiedNs};
-            if (std::optional<Error> known = cache->known(d.id)) {
-                d.error = *known;
-                d.remembered = true;
-                return d;
-            }
+        if (!stamp.isFile()) {
+            d.error = Error::of(err::PathNotFound); // what loading a folder or a missing file gives
+            return d;
+        }
+        d.id = {QDir::isRelativePath(path) ? QDir(path).absolutePath() : path, stamp.size, stamp.modifiedNs};
+        if (std::optional<Error> known = cache->known(d.id)) {
+            d.error = *known;
+            d.remembered = true;
+            return d;
         }
     }
     Result<QImage> loaded = platform.pictures.load(path, QSize(PictureStore::Size, PictureStore::Size));
@@ -70,28 +72,31 @@ Decoded loadPicture(Platform& platform, ThumbCache* cache, const QString& path)
     return d;
 }
 
-// Registers a scanned car's picture in its store, and brings the cache up to date with what was
-// decoded. Returns the failure the scan reports, the same whether it was found now or remembered.
+// Brings the cache up to date with what a picture gave.
+void remember(ThumbCache* cache, Decoded& d)
+{
+    if (!cache || !d.id.isValid())
+        return;
+    if (d.remembered) {
+        cache->touch(d.id);
+    } else if (d.error) {
+        cache->storeFailure(d.id, d.error);
+    } else {
+        ThumbCache::tag(d.image, d.id); // before the image is shared, so it is not copied
+        cache->store(d.id, d.image);
+    }
+}
+
+// Registers a scanned car's picture in its store. Returns the failure the scan reports, the same
+// whether it was found now or remembered.
 Error registerPicture(PictureStore& store, const QString& key, Decoded& d)
 {
     ThumbCache* cache = store.cache();
-    if (!cache || !d.id.isValid()) {
-        if (d.error)
-            return d.error;
-        return store.add(key, std::move(d.image));
-    }
-    if (d.remembered) {
-        cache->touch(d.id);
-        if (d.error)
-            return d.error;
-        return store.addCached(key, d.id);
-    }
-    if (d.error) {
-        cache->storeFailure(d.id, d.error);
+    remember(cache, d);
+    if (d.error)
         return d.error;
-    }
-    ThumbCache::tag(d.image, d.id); // before the image is shared, so it is not copied
-    cache->store(d.id, d.image);
+    if (!cache || !d.id.isValid())
+        return store.add(key, std::move(d.image));
     return store.addCached(key, d.id, std::move(d.image));
 }
 
@@ -139,6 +144,11 @@ void scanInBatches(Platform& platform, ThumbCache* cache, const QStringList& fol
         for (size_t i = 0; i < current->candidates.size(); ++i) {
             Decoded decoded = current->pictures.resultAt(int(i));
             if (!apply(current->candidates[i], decoded)) {
+                // The rest of the batch is decoded already: worth keeping for the next start.
+                for (size_t rest = i + 1; rest < current->candidates.size(); ++rest) {
+                    Decoded later = current->pictures.resultAt(int(rest));
+                    remember(cache, later);
+                }
                 if (following) {
                     following->pictures.cancel();
                     following->pictures.waitForFinished();
