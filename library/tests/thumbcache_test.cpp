@@ -357,6 +357,37 @@ private slots:
         QVERIFY2(decoded >= 40 && decoded < 120, qPrintable(QString::number(decoded)));
     }
 
+    void movesAndThePictureBox_showCachedThumbnails()
+    {
+        makeManyCars(10);
+        ThumbCache cache(m_cacheFile);
+        CarLibrary cars(m_lib->platform());
+        cars.CarpList.setCache(&cache, 1);
+        cars.GargList.setCache(&cache, 1);
+        cars.carFolder = m_lib->carFolder;
+        cars.garageFolder = m_lib->garageFolder;
+        cars.maxCars = 200;
+        cars.LoadCard();
+        cars.LoadGuard();
+        cars.Cart3_NodeClick(3);
+        QVERIFY(centreOf(cars.picture).blue() > 200);
+        cars.Cart3_NodeClick(8);
+        QVERIFY(centreOf(cars.picture).red() > 200);
+
+        // The moved car's picture file is gone from where the cache saw it; its thumbnail is not.
+        cars.Cart3_NodeClick(3);
+        cars.Garter_Click();
+        QCOMPARE(cars.Gartery.texts(), QStringList({"car003"}));
+        QVERIFY(centreOf(cars.GargList.picture(QStringLiteral("car003CAR"))).blue() > 200);
+        cars.Cart3_NodeClick(0);
+        cars.Gartery_NodeClick(0);
+        QVERIFY(centreOf(cars.picture).blue() > 200);
+        cars.Carter_Click();
+        QCOMPARE(cars.Cart3.count(), 10);
+        QVERIFY(centreOf(cars.CarpList.picture(QStringLiteral("car003CAR"))).blue() > 200);
+        QVERIFY(m_lib->dialogs.messages().isEmpty());
+    }
+
     void scrollingALongList_fillsItsThumbnails()
     {
         makeManyCars(300);
