@@ -20,8 +20,8 @@ namespace {
 // that a file written by another version is started afresh.
 constexpr int kFormatVersion = 1;
 // Entries written in one transaction, and how many may wait for the writer before a scan waits.
-constexpr qsizetype kBatch = 128;
-constexpr qsizetype kMaxPending = 256;
+constexpr qsizetype kBatch = 96;
+constexpr qsizetype kMaxPending = 192;
 constexpr int kThumbnailSize = 64;
 const QString kTagKey = QStringLiteral("parkwen-picture");
 
