@@ -5,6 +5,8 @@
 #include <QListView>
 #include <QtTest>
 
+#include <sqlite3.h>
+
 #include <atomic>
 #include <memory>
 
@@ -288,6 +290,41 @@ private slots:
         compareOutcomes(startWithCache(), plain);
         compareOutcomes(startWithCache(), plain);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void lockedCache_isPassedOver()
+    {
+        makeLibrary();
+        const Outcome plain = start(nullptr);
+        startWithCache();
+        // Another program holds the file for itself.
+        sqlite3* other = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(m_cacheFile).constData(), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; DELETE FROM entries;", nullptr,
+                              nullptr, nullptr),
+                 SQLITE_OK);
+        {
+            ThumbCache cache(m_cacheFile);
+            QVERIFY(!cache.onDisk());
+            const Outcome locked = start(&cache);
+            compareOutcomes(locked, plain);
+            QCOMPARE(locked.decoded, plain.decoded);
+        }
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        // Left as it was: still warm.
+        QCOMPARE(startWithCache().decoded, 0);
+    }
+
+    void cacheFile_followsXdgCacheHome()
+    {
+        const QByteArray saved = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", "/somewhere/cache");
+        QCOMPARE(ThumbCache::defaultFile(), QStringLiteral("/somewhere/cache/parkwen/thumbnails.sqlite"));
+        qunsetenv("XDG_CACHE_HOME");
+        QCOMPARE(ThumbCache::defaultFile(), QDir::homePath() + QStringLiteral("/.cache/parkwen/thumbnails.sqlite"));
+        if (!saved.isEmpty())
+            qputenv("XDG_CACHE_HOME", saved);
     }
 
     void fullDisk_keepsThumbnailsInMemoryForTheRun()
