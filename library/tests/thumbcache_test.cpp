@@ -266,6 +266,18 @@ private slots:
         cut.close();
         compareOutcomes(startWithCache(), plain);
         compareOutcomes(startWithCache(), plain);
+        QCOMPARE(startWithCache().decoded, 0);
+
+        // Garbage over every page but the first.
+        QFile overwritten(m_cacheFile);
+        QVERIFY(overwritten.open(QIODevice::ReadWrite));
+        const qint64 size = overwritten.size();
+        QVERIFY(overwritten.seek(65536));
+        overwritten.write(QByteArray(int(size - 65536), '\x5a'));
+        overwritten.close();
+        compareOutcomes(startWithCache(), plain);
+        compareOutcomes(startWithCache(), plain);
+        QCOMPARE(startWithCache().decoded, 0);
     }
 
     void cacheThatCannotBeWritten_isPassedOver()
