@@ -47,56 +47,6 @@ bool matchesPattern(const QString& name, const QString& pattern)
     return re.match(name).hasMatch();
 }
 
-namespace {
-QString temporaryBeside(const QString& path)
-{
-    const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
-    const QString folder = at < 0 ? QString() : path.left(at + 1);
-    return folder + QStringLiteral(".parkwen-") + lastName(path) + QStringLiteral(".tmp");
-}
-QString folderOf(const QString& path)
-{
-    const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
-    return at <= 0 ? QStringLiteral("/") : path.left(at);
-}
-} // namespace
-
-Error FileSystem::writeFileAtomic(const QString& path, const QByteArray& bytes)
-{
-    const QString temp = temporaryBeside(path);
-    Error e = writeFile(temp, bytes);
-    if (!e)
-        e = sync(temp);
-    if (!e)
-        e = rename(temp, path);
-    if (e) {
-        if (exists(temp))
-            deleteFile(temp);
-        return e;
-    }
-    sync(folderOf(path));
-    return {};
-}
-
-Error FileSystem::replaceFileAtomic(const QString& source, const QString& target)
-{
-    const QString temp = temporaryBeside(target);
-    Error e = copyFile(source, temp);
-    if (!e && fileSize(temp) != fileSize(source))
-        e = Error::of(err::DiskFull);
-    if (!e)
-        e = sync(temp);
-    if (!e)
-        e = rename(temp, target);
-    if (e) {
-        if (exists(temp))
-            deleteFile(temp);
-        return e;
-    }
-    sync(folderOf(target));
-    return {};
-}
-
 FileStamp FileSystem::stamp(const QString& path)
 {
     // Millisecond times where the platform has nothing finer.

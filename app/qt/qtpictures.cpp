@@ -1,5 +1,7 @@
 #include "qtpictures.h"
 
+#include "regularfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -114,9 +116,17 @@ Result<QImage> QtPictures::load(const QString& path, QSize size)
     const QFileInfo info(path);
     if (!info.isFile())
         return Error::of(err::PathNotFound);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (info.size() > MaxFileBytes)
+        return Error(err::InvalidPicture, describeError(err::InvalidPicture) + QStringLiteral(": ") +
+                                              tooLargeText(path, MaxFileBytes));
+    Result<RegularFile> opened = RegularFile::open(path, MaxFileBytes);
+    if (!opened.ok())
+        return Error::of(opened.error().number() == err::PathFileAccess ? err::PathNotFound
+                                                                        : err::InvalidPicture);
+    QFile file;
+    if (!file.open(opened.value().handle(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return Error::of(err::InvalidPicture);
+    opened.value().release();
     if (size.isValid() && file.peek(2) == "BM") {
         const QByteArray bytes = file.readAll();
         if (const auto bmp = plainBmp(bytes);
