@@ -32,6 +32,28 @@ Error PictureStore::addCached(const QString& key, const PictureId& id, QImage th
     return {};
 }
 
+void PictureStore::replace(const QString& key, QImage picture)
+{
+    const auto it = m_index.constFind(key);
+    if (it == m_index.constEnd())
+        add(key, std::move(picture));
+    else
+        setSlot(*it, std::move(picture));
+}
+
+void PictureStore::setSlot(int index, QImage picture)
+{
+    Slot& slot = m_slots[size_t(index)];
+    m_resident.remove(index);
+    slot.id = m_cache ? ThumbCache::idOf(picture) : PictureId();
+    if (slot.id.isValid()) {
+        slot.image = QImage();
+        m_resident.insert(index, new QImage(std::move(picture)));
+    } else {
+        slot.image = std::move(picture);
+    }
+}
+
 QImage PictureStore::picture(const QString& key) const
 {
     const auto it = m_index.constFind(key);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "carnames.h"
 #include "platform/error.h"
 #include "thumbcache.h"
 
@@ -31,6 +32,8 @@ public:
     Error add(const QString& key, QImage picture);
     // Registers the cache's picture `id`; `thumbnail`, when given, saves the first fetch.
     Error addCached(const QString& key, const PictureId& id, QImage thumbnail = QImage());
+    // Registers the picture under the key, in place of any picture registered there before.
+    void replace(const QString& key, QImage picture);
     bool contains(const QString& key) const { return m_index.contains(key); }
     // A null image when the key is not registered.
     QImage picture(const QString& key) const;
@@ -52,6 +55,7 @@ private:
         QImage image;  // otherwise the picture itself
     };
     QImage pictureAt(int index) const;
+    void setSlot(int index, QImage picture);
 
     std::vector<Slot> m_slots;
     QHash<QString, int> m_index;
@@ -83,7 +87,7 @@ public:
     QString text(int row) const { return m_entries[size_t(row)].text; }
     // -1 when no entry has the key.
     int rowOfKey(const QString& key) const;
-    int rowOfText(const QString& text) const { return rowOfKey(text + QStringLiteral("CAR")); }
+    int rowOfText(const QString& text) const { return rowOfKey(carKey(text)); }
     QStringList texts() const;
 
     void append(const QString& key, const QString& text);

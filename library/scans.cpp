@@ -1,4 +1,5 @@
 #include "carlibrary.h"
+#include "carnames.h"
 
 #include <QDir>
 #include <QtConcurrent/QtConcurrentMap>
@@ -9,8 +10,6 @@
 namespace parkwen {
 
 namespace {
-
-const QString kCarSuffix = QStringLiteral("CAR");
 
 // One sub-folder the scan will look at, with the picture file chosen for it.
 struct Candidate
@@ -217,7 +216,7 @@ void CarLibrary::LoadCard()
     };
     bool complete = true;
     auto apply = [&](const Candidate& c, Decoded& loaded) {
-        const QString key = c.name + kCarSuffix;
+        const QString key = carKey(c.name);
         Error e = registerPicture(CarpList, key, loaded);
         if (e.number() == err::PathNotFound) {
             flush();
@@ -281,7 +280,7 @@ void CarLibrary::LoadGuard()
         added.clear();
     };
     auto apply = [&](const Candidate& c, Decoded& loaded) {
-        const QString key = c.name + kCarSuffix;
+        const QString key = carKey(c.name);
         Error e = registerPicture(GargList, key, loaded);
         if (e.number() == err::PathNotFound) {
             flush();
