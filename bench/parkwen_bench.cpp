@@ -1,12 +1,7 @@
 // parkwen_bench: how fast the car library is at thousands of cars.
 //
-<<<<<<< HEAD
 //   parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] [--startup 1000,5000] [--reps 3]
-//                 [--seed 1]
-=======
-//   parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] [--reps 3] [--seed 1]
-//                 [--other-fs DIR]
->>>>>>> main
+//                 [--seed 1] [--other-fs DIR]
 //
 // --other-fs names a folder on another file system (a second mount, e.g. a tmpfs): the "All" moves
 // then run a second time with the Garage Folder there.
@@ -675,13 +670,9 @@ QString loadAverage()
     return readText(QStringLiteral("/proc/loadavg")).section(QLatin1Char(' '), 0, 2);
 }
 
-<<<<<<< HEAD
 int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveSizes,
-           const QList<int>& startupSizes, int reps, std::uint64_t seed, const QString& command)
-=======
-int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveSizes, int reps,
-           std::uint64_t seed, const QString& otherFs, const QString& command)
->>>>>>> main
+           const QList<int>& startupSizes, int reps, std::uint64_t seed, const QString& otherFs,
+           const QString& command)
 {
     QList<int> all = sizes + moveSizes + startupSizes;
     std::sort(all.begin(), all.end());
@@ -783,7 +774,6 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
                 .arg(scans[large].value("refresh_s") / scans[small].value("refresh_s"), 0, 'f', 2)
                 .arg(scans[large].value("naive_scan_s") / scans[small].value("naive_scan_s"), 0, 'f', 2));
     }
-<<<<<<< HEAD
     if (!sizes.isEmpty()) {
         out(QString());
         out(QStringLiteral("### Scans and Refresh with the thumbnail cache (in the process, N + N)"));
@@ -841,10 +831,7 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
                     .arg(large.value("warm_kb") / small.value("warm_kb"), 0, 'f', 2));
         }
     }
-    if (!moveSizes.isEmpty()) {
-=======
     auto moveTable = [&](const QString& title, const QMap<int, QMap<QString, double>>& figures) {
->>>>>>> main
         out(QString());
         out(title);
         out(QString());
@@ -943,20 +930,11 @@ int main(int argc, char** argv)
             ++i;
         } else {
             std::fprintf(stderr,
-<<<<<<< HEAD
                          "usage: parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] "
-                         "[--startup 1000,5000] [--reps 3] [--seed 1]\n");
+                         "[--startup 1000,5000] [--reps 3] [--seed 1] [--other-fs DIR]\n");
             return 2;
         }
     }
-    return parent(root, sizesOf(sizes), sizesOf(moveSizes), sizesOf(startupSizes), reps, seed,
-=======
-                         "usage: parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] [--reps 3] "
-                         "[--seed 1] [--other-fs DIR]\n");
-            return 2;
-        }
-    }
-    return parent(root, sizesOf(sizes), sizesOf(moveSizes), reps, seed, otherFs,
->>>>>>> main
+    return parent(root, sizesOf(sizes), sizesOf(moveSizes), sizesOf(startupSizes), reps, seed, otherFs,
                   QStringLiteral("build/bin/parkwen_bench ") + args.join(QLatin1Char(' ')));
 }

@@ -349,7 +349,7 @@ bool CarLibrary::addInstalledCar(const QString& name, bool inGarage)
 
     CarList& list = inGarage ? Gartery : Cart3;
     PictureStore& store = inGarage ? GargList : CarpList;
-    const QString key = name + kCarSuffix;
+    const QString key = carKey(name);
     // A car replaced under the same name shows its new picture, not the one registered before.
     auto loaded = m_platform.pictures.load(joinPath(folder, files.first()),
                                            QSize(PictureStore::Size, PictureStore::Size));
@@ -372,7 +372,7 @@ bool CarLibrary::addInstalledCar(const QString& name, bool inGarage)
 void CarLibrary::removeGoneCar(const QString& name, bool inGarage)
 {
     CarList& list = inGarage ? Gartery : Cart3;
-    const int row = list.rowOfKey(name + kCarSuffix);
+    const int row = list.rowOfKey(carKey(name));
     if (row < 0)
         return;
     list.removeRow(row);
