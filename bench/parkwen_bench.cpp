@@ -1,13 +1,15 @@
 // parkwen_bench: how fast the car library is at thousands of cars.
 //
-//   parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] [--reps 3] [--seed 1]
-//                 [--other-fs DIR]
+//   parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] [--startup 1000,5000] [--reps 3]
+//                 [--seed 1] [--other-fs DIR]
 //
 // --other-fs names a folder on another file system (a second mount, e.g. a tmpfs): the "All" moves
 // then run a second time with the Garage Folder there.
 // For each size N it generates (once, cached under --root) a Car Folder and a Garage Folder of N
 // cars each, then runs the measurements of that size in a child process of its own, so that each
-// peak memory figure belongs to one size. It prints a Markdown report on stdout.
+// peak memory figure belongs to one size. The start-up of the real program is measured from
+// outside: launch to the main window shown, without the thumbnail cache, with an empty one and
+// with a filled one. It prints a Markdown report on stdout.
 //
 // Every timing is wall-clock on a warm page cache (the files are read once before measuring);
 // where a figure is repeated (--reps), the best run counts, which filters out other work on a
@@ -18,6 +20,7 @@
 #include "paths_db.h"
 #include "qt/localfilesystem.h"
 #include "qt/qtpictures.h"
+#include "thumbcache.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -39,6 +42,7 @@
 #include <cstdio>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <mutex>
 
 using namespace parkwen;
@@ -326,6 +330,171 @@ int scanChild(const QString& root, int reps, bool scansOnly = false)
 }
 
 // ---------------------------------------------------------------------------------------------
+// Child: the scans and Refresh with the thumbnail cache, empty (cold) and filled (warm)
+
+int cacheChild(const QString& root, int reps)
+{
+    const QString carFolder = root + QStringLiteral("/cars");
+    const QString garageFolder = root + QStringLiteral("/garage");
+    warmCache(carFolder);
+    warmCache(garageFolder);
+
+    LocalFileSystem fs;
+    QtPictures pictures;
+    SilentDialogs dialogs;
+    NoProcesses processes;
+    QTemporaryDir program;
+    QTemporaryDir cacheHome;
+    {
+        auto db = PathsDatabase::create(program.filePath(QStringLiteral("paths.mdb")));
+        auto rs = db.value()->openRecordset();
+        for (const QString& record : {carFolder, garageFolder, QStringLiteral("30000")}) {
+            rs.value()->addNew();
+            rs.value()->setField0(record);
+            rs.value()->update();
+        }
+    }
+    const QString cacheFile = cacheHome.filePath(QStringLiteral("thumbnails.sqlite"));
+    auto emptyCache = [&] {
+        for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+            QFile::remove(cacheFile + suffix);
+    };
+    Platform platform{fs, pictures, dialogs, processes, program.path()};
+    // One start's scans (or Refresh): the cache opens, the scans run; its closing (writing what
+    // is left) is not timed.
+    auto measure = [&](bool cold, bool refresh, int* listed) {
+        return best(reps, [&] {
+            if (cold)
+                emptyCache();
+            std::unique_ptr<ThumbCache> cache;
+            CarLibrary cars(platform);
+            cars.carFolder = carFolder;
+            cars.garageFolder = garageFolder;
+            cars.maxCars = 30000;
+            QElapsedTimer t;
+            t.start();
+            cache = std::make_unique<ThumbCache>(cacheFile);
+            cars.CarpList.setCache(cache.get());
+            cars.GargList.setCache(cache.get());
+            if (refresh) {
+                cars.Refra_Click();
+            } else {
+                cars.LoadCard();
+                cars.LoadGuard();
+            }
+            *listed = cars.Cart3.count() + cars.Gartery.count();
+        });
+    };
+    int listed = 0;
+    report("cache_cold_scan_s", measure(true, false, &listed));
+    report("cache_cold_listed", qint64(listed));
+    report("cache_warm_scan_s", measure(false, false, &listed));
+    report("cache_warm_listed", qint64(listed));
+    report("cache_cold_refresh_s", measure(true, true, &listed));
+    report("cache_warm_refresh_s", measure(false, true, &listed));
+    report("cache_file_bytes", qint64(QFileInfo(cacheFile).size()));
+    report("messages", qint64(dialogs.messages.size()));
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The real program's start-up, measured from outside
+
+struct Startup
+{
+    double seconds = -1; // launch to both lists drawn
+    qint64 peakKb = 0;
+    QString counts; // "cars=N garage=N cam=N gam=N"
+};
+
+// Starts parkwen from `programFolder` on the offscreen platform and waits for the line it prints
+// once its main window is drawn; then waits for it to end (it writes what is left to the cache).
+Startup startProgram(const QString& programFolder, const QString& cacheHome, bool noCache)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), cacheHome);
+    env.insert(QStringLiteral("PARKWEN_STARTUP_PROBE"), QStringLiteral("1"));
+    env.remove(QStringLiteral("PARKWEN_NO_CACHE"));
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::SeparateChannels);
+    p.setStandardErrorFile(QProcess::nullDevice());
+    const QStringList args = noCache ? QStringList{QStringLiteral("--no-cache")} : QStringList{};
+    Startup s;
+    QElapsedTimer t;
+    t.start();
+    p.start(programFolder + QStringLiteral("/parkwen"), args);
+    QByteArray out;
+    while (!out.contains('\n') && p.waitForReadyRead(120000))
+        out += p.readAllStandardOutput();
+    if (out.startsWith("shown "))
+        s.seconds = seconds(t);
+    p.waitForFinished(120000);
+    const QByteArray line = out.trimmed();
+    for (const QByteArray& field : line.split(' ')) {
+        if (field.startsWith("hwm_kb="))
+            s.peakKb = field.mid(7).toLongLong();
+        else if (field.contains('='))
+            s.counts += QString::fromLatin1(field) + QLatin1Char(' ');
+    }
+    s.counts = s.counts.trimmed();
+    return s;
+}
+
+// Cold (empty cache), warm (filled by the start before) and without the cache, `reps` rounds;
+// the best time of each and the highest peak memory.
+QMap<QString, double> startupFigures(const QString& root, int cars, int reps)
+{
+    QMap<QString, double> v;
+    QTemporaryDir program;
+    QTemporaryDir cacheHome;
+    const QString self = QCoreApplication::applicationDirPath() + QStringLiteral("/parkwen");
+    if (!QFile::copy(self, program.filePath(QStringLiteral("parkwen")))) {
+        std::fprintf(stderr, "no program at %s\n", qPrintable(self));
+        return v;
+    }
+    for (const char* name : {"blank.pkn", "portable"}) {
+        QFile f(program.filePath(QString::fromLatin1(name)));
+        f.open(QIODevice::WriteOnly);
+    }
+    {
+        auto db = PathsDatabase::create(program.filePath(QStringLiteral("paths.mdb")));
+        auto rs = db.value()->openRecordset();
+        for (const QString& record :
+             {root + QStringLiteral("/cars"), root + QStringLiteral("/garage"), QStringLiteral("30000")}) {
+            rs.value()->addNew();
+            rs.value()->setField0(record);
+            rs.value()->update();
+        }
+    }
+    warmCache(root + QStringLiteral("/cars"));
+    warmCache(root + QStringLiteral("/garage"));
+    const QString expected = QStringLiteral("cars=%1 garage=%1 cam=%1 gam=%1").arg(cars);
+    int wrong = 0;
+    auto take = [&](const QString& name, const Startup& s) {
+        if (s.seconds < 0 || s.counts != expected) {
+            std::fprintf(stderr, "start-up %s: %s\n", qPrintable(name), qPrintable(s.counts));
+            ++wrong;
+            return;
+        }
+        const QString time = name + QStringLiteral("_s");
+        const QString peak = name + QStringLiteral("_kb");
+        if (!v.contains(time) || s.seconds < v[time])
+            v[time] = s.seconds;
+        v[peak] = std::max(v.value(peak), double(s.peakKb));
+    };
+    for (int r = 0; r < reps; ++r) {
+        take(QStringLiteral("nocache"), startProgram(program.path(), cacheHome.path(), true));
+        QDir(cacheHome.filePath(QStringLiteral("parkwen"))).removeRecursively();
+        take(QStringLiteral("cold"), startProgram(program.path(), cacheHome.path(), false));
+        take(QStringLiteral("warm"), startProgram(program.path(), cacheHome.path(), false));
+    }
+    v[QStringLiteral("wrong_counts")] = wrong;
+    return v;
+}
+
+// ---------------------------------------------------------------------------------------------
 // Child: the "All" moves of one size against cp -r + rm -r
 
 // The real disk without flushing: shows what the moves' flushing costs.
@@ -501,10 +670,11 @@ QString loadAverage()
     return readText(QStringLiteral("/proc/loadavg")).section(QLatin1Char(' '), 0, 2);
 }
 
-int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveSizes, int reps,
-           std::uint64_t seed, const QString& otherFs, const QString& command)
+int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveSizes,
+           const QList<int>& startupSizes, int reps, std::uint64_t seed, const QString& otherFs,
+           const QString& command)
 {
-    QList<int> all = sizes + moveSizes;
+    QList<int> all = sizes + moveSizes + startupSizes;
     std::sort(all.begin(), all.end());
     all.erase(std::unique(all.begin(), all.end()), all.end());
     for (int n : all)
@@ -516,6 +686,15 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
     for (int n : sizes)
         scans[n] = runChild({QStringLiteral("--scan-child"), root + QStringLiteral("/lib%1").arg(n),
                              QStringLiteral("--reps"), QString::number(reps)});
+    QMap<int, QMap<QString, double>> cached;
+    for (int n : sizes)
+        cached[n] = runChild({QStringLiteral("--cache-child"), root + QStringLiteral("/lib%1").arg(n),
+                              QStringLiteral("--reps"), QString::number(reps)});
+    QMap<int, QMap<QString, double>> startups;
+    for (int n : startupSizes) {
+        startups[n] = startupFigures(root + QStringLiteral("/lib%1").arg(n), n, reps);
+        std::fprintf(stderr, "start-up %d done\n", n);
+    }
     QMap<int, QMap<QString, double>> moves;
     QMap<int, QMap<QString, double>> movesAcross;
     for (int n : moveSizes) {
@@ -595,6 +774,63 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
                 .arg(scans[large].value("refresh_s") / scans[small].value("refresh_s"), 0, 'f', 2)
                 .arg(scans[large].value("naive_scan_s") / scans[small].value("naive_scan_s"), 0, 'f', 2));
     }
+    if (!sizes.isEmpty()) {
+        out(QString());
+        out(QStringLiteral("### Scans and Refresh with the thumbnail cache (in the process, N + N)"));
+        out(QString());
+        out(QStringLiteral("| N + N | scans without the cache | cold (empty cache) | warm (filled) | warm / cold | "
+                           "Refresh cold | Refresh warm | warm / cold | listed cold, warm | cache file |"));
+        out(QStringLiteral("|---|---|---|---|---|---|---|---|---|---|"));
+        for (int n : sizes) {
+            const auto& c = cached[n];
+            out(QStringLiteral("| %1 + %1 | %2 s | %3 s | %4 s | %5 | %6 s | %7 s | %8 | %9, %10 | %11 MB |")
+                    .arg(n)
+                    .arg(scans[n].value("scan_s"), 0, 'f', 3)
+                    .arg(c.value("cache_cold_scan_s"), 0, 'f', 3)
+                    .arg(c.value("cache_warm_scan_s"), 0, 'f', 3)
+                    .arg(c.value("cache_warm_scan_s") / c.value("cache_cold_scan_s"), 0, 'f', 2)
+                    .arg(c.value("cache_cold_refresh_s"), 0, 'f', 3)
+                    .arg(c.value("cache_warm_refresh_s"), 0, 'f', 3)
+                    .arg(c.value("cache_warm_refresh_s") / c.value("cache_cold_refresh_s"), 0, 'f', 2)
+                    .arg(c.value("cache_cold_listed"))
+                    .arg(c.value("cache_warm_listed"))
+                    .arg(c.value("cache_file_bytes") / 1e6, 0, 'f', 1));
+        }
+    }
+    if (!startupSizes.isEmpty()) {
+        out(QString());
+        out(QStringLiteral("### Start-up of the program, from outside (launch to both lists drawn, N + N)"));
+        out(QString());
+        out(QStringLiteral("| N + N | without the cache | cold (empty cache) | warm (filled) | warm / cold | "
+                           "cold / without | peak memory without | peak cold | peak warm | counts checked |"));
+        out(QStringLiteral("|---|---|---|---|---|---|---|---|---|---|"));
+        for (int n : startupSizes) {
+            const auto& v = startups[n];
+            out(QStringLiteral("| %1 + %1 | %2 s | %3 s | %4 s | %5 | %6 | %7 MB | %8 MB | %9 MB | %10 |")
+                    .arg(n)
+                    .arg(v.value("nocache_s"), 0, 'f', 3)
+                    .arg(v.value("cold_s"), 0, 'f', 3)
+                    .arg(v.value("warm_s"), 0, 'f', 3)
+                    .arg(v.value("warm_s") / v.value("cold_s"), 0, 'f', 2)
+                    .arg(v.value("cold_s") / v.value("nocache_s"), 0, 'f', 2)
+                    .arg(v.value("nocache_kb") / 1024, 0, 'f', 1)
+                    .arg(v.value("cold_kb") / 1024, 0, 'f', 1)
+                    .arg(v.value("warm_kb") / 1024, 0, 'f', 1)
+                    .arg(v.value("wrong_counts") == 0 ? QStringLiteral("all %1 + %1").arg(n)
+                                                      : QStringLiteral("**%1 wrong**").arg(v.value("wrong_counts"))));
+        }
+        if (startupSizes.size() >= 2) {
+            const auto& small = startups[startupSizes.first()];
+            const auto& large = startups[startupSizes.last()];
+            out(QString());
+            out(QStringLiteral("Peak memory growth %1 -> %2 cars a side: without the cache %3x, cold %4x, warm %5x.")
+                    .arg(startupSizes.first())
+                    .arg(startupSizes.last())
+                    .arg(large.value("nocache_kb") / small.value("nocache_kb"), 0, 'f', 2)
+                    .arg(large.value("cold_kb") / small.value("cold_kb"), 0, 'f', 2)
+                    .arg(large.value("warm_kb") / small.value("warm_kb"), 0, 'f', 2));
+        }
+    }
     auto moveTable = [&](const QString& title, const QMap<int, QMap<QString, double>>& figures) {
         out(QString());
         out(title);
@@ -654,6 +890,7 @@ int main(int argc, char** argv)
     QString root = QStringLiteral("/tmp/parkwen-bench");
     QString sizes = QStringLiteral("1000,5000");
     QString moveSizes = QStringLiteral("1000");
+    QString startupSizes = QStringLiteral("1000,5000");
     int reps = 3;
     std::uint64_t seed = 1;
     QString otherFs;
@@ -664,6 +901,8 @@ int main(int argc, char** argv)
             return scanChild(next, args.value(i + 3).toInt() > 0 ? args.value(i + 3).toInt() : reps);
         if (a == QLatin1String("--profile-scans")) // for a profiler: only the scans, --reps times
             return scanChild(next, args.value(i + 3).toInt() > 0 ? args.value(i + 3).toInt() : reps, true);
+        if (a == QLatin1String("--cache-child"))
+            return cacheChild(next, args.value(i + 3).toInt() > 0 ? args.value(i + 3).toInt() : reps);
         if (a == QLatin1String("--moves-child"))
             return movesChild(
                 next, args.value(i + 2), args.value(i + 4).toInt() > 0 ? args.value(i + 4).toInt() : reps,
@@ -677,6 +916,9 @@ int main(int argc, char** argv)
         } else if (a == QLatin1String("--moves")) {
             moveSizes = next;
             ++i;
+        } else if (a == QLatin1String("--startup")) {
+            startupSizes = next;
+            ++i;
         } else if (a == QLatin1String("--reps")) {
             reps = std::max(1, next.toInt());
             ++i;
@@ -688,11 +930,11 @@ int main(int argc, char** argv)
             ++i;
         } else {
             std::fprintf(stderr,
-                         "usage: parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] [--reps 3] "
-                         "[--seed 1] [--other-fs DIR]\n");
+                         "usage: parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] "
+                         "[--startup 1000,5000] [--reps 3] [--seed 1] [--other-fs DIR]\n");
             return 2;
         }
     }
-    return parent(root, sizesOf(sizes), sizesOf(moveSizes), reps, seed, otherFs,
+    return parent(root, sizesOf(sizes), sizesOf(moveSizes), sizesOf(startupSizes), reps, seed, otherFs,
                   QStringLiteral("build/bin/parkwen_bench ") + args.join(QLatin1Char(' ')));
 }

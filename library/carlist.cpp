@@ -4,10 +4,31 @@ namespace parkwen {
 
 Error PictureStore::add(const QString& key, QImage picture)
 {
+    if (m_cache) {
+        const PictureId id = ThumbCache::idOf(picture);
+        if (id.isValid())
+            return addCached(key, id, std::move(picture));
+    }
     if (m_index.contains(key))
         return Error::of(err::KeyNotUnique);
-    m_index.insert(key, int(m_pictures.size()));
-    m_pictures.push_back(std::move(picture));
+    m_index.insert(key, int(m_slots.size()));
+    m_slots.push_back({PictureId(), std::move(picture)});
+    return {};
+}
+
+Error PictureStore::addCached(const QString& key, const PictureId& id, QImage thumbnail)
+{
+    if (!m_cache || !id.isValid())
+        return add(key, std::move(thumbnail));
+    if (m_index.contains(key))
+        return Error::of(err::KeyNotUnique);
+    const int index = int(m_slots.size());
+    m_index.insert(key, index);
+    m_slots.push_back({id, QImage()});
+    if (!thumbnail.isNull()) {
+        ThumbCache::tag(thumbnail, id);
+        m_resident.insert(index, new QImage(std::move(thumbnail)));
+    }
     return {};
 }
 
@@ -17,27 +38,61 @@ void PictureStore::replace(const QString& key, QImage picture)
     if (it == m_index.constEnd())
         add(key, std::move(picture));
     else
-        m_pictures[size_t(*it)] = std::move(picture);
+        setSlot(*it, std::move(picture));
+}
+
+void PictureStore::setSlot(int index, QImage picture)
+{
+    Slot& slot = m_slots[size_t(index)];
+    m_resident.remove(index);
+    slot.id = m_cache ? ThumbCache::idOf(picture) : PictureId();
+    if (slot.id.isValid()) {
+        slot.image = QImage();
+        m_resident.insert(index, new QImage(std::move(picture)));
+    } else {
+        slot.image = std::move(picture);
+    }
 }
 
 QImage PictureStore::picture(const QString& key) const
 {
     const auto it = m_index.constFind(key);
-    return it == m_index.constEnd() ? QImage() : m_pictures[size_t(*it)];
+    return it == m_index.constEnd() ? QImage() : pictureAt(*it);
+}
+
+QImage PictureStore::pictureAt(int index) const
+{
+    const Slot& slot = m_slots[size_t(index)];
+    if (!slot.id.isValid())
+        return slot.image;
+    if (const QImage* held = m_resident.object(index))
+        return *held;
+    QImage fetched = m_cache->thumbnail(slot.id);
+    if (!fetched.isNull())
+        m_resident.insert(index, new QImage(fetched));
+    return fetched;
 }
 
 Result<QImage> PictureStore::first() const
 {
-    if (m_pictures.empty())
+    if (m_slots.empty())
         return Error::of(err::IndexOutOfBounds);
-    return m_pictures.front();
+    return pictureAt(0);
 }
 
 void PictureStore::clear()
 {
-    m_pictures.clear();
-    m_pictures.shrink_to_fit();
+    m_slots.clear();
+    m_slots.shrink_to_fit();
     m_index.clear();
+    m_resident.clear();
+}
+
+void PictureStore::setCache(ThumbCache* cache, int resident)
+{
+    clear();
+    m_cache = cache;
+    m_resident.setMaxCost(qMax(1, resident));
 }
 
 int CarList::rowOfKey(const QString& key) const

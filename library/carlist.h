@@ -2,8 +2,10 @@
 
 #include "carnames.h"
 #include "platform/error.h"
+#include "thumbcache.h"
 
 #include <QAbstractListModel>
+#include <QCache>
 #include <QHash>
 #include <QImage>
 
@@ -14,13 +16,22 @@ namespace parkwen {
 // A picture store: 64x64 pictures registered under a key ("nameCAR"), numbered in the order
 // registered. A picture stays registered until the store is cleared, even when its entry leaves
 // the list; a key is registered at most once.
+//
+// With a thumbnail cache, a picture the cache holds is kept in memory only while it is on screen
+// or was shown recently; the store fetches it from the cache when it is asked for again, so that
+// the memory a list needs does not grow with the number of cars.
 class PictureStore
 {
 public:
     static constexpr int Size = 64;
+    // How many cached thumbnails a store keeps in memory: several screens of a list.
+    static constexpr int Resident = 128;
 
-    // 35602 when the key is taken (the old picture stays).
+    // 35602 when the key is taken (the old picture stays). A thumbnail that came from the cache
+    // is registered as the cache's picture.
     Error add(const QString& key, QImage picture);
+    // Registers the cache's picture `id`; `thumbnail`, when given, saves the first fetch.
+    Error addCached(const QString& key, const PictureId& id, QImage thumbnail = QImage());
     // Registers the picture under the key, in place of any picture registered there before.
     void replace(const QString& key, QImage picture);
     bool contains(const QString& key) const { return m_index.contains(key); }
@@ -28,12 +39,28 @@ public:
     QImage picture(const QString& key) const;
     // 35600 when the store is empty.
     Result<QImage> first() const;
-    int count() const { return int(m_pictures.size()); }
+    int count() const { return int(m_slots.size()); }
     void clear();
 
+    // The cache the store keeps its pictures in (none: every picture stays in memory).
+    void setCache(ThumbCache* cache, int resident = Resident);
+    ThumbCache* cache() const { return m_cache; }
+    // Cached pictures held in memory now.
+    int residentCount() const { return int(m_resident.size()); }
+
 private:
-    std::vector<QImage> m_pictures;
+    struct Slot
+    {
+        PictureId id;  // valid: the picture lives in the cache
+        QImage image;  // otherwise the picture itself
+    };
+    QImage pictureAt(int index) const;
+    void setSlot(int index, QImage picture);
+
+    std::vector<Slot> m_slots;
     QHash<QString, int> m_index;
+    ThumbCache* m_cache = nullptr;
+    mutable QCache<int, QImage> m_resident{Resident};
 };
 
 struct CarEntry

@@ -1,6 +1,7 @@
 #include "carlibrary.h"
 #include "carnames.h"
 
+#include <QDir>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
@@ -35,11 +36,68 @@ QString pictureFileOf(FileSystem& fs, const QString& folder)
 constexpr qsizetype kBatch = 256;
 
 // A decoded picture, or why it failed (the thread pool needs results it can default-construct).
+// With a thumbnail cache, `id` names the picture file, and `remembered` tells that the cache
+// answered instead of the decoder (no image then: the store fetches it when it is shown).
 struct Decoded
 {
     Error error;
     QImage image;
+    PictureId id;
+    bool remembered = false;
 };
+
+// What the pool does for one candidate: ask the cache, else decode.
+Decoded loadPicture(Platform& platform, ThumbCache* cache, const QString& path)
+{
+    Decoded d;
+    if (cache) {
+        const FileStamp stamp = platform.fs.stamp(path);
+        if (!stamp.isFile()) {
+            d.error = Error::of(err::PathNotFound); // what loading a folder or a missing file gives
+            return d;
+        }
+        d.id = {QDir::isRelativePath(path) ? QDir(path).absolutePath() : path, stamp.size, stamp.modifiedNs};
+        if (std::optional<Error> known = cache->known(d.id)) {
+            d.error = *known;
+            d.remembered = true;
+            return d;
+        }
+    }
+    Result<QImage> loaded = platform.pictures.load(path, QSize(PictureStore::Size, PictureStore::Size));
+    if (loaded.ok())
+        d.image = loaded.take();
+    else
+        d.error = loaded.error();
+    return d;
+}
+
+// Brings the cache up to date with what a picture gave.
+void remember(ThumbCache* cache, Decoded& d)
+{
+    if (!cache || !d.id.isValid())
+        return;
+    if (d.remembered) {
+        cache->touch(d.id);
+    } else if (d.error) {
+        cache->storeFailure(d.id, d.error);
+    } else {
+        ThumbCache::tag(d.image, d.id); // before the image is shared, so it is not copied
+        cache->store(d.id, d.image);
+    }
+}
+
+// Registers a scanned car's picture in its store. Returns the failure the scan reports, the same
+// whether it was found now or remembered.
+Error registerPicture(PictureStore& store, const QString& key, Decoded& d)
+{
+    ThumbCache* cache = store.cache();
+    remember(cache, d);
+    if (d.error)
+        return d.error;
+    if (!cache || !d.id.isValid())
+        return store.add(key, std::move(d.image));
+    return store.addCached(key, d.id, std::move(d.image));
+}
 
 // One batch of a scan: its candidates and their pictures, decoding on the thread pool.
 struct Batch
@@ -54,11 +112,11 @@ struct Batch
 // folder order on the calling thread, which keeps messages and list order those of a one-by-one scan.
 // `choose` turns a sub-folder path into a candidate (or none); `apply` returns false to end the scan.
 template <typename Choose, typename Apply>
-void scanInBatches(Platform& platform, const QStringList& folders, const QString& label, Choose choose,
-                   Apply apply)
+void scanInBatches(Platform& platform, ThumbCache* cache, const QStringList& folders, const QString& label,
+                   Choose choose, Apply apply)
 {
-    Pictures& pictures = platform.pictures;
-    const QSize size(PictureStore::Size, PictureStore::Size);
+    if (cache)
+        cache->beginScan();
     qsizetype listed = 0;
     auto nextBatch = [&]() -> std::optional<Batch> {
         if (listed >= folders.size())
@@ -69,9 +127,8 @@ void scanInBatches(Platform& platform, const QStringList& folders, const QString
             if (std::optional<Candidate> c = choose(folders[listed]))
                 batch.candidates.push_back(std::move(*c));
         batch.foldersDone = end;
-        batch.pictures = QtConcurrent::mapped(batch.candidates, [&pictures, size](const Candidate& c) {
-            Result<QImage> loaded = pictures.load(c.picturePath, size);
-            return loaded.ok() ? Decoded{Error(), loaded.take()} : Decoded{loaded.error(), QImage()};
+        batch.pictures = QtConcurrent::mapped(batch.candidates, [&platform, cache](const Candidate& c) {
+            return loadPicture(platform, cache, c.picturePath);
         });
         return batch;
     };
@@ -86,6 +143,11 @@ void scanInBatches(Platform& platform, const QStringList& folders, const QString
         for (size_t i = 0; i < current->candidates.size(); ++i) {
             Decoded decoded = current->pictures.resultAt(int(i));
             if (!apply(current->candidates[i], decoded)) {
+                // The rest of the batch is decoded already: worth keeping for the next start.
+                for (size_t rest = i + 1; rest < current->candidates.size(); ++rest) {
+                    Decoded later = current->pictures.resultAt(int(rest));
+                    remember(cache, later);
+                }
                 if (following) {
                     following->pictures.cancel();
                     following->pictures.waitForFinished();
@@ -155,9 +217,7 @@ void CarLibrary::LoadCard()
     bool complete = true;
     auto apply = [&](const Candidate& c, Decoded& loaded) {
         const QString key = carKey(c.name);
-        Error e = loaded.error;
-        if (!e)
-            e = CarpList.add(key, std::move(loaded.image));
+        Error e = registerPicture(CarpList, key, loaded);
         if (e.number() == err::PathNotFound) {
             flush();
             dialogs.inform(notACarMessage(c.name));
@@ -184,7 +244,7 @@ void CarLibrary::LoadCard()
             flush();
         return true;
     };
-    scanInBatches(m_platform, folders.value(), QStringLiteral("Reading the Car Folder"), choose, apply);
+    scanInBatches(m_platform, CarpList.cache(), folders.value(), QStringLiteral("Reading the Car Folder"), choose, apply);
     flush();
     if (!complete)
         return;
@@ -221,9 +281,7 @@ void CarLibrary::LoadGuard()
     };
     auto apply = [&](const Candidate& c, Decoded& loaded) {
         const QString key = carKey(c.name);
-        Error e = loaded.error;
-        if (!e)
-            e = GargList.add(key, std::move(loaded.image));
+        Error e = registerPicture(GargList, key, loaded);
         if (e.number() == err::PathNotFound) {
             flush();
             dialogs.inform(notACarMessage(c.name));
@@ -239,7 +297,7 @@ void CarLibrary::LoadGuard()
             flush();
         return true;
     };
-    scanInBatches(m_platform, folders.value(), QStringLiteral("Reading the Garage Folder"), choose, apply);
+    scanInBatches(m_platform, GargList.cache(), folders.value(), QStringLiteral("Reading the Garage Folder"), choose, apply);
     flush();
     setGam(QString::number(Gartery.count()));
 }

@@ -41,6 +41,9 @@ struct Options
                            QStringLiteral("Answer yes to the questions a command meets; without it a command "
                                           "takes the safe answer and never waits.")};
     // Switches that change how the window works belong here too, beside the commands.
+    QCommandLineOption noCache{QStringLiteral("no-cache"),
+                               QStringLiteral("Start without the thumbnail cache: every picture is decoded "
+                                              "again, and nothing is kept for the next start.")};
 
     void addTo(QCommandLineParser& parser) const
     {
@@ -51,7 +54,7 @@ struct Options
                            "2 for a wrong command line."));
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOptions(
-            {help, version, list, loadSet, onlySet, removeSet, move, install, to, stats, json, yes});
+            {help, version, list, loadSet, onlySet, removeSet, move, install, to, stats, json, yes, noCache});
         parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The archives of --install."),
                                      QStringLiteral("[FILE...]"));
     }
@@ -115,7 +118,9 @@ bool readFolder(const QString& text, CommandLine::Folder& folder)
 CommandLine parseCommandLine(const QStringList& allArguments)
 {
     CommandLine line;
-    const QStringList arguments = withoutQtOptions(allArguments);
+    QStringList arguments = withoutQtOptions(allArguments);
+    // Taken out first, so that "/ACC --no-cache" still lists the stock cars.
+    line.noCache = arguments.removeAll(QStringLiteral("--no-cache")) > 0;
     const QStringList rest = arguments.mid(1);
     if (rest.join(QLatin1Char(' ')).toUpper() == QLatin1String("/ACC")) {
         line.stockMode = true;

@@ -12,13 +12,16 @@
 #include "qt/qtprogress.h"
 #include "setcommands.h"
 #include "sett.h"
+#include "startupprobe.h"
 #include "streamdialogs.h"
+#include "thumbcache.h"
 
 #include <QApplication>
 #include <QStyleFactory>
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 using namespace parkwen;
 
@@ -111,11 +114,25 @@ int main(int argc, char* argv[])
     }
     Platform platform = platformAt(at, fs, pictures, dialogs, processes, &progress);
 
+    // The thumbnail cache: thumbnails are kept between runs, unless --no-cache is on the command line
+    // or PARKWEN_NO_CACHE is set.
+    std::unique_ptr<ThumbCache> thumbnails;
+    if (!line.noCache && qEnvironmentVariableIsEmpty("PARKWEN_NO_CACHE")) {
+        ThumbCache::Options options;
+        options.fs = &fs;
+        options.pictures = &pictures;
+        thumbnails = std::make_unique<ThumbCache>(ThumbCache::defaultFile(), options);
+    }
+
     CarLibrary cars(platform);
+    cars.CarpList.setCache(thumbnails.get());
+    cars.GargList.setCache(thumbnails.get());
     Castle castle(cars);
 
-    // The command line is everything after the program's name.
-    const QString commandLine = arguments.mid(1).join(QLatin1Char(' '));
+    // The command line is everything after the program's name (but the cache's switch).
+    QStringList windowArguments = arguments.mid(1);
+    windowArguments.removeAll(QStringLiteral("--no-cache"));
+    const QString commandLine = windowArguments.join(QLatin1Char(' '));
     if (!cars.startupReading(commandLine))
         return 1;
 
@@ -150,5 +167,8 @@ int main(int argc, char* argv[])
     castle.show();
     castle.raise();
     castle.activateWindow();
+    // Start-up measured from outside (the benchmark).
+    if (!qEnvironmentVariableIsEmpty("PARKWEN_STARTUP_PROBE"))
+        reportWhenShown(&castle, cars);
     return QApplication::exec();
 }

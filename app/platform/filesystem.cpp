@@ -1,5 +1,7 @@
 #include "filesystem.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -55,6 +57,15 @@ bool matchesPattern(const QString& name, const QString& pattern)
     const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
                                 QRegularExpression::CaseInsensitiveOption);
     return re.match(name).hasMatch();
+}
+
+FileStamp FileSystem::stamp(const QString& path)
+{
+    // Millisecond times where the platform has nothing finer.
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return {};
+    return {info.size(), info.lastModified().toMSecsSinceEpoch() * 1000000};
 }
 
 FileSystem::NodeInfo FileSystem::nodeInfo(const QByteArray&)

@@ -21,6 +21,14 @@ void sortIgnoringCase(QStringList& names);
 // "*.jpg"-style pattern match ignoring case ("*" and "?" wildcards).
 bool matchesPattern(const QString& name, const QString& pattern);
 
+// What tells whether a file changed: its size and last modification time.
+struct FileStamp
+{
+    qint64 size = -1;       // -1 when the path is not an ordinary file
+    qint64 modifiedNs = 0;  // nanoseconds since the epoch
+    bool isFile() const { return size >= 0; }
+};
+
 // Everything the program does to the disk goes through this interface, so that tests can inject
 // failures the real disk will not produce on demand.
 class FileSystem
@@ -46,6 +54,8 @@ public:
     virtual bool isFolder(const QString& path) = 0;
     // -1 when the file does not exist.
     virtual qint64 fileSize(const QString& path) = 0;
+    // Size and modification time of an ordinary file. Safe to call from several threads at once.
+    virtual FileStamp stamp(const QString& path);
 
     // 75 when something of that name exists, 76 when the parent is missing.
     virtual Error createFolder(const QString& path) = 0;

@@ -269,6 +269,14 @@ qint64 LocalFileSystem::fileSize(const QString& path)
     return st.st_size;
 }
 
+FileStamp LocalFileSystem::stamp(const QString& path)
+{
+    struct stat st;
+    if (::stat(native(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return {};
+    return {qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000 + qint64(st.st_mtim.tv_nsec)};
+}
+
 Error LocalFileSystem::createFolder(const QString& path)
 {
     if (::mkdir(native(path).constData(), 0777) != 0)

@@ -15,6 +15,7 @@ public:
     bool exists(const QString& path) override;
     bool isFolder(const QString& path) override;
     qint64 fileSize(const QString& path) override;
+    FileStamp stamp(const QString& path) override;
     Error createFolder(const QString& path) override;
     Error removeFolder(const QString& path) override;
     Error copyFile(const QString& source, const QString& target) override;

@@ -38,6 +38,9 @@ private slots:
         QTest::newRow("other text") << "whatever" << false;
         QTest::newRow("Qt's own options") << "-style fusion -reverse -platform=xcb" << false;
         QTest::newRow("Qt's options and /ACC") << "-style fusion /acc" << true;
+        QTest::newRow("without the cache") << "--no-cache" << false;
+        QTest::newRow("/ACC without the cache") << "/ACC --no-cache" << true;
+        QTest::newRow("without the cache, /ACC") << "--no-cache /acc" << true;
     }
     void window()
     {
@@ -47,6 +50,7 @@ private slots:
         QCOMPARE(parsed.mode, CommandLine::Mode::Window);
         QCOMPARE(parsed.stockMode, stock);
         QCOMPARE(parsed.command, CommandLine::Command::None);
+        QCOMPARE(parsed.noCache, line.contains(QLatin1String("--no-cache")));
     }
 
     void commands_data()
