@@ -1,12 +1,18 @@
 #pragma once
 
 #include "error.h"
+#include "pictureheader.h"
 
 #include <QImage>
 #include <QSize>
 #include <QString>
 
+#include <optional>
+
 namespace parkwen {
+
+// `size` shrunk to fit inside `box` keeping its proportions; unchanged when it fits already.
+QSize fitInto(QSize size, QSize box);
 
 // Loads pictures (".jpg", ".bmp") from disk.
 class Pictures
@@ -17,6 +23,12 @@ public:
     // format allows. An invalid `size` loads at full size. Fails with 76 when `path` is not a file
     // (a folder, or missing) and 481 when the file does not decode.
     virtual Result<QImage> load(const QString& path, QSize size = QSize()) = 0;
+    // The format and size of the picture in the file, read from its header alone (no pixels are
+    // decoded); nothing when the file is missing or holds no BMP, PNG or JPEG header.
+    virtual std::optional<PictureHeader> probe(const QString& path);
+    // A preview: the picture shrunk to fit inside `box` keeping its proportions (a smaller one keeps
+    // its size), decoded at reduced size where the format allows. Fails as load() does.
+    virtual Result<QImage> loadToFit(const QString& path, QSize box);
 };
 
 } // namespace parkwen

@@ -12,6 +12,11 @@ class QtPictures : public Pictures
 {
 public:
     Result<QImage> load(const QString& path, QSize size = QSize()) override;
+    // Previews keep their full colours (32 bits a pixel); they are few and shown large.
+    Result<QImage> loadToFit(const QString& path, QSize box) override;
+
+private:
+    Result<QImage> decode(const QString& path, QSize size, bool compactResult);
 };
 
 } // namespace parkwen
