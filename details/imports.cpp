@@ -21,9 +21,9 @@ bool acceptParameters(FileSystem& fs, Dialogs& dialogs, const QString& path)
     return true;
 }
 
-bool acceptBitmap(FileSystem& fs, Dialogs& dialogs, const QString& path)
+bool acceptBitmap(FileSystem& fs, Pictures& pictures, Dialogs& dialogs, const QString& path)
 {
-    if (!Skins::hasSkinSize(fs.fileSize(path))) {
+    if (!Skins::isSkin(fs, pictures, path)) {
         dialogs.message(QStringLiteral("Not a valid Skin. Please Select another Skin"),
                         Dialogs::Icon::Exclamation);
         return false;
@@ -168,7 +168,7 @@ bool importParameters(ImportContext& context, ParamFiles& params)
     QByteArray copy = text.take();
     const QString title = params.par2(copy);
     copy = mergeCarLines(copy, car.value(), [&]() -> std::optional<QString> {
-        const QStringList skins = Skins::skinsOf(fs, carPath);
+        const QStringList skins = Skins::skinsOf(fs, context.pictures, carPath);
         if (skins.isEmpty())
             return std::nullopt;
         return context.choosers.chooseSkin(carPath, skins);
@@ -187,7 +187,7 @@ bool importSkin(ImportContext& context, Skins& skins, const QString& carPath)
     FileSystem& fs = context.fs;
     Dialogs& dialogs = context.dialogs;
     const std::optional<QString> source = context.choosers.chooseBitmap(
-        context.startFolder, [&](const QString& path) { return acceptBitmap(fs, dialogs, path); });
+        context.startFolder, [&](const QString& path) { return acceptBitmap(fs, context.pictures, dialogs, path); });
     if (!source)
         return false;
     const std::optional<QString> fileName =
