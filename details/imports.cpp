@@ -3,6 +3,7 @@
 #include "naming.h"
 #include "paramtext.h"
 #include "textbuffer.h"
+#include "textencoding.h"
 
 namespace parkwen {
 
@@ -117,8 +118,13 @@ QByteArray mergeCarLines(const QByteArray& imported, const QByteArray& car,
             nameStart = r3.text().indexOf(QLatin1Char('"'));
         if (nameStart >= 0 && chooseSkin) {
             if (const std::optional<QString> skin = chooseSkin()) {
+                // The line is the car's own, so the name is written in the car file's encoding
+                // (as UTF-8 when Windows-1252 has no bytes for it).
+                std::optional<QByteArray> bytes = encodeText(*skin, encodingOf(car));
+                if (!bytes)
+                    bytes = skin->toUtf8();
                 r3.select(int(nameStart) + 1, r3.length());
-                r3.replaceSelection(*skin + QLatin1Char('"'));
+                r3.replaceSelection(QString::fromLatin1(*bytes) + QLatin1Char('"'));
             }
         }
         const QString line = r3.text();
