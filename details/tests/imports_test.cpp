@@ -157,6 +157,34 @@ private slots:
         QCOMPARE(entries(m_car), QStringList({"ImpParam.txt", "car.bmp", "car2.bmp", "parameters.txt"}));
     }
 
+    void parameterImport_intoFolderNamedInAnotherCase_offersTexturesByTheirNamesOnDisk()
+    {
+        // The folder is "baddrc", its parameters name "cars/BaddRC/..." and "car.bmp"; on disk the
+        // files are "PARAMETERS.TXT", "Car.BMP" and a PNG texture "Night.BMP".
+        const QString car = makeFolder(m_cars, "baddrc");
+        QByteArray own = paramsText("BaddRC", "Badd RC").replace('\\', '/');
+        writeBytes(car + "/PARAMETERS.TXT", own);
+        writeBytes(car + "/Car.BMP", encodedPicture(512, 512, "PNG", Qt::red));
+        writeBytes(car + "/Night.BMP", encodedPicture(1024, 1024, "PNG", Qt::black));
+        ParamFiles params(m_fs, m_dialogs, car);
+        params.fill();
+        m_choosers.parameterTries << QStringList{m_donor + "/parameters.txt"};
+        m_choosers.skinAnswers << QStringLiteral("Night.BMP");
+        m_dialogs.queueInput(QStringLiteral("Night"));
+        m_dialogs.queueInput(QStringLiteral("Night Tune"));
+        ImportContext context{m_fs, m_pictures, m_dialogs, m_choosers, m_cars};
+        QVERIFY(importParameters(context, params));
+        QCOMPARE(m_choosers.skinsOffered, QList<QStringList>{QStringList({"Car.BMP", "Night.BMP"})});
+
+        const QByteArray copy = readBytes(car + "/Night.txt");
+        // The model and hull lines are the car's own, letter for letter; the texture line keeps the
+        // car's folder as its parameters write it and names the texture as it is on disk.
+        QCOMPARE(linesHolding(copy, "\"cars/BaddRC/part"), 19);
+        QCOMPARE(lineOf(copy, "COLL"), QByteArray("COLL \t\"cars/BaddRC/hull.hul\""));
+        QCOMPARE(lineOf(copy, "TPAGE"), QByteArray("TPAGE \t\"cars/BaddRC/Night.BMP\""));
+        QCOMPARE(readBytes(car + "/PARAMETERS.TXT"), own);
+    }
+
     void parameterImport_defaultNameTwiceAsksAgainAndSkinChooserClosedKeepsCarSkin()
     {
         ParamFiles params(m_fs, m_dialogs, m_car);
