@@ -191,7 +191,8 @@ void FileChooser::File1_Click()
 
 void FileChooser::waitForPictures()
 {
-    m_previews->finish();
+    if (m_previews)
+        m_previews->finish();
 }
 
 void FileChooser::OK_Click()
