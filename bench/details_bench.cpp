@@ -24,6 +24,7 @@
 #include <QProcess>
 #include <QSysInfo>
 #include <QThread>
+#include <QThreadPool>
 
 #include <cstdio>
 #include <ctime>
@@ -247,6 +248,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (qEnvironmentVariableIntValue("PARKWEN_BENCH_WORKERS") > 0)
+        QThreadPool::globalInstance()->setMaxThreadCount(qEnvironmentVariableIntValue("PARKWEN_BENCH_WORKERS"));
     QString root = QStringLiteral("/tmp/parkwen-details-bench");
     int reps = 3;
     QString only;

@@ -3,21 +3,14 @@
 #include <QFutureWatcher>
 #include <QLabel>
 #include <QPixmap>
+#include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace parkwen {
 
 Previews::Previews(Pictures& pictures, QObject* parent) : QObject(parent), m_pictures(pictures)
 {
-}
-
-Previews::~Previews()
-{
-    for (const Job& job : std::as_const(m_jobs))
-        if (job.watcher)
-            job.watcher->waitForFinished();
-    for (QFuture<Result<QImage>>& future : m_abandoned)
-        future.waitForFinished();
+    m_pool.setMaxThreadCount(qMax(2, QThread::idealThreadCount()));
 }
 
 void Previews::show(QLabel* image, const QString& path, const QString& failureText)
@@ -25,8 +18,6 @@ void Previews::show(QLabel* image, const QString& path, const QString& failureTe
     Job& job = m_jobs[image];
     if (job.watcher) {
         // Its picture is no longer wanted; the worker finishes on its own.
-        m_abandoned.removeIf([](const QFuture<Result<QImage>>& f) { return f.isFinished(); });
-        m_abandoned.append(job.watcher->future());
         job.watcher->disconnect(this);
         job.watcher->deleteLater();
         job.watcher = nullptr;
@@ -40,7 +31,7 @@ void Previews::show(QLabel* image, const QString& path, const QString& failureTe
     auto* watcher = new Watcher(this);
     job.watcher = watcher;
     connect(watcher, &Watcher::finished, this, [this, image, watcher] { deliver(image, watcher); });
-    watcher->setFuture(QtConcurrent::run([&pictures, path, box] { return pictures.loadToFit(path, box); }));
+    watcher->setFuture(QtConcurrent::run(&m_pool, [&pictures, path, box] { return pictures.loadToFit(path, box); }));
 }
 
 void Previews::deliver(QLabel* image, Watcher* watcher)

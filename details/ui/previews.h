@@ -2,11 +2,10 @@
 
 #include "platform/pictures.h"
 
-#include <QFuture>
 #include <QHash>
-#include <QList>
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
 
 class QLabel;
 template <typename T> class QFutureWatcher;
@@ -20,8 +19,6 @@ class Previews : public QObject
 {
 public:
     Previews(Pictures& pictures, QObject* parent);
-    // Waits for the decoding still running: the workers use the picture reader handed in.
-    ~Previews() override;
 
     // Clears `image` and shows the picture at `path` there once it is decoded, fitted inside the
     // control. An empty path leaves it clear; a file that does not decode shows `failureText`.
@@ -41,8 +38,10 @@ private:
 
     Pictures& m_pictures;
     QHash<QLabel*, Job> m_jobs;
-    // Decoding no longer wanted but perhaps still running.
-    QList<QFuture<Result<QImage>>> m_abandoned;
+    // Its own workers: Qt's image code hands work to the global pool and waits for it, which must
+    // never queue behind a large texture. Destroyed first, it waits for the decoding still running,
+    // since the workers use the picture reader handed in.
+    QThreadPool m_pool;
 };
 
 } // namespace parkwen
