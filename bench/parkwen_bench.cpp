@@ -62,6 +62,7 @@ class NoProcesses : public Processes
 {
 public:
     Error start(const QString&, const QStringList&) override { return {}; }
+    Error startAndWait(const QString&, const QStringList&) override { return {}; }
 };
 
 // The naive reference: decode the whole picture, then scale it to the thumbnail size; one picture

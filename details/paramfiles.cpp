@@ -1,5 +1,7 @@
 #include "paramfiles.h"
 
+#include "discard.h"
+
 #include "naming.h"
 #include "paramtext.h"
 
@@ -119,8 +121,10 @@ bool ParamFiles::Bacup_Click()
     if (!answer)
         return false;
 
-    // An existing file of that name (in any letter case) is overwritten.
+    // An existing file of that name (in any letter case) is replaced only when the user says so.
     const QString target = m_fs.resolve(m_carPath, *answer + QStringLiteral(".txt"));
+    if (!confirmReplace(m_fs, m_dialogs, joinPath(m_carPath, target)))
+        return false;
     if (Error e = m_fs.replaceFileAtomic(pathOf(currentFileName()), joinPath(m_carPath, target))) {
         reportError(e);
         return false;
@@ -176,7 +180,10 @@ bool ParamFiles::DelP_Click(int selected)
         m_dialogs.message(QStringLiteral("Cannot Delete Parameters.txt"), Dialogs::Icon::Exclamation);
         return false;
     }
-    const Error e = m_fs.deleteFile(pathOf(m_entries[selected].fileName));
+    const QString path = pathOf(m_entries[selected].fileName);
+    if (!confirmDiscard(m_fs, m_dialogs, path))
+        return false;
+    const Error e = discardFile(m_fs, path);
     // A file already gone only needs its entry removed.
     if (e && e.number() != err::FileNotFound) {
         reportError(e);

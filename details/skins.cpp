@@ -1,5 +1,6 @@
 #include "skins.h"
 
+#include "discard.h"
 #include "naming.h"
 
 namespace parkwen {
@@ -79,11 +80,23 @@ void Skins::reportError(const Error& e)
 bool Skins::currentSkinUsable(const QString& currentSkin)
 {
     // The name comes from the parameters' TPAGE line; it must name a file of this car's folder.
-    if (!currentSkin.isEmpty() && isPlainName(currentSkin))
-        return true;
-    m_dialogs.message(QStringLiteral("The parameters shown name no skin file of this car's folder."),
-                      Dialogs::Icon::Exclamation);
-    return false;
+    if (currentSkin.isEmpty() || !isPlainName(currentSkin)) {
+        m_dialogs.message(QStringLiteral("The parameters shown name no skin file of this car's folder."),
+                          Dialogs::Icon::Exclamation);
+        return false;
+    }
+    // The skin commands write only bitmaps: a TPAGE line naming any other file (parameters.txt)
+    // must not get it overwritten with paint.
+    if (!currentSkin.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) ||
+        m_fs.isFolder(joinPath(m_carPath, m_fs.resolve(m_carPath, currentSkin)))) {
+        m_dialogs.message(
+            QStringLiteral("The parameters shown name %1 as the skin, which is not a .bmp file. "
+                           "The skin commands change only the car's .bmp files.")
+                .arg(currentSkin),
+            Dialogs::Icon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 void Skins::PicSel_Change(int value)
@@ -138,8 +151,10 @@ void Skins::Bakbit_Click(const QString& currentSkin)
         });
     if (!answer)
         return;
-    // An existing file of that name (in any letter case) is overwritten.
+    // An existing file of that name (in any letter case) is replaced only when the user says so.
     const QString target = m_fs.resolve(m_carPath, *answer + QStringLiteral(".bmp"));
+    if (!confirmReplace(m_fs, m_dialogs, joinPath(m_carPath, target)))
+        return;
     if (Error e = m_fs.replaceFileAtomic(joinPath(m_carPath, current), joinPath(m_carPath, target))) {
         reportError(e);
         return;
@@ -160,7 +175,10 @@ void Skins::DelS_Click()
     if (m_others.isEmpty())
         return;
     const QString name = m_others[m_value];
-    const Error e = m_fs.deleteFile(joinPath(m_carPath, m_fs.resolve(m_carPath, name)));
+    const QString path = joinPath(m_carPath, m_fs.resolve(m_carPath, name));
+    if (!confirmDiscard(m_fs, m_dialogs, path))
+        return;
+    const Error e = discardFile(m_fs, path);
     // A file already gone only needs its entry removed.
     if (e && e.number() != err::FileNotFound) {
         reportError(e);

@@ -167,7 +167,7 @@ bool CarLibrary::isStockSwitch(const QString& commandLine)
 
 Result<CarLibrary::PathsRecord> CarLibrary::readPaths()
 {
-    const QString file = joinPath(m_platform.programFolder, QStringLiteral("paths.mdb"));
+    const QString file = joinPath(m_platform.configHome(), QStringLiteral("paths.mdb"));
     auto db = PathsDatabase::open(file);
     if (!db.ok())
         return db.error();
@@ -230,8 +230,11 @@ bool CarLibrary::startupReading(const QString& commandLine)
     Error e = startupAttempt(commandLine);
     if (e.number() == err::CouldNotFindFile) {
         m_platform.dialogs.inform(QStringLiteral("Rigwell.exe has not been run, running..."));
-        if (Error started = startProgram(QStringLiteral("rigwell")))
+        // rigwell writes the database when its window closes, so the retry waits for it to end.
+        if (Error started = m_platform.processes.startAndWait(programPath(QStringLiteral("rigwell")))) {
             m_platform.dialogs.plain(started.miscMessage());
+            return false;
+        }
         e = startupAttempt(commandLine);
     }
     if (e.number() == err::IndexOutOfBounds) {
@@ -289,14 +292,18 @@ void CarLibrary::RUNA_Click()
     Refra_Click();
 }
 
-Error CarLibrary::startProgram(const QString& name, const QStringList& arguments)
+QString CarLibrary::programPath(const QString& name) const
 {
 #ifdef Q_OS_WIN
-    const QString program = joinPath(m_platform.programFolder, name + QStringLiteral(".exe"));
+    return joinPath(m_platform.programFolder, name + QStringLiteral(".exe"));
 #else
-    const QString program = joinPath(m_platform.programFolder, name);
+    return joinPath(m_platform.programFolder, name);
 #endif
-    return m_platform.processes.start(program, arguments);
+}
+
+Error CarLibrary::startProgram(const QString& name, const QStringList& arguments)
+{
+    return m_platform.processes.start(programPath(name), arguments);
 }
 
 // ---------------------------------------------------------------------------------------------

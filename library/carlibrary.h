@@ -124,6 +124,8 @@ private:
     };
     Result<PathsRecord> readPaths();
     Error startupAttempt(const QString& commandLine);
+    // The path of a program of the program folder.
+    QString programPath(const QString& name) const;
     Error startProgram(const QString& name, const QStringList& arguments = {});
     // The car scan, then the garage scan, under one progress report.
     void scanBoth();

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Parkwen needs to build, test and show its windows (Debian 12, as root).
+# Installs the Debian packages Parkwen needs to build, test, package and show its windows (Debian 12,
+# as root): the menu entries and metainfo are checked with desktop-file-utils and appstream, and
+# `cpack -G DEB` needs dpkg-dev and file to work out the package's dependencies.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libsqlite3-dev libgl1-mesa-dev xvfb xauth)
+packages=(cmake ninja-build g++ qt6-base-dev libsqlite3-dev libgl1-mesa-dev xvfb xauth
+  desktop-file-utils appstream dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -18,8 +18,7 @@ QString decodeName(QByteArrayView bytes)
     return QString::fromLatin1(bytes);
 }
 
-// The longest file name that still leaves room for the temporary file written beside it
-// (".parkwen-<name>.tmp") within the 255 bytes a folder entry can hold.
+// The longest file name accepted, a little below the 255 bytes a folder entry can hold.
 constexpr qsizetype MaxFileNameBytes = 240;
 
 } // namespace

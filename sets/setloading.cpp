@@ -13,7 +13,7 @@ const QString NoneChosen = QStringLiteral("No Set Selected, there is no Set to u
 
 std::optional<QStringList> readChosenSet(Platform& platform, SetChooser& chooser)
 {
-    SetStore store(platform.fs, platform.programFolder);
+    SetStore store(platform.fs, platform.dataHome());
     const std::optional<QString> chosen = chooseSet(chooser, store, platform.dialogs);
     if (!chosen)
         return std::nullopt;

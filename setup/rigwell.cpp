@@ -1,6 +1,7 @@
 #include "rigwell.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <charconv>
 #include <cmath>
@@ -245,6 +246,43 @@ Error SetupSession::pointFolder(QString& folder, const QString& stored)
         return Error::of(err::PathNotFound);
     folder = QDir::cleanPath(stored);
     return {};
+}
+
+namespace {
+QString canonicalFolder(const QString& path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
+}
+bool isInside(const QString& inner, const QString& outer)
+{
+    return outer == QLatin1String("/") ? inner != outer : inner.startsWith(outer + QLatin1Char('/'));
+}
+} // namespace
+
+QString folderConflict(const QString& carFolder, const QString& garageFolder)
+{
+    const QString car = canonicalFolder(carFolder);
+    const QString garage = canonicalFolder(garageFolder);
+    if (car == garage)
+        return QStringLiteral("The Car Folder and the Garage Folder are the same folder. "
+                              "Please choose two different folders.");
+    if (isInside(garage, car))
+        return QStringLiteral("The Garage Folder is inside the Car Folder. "
+                              "Please choose two folders, neither of them inside the other.");
+    if (isInside(car, garage))
+        return QStringLiteral("The Car Folder is inside the Garage Folder. "
+                              "Please choose two folders, neither of them inside the other.");
+    return {};
+}
+
+bool SetupSession::foldersUsable(const SetupValues& values)
+{
+    const QString problem = folderConflict(values.carFolder, values.garageFolder);
+    if (problem.isEmpty())
+        return true;
+    m_dialogs.message(problem, Dialogs::Icon::Exclamation);
+    return false;
 }
 
 bool SetupSession::close(const SetupValues& values)

@@ -25,6 +25,10 @@ inline const QString version = QStringLiteral("1.02");
 // decimal text that reads as the same number. Canonical text comes back unchanged.
 QString canonicalAmount(const QString& text);
 
+// What is wrong with a pair of folders that would lose cars: the same folder twice, or one inside the
+// other (links resolved). Empty when the pair can be stored.
+QString folderConflict(const QString& carFolder, const QString& garageFolder);
+
 // The three values of the setup window.
 struct SetupValues
 {
@@ -44,6 +48,9 @@ public:
     // stored values into `values`. A stored folder that no longer exists leaves that value as it was.
     // false: an error has been reported and the program must end at once without writing.
     bool open(SetupValues& values);
+
+    // Whether the folders can be stored; when not, a message naming the problem has been shown.
+    bool foldersUsable(const SetupValues& values);
 
     // Stores the three values, all of them or none. false: the failure has been reported and the
     // database keeps what it held.

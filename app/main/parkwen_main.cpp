@@ -1,5 +1,8 @@
 #include "carlibrary.h"
 #include "castle.h"
+#include "commandline.h"
+#include "commands.h"
+#include "platform/datalocations.h"
 #include "qt/localfilesystem.h"
 #include "qt/qtdialogs.h"
 #include "qt/qtpictures.h"
@@ -7,19 +10,90 @@
 #include "qt/qtprogress.h"
 #include "setcommands.h"
 #include "sett.h"
+#include "streamdialogs.h"
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTextStream>
+
+#include <cstdio>
 
 using namespace parkwen;
 
+namespace {
+
+const QString kVersion = QStringLiteral("1.02");
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Parkwen"));
+    QCoreApplication::setApplicationVersion(kVersion);
+    QCoreApplication::setOrganizationName(QStringLiteral("Parkwen"));
+}
+
+Platform platformAt(const DataLocations& at, FileSystem& fs, Pictures& pictures, Dialogs& dialogs,
+                    Processes& processes, Progress* progress)
+{
+    return Platform{fs,       pictures,        dialogs,      processes, at.helperFolder,
+                    progress, at.configFolder, at.dataFolder};
+}
+
+// Everything but the window: help, version, a wrong command line and the commands. None of them needs
+// a display.
+int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
+{
+    QCoreApplication app(argc, argv);
+    nameApplication();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const DataLocations at =
+        DataLocations::resolve(QCoreApplication::applicationDirPath(), DataLocations::Asker::Main);
+
+    switch (line.mode) {
+    case CommandLine::Mode::Help:
+        out << commandLineHelp();
+        return Commands::Done;
+    case CommandLine::Mode::Version:
+        out << QStringLiteral("Parkwen ") << kVersion << '\n';
+        for (const QString& text : at.describe())
+            out << text << '\n';
+        return Commands::Done;
+    case CommandLine::Mode::Wrong:
+        err << QStringLiteral("parkwen: ") << line.problem << '\n'
+            << QStringLiteral("Try \"parkwen --help\".") << '\n';
+        return Commands::WrongCommandLine;
+    default:
+        break;
+    }
+
+    if (Error e = at.prepare()) {
+        err << QStringLiteral("Parkwen cannot create its folders in %1: %2")
+                   .arg(at.dataFolder, e.description())
+            << '\n';
+        return Commands::Failed;
+    }
+    LocalFileSystem fs;
+    QtPictures pictures;
+    StreamDialogs dialogs(err, line.yes);
+    QtProcesses processes;
+    Commands commands(platformAt(at, fs, pictures, dialogs, processes, nullptr), out);
+    return commands.run(line);
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = parseCommandLine(arguments);
+    if (line.mode != CommandLine::Mode::Window)
+        return runWithoutWindow(argc, argv, line);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Parkwen"));
+    nameApplication();
     QApplication::setApplicationDisplayName(QStringLiteral("Parkwen"));
-    QApplication::setApplicationVersion(QStringLiteral("1.02"));
-    QApplication::setOrganizationName(QStringLiteral("Parkwen"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     LocalFileSystem fs;
@@ -27,13 +101,19 @@ int main(int argc, char* argv[])
     QtDialogs dialogs(QStringLiteral("Parkwen"));
     QtProcesses processes;
     QtProgress progress(QStringLiteral("Parkwen"));
-    Platform platform{fs, pictures, dialogs, processes, QCoreApplication::applicationDirPath(), &progress};
+    const DataLocations at =
+        DataLocations::resolve(QCoreApplication::applicationDirPath(), DataLocations::Asker::Main);
+    if (Error e = at.prepare()) {
+        dialogs.plain(e.miscMessage());
+        return 1;
+    }
+    Platform platform = platformAt(at, fs, pictures, dialogs, processes, &progress);
 
     CarLibrary cars(platform);
     Castle castle(cars);
 
     // The command line is everything after the program's name.
-    const QString commandLine = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
+    const QString commandLine = arguments.mid(1).join(QLatin1Char(' '));
     if (!cars.startupReading(commandLine))
         return 1;
 

@@ -1,15 +1,61 @@
 // rigwell: asks where the Car Folder and the Garage Folder are and the Max Car Amount, and keeps them
-// in paths.mdb beside the program for Parkwen to read. It takes no command line.
+// in paths.mdb for Parkwen to read. Beyond --help and --version it takes no command line.
 
 #include "form1.h"
+#include "platform/datalocations.h"
 #include "qt/localfilesystem.h"
 #include "qt/qtdialogs.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+using parkwen::DataLocations;
+
+namespace {
+
+// --help or --version: answered on standard output without a window (nor a display).
+int answerWithoutWindow(int argc, char* argv[], bool help)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("rigwell"));
+    QTextStream out(stdout);
+    if (help) {
+        out << QStringLiteral(
+            "Usage: rigwell\n"
+            "Parkwen Setup: choose the Car Folder, the Garage Folder and the Max Car Amount "
+            "for Parkwen.\n\n"
+            "  -h, --help  Show this help and end.\n"
+            "  --version   Show the version and where the settings are kept, and end.\n");
+        return 0;
+    }
+    out << parkwen::rigwellInfo::title << ' ' << parkwen::rigwellInfo::version << '\n';
+    const DataLocations at =
+        DataLocations::resolve(QCoreApplication::applicationDirPath(), DataLocations::Asker::Helper);
+    for (const QString& text : at.describe())
+        out << text << '\n';
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version(QStringLiteral("version"), QString());
+    parser.addOptions({help, version});
+    // Other text has no meaning here, as before: the window opens.
+    parser.parse(arguments);
+    if (parser.isSet(help) || parser.isSet(version))
+        return answerWithoutWindow(argc, argv, parser.isSet(help));
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(parkwen::rigwellInfo::productName);
     QApplication::setApplicationVersion(parkwen::rigwellInfo::version);
@@ -18,8 +64,14 @@ int main(int argc, char* argv[])
 
     parkwen::LocalFileSystem fs;
     parkwen::QtDialogs dialogs(parkwen::rigwellInfo::title);
-    parkwen::Form1 window(QCoreApplication::applicationDirPath() + QStringLiteral("/paths.mdb"),
-                          QDir::currentPath(), fs, dialogs);
+    const DataLocations at =
+        DataLocations::resolve(QCoreApplication::applicationDirPath(), DataLocations::Asker::Helper);
+    if (parkwen::Error e = at.prepare()) {
+        dialogs.plain(QStringLiteral("Miscellaneous Error: ") + QString::number(e.number()) +
+                      QLatin1Char(' ') + e.description());
+        return 1;
+    }
+    parkwen::Form1 window(at.pathsFile(), QDir::currentPath(), fs, dialogs);
     // A failure while the window opens is told before the window is ever shown, in a box of its own.
     if (!window.Form_Load())
         return 1;

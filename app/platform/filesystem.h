@@ -23,6 +23,9 @@ bool matchesPattern(const QString& name, const QString& pattern);
 class FileSystem
 {
 public:
+    // Parameter files and set files are a few kilobytes; anything this large is not one.
+    static constexpr qint64 MaxTextFileBytes = 16 * 1024 * 1024;
+
     virtual ~FileSystem() = default;
 
     // Sub-folders of `folder` as full paths, sorted ignoring case; hidden folders left out.
@@ -45,7 +48,8 @@ public:
     virtual Error createFolder(const QString& path) = 0;
     // 75 when the folder is not empty, 76 when it is missing.
     virtual Error removeFolder(const QString& path) = 0;
-    // Copies a file, overwriting the target. On success the copy has the source's size.
+    // Copies an ordinary file, overwriting the target (never through a link), with the source's
+    // permissions and modification time. On success the copy has all of the source's bytes.
     virtual Error copyFile(const QString& source, const QString& target) = 0;
     // 75 for a read-only file, 53 for a missing one.
     virtual Error deleteFile(const QString& path) = 0;
@@ -64,14 +68,18 @@ public:
     // Moves a file or folder into the desktop's trash (a link goes as the link). 70 when it cannot.
     virtual Error moveToTrash(const QString& path) = 0;
 
+    // The whole of an ordinary file (a link counts when it leads to one) of at most MaxTextFileBytes:
+    // parameter files and set files. Anything else (a FIFO, a device, a folder, a larger file) is
+    // refused with a message-ready error, never read.
     virtual Result<QByteArray> readFile(const QString& path) = 0;
-    // Writes the whole file (creating or truncating it).
+    // Writes the whole file (creating or truncating it); never through a link at `path`.
     virtual Error writeFile(const QString& path, const QByteArray& bytes) = 0;
-    // Writes a temporary file beside `path`, flushes it and renames it over `path`: the file is
-    // either the old one or the new one, never half-written.
-    Error writeFileAtomic(const QString& path, const QByteArray& bytes);
-    // Copies `source` to a temporary file beside `target` and renames it over `target`.
-    Error replaceFileAtomic(const QString& source, const QString& target);
+    // Writes a new temporary file beside `path` (a unique name, created exclusively), flushes it and
+    // renames it over `path`: the file is either the old one or the new one, never half-written, and
+    // a link at `path` is replaced, not written through. The temporary file is gone after a failure.
+    virtual Error writeFileAtomic(const QString& path, const QByteArray& bytes) = 0;
+    // The same with a copy of the ordinary file `source`, which keeps its permissions and times.
+    virtual Error replaceFileAtomic(const QString& source, const QString& target) = 0;
 };
 
 } // namespace parkwen

@@ -1,11 +1,15 @@
 #include "pictures.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace parkwen {
 
 std::optional<PictureHeader> Pictures::probe(const QString& path)
 {
+    // Ordinary files only: opening a FIFO would wait for a writer.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;

@@ -15,10 +15,17 @@ struct Platform
     Pictures& pictures;
     Dialogs& dialogs;
     Processes& processes;
-    // The folder of the running program: paths.mdb, the sets folder, blank.pkn, rigwell, hovlen.
+    // The folder of the programs: rigwell, hovlen (and, unless set apart below, the player's data).
     QString programFolder;
     // Optional: where long work reports its progress.
     Progress* progress = nullptr;
+    // Where paths.mdb is kept, and where blank.pkn and the sets folder are; the program folder when
+    // empty (a portable program folder).
+    QString configFolder = {};
+    QString dataFolder = {};
+
+    QString configHome() const { return configFolder.isEmpty() ? programFolder : configFolder; }
+    QString dataHome() const { return dataFolder.isEmpty() ? programFolder : dataFolder; }
 };
 
 } // namespace parkwen

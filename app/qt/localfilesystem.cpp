@@ -1,13 +1,17 @@
 #include "localfilesystem.h"
 
+#include "regularfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +33,72 @@ struct FdCloser
             ::close(fd);
     }
 };
+
+Error writeAll(int fd, const QByteArray& bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t w = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (w < 0) {
+            if (errno == EINTR)
+                continue;
+            return Error::fromErrno(errno);
+        }
+        done += w;
+    }
+    return {};
+}
+
+// Copies everything `in` holds from its start into the empty `out`, then gives `out` the
+// permissions and times of `in`.
+Error copyContents(int in, int out)
+{
+    struct stat st;
+    if (::fstat(in, &st) != 0)
+        return Error::fromErrno(errno);
+    // copy_file_range lets the kernel copy (or share extents) without passing the bytes through us.
+    // It may copy less than the size says, or nothing (some file systems, files whose size is not
+    // known in advance); read and write then go on from where it stopped, up to the real end.
+    qint64 copied = 0;
+    while (copied < st.st_size) {
+        const ssize_t n =
+            ::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(st.st_size - copied), 0);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP || errno == EBADF)
+                break;
+            return Error::fromErrno(errno);
+        }
+        if (n == 0)
+            break;
+        copied += n;
+    }
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return Error::fromErrno(errno);
+        }
+        if (n == 0)
+            break;
+        if (Error e = writeAll(out, QByteArray::fromRawData(buffer, n)))
+            return e;
+        copied += n;
+    }
+    struct stat outSt;
+    if (::fstat(out, &outSt) != 0)
+        return Error::fromErrno(errno);
+    if (outSt.st_size != copied)
+        return Error::of(err::DiskFull);
+    if (::fchmod(out, st.st_mode & 0777) != 0)
+        return Error::fromErrno(errno);
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    if (::futimens(out, times) != 0)
+        return Error::fromErrno(errno);
+    return {};
+}
 
 // Reads a folder once; calls `visit(name, isFolder)` for every entry but "." and "..".
 template <typename Visit> bool readFolder(const QString& folder, Visit visit)
@@ -64,6 +134,80 @@ template <typename Visit> bool readFolder(const QString& folder, Visit visit)
 }
 
 } // namespace
+
+// A file written beside `target` under a new name, then renamed over it: the target is either
+// the old file or the new one, never half-written. The name is created exclusively (O_EXCL with
+// O_NOFOLLOW), so whatever already has that name, a link above all, is never written through; the
+// file is removed unless committed. (QSaveFile would resolve a link at the target and write where
+// it points.)
+class LocalFileSystem::TemporaryFile
+{
+public:
+    TemporaryFile(LocalFileSystem& fs, const QString& target) : m_fs(fs), m_target(target) {}
+    ~TemporaryFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_name.isEmpty() && !m_committed)
+            ::unlink(native(m_name).constData());
+    }
+    Error open()
+    {
+        const QString folder = folderOf(m_target);
+        for (int attempt = 0; attempt < MaxTemporaryAttempts; ++attempt) {
+            const QString name = joinPath(folder, m_fs.temporaryName(attempt));
+            const int fd =
+                ::open(native(name).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            if (fd >= 0) {
+                m_fd = fd;
+                m_name = name;
+                return {};
+            }
+            if (errno != EEXIST)
+                return Error::fromErrno(errno);
+        }
+        return Error::of(err::PathFileAccess);
+    }
+    int handle() const { return m_fd; }
+    Error commit()
+    {
+        if (::fsync(m_fd) != 0 && errno != EINVAL)
+            return Error::fromErrno(errno);
+        if (::rename(native(m_name).constData(), native(m_target).constData()) != 0)
+            return Error::fromErrno(errno);
+        m_committed = true;
+        // The rename itself reaches the disk with the folder's entries.
+        const int folder = ::open(native(folderOf(m_target)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder >= 0) {
+            ::fsync(folder);
+            ::close(folder);
+        }
+        return {};
+    }
+
+private:
+    static QString folderOf(const QString& path)
+    {
+        const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
+        if (at < 0)
+            return QStringLiteral(".");
+        return at == 0 ? QStringLiteral("/") : path.left(at);
+    }
+    LocalFileSystem& m_fs;
+    QString m_target;
+    QString m_name;
+    int m_fd = -1;
+    bool m_committed = false;
+};
+
+QString LocalFileSystem::temporaryName(int /*attempt*/)
+{
+    static constexpr char digits[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QString name = QStringLiteral(".parkwen-");
+    for (int i = 0; i < 12; ++i)
+        name += QLatin1Char(digits[QRandomGenerator::system()->bounded(36)]);
+    return name + QStringLiteral(".tmp");
+}
 
 Result<QStringList> LocalFileSystem::listFolders(const QString& folder)
 {
@@ -141,68 +285,16 @@ Error LocalFileSystem::removeFolder(const QString& path)
 
 Error LocalFileSystem::copyFile(const QString& source, const QString& target)
 {
-    const int in = ::open(native(source).constData(), O_RDONLY | O_CLOEXEC);
-    if (in < 0)
-        return errno == ENOENT ? Error::of(err::FileNotFound) : Error::fromErrno(errno);
-    FdCloser closeIn{in};
-    struct stat st;
-    if (::fstat(in, &st) != 0)
-        return Error::fromErrno(errno);
-    if (!S_ISREG(st.st_mode))
-        return Error::of(err::PathFileAccess);
-    const int out = ::open(native(target).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    Result<RegularFile> in = RegularFile::open(source, std::numeric_limits<qint64>::max());
+    if (!in.ok())
+        return in.error();
+    // O_NOFOLLOW: a link at the target's name is never written through.
+    const int out =
+        ::open(native(target).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (out < 0)
-        return Error::fromErrno(errno);
+        return Error::fromErrno(errno == ELOOP ? EEXIST : errno);
     FdCloser closeOut{out};
-
-    // copy_file_range lets the kernel copy (or share extents) without passing the bytes through us.
-    off_t remaining = st.st_size;
-    bool fallback = false;
-    while (remaining > 0) {
-        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(remaining), 0);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP) {
-                fallback = true;
-                break;
-            }
-            return Error::fromErrno(errno);
-        }
-        if (n == 0)
-            break;
-        remaining -= n;
-    }
-    if (fallback) {
-        if (::lseek(in, 0, SEEK_SET) < 0 || ::ftruncate(out, 0) != 0 || ::lseek(out, 0, SEEK_SET) < 0)
-            return Error::fromErrno(errno);
-        char buffer[1 << 16];
-        for (;;) {
-            const ssize_t n = ::read(in, buffer, sizeof buffer);
-            if (n < 0) {
-                if (errno == EINTR)
-                    continue;
-                return Error::fromErrno(errno);
-            }
-            if (n == 0)
-                break;
-            for (ssize_t done = 0; done < n;) {
-                const ssize_t w = ::write(out, buffer + done, static_cast<size_t>(n - done));
-                if (w < 0) {
-                    if (errno == EINTR)
-                        continue;
-                    return Error::fromErrno(errno);
-                }
-                done += w;
-            }
-        }
-    }
-    struct stat outSt;
-    if (::fstat(out, &outSt) != 0)
-        return Error::fromErrno(errno);
-    if (outSt.st_size != st.st_size)
-        return Error::of(err::DiskFull);
-    return {};
+    return copyContents(in.value().handle(), out);
 }
 
 Error LocalFileSystem::deleteFile(const QString& path)
@@ -267,31 +359,68 @@ Error LocalFileSystem::sync(const QString& path)
 
 Result<QByteArray> LocalFileSystem::readFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists())
-        return Error::of(err::FileNotFound);
-    if (!file.open(QIODevice::ReadOnly))
-        return Error::of(file.error() == QFileDevice::PermissionsError ? err::PermissionDenied
-                                                                       : err::PathFileAccess);
-    return file.readAll();
-}
-
-Error LocalFileSystem::writeFile(const QString& path, const QByteArray& bytes)
-{
-    const int fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return Error::fromErrno(errno);
-    FdCloser closer{fd};
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t w = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (w < 0) {
+    Result<RegularFile> file = RegularFile::open(path, MaxTextFileBytes);
+    if (!file.ok())
+        return file.error();
+    const int fd = file.value().handle();
+    QByteArray bytes;
+    bytes.reserve(file.value().size());
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
             if (errno == EINTR)
                 continue;
             return Error::fromErrno(errno);
         }
-        done += w;
+        if (n == 0)
+            break;
+        // A file still growing while it is read is held to the same limit.
+        if (bytes.size() + n > MaxTextFileBytes)
+            return Error(err::PathFileAccess, describeError(err::PathFileAccess) + QStringLiteral(": ") +
+                                                  tooLargeText(path, MaxTextFileBytes));
+        bytes.append(buffer, n);
     }
-    return {};
+    return bytes;
+}
+
+Error LocalFileSystem::writeFile(const QString& path, const QByteArray& bytes)
+{
+    const int fd =
+        ::open(native(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return Error::fromErrno(errno == ELOOP ? EEXIST : errno);
+    FdCloser closer{fd};
+    return writeAll(fd, bytes);
+}
+
+Error LocalFileSystem::writeFileAtomic(const QString& path, const QByteArray& bytes)
+{
+    TemporaryFile temp(*this, path);
+    if (Error e = temp.open())
+        return e;
+    if (Error e = writeAll(temp.handle(), bytes))
+        return e;
+    // The new content keeps the permissions of the file it replaces; a new file gets what the umask
+    // leaves, as any new file does.
+    struct stat st;
+    if (::lstat(native(path).constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+        ::fchmod(temp.handle(), st.st_mode & 07777) != 0)
+        return Error::fromErrno(errno);
+    return temp.commit();
+}
+
+Error LocalFileSystem::replaceFileAtomic(const QString& source, const QString& target)
+{
+    Result<RegularFile> in = RegularFile::open(source, std::numeric_limits<qint64>::max());
+    if (!in.ok())
+        return in.error();
+    TemporaryFile temp(*this, target);
+    if (Error e = temp.open())
+        return e;
+    if (Error e = copyContents(in.value().handle(), temp.handle()))
+        return e;
+    return temp.commit();
 }
 
 } // namespace parkwen
@@ -350,6 +479,10 @@ Error LocalFileSystem::moveToTrash(const QString& path)
 {
     if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
         return Error::of(err::FileNotFound);
+    // The home trash lives in the data folder, which a new account may not have yet.
+    const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!home.isEmpty() && deviceOf(home) == deviceOf(path))
+        QDir().mkpath(home);
     if (!QFile::moveToTrash(path))
         return Error::of(err::PermissionDenied);
     return {};

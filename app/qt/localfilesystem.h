@@ -4,7 +4,8 @@
 
 namespace parkwen {
 
-// The machine's own disk, through POSIX calls.
+// The machine's own disk, through POSIX calls. Reads refuse anything but ordinary files; writes
+// never go through a link.
 class LocalFileSystem : public FileSystem
 {
 public:
@@ -27,6 +28,19 @@ public:
     Error moveToTrash(const QString& path) override;
     Result<QByteArray> readFile(const QString& path) override;
     Error writeFile(const QString& path, const QByteArray& bytes) override;
+    Error writeFileAtomic(const QString& path, const QByteArray& bytes) override;
+    Error replaceFileAtomic(const QString& source, const QString& target) override;
+
+    // How many names an atomic write tries for its temporary file before it gives up.
+    static constexpr int MaxTemporaryAttempts = 64;
+
+protected:
+    // The name of the temporary file of an atomic write, tried in turn for attempt 0, 1, ... while
+    // the name is taken: a hidden name, random here.
+    virtual QString temporaryName(int attempt);
+
+private:
+    class TemporaryFile;
 };
 
 } // namespace parkwen

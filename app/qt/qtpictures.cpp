@@ -1,10 +1,13 @@
 #include "qtpictures.h"
 
+#include "regularfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
 #include <climits>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -110,28 +113,46 @@ QImage compact(QImage image)
 
 Result<QImage> QtPictures::load(const QString& path, QSize size)
 {
-    return decode(path, size, true);
+    return decode(path, size, true, MaxFileBytes);
+}
+
+std::optional<PictureHeader> QtPictures::probe(const QString& path)
+{
+    // Only the header is read, so any size will do.
+    Result<RegularFile> opened = RegularFile::open(path, std::numeric_limits<qint64>::max());
+    if (!opened.ok())
+        return std::nullopt;
+    QFile file;
+    if (!file.open(opened.value().handle(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return std::nullopt;
+    opened.value().release();
+    return readPictureHeader(file);
 }
 
 Result<QImage> QtPictures::loadToFit(const QString& path, QSize box)
 {
-    QFile file(path);
-    std::optional<PictureHeader> header;
-    if (file.open(QIODevice::ReadOnly))
-        header = readPictureHeader(file);
+    const std::optional<PictureHeader> header = probe(path);
     if (!header)
         return Pictures::loadToFit(path, box);
-    return decode(path, fitInto(header->size, box), false);
+    return decode(path, fitInto(header->size, box), false, MaxTextureBytes);
 }
 
-Result<QImage> QtPictures::decode(const QString& path, QSize size, bool compactResult)
+Result<QImage> QtPictures::decode(const QString& path, QSize size, bool compactResult, qint64 maxBytes)
 {
     const QFileInfo info(path);
     if (!info.isFile())
         return Error::of(err::PathNotFound);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (info.size() > maxBytes)
+        return Error(err::InvalidPicture, describeError(err::InvalidPicture) + QStringLiteral(": ") +
+                                              tooLargeText(path, maxBytes));
+    Result<RegularFile> opened = RegularFile::open(path, maxBytes);
+    if (!opened.ok())
+        return Error::of(opened.error().number() == err::PathFileAccess ? err::PathNotFound
+                                                                        : err::InvalidPicture);
+    QFile file;
+    if (!file.open(opened.value().handle(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return Error::of(err::InvalidPicture);
+    opened.value().release();
     const PictureFormat format = sniffPictureFormat(file.peek(8));
     if (size.isValid() && format == PictureFormat::Bmp) {
         // Mapped rather than read: a large bitmap is then never copied into memory as a whole.

@@ -4,11 +4,12 @@
 
 namespace parkwen {
 
-// Starts programs detached: the caller never waits for them.
+// Starts programs detached, or as a child that is waited for without blocking the event loop.
 class QtProcesses : public Processes
 {
 public:
     Error start(const QString& program, const QStringList& arguments) override;
+    Error startAndWait(const QString& program, const QStringList& arguments) override;
 };
 
 } // namespace parkwen

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace parkwen;
 
 namespace {
@@ -161,6 +163,16 @@ private slots:
         QCOMPARE(pictures.probe(dir.filePath("damaged.bmp"))->size, QSize(256, 256));
         QCOMPARE(pictures.loadToFit(dir.filePath("damaged.bmp"), QSize(96, 96)).error().number(), 481);
         QCOMPARE(pictures.loadToFit(dir.filePath("missing.bmp"), QSize(96, 96)).error().number(), 76);
+    }
+
+    void fifoUnderASkinName_isNeitherOpenedNorWaitedFor()
+    {
+        QTemporaryDir dir;
+        const QByteArray fifo = QFile::encodeName(dir.filePath("car.bmp"));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        QtPictures pictures;
+        QVERIFY(!pictures.probe(dir.filePath("car.bmp")));
+        QCOMPARE(pictures.loadToFit(dir.filePath("car.bmp"), QSize(96, 96)).error().number(), 76);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "paramtext.h"
 #include "support/faultyfilesystem.h"
 #include "support/scripteddialogs.h"
+#include "support/trashingfilesystem.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,7 +17,7 @@ class ParamFilesTest : public QObject
 
     QTemporaryDir m_dir;
     QString m_car;
-    LocalFileSystem m_fs;
+    TrashingFileSystem m_fs; // no trash unless a test gives it one
     ScriptedDialogs m_dialogs;
     QList<QByteArray> m_shown;
 
@@ -33,6 +34,7 @@ private slots:
         writeBytes(m_car + "/parameters.txt", paramsText("own", "Racer"));
         m_dialogs.clear();
         m_shown.clear();
+        m_fs.trashFolder.clear();
     }
 
     void fill_listsCurrentThenBackupsByNameAndLeavesOutReadme()
@@ -77,13 +79,41 @@ private slots:
         QCOMPARE(readBytes(m_car + "/Backup.txt"), readBytes(m_car + "/parameters.txt"));
         QCOMPARE(p.titles(), QStringList({"Current Parameters", "Racer"}));
 
-        // parameters.txt changes; the second backup overwrites the first.
+        // parameters.txt changes; the second backup overwrites the first once the user agrees.
         writeBytes(m_car + "/parameters.txt", paramsText("own", "Racer Mk2"));
+        m_dialogs.clear();
         m_dialogs.queueInput(QStringLiteral("Backup"));
         QVERIFY(p.Bacup_Click());
+        QCOMPARE(m_dialogs.messages(),
+                 QStringList({"Backup.txt already exists. Replace it?", "Parameters.txt Backed Up"}));
         QCOMPARE(readBytes(m_car + "/Backup.txt"), paramsText("own", "Racer Mk2"));
         QCOMPARE(p.titles(), QStringList({"Current Parameters", "Racer Mk2"}));
         QCOMPARE(p.entries()[1].fileName, QStringLiteral("Backup.txt"));
+    }
+
+    void backupOntoAnExistingFile_asksNamingIt_andNoKeepsIt()
+    {
+        writeBytes(m_car + "/ReadMe.txt", "Drive it fast.\r\n");
+        ParamFiles p(m_fs, m_dialogs, m_car);
+        attach(p);
+        p.fill();
+        // "readme" finds ReadMe.txt, as the game's file system would.
+        m_dialogs.queueInput(QStringLiteral("readme"));
+        m_dialogs.queueAnswer(Dialogs::Answer::No);
+        QVERIFY(!p.Bacup_Click());
+        QCOMPARE(m_dialogs.messages(), QStringList{"ReadMe.txt already exists. Replace it?"});
+        QCOMPARE(m_dialogs.shown().first().buttons, Dialogs::Buttons::YesNoDefaultNo);
+        QCOMPARE(m_dialogs.shown().first().icon, Dialogs::Icon::Question);
+        QCOMPARE(readBytes(m_car + "/ReadMe.txt"), QByteArray("Drive it fast.\r\n"));
+        QCOMPARE(p.count(), 1);
+
+        m_dialogs.clear();
+        m_dialogs.queueInput(QStringLiteral("readme"));
+        m_dialogs.queueAnswer(Dialogs::Answer::Yes);
+        QVERIFY(p.Bacup_Click());
+        QCOMPARE(readBytes(m_car + "/ReadMe.txt"), readBytes(m_car + "/parameters.txt"));
+        QCOMPARE(entries(m_car), QStringList({"ReadMe.txt", "parameters.txt"}));
+        QCOMPARE(p.titles(), QStringList({"Current Parameters", "Racer"}));
     }
 
     void backupNames_cancelWritesNothingAndUnsafeNamesAreAskedAgain()
@@ -181,7 +211,9 @@ private slots:
         QCOMPARE(p.count(), 3);
         QVERIFY(p.DelP_Click(1));
         QVERIFY(!QFile::exists(m_car + "/A.txt"));
-        QCOMPARE(m_dialogs.messages(), QStringList{"Parameters.txt Removed"});
+        QCOMPARE(m_dialogs.messages(),
+                 QStringList({"Delete A.txt? There is no trash for this disk: it will be deleted for good.",
+                              "Parameters.txt Removed"}));
         // The statistics are those of parameters.txt again.
         QCOMPARE(m_shown.last(), readBytes(m_car + "/parameters.txt"));
         QCOMPARE(p.titles(), QStringList({"Current Parameters", "Second"}));
@@ -191,7 +223,7 @@ private slots:
 
     void deleteOfReadOnlyFailure_keepsEntryAndSaysWhy()
     {
-        FaultyFileSystem fs;
+        TrashingFileSystem fs;
         fs.failOnName(FaultyFileSystem::Op::Delete, "/A.txt", Error::of(err::PathFileAccess));
         writeBytes(m_car + "/A.txt", paramsText("own", "First"));
         ParamFiles p(fs, m_dialogs, m_car);
@@ -199,7 +231,49 @@ private slots:
         p.fill();
         QVERIFY(!p.DelP_Click(1));
         QCOMPARE(p.count(), 2);
-        QCOMPARE(m_dialogs.messages(), QStringList{"Miscellaneous Error: No. 75 Path/File access error"});
+        QCOMPARE(m_dialogs.messages().last(),
+                 QStringLiteral("Miscellaneous Error: No. 75 Path/File access error"));
+    }
+
+    void delete_asksWithNoAsDefault_andNoKeepsTheFile()
+    {
+        writeBytes(m_car + "/A.txt", paramsText("own", "First"));
+        ParamFiles p(m_fs, m_dialogs, m_car);
+        attach(p);
+        p.fill();
+        m_dialogs.queueAnswer(Dialogs::Answer::No);
+        QVERIFY(!p.DelP_Click(1));
+        QCOMPARE(m_dialogs.shown().size(), 1);
+        QCOMPARE(m_dialogs.shown().first().buttons, Dialogs::Buttons::YesNoDefaultNo);
+        QCOMPARE(m_dialogs.shown().first().icon, Dialogs::Icon::Question);
+        QCOMPARE(readBytes(m_car + "/A.txt"), paramsText("own", "First"));
+        QCOMPARE(p.count(), 2);
+    }
+
+    void delete_withATrash_movesTheFileThereAndSaysSo()
+    {
+        m_fs.trashFolder = m_dir.path() + QStringLiteral("/trash");
+        writeBytes(m_car + "/A.txt", paramsText("own", "First"));
+        ParamFiles p(m_fs, m_dialogs, m_car);
+        attach(p);
+        p.fill();
+        QVERIFY(p.DelP_Click(1));
+        QCOMPARE(m_dialogs.messages(),
+                 QStringList({"Delete A.txt? It goes to the trash, from where it can be restored.",
+                              "Parameters.txt Removed"}));
+        QCOMPARE(entries(m_car), QStringList{"parameters.txt"});
+        QCOMPARE(readBytes(m_fs.trashFolder + "/A.txt"), paramsText("own", "First"));
+        QCOMPARE(p.count(), 1);
+
+        // A read-only file stays put, trash or not.
+        writeBytes(m_car + "/B.txt", paramsText("own", "Second"));
+        QVERIFY(QFile::setPermissions(m_car + "/B.txt", QFileDevice::ReadOwner));
+        p.fill();
+        m_dialogs.clear();
+        QVERIFY(!p.DelP_Click(1));
+        QCOMPARE(m_dialogs.messages().last(),
+                 QStringLiteral("Miscellaneous Error: No. 75 Path/File access error"));
+        QVERIFY(QFile::exists(m_car + "/B.txt"));
     }
 
     void currentParameters_foundInAnotherLetterCase()

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace parkwen;
 using namespace parkwen::test;
 
@@ -45,6 +47,31 @@ private:
     }
 
 private slots:
+
+    void opening_withAParametersFileThatIsNoFile_saysSoAndNeverHangs()
+    {
+        const QString car = makeFolder(m_dir.path(), QStringLiteral("Hostile"));
+        const QString params = car + QStringLiteral("/parameters.txt");
+        QVERIFY(::mkfifo(QFile::encodeName(params).constData(), 0600) == 0);
+        {
+            m_dialogs.clear();
+            Sett sett(platform(), contextFor(car));
+            sett.show();
+            QTRY_VERIFY(sett.isFilled());
+            QCOMPARE(m_dialogs.messages().value(0), "Miscellaneous Error: No. 75 Path/File access error: " +
+                                                        params + " is not an ordinary file");
+            QVERIFY(
+                label(sett, "Moniker").endsWith(QStringLiteral("(this car has no readable parameters.txt)")));
+        }
+        // A link to an endless device: refused before a byte is read.
+        QFile::remove(params);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), params));
+        m_dialogs.clear();
+        Sett sett(platform(), contextFor(car));
+        sett.show();
+        QTRY_VERIFY(sett.isFilled());
+        QVERIFY(m_dialogs.messages().value(0).endsWith(QStringLiteral(" is not an ordinary file")));
+    }
     void opening_fillsCaptionsBarsAndPicturesOnce()
     {
         const QString car = makeFolder(m_dir.path(), QStringLiteral("Racer"));

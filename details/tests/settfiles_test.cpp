@@ -5,6 +5,7 @@
 #include "settfiles.h"
 #include "support/recordingprocesses.h"
 #include "support/scripteddialogs.h"
+#include "support/trashingfilesystem.h"
 #include "updown.h"
 
 #include "qt/localfilesystem.h"
@@ -27,7 +28,7 @@ class SettFilesTest : public QObject
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
-    LocalFileSystem m_fs;
+    TrashingFileSystem m_fs; // no trash: deletions are for good
     QtPictures m_pictures;
     ScriptedDialogs m_dialogs;
     RecordingProcesses m_processes;
@@ -126,9 +127,13 @@ private slots:
         QVERIFY(cartIt->text().isEmpty());
         QVERIFY(otherIm->pixmap().isNull());
         QVERIFY(!sett.foundSkin());
-        QCOMPARE(m_dialogs.messages(),
-                 QStringList({"Parameters.txt Backed Up", "Parameters.txt Removed", "car.bmp Backed Up",
-                              "car2.bmp Deleted", "Old Paint.bmp Deleted"}));
+        const QString forGood =
+            QStringLiteral("? There is no trash for this disk: it will be deleted for good.");
+        QCOMPARE(
+            m_dialogs.messages(),
+            QStringList({"Parameters.txt Backed Up", "Delete Backup.txt" + forGood, "Parameters.txt Removed",
+                         "car.bmp Backed Up", "Delete car2.bmp" + forGood, "car2.bmp Deleted",
+                         "Delete Old Paint.bmp" + forGood, "Old Paint.bmp Deleted"}));
     }
 
     void imports_runThroughTheChoosersAndListTheCopies()

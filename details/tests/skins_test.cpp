@@ -2,6 +2,7 @@
 #include "skins.h"
 #include "support/faultyfilesystem.h"
 #include "support/scripteddialogs.h"
+#include "support/trashingfilesystem.h"
 
 #include "qt/qtpictures.h"
 
@@ -17,7 +18,7 @@ class SkinsTest : public QObject
 
     QTemporaryDir m_dir;
     QString m_car;
-    LocalFileSystem m_fs;
+    TrashingFileSystem m_fs; // no trash unless a test gives it one
     QtPictures m_pictures;
     ScriptedDialogs m_dialogs;
 
@@ -27,6 +28,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         m_car = makeFolder(m_dir.path(), QStringLiteral("car%1").arg(QRandomGenerator::global()->generate()));
         m_dialogs.clear();
+        m_fs.trashFolder.clear();
     }
 
     void sizeRule_beginsWith196WhateverTheNumberOfDigits()
@@ -150,11 +152,72 @@ private slots:
         QCOMPARE(s.maximum(), 0);
         QCOMPARE(s.shownName(), QStringLiteral("Backup.bmp"));
 
-        // Again with the same name: overwritten, still one entry.
+        // Again with the same name: asked first (No is the default), overwritten on Yes, one entry.
+        writeSkin(m_car + "/car.bmp", Qt::green);
+        m_dialogs.clear();
         m_dialogs.queueInput(QStringLiteral("backup"));
+        m_dialogs.queueAnswer(Dialogs::Answer::No);
         s.Bakbit_Click(QStringLiteral("car.bmp"));
+        QCOMPARE(m_dialogs.messages(), QStringList{"Backup.bmp already exists. Replace it?"});
+        QCOMPARE(m_dialogs.shown().first().buttons, Dialogs::Buttons::YesNoDefaultNo);
+        QCOMPARE(readBytes(m_car + "/Backup.bmp"), bmp24(256, 256, Qt::red));
+
+        m_dialogs.queueInput(QStringLiteral("backup"));
+        m_dialogs.queueAnswer(Dialogs::Answer::Yes);
+        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        QCOMPARE(readBytes(m_car + "/Backup.bmp"), bmp24(256, 256, Qt::green));
         QCOMPARE(s.others(), QStringList{"Backup.bmp"});
         QCOMPARE(entries(m_car), QStringList({"Backup.bmp", "car.bmp"}));
+    }
+
+    void skinCommands_writeOnlyBitmaps_aTpageNamingParametersIsRefused()
+    {
+        writeBytes(m_car + "/parameters.txt", "BODY {\r\n");
+        writeSkin(m_car + "/car2.bmp", Qt::green);
+        writeBytes(m_car + "/car2.bmq", "companion");
+        makeFolder(m_car, QStringLiteral("folder.bmp"));
+        Skins s(m_fs, m_pictures, m_dialogs, m_car);
+        s.list(QStringLiteral("parameters.txt"));
+        QVERIFY(!s.setskin_Click(QStringLiteral("Parameters.txt")));
+        s.Bakbit_Click(QStringLiteral("parameters.txt"));
+        QVERIFY(!s.setskin_Click(QStringLiteral("folder.bmp")));
+        QCOMPARE(
+            m_dialogs.messages(),
+            QStringList({"The parameters shown name Parameters.txt as the skin, which is not a .bmp file. "
+                         "The skin commands change only the car's .bmp files.",
+                         "The parameters shown name parameters.txt as the skin, which is not a .bmp file. "
+                         "The skin commands change only the car's .bmp files.",
+                         "The parameters shown name folder.bmp as the skin, which is not a .bmp file. "
+                         "The skin commands change only the car's .bmp files."}));
+        QVERIFY(m_dialogs.prompts().isEmpty());
+        QCOMPARE(readBytes(m_car + "/parameters.txt"), QByteArray("BODY {\r\n"));
+        QCOMPARE(entries(m_car), QStringList({"car2.bmp", "car2.bmq", "folder.bmp", "parameters.txt"}));
+    }
+
+    void deleteSkin_asksWithNoAsDefault_andGoesToTheTrashWhenThereIsOne()
+    {
+        writeSkin(m_car + "/car.bmp");
+        writeSkin(m_car + "/car2.bmp", Qt::green);
+        Skins s(m_fs, m_pictures, m_dialogs, m_car);
+        s.list(QStringLiteral("car.bmp"));
+        m_dialogs.queueAnswer(Dialogs::Answer::No);
+        s.DelS_Click();
+        QCOMPARE(
+            m_dialogs.messages(),
+            QStringList{"Delete car2.bmp? There is no trash for this disk: it will be deleted for good."});
+        QCOMPARE(m_dialogs.shown().first().buttons, Dialogs::Buttons::YesNoDefaultNo);
+        QCOMPARE(s.others(), QStringList{"car2.bmp"});
+        QCOMPARE(entries(m_car), QStringList({"car.bmp", "car2.bmp"}));
+
+        m_fs.trashFolder = m_dir.path() + QStringLiteral("/trash");
+        m_dialogs.clear();
+        s.DelS_Click();
+        QCOMPARE(m_dialogs.messages(),
+                 QStringList({"Delete car2.bmp? It goes to the trash, from where it can be restored.",
+                              "car2.bmp Deleted"}));
+        QCOMPARE(entries(m_car), QStringList{"car.bmp"});
+        QCOMPARE(readBytes(m_fs.trashFolder + "/car2.bmp"), bmp24(256, 256, Qt::green));
+        QVERIFY(!s.found());
     }
 
     void backupSkin_cancelAndUnsafeNames()
@@ -183,7 +246,7 @@ private slots:
         Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
         s.DelS_Click();
-        QCOMPARE(m_dialogs.messages(), QStringList{"car2.bmp Deleted"});
+        QCOMPARE(m_dialogs.messages().last(), QStringLiteral("car2.bmp Deleted"));
         QVERIFY(!s.found());
         QVERIFY(s.shownName().isEmpty());
         QVERIFY(s.shownPath().isEmpty());
@@ -204,7 +267,7 @@ private slots:
         s.list(QStringLiteral("car.bmp"));
         s.PicSel_Change(1);
         s.DelS_Click();
-        QCOMPARE(m_dialogs.messages(), QStringList{"car3.bmp Deleted"});
+        QCOMPARE(m_dialogs.messages().last(), QStringLiteral("car3.bmp Deleted"));
         QVERIFY(s.found());
         QCOMPARE(s.maximum(), 0);
         QCOMPARE(s.value(), 0);

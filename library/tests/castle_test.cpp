@@ -158,6 +158,25 @@ private slots:
         QCOMPARE(f.list("Cart3")->height(), qRound((9000 - 1600) / 15.0));
         QCOMPARE(f.list("Gartery")->x(), gartLeft);
     }
+
+    void shrinkingTheWindow_stopsAtASizeWhereTheLayoutHolds()
+    {
+        Fixture f({"alpha"});
+        f.lib.dialogs.clear();
+        for (const QSize size : {QSize(1, 1), QSize(200, 600), QSize(800, 60), QSize(264, 106)}) {
+            f.castle->resize(size);
+            QCoreApplication::processEvents();
+            QVERIFY(f.castle->width() >= f.castle->minimumWidth());
+            QVERIFY(f.castle->height() >= f.castle->minimumHeight());
+        }
+        QCOMPARE(f.lib.dialogs.beeps(), 0);
+        // At the smallest size both lists still have room beside the picture frame.
+        f.castle->resize(f.castle->minimumSize());
+        QCoreApplication::processEvents();
+        QCOMPARE(f.lib.dialogs.beeps(), 0);
+        QVERIFY(f.list("Cart3")->width() >= 100 && f.list("Cart3")->height() >= 200);
+        QVERIFY(f.list("Gartery")->x() + f.list("Gartery")->width() <= f.find<QGroupBox>("PikFra")->x());
+    }
 };
 
 QTEST_MAIN(CastleTest)

@@ -77,12 +77,14 @@ private slots:
         QVERIFY(lib.dialogs.messages().isEmpty());
     }
 
-    void missingDatabase_startsRigwellAndRetriesOnce()
+    void missingDatabase_waitsForRigwellThenRetriesOnce()
     {
         TestLibrary lib;
         lib.installProgram(QStringLiteral("rigwell"));
         makeCar(lib.carFolder, QStringLiteral("alpha"));
-        // The started setup program writes the database before the retry reads it.
+        // The stand-in runs for a while and writes the database as it ends, as the real one does
+        // when its window closes; a retry that does not wait finds nothing.
+        lib.processes.runMilliseconds = 50;
         lib.processes.onStart = [&](const RecordingProcesses::Started&) { lib.writePaths(); };
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QString()));
@@ -90,7 +92,20 @@ private slots:
         QCOMPARE(lib.dialogs.shown().first().icon, Dialogs::Icon::Information);
         QCOMPARE(lib.processes.started().size(), 1);
         QCOMPARE(lib.processes.started().first().program, lib.programFolder + QStringLiteral("/rigwell"));
+        QVERIFY(lib.processes.started().first().waited);
         QCOMPARE(cars.Cart3.texts(), QStringList({"alpha"}));
+    }
+
+    void missingDatabase_rigwellMissing_saysSoAndEnds()
+    {
+        TestLibrary lib;
+        CarLibrary cars(lib.platform());
+        QVERIFY(!cars.startupReading(QString()));
+        const QString rigwell = lib.programFolder + QStringLiteral("/rigwell");
+        QCOMPARE(lib.dialogs.messages(),
+                 QStringList({"Rigwell.exe has not been run, running...",
+                              "Miscellaneous Error: No. 53 File not found: " + rigwell}));
+        QVERIFY(lib.processes.started().isEmpty());
     }
 
     void missingDatabase_failedRetryEndsWithMessage()

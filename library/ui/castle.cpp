@@ -284,6 +284,8 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
         "QListView::item:selected { background: #cfe0f7; color: black; }"
         "QPushButton#Garter, QPushButton#Carter { font-size: 13pt; font-weight: bold; }"));
 
+    // The layout rules need room for both lists beside the picture frame; below this they fail.
+    setMinimumSize(px(7200), px(5400));
     resize(px(13800), px(10500));
     refresh();
 }

@@ -6,6 +6,9 @@
 #include <QQueue>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace parkwen;
 using namespace parkwen::test;
 
@@ -211,6 +214,41 @@ private slots:
                  QStringList{QStringLiteral("Miscellaneous Error: No. 70 Permission denied")});
         QCOMPARE(f.cars.Cart3.texts(), QStringList({"X"}));
         QCOMPARE(f.cars.Gartery.texts(), QStringList({"A"}));
+    }
+
+    void hostileSetFile_isRefusedUnreadAndNothingMoves()
+    {
+        // A FIFO (reading it would wait for ever), a link to an endless device, a folder, and a file
+        // far larger than any set.
+        const auto plant = [](const QString& path, int kind) {
+            QFile::remove(path);
+            switch (kind) {
+            case 0:
+                return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+            case 1:
+                return QFile::link(QStringLiteral("/dev/zero"), path);
+            case 2:
+                return QDir().mkdir(path);
+            default:
+                writeBytes(path, "\"A\"\r\n");
+                return ::truncate(QFile::encodeName(path).constData(), FileSystem::MaxTextFileBytes + 1) == 0;
+            }
+        };
+        for (int kind = 0; kind < 4; ++kind) {
+            Fixture f({"X"}, {"A"});
+            f.chooseSet("Race.pkn", QByteArray());
+            const QString path = f.lib.programFolder + QStringLiteral("/sets/Race.pkn");
+            QVERIFY(plant(path, kind));
+            loadSetOnly(f.cars, f.lib.platform(), f.chooser);
+            // What is not an ordinary file is no set at all; a set file too large is refused unread.
+            const QString told =
+                kind == 3
+                    ? "Miscellaneous Error: No. 75 Path/File access error: " + path + " is larger than 16 MB"
+                    : QStringLiteral("There is no Set to use yet. Click \"Create Set\" to create one.");
+            QCOMPARE(f.lib.dialogs.messages(), QStringList{told});
+            QCOMPARE(f.cars.Cart3.texts(), QStringList({"X"}));
+            QCOMPARE(f.cars.Gartery.texts(), QStringList({"A"}));
+        }
     }
 };
 

@@ -9,7 +9,7 @@ namespace parkwen {
 void Crete_Click(CarLibrary& library, Platform platform, QWidget* parent)
 {
     setSession().editMode = false;
-    SetStore store(platform.fs, platform.programFolder);
+    SetStore store(platform.fs, platform.dataHome());
     CreateSetWindow window(newSetForm(library.Gartery.texts(), library.Cart3.texts()), store,
                            platform.dialogs, parent);
     window.exec();
@@ -18,7 +18,7 @@ void Crete_Click(CarLibrary& library, Platform platform, QWidget* parent)
 void Ed_It_Click(CarLibrary& library, Platform platform, QWidget* parent)
 {
     setSession().editMode = true;
-    SetStore store(platform.fs, platform.programFolder);
+    SetStore store(platform.fs, platform.dataHome());
     WindowSetChooser chooser(store, platform.dialogs, parent);
     const std::optional<QString> chosen = chooseSet(chooser, store, platform.dialogs);
     if (!chosen)
@@ -34,21 +34,21 @@ void Ed_It_Click(CarLibrary& library, Platform platform, QWidget* parent)
 
 void SetLdPlus_Click(CarLibrary& library, Platform platform, QWidget* parent)
 {
-    SetStore store(platform.fs, platform.programFolder);
+    SetStore store(platform.fs, platform.dataHome());
     WindowSetChooser chooser(store, platform.dialogs, parent);
     loadSet(library, platform, chooser);
 }
 
 void SetLdOnly_Click(CarLibrary& library, Platform platform, QWidget* parent)
 {
-    SetStore store(platform.fs, platform.programFolder);
+    SetStore store(platform.fs, platform.dataHome());
     WindowSetChooser chooser(store, platform.dialogs, parent);
     loadSetOnly(library, platform, chooser);
 }
 
 void SetRemv_Click(CarLibrary& library, Platform platform, QWidget* parent)
 {
-    SetStore store(platform.fs, platform.programFolder);
+    SetStore store(platform.fs, platform.dataHome());
     WindowSetChooser chooser(store, platform.dialogs, parent);
     removeSet(library, platform, chooser);
 }

@@ -147,6 +147,37 @@ private slots:
         QVERIFY(window.stored());
         QCOMPARE(storedPaths(file()), QStringList({m_cars, m_garage, "25"}));
     }
+
+    void foldersThatWouldLoseCars_keepTheWindowOpenAndStoreNothing()
+    {
+        Form1 window(file(), m_start, m_fs, m_dialogs);
+        QVERIFY(window.Form_Load());
+        window.show();
+        // Both lists still at the starting folder: the close box is refused.
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        QCOMPARE(m_dialogs.messages(),
+                 QStringList{"The Car Folder and the Garage Folder are the same folder. "
+                             "Please choose two different folders."});
+        QCOMPARE(m_dialogs.shown().first().icon, Dialogs::Icon::Exclamation);
+
+        // A Garage Folder inside the Car Folder: OK is refused too.
+        control<FolderList>(window, "Dir2")->setPath(m_cars);
+        control<FolderList>(window, "Dir1")->setPath(makeFolder(m_cars, QStringLiteral("parked")));
+        QTest::mouseClick(control(window, "Command1"), Qt::LeftButton);
+        QVERIFY(window.isVisible());
+        QVERIFY(!window.stored());
+        QCOMPARE(m_dialogs.messages().size(), 2);
+        QVERIFY(m_dialogs.messages().last().startsWith(
+            QStringLiteral("The Garage Folder is inside the Car Folder.")));
+        QVERIFY(storedPaths(file()).isEmpty());
+
+        control<FolderList>(window, "Dir1")->setPath(m_garage);
+        QTest::mouseClick(control(window, "Command1"), Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        QVERIFY(window.stored());
+        QCOMPARE(storedPaths(file()), QStringList({m_cars, m_garage, "200"}));
+    }
 };
 
 QTEST_MAIN(Form1Test)

@@ -47,6 +47,33 @@ private slots:
         m_dialogs.clear();
     }
 
+    void folderConflict_sameOrNestedFolders_linksResolved()
+    {
+        const QString same = QStringLiteral("The Car Folder and the Garage Folder are the same folder. "
+                                            "Please choose two different folders.");
+        const QString garageInside =
+            QStringLiteral("The Garage Folder is inside the Car Folder. "
+                           "Please choose two folders, neither of them inside the other.");
+        const QString carInside =
+            QStringLiteral("The Car Folder is inside the Garage Folder. "
+                           "Please choose two folders, neither of them inside the other.");
+        const QString parked = makeFolder(m_cars, QStringLiteral("parked"));
+        const QString link = m_dir->path() + QStringLiteral("/cars-link");
+        QVERIFY(QFile::link(m_cars, link));
+
+        QCOMPARE(folderConflict(m_cars, m_cars), same);
+        QCOMPARE(folderConflict(m_cars, m_cars + QStringLiteral("/")), same);
+        QCOMPARE(folderConflict(m_cars, link), same);
+        QCOMPARE(folderConflict(m_cars, parked), garageInside);
+        QCOMPARE(folderConflict(link, parked), garageInside);
+        QCOMPARE(folderConflict(parked, m_cars), carInside);
+        QCOMPARE(folderConflict(QStringLiteral("/"), m_garage), garageInside);
+        // Only whole folder names nest: "Re-Volt Cars 2" is beside "Re-Volt Cars", not inside it.
+        QVERIFY(
+            folderConflict(m_cars, makeFolder(m_dir->path(), QStringLiteral("Re-Volt Cars 2"))).isEmpty());
+        QVERIFY(folderConflict(m_cars, m_garage).isEmpty());
+    }
+
     void firstRun_createsEmptyTableThenStoresThreeRecordsInOrder()
     {
         SetupSession session(file(), m_fs, m_dialogs);

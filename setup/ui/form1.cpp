@@ -147,6 +147,11 @@ void Form1::showEvent(QShowEvent* event)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
+    // Folders that would lose cars are not stored, and the window stays open to change them.
+    if (!m_unloaded && !m_session.foldersUsable(values())) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

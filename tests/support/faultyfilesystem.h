@@ -63,6 +63,24 @@ public:
             return e;
         return LocalFileSystem::writeFile(p, b);
     }
+    // The atomic writes fail as their inner steps would: a write or rename failure of the target.
+    Error writeFileAtomic(const QString& p, const QByteArray& b) override
+    {
+        if (Error e = check(Op::Write, p))
+            return e;
+        if (Error e = check(Op::Rename, p))
+            return e;
+        return LocalFileSystem::writeFileAtomic(p, b);
+    }
+    // A copy failure matches the source, a rename failure the target.
+    Error replaceFileAtomic(const QString& s, const QString& t) override
+    {
+        if (Error e = check(Op::Copy, s))
+            return e;
+        if (Error e = check(Op::Rename, t))
+            return e;
+        return LocalFileSystem::replaceFileAtomic(s, t);
+    }
     Result<QByteArray> readFile(const QString& p) override
     {
         if (Error e = check(Op::Read, p))

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace parkwen {
+
+// What the command line asks of Parkwen. Without a command the window opens; "/ACC" in any letter
+// case, alone, opens it listing the stock cars too. A command runs without any window and ends.
+struct CommandLine
+{
+    enum class Mode { Window, Help, Version, Command, Wrong };
+    enum class Command { None, List, LoadSet, OnlySet, RemoveSet, Move, Install, Stats };
+    enum class Folder { None, Car, Garage };
+
+    Mode mode = Mode::Window;
+    bool stockMode = false;
+    // Mode::Wrong: what is wrong, for the user.
+    QString problem;
+
+    Command command = Command::None;
+    QString name;                 // the set of the set commands, the car of --move and --stats
+    Folder folder = Folder::None; // --list's folder, or where --move and --install send cars
+    QStringList files;            // --install's archives
+    bool json = false;            // --stats for machines
+    bool yes = false;             // answer the questions that a command meets with yes
+};
+
+// Reads the arguments of the program (the program's name first).
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// The text of --help.
+QString commandLineHelp();
+
+} // namespace parkwen

@@ -1,0 +1,345 @@
+#include "../../../details/tests/sampleparams.h"
+#include "commands.h"
+#include "streamdialogs.h"
+#include "testlibrary.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+using namespace parkwen;
+using namespace parkwen::test;
+
+namespace {
+
+struct Outcome
+{
+    int status = -1;
+    QStringList out; // lines
+    QStringList err; // lines
+};
+
+QStringList linesOf(const QString& text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// A car library whose paths.mdb and sets are kept apart from the program folder, as when installed.
+struct Fixture
+{
+    TestLibrary lib;
+    QString config = makeFolder(lib.root.path(), QStringLiteral("config"));
+    QString data = makeFolder(lib.root.path(), QStringLiteral("data"));
+    QString rawOut;
+
+    Fixture(const QStringList& inCarFolder, const QStringList& inGarage)
+    {
+        for (const QString& name : inCarFolder)
+            makeCar(lib.carFolder, name);
+        for (const QString& name : inGarage)
+            makeCar(lib.garageFolder, name);
+        lib.writePaths();
+        QVERIFY(QFile::rename(lib.programFolder + QStringLiteral("/paths.mdb"),
+                              config + QStringLiteral("/paths.mdb")));
+    }
+
+    void writeSet(const QString& fileName, const QStringList& members)
+    {
+        const QString sets = makeFolder(data, QStringLiteral("sets"));
+        writeBytes(sets + QStringLiteral("/blank.pkn"), QByteArray());
+        QByteArray bytes;
+        for (const QString& name : members)
+            bytes += '"' + name.toLatin1() + "\"\r\n";
+        writeBytes(sets + QLatin1Char('/') + fileName, bytes);
+    }
+
+    Outcome run(const QStringList& arguments)
+    {
+        const CommandLine line = parseCommandLine(QStringList{QStringLiteral("parkwen")} + arguments);
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        StreamDialogs dialogs(errStream, line.yes);
+        Commands commands(
+            Platform{lib.fs, lib.pictures, dialogs, lib.processes, lib.programFolder, nullptr, config, data},
+            outStream);
+        Outcome outcome;
+        outcome.status = commands.run(line);
+        outStream.flush();
+        errStream.flush();
+        rawOut = out;
+        outcome.out = linesOf(out);
+        outcome.err = linesOf(err);
+        return outcome;
+    }
+    Outcome run(const QString& line) { return run(line.split(QLatin1Char(' '))); }
+
+    QStringList carsOnDisk() { return entries(lib.carFolder); }
+    QStringList garageOnDisk() { return entries(lib.garageFolder); }
+    // A folder in the Car Folder that is not a car (no picture) but blocks a car of that name.
+    void blockInCarFolder(const QString& name) { makeFolder(lib.carFolder, name); }
+};
+
+} // namespace
+
+class CommandsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void list_printsOneNameALine_sortedIgnoringCase()
+    {
+        Fixture f({"beta", "Alpha", "adeon"}, {"Zed", "echo"});
+        Outcome cars = f.run(QStringLiteral("--list car"));
+        QCOMPARE(cars.status, Commands::Done);
+        // The stock car adeon is not listed, as in the window without /ACC.
+        QCOMPARE(cars.out, (QStringList{"Alpha", "beta"}));
+        QVERIFY(cars.err.isEmpty());
+        Outcome garage = f.run(QStringLiteral("--list garage"));
+        QCOMPARE(garage.out, (QStringList{"echo", "Zed"}));
+        QCOMPARE(garage.status, Commands::Done);
+    }
+
+    void emptyFolder_listsNothing_andSucceeds()
+    {
+        Fixture f({}, {"A"});
+        Outcome cars = f.run(QStringLiteral("--list car"));
+        QCOMPARE(cars.status, Commands::Done);
+        QVERIFY(cars.out.isEmpty());
+        QVERIFY(cars.err.isEmpty());
+    }
+
+    void withoutSettings_saysSo_startsNothing_andFails()
+    {
+        Fixture f({"A"}, {});
+        QVERIFY(QFile::remove(f.config + QStringLiteral("/paths.mdb")));
+        Outcome o = f.run(QStringLiteral("--list car"));
+        QCOMPARE(o.status, Commands::Failed);
+        QCOMPARE(o.err.size(), 1);
+        QVERIFY(o.err.first().contains(f.config + QStringLiteral("/paths.mdb")));
+        QVERIFY(o.out.isEmpty());
+        QVERIFY(f.lib.processes.started().isEmpty());
+    }
+
+    void missingCarFolder_isTheWindowsStartupError()
+    {
+        Fixture f({"A"}, {});
+        QDir(f.lib.carFolder).removeRecursively();
+        Outcome o = f.run(QStringLiteral("--list garage"));
+        QCOMPARE(o.status, Commands::Failed);
+        QCOMPARE(o.err, QStringList{QStringLiteral("Miscellaneous Error: No. 76 Path not found")});
+    }
+
+    void wrongCommandLine_isTwo_andTouchesNothing()
+    {
+        Fixture f({"A"}, {"B"});
+        QCOMPARE(f.run(QStringLiteral("--move B --to attic")).status, Commands::WrongCommandLine);
+        QCOMPARE(f.run(QStringLiteral("--bogus")).status, Commands::WrongCommandLine);
+        QCOMPARE(f.carsOnDisk(), QStringList{"A"});
+        QCOMPARE(f.garageOnDisk(), QStringList{"B"});
+    }
+
+    void loadSet_bringsTheMembersIn()
+    {
+        Fixture f({"X"}, {"A", "B", "C"});
+        f.writeSet(QStringLiteral("Race.pkn"), {"C", "X", "b", "A", "Gone"}); // "b" is no "B"
+        Outcome o = f.run(QStringLiteral("--load-set Race"));
+        QCOMPARE(o.status, Commands::Done);
+        QVERIFY(o.err.isEmpty()); // members already in or gone pass without a word
+        QCOMPARE(f.carsOnDisk(), (QStringList{"A", "C", "X"}));
+        QCOMPARE(f.garageOnDisk(), QStringList{"B"});
+        // The set is named with or without its extension.
+        QCOMPARE(f.run(QStringLiteral("--load-set Race.pkn")).status, Commands::Done);
+    }
+
+    void onlySet_sendsEveryOtherCarAway()
+    {
+        Fixture f({"X", "Y"}, {"A", "B"});
+        f.writeSet(QStringLiteral("Race.pkn"), {"A", "Y"});
+        Outcome o = f.run(QStringLiteral("--only-set Race"));
+        QCOMPARE(o.status, Commands::Done);
+        QCOMPARE(f.carsOnDisk(), (QStringList{"A", "Y"}));
+        QCOMPARE(f.garageOnDisk(), (QStringList{"B", "X"}));
+        QCOMPARE(f.run(QStringLiteral("--list car")).out, (QStringList{"A", "Y"}));
+    }
+
+    void removeSet_sendsTheMembersAway()
+    {
+        Fixture f({"X", "Y", "Z"}, {"A"});
+        f.writeSet(QStringLiteral("Race.pkn"), {"Z", "X", "A"});
+        Outcome o = f.run(QStringLiteral("--remove-set Race"));
+        QCOMPARE(o.status, Commands::Done);
+        QCOMPARE(f.carsOnDisk(), QStringList{"Y"});
+        QCOMPARE(f.garageOnDisk(), (QStringList{"A", "X", "Z"}));
+    }
+
+    void missingSet_failsWithOneLine_andMovesNothing()
+    {
+        Fixture f({"X"}, {"A"});
+        f.writeSet(QStringLiteral("Race.pkn"), {"A"});
+        for (const QString& command :
+             {QStringLiteral("--load-set"), QStringLiteral("--only-set"), QStringLiteral("--remove-set")}) {
+            // Names compare exactly: "Race.PKN" is a set file "Race.PKN.pkn".
+            for (const QString& name : {QStringLiteral("Drift"), QStringLiteral("Race.PKN")}) {
+                Outcome o = f.run({command, name});
+                QCOMPARE(o.status, Commands::Failed);
+                QCOMPARE(o.err.size(), 1);
+                QVERIFY2(o.err.first().contains(QStringLiteral("no set named \"") + name),
+                         qPrintable(o.err.first()));
+                QCOMPARE(f.carsOnDisk(), QStringList{"X"});
+            }
+        }
+    }
+
+    void blankSet_isRefused()
+    {
+        Fixture f({"X"}, {"A"});
+        f.writeSet(QStringLiteral("Race.pkn"), {});
+        Outcome o = f.run(QStringLiteral("--only-set blank"));
+        QCOMPARE(o.status, Commands::Failed);
+        QCOMPARE(o.err.size(), 1);
+        QCOMPARE(f.carsOnDisk(), QStringList{"X"});
+    }
+
+    void setWithABlockedCar_movesTheOthers_andFails()
+    {
+        Fixture f({}, {"A", "B", "C"});
+        f.blockInCarFolder(QStringLiteral("B"));
+        f.writeSet(QStringLiteral("Race.pkn"), {"A", "B", "C"});
+        Outcome o = f.run(QStringLiteral("--load-set Race"));
+        QCOMPARE(o.status, Commands::Failed);
+        // The scan tells of the folder that is no car; the move of its namesake then fails.
+        QCOMPARE(o.err.size(), 2);
+        QVERIFY2(o.err.last().startsWith(QStringLiteral("Path\\File Access Error.")),
+                 qPrintable(o.err.last()));
+        QCOMPARE(f.garageOnDisk(), QStringList{"B"});
+        QVERIFY(QFileInfo::exists(f.lib.carFolder + QStringLiteral("/A/car.jpg")));
+        QVERIFY(QFileInfo::exists(f.lib.carFolder + QStringLiteral("/C/car.jpg")));
+    }
+
+    void move_eitherWay()
+    {
+        Fixture f({"X"}, {"A"});
+        Outcome in = f.run(QStringLiteral("--move A --to car"));
+        QCOMPARE(in.status, Commands::Done);
+        QVERIFY(in.err.isEmpty());
+        QCOMPARE(f.carsOnDisk(), (QStringList{"A", "X"}));
+        Outcome out = f.run(QStringLiteral("--move X --to garage"));
+        QCOMPARE(out.status, Commands::Done);
+        QCOMPARE(f.garageOnDisk(), QStringList{"X"});
+        QCOMPARE(f.carsOnDisk(), QStringList{"A"});
+    }
+
+    void move_carAlreadyThere_isDone_withANote()
+    {
+        Fixture f({"X"}, {"A"});
+        Outcome o = f.run(QStringLiteral("--move X --to car"));
+        QCOMPARE(o.status, Commands::Done);
+        QCOMPARE(o.err.size(), 1);
+        QCOMPARE(f.carsOnDisk(), QStringList{"X"});
+    }
+
+    void move_unknownCar_fails()
+    {
+        Fixture f({"X"}, {"A"});
+        // Names compare with case: "a" is not the car "A".
+        Outcome o = f.run(QStringLiteral("--move a --to car"));
+        QCOMPARE(o.status, Commands::Failed);
+        QCOMPARE(o.err.size(), 1);
+        QVERIFY(o.err.first().contains(QStringLiteral("\"a\"")));
+        QCOMPARE(f.garageOnDisk(), QStringList{"A"});
+    }
+
+    void move_blockedCar_fails_andKeepsTheCar()
+    {
+        Fixture f({}, {"A"});
+        f.blockInCarFolder(QStringLiteral("A"));
+        Outcome o = f.run(QStringLiteral("--move A --to car --yes"));
+        QCOMPARE(o.status, Commands::Failed);
+        QCOMPARE(o.err.size(), 2);
+        QVERIFY2(o.err.last().startsWith(QStringLiteral("Path\\File Access Error.")),
+                 qPrintable(o.err.last()));
+        QVERIFY(QFileInfo::exists(f.lib.garageFolder + QStringLiteral("/A/car.jpg")));
+    }
+
+    void move_failingDisk_fails()
+    {
+        Fixture f({"X"}, {});
+        f.lib.fs.failOnName(FaultyFileSystem::Op::Copy, QStringLiteral("car.jpg"), Error::of(err::DiskFull));
+        Outcome o = f.run(QStringLiteral("--move X --to garage"));
+        QCOMPARE(o.status, Commands::Failed);
+        QCOMPARE(o.err, QStringList{Error::of(err::DiskFull).description()});
+        QCOMPARE(f.carsOnDisk(), QStringList{"X"});
+    }
+
+    void stats_printsTheDetailsWindowsStatistics()
+    {
+        Fixture f({}, {});
+        const QString car = makeCar(f.lib.garageFolder, QStringLiteral("Sample"));
+        writeBytes(car + QStringLiteral("/parameters.txt"), SampleParams().text().toLatin1());
+        Outcome o = f.run(QStringLiteral("--stats Sample"));
+        QCOMPARE(o.status, Commands::Done);
+        QVERIFY(o.err.isEmpty());
+        QCOMPARE(o.out, (QStringList{QStringLiteral("Car Name: ") + car, "Speed: 38.00mph", "Class: Glow",
+                                     "Rating: Semi-Pro", "Grip: 70%", "Turn: 47%", "Accel: 100%",
+                                     "Mass: 01.50kg", "Transmission: 4-WD", "Base: Adeon", "Skin: car.bmp"}));
+    }
+
+    void stats_asJson()
+    {
+        Fixture f({}, {});
+        const QString car = makeCar(f.lib.carFolder, QStringLiteral("Sample"));
+        SampleParams sample;
+        sample.rating = QStringLiteral("7"); // no rating the window can name
+        writeBytes(car + QStringLiteral("/parameters.txt"), sample.text().toLatin1());
+        Outcome o = f.run(QStringLiteral("--stats Sample --json"));
+        QCOMPARE(o.status, Commands::Done);
+        QJsonParseError error;
+        const QJsonObject json = QJsonDocument::fromJson(f.rawOut.toUtf8(), &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(json.value("car").toString(), QStringLiteral("Sample"));
+        QCOMPARE(json.value("folder").toString(), QStringLiteral("car"));
+        QCOMPARE(json.value("path").toString(), car);
+        QCOMPARE(json.value("speed").toDouble(), 38.0);
+        QCOMPARE(json.value("mass").toDouble(), 1.5);
+        QCOMPARE(json.value("class").toString(), QStringLiteral("Glow"));
+        QVERIFY(json.value("rating").isNull());
+        QCOMPARE(json.value("grip").toInt(), 70);
+        QCOMPARE(json.value("turn").toInt(), 47);
+        QCOMPARE(json.value("acceleration").toInt(), 100);
+        QCOMPARE(json.value("transmission").toString(), QStringLiteral("4-WD"));
+        QCOMPARE(json.value("base").toString(), QStringLiteral("Adeon"));
+        QCOMPARE(json.value("skin").toString(), QStringLiteral("car.bmp"));
+    }
+
+    void stats_withoutParameters_orCar_fails()
+    {
+        Fixture f({"Bare"}, {});
+        QFile::remove(f.lib.carFolder + QStringLiteral("/Bare/parameters.txt"));
+        Outcome bare = f.run(QStringLiteral("--stats Bare"));
+        QCOMPARE(bare.status, Commands::Failed);
+        QCOMPARE(bare.err.size(), 1);
+        QVERIFY(bare.out.isEmpty());
+        Outcome none = f.run(QStringLiteral("--stats Nobody --json"));
+        QCOMPARE(none.status, Commands::Failed);
+        QVERIFY(none.out.isEmpty());
+    }
+
+    void install_isNotAvailable()
+    {
+        Fixture f({}, {});
+        const QString archive = f.lib.root.path() + QStringLiteral("/car.zip");
+        writeBytes(archive, "PK");
+        Outcome o =
+            f.run({QStringLiteral("--install"), archive, QStringLiteral("--to"), QStringLiteral("car")});
+        QCOMPARE(o.status, Commands::Failed);
+        QCOMPARE(o.err.size(), 1);
+        QVERIFY(o.err.first().contains(QStringLiteral("not available")));
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandsTest)
+#include "commands_test.moc"
