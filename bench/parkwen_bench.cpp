@@ -1,7 +1,10 @@
 // parkwen_bench: how fast the car library is at thousands of cars.
 //
 //   parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] [--reps 3] [--seed 1]
+//                 [--other-fs DIR]
 //
+// --other-fs names a folder on another file system (a second mount, e.g. a tmpfs): the "All" moves
+// then run a second time with the Garage Folder there.
 // For each size N it generates (once, cached under --root) a Car Folder and a Garage Folder of N
 // cars each, then runs the measurements of that size in a child process of its own, so that each
 // peak memory figure belongs to one size. It prints a Markdown report on stdout.
@@ -330,13 +333,19 @@ class UnflushedFileSystem : public LocalFileSystem
 {
 public:
     Error sync(const QString&) override { return {}; }
+    Error syncNode(const QByteArray&) override { return {}; }
+    Error syncNodeFileSystem(const QByteArray&) override { return {}; }
 };
 
-int movesChild(const QString& library, const QString& workspace, int reps)
+// The Garage Folder lies in `garageRoot` when given (another file system), else beside the Car
+// Folder in the workspace (the same file system, where a move is one rename).
+int movesChild(const QString& library, const QString& workspace, int reps, const QString& garageRoot)
 {
     const QString cars = workspace + QStringLiteral("/cars");
-    const QString garage = workspace + QStringLiteral("/garage");
+    const QString garage = (garageRoot.isEmpty() ? workspace : garageRoot) + QStringLiteral("/garage");
     QDir(workspace).removeRecursively();
+    QDir(garage).removeRecursively();
+    QDir().mkpath(workspace);
     QDir().mkpath(garage);
     if (run(QStringLiteral("cp"), {QStringLiteral("-r"), library + QStringLiteral("/cars"), cars}) != 0)
         return 1;
@@ -408,6 +417,7 @@ int movesChild(const QString& library, const QString& workspace, int reps)
     report("messages", qint64(dialogs.messages.size()));
     report("hwm_kb", statusKb("VmHWM:"));
     QDir(workspace).removeRecursively();
+    QDir(garage).removeRecursively();
     return 0;
 }
 
@@ -492,7 +502,7 @@ QString loadAverage()
 }
 
 int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveSizes, int reps,
-           std::uint64_t seed, const QString& command)
+           std::uint64_t seed, const QString& otherFs, const QString& command)
 {
     QList<int> all = sizes + moveSizes;
     std::sort(all.begin(), all.end());
@@ -507,10 +517,15 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
         scans[n] = runChild({QStringLiteral("--scan-child"), root + QStringLiteral("/lib%1").arg(n),
                              QStringLiteral("--reps"), QString::number(reps)});
     QMap<int, QMap<QString, double>> moves;
-    for (int n : moveSizes)
-        moves[n] =
-            runChild({QStringLiteral("--moves-child"), root + QStringLiteral("/lib%1").arg(n),
-                      root + QStringLiteral("/moves"), QStringLiteral("--reps"), QString::number(reps)});
+    QMap<int, QMap<QString, double>> movesAcross;
+    for (int n : moveSizes) {
+        const QStringList args = {QStringLiteral("--moves-child"), root + QStringLiteral("/lib%1").arg(n),
+                                  root + QStringLiteral("/moves"), QStringLiteral("--reps"),
+                                  QString::number(reps)};
+        moves[n] = runChild(args);
+        if (!otherFs.isEmpty())
+            movesAcross[n] = runChild(args + QStringList{QStringLiteral("--garage-root"), otherFs});
+    }
     const QString loadAfter = loadAverage();
 
     auto out = [](const QString& s) { std::printf("%s\n", qPrintable(s)); };
@@ -518,53 +533,56 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
     out(QStringLiteral("Load average (1, 5, 15 min) before: %1, after: %2  ").arg(loadBefore, loadAfter));
     out(QStringLiteral("Command: `%1`").arg(command));
     out(QString());
-    out(QStringLiteral("### Start-up scans (car scan + garage scan, N cars in each folder)"));
-    out(QString());
-    out(QStringLiteral(
-        "| N + N | scans | cars/s | scans CPU | peak memory | raw read | 1/8 decode (1 core) | read + "
-        "1/8 decode (both cores) | thumbnails (1 core) | naive decoder | naive CPU | Refresh |"));
-    out(QStringLiteral("|---|---|---|---|---|---|---|---|---|---|---|---|"));
-    for (int n : sizes) {
-        const auto& v = scans[n];
-        const double cars = v.value("listed_cars") + v.value("listed_garage");
+    if (!sizes.isEmpty()) {
+        out(QStringLiteral("### Start-up scans (car scan + garage scan, N cars in each folder)"));
+        out(QString());
         out(QStringLiteral(
-                "| %1 + %1 | %2 s | %3 | %4 s | %5 MB | %6 s | %7 s | %8 s | %9 s | %10 s | %11 s | %12 s |")
-                .arg(n)
-                .arg(v.value("scan_s"), 0, 'f', 3)
-                .arg(cars / v.value("scan_s"), 0, 'f', 0)
-                .arg(v.value("scan_cpu_s"), 0, 'f', 2)
-                .arg(v.value("hwm_scan_kb") / 1024, 0, 'f', 1)
-                .arg(v.value("raw_read_s"), 0, 'f', 3)
-                .arg(v.value("decode18_1t_s"), 0, 'f', 3)
-                .arg(v.value("read_decode18_2t_s"), 0, 'f', 3)
-                .arg(v.value("thumbs_1t_s"), 0, 'f', 3)
-                .arg(v.value("naive_scan_s"), 0, 'f', 2)
-                .arg(v.value("naive_scan_cpu_s"), 0, 'f', 2)
-                .arg(v.value("refresh_s"), 0, 'f', 3));
-    }
-    out(QString());
-    out(QStringLiteral(
-        "| N + N | listed | messages | picture files (MB) | memory before scan | thumbnail | scans / "
-        "(raw read + 1/8 decode) | scans / (read + 1/8 decode, both cores) | naive / scans | naive CPU / "
-        "scans "
-        "CPU |"));
-    out(QStringLiteral("|---|---|---|---|---|---|---|---|---|---|"));
-    for (int n : sizes) {
-        const auto& v = scans[n];
-        const double scan = v.value("scan_s");
-        out(QStringLiteral("| %1 + %1 | %2 + %3 | %4 | %5 (%6) | %7 MB | %8 bytes | %9 | %10 | %11 | %12 |")
-                .arg(n)
-                .arg(v.value("listed_cars"))
-                .arg(v.value("listed_garage"))
-                .arg(v.value("messages") + v.value("messages_after_refresh"))
-                .arg(v.value("picture_files"))
-                .arg(v.value("picture_bytes") / 1e6, 0, 'f', 0)
-                .arg(v.value("rss_before_scan_kb") / 1024, 0, 'f', 1)
-                .arg(v.value("thumbnail_bytes"))
-                .arg(scan / (v.value("raw_read_s") + v.value("decode18_1t_s")), 0, 'f', 2)
-                .arg(scan / v.value("read_decode18_2t_s"), 0, 'f', 2)
-                .arg(v.value("naive_scan_s") / scan, 0, 'f', 2)
-                .arg(v.value("naive_scan_cpu_s") / v.value("scan_cpu_s"), 0, 'f', 2));
+            "| N + N | scans | cars/s | scans CPU | peak memory | raw read | 1/8 decode (1 core) | read + "
+            "1/8 decode (both cores) | thumbnails (1 core) | naive decoder | naive CPU | Refresh |"));
+        out(QStringLiteral("|---|---|---|---|---|---|---|---|---|---|---|---|"));
+        for (int n : sizes) {
+            const auto& v = scans[n];
+            const double cars = v.value("listed_cars") + v.value("listed_garage");
+            out(QStringLiteral("| %1 + %1 | %2 s | %3 | %4 s | %5 MB | %6 s | %7 s | %8 s | %9 s | %10 s | "
+                               "%11 s | %12 s |")
+                    .arg(n)
+                    .arg(v.value("scan_s"), 0, 'f', 3)
+                    .arg(cars / v.value("scan_s"), 0, 'f', 0)
+                    .arg(v.value("scan_cpu_s"), 0, 'f', 2)
+                    .arg(v.value("hwm_scan_kb") / 1024, 0, 'f', 1)
+                    .arg(v.value("raw_read_s"), 0, 'f', 3)
+                    .arg(v.value("decode18_1t_s"), 0, 'f', 3)
+                    .arg(v.value("read_decode18_2t_s"), 0, 'f', 3)
+                    .arg(v.value("thumbs_1t_s"), 0, 'f', 3)
+                    .arg(v.value("naive_scan_s"), 0, 'f', 2)
+                    .arg(v.value("naive_scan_cpu_s"), 0, 'f', 2)
+                    .arg(v.value("refresh_s"), 0, 'f', 3));
+        }
+        out(QString());
+        out(QStringLiteral(
+            "| N + N | listed | messages | picture files (MB) | memory before scan | thumbnail | scans / "
+            "(raw read + 1/8 decode) | scans / (read + 1/8 decode, both cores) | naive / scans | naive CPU / "
+            "scans "
+            "CPU |"));
+        out(QStringLiteral("|---|---|---|---|---|---|---|---|---|---|"));
+        for (int n : sizes) {
+            const auto& v = scans[n];
+            const double scan = v.value("scan_s");
+            out(QStringLiteral(
+                    "| %1 + %1 | %2 + %3 | %4 | %5 (%6) | %7 MB | %8 bytes | %9 | %10 | %11 | %12 |")
+                    .arg(n)
+                    .arg(v.value("listed_cars"))
+                    .arg(v.value("listed_garage"))
+                    .arg(v.value("messages") + v.value("messages_after_refresh"))
+                    .arg(v.value("picture_files"))
+                    .arg(v.value("picture_bytes") / 1e6, 0, 'f', 0)
+                    .arg(v.value("rss_before_scan_kb") / 1024, 0, 'f', 1)
+                    .arg(v.value("thumbnail_bytes"))
+                    .arg(scan / (v.value("raw_read_s") + v.value("decode18_1t_s")), 0, 'f', 2)
+                    .arg(scan / v.value("read_decode18_2t_s"), 0, 'f', 2)
+                    .arg(v.value("naive_scan_s") / scan, 0, 'f', 2)
+                    .arg(v.value("naive_scan_cpu_s") / v.value("scan_cpu_s"), 0, 'f', 2));
+        }
     }
     if (sizes.size() >= 2) {
         const int small = sizes.first(), large = sizes.last();
@@ -577,16 +595,16 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
                 .arg(scans[large].value("refresh_s") / scans[small].value("refresh_s"), 0, 'f', 2)
                 .arg(scans[large].value("naive_scan_s") / scans[small].value("naive_scan_s"), 0, 'f', 2));
     }
-    if (!moveSizes.isEmpty()) {
+    auto moveTable = [&](const QString& title, const QMap<int, QMap<QString, double>>& figures) {
         out(QString());
-        out(QStringLiteral("### \"All\" moves (N cars, one folder to the other)"));
+        out(title);
         out(QString());
         out(QStringLiteral(
             "| N | command | time | cp -r + rm -r | ratio | cp -r + sync + rm -r | ratio | without "
             "the moves' flushes | its ratio to cp -r + rm -r |"));
         out(QStringLiteral("|---|---|---|---|---|---|---|---|---|"));
         for (int n : moveSizes) {
-            const auto& v = moves[n];
+            const auto& v = figures[n];
             for (const QString& d : {QStringLiteral("gar"), QStringLiteral("car")}) {
                 const double ours = v.value(QStringLiteral("all_%1_s").arg(d));
                 const double ref = v.value(QStringLiteral("ref_%1_s").arg(d));
@@ -607,7 +625,7 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
         }
         out(QString());
         for (int n : moveSizes) {
-            const auto& v = moves[n];
+            const auto& v = figures[n];
             out(QStringLiteral(
                     "%1 cars: moved %2 to the garage and %3 back; %4 messages; peak memory %5 MB.  ")
                     .arg(n)
@@ -616,7 +634,14 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
                     .arg(v.value("messages"))
                     .arg(v.value("hwm_kb") / 1024, 0, 'f', 1));
         }
-    }
+    };
+    if (!moveSizes.isEmpty())
+        moveTable(QStringLiteral("### \"All\" moves on one file system (N cars, one folder to the other)"),
+                  moves);
+    if (!movesAcross.isEmpty())
+        moveTable(
+            QStringLiteral("### \"All\" moves onto another file system (Garage Folder in %1)").arg(otherFs),
+            movesAcross);
     return 0;
 }
 
@@ -631,6 +656,7 @@ int main(int argc, char** argv)
     QString moveSizes = QStringLiteral("1000");
     int reps = 3;
     std::uint64_t seed = 1;
+    QString otherFs;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         const QString next = i + 1 < args.size() ? args[i + 1] : QString();
@@ -639,8 +665,9 @@ int main(int argc, char** argv)
         if (a == QLatin1String("--profile-scans")) // for a profiler: only the scans, --reps times
             return scanChild(next, args.value(i + 3).toInt() > 0 ? args.value(i + 3).toInt() : reps, true);
         if (a == QLatin1String("--moves-child"))
-            return movesChild(next, args.value(i + 2),
-                              args.value(i + 4).toInt() > 0 ? args.value(i + 4).toInt() : reps);
+            return movesChild(
+                next, args.value(i + 2), args.value(i + 4).toInt() > 0 ? args.value(i + 4).toInt() : reps,
+                args.value(i + 5) == QLatin1String("--garage-root") ? args.value(i + 6) : QString());
         if (a == QLatin1String("--root")) {
             root = next;
             ++i;
@@ -656,13 +683,16 @@ int main(int argc, char** argv)
         } else if (a == QLatin1String("--seed")) {
             seed = next.toULongLong();
             ++i;
+        } else if (a == QLatin1String("--other-fs")) {
+            otherFs = next;
+            ++i;
         } else {
             std::fprintf(stderr,
                          "usage: parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] [--reps 3] "
-                         "[--seed 1]\n");
+                         "[--seed 1] [--other-fs DIR]\n");
             return 2;
         }
     }
-    return parent(root, sizesOf(sizes), sizesOf(moveSizes), reps, seed,
+    return parent(root, sizesOf(sizes), sizesOf(moveSizes), reps, seed, otherFs,
                   QStringLiteral("build/bin/parkwen_bench ") + args.join(QLatin1Char(' ')));
 }

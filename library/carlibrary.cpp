@@ -1,15 +1,13 @@
 #include "carlibrary.h"
 
+#include "carnames.h"
 #include "paths_db.h"
+#include "platform/numbers.h"
 
 #include <cmath>
 #include <limits>
 
 namespace parkwen {
-
-namespace {
-const QString kCarSuffix = QStringLiteral("CAR");
-}
 
 const QStringList& stockCarNames()
 {
@@ -40,48 +38,7 @@ CarLibrary::CarLibrary(Platform platform, QObject* parent) : QObject(parent), m_
 
 double CarLibrary::leadingNumber(const QString& text)
 {
-    // The leading number of a text: blanks skipped, optional sign, digits, decimal point, exponent.
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    auto skipBlanks = [&] {
-        while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
-            ++i;
-    };
-    skipBlanks();
-    QString number;
-    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-        number += text[i++];
-    skipBlanks();
-    bool digits = false;
-    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-        number += text[i++];
-        digits = true;
-    }
-    if (i < n && text[i] == QLatin1Char('.')) {
-        number += text[i++];
-        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-            number += text[i++];
-            digits = true;
-        }
-    }
-    if (!digits)
-        return 0;
-    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
-        qsizetype j = i + 1;
-        QString exponent = QStringLiteral("e");
-        if (j < n && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-')))
-            exponent += text[j++];
-        bool expDigits = false;
-        while (j < n && text[j].isDigit() && text[j].unicode() < 128) {
-            exponent += text[j++];
-            expDigits = true;
-        }
-        if (expDigits)
-            number += exponent;
-    }
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    return ok ? value : 0;
+    return parkwen::leadingNumber(text);
 }
 
 namespace {
@@ -271,6 +228,7 @@ void CarLibrary::Refra_Click()
 void CarLibrary::scanBoth()
 {
     Progress* progress = m_platform.progress;
+    recoverInterruptedMoves();
     if (progress)
         progress->begin(QStringLiteral("Reading the car library"), 2);
     LoadCard();
@@ -323,7 +281,7 @@ void CarLibrary::Cart3_NodeClick(int row)
     const QString text = Cart3.text(row);
     frameCaption = text;
     carSelection = text;
-    showPictureOf(carSelection + kCarSuffix, CarpList);
+    showPictureOf(carKey(carSelection), CarpList);
     const int position = row + 1;
     const bool stock = position < StockFlagCount && stockFlags[size_t(position)] == -1;
     garterEnabled = !stock;
@@ -340,7 +298,7 @@ void CarLibrary::Gartery_NodeClick(int row)
     const QString text = Gartery.text(row);
     frameCaption = text;
     garageSelection = text;
-    showPictureOf(garageSelection + kCarSuffix, GargList);
+    showPictureOf(carKey(garageSelection), GargList);
     emit changed();
 }
 
@@ -370,6 +328,65 @@ void CarLibrary::OpenUp(const QString& path)
     carPath = path;
     if (openDetails)
         openDetails(path);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Installed cars
+
+bool CarLibrary::addInstalledCar(const QString& name, bool inGarage)
+{
+    FileSystem& fs = m_platform.fs;
+    const QString folder = joinPath(inGarage ? garageFolder : carFolder, name);
+    if (isStockCar(name) && (inGarage || !stockMode))
+        return false;
+    if (!inGarage && (folder == garageFolder || name.toUpper() == QLatin1String("MISC")))
+        return false;
+    QStringList files = fs.listFiles(folder, QStringLiteral("*.jpg"));
+    if (files.isEmpty())
+        files = fs.listFiles(folder, QStringLiteral("*.bmp"));
+    if (files.isEmpty())
+        return false;
+
+    CarList& list = inGarage ? Gartery : Cart3;
+    PictureStore& store = inGarage ? GargList : CarpList;
+    const QString key = carKey(name);
+    // A car replaced under the same name shows its new picture, not the one registered before.
+    auto loaded = m_platform.pictures.load(joinPath(folder, files.first()),
+                                           QSize(PictureStore::Size, PictureStore::Size));
+    store.replace(key, loaded.ok() ? loaded.take() : QImage());
+    if (list.rowOfKey(key) < 0) {
+        list.append(key, name);
+        if (inGarage) {
+            addToGam(1);
+        } else {
+            const int position = list.count();
+            if (stockMode && isStockCar(name) && position < StockFlagCount)
+                stockFlags[size_t(position)] = -1;
+            addToCam(1);
+        }
+    }
+    emit changed();
+    return true;
+}
+
+void CarLibrary::removeGoneCar(const QString& name, bool inGarage)
+{
+    CarList& list = inGarage ? Gartery : Cart3;
+    const int row = list.rowOfKey(carKey(name));
+    if (row < 0)
+        return;
+    list.removeRow(row);
+    QString& selection = inGarage ? garageSelection : carSelection;
+    if (inGarage) {
+        addToGam(-1);
+    } else {
+        if (stockMode)
+            shiftStockFlagsDown(row + 1);
+        addToCam(-1);
+    }
+    if (selection == name)
+        selection = list.selectedText();
+    emit changed();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "carlist.h"
+#include "moveengine.h"
 #include "platform/platform.h"
 
 #include <QObject>
@@ -97,10 +98,24 @@ public:
     void CopAll_Click(); // "All: Car"
     void DelAll_Click(); // "All: Gar."
     void Del_Click();    // "Del. Car"
+    // Moves one car (">>" when toGarage) and keeps the lists, counts and picture in step, as ">>" or
+    // "<<" would with `name` in their selection. Every failure is told to the user once.
+    MoveOutcome moveCarNamed(const QString& name, bool toGarage);
+    // Finishes moves and deletions an earlier run left unfinished; runs before every scan of both.
+    void recoverInterruptedMoves();
+    MoveEngine& moveEngine() { return m_engine; }
     void Mama_Click();   // "Help"
     void Reg_Click();    // "Reset Reg."
     // A key pressed anywhere in the window; returns true when it was a shortcut.
     bool keyDown(int key);
+
+    // --- Installed cars ---
+    // A car just installed into a folder joins the end of that folder's list with its picture, and
+    // the count goes up by one, as after a move; nothing is rescanned. False when the scan would not
+    // list it (no picture file, or a stock name it leaves out).
+    bool addInstalledCar(const QString& name, bool inGarage);
+    // A car that left a folder (replaced by an installed one) leaves its list; the count goes down.
+    void removeGoneCar(const QString& name, bool inGarage);
 
     // --- Warning light ---
     void overLimitCheck();
@@ -129,12 +144,13 @@ private:
     Error startProgram(const QString& name, const QStringList& arguments = {});
     // The car scan, then the garage scan, under one progress report.
     void scanBoth();
-    // The move of one car (">>" when toGarage).
-    void moveCar(bool toGarage);
+    // A stock entry of the stock-listing mode, which ">>" may not send.
+    bool isProtectedStockEntry(const QString& name) const;
     void shiftStockFlagsDown(int position);
     void showPictureOf(const QString& key, const PictureStore& store);
 
     Platform m_platform;
+    MoveEngine m_engine{m_platform.fs};
     QString m_cam = QStringLiteral("0");
     QString m_gam = QStringLiteral("0");
 };

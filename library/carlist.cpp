@@ -11,6 +11,15 @@ Error PictureStore::add(const QString& key, QImage picture)
     return {};
 }
 
+void PictureStore::replace(const QString& key, QImage picture)
+{
+    const auto it = m_index.constFind(key);
+    if (it == m_index.constEnd())
+        add(key, std::move(picture));
+    else
+        m_pictures[size_t(*it)] = std::move(picture);
+}
+
 QImage PictureStore::picture(const QString& key) const
 {
     const auto it = m_index.constFind(key);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "carnames.h"
 #include "platform/error.h"
 
 #include <QAbstractListModel>
@@ -20,6 +21,8 @@ public:
 
     // 35602 when the key is taken (the old picture stays).
     Error add(const QString& key, QImage picture);
+    // Registers the picture under the key, in place of any picture registered there before.
+    void replace(const QString& key, QImage picture);
     bool contains(const QString& key) const { return m_index.contains(key); }
     // A null image when the key is not registered.
     QImage picture(const QString& key) const;
@@ -57,7 +60,7 @@ public:
     QString text(int row) const { return m_entries[size_t(row)].text; }
     // -1 when no entry has the key.
     int rowOfKey(const QString& key) const;
-    int rowOfText(const QString& text) const { return rowOfKey(text + QStringLiteral("CAR")); }
+    int rowOfText(const QString& text) const { return rowOfKey(carKey(text)); }
     QStringList texts() const;
 
     void append(const QString& key, const QString& text);

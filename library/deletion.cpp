@@ -1,12 +1,7 @@
 #include "carlibrary.h"
-
-#include <QSet>
+#include "carnames.h"
 
 namespace parkwen {
-
-namespace {
-const QString kCarSuffix = QStringLiteral("CAR");
-}
 
 void CarLibrary::Del_Click()
 {
@@ -15,7 +10,6 @@ void CarLibrary::Del_Click()
     CarList& list = fromCars ? Cart3 : Gartery;
     PictureStore& store = fromCars ? CarpList : GargList;
     QString& selection = fromCars ? carSelection : garageSelection;
-    FileSystem& fs = m_platform.fs;
     Dialogs& dialogs = m_platform.dialogs;
 
     const QString name = selection;
@@ -23,38 +17,52 @@ void CarLibrary::Del_Click()
         dialogs.inform(QStringLiteral("Please Select Something to Delete. Fix, Think About It"));
         return;
     }
-    const QString question =
+    const QString folder = fromCars ? carFolder : garageFolder;
+    const QString path = joinPath(folder, name);
+
+    // The question says what will happen to the files.
+    const MoveEngine::DeleteWay way = m_engine.deleteWayFor(path);
+    QString question =
         QStringLiteral("Are you sure you want to delete the car ") + name +
         (fromCars ? QStringLiteral(" from your Car Folder") : QStringLiteral(" from your Garage Folder"));
-    if (dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+    switch (way) {
+    case MoveEngine::DeleteWay::RemoveLink:
+        question += QStringLiteral(" (it is a link: only the link is removed; the linked folder ") +
+                    m_engine.linkTargetOf(path) + QStringLiteral(" is kept)");
+        break;
+    case MoveEngine::DeleteWay::Trash:
+        question += QStringLiteral(" (it goes to the trash)");
+        break;
+    case MoveEngine::DeleteWay::ForGood:
+        question += QStringLiteral(" (it is deleted for good)");
+        break;
+    }
+    if (dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNoDefaultNo) !=
+        Dialogs::Answer::Yes)
         return;
 
-    const QString folder = joinPath(fromCars ? carFolder : garageFolder, name);
-
-    // Delete the files directly inside the folder. A file that can't be deleted is reported once and
-    // passed over, so the loop always ends.
-    QSet<QString> kept;
-    for (;;) {
-        QString file;
-        for (const QString& listed : fs.listFiles(folder)) {
-            if (!kept.contains(listed)) {
-                file = listed;
-                break;
-            }
-        }
-        if (file.isEmpty())
-            break;
-        if (Error e = fs.deleteFile(joinPath(folder, file))) {
-            dialogs.plain(e.miscMessage());
-            kept.insert(file);
-        }
+    const DeleteResult deleted = m_engine.deleteCar(folder, name, way);
+    switch (deleted.status) {
+    case DeleteResult::Status::Deleted:
+        break;
+    case DeleteResult::Status::Kept:
+        // Nothing was deleted: the car stays whole and listed, unless it was not there at all.
+        dialogs.plain(deleted.error.miscMessage());
+        if (deleted.error.number() != err::PathNotFound)
+            return;
+        break;
+    case DeleteResult::Status::KeptHidden:
+        dialogs.plain(deleted.error.miscMessage());
+        dialogs.plain(
+            QStringLiteral("The car ") + name +
+            QStringLiteral(" could not be deleted completely. What is left of it is kept, hidden, in ") +
+            deleted.hiddenPath);
+        break;
     }
-    if (Error e = fs.removeFolder(folder))
-        dialogs.plain(e.miscMessage());
 
     // The entry of the car just deleted leaves its list. A name that has no entry (the folder was
     // never listed) removes nothing and leaves the count alone.
-    const int row = list.rowOfKey(name + kCarSuffix);
+    const int row = list.rowOfKey(carKey(name));
     if (row >= 0) {
         list.removeRow(row);
         if (fromCars && stockMode)
@@ -78,7 +86,7 @@ void CarLibrary::Del_Click()
     }
     if (fromCars && carSelection == QLatin1String("r5"))
         carSelection = QStringLiteral("R5Turbo");
-    picture = store.picture(selection + kCarSuffix);
+    picture = store.picture(carKey(selection));
 
     if (fromCars) {
         bool stock = false;

@@ -1,29 +1,15 @@
 #include "carlibrary.h"
-
-#include <QSet>
-#include <QtConcurrent/QtConcurrentMap>
-#include <QThreadPool>
-
-#include <numeric>
+#include "carnames.h"
 
 namespace parkwen {
 
 namespace {
-
-const QString kCarSuffix = QStringLiteral("CAR");
 
 QString accessErrorMessage()
 {
     return QStringLiteral(
         "Path\\File Access Error. Most Likely: Caused by Hidden\\Read-Only\\System Files in "
         "Directory Or Folder Already Exists. Fix Manually.");
-}
-
-// The folder that holds `path`.
-QString parentOf(const QString& path)
-{
-    const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
-    return at <= 0 ? QStringLiteral("/") : path.left(at);
 }
 
 // The first "*.jpg" directly inside a folder, else its first "*.bmp"; empty when there is neither.
@@ -35,155 +21,69 @@ QString pictureFileIn(FileSystem& fs, const QString& folder)
     return files.isEmpty() ? QString() : files.first();
 }
 
-// Flushes every path to the disk and waits for all of them; the first failure, if any.
-Error syncAll(FileSystem& fs, const QStringList& paths)
-{
-    // Flushing mostly waits for the disk, so more threads than cores pay off.
-    static QThreadPool pool;
-    pool.setMaxThreadCount(16);
-    QList<Error> results(paths.size());
-    QList<qsizetype> indexes(paths.size());
-    std::iota(indexes.begin(), indexes.end(), qsizetype(0));
-    QtConcurrent::blockingMap(&pool, indexes, [&](qsizetype i) { results[i] = fs.sync(paths[i]); });
-    for (const Error& e : std::as_const(results))
-        if (e)
-            return e;
-    return {};
-}
-
-// Copies every file directly inside `source` into the (new, empty) folder `target` and makes the
-// copies durable: each copy is checked against the source's size, then the copies, the target
-// folder and the folder holding it are flushed to the disk. On failure the copies made so far are
-// removed again, together with the target folder, so that nothing half-copied is left behind and
-// the move can simply be tried again; the source is never touched. `copied` receives the names of
-// the files copied.
-Error copyCarFolder(FileSystem& fs, const QString& source, const QString& target, QSet<QString>& copied)
-{
-    const QStringList files = fs.listFiles(source);
-    QStringList written;
-    auto undo = [&](const Error& e) {
-        for (const QString& file : std::as_const(written))
-            fs.deleteFile(joinPath(target, file));
-        fs.removeFolder(target);
-        copied.clear();
-        return e;
-    };
-    for (const QString& file : files) {
-        const QString from = joinPath(source, file);
-        const QString to = joinPath(target, file);
-        written << file;
-        if (Error e = fs.copyFile(from, to)) {
-            if (!fs.exists(to))
-                written.removeLast();
-            return undo(e);
-        }
-        if (fs.fileSize(to) != fs.fileSize(from))
-            return undo(Error::of(err::DiskFull));
-    }
-    // The copies, the target folder and the folder holding it are flushed side by side: the file
-    // system then commits them together instead of one journal commit and disk flush each.
-    QStringList toFlush;
-    for (const QString& file : std::as_const(written))
-        toFlush << joinPath(target, file);
-    toFlush << target << parentOf(target);
-    if (Error e = syncAll(fs, toFlush))
-        return undo(e);
-    for (const QString& file : std::as_const(written))
-        copied.insert(file);
-    return {};
-}
-
 } // namespace
 
 void CarLibrary::Garter_Click()
 {
-    moveCar(true);
+    // The key X reaches here even while ">>" is disabled for a stock entry.
+    if (isProtectedStockEntry(carSelection)) {
+        m_platform.dialogs.beep();
+        return;
+    }
+    moveCarNamed(carSelection, true);
 }
 
 void CarLibrary::Carter_Click()
 {
-    moveCar(false);
+    moveCarNamed(garageSelection, false);
 }
 
-void CarLibrary::moveCar(bool toGarage)
+bool CarLibrary::isProtectedStockEntry(const QString& name) const
 {
+    if (!stockMode || name.isEmpty())
+        return false;
+    const int position = Cart3.rowOfKey(carKey(name)) + 1;
+    return position >= 1 && position < StockFlagCount && stockFlags[size_t(position)] == -1;
+}
+
+MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
+{
+    // A copy: the caller may pass a selection, which the list updates below change.
+    const QString name = carName;
     CarList& sourceList = toGarage ? Cart3 : Gartery;
     CarList& targetList = toGarage ? Gartery : Cart3;
     PictureStore& sourceStore = toGarage ? CarpList : GargList;
     PictureStore& targetStore = toGarage ? GargList : CarpList;
     QString& selection = toGarage ? carSelection : garageSelection;
-    FileSystem& fs = m_platform.fs;
     Dialogs& dialogs = m_platform.dialogs;
 
-    const QString name = selection;
     if (name.isEmpty()) {
         dialogs.inform(QStringLiteral("Please Select Something to Move. Fix, Think About It"));
-        return;
+        return MoveOutcome::Protected;
     }
-    const QString key = name + kCarSuffix;
-    const QString sourceFolder = joinPath(toGarage ? carFolder : garageFolder, name);
+    if (toGarage && isProtectedStockEntry(name))
+        return MoveOutcome::Protected;
+    selection = name;
+    const QString key = carKey(name);
     const QString targetFolder = joinPath(toGarage ? garageFolder : carFolder, name);
 
-    // A car that is no longer on the disk (moved or removed behind the program's back) is not
-    // moved: creating its target folder would only leave an empty folder there.
-    if (!fs.isFolder(sourceFolder)) {
-        dialogs.plain(Error::of(err::PathNotFound).description());
-        return;
-    }
-
-    // The target folder must be new; an existing one is never written into.
-    if (Error e = fs.createFolder(targetFolder)) {
-        dialogs.plain(e.number() == err::PathFileAccess ? accessErrorMessage() : e.description());
-        return;
-    }
-
-    // Every file is copied and on the disk before the first source file is deleted, so that a
-    // failure or a power cut at any moment leaves at least one complete copy of the car.
-    QSet<QString> copied;
-    if (Error e = copyCarFolder(fs, sourceFolder, targetFolder, copied)) {
-        dialogs.plain(e.description());
-        return;
-    }
-
-    // Delete the source files. Only files that were copied are deleted; a file that can't be
-    // deleted for a reason other than access is reported once and left, and the folder removal
-    // below then reports what stays.
-    QSet<QString> kept;
-    for (;;) {
-        QString file;
-        for (const QString& listed : fs.listFiles(sourceFolder)) {
-            if (copied.contains(listed) && !kept.contains(listed)) {
-                file = listed;
-                break;
-            }
-        }
-        if (file.isEmpty())
-            break;
-        const QString path = joinPath(sourceFolder, file);
-        if (toGarage) {
-            if (Error e = fs.setNormal(path))
-                dialogs.plain(e.description());
-        }
-        if (Error e = fs.deleteFile(path)) {
-            if (e.number() == err::PathFileAccess) {
-                dialogs.plain(accessErrorMessage());
-                return;
-            }
-            dialogs.plain(e.description());
-            kept.insert(file);
-        }
-    }
-
-    if (toGarage) {
-        if (Error e = fs.setNormal(sourceFolder))
-            dialogs.plain(e.description());
-    }
-    if (Error e = fs.removeFolder(sourceFolder)) {
-        if (e.number() == err::PathFileAccess) {
-            dialogs.plain(accessErrorMessage());
-            return;
-        }
-        dialogs.plain(e.description());
+    const MoveResult moved = m_engine.move(CarFolders{carFolder, garageFolder}, name,
+                                           toGarage ? MoveDirection::ToGarage : MoveDirection::ToCars);
+    switch (moved.status) {
+    case MoveResult::Status::Moved:
+        // Moved; only tidying up the hidden source failed, which the next start finishes.
+        if (moved.error)
+            dialogs.plain(moved.error.description());
+        break;
+    case MoveResult::Status::TargetTaken:
+    case MoveResult::Status::ReadOnly:
+        dialogs.plain(accessErrorMessage());
+        return MoveOutcome::Blocked;
+    case MoveResult::Status::SourceMissing:
+    case MoveResult::Status::Failed:
+        dialogs.plain(moved.error.number() == err::PathFileAccess ? accessErrorMessage()
+                                                                  : moved.error.description());
+        return MoveOutcome::Blocked;
     }
 
     // The car has moved on the disk; bring the lists up to date entry by entry.
@@ -197,9 +97,9 @@ void CarLibrary::moveCar(bool toGarage)
     }
 
     if (!targetStore.contains(key)) {
-        const QString file = pictureFileIn(fs, targetFolder);
-        // The target folder holds copies of the files the source list's thumbnail was read from:
-        // while the picture file is there, that thumbnail is shared instead of decoded again.
+        const QString file = pictureFileIn(m_platform.fs, targetFolder);
+        // The target folder holds the files the source list's thumbnail was read from: while the
+        // picture file is there, that thumbnail is shared instead of decoded again.
         if (!file.isEmpty() && sourceStore.contains(key)) {
             targetStore.add(key, sourceStore.picture(key));
         } else {
@@ -226,11 +126,11 @@ void CarLibrary::moveCar(bool toGarage)
     if (sourceList.isEmpty()) {
         selection.clear();
         emit changed();
-        return;
+        return MoveOutcome::Moved;
     }
     if (sourceList.hasSelection()) {
         selection = sourceList.selectedText();
-        picture = sourceStore.picture(selection + kCarSuffix);
+        picture = sourceStore.picture(carKey(selection));
     } else {
         picture = sourceStore.picture(key);
     }
@@ -249,6 +149,16 @@ void CarLibrary::moveCar(bool toGarage)
         }
     }
     emit changed();
+    return MoveOutcome::Moved;
+}
+
+void CarLibrary::recoverInterruptedMoves()
+{
+    if (carFolder.isEmpty() || garageFolder.isEmpty())
+        return;
+    for (const QString& problem : m_engine.recover(CarFolders{carFolder, garageFolder}))
+        m_platform.dialogs.plain(QStringLiteral("An interrupted move or deletion could not be finished: ") +
+                                 problem);
 }
 
 void CarLibrary::shiftStockFlagsDown(int position)
@@ -265,9 +175,11 @@ void CarLibrary::CopAll_Click()
     Progress* progress = m_platform.progress;
     if (progress)
         progress->begin(QStringLiteral("Sending all cars to the Car Folder"), passes);
-    for (int pass = 0; pass < passes && !Gartery.isEmpty(); ++pass) {
-        garageSelection = Gartery.text(0);
-        Carter_Click();
+    // A car that cannot move was reported by its move; it keeps its place and the others go on.
+    int row = 0;
+    for (int pass = 0; pass < passes && row < Gartery.count(); ++pass) {
+        if (moveCarNamed(Gartery.text(row), false) != MoveOutcome::Moved)
+            ++row;
         if (progress)
             progress->step(pass + 1);
     }
@@ -281,15 +193,13 @@ void CarLibrary::DelAll_Click()
     Progress* progress = m_platform.progress;
     if (progress)
         progress->begin(QStringLiteral("Sending all cars to the Garage Folder"), passes);
-    int position = 1;
-    for (int pass = 0; pass < passes && position <= Cart3.count(); ++pass) {
-        carSelection = Cart3.text(position - 1);
-        if (stockMode && position < StockFlagCount && stockFlags[size_t(position)] == -1) {
-            ++position;
-        } else {
-            // The entries after a moved car move up, so the position stays.
-            Garter_Click();
-        }
+    int row = 0;
+    for (int pass = 0; pass < passes && row < Cart3.count(); ++pass) {
+        carSelection = Cart3.text(row);
+        // The entries after a moved car move up, so the position stays; stock entries and cars that
+        // cannot move are passed.
+        if (moveCarNamed(carSelection, true) != MoveOutcome::Moved)
+            ++row;
         if (progress)
             progress->step(pass + 1);
     }

@@ -1,4 +1,5 @@
 #include "carlibrary.h"
+#include "carnames.h"
 
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -8,8 +9,6 @@
 namespace parkwen {
 
 namespace {
-
-const QString kCarSuffix = QStringLiteral("CAR");
 
 // One sub-folder the scan will look at, with the picture file chosen for it.
 struct Candidate
@@ -155,7 +154,7 @@ void CarLibrary::LoadCard()
     };
     bool complete = true;
     auto apply = [&](const Candidate& c, Decoded& loaded) {
-        const QString key = c.name + kCarSuffix;
+        const QString key = carKey(c.name);
         Error e = loaded.error;
         if (!e)
             e = CarpList.add(key, std::move(loaded.image));
@@ -221,7 +220,7 @@ void CarLibrary::LoadGuard()
         added.clear();
     };
     auto apply = [&](const Candidate& c, Decoded& loaded) {
-        const QString key = c.name + kCarSuffix;
+        const QString key = carKey(c.name);
         Error e = loaded.error;
         if (!e)
             e = GargList.add(key, std::move(loaded.image));

@@ -3,7 +3,7 @@
 # as root): the menu entries and metainfo are checked with desktop-file-utils and appstream, and
 # `cpack -G DEB` needs dpkg-dev and file to work out the package's dependencies.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libsqlite3-dev libgl1-mesa-dev xvfb xauth
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsqlite3-dev libarchive-dev libgl1-mesa-dev xvfb xauth
   desktop-file-utils appstream dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do

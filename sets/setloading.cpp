@@ -25,9 +25,9 @@ std::optional<QStringList> readChosenSet(Platform& platform, SetChooser& chooser
     return members.take();
 }
 
-// Each member in turn: every garage entry equal to it goes to the Car Folder through "<<". After a move
-// the entries below move up, so the position stays and the pass counts double; a car that could not be
-// moved is looked at again on the next pass.
+// Each member in turn: every garage entry equal to it goes to the Car Folder. After a move the
+// entries below move up, so the position stays and the pass counts double; a car that could not
+// move was reported by its move and is passed, so it is not tried (and reported) again.
 void loadMembers(CarLibrary& library, const QStringList& members)
 {
     CarList& garage = library.Gartery;
@@ -37,19 +37,17 @@ void loadMembers(CarLibrary& library, const QStringList& members)
         for (int pass = 1; pass <= passes; ++pass) {
             if (row >= garage.count())
                 break;
-            if (garage.text(row) == member) {
-                library.garageSelection = garage.text(row);
-                library.Carter_Click();
+            if (garage.text(row) == member && library.moveCarNamed(member, false) == MoveOutcome::Moved)
                 ++pass;
-            } else {
+            else
                 ++row;
-            }
         }
     }
 }
 
-// Sends the car-list entries for which `send` holds to the garage through ">>", looking at each
-// position once per entry the list had at the start.
+// Sends the car-list entries for which `send` holds to the garage, looking at each position once
+// per entry the list had at the start. Stock entries that ">>" may not send, and cars that cannot
+// move, keep their place.
 template <typename Predicate> void sendCarsToGarage(CarLibrary& library, Predicate send)
 {
     CarList& cars = library.Cart3;
@@ -59,9 +57,8 @@ template <typename Predicate> void sendCarsToGarage(CarLibrary& library, Predica
         if (row >= cars.count())
             break;
         library.carSelection = cars.text(row);
-        if (send(library.carSelection))
-            library.Garter_Click();
-        else
+        const QString name = library.carSelection;
+        if (!send(name) || library.moveCarNamed(name, true) != MoveOutcome::Moved)
             ++row;
     }
 }

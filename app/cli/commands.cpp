@@ -1,5 +1,9 @@
 #include "commands.h"
 
+#include "carinstaller.h"
+
+#include <limits>
+
 #include "carlibrary.h"
 #include "paramreader.h"
 #include "setfile.h"
@@ -31,7 +35,10 @@ class NoProcesses : public Processes
 {
 public:
     Error start(const QString&, const QStringList&) override { return Error::of(err::FileNotFound); }
-    Error startAndWait(const QString&, const QStringList&) override { return Error::of(err::FileNotFound); }
+    Error startAndWait(const QString&, const QStringList&) override
+    {
+        return Error::of(err::FileNotFound);
+    }
 };
 
 // The value of a caption after its label ("Class: Glow" gives "Glow"); empty when it has none.
@@ -198,10 +205,24 @@ int Commands::move(CarLibrary& library, const QString& name, CommandLine::Folder
     return source.rowOfText(name) < 0 && target.rowOfText(name) >= 0 ? Done : Failed;
 }
 
-int Commands::install(CarLibrary&, const CommandLine&)
+int Commands::install(CarLibrary& library, const CommandLine& line)
 {
-    tell(QStringLiteral("Installing cars from archives is not available in this version of Parkwen."));
-    return Failed;
+    // Without a window nothing can be asked: a clash is skipped unless --yes lets the new car
+    // replace the old one (which goes where "Del. Car" sends cars); files of a car already
+    // installed are added only when new.
+    FixedInstallAnswers answers(line.yes ? ClashChoice::Replace : ClashChoice::Skip, true);
+    CarInstaller installer(library.platform(), library.carFolder, library.garageFolder, answers);
+    const bool toGarage = line.folder == CommandLine::Folder::Garage;
+    const InstallSummary summary = installer.install(
+        line.files, toGarage ? CarInstaller::Target::GarageFolder : CarInstaller::Target::CarFolder);
+    for (const InstallSummary::Car& car : summary.installed)
+        m_out << car.name << '\n';
+    m_out.flush();
+    tell(summary.text(std::numeric_limits<int>::max()));
+    const bool nothingDone = summary.installed.isEmpty() && summary.additions.isEmpty();
+    if (summary.cancelled || !summary.failed.isEmpty() || !summary.skipped.isEmpty() || nothingDone)
+        return Failed;
+    return Done;
 }
 
 int Commands::stats(CarLibrary& library, const QString& name, bool json)

@@ -1,7 +1,9 @@
 #include "carlibrary.h"
+#include "carnames.h"
 #include "castle.h"
 #include "commandline.h"
 #include "commands.h"
+#include "installcommand.h"
 #include "platform/datalocations.h"
 #include "qt/localfilesystem.h"
 #include "qt/qtdialogs.h"
@@ -129,7 +131,7 @@ int main(int argc, char* argv[])
         context.lastSelectedList = cars.lastSelected;
         context.selectedEntry = list.selectedText();
         context.picture =
-            (carList ? cars.CarpList : cars.GargList).picture(context.selectedEntry + QStringLiteral("CAR"));
+            (carList ? cars.CarpList : cars.GargList).picture(carKey(context.selectedEntry));
         context.carFolder = cars.carFolder;
         context.garageFolder = cars.garageFolder;
         Sett sett(platform, context, &castle);
@@ -140,6 +142,11 @@ int main(int argc, char* argv[])
     castle.onSetLdPlus = [&] { SetLdPlus_Click(cars, platform, &castle); };
     castle.onSetLdOnly = [&] { SetLdOnly_Click(cars, platform, &castle); };
     castle.onSetRemv = [&] { SetRemv_Click(cars, platform, &castle); };
+    InstallCommand install(cars, &castle);
+    castle.onInstall = [&] { install.run(); };
+    castle.onDropInstall = [&](const QStringList& paths, bool toGarage) {
+        install.install(paths, toGarage ? CarInstaller::Target::GarageFolder : CarInstaller::Target::CarFolder);
+    };
     castle.show();
     castle.raise();
     castle.activateWindow();

@@ -26,6 +26,8 @@ QString describeError(int number, const QString& path)
         return QStringLiteral("Disk full");
     case err::PermissionDenied:
         return QStringLiteral("Permission denied");
+    case err::DifferentDrive:
+        return QStringLiteral("Can't rename with different drive");
     case err::PathFileAccess:
         return QStringLiteral("Path/File access error");
     case err::PathNotFound:
@@ -68,6 +70,8 @@ Error Error::fromErrno(int e)
     case ENOSPC:
     case EDQUOT:
         return of(err::DiskFull);
+    case EXDEV:
+        return of(err::DifferentDrive);
     case EINVAL:
     case ENAMETOOLONG:
         return of(err::InvalidCall);

@@ -16,6 +16,7 @@ constexpr int FileNotFound = 53;
 constexpr int FileExists = 58;
 constexpr int DiskFull = 61;
 constexpr int PermissionDenied = 70;
+constexpr int DifferentDrive = 74;
 constexpr int PathFileAccess = 75;
 constexpr int PathNotFound = 76;
 constexpr int InvalidPicture = 481;

@@ -19,6 +19,18 @@ QString lastName(const QString& path)
     return at < 0 ? path : path.mid(at + 1);
 }
 
+QString parentFolder(const QString& path)
+{
+    const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
+    return at <= 0 ? QStringLiteral("/") : path.left(at);
+}
+
+QByteArray parentFolder(const QByteArray& path)
+{
+    const qsizetype at = path.lastIndexOf('/');
+    return at <= 0 ? QByteArray("/") : path.left(at);
+}
+
 bool lessIgnoringCase(const QString& a, const QString& b)
 {
     const int c = QString::compare(a, b, Qt::CaseInsensitive);
@@ -43,6 +55,66 @@ bool matchesPattern(const QString& name, const QString& pattern)
     const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
                                 QRegularExpression::CaseInsensitiveOption);
     return re.match(name).hasMatch();
+}
+
+FileSystem::NodeInfo FileSystem::nodeInfo(const QByteArray&)
+{
+    return {};
+}
+
+Result<QList<QByteArray>> FileSystem::nodeNames(const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::makeNodeFolder(const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::copyNodeFile(const QByteArray&, const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::copyNodeAttributes(const QByteArray&, const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Result<QByteArray> FileSystem::nodeLinkTarget(const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::makeNodeLink(const QByteArray&, const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::renameNode(const QByteArray&, const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::removeNode(const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::makeNodeWritable(const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::syncNode(const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::syncNodeFileSystem(const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
 }
 
 } // namespace parkwen

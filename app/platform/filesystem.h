@@ -12,6 +12,9 @@ namespace parkwen {
 QString joinPath(const QString& folder, const QString& name);
 // The last name of a path: the characters after the last separator.
 QString lastName(const QString& path);
+// The folder that holds `path` ("/" for a name directly under the root).
+QString parentFolder(const QString& path);
+QByteArray parentFolder(const QByteArray& path);
 // Sort order of every lister: ignoring case, ties broken by the exact name so the order is stable.
 bool lessIgnoringCase(const QString& a, const QString& b);
 void sortIgnoringCase(QStringList& names);
@@ -67,6 +70,44 @@ public:
     virtual bool trashAvailable(const QString& path) = 0;
     // Moves a file or folder into the desktop's trash (a link goes as the link). 70 when it cannot.
     virtual Error moveToTrash(const QString& path) = 0;
+
+    // --- Whole folder trees ---
+    // These take the system's own path bytes (QFile::encodeName of a folder, then raw names), so a
+    // name that is not valid text passes through unchanged. None of them follows a link: a link is
+    // read, made, renamed and removed as the link itself. The defaults fail with 5; the local disk
+    // implements them.
+    struct NodeInfo
+    {
+        enum class Kind { Missing, File, Folder, Link, Other };
+        Kind kind = Kind::Missing;
+        quint32 mode = 0; // permission bits
+        qint64 size = 0;
+        qint64 device = -1;
+        bool readOnly() const { return kind != Kind::Link && !(mode & 0200); }
+    };
+    virtual NodeInfo nodeInfo(const QByteArray& path);
+    // Every entry of a folder, hidden ones included, sorted by their bytes.
+    virtual Result<QList<QByteArray>> nodeNames(const QByteArray& folder);
+    // A new folder that only the owner can use until copyNodeAttributes gives it its own.
+    virtual Error makeNodeFolder(const QByteArray& path);
+    // A new file with the content, permissions and modification time of `source`; 75 when `target`
+    // exists.
+    virtual Error copyNodeFile(const QByteArray& source, const QByteArray& target);
+    // Gives `target` the permissions and modification time of `source` (folders, once filled).
+    virtual Error copyNodeAttributes(const QByteArray& source, const QByteArray& target);
+    virtual Result<QByteArray> nodeLinkTarget(const QByteArray& path);
+    virtual Error makeNodeLink(const QByteArray& linkTarget, const QByteArray& path);
+    // Renames within one file system; 75 when `target` exists (never replaces it), 74 when the two
+    // are on different file systems.
+    virtual Error renameNode(const QByteArray& source, const QByteArray& target);
+    // Removes a file, a link or an empty folder, whatever its permissions.
+    virtual Error removeNode(const QByteArray& path);
+    // Gives the owner read, write and search permission on a folder.
+    virtual Error makeNodeWritable(const QByteArray& path);
+    // Flushes a folder's entries to the disk.
+    virtual Error syncNode(const QByteArray& path);
+    // Flushes everything written to the file system that holds `path`.
+    virtual Error syncNodeFileSystem(const QByteArray& path);
 
     // The whole of an ordinary file (a link counts when it leads to one) of at most MaxTextFileBytes:
     // parameter files and set files. Anything else (a FIFO, a device, a folder, a larger file) is

@@ -26,6 +26,18 @@ public:
     Error sync(const QString& path) override;
     bool trashAvailable(const QString& path) override;
     Error moveToTrash(const QString& path) override;
+    NodeInfo nodeInfo(const QByteArray& path) override;
+    Result<QList<QByteArray>> nodeNames(const QByteArray& folder) override;
+    Error makeNodeFolder(const QByteArray& path) override;
+    Error copyNodeFile(const QByteArray& source, const QByteArray& target) override;
+    Error copyNodeAttributes(const QByteArray& source, const QByteArray& target) override;
+    Result<QByteArray> nodeLinkTarget(const QByteArray& path) override;
+    Error makeNodeLink(const QByteArray& linkTarget, const QByteArray& path) override;
+    Error renameNode(const QByteArray& source, const QByteArray& target) override;
+    Error removeNode(const QByteArray& path) override;
+    Error makeNodeWritable(const QByteArray& path) override;
+    Error syncNode(const QByteArray& path) override;
+    Error syncNodeFileSystem(const QByteArray& path) override;
     Result<QByteArray> readFile(const QString& path) override;
     Error writeFile(const QString& path, const QByteArray& bytes) override;
     Error writeFileAtomic(const QString& path, const QByteArray& bytes) override;

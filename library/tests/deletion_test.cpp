@@ -1,5 +1,6 @@
 #include "carlibrary.h"
 #include "libraryfixture.h"
+#include "treesnapshot.h"
 
 #include <QtTest>
 
@@ -24,13 +25,25 @@ QString misc(int number)
     return Error::of(number).miscMessage();
 }
 
+const QString kToTrash = QStringLiteral(" (it goes to the trash)");
+const QString kForGood = QStringLiteral(" (it is deleted for good)");
+
 } // namespace
 
 class DeletionTest : public QObject
 {
     Q_OBJECT
 
+    // The desktop's trash of these tests: a temporary one, never the user's.
+    QTemporaryDir m_data;
+    QString trashed(const QString& name) const
+    {
+        return m_data.path() + QStringLiteral("/Trash/files/") + name;
+    }
+
 private slots:
+    void initTestCase() { qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.path())); }
+
     void answeringNo_deletesNothing()
     {
         Fixture f;
@@ -39,10 +52,11 @@ private slots:
         f.cars.Cart3_NodeClick(0);
         f.lib.dialogs.queueAnswer(Dialogs::Answer::No);
         f.cars.Del_Click();
-        QCOMPARE(f.messages(),
-                 QStringList({"Are you sure you want to delete the car alpha from your Car Folder"}));
+        QCOMPARE(
+            f.messages(),
+            QStringList({"Are you sure you want to delete the car alpha from your Car Folder" + kToTrash}));
         QCOMPARE(f.lib.dialogs.shown().at(0).icon, Dialogs::Icon::Question);
-        QCOMPARE(f.lib.dialogs.shown().at(0).buttons, Dialogs::Buttons::YesNo);
+        QCOMPARE(f.lib.dialogs.shown().at(0).buttons, Dialogs::Buttons::YesNoDefaultNo);
         QCOMPARE(entries(f.car("alpha")), QStringList({"car.jpg", "parameters.txt"}));
         QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
         QCOMPARE(f.cars.cam(), QStringLiteral("1"));
@@ -72,9 +86,11 @@ private slots:
         f.cars.Gartery_NodeClick(0);
         f.cars.Cart3_NodeClick(1); // the car list was used last
         f.cars.Del_Click();
-        QCOMPARE(f.messages(),
-                 QStringList({"Are you sure you want to delete the car beta from your Car Folder"}));
+        QCOMPARE(
+            f.messages(),
+            QStringList({"Are you sure you want to delete the car beta from your Car Folder" + kToTrash}));
         QVERIFY(!QFileInfo::exists(f.car("beta")));
+        QCOMPARE(entries(trashed(QStringLiteral("beta"))), QStringList({"b.jpg", "parameters.txt"}));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"alpha", "gamma"}));
         QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha", "gamma"}));
         QCOMPARE(f.cars.cam(), QStringLiteral("2"));
@@ -100,7 +116,8 @@ private slots:
         f.cars.Gartery_NodeClick(1);
         f.cars.Del_Click();
         QCOMPARE(f.messages(),
-                 QStringList({"Are you sure you want to delete the car gamma from your Garage Folder"}));
+                 QStringList(
+                     {"Are you sure you want to delete the car gamma from your Garage Folder" + kToTrash}));
         QVERIFY(!QFileInfo::exists(f.garage("gamma")));
         QCOMPARE(f.cars.Gartery.texts(), QStringList({"beta"}));
         QCOMPARE(f.cars.gam(), QStringLiteral("1"));
@@ -112,37 +129,107 @@ private slots:
         QVERIFY(!f.cars.garterEnabled);
     }
 
-    void folderWithSubfolder_reportsAndStillLeavesTheList()
+    void forGood_deletesTheWholeTree_andNothingItLinksTo()
     {
         Fixture f;
+        TreeRemover remover{f.lib.root.path()};
+        f.lib.fs.trashOffered = false;
         makeCar(f.lib.carFolder, QStringLiteral("alpha"));
         makeCar(f.lib.carFolder, QStringLiteral("beta"));
-        makeFolder(f.car("alpha"), QStringLiteral("extras"));
+        makeFolder(f.car("alpha"), QStringLiteral("extras/deep"));
+        writeBytes(f.car("alpha") + QStringLiteral("/extras/deep/notes.txt"), "notes");
+        writeBytes(f.car("alpha") + QStringLiteral("/.DS_Store"), "finder");
+        const QString outside = makeFolder(f.lib.root.path(), QStringLiteral("elsewhere"));
+        writeBytes(outside + QStringLiteral("/keep.txt"), "keep");
+        QVERIFY(QFile::link(outside, f.car("alpha") + QStringLiteral("/extras/linked")));
+        QVERIFY(
+            QFile::link(outside + QStringLiteral("/keep.txt"), f.car("alpha") + QStringLiteral("/keep.txt")));
+        const auto before = treeSnapshot(outside);
         f.scan();
         f.cars.Cart3_NodeClick(0);
         f.cars.Del_Click();
-        QCOMPARE(f.messages().mid(1), QStringList({misc(err::PathFileAccess)}));
-        QCOMPARE(entries(f.car("alpha")), QStringList({"extras"}));
+        QCOMPARE(
+            f.messages(),
+            QStringList({"Are you sure you want to delete the car alpha from your Car Folder" + kForGood}));
+        QCOMPARE(entries(f.lib.carFolder), QStringList({"beta"}));
+        QCOMPARE(treeSnapshot(outside), before);
         QCOMPARE(f.cars.Cart3.texts(), QStringList({"beta"}));
         QCOMPARE(f.cars.cam(), QStringLiteral("1"));
         QCOMPARE(f.cars.carSelection, QStringLiteral("beta"));
     }
 
-    void readOnlyFile_isReportedOnceAndTheRestDeleted()
+    void forGood_withReadOnlyFile_isReportedAndDeletesNothing()
     {
         Fixture f;
+        f.lib.fs.trashOffered = false;
         makeCar(f.lib.garageFolder, QStringLiteral("alpha"));
-        writeBytes(f.garage("alpha") + QStringLiteral("/z.prm"), "z");
+        makeFolder(f.garage("alpha"), QStringLiteral("bonus"));
+        writeBytes(f.garage("alpha") + QStringLiteral("/bonus/z.prm"), "z");
         makeCar(f.lib.garageFolder, QStringLiteral("beta"));
-        QVERIFY(!f.lib.fs.setReadOnly(f.garage("alpha") + QStringLiteral("/parameters.txt")));
+        QVERIFY(!f.lib.fs.setReadOnly(f.garage("alpha") + QStringLiteral("/bonus/z.prm")));
+        const auto whole = treeSnapshot(f.garage("alpha"));
         f.scan();
         f.cars.Gartery_NodeClick(0);
         f.cars.Del_Click();
-        // The file, then the folder that still holds it.
-        QCOMPARE(f.messages().mid(1), QStringList({misc(err::PathFileAccess), misc(err::PathFileAccess)}));
-        QCOMPARE(entries(f.garage("alpha")), QStringList({"parameters.txt"}));
+        QCOMPARE(f.messages().mid(1), QStringList({misc(err::PathFileAccess)}));
+        QCOMPARE(treeSnapshot(f.garage("alpha")), whole);
+        QCOMPARE(entries(f.lib.garageFolder), QStringList({"alpha", "beta"}));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha", "beta"}));
+        QCOMPARE(f.cars.gam(), QStringLiteral("2"));
+        QVERIFY(f.focus.isEmpty());
+    }
+
+    void forGood_failingPartWay_keepsTheRestHiddenAndSaysWhere()
+    {
+        Fixture f;
+        f.lib.fs.trashOffered = false;
+        makeCar(f.lib.garageFolder, QStringLiteral("alpha"));
+        makeCar(f.lib.garageFolder, QStringLiteral("beta"));
+        f.scan();
+        f.lib.fs.failOnName(FaultyFileSystem::Op::Delete, QStringLiteral("/parameters.txt"),
+                            Error::of(err::PermissionDenied));
+        f.cars.Gartery_NodeClick(0);
+        f.cars.Del_Click();
+        const QStringList hidden =
+            entries(f.lib.garageFolder).filter(QStringLiteral(".parkwen-deleting-alpha-"));
+        QCOMPARE(hidden.size(), 1);
+        QCOMPARE(entries(f.lib.garageFolder), QStringList({hidden.first(), "beta"}));
+        QCOMPARE(
+            f.messages().mid(1),
+            QStringList(
+                {misc(err::PermissionDenied),
+                 "The car alpha could not be deleted completely. What is left of it is kept, hidden, in " +
+                     f.garage(hidden.first())}));
         QCOMPARE(f.cars.Gartery.texts(), QStringList({"beta"}));
         QCOMPARE(f.cars.gam(), QStringLiteral("1"));
+
+        // The next start finishes the deletion the user asked for.
+        f.lib.fs.clearFailures();
+        f.cars.recoverInterruptedMoves();
+        QCOMPARE(entries(f.lib.garageFolder), QStringList({"beta"}));
+    }
+
+    void linkedCarFolder_removesOnlyTheLink_andSaysTheFolderIsKept()
+    {
+        Fixture f;
+        QTemporaryDir secondDisk;
+        makeCar(secondDisk.path(), QStringLiteral("far"));
+        const auto behind = treeSnapshot(secondDisk.path());
+        const QString target = secondDisk.path() + QStringLiteral("/far");
+        QVERIFY(QFile::link(target, f.car("far")));
+        makeCar(f.lib.carFolder, QStringLiteral("near"));
+        f.scan();
+        f.cars.Cart3_NodeClick(0);
+        f.cars.Del_Click();
+        QCOMPARE(
+            f.messages(),
+            QStringList({"Are you sure you want to delete the car far from your Car Folder (it is a link: "
+                         "only the link is removed; the linked folder " +
+                         target + " is kept)"}));
+        QCOMPARE(entries(f.lib.carFolder), QStringList({"near"}));
+        QCOMPARE(treeSnapshot(secondDisk.path()), behind);
+        QVERIFY(!QFileInfo::exists(trashed(QStringLiteral("far"))));
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"near"}));
     }
 
     void lastCarOfCarList_reportsMissingSelectionAndDisablesButtons()

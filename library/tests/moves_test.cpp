@@ -143,23 +143,25 @@ private slots:
         QCOMPARE(f.cars.cam(), QStringLiteral("1"));
     }
 
-    void carWithSubfolder_filesArriveSourceFolderStaysListsUnchanged()
+    void carWithSubfolderAndHiddenFiles_movesWhole()
     {
         Fixture f;
         makeCar(f.lib.carFolder, QStringLiteral("alpha"));
         makeFolder(f.car("alpha"), QStringLiteral("extras"));
         writeBytes(f.car("alpha") + QStringLiteral("/extras/notes.txt"), "notes");
+        writeBytes(f.car("alpha") + QStringLiteral("/._carbox.bmp"), "resource fork");
         f.scan();
         f.cars.Cart3_NodeClick(0);
         f.cars.Garter_Click();
-        QCOMPARE(f.messages(), QStringList({kAccessError}));
-        QCOMPARE(entries(f.garage("alpha")), QStringList({"car.jpg", "parameters.txt"}));
-        QCOMPARE(entries(f.car("alpha")), QStringList({"extras"}));
-        QCOMPARE(readBytes(f.car("alpha") + QStringLiteral("/extras/notes.txt")), QByteArray("notes"));
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
-        QVERIFY(f.cars.Gartery.isEmpty());
-        QCOMPARE(f.cars.cam(), QStringLiteral("1"));
-        QCOMPARE(f.cars.gam(), QStringLiteral("0"));
+        QVERIFY(f.messages().isEmpty());
+        QCOMPARE(entries(f.garage("alpha")),
+                 QStringList({"._carbox.bmp", "car.jpg", "extras", "parameters.txt"}));
+        QCOMPARE(readBytes(f.garage("alpha") + QStringLiteral("/extras/notes.txt")), QByteArray("notes"));
+        QCOMPARE(entries(f.lib.carFolder), QStringList());
+        QVERIFY(f.cars.Cart3.isEmpty());
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.cam(), QStringLiteral("0"));
+        QCOMPARE(f.cars.gam(), QStringLiteral("1"));
     }
 
     void readOnlyFilesInCarFolder_sendToGarageSucceeds()
@@ -177,24 +179,26 @@ private slots:
         QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha"}));
     }
 
-    void readOnlyFileInGarage_stopsWithCompleteCopyInCarFolder()
+    void readOnlyFileInGarage_stopsBeforeAnythingIsCopied()
     {
         Fixture f;
         makeCar(f.lib.garageFolder, QStringLiteral("alpha"));
-        writeBytes(f.garage("alpha") + QStringLiteral("/a.txt"), "a");
-        writeBytes(f.garage("alpha") + QStringLiteral("/z.txt"), "z");
+        makeFolder(f.garage("alpha"), QStringLiteral("dev"));
+        writeBytes(f.garage("alpha") + QStringLiteral("/dev/z.txt"), "z");
+        QVERIFY(!f.lib.fs.setReadOnly(f.garage("alpha") + QStringLiteral("/dev/z.txt")));
         const auto whole = snapshot(f.garage("alpha"));
-        QVERIFY(!f.lib.fs.setReadOnly(f.garage("alpha") + QStringLiteral("/parameters.txt")));
-        f.scan();
-        f.cars.Gartery_NodeClick(0);
-        f.cars.Carter_Click();
-        QCOMPARE(f.messages(), QStringList({kAccessError}));
-        QCOMPARE(snapshot(f.car("alpha")), whole);
-        // Deletion went in the lister's order and stopped at the read-only file.
-        QCOMPARE(entries(f.garage("alpha")), QStringList({"parameters.txt", "z.txt"}));
-        QVERIFY(f.cars.Cart3.isEmpty());
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars.gam(), QStringLiteral("1"));
+        for (bool rename : {true, false}) {
+            f.cars.moveEngine().renameAllowed = rename;
+            f.scan();
+            f.cars.Gartery_NodeClick(0);
+            f.cars.Carter_Click();
+            QCOMPARE(f.messages(), QStringList({kAccessError}));
+            QCOMPARE(snapshot(f.garage("alpha")), whole);
+            QCOMPARE(entries(f.lib.carFolder), QStringList());
+            QVERIFY(f.cars.Cart3.isEmpty());
+            QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha"}));
+            QCOMPARE(f.cars.gam(), QStringLiteral("1"));
+        }
     }
 
     void copyFailingPartWay_leavesSourceWholeAndNoHalfCopy()
@@ -207,12 +211,12 @@ private slots:
         const auto whole = snapshot(f.car("alpha"));
         f.lib.fs.failOnName(FaultyFileSystem::Op::Copy, QStringLiteral("/parameters.txt"),
                             Error::of(err::DiskFull));
+        f.cars.moveEngine().renameAllowed = false;
         f.cars.Cart3_NodeClick(0);
         f.cars.Garter_Click();
         QCOMPARE(f.messages(), QStringList({QStringLiteral("Disk full")}));
-        QCOMPARE(f.lib.fs.count(FaultyFileSystem::Op::Delete), 2); // only our own two copies
         QCOMPARE(snapshot(f.car("alpha")), whole);
-        QVERIFY(!QFileInfo::exists(f.garage("alpha")));
+        QCOMPARE(entries(f.lib.garageFolder), QStringList()); // no half copy, hidden or not
         QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
         QVERIFY(f.cars.Gartery.isEmpty());
         QCOMPARE(f.cars.cam(), QStringLiteral("1"));
@@ -316,7 +320,7 @@ private slots:
         QVERIFY(!f.cars.lightLit);
     }
 
-    void allToCars_withUnmovableFirst_reportsEachPassAndMovesNothing()
+    void allToCars_withUnmovableFirst_reportsItOnceAndMovesTheOthers()
     {
         Fixture f;
         for (const char* name : {"alpha", "beta", "gamma"})
@@ -324,10 +328,48 @@ private slots:
         makeFolder(f.lib.carFolder, QStringLiteral("alpha")); // not a car, but in the way
         f.scan();
         f.cars.CopAll_Click();
-        QCOMPARE(f.messages(), QStringList({kAccessError, kAccessError, kAccessError}));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha", "beta", "gamma"}));
-        QCOMPARE(entries(f.lib.garageFolder), QStringList({"alpha", "beta", "gamma"}));
-        QCOMPARE(entries(f.lib.carFolder), QStringList({"alpha"}));
+        QCOMPARE(f.messages(), QStringList({kAccessError}));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"beta", "gamma"}));
+        QCOMPARE(entries(f.lib.garageFolder), QStringList({"alpha"}));
+        QCOMPARE(entries(f.lib.carFolder), QStringList({"alpha", "beta", "gamma"}));
+        QCOMPARE(f.cars.cam(), QStringLiteral("2"));
+        QCOMPARE(f.cars.gam(), QStringLiteral("1"));
+    }
+
+    void allToGarage_withBlockedCars_reportsEachOnceAndMovesTheOthers()
+    {
+        Fixture f;
+        for (const char* name : {"alpha", "beta", "gamma", "delta"})
+            makeCar(f.lib.carFolder, QString::fromLatin1(name));
+        makeFolder(f.lib.garageFolder, QStringLiteral("beta"));
+        makeFolder(f.lib.garageFolder, QStringLiteral("delta"));
+        f.scan();
+        f.cars.DelAll_Click();
+        QCOMPARE(f.messages(), QStringList({kAccessError, kAccessError}));
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"beta", "delta"}));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha", "gamma"}));
+    }
+
+    void keyX_onStockEntryInStockMode_movesNothing()
+    {
+        Fixture f;
+        f.cars.stockMode = true;
+        for (const char* name : {"adeon", "zulu"})
+            makeCar(f.lib.carFolder, QString::fromLatin1(name));
+        f.scan();
+        f.cars.Cart3_NodeClick(0);
+        QVERIFY(!f.cars.garterEnabled);
+        QVERIFY(f.cars.keyDown(Qt::Key_X));
+        QCOMPARE(f.lib.dialogs.beeps(), 1);
+        QVERIFY(f.messages().isEmpty());
+        QCOMPARE(entries(f.lib.carFolder), QStringList({"adeon", "zulu"}));
+        QCOMPARE(entries(f.lib.garageFolder), QStringList());
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"adeon", "zulu"}));
+        // Any other car still goes.
+        f.cars.Cart3_NodeClick(1);
+        QVERIFY(f.cars.keyDown(Qt::Key_X));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"zulu"}));
     }
 
     void allToCars_movesEveryGarageCarInOrder()

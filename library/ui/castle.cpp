@@ -11,10 +11,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -198,6 +200,8 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
             button("CopAll", QStringLiteral("All: Car"),
                    QStringLiteral("Click to place all Cars into the Car Folder"), &Castle::CopAll_Click),
             m_Del});
+    addRow({button("Install", QStringLiteral("Install Cars"), QStringLiteral("Install cars from downloaded archives"),
+                   &Castle::Install_Click)});
     addRow({makeInstruction(
         "Label6", QStringLiteral("Click Keys to view the Shortcut keys. Click Help for complete Help"))});
     addRow({button("ksl", QStringLiteral("Keys"), QStringLiteral("Click to view key Shortcuts"),
@@ -259,6 +263,11 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
 
     connectList(m_Cart3, true);
     connectList(m_Gartery, false);
+    // Archives and car folders dragged from a file manager install into the list's folder.
+    for (QListView* view : {m_Cart3, m_Gartery}) {
+        view->setAcceptDrops(true);
+        view->viewport()->setAcceptDrops(true);
+    }
     connect(&m_cars, &CarLibrary::changed, this, &Castle::refresh);
     connect(&m_cars, &CarLibrary::focusRequested, this,
             [this](int list) { (list == CarLibrary::LastCarList ? m_Cart3 : m_Gartery)->setFocus(); });
@@ -383,12 +392,48 @@ void Castle::refresh()
     m_Light->setPixmap(m_cars.lightLit ? m_l2->pixmap() : m_l1->pixmap());
 }
 
+bool Castle::listDrop(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    const bool garage = watched == m_Gartery->viewport();
+    if (!garage && watched != m_Cart3->viewport())
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    QStringList paths;
+    if (drop->mimeData())
+        for (const QUrl& url : drop->mimeData()->urls())
+            if (url.isLocalFile())
+                paths << url.toLocalFile();
+    if (paths.isEmpty() || !onDropInstall) {
+        drop->ignore();
+        return true;
+    }
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    if (type == QEvent::Drop) {
+        // The install runs once the drop has returned, so the file manager is not kept waiting.
+        QTimer::singleShot(0, this, [this, paths, garage] {
+            if (onDropInstall)
+                onDropInstall(paths, garage);
+        });
+    }
+    return true;
+}
+
 bool Castle::eventFilter(QObject* watched, QEvent* event)
 {
+    if (listDrop(watched, event))
+        return true;
     if (event->type() == QEvent::KeyPress && isActiveWindow()) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
             auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_F6 && !key->isAutoRepeat()) {
+                Install_Click();
+                return true;
+            }
             if (!key->isAutoRepeat() || key->key() == Qt::Key_Z || key->key() == Qt::Key_X) {
                 if (m_cars.keyDown(key->key()))
                     return true;

@@ -34,6 +34,9 @@ public:
     std::function<void()> onSetLdPlus;
     std::function<void()> onSetLdOnly;
     std::function<void()> onSetRemv;
+    // "Install Cars" and F6; archives or folders dropped onto a list (true: the garage list).
+    std::function<void()> onInstall;
+    std::function<void(const QStringList& paths, bool toGarage)> onDropInstall;
     // Shows the keys window instead of the built-in one (tests).
     std::function<void()> onKeys;
     // Pictures of the light: resting and lit.
@@ -70,6 +73,9 @@ private:
     void SetLdPlus_Click() { runHook(onSetLdPlus); }
     void SetLdOnly_Click() { runHook(onSetLdOnly); }
     void SetRemv_Click() { runHook(onSetRemv); }
+    void Install_Click() { runHook(onInstall); }
+    // A drag over or a drop onto one of the lists; true when it was one.
+    bool listDrop(QObject* watched, QEvent* event);
 
     CarLibrary& m_cars;
     QListView* m_Cart3;

@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(setSession().chosenSetName, QStringLiteral("Race.pkn"));
     }
 
-    void loadSet_carThatCannotMove_isTriedAgainOnEachRemainingPass()
+    void loadSet_carThatCannotMove_isReportedOnceAndTheOthersMove()
     {
         // A folder "A" (no car: it has no picture) already stands in the Car Folder.
         Fixture f({}, {"A", "B", "C", "D"});
@@ -106,11 +106,47 @@ private slots:
 
         loadSet(f.cars, f.lib.platform(), f.chooser);
 
-        // Four passes over four entries: A fails on the first and third, then C is found and moved.
-        QCOMPARE(f.lib.dialogs.messages().size(), 2);
+        QCOMPARE(f.lib.dialogs.messages().size(), 1);
         QVERIFY(f.lib.dialogs.messages().first().startsWith(QLatin1String("Path\\File Access Error.")));
         QCOMPARE(f.cars.Cart3.texts(), QStringList({"C"}));
         QCOMPARE(f.cars.Gartery.texts(), QStringList({"A", "B", "D"}));
+    }
+
+    void setOnlyAndRemoveSet_goPastABlockedCar()
+    {
+        Fixture f({"X", "Y", "Z"}, {"A"});
+        makeFolder(f.lib.garageFolder, QStringLiteral("X")); // in the way of X
+        f.chooseSet("Race.pkn", setOf({"A"}));
+        loadSetOnly(f.cars, f.lib.platform(), f.chooser);
+        QCOMPARE(f.lib.dialogs.messages().size(), 1);
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"X", "A"}));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"Y", "Z"}));
+
+        f.lib.dialogs.clear();
+        f.chooseSet("Back.pkn", setOf({"X", "A"}));
+        removeSet(f.cars, f.lib.platform(), f.chooser);
+        QCOMPARE(f.lib.dialogs.messages().size(), 1);
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"X"}));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"Y", "Z", "A"}));
+        QCOMPARE(f.carsOnDisk(), QStringList({"X"}));
+    }
+
+    void setOnlyAndRemoveSet_neverSendAStockCarInStockMode()
+    {
+        Fixture f({}, {"A"});
+        makeCar(f.lib.carFolder, QStringLiteral("adeon"));
+        makeCar(f.lib.carFolder, QStringLiteral("X"));
+        f.cars.stockMode = true;
+        f.cars.LoadCard();
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"adeon", "X"}));
+        f.chooseSet("Race.pkn", setOf({"A"}));
+        loadSetOnly(f.cars, f.lib.platform(), f.chooser);
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"adeon", "A"}));
+        f.chooseSet("Stock.pkn", setOf({"adeon", "A"}));
+        removeSet(f.cars, f.lib.platform(), f.chooser);
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"adeon"}));
+        QCOMPARE(f.carsOnDisk(), QStringList({"adeon"}));
+        QVERIFY(f.lib.dialogs.messages().isEmpty());
     }
 
     void setOnly_loadsMembersAndSendsEveryOtherCarAway()

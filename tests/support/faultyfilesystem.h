@@ -2,6 +2,7 @@
 
 #include "qt/localfilesystem.h"
 
+#include <QFile>
 #include <QHash>
 
 #include <functional>
@@ -24,7 +25,12 @@ public:
         failWhen(
             op, [nameEnding](const QString& p) { return p.endsWith(nameEnding); }, std::move(error));
     }
-    void clearFailures() { m_rules.clear(); }
+    void clearFailures()
+    {
+        m_rules.clear();
+        m_failStep = 0;
+        m_crashed = false;
+    }
     int count(Op op) const { return m_counts.value(int(op)); }
 
     Error copyFile(const QString& s, const QString& t) override
@@ -63,6 +69,76 @@ public:
             return e;
         return LocalFileSystem::writeFile(p, b);
     }
+    // Every changing step of the whole-tree operations is counted. The k-th (from 1) fails with
+    // `error`; with `crash`, it and every later step fail without touching the disk, as if the
+    // program had stopped there.
+    void failAtStep(int k, Error error, bool crash = false)
+    {
+        m_step = 0;
+        m_failStep = k;
+        m_stepError = std::move(error);
+        m_crashAtStep = crash;
+        m_crashed = false;
+    }
+    int steps() const { return m_step; }
+    // Called before each counted step with its number.
+    std::function<void(int)> onStep;
+    // Whether the desktop's trash is offered.
+    bool trashOffered = true;
+
+    Error makeNodeFolder(const QByteArray& p) override
+    {
+        if (Error e = check(Op::CreateFolder, QFile::decodeName(p)))
+            return e;
+        return step() ? m_stepError : LocalFileSystem::makeNodeFolder(p);
+    }
+    Error copyNodeFile(const QByteArray& s, const QByteArray& t) override
+    {
+        if (Error e = check(Op::Copy, QFile::decodeName(s)))
+            return e;
+        return step() ? m_stepError : LocalFileSystem::copyNodeFile(s, t);
+    }
+    Error copyNodeAttributes(const QByteArray& s, const QByteArray& t) override
+    {
+        return step() ? m_stepError : LocalFileSystem::copyNodeAttributes(s, t);
+    }
+    Error makeNodeLink(const QByteArray& target, const QByteArray& p) override
+    {
+        return step() ? m_stepError : LocalFileSystem::makeNodeLink(target, p);
+    }
+    Error renameNode(const QByteArray& s, const QByteArray& t) override
+    {
+        if (Error e = check(Op::Rename, QFile::decodeName(s)))
+            return e;
+        return step() ? m_stepError : LocalFileSystem::renameNode(s, t);
+    }
+    Error removeNode(const QByteArray& p) override
+    {
+        if (Error e = check(Op::Delete, QFile::decodeName(p)))
+            return e;
+        return step() ? m_stepError : LocalFileSystem::removeNode(p);
+    }
+    Error makeNodeWritable(const QByteArray& p) override
+    {
+        return step() ? m_stepError : LocalFileSystem::makeNodeWritable(p);
+    }
+    Error syncNode(const QByteArray& p) override
+    {
+        return step() ? m_stepError : LocalFileSystem::syncNode(p);
+    }
+    Error syncNodeFileSystem(const QByteArray& p) override
+    {
+        return step() ? m_stepError : LocalFileSystem::syncNodeFileSystem(p);
+    }
+    bool trashAvailable(const QString& p) override
+    {
+        return trashOffered && LocalFileSystem::trashAvailable(p);
+    }
+    Error moveToTrash(const QString& p) override
+    {
+        return step() ? m_stepError : LocalFileSystem::moveToTrash(p);
+    }
+
     // The atomic writes fail as their inner steps would: a write or rename failure of the target.
     Error writeFileAtomic(const QString& p, const QByteArray& b) override
     {
@@ -103,8 +179,26 @@ private:
                 return r.error;
         return {};
     }
+    // True when this step must fail.
+    bool step()
+    {
+        ++m_step;
+        if (onStep)
+            onStep(m_step);
+        if (m_crashed)
+            return true;
+        if (m_step != m_failStep)
+            return false;
+        m_crashed = m_crashAtStep;
+        return true;
+    }
     QList<Rule> m_rules;
     QHash<int, int> m_counts;
+    int m_step = 0;
+    int m_failStep = 0;
+    Error m_stepError;
+    bool m_crashAtStep = false;
+    bool m_crashed = false;
 };
 
 } // namespace parkwen::test

@@ -1,4 +1,5 @@
 #include "../../../details/tests/sampleparams.h"
+#include "../../../install/tests/archivewriter.h"
 #include "commands.h"
 #include "streamdialogs.h"
 #include "testlibrary.h"
@@ -268,7 +269,9 @@ private slots:
     void move_failingDisk_fails()
     {
         Fixture f({"X"}, {});
+        // Within one file system a car moves by one rename, across two it is copied: both fail.
         f.lib.fs.failOnName(FaultyFileSystem::Op::Copy, QStringLiteral("car.jpg"), Error::of(err::DiskFull));
+        f.lib.fs.failOnName(FaultyFileSystem::Op::Rename, QStringLiteral("/X"), Error::of(err::DiskFull));
         Outcome o = f.run(QStringLiteral("--move X --to garage"));
         QCOMPARE(o.status, Commands::Failed);
         QCOMPARE(o.err, QStringList{Error::of(err::DiskFull).description()});
@@ -328,16 +331,41 @@ private slots:
         QVERIFY(none.out.isEmpty());
     }
 
-    void install_isNotAvailable()
+    void install_placesTheCars_skipsAClashUnlessYes_andFailsOnDamage()
     {
-        Fixture f({}, {});
-        const QString archive = f.lib.root.path() + QStringLiteral("/car.zip");
-        writeBytes(archive, "PK");
-        Outcome o =
-            f.run({QStringLiteral("--install"), archive, QStringLiteral("--to"), QStringLiteral("car")});
-        QCOMPARE(o.status, Commands::Failed);
+        using ArchiveItem = test::Item;
+        Fixture f({}, {QStringLiteral("Bolt")});
+        const QString pack = f.lib.root.path() + QStringLiteral("/pack.zip");
+        test::writeArchive(pack, test::Format::Zip,
+                           {ArchiveItem::file(QStringLiteral("cars/Arrow/parameters.txt")),
+                            ArchiveItem::file(QStringLiteral("cars/Bolt/parameters.txt"), "new")});
+
+        Outcome o = f.run({QStringLiteral("--install"), pack, QStringLiteral("--to"), QStringLiteral("car")});
+        QCOMPARE(o.status, Commands::Failed); // Bolt clashed with the garage's car and was skipped
+        QCOMPARE(o.out, QStringList{QStringLiteral("Arrow")});
         QCOMPARE(o.err.size(), 1);
-        QVERIFY(o.err.first().contains(QStringLiteral("not available")));
+        QVERIFY(f.carsOnDisk().contains(QStringLiteral("Arrow")));
+        QVERIFY(!f.carsOnDisk().contains(QStringLiteral("Bolt")));
+
+        const QString single = f.lib.root.path() + QStringLiteral("/single.7z");
+        test::writeArchive(single, test::Format::SevenZip,
+                           {ArchiveItem::file(QStringLiteral("Comet/parameters.txt"))});
+        Outcome done =
+            f.run({QStringLiteral("--install"), single, QStringLiteral("--to"), QStringLiteral("garage")});
+        QCOMPARE(done.status, Commands::Done);
+        QVERIFY(f.garageOnDisk().contains(QStringLiteral("Comet")));
+
+        Outcome replaced = f.run(
+            {QStringLiteral("--install"), pack, QStringLiteral("--to"), QStringLiteral("garage"), QStringLiteral("--yes")});
+        QVERIFY(f.garageOnDisk().contains(QStringLiteral("Bolt")));
+        QCOMPARE(readBytes(f.lib.garageFolder + QStringLiteral("/Bolt/parameters.txt")), QByteArray("new"));
+
+        const QString damaged = f.lib.root.path() + QStringLiteral("/car.zip");
+        writeBytes(damaged, "PK");
+        Outcome bad =
+            f.run({QStringLiteral("--install"), damaged, QStringLiteral("--to"), QStringLiteral("car")});
+        QCOMPARE(bad.status, Commands::Failed);
+        QVERIFY(bad.out.isEmpty());
     }
 };
 

@@ -1,0 +1,205 @@
+#include "installcommand.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace parkwen {
+
+// ---------------------------------------------------------------------------------------------
+// The clash question
+
+ClashAnswer QtInstallQuestions::clash(const CarClash& clash)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Parkwen"), clashText(clash), QMessageBox::NoButton,
+                    m_parent);
+    box.setObjectName(QStringLiteral("InstallClash"));
+    // Action buttons keep the order they are added in: Replace, Keep Both, then Skip.
+    QPushButton* replace = box.addButton(QStringLiteral("Replace"), QMessageBox::ActionRole);
+    QPushButton* keepBoth = box.addButton(QStringLiteral("Keep Both"), QMessageBox::ActionRole);
+    QPushButton* skip = box.addButton(QStringLiteral("Skip"), QMessageBox::RejectRole);
+    replace->setObjectName(QStringLiteral("Replace"));
+    keepBoth->setObjectName(QStringLiteral("KeepBoth"));
+    skip->setObjectName(QStringLiteral("Skip"));
+    box.setDefaultButton(skip); // Enter never throws a car away
+    box.setEscapeButton(skip);
+    auto* forAll = new QCheckBox(QStringLiteral("for all"), &box);
+    forAll->setObjectName(QStringLiteral("ForAll"));
+    forAll->setToolTip(QStringLiteral("Give the same answer to every further clash of this install"));
+    box.setCheckBox(forAll);
+    box.exec();
+    ClashAnswer answer;
+    answer.forAll = forAll->isChecked();
+    if (box.clickedButton() == replace)
+        answer.choice = ClashChoice::Replace;
+    else if (box.clickedButton() == keepBoth)
+        answer.choice = ClashChoice::KeepBoth;
+    else
+        answer.choice = ClashChoice::Skip;
+    return answer;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Progress with Cancel
+
+InstallProgress::InstallProgress(QWidget* parent, int delayMs) : m_parent(parent), m_delayMs(delayMs) {}
+
+InstallProgress::~InstallProgress()
+{
+    delete m_dialog.data();
+}
+
+void InstallProgress::begin(const QString& label, int total)
+{
+    if (m_phases.isEmpty())
+        m_started.start();
+    m_phases.push_back({label, qMax(0, total), 0});
+    showPhase();
+}
+
+void InstallProgress::step(int done)
+{
+    if (m_phases.isEmpty())
+        return;
+    m_phases.back().done = qBound(0, done, m_phases.back().total);
+    if (!m_dialog && m_started.elapsed() >= m_delayMs) {
+        m_dialog = new QProgressDialog(QString(), QStringLiteral("Cancel"), 0, 0, m_parent);
+        m_dialog->setObjectName(QStringLiteral("InstallProgress"));
+        m_dialog->setWindowTitle(QStringLiteral("Parkwen"));
+        m_dialog->setWindowModality(Qt::WindowModal);
+        m_dialog->setAutoClose(false);
+        m_dialog->setAutoReset(false);
+        m_dialog->setMinimumDuration(0);
+        m_dialog->setMinimumWidth(380);
+        QObject::connect(m_dialog.data(), &QProgressDialog::canceled, [this] { m_cancelled = true; });
+        m_dialog->show();
+        showPhase();
+    }
+    if (!m_dialog)
+        return;
+    m_dialog->setValue(m_phases.back().done);
+    pump();
+}
+
+void InstallProgress::end()
+{
+    if (m_phases.isEmpty())
+        return;
+    m_phases.pop_back();
+    if (m_phases.isEmpty())
+        delete m_dialog.data();
+    else
+        showPhase();
+}
+
+void InstallProgress::showPhase()
+{
+    if (!m_dialog || m_phases.isEmpty())
+        return;
+    const Phase& phase = m_phases.back();
+    m_dialog->setLabelText(phase.label);
+    m_dialog->setRange(0, phase.total);
+    m_dialog->setValue(phase.done);
+}
+
+void InstallProgress::pump()
+{
+    // About 30 times a second is enough to paint and to see a press on Cancel.
+    if (m_lastPump.isValid() && m_lastPump.elapsed() < 33)
+        return;
+    QCoreApplication::processEvents();
+    m_lastPump.start();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The command
+
+InstallCommand::InstallCommand(CarLibrary& cars, QWidget* parent) : m_cars(cars), m_parent(parent) {}
+
+QStringList InstallCommand::chooseArchives(QWidget* parent)
+{
+    QFileDialog dialog(parent, QStringLiteral("Install Cars"));
+    dialog.setObjectName(QStringLiteral("InstallChooser"));
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters({QStringLiteral("Car archives (*.zip *.7z *.rar *.tar *.tar.gz *.tgz *.tar.xz *.txz "
+                                          "*.tar.bz2)"),
+                           QStringLiteral("All files (*)")});
+    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    if (!downloads.isEmpty())
+        dialog.setDirectory(downloads);
+    dialog.resize(760, 480);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+std::optional<CarInstaller::Target> InstallCommand::askTarget(QWidget* parent, int count)
+{
+    const QString text = count == 1 ? QStringLiteral("Install the cars of this archive into which folder?")
+                                    : QStringLiteral("Install the cars of these %1 archives into which folder?")
+                                          .arg(count);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Parkwen"), text, QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("InstallWhere"));
+    QPushButton* cars = box.addButton(QStringLiteral("Car Folder"), QMessageBox::AcceptRole);
+    QPushButton* garage = box.addButton(QStringLiteral("Garage Folder"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    cars->setObjectName(QStringLiteral("CarFolder"));
+    garage->setObjectName(QStringLiteral("GarageFolder"));
+    cancel->setObjectName(QStringLiteral("Cancel"));
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == cars)
+        return CarInstaller::Target::CarFolder;
+    if (box.clickedButton() == garage)
+        return CarInstaller::Target::GarageFolder;
+    return std::nullopt;
+}
+
+void InstallCommand::run()
+{
+    const QStringList files = chooseFiles ? chooseFiles() : chooseArchives(m_parent);
+    if (files.isEmpty())
+        return;
+    const auto target = chooseTarget ? chooseTarget(int(files.size())) : askTarget(m_parent, int(files.size()));
+    if (!target)
+        return;
+    install(files, *target);
+}
+
+void InstallCommand::install(const QStringList& sources, CarInstaller::Target target)
+{
+    if (sources.isEmpty())
+        return;
+    Platform platform = m_cars.platform();
+    InstallProgress progress(m_parent);
+    platform.progress = &progress;
+    QtInstallQuestions windowQuestions(platform.dialogs, m_parent);
+    CarInstaller installer(platform, m_cars.carFolder, m_cars.garageFolder,
+                           questions ? *questions : static_cast<InstallQuestions&>(windowQuestions));
+    installer.setCancelCheck([&progress] { return progress.cancelled(); });
+    const InstallSummary summary = installer.install(sources, target);
+
+    // The lists follow entry by entry, as after a move; the last car installed is chosen, so that
+    // its list shows it.
+    QString shown;
+    for (const InstallSummary::Car& car : summary.installed) {
+        if (!car.replacedName.isEmpty())
+            m_cars.removeGoneCar(car.replacedName, car.replacedInGarage);
+        if (m_cars.addInstalledCar(car.name, summary.toGarage))
+            shown = car.name;
+    }
+    if (!shown.isEmpty()) {
+        if (summary.toGarage)
+            m_cars.Gartery_NodeClick(m_cars.Gartery.rowOfText(shown));
+        else
+            m_cars.Cart3_NodeClick(m_cars.Cart3.rowOfText(shown));
+    }
+    const bool nothing = summary.installed.isEmpty() && summary.additions.isEmpty();
+    platform.dialogs.message(summary.text(), nothing ? Dialogs::Icon::Exclamation : Dialogs::Icon::Information);
+}
+
+} // namespace parkwen

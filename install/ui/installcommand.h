@@ -1,0 +1,90 @@
+#pragma once
+
+#include "carinstaller.h"
+#include "carlibrary.h"
+#include "platform/progress.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace parkwen {
+
+// Asks the clash question in a box of its own: "Replace", "Keep Both" or "Skip", with "for all".
+class QtInstallQuestions : public DialogsInstallQuestions
+{
+public:
+    QtInstallQuestions(Dialogs& dialogs, QWidget* parent) : DialogsInstallQuestions(dialogs), m_parent(parent) {}
+    ClashAnswer clash(const CarClash& clash) override;
+
+private:
+    QWidget* m_parent;
+};
+
+// The progress of an install, shown once it has run for half a second, with a Cancel button. Only
+// the dialog takes input while it is up; the window behind it waits.
+class InstallProgress : public Progress
+{
+public:
+    explicit InstallProgress(QWidget* parent, int delayMs = 500);
+    ~InstallProgress() override;
+
+    void begin(const QString& label, int total) override;
+    void step(int done) override;
+    void end() override;
+    bool cancelled() const { return m_cancelled; }
+    QProgressDialog* dialog() const { return m_dialog.data(); }
+
+private:
+    void pump();
+    void showPhase();
+
+    QWidget* m_parent;
+    int m_delayMs;
+    QPointer<QProgressDialog> m_dialog;
+    QElapsedTimer m_started;
+    QElapsedTimer m_lastPump;
+    struct Phase
+    {
+        QString label;
+        int total = 0;
+        int done = 0;
+    };
+    QList<Phase> m_phases; // outermost first; the dialog shows the innermost
+    bool m_cancelled = false;
+};
+
+// "Install Cars" (and F6): choose archives, choose the folder, install, bring the lists up to date
+// and show the summary. Drops onto a list install into that list's folder directly.
+class InstallCommand
+{
+public:
+    InstallCommand(CarLibrary& cars, QWidget* parent);
+
+    // Stand-ins for the file chooser and the folder question (tests, scripted demos).
+    std::function<QStringList()> chooseFiles;
+    std::function<std::optional<CarInstaller::Target>(int count)> chooseTarget;
+    // The questions during an install; the window's boxes when null.
+    InstallQuestions* questions = nullptr;
+
+    void run();
+    void install(const QStringList& sources, CarInstaller::Target target);
+
+    // The file chooser: several archives at once, any suffix (archives are told apart by content).
+    static QStringList chooseArchives(QWidget* parent);
+    // "Car Folder", "Garage Folder" or "Cancel".
+    static std::optional<CarInstaller::Target> askTarget(QWidget* parent, int count);
+
+private:
+    CarLibrary& m_cars;
+    QWidget* m_parent;
+};
+
+} // namespace parkwen

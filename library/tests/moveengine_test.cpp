@@ -1,0 +1,414 @@
+#include "carlibrary.h"
+#include "libraryfixture.h"
+#include "treesnapshot.h"
+
+#include <QProcess>
+#include <QtTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace parkwen;
+using namespace parkwen::test;
+
+namespace {
+
+using Fixture = LibraryFixture;
+using Snapshot = QMap<QByteArray, QByteArray>;
+
+const QByteArray kForeignName("\xff\xfe-skin.bmp"); // not valid UTF-8
+
+void setTime(const QByteArray& path, qint64 seconds)
+{
+    const struct timespec times[2] = {{seconds, 0}, {seconds, 123456789}};
+    ::utimensat(AT_FDCWD, path.constData(), times, AT_SYMLINK_NOFOLLOW);
+}
+
+// A car as players have them: a sub-folder tree, hidden files from other systems, a link to one of
+// its own files, a link to a file outside the library, a name that is not valid UTF-8, a read-only
+// file and an executable one, all with old modification times.
+QString makeRichCar(const QString& parent, const QString& name, const QString& outsideFile, int seed = 0)
+{
+    const QString folder =
+        makeCar(parent, name, QStringLiteral("car.jpg"), QColor::fromHsv(seed * 37 % 360, 200, 200));
+    makeFolder(folder, QStringLiteral("bonus/deep"));
+    writeBytes(folder + QStringLiteral("/bonus/preview.bmp"), QByteArray(3000 + seed, 'p'));
+    writeBytes(folder + QStringLiteral("/bonus/deep/notes.txt"), "notes " + QByteArray::number(seed));
+    writeBytes(folder + QStringLiteral("/._carbox.bmp"), "apple double");
+    writeBytes(folder + QStringLiteral("/.DS_Store"), "finder");
+    writeBytes(folder + QStringLiteral("/ro.txt"), "read only");
+    writeBytes(folder + QStringLiteral("/tool.sh"), "#!/bin/sh\n");
+    const QByteArray f = QFile::encodeName(folder);
+    ::chmod((f + "/ro.txt").constData(), 0444);
+    ::chmod((f + "/tool.sh").constData(), 0755);
+    const int fd = ::open((f + '/' + kForeignName).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd >= 0) {
+        (void)!::write(fd, "foreign", 7);
+        ::close(fd);
+    }
+    (void)!::symlink("car.jpg", (f + "/skin.bmp").constData());
+    (void)!::symlink(QFile::encodeName(outsideFile).constData(), (f + "/outside.txt").constData());
+    for (const char* p : {"/car.jpg", "/parameters.txt", "/bonus/preview.bmp", "/bonus/deep/notes.txt",
+                          "/._carbox.bmp", "/.DS_Store", "/ro.txt", "/tool.sh", "/skin.bmp", "/outside.txt"})
+        setTime(f + p, 1000000000 + seed);
+    setTime(f + '/' + kForeignName, 1000000000);
+    setTime(f + "/bonus/deep", 1100000000);
+    setTime(f + "/bonus", 1200000000);
+    return folder;
+}
+
+QStringList visibleEntries(const QString& folder)
+{
+    QStringList out;
+    for (const QString& e : entries(folder))
+        if (!e.startsWith(QLatin1Char('.')))
+            out << e;
+    return out;
+}
+
+QStringList hiddenEntries(const QString& folder)
+{
+    QStringList out;
+    for (const QString& e : entries(folder))
+        if (e.startsWith(QLatin1Char('.')))
+            out << e;
+    return out;
+}
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+// Empty when the car `name` is whole in exactly one of the two folders and both lists are what a
+// fresh scan of the disk gives; else what is wrong.
+QString checkWholeOnce(Fixture& f, const QString& name, const Snapshot& whole)
+{
+    const bool inCars = nodeExists(f.car(name));
+    const bool inGarage = nodeExists(f.garage(name));
+    if (inCars == inGarage)
+        return QStringLiteral("in both folders or in neither");
+    if (treeSnapshot(inCars ? f.car(name) : f.garage(name)) != whole)
+        return QStringLiteral("not whole");
+    CarLibrary fresh(f.lib.platform());
+    fresh.carFolder = f.lib.carFolder;
+    fresh.garageFolder = f.lib.garageFolder;
+    fresh.LoadCard();
+    fresh.LoadGuard();
+    if (sorted(fresh.Cart3.texts()) != sorted(f.cars.Cart3.texts()) ||
+        sorted(fresh.Gartery.texts()) != sorted(f.cars.Gartery.texts()))
+        return QStringLiteral("lists differ from the disk");
+    return {};
+}
+
+// A child process moving many cars, killed at a step of its file work.
+constexpr char kChildVariable[] = "PARKWEN_MOVE_CHILD";
+
+int childMain(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = QString::fromLocal8Bit(qgetenv(kChildVariable)).split(QLatin1Char('|'));
+    FaultyFileSystem fs;
+    const int killAt = args.value(2).toInt();
+    fs.onStep = [killAt](int step) {
+        if (step == killAt)
+            ::raise(SIGKILL);
+    };
+    QtPictures pictures;
+    ScriptedDialogs dialogs;
+    RecordingProcesses processes;
+    CarLibrary cars(Platform{fs, pictures, dialogs, processes, QString()});
+    cars.carFolder = args.value(0);
+    cars.garageFolder = args.value(1);
+    cars.moveEngine().renameAllowed = false;
+    cars.LoadCard();
+    cars.LoadGuard();
+    cars.DelAll_Click();
+    return 0;
+}
+
+} // namespace
+
+class MoveEngineTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_outside;
+    QString m_outsideFile;
+
+private slots:
+    void initTestCase()
+    {
+        m_outsideFile = m_outside.path() + QStringLiteral("/readme.txt");
+        writeBytes(m_outsideFile, "a file outside both folders");
+        ::chmod(QFile::encodeName(m_outsideFile).constData(), 0444);
+    }
+
+    void wholeTree_movesBothWays_withAttributesLinksAndForeignNames_data()
+    {
+        QTest::addColumn<bool>("rename");
+        QTest::newRow("one rename") << true;
+        QTest::newRow("copy") << false;
+    }
+    void wholeTree_movesBothWays_withAttributesLinksAndForeignNames()
+    {
+        QFETCH(bool, rename);
+        Fixture f;
+        TreeRemover remover{f.lib.root.path()};
+        f.cars.moveEngine().renameAllowed = rename;
+        makeRichCar(f.lib.carFolder, QStringLiteral("rich"), m_outsideFile);
+        f.scan();
+        const Snapshot whole = treeSnapshot(f.car(QStringLiteral("rich")));
+        const Snapshot outside = treeSnapshot(m_outside.path());
+        QVERIFY(whole.contains("bonus/deep/notes.txt") && whole.contains(kForeignName));
+
+        f.cars.carSelection = QStringLiteral("rich");
+        f.cars.Garter_Click();
+        QCOMPARE(f.messages(), QStringList());
+        QVERIFY(!nodeExists(f.car(QStringLiteral("rich"))));
+        QCOMPARE(treeSnapshot(f.garage(QStringLiteral("rich"))), whole);
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"rich"}));
+
+        // Back again: the read-only file is in the Garage Folder now, and blocks "<<".
+        f.cars.garageSelection = QStringLiteral("rich");
+        f.cars.Carter_Click();
+        QCOMPARE(f.messages().size(), 1);
+        QVERIFY(f.messages().first().startsWith(QLatin1String("Path\\File Access Error.")));
+        QCOMPARE(treeSnapshot(f.garage(QStringLiteral("rich"))), whole);
+        QCOMPARE(entries(f.lib.carFolder), QStringList()); // not even a hidden staging folder
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"rich"}));
+
+        // Writable again, it goes back whole.
+        ::chmod(QFile::encodeName(f.garage(QStringLiteral("rich")) + QStringLiteral("/ro.txt")).constData(),
+                0644);
+        const Snapshot writable = treeSnapshot(f.garage(QStringLiteral("rich")));
+        f.lib.dialogs.clear();
+        f.cars.Carter_Click();
+        QCOMPARE(f.messages(), QStringList());
+        QCOMPARE(treeSnapshot(f.car(QStringLiteral("rich"))), writable);
+        QCOMPARE(entries(f.lib.garageFolder), QStringList());
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"rich"}));
+        // The file the car linked to was never touched.
+        QCOMPARE(treeSnapshot(m_outside.path()), outside);
+    }
+
+    void linkedCarFolder_movesAsTheLink_andItsFolderIsUntouched()
+    {
+        Fixture f;
+        QTemporaryDir secondDisk;
+        TreeRemover remover{secondDisk.path()};
+        makeRichCar(secondDisk.path(), QStringLiteral("far"), m_outsideFile);
+        const Snapshot behind = treeSnapshot(secondDisk.path());
+        // A relative link, as made by "ln -s ../../second/far".
+        const QString relative =
+            QDir(f.lib.carFolder).relativeFilePath(secondDisk.path() + QStringLiteral("/far"));
+        QVERIFY(QFile::link(relative, f.car(QStringLiteral("far"))));
+        f.scan();
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"far"}));
+
+        f.cars.carSelection = QStringLiteral("far");
+        f.cars.Garter_Click();
+        QCOMPARE(f.messages(), QStringList());
+        const QFileInfo moved(f.garage(QStringLiteral("far")));
+        QVERIFY(moved.isSymLink());
+        QCOMPARE(moved.canonicalFilePath(),
+                 QFileInfo(secondDisk.path() + QStringLiteral("/far")).canonicalFilePath());
+        QVERIFY(!nodeExists(f.car(QStringLiteral("far"))));
+        QCOMPARE(f.cars.Gartery.texts(), QStringList({"far"}));
+
+        f.cars.garageSelection = QStringLiteral("far");
+        f.cars.Carter_Click();
+        QCOMPARE(f.messages(), QStringList());
+        QVERIFY(QFileInfo(f.car(QStringLiteral("far"))).isSymLink());
+        QCOMPARE(entries(f.lib.garageFolder), QStringList());
+        QCOMPARE(treeSnapshot(secondDisk.path()), behind);
+    }
+
+    void failureAtEveryStep_leavesTheCarWholeInOnePlace_data()
+    {
+        QTest::addColumn<bool>("rename");
+        QTest::addColumn<bool>("toGarage");
+        QTest::addColumn<bool>("linked");
+        QTest::addColumn<bool>("crash");
+        for (bool crash : {false, true}) {
+            const char* how = crash ? "crash" : "fail";
+            QTest::addRow("%s, copy, >>", how) << false << true << false << crash;
+            QTest::addRow("%s, copy, <<", how) << false << false << false << crash;
+            QTest::addRow("%s, rename, >>", how) << true << true << false << crash;
+            QTest::addRow("%s, linked folder, <<", how) << false << false << true << crash;
+        }
+    }
+    // For every changing step of a move: fail it (the move tidies up), or stop the program there
+    // and start again (the start-up finishes the work). Either way the car is whole in exactly one
+    // folder and the lists match the disk.
+    void failureAtEveryStep_leavesTheCarWholeInOnePlace()
+    {
+        QFETCH(bool, rename);
+        QFETCH(bool, toGarage);
+        QFETCH(bool, linked);
+        QFETCH(bool, crash);
+        QTemporaryDir secondDisk;
+        const QString name = QStringLiteral("car");
+        auto setUp = [&](Fixture& f) {
+            f.cars.moveEngine().renameAllowed = rename;
+            const QString from = toGarage ? f.lib.carFolder : f.lib.garageFolder;
+            if (linked) {
+                if (!nodeExists(secondDisk.path() + QStringLiteral("/car")))
+                    makeCar(secondDisk.path(), name);
+                QFile::link(secondDisk.path() + QStringLiteral("/car"), from + QLatin1Char('/') + name);
+            } else {
+                makeRichCar(from, name, m_outsideFile);
+                ::chmod(QFile::encodeName(from + QStringLiteral("/car/ro.txt")).constData(), 0644);
+            }
+            makeCar(f.lib.carFolder, QStringLiteral("other"));
+            f.scan();
+            return treeSnapshot(from + QLatin1Char('/') + name);
+        };
+        auto run = [&](Fixture& f) { return f.cars.moveCarNamed(name, toGarage); };
+
+        int steps = 0;
+        {
+            Fixture f;
+            TreeRemover remover{f.lib.root.path()};
+            setUp(f);
+            f.lib.fs.failAtStep(0, {});
+            QCOMPARE(run(f), MoveOutcome::Moved);
+            steps = f.lib.fs.steps();
+        }
+        QVERIFY(steps >= (rename ? 1 : linked ? 4 : 20));
+        const Snapshot behind = treeSnapshot(secondDisk.path());
+
+        for (int k = 1; k <= steps; ++k) {
+            Fixture f;
+            TreeRemover remover{f.lib.root.path()};
+            const Snapshot whole = setUp(f);
+            f.lib.fs.failAtStep(k, Error::of(err::DiskFull), crash);
+            const MoveOutcome outcome = run(f);
+            f.lib.fs.clearFailures();
+            if (crash) {
+                // Started again: what a new run sees.
+                f.cars.recoverInterruptedMoves();
+                f.scan();
+            } else {
+                QVERIFY2(
+                    checkWholeOnce(f, name, whole).isEmpty(),
+                    qPrintable(QStringLiteral("step %1: %2").arg(k).arg(checkWholeOnce(f, name, whole))));
+                QCOMPARE(f.messages().size(), 1);
+                // Where the move says the car is, the lists have it.
+                const bool arrived = nodeExists(toGarage ? f.garage(name) : f.car(name));
+                QCOMPARE(outcome == MoveOutcome::Moved, arrived);
+                f.cars.recoverInterruptedMoves();
+            }
+            const QString problem = checkWholeOnce(f, name, whole);
+            QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("step %1: %2").arg(k).arg(problem)));
+            QCOMPARE(hiddenEntries(f.lib.carFolder), QStringList());
+            QCOMPARE(hiddenEntries(f.lib.garageFolder), QStringList());
+            QCOMPARE(visibleEntries(f.lib.carFolder).size() + visibleEntries(f.lib.garageFolder).size(), 2);
+        }
+        QCOMPARE(treeSnapshot(secondDisk.path()), behind);
+    }
+
+    void recovery_finishesOrUndoes_andNeverDeletesOnAGuess()
+    {
+        Fixture f;
+        MoveEngine& engine = f.cars.moveEngine();
+        // A source hidden before its copy arrived: renamed back.
+        makeCar(f.lib.carFolder, QStringLiteral(".parkwen-leaving-alpha-0badcafe"));
+        const Snapshot alpha = treeSnapshot(f.car(QStringLiteral(".parkwen-leaving-alpha-0badcafe")));
+        // A source whose car is whole in the garage, half removed: removed.
+        makeCar(f.lib.garageFolder, QStringLiteral("beta"));
+        makeFolder(f.lib.carFolder, QStringLiteral(".parkwen-leaving-beta-12345678"));
+        QFile::copy(f.garage(QStringLiteral("beta")) + QStringLiteral("/parameters.txt"),
+                    f.car(QStringLiteral(".parkwen-leaving-beta-12345678/parameters.txt")));
+        // A source that differs from the garage car of its name: kept, under its name again.
+        makeCar(f.lib.garageFolder, QStringLiteral("gamma"));
+        makeCar(f.lib.carFolder, QStringLiteral(".parkwen-leaving-gamma-87654321"));
+        writeBytes(f.car(QStringLiteral(".parkwen-leaving-gamma-87654321/extra.prm")), "only here");
+        // A half copy and a half deletion: removed. Other hidden folders: left alone.
+        makeCar(f.lib.garageFolder, QStringLiteral(".parkwen-staging-delta-00000001"));
+        makeCar(f.lib.garageFolder, QStringLiteral(".parkwen-deleting-eps-00000002"));
+        makeFolder(f.lib.garageFolder, QStringLiteral(".parkwen-staging-notmine"));
+        makeFolder(f.lib.carFolder, QStringLiteral(".git"));
+
+        QCOMPARE(engine.recover(CarFolders{f.lib.carFolder, f.lib.garageFolder}), QStringList());
+        QCOMPARE(entries(f.lib.carFolder), QStringList({".git", "alpha", "gamma"}));
+        QCOMPARE(treeSnapshot(f.car(QStringLiteral("alpha"))), alpha);
+        QCOMPARE(readBytes(f.car(QStringLiteral("gamma/extra.prm"))), QByteArray("only here"));
+        QCOMPARE(entries(f.lib.garageFolder), QStringList({".parkwen-staging-notmine", "beta", "gamma"}));
+    }
+
+    void stagedCar_isPlacedOnlyUnderAFreeName()
+    {
+        Fixture f;
+        MoveEngine& engine = f.cars.moveEngine();
+        const QString staging = MoveEngine::stagingPathFor(f.lib.carFolder, QStringLiteral("new car"));
+        QVERIFY(lastName(staging).startsWith(QLatin1String(".parkwen-staging-new car-")));
+        QCOMPARE(lastName(staging).size(), QStringLiteral(".parkwen-staging-new car-").size() + 8);
+        makeCar(f.lib.carFolder, lastName(staging));
+        makeCar(f.lib.carFolder, QStringLiteral("taken"));
+        QCOMPARE(engine.placeStagedCar(staging, f.car(QStringLiteral("taken"))).number(),
+                 int(err::PathFileAccess));
+        QCOMPARE(readBytes(f.car(QStringLiteral("taken/parameters.txt"))),
+                 QByteArray("{\r\nName \"taken\"\r\n}\r\n"));
+        QVERIFY(!engine.placeStagedCar(staging, f.car(QStringLiteral("new car"))));
+        QCOMPARE(entries(f.lib.carFolder), QStringList({"new car", "taken"}));
+    }
+
+    // A run killed (SIGKILL) in the middle of "All: Gar." and started again: every car is whole in
+    // exactly one folder and listed there.
+    void killedDuringAllToGarage_restartsWithEveryCarWholeOnce_data()
+    {
+        QTest::addColumn<int>("killAt");
+        for (int k : {3, 58, 131, 200, 277})
+            QTest::addRow("step %d", k) << k;
+    }
+    void killedDuringAllToGarage_restartsWithEveryCarWholeOnce()
+    {
+        QFETCH(int, killAt);
+        Fixture f;
+        TreeRemover remover{f.lib.root.path()};
+        QMap<QString, Snapshot> whole;
+        for (int i = 0; i < 12; ++i) {
+            const QString name = QStringLiteral("car%1").arg(i, 2, 10, QLatin1Char('0'));
+            makeRichCar(f.lib.carFolder, name, m_outsideFile, i);
+            whole.insert(name, treeSnapshot(f.car(name)));
+        }
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(kChildVariable), f.lib.carFolder + QLatin1Char('|') +
+                                                            f.lib.garageFolder + QLatin1Char('|') +
+                                                            QString::number(killAt));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(120000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        const int movedBefore = visibleEntries(f.lib.garageFolder).size();
+        QVERIFY(movedBefore < 12);
+
+        f.lib.writePaths();
+        QVERIFY(f.cars.startupReading(QString()));
+        QCOMPARE(hiddenEntries(f.lib.carFolder), QStringList());
+        QCOMPARE(hiddenEntries(f.lib.garageFolder), QStringList());
+        QStringList listed = f.cars.Cart3.texts() + f.cars.Gartery.texts();
+        QCOMPARE(sorted(listed), whole.keys());
+        for (auto it = whole.cbegin(); it != whole.cend(); ++it) {
+            const bool inCars = nodeExists(f.car(it.key()));
+            QVERIFY(inCars != nodeExists(f.garage(it.key())));
+            QCOMPARE(treeSnapshot(inCars ? f.car(it.key()) : f.garage(it.key())), it.value());
+        }
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(kChildVariable))
+        return childMain(argc, argv);
+    QGuiApplication app(argc, argv);
+    MoveEngineTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "moveengine_test.moc"
