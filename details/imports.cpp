@@ -3,6 +3,7 @@
 #include "naming.h"
 #include "paramtext.h"
 #include "textbuffer.h"
+#include "textencoding.h"
 
 namespace parkwen {
 
@@ -21,9 +22,9 @@ bool acceptParameters(FileSystem& fs, Dialogs& dialogs, const QString& path)
     return true;
 }
 
-bool acceptBitmap(FileSystem& fs, Dialogs& dialogs, const QString& path)
+bool acceptBitmap(FileSystem& fs, Pictures& pictures, Dialogs& dialogs, const QString& path)
 {
-    if (!Skins::hasSkinSize(fs.fileSize(path))) {
+    if (!Skins::isSkin(fs, pictures, path)) {
         dialogs.message(QStringLiteral("Not a valid Skin. Please Select another Skin"),
                         Dialogs::Icon::Exclamation);
         return false;
@@ -117,8 +118,13 @@ QByteArray mergeCarLines(const QByteArray& imported, const QByteArray& car,
             nameStart = r3.text().indexOf(QLatin1Char('"'));
         if (nameStart >= 0 && chooseSkin) {
             if (const std::optional<QString> skin = chooseSkin()) {
+                // The line is the car's own, so the name is written in the car file's encoding
+                // (as UTF-8 when Windows-1252 has no bytes for it).
+                std::optional<QByteArray> bytes = encodeText(*skin, encodingOf(car));
+                if (!bytes)
+                    bytes = skin->toUtf8();
                 r3.select(int(nameStart) + 1, r3.length());
-                r3.replaceSelection(*skin + QLatin1Char('"'));
+                r3.replaceSelection(QString::fromLatin1(*bytes) + QLatin1Char('"'));
             }
         }
         const QString line = r3.text();
@@ -168,7 +174,7 @@ bool importParameters(ImportContext& context, ParamFiles& params)
     QByteArray copy = text.take();
     const QString title = params.par2(copy);
     copy = mergeCarLines(copy, car.value(), [&]() -> std::optional<QString> {
-        const QStringList skins = Skins::skinsOf(fs, carPath);
+        const QStringList skins = Skins::skinsOf(fs, context.pictures, carPath);
         if (skins.isEmpty())
             return std::nullopt;
         return context.choosers.chooseSkin(carPath, skins);
@@ -187,7 +193,7 @@ bool importSkin(ImportContext& context, Skins& skins, const QString& carPath)
     FileSystem& fs = context.fs;
     Dialogs& dialogs = context.dialogs;
     const std::optional<QString> source = context.choosers.chooseBitmap(
-        context.startFolder, [&](const QString& path) { return acceptBitmap(fs, dialogs, path); });
+        context.startFolder, [&](const QString& path) { return acceptBitmap(fs, context.pictures, dialogs, path); });
     if (!source)
         return false;
     const std::optional<QString> fileName =

@@ -32,7 +32,7 @@ public:
 
 // The choosers' tests on OK. Each shows its message when it refuses.
 bool acceptParameters(FileSystem& fs, Dialogs& dialogs, const QString& path);
-bool acceptBitmap(FileSystem& fs, Dialogs& dialogs, const QString& path);
+bool acceptBitmap(FileSystem& fs, Pictures& pictures, Dialogs& dialogs, const QString& path);
 
 // The counts of car lines an imported parameter file takes over.
 struct MergeCounts
@@ -56,6 +56,7 @@ QByteArray mergeCarLines(const QByteArray& imported, const QByteArray& car,
 struct ImportContext
 {
     FileSystem& fs;
+    Pictures& pictures;
     Dialogs& dialogs;
     ImportChoosers& choosers;
     // Where the choosers open: the Car Folder.

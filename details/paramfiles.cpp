@@ -61,7 +61,7 @@ void ParamFiles::par(const QString& fileName, const QByteArray& text)
 {
     const paramtext::Field field = paramtext::nameField(text);
     // A file without a name field is listed under its file name, so that it can still be chosen.
-    const QString title = field.found ? QString::fromLatin1(text.mid(field.start, field.length)) : fileName;
+    const QString title = field.found ? paramtext::nameOf(text) : fileName;
     addEntry(title, fileName);
 }
 
@@ -77,11 +77,10 @@ QString ParamFiles::par2(QByteArray& text)
             m_dialogs.input(QStringLiteral("Give Your Imported Parameters A title:"), QString());
         if (!answer || answer->isEmpty())
             break;
-        // The title goes between the double quotes of a single-byte line.
-        bool usable = true;
+        // The title goes between the double quotes of one line, in the file's own encoding.
+        bool usable = paramtext::canHoldName(text, *answer);
         for (const QChar c : *answer)
-            if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n') ||
-                c.unicode() == 0 || c.unicode() > 0xff)
+            if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.unicode() == 0)
                 usable = false;
         if (!usable) {
             m_dialogs.message(
@@ -133,7 +132,7 @@ bool ParamFiles::Bacup_Click()
     QByteArray text;
     readInto(target, text, false);
     const paramtext::Field field = paramtext::nameField(text);
-    const QString title = field.found ? QString::fromLatin1(text.mid(field.start, field.length)) : target;
+    const QString title = field.found ? paramtext::nameOf(text) : target;
 
     // A backup over a listed file keeps its one entry: two entries for one file would leave a dead
     // entry behind once either is deleted.

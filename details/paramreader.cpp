@@ -2,6 +2,7 @@
 
 #include "basecar.h"
 #include "textbuffer.h"
+#include "textencoding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -358,7 +359,9 @@ void readSkin(TextBuffer& buffer, CarStatistics& stats)
     name = name.mid(last + 1);
     if (name == QLatin1String(".") || name == QLatin1String(".."))
         name.clear();
-    stats.currentSkin = name;
+    // The buffer holds the file's bytes; a name with letters beyond ASCII is decoded as the file
+    // is written, so that it matches the file's name on disk.
+    stats.currentSkin = decodeText(name.toLatin1(), encodingOf(buffer.bytes()));
 }
 
 } // namespace

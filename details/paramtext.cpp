@@ -2,6 +2,7 @@
 
 #include "paramreader.h"
 #include "textbuffer.h"
+#include "textencoding.h"
 
 namespace parkwen::paramtext {
 
@@ -37,16 +38,22 @@ Field nameField(const QByteArray& text)
 QString nameOf(const QByteArray& text)
 {
     const Field f = nameField(text);
-    return f.found ? QString::fromLatin1(text.mid(f.start, f.length)) : QString();
+    return f.found ? decodeText(text.mid(f.start, f.length), encodingOf(text)) : QString();
+}
+
+bool canHoldName(const QByteArray& text, const QString& title)
+{
+    return encodeText(title, encodingOf(text)).has_value();
 }
 
 QByteArray withName(const QByteArray& text, const QString& title)
 {
     const Field f = nameField(text);
-    if (!f.found)
+    const std::optional<QByteArray> encoded = encodeText(title, encodingOf(text));
+    if (!f.found || !encoded)
         return text;
     QByteArray out = text;
-    out.replace(f.start, f.length, title.toLatin1());
+    out.replace(f.start, f.length, *encoded);
     return out;
 }
 

@@ -25,9 +25,13 @@ struct Field
     qsizetype length = 0;
 };
 Field nameField(const QByteArray& text);
-// The name field as text (Latin-1); empty when there is none.
+// The name field as text, decoded as the file is written (UTF-8 or Windows-1252); empty when there
+// is none.
 QString nameOf(const QByteArray& text);
-// The text with its name field replaced by `title`; unchanged when it has no name field.
+// Whether `title` can be written in the file's own encoding.
+bool canHoldName(const QByteArray& text, const QString& title);
+// The text with its name field replaced by `title`, written in the file's own encoding; every other
+// byte is kept. Unchanged when it has no name field or cannot hold the title.
 QByteArray withName(const QByteArray& text, const QString& title);
 
 } // namespace parkwen::paramtext

@@ -10,24 +10,45 @@ bool Skins::hasSkinSize(qint64 size)
     return size >= 0 && QString::number(size).startsWith(QLatin1String("196"));
 }
 
-QStringList Skins::skinsOf(FileSystem& fs, const QString& folder)
+bool Skins::isTextureSize(QSize size)
+{
+    if (size.width() != size.height())
+        return false;
+    for (int side = 256; side <= 8192; side *= 2)
+        if (size.width() == side)
+            return true;
+    return false;
+}
+
+bool Skins::isSkin(FileSystem& fs, Pictures& pictures, const QString& path)
+{
+    const qint64 size = fs.fileSize(path);
+    if (hasSkinSize(size))
+        return true;
+    if (size < 0 || !path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
+        return false;
+    const std::optional<PictureHeader> header = pictures.probe(path);
+    return header && isTextureSize(header->size);
+}
+
+QStringList Skins::skinsOf(FileSystem& fs, Pictures& pictures, const QString& folder)
 {
     QStringList out;
     for (const QString& name : fs.listFiles(folder, QStringLiteral("*.bmp")))
-        if (hasSkinSize(fs.fileSize(joinPath(folder, name))))
+        if (isSkin(fs, pictures, joinPath(folder, name)))
             out << name;
     return out;
 }
 
-Skins::Skins(FileSystem& fs, Dialogs& dialogs, QString carPath)
-    : m_fs(fs), m_dialogs(dialogs), m_carPath(std::move(carPath))
+Skins::Skins(FileSystem& fs, Pictures& pictures, Dialogs& dialogs, QString carPath)
+    : m_fs(fs), m_pictures(pictures), m_dialogs(dialogs), m_carPath(std::move(carPath))
 {
 }
 
 void Skins::list(const QString& currentSkin)
 {
     m_others.clear();
-    for (const QString& name : skinsOf(m_fs, m_carPath))
+    for (const QString& name : skinsOf(m_fs, m_pictures, m_carPath))
         if (name.compare(currentSkin, Qt::CaseInsensitive) != 0)
             m_others << name;
     m_value = 0;

@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
+#include "platform/pictures.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,13 +15,19 @@ namespace parkwen {
 class Skins
 {
 public:
-    // A skin is a bitmap whose size in bytes, written in decimal, begins with "196" (the size of a
-    // 256 x 256 bitmap of 24 bits per pixel does).
+    // The size of the 1999 skins: a size in bytes whose decimal digits begin with "196", as the size
+    // of a 256 x 256 bitmap of 24 bits per pixel does.
     static bool hasSkinSize(qint64 size);
+    // The textures of today's game: square, 256 to 8192 pixels a side, a power of two.
+    static bool isTextureSize(QSize size);
+    // A skin is a file of the skin size, or a ".bmp"-named file whose content (BMP, PNG or JPEG, told
+    // by its first bytes) is a picture of a texture size. The picture is judged by its header alone,
+    // never decoded.
+    static bool isSkin(FileSystem& fs, Pictures& pictures, const QString& path);
     // The skins of a folder, the current one included, in the lister's order.
-    static QStringList skinsOf(FileSystem& fs, const QString& folder);
+    static QStringList skinsOf(FileSystem& fs, Pictures& pictures, const QString& folder);
 
-    Skins(FileSystem& fs, Dialogs& dialogs, QString carPath);
+    Skins(FileSystem& fs, Pictures& pictures, Dialogs& dialogs, QString carPath);
 
     // Fills the list with the skins other than the current one and shows the first.
     void list(const QString& currentSkin);
@@ -54,6 +61,7 @@ private:
     void reportError(const Error& e);
 
     FileSystem& m_fs;
+    Pictures& m_pictures;
     Dialogs& m_dialogs;
     QString m_carPath;
     QStringList m_others;

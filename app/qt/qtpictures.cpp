@@ -7,6 +7,7 @@
 #include <QImageReader>
 
 #include <climits>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -37,24 +38,23 @@ struct PlainBmp
     const uchar* row(int y) const { return pixels + (bottomUp ? height - 1 - y : y) * stride; }
 };
 
-std::optional<PlainBmp> plainBmp(const QByteArray& bytes)
+std::optional<PlainBmp> plainBmp(const uchar* p, qint64 size)
 {
-    constexpr qsizetype headers = 14 + 40;
-    if (bytes.size() < headers || bytes[0] != 'B' || bytes[1] != 'M')
+    constexpr qint64 headers = 14 + 40;
+    if (!p || size < headers || p[0] != 'B' || p[1] != 'M')
         return std::nullopt;
-    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
     const quint32 offset = le32(p + 10);
     const quint32 headerSize = le32(p + 14);
     const qint32 width = qint32(le32(p + 18));
     const qint32 height = qint32(le32(p + 22));
     if (headerSize != 40 || le16(p + 26) != 1 || le16(p + 28) != 24 || le32(p + 30) != 0)
         return std::nullopt;
-    // Sizes Qt's reader would also accept without running into its allocation limit.
-    if (width <= 0 || width > 4096 || height == 0 || height == INT_MIN || qAbs(height) > 4096)
+    // Up to the largest textures the game knows; the file is shrunk straight from its bytes.
+    if (width <= 0 || width > 8192 || height == 0 || height == INT_MIN || qAbs(height) > 8192)
         return std::nullopt;
     const int rows = qAbs(height);
     const qsizetype stride = (qsizetype(width) * 3 + 3) & ~qsizetype(3);
-    if (offset < quint32(headers) || qsizetype(offset) + stride * rows > bytes.size())
+    if (offset < quint32(headers) || qint64(offset) + stride * rows > size)
         return std::nullopt;
     return PlainBmp{p + offset, width, rows, height > 0, stride};
 }
@@ -113,13 +113,39 @@ QImage compact(QImage image)
 
 Result<QImage> QtPictures::load(const QString& path, QSize size)
 {
+    return decode(path, size, true, MaxFileBytes);
+}
+
+std::optional<PictureHeader> QtPictures::probe(const QString& path)
+{
+    // Only the header is read, so any size will do.
+    Result<RegularFile> opened = RegularFile::open(path, std::numeric_limits<qint64>::max());
+    if (!opened.ok())
+        return std::nullopt;
+    QFile file;
+    if (!file.open(opened.value().handle(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return std::nullopt;
+    opened.value().release();
+    return readPictureHeader(file);
+}
+
+Result<QImage> QtPictures::loadToFit(const QString& path, QSize box)
+{
+    const std::optional<PictureHeader> header = probe(path);
+    if (!header)
+        return Pictures::loadToFit(path, box);
+    return decode(path, fitInto(header->size, box), false, MaxTextureBytes);
+}
+
+Result<QImage> QtPictures::decode(const QString& path, QSize size, bool compactResult, qint64 maxBytes)
+{
     const QFileInfo info(path);
     if (!info.isFile())
         return Error::of(err::PathNotFound);
-    if (info.size() > MaxFileBytes)
+    if (info.size() > maxBytes)
         return Error(err::InvalidPicture, describeError(err::InvalidPicture) + QStringLiteral(": ") +
-                                              tooLargeText(path, MaxFileBytes));
-    Result<RegularFile> opened = RegularFile::open(path, MaxFileBytes);
+                                              tooLargeText(path, maxBytes));
+    Result<RegularFile> opened = RegularFile::open(path, maxBytes);
     if (!opened.ok())
         return Error::of(opened.error().number() == err::PathFileAccess ? err::PathNotFound
                                                                         : err::InvalidPicture);
@@ -127,22 +153,35 @@ Result<QImage> QtPictures::load(const QString& path, QSize size)
     if (!file.open(opened.value().handle(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return Error::of(err::InvalidPicture);
     opened.value().release();
-    if (size.isValid() && file.peek(2) == "BM") {
-        const QByteArray bytes = file.readAll();
-        if (const auto bmp = plainBmp(bytes);
-            bmp && bmp->width >= size.width() && bmp->height >= size.height())
-            return compact(shrinkBmp(*bmp, size));
+    const PictureFormat format = sniffPictureFormat(file.peek(8));
+    if (size.isValid() && format == PictureFormat::Bmp) {
+        // Mapped rather than read: a large bitmap is then never copied into memory as a whole.
+        qint64 length = file.size();
+        const uchar* bytes = file.map(0, length);
+        QByteArray read;
+        if (!bytes) {
+            read = file.readAll();
+            bytes = reinterpret_cast<const uchar*>(read.constData());
+            length = read.size();
+        }
+        const auto bmp = plainBmp(bytes, length);
+        if (bmp && bmp->width >= size.width() && bmp->height >= size.height()) {
+            QImage shrunk = shrinkBmp(*bmp, size);
+            return compactResult ? compact(std::move(shrunk)) : shrunk;
+        }
         file.seek(0);
     }
 
-    // Reading from the file lets the reader try the decoder its suffix names first and still
-    // recognise a picture stored under another suffix.
-    QImageReader reader(&file);
+    // The format comes from the first bytes, never from the suffix: today's cars keep the ".bmp"
+    // name on PNG and JPEG data.
+    QImageReader reader(&file, qtFormatName(format));
+    reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(false);
     if (size.isValid()) {
         const QSize full = reader.size();
         // The JPEG reader then decodes at the smallest eighth-step scale that still covers `size`
-        // (640x480 at 1/4; 1/8 would be 80x60), which skips most of the decoding work.
+        // (640x480 at 1/4; 1/8 would be 80x60), which skips most of the decoding work; the PNG reader
+        // shrinks row by row and never holds the full picture.
         if (full.isValid() && (full.width() > size.width() || full.height() > size.height()))
             reader.setScaledSize(size);
     }
@@ -153,7 +192,7 @@ Result<QImage> QtPictures::load(const QString& path, QSize size)
         return image;
     if (image.size() != size)
         image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return compact(std::move(image));
+    return compactResult ? compact(std::move(image)) : image;
 }
 
 } // namespace parkwen

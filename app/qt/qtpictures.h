@@ -12,6 +12,12 @@ class QtPictures : public Pictures
 {
 public:
     Result<QImage> load(const QString& path, QSize size = QSize()) override;
+    std::optional<PictureHeader> probe(const QString& path) override;
+    // Previews keep their full colours (32 bits a pixel); they are few and shown large.
+    Result<QImage> loadToFit(const QString& path, QSize box) override;
+
+private:
+    Result<QImage> decode(const QString& path, QSize size, bool compactResult, qint64 maxBytes);
 };
 
 } // namespace parkwen

@@ -5,8 +5,10 @@
 #include "imports.h"
 #include "support/carfolders.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QColor>
+#include <QImage>
 #include <QDir>
 #include <QFile>
 #include <QQueue>
@@ -118,6 +120,41 @@ inline QByteArray bmp24(int width, int height, QColor colour = Qt::blue)
 inline void writeSkin(const QString& path, QColor colour = Qt::blue)
 {
     writeBytes(path, bmp24(256, 256, colour));
+}
+
+// A picture encoded as `format` ("PNG", "JPG", "BMP"), whatever name it is then written under: the
+// textures of today's game keep the ".bmp" name on PNG and JPEG data. `colour` fills the left half,
+// white the right, so a preview shows which picture it is.
+inline QByteArray encodedPicture(int width, int height, const char* format, QColor colour = Qt::blue)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(line, line + width / 2, colour.rgb());
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// A PNG whose header reads well but whose pixel data is ruined.
+inline QByteArray damagedPngData(int side)
+{
+    QByteArray png = encodedPicture(side, side, "PNG");
+    for (qsizetype i = 41; i < png.size(); ++i)
+        png[i] = char(0x5a);
+    return png;
+}
+
+// A PNG whose header is ruined (its checksum no longer matches).
+inline QByteArray damagedPngHeader(int side)
+{
+    QByteArray png = encodedPicture(side, side, "PNG");
+    png[17] = char(png[17] ^ 0x40);
+    return png;
 }
 
 // Choosers answering from a script. A file chooser tries its queued paths in turn, as a user pressing

@@ -5,6 +5,8 @@
 #include "support/faultyfilesystem.h"
 #include "support/scripteddialogs.h"
 
+#include "qt/qtpictures.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -38,6 +40,7 @@ class ImportsTest : public QObject
     QString m_car;
     QString m_donor;
     LocalFileSystem m_fs;
+    QtPictures m_pictures;
     ScriptedDialogs m_dialogs;
     ScriptedChoosers m_choosers;
 
@@ -74,12 +77,50 @@ private slots:
     {
         writeBytes(m_donor + "/small.bmp", bmp24(128, 128));
         writeBytes(m_donor + "/four.bmp", QByteArray(1960, 'x'));
-        QVERIFY(acceptBitmap(m_fs, m_dialogs, m_donor + "/donor.bmp"));
-        QVERIFY(acceptBitmap(m_fs, m_dialogs, m_donor + "/four.bmp"));
+        QVERIFY(acceptBitmap(m_fs, m_pictures, m_dialogs, m_donor + "/donor.bmp"));
+        QVERIFY(acceptBitmap(m_fs, m_pictures, m_dialogs, m_donor + "/four.bmp"));
         QVERIFY(m_dialogs.messages().isEmpty());
-        QVERIFY(!acceptBitmap(m_fs, m_dialogs, m_donor + "/small.bmp"));
-        QVERIFY(!acceptBitmap(m_fs, m_dialogs, m_donor + "/missing.bmp"));
+        QVERIFY(!acceptBitmap(m_fs, m_pictures, m_dialogs, m_donor + "/small.bmp"));
+        QVERIFY(!acceptBitmap(m_fs, m_pictures, m_dialogs, m_donor + "/missing.bmp"));
         QCOMPARE(m_dialogs.messages(), QStringList(2, "Not a valid Skin. Please Select another Skin"));
+    }
+
+    void bitmapChooser_acceptsTodaysTexturesByContent()
+    {
+        const QString d = m_donor;
+        writeBytes(d + "/bmp512.bmp", bmp24(512, 512));
+        writeBytes(d + "/png256.bmp", encodedPicture(256, 256, "PNG"));
+        writeBytes(d + "/png1024.BMP", encodedPicture(1024, 1024, "PNG"));
+        writeBytes(d + "/jpeg512.bmp", encodedPicture(512, 512, "JPG"));
+        writeBytes(d + "/ruineddata.bmp", damagedPngData(256));
+        writeBytes(d + "/notapicture.bmp", QByteArray(196400, '\0'));
+        for (const char* name : {"bmp512.bmp", "png256.bmp", "png1024.BMP", "jpeg512.bmp", "ruineddata.bmp",
+                                 "notapicture.bmp"})
+            QVERIFY2(acceptBitmap(m_fs, m_pictures, m_dialogs, d + "/" + name), name);
+        QVERIFY(m_dialogs.messages().isEmpty());
+
+        writeBytes(d + "/wide.bmp", encodedPicture(512, 256, "PNG"));
+        writeBytes(d + "/odd.bmp", encodedPicture(600, 600, "JPG"));
+        writeBytes(d + "/broken.bmp", damagedPngHeader(512));
+        writeBytes(d + "/png512.png", encodedPicture(512, 512, "PNG")); // judged by content only under .bmp
+        const QStringList refused{"wide.bmp", "odd.bmp", "broken.bmp", "png512.png"};
+        for (const QString& name : refused)
+            QVERIFY2(!acceptBitmap(m_fs, m_pictures, m_dialogs, d + "/" + name), qPrintable(name));
+        QCOMPARE(m_dialogs.messages(),
+                 QStringList(refused.size(), "Not a valid Skin. Please Select another Skin"));
+
+        // Imported, the texture joins the other skins as it is.
+        Skins skins(m_fs, m_pictures, m_dialogs, m_car);
+        skins.list(QStringLiteral("car.bmp"));
+        ImportContext context{m_fs, m_pictures, m_dialogs, m_choosers, m_cars};
+        m_dialogs.clear();
+        m_choosers.bitmapTries << QStringList{d + "/wide.bmp", d + "/png1024.BMP"};
+        m_dialogs.queueInput(QStringLiteral("Today"));
+        QVERIFY(importSkin(context, skins, m_car));
+        QCOMPARE(readBytes(m_car + "/Today.bmp"), readBytes(d + "/png1024.BMP"));
+        QCOMPARE(skins.others(), QStringList({"car2.bmp", "Today.bmp"}));
+        skins.list(QStringLiteral("car.bmp"));
+        QCOMPARE(skins.others(), QStringList({"car2.bmp", "Today.bmp"}));
     }
 
     void parameterImport_writesTitledMergedCopyAndListsIt()
@@ -90,7 +131,7 @@ private slots:
         m_choosers.skinAnswers << QStringLiteral("car2.bmp");
         m_dialogs.queueInput(QStringLiteral("ImpParam"));
         m_dialogs.queueInput(QStringLiteral("Donor Handling"));
-        ImportContext context{m_fs, m_dialogs, m_choosers, m_cars};
+        ImportContext context{m_fs, m_pictures, m_dialogs, m_choosers, m_cars};
         QVERIFY(importParameters(context, params));
 
         QCOMPARE(m_choosers.openedAt, QStringList{m_cars});
@@ -116,11 +157,39 @@ private slots:
         QCOMPARE(entries(m_car), QStringList({"ImpParam.txt", "car.bmp", "car2.bmp", "parameters.txt"}));
     }
 
+    void parameterImport_intoFolderNamedInAnotherCase_offersTexturesByTheirNamesOnDisk()
+    {
+        // The folder is "baddrc", its parameters name "cars/BaddRC/..." and "car.bmp"; on disk the
+        // files are "PARAMETERS.TXT", "Car.BMP" and a PNG texture "Night.BMP".
+        const QString car = makeFolder(m_cars, "baddrc");
+        QByteArray own = paramsText("BaddRC", "Badd RC").replace('\\', '/');
+        writeBytes(car + "/PARAMETERS.TXT", own);
+        writeBytes(car + "/Car.BMP", encodedPicture(512, 512, "PNG", Qt::red));
+        writeBytes(car + "/Night.BMP", encodedPicture(1024, 1024, "PNG", Qt::black));
+        ParamFiles params(m_fs, m_dialogs, car);
+        params.fill();
+        m_choosers.parameterTries << QStringList{m_donor + "/parameters.txt"};
+        m_choosers.skinAnswers << QStringLiteral("Night.BMP");
+        m_dialogs.queueInput(QStringLiteral("Night"));
+        m_dialogs.queueInput(QStringLiteral("Night Tune"));
+        ImportContext context{m_fs, m_pictures, m_dialogs, m_choosers, m_cars};
+        QVERIFY(importParameters(context, params));
+        QCOMPARE(m_choosers.skinsOffered, QList<QStringList>{QStringList({"Car.BMP", "Night.BMP"})});
+
+        const QByteArray copy = readBytes(car + "/Night.txt");
+        // The model and hull lines are the car's own, letter for letter; the texture line keeps the
+        // car's folder as its parameters write it and names the texture as it is on disk.
+        QCOMPARE(linesHolding(copy, "\"cars/BaddRC/part"), 19);
+        QCOMPARE(lineOf(copy, "COLL"), QByteArray("COLL \t\"cars/BaddRC/hull.hul\""));
+        QCOMPARE(lineOf(copy, "TPAGE"), QByteArray("TPAGE \t\"cars/BaddRC/Night.BMP\""));
+        QCOMPARE(readBytes(car + "/PARAMETERS.TXT"), own);
+    }
+
     void parameterImport_defaultNameTwiceAsksAgainAndSkinChooserClosedKeepsCarSkin()
     {
         ParamFiles params(m_fs, m_dialogs, m_car);
         params.fill();
-        ImportContext context{m_fs, m_dialogs, m_choosers, m_cars};
+        ImportContext context{m_fs, m_pictures, m_dialogs, m_choosers, m_cars};
         m_choosers.parameterTries << QStringList{m_donor + "/parameters.txt"}
                                   << QStringList{m_donor + "/parameters.txt"};
         m_dialogs.queueInput(QStringLiteral("ImpParam"));
@@ -148,7 +217,7 @@ private slots:
     {
         ParamFiles params(m_fs, m_dialogs, m_car);
         params.fill();
-        ImportContext context{m_fs, m_dialogs, m_choosers, m_cars};
+        ImportContext context{m_fs, m_pictures, m_dialogs, m_choosers, m_cars};
         const QStringList before = entries(m_car);
 
         // Chooser closed.
@@ -184,7 +253,7 @@ private slots:
             FaultyFileSystem::Op::Write, [](const QString&) { return true; }, Error::of(err::DiskFull));
         ParamFiles params(fs, m_dialogs, m_car);
         params.fill();
-        ImportContext context{fs, m_dialogs, m_choosers, m_cars};
+        ImportContext context{fs, m_pictures, m_dialogs, m_choosers, m_cars};
         m_choosers.parameterTries << QStringList{m_donor + "/parameters.txt"};
         m_dialogs.queueInput(QStringLiteral("ImpParam"));
         m_dialogs.queueInput(QStringLiteral("Title"));
@@ -247,10 +316,10 @@ private slots:
 
     void skinImport_addsSkinAndShowsIt()
     {
-        Skins skins(m_fs, m_dialogs, m_car);
+        Skins skins(m_fs, m_pictures, m_dialogs, m_car);
         skins.list(QStringLiteral("car.bmp"));
         QCOMPARE(skins.maximum(), 0);
-        ImportContext context{m_fs, m_dialogs, m_choosers, m_cars};
+        ImportContext context{m_fs, m_pictures, m_dialogs, m_choosers, m_cars};
         writeBytes(m_donor + "/small.bmp", bmp24(128, 128));
         m_choosers.bitmapTries << QStringList{m_donor + "/small.bmp", m_donor + "/donor.bmp"};
         m_dialogs.queueInput(QStringLiteral("Impskin"));
@@ -280,10 +349,10 @@ private slots:
     void skinImport_intoCarWithoutOtherSkinsShowsTheNewSkin()
     {
         QFile::remove(m_car + "/car2.bmp");
-        Skins skins(m_fs, m_dialogs, m_car);
+        Skins skins(m_fs, m_pictures, m_dialogs, m_car);
         skins.list(QStringLiteral("car.bmp"));
         QVERIFY(!skins.found());
-        ImportContext context{m_fs, m_dialogs, m_choosers, m_cars};
+        ImportContext context{m_fs, m_pictures, m_dialogs, m_choosers, m_cars};
         m_choosers.bitmapTries << QStringList{m_donor + "/donor.bmp"};
         m_dialogs.queueInput(QStringLiteral("Impskin"));
         QVERIFY(importSkin(context, skins, m_car));

@@ -106,6 +106,7 @@ private slots:
         QCOMPARE(accel->height(), 25);
 
         // The skin is found although the line names it in another case.
+        sett.waitForPictures();
         QVERIFY(!sett.findChild<QLabel*>(QStringLiteral("kakar"))->pixmap().isNull());
         QVERIFY(!sett.findChild<QLabel*>(QStringLiteral("Pic"))->pixmap().isNull());
         QVERIFY(sett.findChild<QObject*>(QStringLiteral("Timer1")));

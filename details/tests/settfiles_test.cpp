@@ -86,6 +86,7 @@ private slots:
         QCOMPARE(items(params), QStringList({"Current Parameters", "Race Tune"}));
         QCOMPARE(sett.paramFiles(), QStringList({"Parameters.txt", "Race.txt"}));
         QCOMPARE(cartIt->text(), QStringLiteral("car2.bmp"));
+        sett.waitForPictures();
         QVERIFY(!otherIm->pixmap().isNull());
         QVERIFY(setskin->isEnabled() && delS->isEnabled());
         QVERIFY(sett.foundSkin());
@@ -221,6 +222,7 @@ private slots:
         QVERIFY(pikcha && chooser.findChild<QWidget*>(QStringLiteral("PikFra")));
         QCOMPARE(items(file1), QStringList({"car.bmp", "car2.bmp"}));
         file1->setCurrentRow(1);
+        chooser.waitForPictures();
         QVERIFY(!pikcha->pixmap().isNull());
         QCOMPARE(pikcha->pixmap().toImage().pixelColor(pikcha->pixmap().width() / 2, 2), QColor(Qt::green));
     }

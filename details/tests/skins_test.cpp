@@ -4,6 +4,8 @@
 #include "support/scripteddialogs.h"
 #include "support/trashingfilesystem.h"
 
+#include "qt/qtpictures.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,6 +19,7 @@ class SkinsTest : public QObject
     QTemporaryDir m_dir;
     QString m_car;
     TrashingFileSystem m_fs; // no trash unless a test gives it one
+    QtPictures m_pictures;
     ScriptedDialogs m_dialogs;
 
 private slots:
@@ -47,7 +50,7 @@ private slots:
         writeBytes(m_car + "/shadow.bmp", bmp24(64, 64));
         writeBytes(m_car + "/four.bmp", QByteArray(1963, 'x'));
         writeBytes(m_car + "/notbmp.jpg", bmp24(256, 256));
-        Skins s(m_fs, m_dialogs, m_car);
+        Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
         QCOMPARE(s.others(), QStringList({"car2.bmp", "four.bmp"}));
         QVERIFY(s.found());
@@ -66,13 +69,13 @@ private slots:
     {
         writeSkin(m_car + "/car.bmp");
         writeBytes(m_car + "/shadow.bmp", bmp24(64, 64));
-        Skins s(m_fs, m_dialogs, m_car);
+        Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
         QVERIFY(s.others().isEmpty());
         QVERIFY(!s.found());
         QCOMPARE(s.maximum(), 0);
         QVERIFY(s.shownName().isEmpty());
-        QCOMPARE(Skins::skinsOf(m_fs, m_car), QStringList{"car.bmp"});
+        QCOMPARE(Skins::skinsOf(m_fs, m_pictures, m_car), QStringList{"car.bmp"});
     }
 
     void setSkin_withCompanionReplacesCurrentCompanion()
@@ -81,7 +84,7 @@ private slots:
         writeBytes(m_car + "/car.bmq", "old companion");
         writeSkin(m_car + "/car2.bmp", Qt::green);
         writeBytes(m_car + "/car2.bmq", "new companion");
-        Skins s(m_fs, m_dialogs, m_car);
+        Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
         QVERIFY(s.setskin_Click(QStringLiteral("car.bmp")));
         QCOMPARE(m_dialogs.messages(), QStringList{"Skin Set"});
@@ -97,7 +100,7 @@ private slots:
         writeSkin(m_car + "/car.bmp", Qt::red);
         writeBytes(m_car + "/car.bmQ", "old companion");
         writeSkin(m_car + "/car2.bmp", Qt::green);
-        Skins s(m_fs, m_dialogs, m_car);
+        Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
         QVERIFY(s.setskin_Click(QStringLiteral("car.bmp")));
         QCOMPARE(entries(m_car), QStringList({"car.bmp", "car2.bmp"}));
@@ -111,7 +114,7 @@ private slots:
         writeSkin(m_car + "/car.bmp", Qt::red);
         writeBytes(m_car + "/car.bmq", "old companion");
         writeSkin(m_car + "/car2.bmp", Qt::green);
-        Skins s(fs, m_dialogs, m_car);
+        Skins s(fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
         QVERIFY(!s.setskin_Click(QStringLiteral("car.bmp")));
         QCOMPARE(m_dialogs.messages(), QStringList{"Miscellaneous Error: No. 61 Disk full"});
@@ -122,7 +125,7 @@ private slots:
     void skinCommands_refuseCurrentSkinNameOutsideTheFolder()
     {
         writeSkin(m_car + "/car2.bmp");
-        Skins s(m_fs, m_dialogs, m_car);
+        Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("../car.bmp"));
         QVERIFY(!s.setskin_Click(QStringLiteral("../car.bmp")));
         s.Bakbit_Click(QString());
@@ -135,7 +138,7 @@ private slots:
     void backupSkin_withDefaultListsBackupAtOnce()
     {
         writeSkin(m_car + "/car.bmp", Qt::red);
-        Skins s(m_fs, m_dialogs, m_car);
+        Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
         QVERIFY(!s.found());
         m_dialogs.queueInput(QStringLiteral("Backup"));
@@ -173,7 +176,7 @@ private slots:
         writeSkin(m_car + "/car2.bmp", Qt::green);
         writeBytes(m_car + "/car2.bmq", "companion");
         makeFolder(m_car, QStringLiteral("folder.bmp"));
-        Skins s(m_fs, m_dialogs, m_car);
+        Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("parameters.txt"));
         QVERIFY(!s.setskin_Click(QStringLiteral("Parameters.txt")));
         s.Bakbit_Click(QStringLiteral("parameters.txt"));
@@ -195,7 +198,7 @@ private slots:
     {
         writeSkin(m_car + "/car.bmp");
         writeSkin(m_car + "/car2.bmp", Qt::green);
-        Skins s(m_fs, m_dialogs, m_car);
+        Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
         m_dialogs.queueAnswer(Dialogs::Answer::No);
         s.DelS_Click();
@@ -220,7 +223,7 @@ private slots:
     void backupSkin_cancelAndUnsafeNames()
     {
         writeSkin(m_car + "/car.bmp", Qt::red);
-        Skins s(m_fs, m_dialogs, m_car);
+        Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
         m_dialogs.queueInput(std::nullopt);
         s.Bakbit_Click(QStringLiteral("car.bmp"));
@@ -240,7 +243,7 @@ private slots:
     {
         writeSkin(m_car + "/car.bmp");
         writeSkin(m_car + "/car2.bmp");
-        Skins s(m_fs, m_dialogs, m_car);
+        Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
         s.DelS_Click();
         QCOMPARE(m_dialogs.messages().last(), QStringLiteral("car2.bmp Deleted"));
@@ -260,7 +263,7 @@ private slots:
         writeSkin(m_car + "/car.bmp");
         writeSkin(m_car + "/car2.bmp");
         writeSkin(m_car + "/car3.bmp");
-        Skins s(m_fs, m_dialogs, m_car);
+        Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
         s.PicSel_Change(1);
         s.DelS_Click();
@@ -270,6 +273,80 @@ private slots:
         QCOMPARE(s.value(), 0);
         QCOMPARE(s.shownName(), QStringLiteral("car2.bmp"));
         QCOMPARE(entries(m_car), QStringList({"car.bmp", "car2.bmp"}));
+    }
+
+    void textureRule_squarePowersOfTwoFrom256To8192()
+    {
+        for (int side : {256, 512, 1024, 2048, 4096, 8192})
+            QVERIFY(Skins::isTextureSize(QSize(side, side)));
+        for (QSize size : {QSize(128, 128), QSize(16384, 16384), QSize(300, 300), QSize(512, 256),
+                           QSize(256, 512), QSize(768, 768), QSize()})
+            QVERIFY(!Skins::isTextureSize(size));
+    }
+
+    void list_todaysTexturesByContentBesideTheOldSizeRule()
+    {
+        // The current skin is a PNG; the others in every form a car of today may carry.
+        writeBytes(m_car + "/car.bmp", encodedPicture(1024, 1024, "PNG", Qt::red));
+        writeBytes(m_car + "/a_bmp256.bmp", bmp24(256, 256));
+        writeBytes(m_car + "/b_bmp512.bmp", bmp24(512, 512)); // 786,486 bytes: fails the size rule
+        writeBytes(m_car + "/c_png256.bmp", encodedPicture(256, 256, "PNG"));
+        writeBytes(m_car + "/d_png1024.bmp", encodedPicture(1024, 1024, "PNG"));
+        writeBytes(m_car + "/e_png4096.bmp", encodedPicture(4096, 4096, "PNG", Qt::green));
+        writeBytes(m_car + "/f_jpeg512.bmp", encodedPicture(512, 512, "JPG"));
+        writeBytes(m_car + "/g_wide.bmp", encodedPicture(512, 256, "PNG"));
+        writeBytes(m_car + "/h_odd.bmp", encodedPicture(300, 300, "PNG"));
+        writeBytes(m_car + "/i_broken.bmp", damagedPngHeader(512));
+        writeBytes(m_car + "/j_ruineddata.bmp", damagedPngData(512));
+        writeBytes(m_car + "/k_notapicture.bmp", QByteArray(196001, 'x'));
+        writeBytes(m_car + "/l_small.bmp", bmp24(128, 128));
+        writeBytes(m_car + "/m_png512.png", encodedPicture(512, 512, "PNG"));
+        QCOMPARE(bmp24(512, 512).size(), 786486);
+
+        Skins s(m_fs, m_pictures, m_dialogs, m_car);
+        s.list(QStringLiteral("car.bmp"));
+        // The header alone decides: a PNG whose pixels are ruined still counts, one whose header
+        // is ruined does not.
+        const QStringList expected{"a_bmp256.bmp",   "b_bmp512.bmp",     "c_png256.bmp",
+                                   "d_png1024.bmp",  "e_png4096.bmp",    "f_jpeg512.bmp",
+                                   "j_ruineddata.bmp", "k_notapicture.bmp"};
+        QCOMPARE(s.others(), expected);
+        QStringList withCurrent = expected;
+        withCurrent.insert(3, QStringLiteral("car.bmp"));
+        QCOMPARE(Skins::skinsOf(m_fs, m_pictures, m_car), withCurrent);
+
+        // Stepping shows each in turn.
+        s.PicSel_Change(4);
+        QCOMPARE(s.shownPath(), m_car + "/e_png4096.bmp");
+        s.PicSel_Change(5);
+        QCOMPARE(s.shownName(), QStringLiteral("f_jpeg512.bmp"));
+    }
+
+    void setAndBackup_ofPngSkinsCopyTheirBytes()
+    {
+        const QByteArray red = encodedPicture(1024, 1024, "PNG", Qt::red);
+        const QByteArray green = encodedPicture(4096, 4096, "PNG", Qt::green);
+        writeBytes(m_car + "/car.bmp", red);
+        writeBytes(m_car + "/green.bmp", green);
+        Skins s(m_fs, m_pictures, m_dialogs, m_car);
+        s.list(QStringLiteral("car.bmp"));
+        QCOMPARE(s.others(), QStringList{"green.bmp"});
+
+        m_dialogs.queueInput(QStringLiteral("Backup"));
+        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        QCOMPARE(readBytes(m_car + "/Backup.bmp"), red);
+        QCOMPARE(s.others(), QStringList({"green.bmp", "Backup.bmp"}));
+
+        QVERIFY(s.setskin_Click(QStringLiteral("car.bmp")));
+        QCOMPARE(readBytes(m_car + "/car.bmp"), green);
+        QCOMPARE(m_dialogs.messages(), QStringList({"car.bmp Backed Up", "Skin Set"}));
+
+        // A fresh listing still finds all three.
+        s.list(QStringLiteral("car.bmp"));
+        QCOMPARE(s.others(), QStringList({"Backup.bmp", "green.bmp"}));
+        s.PicSel_Change(1);
+        s.DelS_Click();
+        QCOMPARE(entries(m_car), QStringList({"Backup.bmp", "car.bmp"}));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "cardial.h"
 
+#include "previews.h"
 #include "updown.h"
 
 #include <QGridLayout>
@@ -22,6 +23,7 @@ CarDial::CarDial(FileSystem& fs, Pictures& pictures, const QString& carPath, con
     setWindowTitle(QStringLiteral("r"));
     setModal(true);
 
+    m_previews = new Previews(pictures, this);
     m_bmps = new QListWidget(this);
     m_bmps->setObjectName(QStringLiteral("bmps"));
     m_bmps->setToolTip(QStringLiteral("the skins"));
@@ -86,20 +88,23 @@ CarDial::CarDial(FileSystem& fs, Pictures& pictures, const QString& carPath, con
 void CarDial::PicSel_Change()
 {
     const int row = m_picSel->value();
-    m_otherIm->clear();
     m_cartIt->clear();
-    if (row < 0 || row >= m_bmps->count())
+    if (row < 0 || row >= m_bmps->count()) {
+        m_previews->show(m_otherIm, QString());
         return;
+    }
     const QString name = m_bmps->item(row)->text();
     {
         const QSignalBlocker block(m_bmps);
         m_bmps->setCurrentRow(row);
     }
     m_cartIt->setText(name);
-    const Result<QImage> picture = m_pictures.load(joinPath(m_carPath, m_fs.resolve(m_carPath, name)));
-    if (picture.ok())
-        m_otherIm->setPixmap(QPixmap::fromImage(picture.value().scaled(
-            m_otherIm->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    m_previews->show(m_otherIm, joinPath(m_carPath, m_fs.resolve(m_carPath, name)));
+}
+
+void CarDial::waitForPictures()
+{
+    m_previews->finish();
 }
 
 void CarDial::setskin_Click()

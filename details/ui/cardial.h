@@ -13,6 +13,7 @@ class QPushButton;
 namespace parkwen {
 
 class HorizontalUpDown;
+class Previews;
 
 // The skin chooser (`CarDial`): the user steps through the car's skins and picks the one an
 // imported parameter file shall paint the car with.
@@ -28,6 +29,8 @@ public:
 
     void PicSel_Change();
     void setskin_Click();
+    // Waits until the selected skin is shown.
+    void waitForPictures();
 
 private:
     FileSystem& m_fs;
@@ -41,6 +44,7 @@ private:
     HorizontalUpDown* m_picSel = nullptr;
     QLabel* m_label4 = nullptr;
     QPushButton* m_setskin = nullptr;
+    Previews* m_previews = nullptr;
 };
 
 } // namespace parkwen

@@ -1,5 +1,7 @@
 #include "filechooser.h"
 
+#include "previews.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -67,6 +69,7 @@ FileChooser::FileChooser(Kind kind, FileSystem& fs, Pictures& pictures, const QS
         m_pikFra = new QGroupBox(QStringLiteral("Picture"), this);
         m_pikFra->setObjectName(QStringLiteral("PikFra"));
         m_pikcha = new QLabel(m_pikFra);
+        m_previews = new Previews(m_pictures, this);
         m_pikcha->setObjectName(QStringLiteral("Pikcha"));
         m_pikcha->setToolTip(QStringLiteral(
             "A Picture of the car last selected on both the \"Car Folder\" & \"Garage Folder.\""));
@@ -168,7 +171,7 @@ void FileChooser::fillFiles()
     m_file1->addItems(m_fs.listFiles(m_folder, pattern));
     m_ok->setEnabled(false);
     if (m_pikcha)
-        m_pikcha->clear();
+        m_previews->show(m_pikcha, QString());
 }
 
 void FileChooser::Drive1_Change()
@@ -182,17 +185,14 @@ void FileChooser::File1_Click()
     m_ok->setEnabled(item != nullptr);
     if (!m_pikcha)
         return;
-    m_pikcha->clear();
-    if (!item)
-        return;
-    const Result<QImage> picture = m_pictures.load(joinPath(m_folder, item->text()));
-    if (!picture.ok()) {
-        m_pikcha->setText(QStringLiteral("(no picture)"));
-        return;
-    }
-    const QSize room = m_pikcha->contentsRect().size();
-    m_pikcha->setPixmap(
-        QPixmap::fromImage(picture.value().scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    m_previews->show(m_pikcha, item ? joinPath(m_folder, item->text()) : QString(),
+                     QStringLiteral("(no picture)"));
+}
+
+void FileChooser::waitForPictures()
+{
+    if (m_previews)
+        m_previews->finish();
 }
 
 void FileChooser::OK_Click()

@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace parkwen {
 
+class Previews;
+
 // The import choosers: a drive list, a folder list and a file list, and for bitmaps a preview.
 // The parameter chooser (`impitfrm`) lists "*.txt" files, the bitmap chooser (`immpitfrm`) "*.bmp"
 // files. OK hands the chosen file to the import's test; the chooser closes only when it passes.
@@ -34,6 +36,8 @@ public:
     // Dir1 moves to `folder`; File1 follows.
     void setFolder(const QString& folder);
     void OK_Click();
+    // Waits until the clicked bitmap's preview is shown.
+    void waitForPictures();
 
     // The drives: on this system the roots of the mounted volumes.
     static QStringList drives();
@@ -58,6 +62,7 @@ private:
     QPushButton* m_ok = nullptr;
     QGroupBox* m_pikFra = nullptr;
     QLabel* m_pikcha = nullptr;
+    Previews* m_previews = nullptr;
 };
 
 } // namespace parkwen

@@ -1,5 +1,6 @@
 #include "sett.h"
 
+#include "previews.h"
 #include "statbar.h"
 #include "updown.h"
 
@@ -194,6 +195,7 @@ Sett::Sett(Platform platform, DetailsContext context, QWidget* parent)
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildWindow();
+    m_previews = new Previews(m_platform.pictures, this);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -522,13 +524,16 @@ QStringList Sett::BMPfil() const
 
 void Sett::showCarPicture(QLabel* image, const QString& name)
 {
-    image->clear();
-    if (name.isEmpty())
+    if (name.isEmpty()) {
+        m_previews->show(image, QString());
         return;
-    const QString path = joinPath(m_carPath, m_platform.fs.resolve(m_carPath, name));
-    Result<QImage> picture = m_platform.pictures.load(path);
-    if (picture.ok())
-        image->setPixmap(scaledInto(picture.value(), image->contentsRect().size()));
+    }
+    m_previews->show(image, joinPath(m_carPath, m_platform.fs.resolve(m_carPath, name)));
+}
+
+void Sett::waitForPictures()
+{
+    m_previews->finish();
 }
 
 bool Sett::runShortcut(int key)

@@ -17,6 +17,7 @@ class QWidget;
 namespace parkwen {
 
 class HorizontalUpDown;
+class Previews;
 class StatBarImage;
 
 // The car details window: one car's name, picture and statistics, its parameter files and its
@@ -83,8 +84,11 @@ public:
     QStringList BMPfil() const;
 
     // Shows the picture file `name` of the car folder (found ignoring case) in an image control,
-    // scaled to the control; clears the image when the name is empty or the file does not load.
+    // fitted to the control; clears the image when the name is empty or the file does not load.
+    // The picture is decoded in the background and appears when it is ready.
     void showCarPicture(QLabel* image, const QString& name);
+    // Waits until every picture asked for is shown.
+    void waitForPictures();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -154,6 +158,7 @@ protected:
     // Xtrabmps: the other skins' file names; never shown.
     QListWidget* m_xtrabmps = nullptr;
     QTimer* m_timer1 = nullptr;
+    Previews* m_previews = nullptr;
 
 private:
     void buildWindow();

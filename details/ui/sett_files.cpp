@@ -26,7 +26,7 @@ class SettFiles : public QObject
 public:
     SettFiles(Sett& window, Platform& platform)
         : QObject(&window), params(platform.fs, platform.dialogs, window.carPath()),
-          skins(platform.fs, platform.dialogs, window.carPath()),
+          skins(platform.fs, platform.pictures, platform.dialogs, window.carPath()),
           qtChoosers(platform.fs, platform.pictures, &window)
     {
         setObjectName(QStringLiteral("SettFiles"));
@@ -174,7 +174,7 @@ void Sett::Impit_Click()
     if (!m_filled)
         return;
     SettFiles& f = filesOf(*this);
-    ImportContext context{m_platform.fs, m_platform.dialogs, f.choosers(),
+    ImportContext context{m_platform.fs, m_platform.pictures, m_platform.dialogs, f.choosers(),
                           importStartFolder(m_platform.fs, m_context, m_carPath)};
     if (importParameters(context, f.params))
         drawParams(m_params, m_paramFiles, f.params, m_params->currentRow());
@@ -230,7 +230,7 @@ void Sett::IMMPIT_Click()
     if (!m_filled)
         return;
     SettFiles& f = filesOf(*this);
-    ImportContext context{m_platform.fs, m_platform.dialogs, f.choosers(),
+    ImportContext context{m_platform.fs, m_platform.pictures, m_platform.dialogs, f.choosers(),
                           importStartFolder(m_platform.fs, m_context, m_carPath)};
     if (importSkin(context, f.skins, m_carPath))
         drawSkins(*this, {m_xtrabmps, m_picSel, m_otherIm, m_cartIt, m_setskin, m_delS, m_foundSkin},
