@@ -104,6 +104,8 @@ public:
     // Finishes moves and deletions an earlier run left unfinished; runs before every scan of both.
     void recoverInterruptedMoves();
     MoveEngine& moveEngine() { return m_engine; }
+    // "Del. Car"; without `ask` the question is left out (the caller has asked already).
+    void deleteChosenCar(bool ask);
     void Mama_Click();   // "Help"
     void Reg_Click();    // "Reset Reg."
     // A key pressed anywhere in the window; returns true when it was a shortcut.

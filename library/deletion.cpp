@@ -5,6 +5,11 @@ namespace parkwen {
 
 void CarLibrary::Del_Click()
 {
+    deleteChosenCar(true);
+}
+
+void CarLibrary::deleteChosenCar(bool ask)
+{
     const bool fromCars = lastSelected == LastCarList;
     const int listValue = fromCars ? LastCarList : LastGarageList;
     CarList& list = fromCars ? Cart3 : Gartery;
@@ -37,8 +42,8 @@ void CarLibrary::Del_Click()
         question += QStringLiteral(" (it is deleted for good)");
         break;
     }
-    if (dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNoDefaultNo) !=
-        Dialogs::Answer::Yes)
+    if (ask && dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNoDefaultNo) !=
+                   Dialogs::Answer::Yes)
         return;
 
     const DeleteResult deleted = m_engine.deleteCar(folder, name, way);

@@ -1,16 +1,21 @@
 #include "castle.h"
 
+#include "bothfolders.h"
+#include "carlistview.h"
 #include "keyswindow.h"
 #include "lightart.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QIdentityProxyModel>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
@@ -66,6 +71,17 @@ private:
     }
 };
 
+// The local files and folders a drag from a file manager carries.
+QStringList localPaths(const QMimeData* data)
+{
+    QStringList paths;
+    if (data)
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile())
+                paths << url.toLocalFile();
+    return paths;
+}
+
 } // namespace
 
 Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars)
@@ -73,16 +89,15 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     setObjectName(QStringLiteral("Castle"));
     setWindowTitle(QStringLiteral("Parkwen - Car Selection"));
 
+    m_marks = new BothFolders(m_cars.Cart3, m_cars.Gartery, this);
     auto makeList = [this](const char* name, CarList& model, const QString& tooltip) {
-        auto* view = new QListView(this);
-        view->setObjectName(QString::fromLatin1(name));
+        auto* view = new CarListView(QString::fromLatin1(name), this);
         auto* proxy = new PlaceholderModel(view);
         proxy->setSourceModel(&model);
-        view->setModel(proxy);
+        view->setEntries(proxy, *m_marks, &model == &m_cars.Cart3);
         view->setViewMode(QListView::ListMode);
         view->setIconSize(QSize(PictureStore::Size, PictureStore::Size));
         view->setUniformItemSizes(true); // keeps thousands of entries cheap to lay out
-        view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setSpacing(1);
         view->setToolTip(tooltip);
@@ -263,10 +278,23 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
 
     connectList(m_Cart3, true);
     connectList(m_Gartery, false);
+    m_Cart3->setPartner(m_Gartery);
+    m_Gartery->setPartner(m_Cart3);
+    m_lastUsedList = m_Cart3;
+    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     // Archives and car folders dragged from a file manager install into the list's folder.
-    for (QListView* view : {m_Cart3, m_Gartery}) {
-        view->setAcceptDrops(true);
-        view->viewport()->setAcceptDrops(true);
+    for (CarListView* view : {m_Cart3, m_Gartery}) {
+        const bool garage = view == m_Gartery;
+        view->acceptsExternalDrop = [this](const QMimeData* data) {
+            return onDropInstall && !localPaths(data).isEmpty();
+        };
+        view->onExternalDrop = [this, garage](const QMimeData* data) {
+            // The install runs once the drop has returned, so the file manager is not kept waiting.
+            QTimer::singleShot(0, this, [this, paths = localPaths(data), garage] {
+                if (onDropInstall)
+                    onDropInstall(paths, garage);
+            });
+        };
     }
     connect(&m_cars, &CarLibrary::changed, this, &Castle::refresh);
     connect(&m_cars, &CarLibrary::focusRequested, this,
@@ -291,6 +319,7 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
         "QListView::item { padding: 1px; }"
         "QScrollArea#AmtScroll, QWidget#AmtTools { background: transparent; }"
         "QListView::item:selected { background: #cfe0f7; color: black; }"
+        "QLabel[shownLine=\"true\"] { color: #1d3557; font-size: 8pt; }"
         "QPushButton#Garter, QPushButton#Carter { font-size: 13pt; font-weight: bold; }"));
 
     // The layout rules need room for both lists beside the picture frame; below this they fail.
@@ -319,45 +348,162 @@ QLabel* Castle::makeInstruction(const char* name, const QString& text)
     return label;
 }
 
-void Castle::connectList(QListView* view, bool carList)
+void Castle::connectList(CarListView* view, bool carList)
 {
     CarList& list = carList ? m_cars.Cart3 : m_cars.Gartery;
-    auto choose = [this, carList](const QModelIndex& index) {
-        if (m_syncingSelection || !index.isValid())
-            return;
-        if (carList)
-            m_cars.Cart3_NodeClick(index.row());
-        else
-            m_cars.Gartery_NodeClick(index.row());
-    };
-    // A click chooses, and so does moving through the list with the keyboard.
-    connect(view, &QListView::clicked, this, choose);
-    // Only a change of the selection chooses: the list taking the focus moves its current entry
-    // without choosing anything.
-    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [choose](const QItemSelection& selected, const QItemSelection&) {
-                if (!selected.indexes().isEmpty())
-                    choose(selected.indexes().first());
-            });
+    // A click chooses, and so does moving through the list with the keyboard; the list taking the
+    // focus or a filter hiding entries chooses nothing.
+    connect(view, &CarListView::choiceChangedByUser, this, [this, view] { chooseLead(view); });
+    connect(view, &QListView::clicked, this, [this, view] { chooseLead(view); });
     connect(view, &QListView::doubleClicked, this, [this, carList](const QModelIndex&) {
         if (carList)
             m_cars.Cart3_DblClick();
         else
             m_cars.Gartery_DblClick();
     });
+    connect(view, &CarListView::used, this, [this, view] { m_lastUsedList = view; });
+    connect(view, &CarListView::carsDropped, this,
+            [this, carList](const QStringList& names) { m_moves.send(names, !carList); });
+    connect(view, &CarListView::menuRequested, this, [this, view](const QPoint& at) {
+        QMenu* menu = listMenu(view);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(at);
+    });
     // The list's own idea of its selected entry follows the model (after moves and deletions).
     connect(&list, &CarList::selectedRowChanged, this, [this, view](int row) {
-        m_syncingSelection = true;
-        const QModelIndex index = view->model()->index(row, 0);
+        if (m_choosing) // the view shows that choice already, perhaps among several
+            return;
+        const QModelIndex index = view->viewIndex(row);
         if (index.isValid()) {
-            view->setCurrentIndex(index);
+            view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
             view->scrollTo(index);
         } else {
             view->clearSelection();
             view->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
         }
-        m_syncingSelection = false;
     });
+}
+
+void Castle::chooseLead(CarListView* view)
+{
+    m_lastUsedList = view;
+    const int row = view->leadRow();
+    if (row < 0)
+        return;
+    m_choosing = true;
+    if (view == m_Cart3)
+        m_cars.Cart3_NodeClick(row);
+    else
+        m_cars.Gartery_NodeClick(row);
+    m_choosing = false;
+}
+
+QStringList Castle::chosenNames(CarListView* view) const
+{
+    const CarList& list = view == m_Cart3 ? m_cars.Cart3 : m_cars.Gartery;
+    QStringList names;
+    for (int row : view->chosenRows())
+        names << list.text(row);
+    return names;
+}
+
+void Castle::sendChosen(bool toGarage)
+{
+    CarListView* view = toGarage ? m_Cart3 : m_Gartery;
+    if (view->chosenCount() > 1)
+        m_moves.send(chosenNames(view), toGarage);
+    else if (toGarage)
+        m_moves.record([this] { m_cars.Garter_Click(); });
+    else
+        m_moves.record([this] { m_cars.Carter_Click(); });
+}
+
+void Castle::CopAll_Click()
+{
+    m_moves.record([this] { m_cars.CopAll_Click(); });
+}
+
+void Castle::DelAll_Click()
+{
+    m_moves.record([this] { m_cars.DelAll_Click(); });
+}
+
+void Castle::SetLdPlus_Click()
+{
+    m_moves.record([this] { runHook(onSetLdPlus); });
+}
+
+void Castle::SetLdOnly_Click()
+{
+    m_moves.record([this] { runHook(onSetLdOnly); });
+}
+
+void Castle::SetRemv_Click()
+{
+    m_moves.record([this] { runHook(onSetRemv); });
+}
+
+void Castle::Del_Click()
+{
+    const bool fromCars = m_cars.lastSelected == CarLibrary::LastCarList;
+    CarListView* view = fromCars ? m_Cart3 : m_Gartery;
+    if (view->chosenCount() > 1)
+        m_moves.remove(chosenNames(view), fromCars);
+    else
+        m_cars.Del_Click();
+}
+
+void Castle::undo()
+{
+    m_moves.undo();
+}
+
+void Castle::focusFilter()
+{
+    QLineEdit* box = m_lastUsedList->filterBox();
+    box->setFocus(Qt::ShortcutFocusReason);
+    box->selectAll();
+}
+
+QMenu* Castle::listMenu(CarListView* view)
+{
+    const bool carList = view == m_Cart3;
+    chooseLead(view);
+    const int chosen = view->chosenCount();
+    const int lead = view->leadRow();
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("ListMenu"));
+    auto add = [menu](const char* name, const QString& text, bool enabled, auto handler) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setEnabled(enabled);
+        QObject::connect(action, &QAction::triggered, menu, handler);
+        return action;
+    };
+    // A single car-list entry is as movable and deletable as the buttons say (stock cars are not).
+    add("MenuMove", QStringLiteral("Move"), chosen > 1 || (chosen == 1 && (!carList || m_cars.garterEnabled)),
+        [this, carList] { sendChosen(carList); });
+    add("MenuDelete", QStringLiteral("Delete"), chosen > 1 || (chosen == 1 && (!carList || m_cars.delEnabled)),
+        [this] { Del_Click(); });
+    menu->addSeparator();
+    add("MenuDetails", QStringLiteral("Open Details"), lead >= 0, [this, carList] {
+        if (carList)
+            m_cars.Cart3_DblClick();
+        else
+            m_cars.Gartery_DblClick();
+    });
+    const QString folder =
+        lead < 0 ? QString()
+                 : joinPath(carList ? m_cars.carFolder : m_cars.garageFolder,
+                            (carList ? m_cars.Cart3 : m_cars.Gartery).text(lead));
+    add("MenuShow", QStringLiteral("Show in File Manager"), lead >= 0, [this, folder] {
+        if (openUrl)
+            openUrl(QUrl::fromLocalFile(folder));
+    });
+    menu->addSeparator();
+    QAction* undoAction = add("MenuUndo", QStringLiteral("Undo"), m_moves.canUndo(), [this] { undo(); });
+    undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    return menu;
 }
 
 void Castle::runHook(const std::function<void()>& hook)
@@ -392,40 +538,8 @@ void Castle::refresh()
     m_Light->setPixmap(m_cars.lightLit ? m_l2->pixmap() : m_l1->pixmap());
 }
 
-bool Castle::listDrop(QObject* watched, QEvent* event)
-{
-    const QEvent::Type type = event->type();
-    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
-        return false;
-    const bool garage = watched == m_Gartery->viewport();
-    if (!garage && watched != m_Cart3->viewport())
-        return false;
-    auto* drop = static_cast<QDropEvent*>(event);
-    QStringList paths;
-    if (drop->mimeData())
-        for (const QUrl& url : drop->mimeData()->urls())
-            if (url.isLocalFile())
-                paths << url.toLocalFile();
-    if (paths.isEmpty() || !onDropInstall) {
-        drop->ignore();
-        return true;
-    }
-    drop->setDropAction(Qt::CopyAction);
-    drop->accept();
-    if (type == QEvent::Drop) {
-        // The install runs once the drop has returned, so the file manager is not kept waiting.
-        QTimer::singleShot(0, this, [this, paths, garage] {
-            if (onDropInstall)
-                onDropInstall(paths, garage);
-        });
-    }
-    return true;
-}
-
 bool Castle::eventFilter(QObject* watched, QEvent* event)
 {
-    if (listDrop(watched, event))
-        return true;
     if (event->type() == QEvent::KeyPress && isActiveWindow()) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
@@ -434,7 +548,29 @@ bool Castle::eventFilter(QObject* watched, QEvent* event)
                 Install_Click();
                 return true;
             }
-            if (!key->isAutoRepeat() || key->key() == Qt::Key_Z || key->key() == Qt::Key_X) {
+            const bool ctrl = key->modifiers() & Qt::ControlModifier;
+            if (ctrl && key->key() == Qt::Key_F) {
+                focusFilter();
+                return true;
+            }
+            // Typing into a filter box types; only the function keys stay shortcuts there.
+            const bool functionKey = key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35;
+            if (qobject_cast<QLineEdit*>(widget) && !functionKey)
+                return QWidget::eventFilter(watched, event);
+            if (ctrl && key->key() == Qt::Key_Z) {
+                if (!key->isAutoRepeat())
+                    undo();
+                return true;
+            }
+            if (key->key() == Qt::Key_X || key->key() == Qt::Key_Z) {
+                const bool toGarage = key->key() == Qt::Key_X;
+                if ((toGarage ? m_Cart3 : m_Gartery)->chosenCount() > 1)
+                    sendChosen(toGarage);
+                else
+                    m_moves.record([this, key] { m_cars.keyDown(key->key()); });
+                return true;
+            }
+            if (!key->isAutoRepeat()) {
                 if (m_cars.keyDown(key->key()))
                     return true;
             }

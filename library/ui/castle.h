@@ -1,6 +1,7 @@
 #pragma once
 
 #include "carlibrary.h"
+#include "manymoves.h"
 
 #include <QWidget>
 
@@ -9,10 +10,15 @@
 class QGroupBox;
 class QLabel;
 class QListView;
+class QMenu;
 class QPushButton;
 class QTimer;
+class QUrl;
 
 namespace parkwen {
+
+class BothFolders;
+class CarListView;
 
 // The main window: the car list and the garage list side by side, the picture of the car chosen
 // last, the toolbox and the warning light. It draws the CarLibrary's state and forwards every
@@ -39,11 +45,20 @@ public:
     std::function<void(const QStringList& paths, bool toGarage)> onDropInstall;
     // Shows the keys window instead of the built-in one (tests).
     std::function<void()> onKeys;
+    // Opens a car's folder in the desktop's file manager (tests replace it).
+    std::function<void(const QUrl&)> openUrl;
     // Pictures of the light: resting and lit.
     void setLightPictures(const QPixmap& resting, const QPixmap& lit);
 
     // Lays the controls out for a client area of W x H twips (runs on every resize).
     void layoutControls(int W, int H);
+
+    // The move commands of the session and their undo.
+    ManyMoves& moves() { return m_moves; }
+    // Moves the cars of the last move command back (Ctrl+Z).
+    void undo();
+    // The context menu of a list, for the entries chosen in it.
+    QMenu* listMenu(CarListView* view);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,15 +69,21 @@ private:
     QPushButton* makeButton(const char* name, const QString& caption, const QString& tooltip,
                             void (Castle::*handler)());
     QLabel* makeInstruction(const char* name, const QString& text);
-    void connectList(QListView* view, bool carList);
+    void connectList(CarListView* view, bool carList);
+    // Chooses the entry chosen last in a list, as a click on it does.
+    void chooseLead(CarListView* view);
+    QStringList chosenNames(CarListView* view) const;
+    // ">>" (toGarage) or "<<": one chosen car as the buttons always did, several in one command.
+    void sendChosen(bool toGarage);
+    void focusFilter();
     void runHook(const std::function<void()>& hook);
 
     // Button handlers
-    void Garter_Click() { m_cars.Garter_Click(); }
-    void Carter_Click() { m_cars.Carter_Click(); }
-    void CopAll_Click() { m_cars.CopAll_Click(); }
-    void DelAll_Click() { m_cars.DelAll_Click(); }
-    void Del_Click() { m_cars.Del_Click(); }
+    void Garter_Click() { sendChosen(true); }
+    void Carter_Click() { sendChosen(false); }
+    void CopAll_Click();
+    void DelAll_Click();
+    void Del_Click();
     void Mama_Click() { m_cars.Mama_Click(); }
     void Reg_Click() { m_cars.Reg_Click(); }
     void Refra_Click() { m_cars.Refra_Click(); }
@@ -70,16 +91,18 @@ private:
     void ksl_Click();
     void Crete_Click() { runHook(onCrete); }
     void Ed_It_Click() { runHook(onEdIt); }
-    void SetLdPlus_Click() { runHook(onSetLdPlus); }
-    void SetLdOnly_Click() { runHook(onSetLdOnly); }
-    void SetRemv_Click() { runHook(onSetRemv); }
+    void SetLdPlus_Click();
+    void SetLdOnly_Click();
+    void SetRemv_Click();
     void Install_Click() { runHook(onInstall); }
-    // A drag over or a drop onto one of the lists; true when it was one.
-    bool listDrop(QObject* watched, QEvent* event);
 
     CarLibrary& m_cars;
-    QListView* m_Cart3;
-    QListView* m_Gartery;
+    ManyMoves m_moves{m_cars};
+    BothFolders* m_marks;
+    CarListView* m_Cart3;
+    CarListView* m_Gartery;
+    CarListView* m_lastUsedList = nullptr; // the list Ctrl+F filters
+    bool m_choosing = false;               // a list's own choice is being handed to the library
     QLabel* m_Label1;
     QLabel* m_Label2;
     QPushButton* m_Garter;
@@ -94,7 +117,6 @@ private:
     QLabel* m_Cam;
     QLabel* m_Gam;
     QTimer* m_Electricity;
-    bool m_syncingSelection = false;
 };
 
 } // namespace parkwen

@@ -1,0 +1,141 @@
+#include "manymoves.h"
+
+#include "carlibrary.h"
+
+namespace parkwen {
+
+namespace {
+
+// Reports work on several cars, when there is anywhere to report it.
+class ProgressScope
+{
+public:
+    ProgressScope(Progress* progress, const QString& label, int total) : m_progress(progress)
+    {
+        if (m_progress)
+            m_progress->begin(label, total);
+    }
+    ~ProgressScope()
+    {
+        if (m_progress)
+            m_progress->end();
+    }
+    void step(int done)
+    {
+        if (m_progress)
+            m_progress->step(done);
+    }
+
+private:
+    Progress* m_progress;
+};
+
+QString carsWord(int n, bool chosen = false)
+{
+    return QString::number(n) + (chosen ? QStringLiteral(" chosen") : QString()) +
+           (n == 1 ? QStringLiteral(" car") : QStringLiteral(" cars"));
+}
+
+} // namespace
+
+ManyMoves::ManyMoves(CarLibrary& cars) : m_cars(cars) {}
+
+void ManyMoves::record(const std::function<void()>& command)
+{
+    // A command run inside another (a drop running a send) belongs to the outer one.
+    if (m_recording) {
+        command();
+        return;
+    }
+    m_recording = true;
+    MoveRecorder recorder(m_cars.Cart3, m_cars.Gartery);
+    command();
+    m_recording = false;
+    m_history.push(recorder.moves());
+}
+
+// The one place a single car is moved for these commands: through the move engine, exactly as
+// ">>" or "<<" move the chosen car.
+void ManyMoves::moveOne(const QString& name, bool toGarage)
+{
+    m_cars.moveCarNamed(name, toGarage);
+}
+
+bool ManyMoves::isStockEntry(const QString& name) const
+{
+    if (!m_cars.stockMode)
+        return false;
+    const int position = m_cars.Cart3.rowOfText(name) + 1;
+    return position >= 1 && position < CarLibrary::StockFlagCount && m_cars.stockFlags[size_t(position)] == -1;
+}
+
+void ManyMoves::send(const QStringList& names, bool toGarage)
+{
+    record([&] {
+        ProgressScope progress(m_cars.platform().progress,
+                               QStringLiteral("Sending ") + carsWord(int(names.size())) +
+                                   (toGarage ? QStringLiteral(" to the Garage Folder")
+                                             : QStringLiteral(" to the Car Folder")),
+                               int(names.size()));
+        const CarList& source = toGarage ? m_cars.Cart3 : m_cars.Gartery;
+        int done = 0;
+        for (const QString& name : names) {
+            if (source.rowOfText(name) >= 0 && !(toGarage && isStockEntry(name)))
+                moveOne(name, toGarage);
+            progress.step(++done);
+        }
+    });
+}
+
+void ManyMoves::remove(const QStringList& names, bool fromCars)
+{
+    QStringList doomed;
+    for (const QString& name : names)
+        if (!(fromCars && isStockEntry(name)))
+            doomed << name;
+    if (doomed.isEmpty())
+        return;
+    const QString question = QStringLiteral("Are you sure you want to delete the ") + carsWord(int(doomed.size()), true) +
+                             (fromCars ? QStringLiteral(" from your Car Folder")
+                                       : QStringLiteral(" from your Garage Folder"));
+    if (m_cars.platform().dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNoDefaultNo) !=
+        Dialogs::Answer::Yes)
+        return;
+    ProgressScope progress(m_cars.platform().progress, QStringLiteral("Deleting ") + carsWord(int(doomed.size())),
+                           int(doomed.size()));
+    const CarList& list = fromCars ? m_cars.Cart3 : m_cars.Gartery;
+    int done = 0;
+    for (const QString& name : std::as_const(doomed)) {
+        // Each car is chosen first, as a click on it would, so that the list then shows its
+        // neighbour as selected.
+        const int row = list.rowOfText(name);
+        if (row >= 0) {
+            if (fromCars)
+                m_cars.Cart3_NodeClick(row);
+            else
+                m_cars.Gartery_NodeClick(row);
+            m_cars.deleteChosenCar(false);
+        }
+        progress.step(++done);
+    }
+}
+
+void ManyMoves::undo()
+{
+    if (m_history.isEmpty())
+        return;
+    const MoveCommand back = movesBack(m_history.takeLast());
+    ProgressScope progress(m_cars.platform().progress, QStringLiteral("Moving ") + carsWord(int(back.size())) +
+                                                           QStringLiteral(" back"),
+                           int(back.size()));
+    int done = 0;
+    for (const MovedCar& car : back) {
+        // The car must still be where the command left it; anything else has been changed since.
+        const CarList& from = car.toGarage ? m_cars.Cart3 : m_cars.Gartery;
+        if (from.rowOfText(car.name) >= 0)
+            moveOne(car.name, car.toGarage);
+        progress.step(++done);
+    }
+}
+
+} // namespace parkwen

@@ -1,0 +1,175 @@
+#include "carlibrary.h"
+#include "manymoves.h"
+#include "testlibrary.h"
+
+#include <QtTest>
+
+using namespace parkwen;
+using namespace parkwen::test;
+
+namespace {
+
+// Remembers the progress reports: one line per begin and end, the last step reached.
+class RecordingProgress : public Progress
+{
+public:
+    QStringList log;
+    int lastStep = 0;
+    void begin(const QString& label, int total) override { log << QStringLiteral("begin %1 %2").arg(label).arg(total); }
+    void step(int done) override { lastStep = done; }
+    void end() override { log << QStringLiteral("end"); }
+};
+
+struct Fixture
+{
+    TestLibrary lib;
+    RecordingProgress progress;
+    std::unique_ptr<CarLibrary> cars;
+    std::unique_ptr<ManyMoves> moves;
+
+    Fixture(const QStringList& carNames, const QStringList& garageNames)
+    {
+        for (const QString& n : carNames)
+            makeCar(lib.carFolder, n);
+        for (const QString& n : garageNames)
+            makeCar(lib.garageFolder, n);
+        Platform platform = lib.platform();
+        platform.progress = &progress;
+        cars = std::make_unique<CarLibrary>(platform);
+        cars->carFolder = lib.carFolder;
+        cars->garageFolder = lib.garageFolder;
+        cars->maxCars = 200;
+        cars->LoadCard();
+        cars->LoadGuard();
+        lib.dialogs.clear();
+        progress.log.clear();
+        moves = std::make_unique<ManyMoves>(*cars);
+    }
+    QStringList carsOnDisk() const { return entries(lib.carFolder); }
+    QStringList garageOnDisk() const { return entries(lib.garageFolder); }
+};
+
+} // namespace
+
+class ManyMovesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void send_movesEveryCarInOrder_pastABlockedOne_underOneProgress()
+    {
+        Fixture f({"a", "b", "c", "d"}, {"x"});
+        makeFolder(f.lib.garageFolder, QStringLiteral("b")); // b cannot go: its name is taken there
+        f.moves->send({"a", "b", "c"}, true);
+
+        QCOMPARE(f.lib.dialogs.messages().size(), 1); // b's own message, once
+        QCOMPARE(f.cars->Cart3.texts(), QStringList({"b", "d"}));
+        QCOMPARE(f.cars->Gartery.texts(), QStringList({"x", "a", "c"}));
+        QCOMPARE(f.carsOnDisk(), QStringList({"b", "d"}));
+        QVERIFY(QFileInfo::exists(f.lib.garageFolder + QStringLiteral("/c/parameters.txt")));
+        QCOMPARE(f.cars->cam(), QStringLiteral("2"));
+        QCOMPARE(f.cars->gam(), QStringLiteral("3"));
+        QCOMPARE(f.progress.log, QStringList({"begin Sending 3 cars to the Garage Folder 3", "end"}));
+        QCOMPARE(f.progress.lastStep, 3);
+        // Only what moved is undone.
+        QCOMPARE(f.moves->history().last(), MoveCommand({{"a", true}, {"c", true}}));
+    }
+
+    void send_passesOverNamesNoLongerListed_andStockCars()
+    {
+        Fixture f({"adeon", "mine"}, {});
+        f.cars->stockMode = true;
+        f.cars->LoadCard();
+        f.lib.dialogs.clear();
+        QCOMPARE(f.cars->Cart3.texts(), QStringList({"adeon", "mine"}));
+        f.moves->send({"adeon", "ghost", "mine"}, true);
+        QVERIFY(f.lib.dialogs.messages().isEmpty());
+        QCOMPARE(f.cars->Cart3.texts(), QStringList({"adeon"}));
+        QCOMPARE(f.cars->Gartery.texts(), QStringList({"mine"}));
+    }
+
+    void undo_movesTheLastCommandBack_thenTheOneBefore()
+    {
+        Fixture f({"a", "b", "c"}, {"x", "y"});
+        f.moves->send({"a", "b"}, true);
+        f.moves->record([&] { f.cars->CopAll_Click(); }); // "All: Car": x, y, a, b
+        QCOMPARE(f.cars->Cart3.texts(), QStringList({"c", "x", "y", "a", "b"}));
+        QCOMPARE(f.moves->history().size(), 2);
+
+        f.moves->undo();
+        QCOMPARE(f.cars->Gartery.texts(), QStringList({"x", "y", "a", "b"}));
+        QCOMPARE(f.cars->Cart3.texts(), QStringList({"c"}));
+        QCOMPARE(f.progress.log.mid(f.progress.log.size() - 2),
+                 QStringList({"begin Moving 4 cars back 4", "end"}));
+
+        f.moves->undo();
+        QCOMPARE(f.cars->Cart3.texts(), QStringList({"c", "a", "b"}));
+        QCOMPARE(f.cars->Gartery.texts(), QStringList({"x", "y"}));
+        QCOMPARE(f.carsOnDisk(), QStringList({"a", "b", "c"}));
+        QCOMPARE(f.garageOnDisk(), QStringList({"x", "y"}));
+        QVERIFY(!f.moves->canUndo());
+        f.moves->undo(); // nothing left: nothing happens
+        QVERIFY(f.lib.dialogs.messages().isEmpty());
+    }
+
+    void undo_passesOverCarsMovedOrDeletedSince_andReportsBlockedOnes()
+    {
+        Fixture f({"a", "b", "c"}, {});
+        f.moves->send({"a", "b", "c"}, true);
+        // Since then: a came back by hand (not undoable on its own), b was deleted, and a folder
+        // named c appeared in the Car Folder.
+        f.cars->garageSelection = QStringLiteral("a");
+        f.cars->Carter_Click();
+        f.cars->lastSelected = CarLibrary::LastGarageList;
+        f.cars->garageSelection = QStringLiteral("b");
+        f.cars->Del_Click();
+        makeFolder(f.lib.carFolder, QStringLiteral("c"));
+        f.lib.dialogs.clear();
+
+        f.moves->undo();
+        QCOMPARE(f.lib.dialogs.messages().size(), 1); // c's own message
+        QCOMPARE(f.cars->Cart3.texts(), QStringList({"a"}));
+        QCOMPARE(f.cars->Gartery.texts(), QStringList({"c"}));
+        QVERIFY(!f.moves->canUndo());
+    }
+
+    void record_keepsNothingForACommandThatMovedNothing()
+    {
+        Fixture f({"a"}, {});
+        f.moves->record([&] { f.cars->Garter_Click(); }); // nothing chosen
+        QVERIFY(!f.moves->canUndo());
+        f.cars->Cart3_NodeClick(0);
+        f.moves->record([&] { f.cars->Garter_Click(); });
+        QCOMPARE(f.moves->history().size(), 1);
+    }
+
+    void remove_asksOnceNamingHowMany_defaultNo()
+    {
+        Fixture f({"a", "b", "c"}, {"x", "y"});
+        f.lib.dialogs.queueAnswer(Dialogs::Answer::No);
+        f.moves->remove({"a", "c"}, true);
+        QCOMPARE(f.lib.dialogs.messages(),
+                 QStringList({"Are you sure you want to delete the 2 chosen cars from your Car Folder"}));
+        QCOMPARE(f.lib.dialogs.shown().first().buttons, Dialogs::Buttons::YesNoDefaultNo);
+        QCOMPARE(f.lib.dialogs.shown().first().icon, Dialogs::Icon::Question);
+        QCOMPARE(f.carsOnDisk(), QStringList({"a", "b", "c"}));
+
+        f.lib.dialogs.clear();
+        f.moves->remove({"a", "c"}, true);
+        QCOMPARE(f.lib.dialogs.messages().size(), 1);
+        QCOMPARE(f.carsOnDisk(), QStringList({"b"}));
+        QCOMPARE(f.cars->Cart3.texts(), QStringList({"b"}));
+        QCOMPARE(f.cars->cam(), QStringLiteral("1"));
+        QCOMPARE(f.cars->lastSelected, CarLibrary::LastCarList);
+        QVERIFY(!f.moves->canUndo()); // deleting is not a move
+
+        f.lib.dialogs.clear();
+        f.moves->remove({"x"}, false);
+        QCOMPARE(f.lib.dialogs.messages(),
+                 QStringList({"Are you sure you want to delete the 1 chosen car from your Garage Folder"}));
+        QCOMPARE(f.garageOnDisk(), QStringList({"y"}));
+    }
+};
+
+QTEST_MAIN(ManyMovesTest)
+#include "manymoves_test.moc"
