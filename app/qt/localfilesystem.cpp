@@ -1,4 +1,5 @@
 #include "localfilesystem.h"
+#include "filecopy.h"
 
 #include "regularfile.h"
 
@@ -48,9 +49,9 @@ Error writeAll(int fd, const QByteArray& bytes)
     return {};
 }
 
-// Copies everything `in` holds from its start into the empty `out`, then gives `out` the
-// permissions and times of `in`.
-Error copyContents(int in, int out)
+} // namespace
+
+Error copyFileBytes(int in, int out)
 {
     struct stat st;
     if (::fstat(in, &st) != 0)
@@ -92,6 +93,20 @@ Error copyContents(int in, int out)
         return Error::fromErrno(errno);
     if (outSt.st_size != copied)
         return Error::of(err::DiskFull);
+    return {};
+}
+
+namespace {
+
+// Copies everything `in` holds from its start into the empty `out`, then gives `out` the
+// permissions and times of `in`.
+Error copyContents(int in, int out)
+{
+    if (Error e = copyFileBytes(in, out))
+        return e;
+    struct stat st;
+    if (::fstat(in, &st) != 0)
+        return Error::fromErrno(errno);
     if (::fchmod(out, st.st_mode & 0777) != 0)
         return Error::fromErrno(errno);
     const struct timespec times[2] = {st.st_atim, st.st_mtim};

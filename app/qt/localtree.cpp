@@ -1,5 +1,6 @@
 // The whole-tree operations of the local disk: POSIX calls on raw path bytes, never following links.
 
+#include "filecopy.h"
 #include "localfilesystem.h"
 
 #include <algorithm>
@@ -23,45 +24,6 @@ struct Fd
             ::close(fd);
     }
 };
-
-Error copyBytes(int in, int out)
-{
-    for (;;) {
-        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, size_t(1) << 30, 0);
-        if (n > 0)
-            continue;
-        if (n == 0)
-            return {};
-        if (errno == EINTR)
-            continue;
-        if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)
-            break;
-        return Error::fromErrno(errno);
-    }
-    // Start again with plain reads and writes.
-    if (::lseek(in, 0, SEEK_SET) < 0 || ::ftruncate(out, 0) != 0 || ::lseek(out, 0, SEEK_SET) < 0)
-        return Error::fromErrno(errno);
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(in, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return Error::fromErrno(errno);
-        }
-        if (n == 0)
-            return {};
-        for (ssize_t done = 0; done < n;) {
-            const ssize_t w = ::write(out, buffer + done, size_t(n - done));
-            if (w < 0) {
-                if (errno == EINTR)
-                    continue;
-                return Error::fromErrno(errno);
-            }
-            done += w;
-        }
-    }
-}
 
 } // namespace
 
@@ -126,13 +88,8 @@ Error LocalFileSystem::copyNodeFile(const QByteArray& source, const QByteArray& 
     Fd out{::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600)};
     if (out.fd < 0)
         return Error::fromErrno(errno);
-    if (Error e = copyBytes(in.fd, out.fd))
+    if (Error e = copyFileBytes(in.fd, out.fd))
         return e;
-    struct stat written;
-    if (::fstat(out.fd, &written) != 0)
-        return Error::fromErrno(errno);
-    if (written.st_size != st.st_size)
-        return Error::of(err::DiskFull);
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
     if (::fchmod(out.fd, st.st_mode & 07777) != 0 || ::futimens(out.fd, times) != 0)
         return Error::fromErrno(errno);
