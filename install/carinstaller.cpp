@@ -534,8 +534,10 @@ bool CarInstaller::installSource(const QString& path)
         if (job.dropped)
             continue;
         bool toTrash = false;
-        if (Error e = placeCar(job, toTrash)) {
-            door.discardStaging(job.staging);
+        const Error placed = placeCar(job, toTrash);
+        // Whatever is left of the staging folder goes: all of it on failure, its empty shell after.
+        door.discardStaging(job.staging);
+        if (Error e = placed) {
             m_summary.skipped.append(
                 {label, job.finalName,
                  QStringLiteral("it could not be put in place: %1").arg(e.description())});

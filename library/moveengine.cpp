@@ -592,8 +592,10 @@ Error MoveEngine::placeStagedCar(const QString& stagingPath, const QString& fina
         return e;
     if (Error e = m_fs.renameNode(staging, target))
         return e;
+    // In place from here on: the flush of the new name only makes it durable sooner.
     m_fs.removeNode(parentFolder(staging));
-    return m_fs.syncNode(root);
+    m_fs.syncNode(root);
+    return {};
 }
 
 Error MoveEngine::disposeOf(const QByteArray& path, const QString& shownAs, bool& toTrash)

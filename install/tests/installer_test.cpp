@@ -1,5 +1,8 @@
 #include "installsupport.h"
 
+#include "moveengine.h"
+#include "treesnapshot.h"
+
 #include <QTest>
 
 using namespace parkwen;
@@ -56,6 +59,8 @@ private slots:
     void cancel_inTheMiddle_keepsEarlierArchivesAndLeavesNoTrace();
     void failedPlacement_isReportedAndStagingRemoved();
     void failedReplacement_putsTheOldCarBack();
+    void everyStep_failedOrKilled_leavesEachCarWholeUnderItsName_data();
+    void everyStep_failedOrKilled_leavesEachCarWholeUnderItsName();
 };
 
 void InstallerTest::layouts_eachFindsTheCarInEveryFormat_data()
@@ -637,6 +642,101 @@ void InstallerTest::failedReplacement_putsTheOldCarBack()
     QCOMPARE(entries(old), before);
     QVERIFY(b.fs.trashed.isEmpty());
     QVERIFY(summary.text().contains(QStringLiteral("Not installed (it could not be put in place: ")));
+}
+
+void InstallerTest::everyStep_failedOrKilled_leavesEachCarWholeUnderItsName_data()
+{
+    QTest::addColumn<bool>("crash");
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<bool>("linked");
+    for (bool crash : {false, true}) {
+        const char* how = crash ? "killed" : "failed";
+        QTest::addRow("%s, new car", how) << crash << false << false;
+        QTest::addRow("%s, replace", how) << crash << true << false;
+        QTest::addRow("%s, replace a linked car", how) << crash << true << true;
+    }
+}
+
+// Every changing step of an install fails in turn, or the program stops there and starts again
+// (recovery under the lock). Each car is then whole under its name: the old or the new Bolt, the
+// new Fresh or none; nothing is left hidden, and the folder behind a linked car is never touched.
+void InstallerTest::everyStep_failedOrKilled_leavesEachCarWholeUnderItsName()
+{
+    QFETCH(bool, crash);
+    QFETCH(bool, replace);
+    QFETCH(bool, linked);
+    QTemporaryDir secondDisk;
+    QMap<QByteArray, QByteArray> behind;
+    auto setUp = [&](InstallBench& b) {
+        if (linked) {
+            const QString far = makeCar(secondDisk.path(), QStringLiteral("Bolt"), QStringLiteral("car.jpg"));
+            writeBytes(far + QStringLiteral("/only-old.txt"), "old");
+            QFile::link(far, b.car(QStringLiteral("Bolt")));
+            behind = treeSnapshot(secondDisk.path());
+        } else if (replace) {
+            const QString old = makeCar(b.lib.carFolder, QStringLiteral("Bolt"), QStringLiteral("car.jpg"));
+            writeBytes(old + QStringLiteral("/only-old.txt"), "old");
+        }
+        b.questions.clashAnswers << ClashAnswer{ClashChoice::Replace, false};
+        return b.archive(QStringLiteral("pack.zip"), Format::Zip,
+                         carItems(QStringLiteral("cars/Bolt"), "{ new }") +
+                             carItems(QStringLiteral("cars/Fresh")));
+    };
+    auto isNew = [](const QString& car) {
+        return readBytes(car + QStringLiteral("/parameters.txt")) == "{ new }";
+    };
+
+    int steps = 0;
+    {
+        InstallBench b;
+        const QString archive = setUp(b);
+        b.fs.failAtStep(0, {});
+        const InstallSummary summary = b.install({archive});
+        QCOMPARE(names(summary.installed), QStringList({"Bolt", "Fresh"}));
+        QVERIFY(isNew(b.car(QStringLiteral("Bolt"))));
+        steps = b.fs.steps();
+    }
+    QVERIFY(steps >= 6);
+
+    for (int k = 1; k <= steps; ++k) {
+        InstallBench b;
+        const QString archive = setUp(b);
+        b.fs.failAtStep(k, Error::of(err::DiskFull), crash);
+        const InstallSummary summary = b.install({archive});
+        b.fs.clearFailures();
+        if (crash) {
+            MoveEngine door(b.fs);
+            QCOMPARE(door.recover(CarFolders{b.lib.carFolder, b.lib.garageFolder}), QStringList());
+        }
+        const QString step = QStringLiteral("step %1").arg(k);
+        const QStringList cars = entries(b.lib.carFolder);
+        // Nothing hidden is left but an empty folder (the next start clears it) or an old car the
+        // summary names as kept there.
+        for (const QString& hidden : cars.filter(QRegularExpression(QStringLiteral("^\\."))))
+            QVERIFY2(entries(b.car(hidden)).isEmpty() || summary.text(INT_MAX).contains(b.car(hidden)),
+                     qPrintable(step + QLatin1Char(' ') + hidden));
+        QVERIFY2(entries(b.lib.garageFolder).isEmpty(), qPrintable(step));
+        const QString bolt = b.car(QStringLiteral("Bolt"));
+        if (replace) {
+            QVERIFY2(cars.contains(QStringLiteral("Bolt")), qPrintable(step));
+            // Wholly new, or wholly old (the link or the car as it was).
+            if (!isNew(bolt)) {
+                QCOMPARE(QFileInfo(bolt).isSymLink(), linked);
+                QCOMPARE(readBytes(bolt + QStringLiteral("/only-old.txt")), QByteArray("old"));
+            } else {
+                QVERIFY2(!QFile::exists(bolt + QStringLiteral("/only-old.txt")), qPrintable(step));
+            }
+        } else if (cars.contains(QStringLiteral("Bolt"))) {
+            QVERIFY2(isNew(bolt), qPrintable(step));
+        }
+        if (cars.contains(QStringLiteral("Fresh")))
+            QCOMPARE(readBytes(b.car(QStringLiteral("Fresh/parameters.txt"))), QByteArray("{ }"));
+        // What the summary says was installed is there.
+        for (const InstallSummary::Car& car : summary.installed)
+            QVERIFY2(cars.contains(car.name), qPrintable(step));
+        if (linked)
+            QCOMPARE(treeSnapshot(secondDisk.path()), behind);
+    }
 }
 
 QTEST_GUILESS_MAIN(InstallerTest)
