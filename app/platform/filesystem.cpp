@@ -128,4 +128,25 @@ Error FileSystem::syncNodeFileSystem(const QByteArray&)
     return Error::of(err::InvalidCall);
 }
 
+Error FileSystem::makeFolderBeneath(const QByteArray&, const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Result<std::unique_ptr<FileSystem::NewFile>> FileSystem::createFileBeneath(const QByteArray&,
+                                                                           const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::makeLinkBeneath(const QByteArray&, const QByteArray&, const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::copyFileBeneath(const QByteArray&, const QByteArray&, const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
 } // namespace parkwen
