@@ -9,9 +9,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include <filesystem>
 #include <limits>
-#include <system_error>
 
 namespace parkwen {
 
@@ -25,20 +23,6 @@ QString folderLabel(bool garage)
 QString quoted(const QString& text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-QString countText(qint64 n)
-{
-    return QLocale(QLocale::English).toString(n);
-}
-
-QString sizeText(qint64 bytes)
-{
-    if (bytes >= (qint64(1) << 30) && bytes % (qint64(1) << 30) == 0)
-        return countText(bytes >> 30) + QStringLiteral(" GB");
-    if (bytes >= (qint64(1) << 20) && bytes % (qint64(1) << 20) == 0)
-        return countText(bytes >> 20) + QStringLiteral(" MB");
-    return countText(bytes) + QStringLiteral(" bytes");
 }
 
 QString parentOf(const QString& path)
@@ -55,11 +39,6 @@ QString cutList(QStringList names, int maxNames)
         names << QStringLiteral("and %1 more").arg(countText(rest));
     }
     return names.join(QStringLiteral(", "));
-}
-
-std::filesystem::path fsPath(const QString& path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 } // namespace
@@ -411,6 +390,13 @@ bool CarInstaller::installSource(const QString& path)
     // First pass: the entries' names, kinds and sizes, and the limits that need only those.
     QList<SourceEntry> entries;
     qint64 declared = 0;
+    // A hard link unpacks to a copy: it weighs what the file it names weighs.
+    QHash<QString, qint64> declaredSizes;
+    auto key = [](const QString& path) {
+        QStringList names;
+        splitEntryPath(path, names);
+        return names.join(QLatin1Char('/'));
+    };
     for (;;) {
         SourceEntry entry;
         const EntrySource::Next next = source->next(entry);
@@ -425,8 +411,14 @@ bool CarInstaller::installSource(const QString& path)
                      .arg(countText(m_limits.maxEntries)));
             return true;
         }
-        if (entry.kind == SourceEntry::Kind::File && entry.size > 0)
-            declared += entry.size;
+        qint64 size = 0;
+        if (entry.kind == SourceEntry::Kind::File)
+            size = qMax<qint64>(0, entry.size);
+        else if (entry.kind == SourceEntry::Kind::Hardlink)
+            size = declaredSizes.value(key(entry.linkTarget));
+        if (entry.kind == SourceEntry::Kind::File || entry.kind == SourceEntry::Kind::Hardlink)
+            declaredSizes.insert(key(entry.path), size);
+        declared += size;
         if (declared > m_limits.maxUnpackedBytes) {
             fail(QStringLiteral("it would unpack to more than %1").arg(sizeText(m_limits.maxUnpackedBytes)));
             return true;
@@ -585,8 +577,8 @@ QString CarInstaller::unpack(EntrySource& source, const QHash<int, Write>& write
     const int totalKb = int(qMin<qint64>(totalBytes / 1024 + 1, std::numeric_limits<int>::max()));
     if (progress)
         progress->begin(QStringLiteral("Unpacking ") + m_label, totalKb);
-    m_progressDone = 0;
-    qint64 unpacked = 0;
+    Unpacker unpacker(m_platform.fs, m_limits, progress, m_cancelled);
+    unpacker.begin(source.packedPosition());
     QString why;
     for (int index = 0; index <= last; ++index) {
         SourceEntry entry;
@@ -606,109 +598,21 @@ QString CarInstaller::unpack(EntrySource& source, const QHash<int, Write>& write
         const auto write = writes.constFind(index);
         if (write == writes.constEnd())
             continue;
-        if (entry.path != write->sourcePath) {
+        if (entry.path != write->sourcePath || entry.kind != write->entry.kind) {
             why = QStringLiteral("it changed while it was being installed");
             break;
         }
-        why = writeEntry(source, write.value(), unpacked);
-        if (why == QLatin1String("cancelled")) {
-            cancelled = true;
-            why.clear();
-        }
+        why = unpacker.write(source, write->staging, write->entry);
+        cancelled = unpacker.cancelled();
         if (cancelled || !why.isEmpty())
             break;
         if (progress)
-            progress->step(int(qMin<qint64>(unpacked / 1024, totalKb)));
+            progress->step(int(qMin<qint64>(unpacker.unpacked() / 1024, totalKb)));
     }
+    if (!cancelled && why.isEmpty())
+        why = unpacker.finish();
     if (progress)
         progress->end();
-    return why;
-}
-
-QString CarInstaller::writeEntry(EntrySource& source, const Write& write, qint64& unpacked)
-{
-    const PlannedEntry& entry = write.entry;
-    const QString target = joinPath(write.staging, entry.relative);
-    const QString parent = parentOf(target);
-    if (!QDir().mkpath(parent))
-        return QStringLiteral("the folder %1 could not be made").arg(parent);
-
-    switch (entry.kind) {
-    case SourceEntry::Kind::Folder:
-        if (!QDir().mkpath(target))
-            return QStringLiteral("the folder %1 could not be made").arg(target);
-        return {};
-    case SourceEntry::Kind::Symlink: {
-        std::error_code ec;
-        std::filesystem::remove(fsPath(target), ec);
-        std::filesystem::create_symlink(fsPath(entry.linkTarget), fsPath(target), ec);
-        if (ec)
-            return QStringLiteral("the link %1 could not be made (%2)")
-                .arg(entry.relative, QString::fromLocal8Bit(ec.message().c_str()));
-        return {};
-    }
-    case SourceEntry::Kind::Hardlink: {
-        const QString linked = joinPath(write.staging, entry.linkTarget);
-        QFile::remove(target);
-        if (!QFile::copy(linked, target))
-            return QStringLiteral("the file %1 could not be written").arg(entry.relative);
-        return {};
-    }
-    case SourceEntry::Kind::File:
-    case SourceEntry::Kind::Other:
-        break;
-    }
-
-    QFile file(target);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return QStringLiteral("the file %1 could not be written (%2)")
-            .arg(entry.relative, file.errorString());
-    const qint64 packedAtStart = source.packedPosition();
-    qint64 entryBytes = 0;
-    QString why;
-    Progress* progress = m_platform.progress;
-    const bool ok = source.readData([&](const char* data, size_t size, qint64 offset) {
-        if (offset != file.pos() && !file.seek(offset)) {
-            why = QStringLiteral("the file %1 could not be written (%2)")
-                      .arg(entry.relative, file.errorString());
-            return false;
-        }
-        if (file.write(data, qint64(size)) != qint64(size)) {
-            why = QStringLiteral("the file %1 could not be written (%2)")
-                      .arg(entry.relative, file.errorString());
-            return false;
-        }
-        entryBytes += qint64(size);
-        unpacked += qint64(size);
-        if (unpacked > m_limits.maxUnpackedBytes) {
-            why = QStringLiteral("it unpacks to more than %1, so it was stopped")
-                      .arg(sizeText(m_limits.maxUnpackedBytes));
-            return false;
-        }
-        const qint64 packed = qMax<qint64>(1, source.packedPosition() - packedAtStart);
-        if (entryBytes > m_limits.ratioFloorBytes && entryBytes > m_limits.maxRatio * packed) {
-            why = QStringLiteral("the entry %1 unpacks to more than %2 times its packed size, so it was "
-                                 "stopped as a possible archive bomb")
-                      .arg(entry.relative, countText(m_limits.maxRatio));
-            return false;
-        }
-        if (isCancelled()) {
-            why = QStringLiteral("cancelled");
-            return false;
-        }
-        if (progress && (unpacked >> 20) != m_progressDone) {
-            m_progressDone = int(unpacked >> 20);
-            progress->step(int(unpacked / 1024));
-        }
-        return true;
-    });
-    if (ok && entry.size > file.size())
-        file.resize(entry.size); // a sparse file's hole at its end
-    file.close();
-    if (!ok && why.isEmpty())
-        why = QStringLiteral("the archive is damaged (%1)").arg(source.errorText());
-    if (ok && file.error() != QFileDevice::NoError)
-        why = QStringLiteral("the file %1 could not be written (%2)").arg(entry.relative, file.errorString());
     return why;
 }
 

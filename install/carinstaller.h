@@ -3,6 +3,7 @@
 #include "carplan.h"
 #include "moveengine.h"
 #include "platform/platform.h"
+#include "unpacker.h"
 
 #include <QHash>
 #include <QList>
@@ -13,17 +14,6 @@
 #include <optional>
 
 namespace parkwen {
-
-// The limits that keep a hostile archive from filling the disk.
-struct InstallLimits
-{
-    int maxEntries = 20000;
-    qint64 maxUnpackedBytes = qint64(4) << 30;
-    // An entry that unpacks to more than this many times its packed size, once past the floor, stops
-    // the install.
-    qint64 maxRatio = 200;
-    qint64 ratioFloorBytes = qint64(10) << 20;
-};
 
 // A car of the same name (ignoring case) already in one of the two folders, or earlier in the
 // same install.
@@ -61,12 +51,12 @@ public:
     virtual bool replaceFile(const QString& source, const QString& car, const QString& file) = 0;
 };
 
-// Answers without asking: one choice for every clash, skin packs added or not, and existing files
-// never replaced. For installs without a window.
+// Answers without asking: one choice for every clash, skin packs added or not (not unless told),
+// and existing files never replaced. For installs without a window.
 class FixedInstallAnswers : public InstallQuestions
 {
 public:
-    explicit FixedInstallAnswers(ClashChoice clash = ClashChoice::Skip, bool addFiles = true)
+    explicit FixedInstallAnswers(ClashChoice clash = ClashChoice::Skip, bool addFiles = false)
         : m_clash(clash), m_addFiles(addFiles)
     {
     }
@@ -198,7 +188,6 @@ private:
     void decideAddition(const QString& source, const FoundAddition& addition, QList<AdditionJob>& jobs);
     // Unpacks the planned entries into their staging folders. Empty on success, else why not.
     QString unpack(EntrySource& source, const QHash<int, Write>& writes, qint64 totalBytes, bool& cancelled);
-    QString writeEntry(EntrySource& source, const Write& write, qint64& unpacked);
     Error placeCar(CarJob& job, bool& toTrash);
     bool isCancelled() const { return m_cancelled && m_cancelled(); }
 
@@ -219,7 +208,6 @@ private:
     QHash<QString, QString> m_planned;     // lower case -> name, cars of the archive at hand
     QString m_label;                       // the file name of the source at hand
     int m_sourceIndex = 0;
-    int m_progressDone = 0;
 };
 
 } // namespace parkwen

@@ -23,17 +23,36 @@ QString joinNames(const QStringList& names, qsizetype count)
     return names.mid(0, count).join(QLatin1Char('/'));
 }
 
-// Follows a link's target from the folder that holds it, through the other links of the same car;
-// the names of the place it reaches inside the car, or nothing when it leaves the car.
-std::optional<QStringList> resolveInside(const QHash<QString, QString>& links, QStringList folder,
-                                         const QString& target, int depth)
+bool hasControlCharacters(const QString& name)
 {
-    if (depth > 16)
-        return std::nullopt;
+    for (const QChar c : name)
+        if (c.category() == QChar::Other_Control)
+            return true;
+    return false;
+}
+
+// The text with its control characters shown as "?", for messages of one line.
+QString visibleText(QString text)
+{
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char('?');
+    return text;
+}
+
+// Follows a link's target from the folder that holds it, through the other links of the same car;
+// the names of the place it reaches inside the car, or nothing when it leaves the car. `links` is
+// keyed by the links' names ignoring case; `used` gathers the keys of the links followed. Like the
+// system, it follows at most 40 links in all: past that the link leads nowhere, and a crafted
+// archive cannot make the check take for ever.
+std::optional<QStringList> resolveInside(const QHash<QString, QString>& links, QStringList folder,
+                                         const QString& target, int& follows, QSet<QString>& used)
+{
     if (target.startsWith(QLatin1Char('/')) || target.startsWith(QLatin1Char('\\')) ||
         (target.size() >= 2 && target[1] == QLatin1Char(':')))
         return std::nullopt;
-    const QStringList parts = target.split(QRegularExpression(QStringLiteral("[/\\\\]")), Qt::SkipEmptyParts);
+    static const QRegularExpression separators(QStringLiteral("[/\\\\]"));
+    const QStringList parts = target.split(separators, Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         if (part == QLatin1String("."))
             continue;
@@ -44,10 +63,14 @@ std::optional<QStringList> resolveInside(const QHash<QString, QString>& links, Q
             continue;
         }
         folder << part;
-        const auto link = links.constFind(folder.join(QLatin1Char('/')));
+        const QString key = folder.join(QLatin1Char('/')).toCaseFolded();
+        const auto link = links.constFind(key);
         if (link != links.constEnd()) {
+            if (++follows > 40)
+                return std::nullopt;
+            used.insert(key);
             folder.removeLast();
-            auto reached = resolveInside(links, folder, link.value(), depth + 1);
+            auto reached = resolveInside(links, folder, link.value(), follows, used);
             if (!reached)
                 return std::nullopt;
             folder = *reached;
@@ -200,20 +223,103 @@ ArchivePlan planArchive(const QList<SourceEntry>& entries, const QString& source
         }
     }
 
-    // The links of each car, to check where they lead before anything is written.
-    QList<QHash<QString, QString>> links(plan.cars.size());
+    // A car whose name holds control characters (a line break would split every one-name-a-line
+    // list) is refused whole.
+    QList<bool> carRefused(plan.cars.size(), false);
+    for (qsizetype c = 0; c < plan.cars.size(); ++c) {
+        const FoundCar& car = plan.cars[c];
+        if (!hasControlCharacters(car.name))
+            continue;
+        carRefused[c] = true;
+        plan.refused.append(
+            {visibleText(car.archiveFolder.isEmpty() ? car.name : car.archiveFolder + QLatin1Char('/')),
+             QStringLiteral("a car name with control characters")});
+    }
+
+    // What each entry of a car makes, relative to the car, and why it is refused, if it is.
+    QList<QStringList> relatives(entries.size());
+    QList<QString> refusal(entries.size());
+    QList<QList<qsizetype>> carEntries(plan.cars.size());
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (!checked[i].usable || entries[i].kind != SourceEntry::Kind::Symlink)
+        if (!checked[i].usable)
             continue;
         const int car = carOf(checked[i].names);
-        if (car < 0)
+        if (car < 0 || carRefused[car])
             continue;
         const qsizetype depth = rootCar ? 0 : plan.cars[car].archiveFolder.count(QLatin1Char('/')) + 1;
-        links[car].insert(checked[i].names.mid(depth).join(QLatin1Char('/')), entries[i].linkTarget);
+        relatives[i] = checked[i].names.mid(depth);
+        if (!relatives[i].isEmpty()) // not the car's own folder entry
+            carEntries[car] << i;
+    }
+    // The links each car will hold, by their names ignoring case, to check where they lead before
+    // anything is written.
+    QList<QHash<QString, QString>> links(plan.cars.size());
+    for (qsizetype car = 0; car < plan.cars.size(); ++car) {
+        // Nothing is written through a link: it could lead anywhere once followed. Every name declared
+        // as a link counts, whichever declaration of it the disk would hold.
+        QSet<QString> linkNames;
+        for (qsizetype i : std::as_const(carEntries[car]))
+            if (entries[i].kind == SourceEntry::Kind::Symlink)
+                linkNames.insert(relatives[i].join(QLatin1Char('/')).toCaseFolded());
+        // Each name is made once, by its first declaration: a name declared again (as a folder and a
+        // link, a link and a file...) could only be written over, or through, what the first made.
+        QHash<QString, SourceEntry::Kind> declared;
+        QList<qsizetype> linkEntries;
+        for (qsizetype i : std::as_const(carEntries[car])) {
+            const QStringList& names = relatives[i];
+            const SourceEntry::Kind kind = entries[i].kind;
+            bool throughLink = false;
+            for (qsizetype k = 1; k < names.size() && !throughLink; ++k)
+                throughLink = linkNames.contains(joinNames(names, k).toCaseFolded());
+            if (throughLink) {
+                refusal[i] = QStringLiteral("a path that runs through a link");
+                continue;
+            }
+            bool twice = false;
+            for (qsizetype k = 1; k <= names.size(); ++k) {
+                const bool own = k == names.size();
+                const SourceEntry::Kind made = own ? kind : SourceEntry::Kind::Folder;
+                const QString key = joinNames(names, k).toCaseFolded();
+                const auto at = declared.constFind(key);
+                if (at == declared.constEnd())
+                    declared.insert(key, made);
+                else if (at.value() != SourceEntry::Kind::Folder || made != SourceEntry::Kind::Folder)
+                    twice = true;
+            }
+            if (twice)
+                refusal[i] = QStringLiteral("a name the archive declares twice");
+            else if (kind == SourceEntry::Kind::Symlink)
+                linkEntries << i;
+        }
+        for (qsizetype i : std::as_const(linkEntries))
+            links[car].insert(relatives[i].join(QLatin1Char('/')).toCaseFolded(), entries[i].linkTarget);
+        // A link that leads out is not made, which can change where the links through it lead: those
+        // are checked again, until every link that stays leads inside the car as the disk will hold it.
+        QHash<QString, QList<qsizetype>> throughIt; // link -> the links whose check went through it
+        QList<qsizetype> toCheck = linkEntries;
+        while (!toCheck.isEmpty()) {
+            const qsizetype i = toCheck.takeLast();
+            if (!refusal[i].isEmpty())
+                continue;
+            QStringList folder = relatives[i];
+            folder.removeLast();
+            int follows = 0;
+            QSet<QString> used;
+            if (entries[i].linkTarget.isEmpty() ||
+                !resolveInside(links[car], folder, entries[i].linkTarget, follows, used)) {
+                refusal[i] = QStringLiteral("a link that points outside its car");
+                const QString key = relatives[i].join(QLatin1Char('/')).toCaseFolded();
+                links[car].remove(key);
+                toCheck += throughIt.take(key);
+                continue;
+            }
+            for (const QString& key : std::as_const(used))
+                throughIt[key] << i;
+        }
     }
 
     QHash<QString, int> additionIndex;
-    QSet<QString> carFilesWritten; // "car/relative" of files already planned, for hard links
+    QHash<QString, qint64> carFilesWritten; // "car/relative" -> size of files already planned, for hard links
     QList<qsizetype> leftOutEntries;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (!checked[i].usable)
@@ -221,48 +327,42 @@ ArchivePlan planArchive(const QList<SourceEntry>& entries, const QString& source
         const SourceEntry& entry = entries[i];
         const QStringList& names = checked[i].names;
         const int car = carOf(names);
+        if (car >= 0 && carRefused[car])
+            continue;
         if (car >= 0) {
             FoundCar& found = plan.cars[car];
             const qsizetype depth = rootCar ? 0 : found.archiveFolder.count(QLatin1Char('/')) + 1;
-            const QStringList relativeNames = names.mid(depth);
+            const QStringList& relativeNames = relatives[i];
             if (relativeNames.isEmpty())
                 continue; // the car's own folder entry
-            const QString relative = relativeNames.join(QLatin1Char('/'));
-            // Nothing is written through a link: it could lead anywhere once followed.
-            bool throughLink = false;
-            for (qsizetype k = 1; k < relativeNames.size() && !throughLink; ++k)
-                throughLink = links[car].contains(joinNames(relativeNames, k));
-            if (throughLink) {
-                plan.refused.append({entry.path, QStringLiteral("a path that runs through a link")});
+            if (!refusal[i].isEmpty()) {
+                plan.refused.append({entry.path, refusal[i]});
                 continue;
             }
+            const QString relative = relativeNames.join(QLatin1Char('/'));
             PlannedEntry planned{int(i), relative, entry.kind, entry.size, QString()};
+            qint64 bytes = entry.kind == SourceEntry::Kind::File ? qMax<qint64>(0, entry.size) : 0;
             if (entry.kind == SourceEntry::Kind::Symlink) {
-                QStringList folder = relativeNames;
-                folder.removeLast();
-                if (entry.linkTarget.isEmpty() || !resolveInside(links[car], folder, entry.linkTarget, 0)) {
-                    plan.refused.append({entry.path, QStringLiteral("a link that points outside its car")});
-                    continue;
-                }
                 planned.linkTarget = entry.linkTarget;
             } else if (entry.kind == SourceEntry::Kind::Hardlink) {
+                // A copy of a file of the same car written before it, and nothing else.
                 QStringList targetNames;
                 const bool valid = splitEntryPath(entry.linkTarget, targetNames) == PathCheck::Ok;
-                const qsizetype carDepth = depth;
-                const bool sameCar = valid && targetNames.size() > carDepth &&
-                                     carOf(targetNames) == car &&
-                                     carFilesWritten.contains(QString::number(car) + QLatin1Char('/') +
-                                                              targetNames.mid(carDepth).join(QLatin1Char('/')));
-                if (!sameCar) {
+                const auto target =
+                    valid && targetNames.size() > depth && carOf(targetNames) == car
+                        ? carFilesWritten.constFind(QString::number(car) + QLatin1Char('/') +
+                                                    targetNames.mid(depth).join(QLatin1Char('/')))
+                        : carFilesWritten.constEnd();
+                if (target == carFilesWritten.constEnd()) {
                     plan.refused.append({entry.path, QStringLiteral("a link that points outside its car")});
                     continue;
                 }
-                planned.linkTarget = targetNames.mid(carDepth).join(QLatin1Char('/'));
+                planned.linkTarget = targetNames.mid(depth).join(QLatin1Char('/'));
+                bytes = target.value();
             }
             if (entry.kind == SourceEntry::Kind::File || entry.kind == SourceEntry::Kind::Hardlink)
-                carFilesWritten.insert(QString::number(car) + QLatin1Char('/') + relative);
-            if (entry.kind == SourceEntry::Kind::File && entry.size > 0)
-                found.bytes += entry.size;
+                carFilesWritten.insert(QString::number(car) + QLatin1Char('/') + relative, bytes);
+            found.bytes += bytes;
             found.entries.append(planned);
             continue;
         }
@@ -300,6 +400,10 @@ ArchivePlan planArchive(const QList<SourceEntry>& entries, const QString& source
         if (entry.kind != SourceEntry::Kind::Folder)
             leftOutEntries << i;
     }
+
+    for (qsizetype c = plan.cars.size() - 1; c >= 0; --c)
+        if (carRefused[c])
+            plan.cars.removeAt(c);
 
     // Name what is left out by its outermost folder that holds no car, or by the file itself.
     QSet<QString> ancestors;

@@ -47,8 +47,9 @@ public:
 };
 
 // An archive read through libarchive: zip, 7z, rar (4 and 5), tar, tar.gz, tar.xz, tar.bz2, told
-// apart by their content, never by the file's suffix. Zip and rar names without a declared
-// character set are read as code page 437, the set old archivers wrote.
+// apart by their content, never by the file's suffix. Zip names without the UTF-8 flag are read as
+// UTF-8 when they are valid UTF-8, else as code page 437, the set old archivers wrote; rar names
+// without a declared character set as code page 437.
 class ArchiveSource : public EntrySource
 {
 public:

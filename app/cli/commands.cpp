@@ -226,10 +226,10 @@ int Commands::move(CarLibrary& library, const QString& name, CommandLine::Folder
 
 int Commands::install(CarLibrary& library, const CommandLine& line)
 {
-    // Without a window nothing can be asked: a clash is skipped unless --yes lets the new car
-    // replace the old one (which goes where "Del. Car" sends cars); files of a car already
-    // installed are added only when new.
-    FixedInstallAnswers answers(line.yes ? ClashChoice::Replace : ClashChoice::Skip, true);
+    // Without a window nothing can be asked, so every question takes its safe answer unless --yes:
+    // a clash is skipped, or with --yes the new car replaces the old one (which goes where "Del. Car"
+    // sends cars); files for a car already installed are left out, or with --yes added when new.
+    FixedInstallAnswers answers(line.yes ? ClashChoice::Replace : ClashChoice::Skip, line.yes);
     CarInstaller installer(library.platform(), library.carFolder, library.garageFolder, answers);
     const bool toGarage = line.folder == CommandLine::Folder::Garage;
     const InstallSummary summary = installer.install(line.files, toGarage ? CarInstaller::Target::GarageFolder
@@ -239,7 +239,9 @@ int Commands::install(CarLibrary& library, const CommandLine& line)
     m_out.flush();
     tell(summary.text(std::numeric_limits<int>::max()));
     const bool nothingDone = summary.installed.isEmpty() && summary.additions.isEmpty();
-    if (summary.cancelled || !summary.failed.isEmpty() || !summary.skipped.isEmpty() || nothingDone)
+    // An entry refused as unsafe fails the command too, though the rest was installed.
+    if (summary.cancelled || !summary.failed.isEmpty() || !summary.skipped.isEmpty() ||
+        !summary.refused.isEmpty() || nothingDone)
         return Failed;
     return Done;
 }

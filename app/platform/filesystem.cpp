@@ -158,4 +158,25 @@ std::unique_ptr<FolderLock> FileSystem::tryLockFolder(const QString&)
     return std::make_unique<FolderLock>();
 }
 
+Error FileSystem::makeFolderBeneath(const QByteArray&, const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Result<std::unique_ptr<FileSystem::NewFile>> FileSystem::createFileBeneath(const QByteArray&,
+                                                                           const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::makeLinkBeneath(const QByteArray&, const QByteArray&, const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
+Error FileSystem::copyFileBeneath(const QByteArray&, const QByteArray&, const QByteArray&)
+{
+    return Error::of(err::InvalidCall);
+}
+
 } // namespace parkwen

@@ -141,6 +141,37 @@ public:
     // path itself when it cannot be resolved.
     virtual QByteArray realNodePath(const QByteArray& path);
 
+    // --- Writing beneath a folder ---
+    // `relative` is a path of system bytes beneath the folder `root` ("a/b/c"; an empty, "." or ".."
+    // name fails with 5). Every name on the way is opened beneath the one before it and never
+    // followed when it is a link: a link or a file where a folder is needed fails with 75, so nothing
+    // written here can land outside `root`. The defaults fail with 5; the local disk implements them.
+
+    // A file being written; closed (without flushing) when destroyed.
+    class NewFile
+    {
+    public:
+        virtual ~NewFile() = default;
+        virtual Error write(qint64 offset, const char* data, qint64 size) = 0;
+        // Cuts or extends (with a hole) the file to `size` bytes.
+        virtual Error resize(qint64 size) = 0;
+        // Flushes the file's data to the disk.
+        virtual Error flush() = 0;
+        virtual Error close() = 0;
+    };
+    // Makes the folder `relative` and every missing folder above it; a folder already there is fine.
+    virtual Error makeFolderBeneath(const QByteArray& root, const QByteArray& relative);
+    // Creates the new, empty file `relative` in an existing folder: 75 when anything has that name.
+    virtual Result<std::unique_ptr<NewFile>> createFileBeneath(const QByteArray& root,
+                                                               const QByteArray& relative);
+    // Makes the link `relative` (leading to `linkTarget`, as given) in an existing folder; 75 when
+    // anything has that name.
+    virtual Error makeLinkBeneath(const QByteArray& root, const QByteArray& relative,
+                                  const QByteArray& linkTarget);
+    // Copies the ordinary file `source` (a link there is refused, not followed) to the new file
+    // `target`, both beneath `root`; 75 when anything has the target's name. No partial copy is left.
+    virtual Error copyFileBeneath(const QByteArray& root, const QByteArray& source, const QByteArray& target);
+
     // The whole of an ordinary file (a link counts when it leads to one) of at most MaxTextFileBytes:
     // parameter files and set files. Anything else (a FIFO, a device, a folder, a larger file) is
     // refused with a message-ready error, never read.

@@ -42,6 +42,13 @@ public:
     Error syncNodeFileSystem(const QByteArray& path) override;
     Error removeNodeTree(const QByteArray& path) override;
     QByteArray realNodePath(const QByteArray& path) override;
+    Error makeFolderBeneath(const QByteArray& root, const QByteArray& relative) override;
+    Result<std::unique_ptr<NewFile>> createFileBeneath(const QByteArray& root,
+                                                       const QByteArray& relative) override;
+    Error makeLinkBeneath(const QByteArray& root, const QByteArray& relative,
+                          const QByteArray& linkTarget) override;
+    Error copyFileBeneath(const QByteArray& root, const QByteArray& source,
+                          const QByteArray& target) override;
     Result<QByteArray> readFile(const QString& path) override;
     Error writeFile(const QString& path, const QByteArray& bytes) override;
     Error writeFileAtomic(const QString& path, const QByteArray& bytes) override;

@@ -134,6 +134,50 @@ private slots:
         QCOMPARE(readBytes(m_victim), QByteArray("precious"));
     }
 
+    void writesBeneath_neverPassALink()
+    {
+        LocalFileSystem fs;
+        const QByteArray root = QFile::encodeName(m_folder);
+        QVERIFY(QFile::link(m_dir.path(), m_folder + QStringLiteral("/out")));
+        QVERIFY(QFile::link(m_victim, m_folder + QStringLiteral("/v")));
+        writeBytes(m_folder + QStringLiteral("/f"), "file");
+        const QStringList outsideBefore = entries(m_dir.path());
+
+        auto createFile = [&](const char* relative) { return fs.createFileBeneath(root, relative).error(); };
+        const QList<std::pair<const char*, Error>> refused = {
+            {"folder through a link", fs.makeFolderBeneath(root, "out/new")},
+            {"folder through a file", fs.makeFolderBeneath(root, "f/new")},
+            {"file at a link", createFile("v")},
+            {"file through a link", createFile("out/victim")},
+            {"link through a link", fs.makeLinkBeneath(root, "out/l", "x")},
+            {"copy of a link", fs.copyFileBeneath(root, "v", "copy")},
+            {"copy onto a link", fs.copyFileBeneath(root, "f", "v")},
+            {"copy through a link", fs.copyFileBeneath(root, "f", "out/copy")},
+        };
+        for (const auto& [what, e] : refused)
+            QVERIFY2(e.number() == err::PathFileAccess, what);
+        QCOMPARE(createFile("../victim").number(), err::InvalidCall);
+        QCOMPARE(readBytes(m_victim), QByteArray("precious"));
+        QCOMPARE(entries(m_dir.path()), outsideBefore);
+        QCOMPARE(entries(m_folder), QStringList({"f", "out", "v"}));
+
+        // Where nothing is in the way: folders made as needed, a file written at offsets and
+        // extended, a copy of it, a link.
+        QVERIFY(!fs.makeFolderBeneath(root, "a/b"));
+        auto file = fs.createFileBeneath(root, "a/b/c");
+        QVERIFY(file.ok());
+        QVERIFY(!file.value()->write(2, "lo", 2));
+        QVERIFY(!file.value()->write(0, "he", 2));
+        QVERIFY(!file.value()->resize(6));
+        QVERIFY(!file.value()->close());
+        QVERIFY(!fs.copyFileBeneath(root, "a/b/c", "a/d"));
+        QVERIFY(!fs.makeLinkBeneath(root, "a/l", "b/c"));
+        QCOMPARE(readBytes(m_folder + QStringLiteral("/a/d")), QByteArray("helo\0\0", 6));
+        QCOMPARE(QFile::symLinkTarget(m_folder + QStringLiteral("/a/l")),
+                 m_folder + QStringLiteral("/a/b/c"));
+        QCOMPARE(createFile("a/d").number(), err::PathFileAccess);
+    }
+
     void atomicWrites_failingHalfwayLeaveTheOldFileAndNoTemporaryFile()
     {
         LocalFileSystem fs;

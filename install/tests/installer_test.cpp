@@ -3,12 +3,14 @@
 #include "moveengine.h"
 #include "treesnapshot.h"
 
+#include <QSet>
 #include <QTest>
 
 using namespace parkwen;
 using namespace parkwen::test;
 
 Q_DECLARE_METATYPE(parkwen::test::Format)
+Q_DECLARE_METATYPE(QList<parkwen::test::Item>)
 
 namespace {
 
@@ -28,6 +30,21 @@ QStringList whats(const QList<InstallSummary::Note>& notes)
     return list;
 }
 
+// Clears the UTF-8 flag (bit 11) of every local and central header, as the zip tools of Linux and
+// macOS leave it on names that are UTF-8 all the same.
+QByteArray withoutUtf8Flag(QByteArray zip)
+{
+    int cleared = 0;
+    for (const auto& [signature, flagsHigh] :
+         {std::pair{QByteArray("PK\x03\x04"), 7}, {QByteArray("PK\x01\x02"), 9}})
+        for (qsizetype at = 0; (at = zip.indexOf(signature, at)) >= 0; at += 4)
+            if (zip[at + flagsHigh] & 0x08) {
+                zip[at + flagsHigh] = char(zip[at + flagsHigh] & ~0x08);
+                ++cleared;
+            }
+    return cleared > 0 ? zip : QByteArray();
+}
+
 } // namespace
 
 class InstallerTest : public QObject
@@ -45,6 +62,9 @@ private slots:
     void skinPack_addsNewFilesAndAsksBeforeReplacingOne();
     void skinPack_declined_addsNothing();
     void unsafeEntries_areRefusedAndNothingLandsOutsideTheCar();
+    void hostileArchives_changeAndReadNothingOutsideTheCar_data();
+    void hostileArchives_changeAndReadNothingOutsideTheCar();
+    void failureAtEveryStepOfUnpacking_leavesNothing();
     void links_insideTheCarAreKept();
     void tooManyEntries_refusesTheArchive();
     void bomb_stopsAndLeavesNothing();
@@ -233,6 +253,16 @@ void InstallerTest::oldZipNames_areReadAsCodePage437()
         b.archive(QStringLiteral("new.zip"), Format::Zip, carItems(QStringLiteral("cars/") + newer));
     QCOMPARE(names(b.install({utf8}).installed), QStringList{newer});
     QVERIFY(QFile::exists(b.car(newer) + QStringLiteral("/parameters.txt")));
+
+    // So are names that are valid UTF-8 without the flag, as zip tools of Linux and macOS write them.
+    const QString unflagged = QStringLiteral("R\u00e4cer \u00c9t\u00e9");
+    const QString linux =
+        b.archive(QStringLiteral("linux.zip"), Format::Zip, carItems(QStringLiteral("cars/") + unflagged));
+    const QByteArray cleared = withoutUtf8Flag(readBytes(linux));
+    QVERIFY(!cleared.isEmpty());
+    writeBytes(linux, cleared);
+    QCOMPARE(names(b.install({linux}).installed), QStringList{unflagged});
+    QVERIFY(QFile::exists(b.car(unflagged) + QStringLiteral("/car.bmp")));
 }
 
 void InstallerTest::skinPack_addsNewFilesAndAsksBeforeReplacingOne()
@@ -327,6 +357,180 @@ void InstallerTest::unsafeEntries_areRefusedAndNothingLandsOutsideTheCar()
     QVERIFY(text.contains(QStringLiteral("/tmp/parkwen-absolute.txt (an absolute path)")));
     QVERIFY(text.contains(QStringLiteral("cars/Good/tty (a device, pipe or socket, not a file)")));
     QVERIFY(text.contains(QStringLiteral("cars/Good/out (a link that points outside its car)")));
+}
+
+void InstallerTest::hostileArchives_changeAndReadNothingOutsideTheCar_data()
+{
+    QTest::addColumn<QList<Item>>("items");
+    QTest::addColumn<qint64>("limit");        // the unpacked size limit; 0 for the usual one
+    QTest::addColumn<QStringList>("refused"); // "path (why)"
+    QTest::addColumn<QString>("failure");     // why nothing was installed, or empty when Evil was
+    QTest::addColumn<QStringList>("car");     // what Evil holds then: "path kind"
+    const QString twice = QStringLiteral("a name the archive declares twice");
+    const QString out = QStringLiteral("a link that points outside its car");
+    const QString through = QStringLiteral("a path that runs through a link");
+    auto note = [](const char* path, const QString& why) {
+        return QLatin1String(path) + QStringLiteral(" (") + why + QLatin1Char(')');
+    };
+    const QList<Item> base = carItems(QStringLiteral("Evil"));
+    const QStringList baseTree = {QStringLiteral("body.prm file"), QStringLiteral("car.bmp file"),
+                                  QStringLiteral("parameters.txt file")};
+    // From the staging folder, "m/../../outside" is the folder beside the Car Folder.
+    const QString victim = QStringLiteral("m/../../outside/victim.txt");
+
+    QTest::newRow("link chain, then the link's name as a file")
+        << (base + QList<Item>{Item::symlink(QStringLiteral("Evil/m"), QStringLiteral(".")),
+                               Item::symlink(QStringLiteral("Evil/L"), victim),
+                               Item::file(QStringLiteral("Evil/L"), "written through the link")})
+        << qint64(0) << QStringList{note("Evil/L", out), note("Evil/L", twice)} << QString()
+        << baseTree + QStringList{QStringLiteral("m link")};
+    // Checked against its second target the chain would stay inside; the disk holds the first.
+    QTest::newRow("link declared twice, then a chain through it")
+        << (base + QList<Item>{Item::symlink(QStringLiteral("Evil/m"), QStringLiteral(".")),
+                               Item::symlink(QStringLiteral("Evil/m"), QStringLiteral("a/b")),
+                               Item::symlink(QStringLiteral("Evil/L"), victim),
+                               Item::file(QStringLiteral("Evil/L"), "written through the link")})
+        << qint64(0) << QStringList{note("Evil/m", twice), note("Evil/L", out), note("Evil/L", twice)}
+        << QString() << baseTree + QStringList{QStringLiteral("m link")};
+    QTest::newRow("file, then its name as a link chain")
+        << (base + QList<Item>{Item::file(QStringLiteral("Evil/L"), "mine"),
+                               Item::symlink(QStringLiteral("Evil/m"), QStringLiteral(".")),
+                               Item::symlink(QStringLiteral("Evil/L"), victim)})
+        << qint64(0) << QStringList{note("Evil/L", twice)} << QString()
+        << baseTree + QStringList{QStringLiteral("L file"), QStringLiteral("m link")};
+    QTest::newRow("folder, then its name as a link")
+        << (base + QList<Item>{Item::folder(QStringLiteral("Evil/D")),
+                               Item::symlink(QStringLiteral("Evil/D"), QStringLiteral("../../outside")),
+                               Item::file(QStringLiteral("Evil/D/victim.txt"), "written through the link")})
+        << qint64(0) << QStringList{note("Evil/D", twice), note("Evil/D/victim.txt", through)} << QString()
+        << baseTree + QStringList{QStringLiteral("D folder")};
+    QTest::newRow("link, then its name as a folder")
+        << (base + QList<Item>{Item::symlink(QStringLiteral("Evil/D"), QStringLiteral("../../outside")),
+                               Item::folder(QStringLiteral("Evil/D")),
+                               Item::file(QStringLiteral("Evil/D/victim.txt"), "written through the link")})
+        << qint64(0)
+        << QStringList{note("Evil/D", out), note("Evil/D", twice), note("Evil/D/victim.txt", through)}
+        << QString() << baseTree;
+    QTest::newRow("file, then its name as a link, then hard links to both")
+        << (base + QList<Item>{Item::file(QStringLiteral("Evil/F"), "mine"),
+                               Item::symlink(QStringLiteral("Evil/F"), QStringLiteral("/etc/hostname")),
+                               Item::hardlink(QStringLiteral("Evil/H"), QStringLiteral("Evil/F")),
+                               Item::symlink(QStringLiteral("Evil/S"), QStringLiteral("/etc/hostname")),
+                               Item::hardlink(QStringLiteral("Evil/H2"), QStringLiteral("Evil/S"))})
+        << qint64(0) << QStringList{note("Evil/F", twice), note("Evil/S", out), note("Evil/H2", out)}
+        << QString() << baseTree + QStringList{QStringLiteral("F file"), QStringLiteral("H file")};
+    // One name for two things, only in its letter case: one file on a disk that ignores case.
+    QTest::newRow("link, then its name in other letters as a folder")
+        << (base + QList<Item>{Item::symlink(QStringLiteral("Evil/m"), QStringLiteral(".")),
+                               Item::file(QStringLiteral("Evil/M/x.txt"), "x"),
+                               Item::symlink(QStringLiteral("Evil/K"), QStringLiteral("M/../.."))})
+        << qint64(0) << QStringList{note("Evil/M/x.txt", through), note("Evil/K", out)} << QString()
+        << baseTree + QStringList{QStringLiteral("m link")};
+    QTest::newRow("car name with a line break")
+        << (base + carItems(QStringLiteral("Two\nLines"))) << qint64(0)
+        << QStringList{QStringLiteral("Two?Lines (a car name with control characters)")} << QString()
+        << baseTree;
+
+    // Hard links copy bytes: each counts like a file of its own.
+    QList<Item> bomb = base;
+    bomb << Item::file(QStringLiteral("Evil/big.bmp"), QByteArray(2 << 20, '\0'));
+    for (int i = 0; i < 10; ++i)
+        bomb << Item::hardlink(QStringLiteral("Evil/copy%1.bmp").arg(i), QStringLiteral("Evil/big.bmp"));
+    QTest::newRow("hard links past the size limit")
+        << bomb << qint64(8) << QStringList() << QStringLiteral("it would unpack to more than 8 MB")
+        << QStringList();
+    QTest::newRow("hard links past the ratio")
+        << bomb << qint64(0) << QStringList()
+        << QStringLiteral(
+               "the entry copy3.bmp unpacks to more than 200 times its packed size, so it was stopped as a "
+               "possible archive bomb")
+        << QStringList();
+}
+
+void InstallerTest::hostileArchives_changeAndReadNothingOutsideTheCar()
+{
+    QFETCH(QList<Item>, items);
+    QFETCH(qint64, limit);
+    QFETCH(QStringList, refused);
+    QFETCH(QString, failure);
+    QFETCH(QStringList, car);
+    InstallBench b;
+    if (limit > 0)
+        b.limits.maxUnpackedBytes = limit << 20;
+    const QString outside = makeFolder(b.lib.root.path(), QStringLiteral("outside"));
+    writeBytes(outside + QStringLiteral("/victim.txt"), "the victim's own bytes");
+    makeFolder(outside, QStringLiteral("keep"));
+    const auto outsideBefore = treeSnapshot(outside);
+    const QString archive = b.archive(QStringLiteral("evil.tar.gz"), Format::TarGz, items);
+    QVERIFY(QFileInfo(archive).size() < (qint64(64) << 10));
+
+    const InstallSummary summary = b.install({archive});
+
+    QCOMPARE(treeSnapshot(outside), outsideBefore);
+    QStringList notes;
+    for (const auto& note : summary.refused) {
+        QString what = note.what;
+        if (what.endsWith(QLatin1Char('/')))
+            what.chop(1);
+        notes << what + QStringLiteral(" (") + note.why + QLatin1Char(')');
+    }
+    QCOMPARE(notes, refused);
+    QCOMPARE(summary.text().contains(QStringLiteral("Refused in evil.tar.gz as unsafe")), !refused.isEmpty());
+    if (!failure.isEmpty()) {
+        QCOMPARE(summary.failed.size(), 1);
+        QCOMPARE(summary.failed.first().why, failure);
+        QVERIFY(entries(b.lib.carFolder).isEmpty());
+        return;
+    }
+    QCOMPARE(names(summary.installed), QStringList{QStringLiteral("Evil")});
+    QCOMPARE(entries(b.lib.carFolder), QStringList{QStringLiteral("Evil")}); // no staging folder left
+    QStringList tree;
+    QSet<QByteArray> declared;
+    for (const Item& item : std::as_const(items))
+        declared.insert(item.data);
+    const auto snapshot = treeSnapshot(b.car(QStringLiteral("Evil")));
+    for (auto it = snapshot.begin(); it != snapshot.end(); ++it) {
+        const QByteArray kind = it.value().left(it.value().indexOf(' '));
+        tree << QFile::decodeName(it.key()) + QLatin1Char(' ') + QLatin1String(kind);
+        // Every file holds bytes the archive brought, nothing read from elsewhere.
+        if (kind == "file")
+            QVERIFY2(
+                declared.contains(readBytes(b.car(QStringLiteral("Evil/")) + QFile::decodeName(it.key()))),
+                it.key().constData());
+    }
+    car.sort();
+    QCOMPARE(tree, car);
+}
+
+void InstallerTest::failureAtEveryStepOfUnpacking_leavesNothing()
+{
+    InstallBench b;
+    makeCar(b.lib.carFolder, QStringLiteral("Arrow"));
+    QList<Item> items = carItems(QStringLiteral("Bolt"));
+    items << Item::folder(QStringLiteral("Bolt/skins"))
+          << Item::file(QStringLiteral("Bolt/skins/blue.bmp"), "blue")
+          << Item::file(QStringLiteral("Bolt/models/wheel.prm"), "wheel")
+          << Item::symlink(QStringLiteral("Bolt/skins/default.bmp"), QStringLiteral("../car.bmp"))
+          << Item::hardlink(QStringLiteral("Bolt/copy.prm"), QStringLiteral("Bolt/body.prm"));
+    const QString archive = b.archive(QStringLiteral("bolt.tar.gz"), Format::TarGz, items);
+    const auto before = treeSnapshot(b.lib.carFolder);
+
+    // Each step of the unpacking fails in turn, until the step to fail comes after it.
+    int failed = 0;
+    for (int step = 1;; ++step) {
+        b.fs.failAtStep(step, Error::of(err::DiskFull));
+        const InstallSummary summary = b.install({archive});
+        if (summary.failed.isEmpty())
+            break;
+        ++failed;
+        QVERIFY(summary.installed.isEmpty());
+        QVERIFY2(summary.failed.first().why.contains(describeError(err::DiskFull)),
+                 qPrintable(summary.failed.first().why));
+        QCOMPARE(treeSnapshot(b.lib.carFolder), before); // no staging folder left, Arrow untouched
+        QVERIFY(entries(b.lib.garageFolder).isEmpty());
+    }
+    // Folders, files, their writes and closes, the copy of the hard link and the link.
+    QVERIFY2(failed >= 20, qPrintable(QString::number(failed)));
 }
 
 void InstallerTest::links_insideTheCarAreKept()

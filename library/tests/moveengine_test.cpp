@@ -1,5 +1,6 @@
 #include "carlibrary.h"
 #include "libraryfixture.h"
+#include "qt/localfilesystem.h"
 #include "treesnapshot.h"
 
 #include <QProcess>
@@ -129,6 +130,26 @@ int childMain(int argc, char** argv)
     cars.LoadGuard();
     cars.DelAll_Click();
     return 0;
+}
+
+// A child process that moves the car "big" to the Garage Folder by copying it, as onto another disk.
+constexpr char kBigMoveVariable[] = "PARKWEN_BIG_MOVE_CHILD";
+
+int bigMoveMain(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = QString::fromLocal8Bit(qgetenv(kBigMoveVariable)).split(QLatin1Char('|'));
+    LocalFileSystem fs;
+    QtPictures pictures;
+    ScriptedDialogs dialogs;
+    RecordingProcesses processes;
+    CarLibrary cars(Platform{fs, pictures, dialogs, processes, QString()});
+    cars.carFolder = args.value(0);
+    cars.garageFolder = args.value(1);
+    cars.moveEngine().renameAllowed = false;
+    cars.LoadCard();
+    cars.LoadGuard();
+    return cars.moveCarNamed(QStringLiteral("big"), true) == MoveOutcome::Moved ? 0 : 1;
 }
 
 } // namespace
@@ -395,6 +416,71 @@ private slots:
         QCOMPARE(entries(f.lib.garageFolder), QStringList());
     }
 
+    // A second Parkwen starting again and again (the window's start-up, and a listing) while the
+    // first copies a big car: it waits for the lock instead of taking the half-made copy or the
+    // hidden source for leftovers, and the move ends whole.
+    void secondProcess_startingDuringABigMove_waitsAndLosesNothing()
+    {
+        Fixture f;
+        TreeRemover remover{f.lib.root.path()};
+        const QString big = makeCar(f.lib.carFolder, QStringLiteral("big"));
+        for (int i = 0; i < 3000; ++i)
+            writeBytes(big + QStringLiteral("/f%1.prm").arg(i), QByteArray(64 + i % 100, 'x'));
+        makeCar(f.lib.carFolder, QStringLiteral("small"));
+        const Snapshot whole = treeSnapshot(big);
+        f.lib.writePaths();
+
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(kBigMoveVariable),
+                   f.lib.carFolder + QLatin1Char('|') + f.lib.garageFolder);
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForStarted());
+        int starts = 0;
+        while (child.state() != QProcess::NotRunning) {
+            CarLibrary listing(f.lib.platform());
+            listing.setOnlyReads(true);
+            QVERIFY(listing.startupReading(QString()));
+            CarLibrary window(f.lib.platform());
+            QVERIFY(window.startupReading(QString()));
+            ++starts;
+            child.waitForFinished(20);
+        }
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        QVERIFY(starts > 0);
+        QCOMPARE(entries(f.lib.carFolder), QStringList({"small"}));
+        QCOMPARE(entries(f.lib.garageFolder), QStringList({"big"}));
+        QCOMPARE(treeSnapshot(f.garage(QStringLiteral("big"))), whole);
+    }
+
+    // A Garage Folder that is a link to a folder on a second disk works like any other, both ways,
+    // by one rename and by copying.
+    void linkedGarageFolder_movesBothWays()
+    {
+        for (bool rename : {true, false}) {
+            Fixture f;
+            QTemporaryDir secondDisk;
+            TreeRemover remover{f.lib.root.path()};
+            QVERIFY(QDir(f.lib.garageFolder).removeRecursively());
+            QVERIFY(QFile::link(secondDisk.path(), f.lib.garageFolder));
+            f.cars.moveEngine().renameAllowed = rename;
+            makeRichCar(f.lib.carFolder, QStringLiteral("rich"), m_outsideFile);
+            ::chmod(QFile::encodeName(f.car(QStringLiteral("rich/ro.txt"))).constData(), 0644);
+            f.scan();
+            const Snapshot whole = treeSnapshot(f.car(QStringLiteral("rich")));
+            QCOMPARE(f.cars.moveCarNamed(QStringLiteral("rich"), true), MoveOutcome::Moved);
+            QCOMPARE(treeSnapshot(secondDisk.path() + QStringLiteral("/rich")), whole);
+            QCOMPARE(f.cars.moveCarNamed(QStringLiteral("rich"), false), MoveOutcome::Moved);
+            QCOMPARE(f.messages(), QStringList());
+            QCOMPARE(treeSnapshot(f.car(QStringLiteral("rich"))), whole);
+            QCOMPARE(entries(secondDisk.path()), QStringList());
+            QCOMPARE(entries(f.lib.carFolder), QStringList({"rich"}));
+            QVERIFY(QFileInfo(f.lib.garageFolder).isSymLink());
+        }
+    }
+
     // A run killed (SIGKILL) in the middle of "All: Gar." and started again: every car is whole in
     // exactly one folder and listed there.
     void killedDuringAllToGarage_restartsWithEveryCarWholeOnce_data()
@@ -444,6 +530,8 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsSet(kChildVariable))
         return childMain(argc, argv);
+    if (qEnvironmentVariableIsSet(kBigMoveVariable))
+        return bigMoveMain(argc, argv);
     QGuiApplication app(argc, argv);
     MoveEngineTest test;
     return QTest::qExec(&test, argc, argv);

@@ -6,6 +6,7 @@
 #include <QHash>
 
 #include <functional>
+#include <memory>
 
 namespace parkwen::test {
 
@@ -14,7 +15,7 @@ namespace parkwen::test {
 class FaultyFileSystem : public LocalFileSystem
 {
 public:
-    enum class Op { Copy, Delete, CreateFolder, RemoveFolder, Rename, Write, Read };
+    enum class Op { Copy, Delete, CreateFolder, RemoveFolder, Rename, Write, Read, Link };
     // Fails the operation when `match(path)` is true (the source path for copies and renames).
     void failWhen(Op op, std::function<bool(const QString&)> match, Error error)
     {
@@ -142,6 +143,41 @@ public:
     // fail; the local disk's own removal works by descriptors and is tested on its own.
     Error removeNodeTree(const QByteArray& p) override { return FileSystem::removeNodeTree(p); }
 
+    // Writing beneath a folder: each call, and each call on a new file, is a counted step; rules
+    // match the full path (root and relative joined), the source's for copies.
+    Error makeFolderBeneath(const QByteArray& root, const QByteArray& relative) override
+    {
+        if (Error e = check(Op::CreateFolder, beneath(root, relative)))
+            return e;
+        return step() ? m_stepError : LocalFileSystem::makeFolderBeneath(root, relative);
+    }
+    Result<std::unique_ptr<NewFile>> createFileBeneath(const QByteArray& root,
+                                                       const QByteArray& relative) override
+    {
+        const QString path = beneath(root, relative);
+        if (Error e = check(Op::Write, path))
+            return e;
+        if (step())
+            return m_stepError;
+        Result<std::unique_ptr<NewFile>> file = LocalFileSystem::createFileBeneath(root, relative);
+        if (!file.ok())
+            return file;
+        return std::unique_ptr<NewFile>(std::make_unique<FaultyNewFile>(*this, path, file.take()));
+    }
+    Error makeLinkBeneath(const QByteArray& root, const QByteArray& relative,
+                          const QByteArray& target) override
+    {
+        if (Error e = check(Op::Link, beneath(root, relative)))
+            return e;
+        return step() ? m_stepError : LocalFileSystem::makeLinkBeneath(root, relative, target);
+    }
+    Error copyFileBeneath(const QByteArray& root, const QByteArray& source, const QByteArray& target) override
+    {
+        if (Error e = check(Op::Copy, beneath(root, source)))
+            return e;
+        return step() ? m_stepError : LocalFileSystem::copyFileBeneath(root, source, target);
+    }
+
     // The atomic writes fail as their inner steps would: a write or rename failure of the target.
     Error writeFileAtomic(const QString& p, const QByteArray& b) override
     {
@@ -168,6 +204,55 @@ public:
     }
 
 private:
+    static QString beneath(const QByteArray& root, const QByteArray& relative)
+    {
+        return QFile::decodeName(root + '/' + relative);
+    }
+    class FaultyNewFile : public NewFile
+    {
+    public:
+        FaultyNewFile(FaultyFileSystem& fs, QString path, std::unique_ptr<NewFile> file)
+            : m_fs(fs), m_path(std::move(path)), m_file(std::move(file))
+        {
+        }
+        Error write(qint64 offset, const char* data, qint64 size) override
+        {
+            if (Error e = fail())
+                return e;
+            return m_file->write(offset, data, size);
+        }
+        Error resize(qint64 size) override
+        {
+            if (Error e = fail())
+                return e;
+            return m_file->resize(size);
+        }
+        Error flush() override
+        {
+            if (Error e = fail())
+                return e;
+            return m_file->flush();
+        }
+        Error close() override
+        {
+            // The file is closed whatever the injected failure says.
+            const Error e = fail();
+            const Error closed = m_file->close();
+            return e ? e : closed;
+        }
+
+    private:
+        Error fail()
+        {
+            if (Error e = m_fs.check(Op::Write, m_path))
+                return e;
+            return m_fs.step() ? m_fs.m_stepError : Error();
+        }
+        FaultyFileSystem& m_fs;
+        QString m_path;
+        std::unique_ptr<NewFile> m_file;
+    };
+
     struct Rule
     {
         Op op;

@@ -360,6 +360,30 @@ private slots:
         QVERIFY(f.garageOnDisk().contains(QStringLiteral("Bolt")));
         QCOMPARE(readBytes(f.lib.garageFolder + QStringLiteral("/Bolt/parameters.txt")), QByteArray("new"));
 
+        // Files for a car already installed are a question: No unless --yes.
+        const QString skins = f.lib.root.path() + QStringLiteral("/skins.zip");
+        test::writeArchive(skins, test::Format::Zip,
+                           {ArchiveItem::file(QStringLiteral("cars/Comet/blue.bmp"), "blue")});
+        const QString blue = f.lib.garageFolder + QStringLiteral("/Comet/blue.bmp");
+        Outcome declined =
+            f.run({QStringLiteral("--install"), skins, QStringLiteral("--to"), QStringLiteral("car")});
+        QCOMPARE(declined.status, Commands::Failed);
+        QVERIFY(!QFile::exists(blue));
+        Outcome added = f.run({QStringLiteral("--install"), skins, QStringLiteral("--to"),
+                               QStringLiteral("car"), QStringLiteral("--yes")});
+        QCOMPARE(added.status, Commands::Done);
+        QCOMPARE(readBytes(blue), QByteArray("blue"));
+
+        // A car installed beside an entry refused as unsafe is not a success.
+        const QString unsafe = f.lib.root.path() + QStringLiteral("/unsafe.tar.gz");
+        test::writeArchive(unsafe, test::Format::TarGz,
+                           {ArchiveItem::file(QStringLiteral("Dart/parameters.txt")),
+                            ArchiveItem::symlink(QStringLiteral("Dart/out"), QStringLiteral("../.."))});
+        Outcome refused =
+            f.run({QStringLiteral("--install"), unsafe, QStringLiteral("--to"), QStringLiteral("car")});
+        QCOMPARE(refused.status, Commands::Failed);
+        QCOMPARE(refused.out, QStringList{QStringLiteral("Dart")});
+
         const QString damaged = f.lib.root.path() + QStringLiteral("/car.zip");
         writeBytes(damaged, "PK");
         Outcome bad =
