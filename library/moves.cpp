@@ -81,8 +81,14 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
         return MoveOutcome::Blocked;
     case MoveResult::Status::SourceMissing:
     case MoveResult::Status::Failed:
-        dialogs.plain(moved.error.number() == err::PathFileAccess ? accessErrorMessage()
-                                                                  : moved.error.description());
+        // The access message covers read-only parts and taken names; any other reason the system
+        // gave (a link loop, say) is named after it rather than hidden behind it.
+        if (moved.error.number() != err::PathFileAccess)
+            dialogs.plain(moved.error.description());
+        else if (moved.error == Error::of(err::PathFileAccess))
+            dialogs.plain(accessErrorMessage());
+        else
+            dialogs.plain(accessErrorMessage() + QStringLiteral("\n\n") + moved.error.description());
         return MoveOutcome::Blocked;
     }
 
