@@ -108,6 +108,9 @@ public:
     // recovery.
     void setOnlyReads(bool onlyReads) { m_onlyReads = onlyReads; }
     MoveEngine& moveEngine() { return m_engine; }
+    // Copies ahead, with one flush, the named cars a command is about to move between file systems
+    // (see MoveEngine::prepareBatch); keep the result alive while the command moves them.
+    MoveEngine::Batch prepareMoves(const QStringList& names, bool toGarage);
     // "Del. Car"; without `ask` the question is left out (the caller has asked already).
     void deleteChosenCar(bool ask);
     void Mama_Click(); // "Help"

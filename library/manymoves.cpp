@@ -86,12 +86,17 @@ bool ManyMoves::isStockEntry(const QString& name) const
 void ManyMoves::send(const QStringList& names, bool toGarage)
 {
     record([&] {
+        const CarList& source = toGarage ? m_cars.Cart3 : m_cars.Gartery;
+        QStringList moving;
+        for (const QString& name : names)
+            if (source.rowOfText(name) >= 0 && !(toGarage && isStockEntry(name)))
+                moving << name;
+        const MoveEngine::Batch batch = m_cars.prepareMoves(moving, toGarage);
         ProgressScope progress(
             m_cars.platform().progress,
             QStringLiteral("Sending ") + carsWord(int(names.size())) +
                 (toGarage ? QStringLiteral(" to the Garage Folder") : QStringLiteral(" to the Car Folder")),
             int(names.size()));
-        const CarList& source = toGarage ? m_cars.Cart3 : m_cars.Gartery;
         int done = 0;
         for (const QString& name : names) {
             if (source.rowOfText(name) >= 0 && !(toGarage && isStockEntry(name)))
@@ -169,6 +174,11 @@ void ManyMoves::undo()
     if (m_history.isEmpty())
         return;
     const MoveCommand back = movesBack(m_history.takeLast());
+    QStringList toGarage, toCars;
+    for (const MovedCar& car : back)
+        (car.toGarage ? toGarage : toCars) << car.name;
+    const MoveEngine::Batch garageBatch = m_cars.prepareMoves(toGarage, true);
+    const MoveEngine::Batch carBatch = m_cars.prepareMoves(toCars, false);
     ProgressScope progress(m_cars.platform().progress,
                            QStringLiteral("Moving ") + carsWord(int(back.size())) + QStringLiteral(" back"),
                            int(back.size()));

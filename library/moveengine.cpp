@@ -268,7 +268,8 @@ MoveResult MoveEngine::move(const CarFolders& folders, const QString& name, Move
 
     // One rename moves the whole folder at once; nothing to flush, as the disk holds either the
     // old name or the new one.
-    if (renameAllowed && info.device == m_fs.nodeInfo(targetRoot).device) {
+    const QByteArray prepared = m_prepared.take(target);
+    if (prepared.isEmpty() && renameAllowed && info.device == m_fs.nodeInfo(targetRoot).device) {
         const Error e = m_fs.renameNode(source, target);
         if (!e) {
             MoveResult r;
@@ -281,14 +282,19 @@ MoveResult MoveEngine::move(const CarFolders& folders, const QString& name, Move
         // Two mounts of one file system: copy after all.
     }
 
-    // Copy into a hidden staging folder and make it durable; the source is untouched so far.
-    Result<QByteArray> stagingFolder = makeHiddenFolder(targetRoot, StagingPrefix);
+    // Copy into a hidden staging folder and make it durable; the source is untouched so far. A
+    // batch has done both already.
+    Result<QByteArray> stagingFolder =
+        prepared.isEmpty() ? makeHiddenFolder(targetRoot, StagingPrefix) : Result<QByteArray>(prepared);
     if (!stagingFolder.ok())
         return failed(MoveResult::Status::Failed, stagingFolder.error());
     const QByteArray staging = join(stagingFolder.value(), native(name));
-    Error e = copyTree(source, staging);
-    if (!e)
-        e = m_fs.syncNodeFileSystem(staging);
+    Error e;
+    if (prepared.isEmpty()) {
+        e = copyTree(source, staging);
+        if (!e)
+            e = m_fs.syncNodeFileSystem(staging);
+    }
     if (e) {
         removeTreeAt(stagingFolder.value());
         return failed(MoveResult::Status::Failed, e);
@@ -330,6 +336,65 @@ MoveResult MoveEngine::move(const CarFolders& folders, const QString& name, Move
     if (r.error)
         r.leftover = text(leaving);
     return r;
+}
+
+bool MoveEngine::movesByCopy(const QByteArray& source, const QByteArray& targetRoot)
+{
+    const FileSystem::NodeInfo info = m_fs.nodeInfo(source);
+    return info.kind == Kind::Folder && (!renameAllowed || info.device != m_fs.nodeInfo(targetRoot).device);
+}
+
+MoveEngine::Batch MoveEngine::prepareBatch(const CarFolders& folders, const QStringList& names,
+                                           MoveDirection direction, const std::function<void(int)>& copying)
+{
+    Batch batch(this, lock({folders.cars, folders.garage}));
+    if (!batch.m_lock.held())
+        return batch;
+    const bool toGarage = direction == MoveDirection::ToGarage;
+    const QByteArray sourceRoot = m_fs.realNodePath(native(toGarage ? folders.cars : folders.garage));
+    const QByteArray targetRoot = m_fs.realNodePath(native(toGarage ? folders.garage : folders.cars));
+    QByteArray last;
+    int done = 0;
+    for (const QString& name : names) {
+        const QByteArray source = join(sourceRoot, native(name));
+        const QByteArray target = join(targetRoot, native(name));
+        // Only what the move itself would copy; anything in its way is left for the move to report.
+        if (!m_prepared.contains(target) && movesByCopy(source, targetRoot) &&
+            m_fs.nodeInfo(target).kind == Kind::Missing && (toGarage || !checkNothingReadOnly(source))) {
+            if (copying)
+                copying(done);
+            Result<QByteArray> staging = makeHiddenFolder(targetRoot, StagingPrefix);
+            if (staging.ok()) {
+                if (copyTree(source, join(staging.value(), native(name))))
+                    removeTreeAt(staging.value()); // the move tries again and reports why
+                else
+                    m_prepared.insert(target, last = staging.value());
+            }
+        }
+        ++done;
+    }
+    // One flush for every copy: the moves then only rename.
+    if (!last.isEmpty() && m_fs.syncNodeFileSystem(last))
+        discardPrepared();
+    return batch;
+}
+
+void MoveEngine::discardPrepared()
+{
+    for (const QByteArray& staging : std::as_const(m_prepared))
+        removeTreeAt(staging);
+    m_prepared.clear();
+}
+
+MoveEngine::Batch::Batch(Batch&& other) noexcept : m_engine(other.m_engine), m_lock(std::move(other.m_lock))
+{
+    other.m_engine = nullptr;
+}
+
+MoveEngine::Batch::~Batch()
+{
+    if (m_engine)
+        m_engine->discardPrepared();
 }
 
 MoveResult MoveEngine::moveLink(const QByteArray& source, const QByteArray& target,

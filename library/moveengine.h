@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <QHash>
+
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -116,6 +119,29 @@ public:
 
     MoveResult move(const CarFolders& folders, const QString& name, MoveDirection direction);
 
+    // The copies of a command that moves many cars: while it lives, the library stays locked, and
+    // the moves of the cars it copied place those copies instead of copying and flushing each car on
+    // its own. Copies no move used are removed when it goes.
+    class Batch
+    {
+    public:
+        Batch(Batch&& other) noexcept;
+        ~Batch();
+        Batch& operator=(Batch&&) = delete;
+
+    private:
+        friend class MoveEngine;
+        Batch(MoveEngine* engine, Lock lock) : m_engine(engine), m_lock(std::move(lock)) {}
+        MoveEngine* m_engine;
+        Lock m_lock;
+    };
+    // Before a command's moves: copies every car of `names` that its move would copy between file
+    // systems into a staging folder beside its target, then flushes once for all of them. A crash
+    // meanwhile leaves only staging folders, which the next start removes; every source is whole.
+    // `copying(n)` is called before each copy with how many of `names` were dealt with before it.
+    Batch prepareBatch(const CarFolders& folders, const QStringList& names, MoveDirection direction,
+                       const std::function<void(int)>& copying = {});
+
     // How a car folder is deleted: a link is removed as the link; a folder goes to the desktop's
     // trash when its file system has one, else it is deleted for good.
     enum class DeleteWay { RemoveLink, Trash, ForGood };
@@ -175,8 +201,14 @@ private:
     Error addStagedFiles(const QByteArray& staging, const QByteArray& car, const QByteArray& relative,
                          QStringList& placed);
 
+    // Whether moving the car at `source` to `target` copies it (rather than one rename or a link).
+    bool movesByCopy(const QByteArray& source, const QByteArray& targetRoot);
+    void discardPrepared();
+
     FileSystem& m_fs;
     Dialogs* m_dialogs;
+    // Target path -> staging folder holding a flushed copy made by prepareBatch.
+    QHash<QByteArray, QByteArray> m_prepared;
 };
 
 } // namespace parkwen

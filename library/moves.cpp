@@ -175,9 +175,30 @@ void CarLibrary::shiftStockFlagsDown(int position)
         stockFlags[size_t(p)] = stockFlags[size_t(p + 1)];
 }
 
+MoveEngine::Batch CarLibrary::prepareMoves(const QStringList& names, bool toGarage)
+{
+    // A progress of its own, shown only once there is something to copy.
+    Progress* progress = m_platform.progress;
+    bool begun = false;
+    MoveEngine::Batch batch =
+        m_engine.prepareBatch(CarFolders{carFolder, garageFolder}, names,
+                              toGarage ? MoveDirection::ToGarage : MoveDirection::ToCars, [&](int done) {
+                                  if (!progress)
+                                      return;
+                                  if (!begun)
+                                      progress->begin(QStringLiteral("Copying the cars"), int(names.size()));
+                                  begun = true;
+                                  progress->step(done);
+                              });
+    if (begun)
+        progress->end();
+    return batch;
+}
+
 void CarLibrary::CopAll_Click()
 {
     const int passes = Gartery.count();
+    const MoveEngine::Batch batch = prepareMoves(Gartery.texts(), false);
     Progress* progress = m_platform.progress;
     if (progress)
         progress->begin(QStringLiteral("Sending all cars to the Car Folder"), passes);
@@ -196,6 +217,11 @@ void CarLibrary::CopAll_Click()
 void CarLibrary::DelAll_Click()
 {
     const int passes = Cart3.count();
+    QStringList names;
+    for (const QString& name : Cart3.texts())
+        if (!isProtectedStockEntry(name))
+            names << name;
+    const MoveEngine::Batch batch = prepareMoves(names, true);
     Progress* progress = m_platform.progress;
     if (progress)
         progress->begin(QStringLiteral("Sending all cars to the Garage Folder"), passes);

@@ -31,6 +31,11 @@ std::optional<QStringList> readChosenSet(Platform& platform, SetChooser& chooser
 void loadMembers(CarLibrary& library, const QStringList& members)
 {
     CarList& garage = library.Gartery;
+    QStringList arriving;
+    for (const QString& member : members)
+        if (garage.rowOfText(member) >= 0)
+            arriving << member;
+    const MoveEngine::Batch batch = library.prepareMoves(arriving, false);
     for (const QString& member : members) {
         const int passes = garage.count();
         int row = 0;
@@ -51,6 +56,11 @@ void loadMembers(CarLibrary& library, const QStringList& members)
 template <typename Predicate> void sendCarsToGarage(CarLibrary& library, Predicate send)
 {
     CarList& cars = library.Cart3;
+    QStringList leaving;
+    for (const QString& name : cars.texts())
+        if (send(name))
+            leaving << name;
+    const MoveEngine::Batch batch = library.prepareMoves(leaving, true);
     const int passes = cars.count();
     int row = 0;
     for (int pass = 1; pass <= passes; ++pass) {
