@@ -163,6 +163,12 @@ public:
             return e;
         return LocalFileSystem::readFile(p);
     }
+    Result<QByteArray> readBytes(const QString& p, qint64 maxBytes) override
+    {
+        if (Error e = check(Op::Read, p))
+            return e;
+        return LocalFileSystem::readBytes(p, maxBytes);
+    }
 
 private:
     struct Rule
