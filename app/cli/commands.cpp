@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "carlibrary.h"
+#include "naming.h"
 #include "paramreader.h"
 #include "setfile.h"
 #include "setloading.h"
@@ -35,10 +36,7 @@ class NoProcesses : public Processes
 {
 public:
     Error start(const QString&, const QStringList&) override { return Error::of(err::FileNotFound); }
-    Error startAndWait(const QString&, const QStringList&) override
-    {
-        return Error::of(err::FileNotFound);
-    }
+    Error startAndWait(const QString&, const QStringList&) override { return Error::of(err::FileNotFound); }
 };
 
 // The value of a caption after its label ("Class: Glow" gives "Glow"); empty when it has none.
@@ -83,6 +81,11 @@ int Commands::run(const CommandLine& line)
     CarLibrary library(Platform{m_platform.fs, m_platform.pictures, m_platform.dialogs, noProcesses,
                                 m_platform.programFolder, nullptr, m_platform.configFolder,
                                 m_platform.dataFolder});
+    library.CarpList.setCache(m_thumbnails);
+    library.GargList.setCache(m_thumbnails);
+    // The statistics of one car need no scan (and no picture decoded).
+    if (line.command == CommandLine::Command::Stats)
+        return startLibrary(library, false) ? stats(library, line.name, line.json) : Failed;
     if (!startLibrary(library))
         return Failed;
 
@@ -105,7 +108,7 @@ int Commands::run(const CommandLine& line)
     return WrongCommandLine;
 }
 
-bool Commands::startLibrary(CarLibrary& library)
+bool Commands::startLibrary(CarLibrary& library, bool scan)
 {
     // Without a paths database the window would start rigwell; a command only says so.
     const QString paths = joinPath(m_platform.configHome(), QStringLiteral("paths.mdb"));
@@ -115,7 +118,7 @@ bool Commands::startLibrary(CarLibrary& library)
                 .arg(paths));
         return false;
     }
-    return library.startupReading(QString());
+    return scan ? library.startupReading(QString()) : library.readFolders();
 }
 
 int Commands::list(CarLibrary& library, CommandLine::Folder folder)
@@ -213,8 +216,8 @@ int Commands::install(CarLibrary& library, const CommandLine& line)
     FixedInstallAnswers answers(line.yes ? ClashChoice::Replace : ClashChoice::Skip, true);
     CarInstaller installer(library.platform(), library.carFolder, library.garageFolder, answers);
     const bool toGarage = line.folder == CommandLine::Folder::Garage;
-    const InstallSummary summary = installer.install(
-        line.files, toGarage ? CarInstaller::Target::GarageFolder : CarInstaller::Target::CarFolder);
+    const InstallSummary summary = installer.install(line.files, toGarage ? CarInstaller::Target::GarageFolder
+                                                                          : CarInstaller::Target::CarFolder);
     for (const InstallSummary::Car& car : summary.installed)
         m_out << car.name << '\n';
     m_out.flush();
@@ -225,22 +228,35 @@ int Commands::install(CarLibrary& library, const CommandLine& line)
     return Done;
 }
 
+QString Commands::folderOfCar(const CarLibrary& library, const QString& name, QString& where)
+{
+    // The scans' rules without the pictures' contents: a sub-folder holding a picture file, the
+    // stock cars and the Garage Folder left out. A car whose picture is damaged is found all the same.
+    FileSystem& fs = m_platform.fs;
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || !isPlainName(name) || isStockCar(name))
+        return {}; // hidden folders are not listed either
+    for (const bool garage : {false, true}) {
+        const QString path = joinPath(garage ? library.garageFolder : library.carFolder, name);
+        if (path == library.garageFolder || !fs.isFolder(path))
+            continue;
+        if (fs.listFiles(path, QStringLiteral("*.jpg")).isEmpty() &&
+            fs.listFiles(path, QStringLiteral("*.bmp")).isEmpty())
+            continue;
+        where = garage ? QStringLiteral("garage") : QStringLiteral("car");
+        return path;
+    }
+    return {};
+}
+
 int Commands::stats(CarLibrary& library, const QString& name, bool json)
 {
-    QString folder;
     QString where;
-    if (library.Cart3.rowOfText(name) >= 0) {
-        folder = library.carFolder;
-        where = QStringLiteral("car");
-    } else if (library.Gartery.rowOfText(name) >= 0) {
-        folder = library.garageFolder;
-        where = QStringLiteral("garage");
-    } else {
+    const QString carPath = folderOfCar(library, name, where);
+    if (carPath.isEmpty()) {
         tell(
             QStringLiteral("There is no car named \"%1\" in the Car Folder or the Garage Folder.").arg(name));
         return Failed;
     }
-    const QString carPath = joinPath(folder, name);
     TextBuffer buffer;
     if (Error e = buffer.load(m_platform.fs, carPath, QStringLiteral("parameters.txt"))) {
         tell(QStringLiteral("%1 has no readable parameters.txt: %2").arg(carPath, e.description()));
