@@ -199,6 +199,11 @@ bool ThumbCache::openConnections(const QString& file)
     sqlite3_busy_timeout(m_writer, 2000);
     // A cache can lose its last transactions in a power cut without harm: no flush per commit.
     exec(m_writer, "PRAGMA synchronous=NORMAL");
+    // Copying the log into the file (with its flushes) waits until the writer is idle, so that a
+    // scan filling the cache never waits for it; see writerLoop().
+    exec(m_writer, "PRAGMA wal_autocheckpoint=0");
+    // The writer only appends: a few pages of the tables' upper levels are all it reads again.
+    exec(m_writer, "PRAGMA cache_size=-1024");
     if (m_options.maxPageCount > 0)
         exec(m_writer,
              QByteArray("PRAGMA max_page_count=" + QByteArray::number(m_options.maxPageCount)).constData());
@@ -371,6 +376,7 @@ void ThumbCache::flush()
 
 void ThumbCache::writerLoop()
 {
+    bool logged = false; // transactions in the log since it was last copied into the file
     std::unique_lock lock(m_lock);
     for (;;) {
         // Waiting a little gathers many entries into one transaction.
@@ -383,6 +389,13 @@ void ThumbCache::writerLoop()
             }
             if (m_stop)
                 break;
+            if (logged && !m_broken) {
+                // Nothing stored for a while: the scan is over, and the log goes into the file.
+                logged = false;
+                lock.unlock();
+                exec(m_writer, "PRAGMA wal_checkpoint(PASSIVE)");
+                lock.lock();
+            }
             continue;
         }
         m_writing.swap(m_pending);
@@ -392,6 +405,7 @@ void ThumbCache::writerLoop()
         m_changed.notify_all(); // room for the scan
         lock.unlock();
         const bool written = !broken && writeBatch(m_writing, touched);
+        logged = logged || written;
         lock.lock();
         if (!written) {
             // Full, locked or damaged: the rest of this run keeps its thumbnails in memory.
