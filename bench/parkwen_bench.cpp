@@ -402,14 +402,25 @@ int cacheChild(const QString& root, int reps)
 
 struct Startup
 {
-    double seconds = -1; // launch to both lists drawn
+    double seconds = -1;   // launch to both lists drawn (a command: launch to its end)
+    double cpuSeconds = 0; // user + system, the whole run to its end
     qint64 peakKb = 0;
-    QString counts; // "cars=N garage=N cam=N gam=N"
+    QString counts; // "cars=N garage=N cam=N gam=N"; a command: "lines=N"
 };
+
+// CPU time of the children waited for so far.
+double childCpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_CHILDREN, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
 
 // Starts parkwen from `programFolder` on the offscreen platform and waits for the line it prints
 // once its main window is drawn; then waits for it to end (it writes what is left to the cache).
-Startup startProgram(const QString& programFolder, const QString& cacheHome, bool noCache)
+Startup startProgram(const QString& programFolder, const QString& cacheHome, bool noCache,
+                     const QStringList& command = {})
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -420,17 +431,27 @@ Startup startProgram(const QString& programFolder, const QString& cacheHome, boo
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::SeparateChannels);
     p.setStandardErrorFile(QProcess::nullDevice());
-    const QStringList args = noCache ? QStringList{QStringLiteral("--no-cache")} : QStringList{};
+    const QStringList args = command + (noCache ? QStringList{QStringLiteral("--no-cache")} : QStringList{});
     Startup s;
+    const double cpuBefore = childCpuSeconds();
     QElapsedTimer t;
     t.start();
     p.start(programFolder + QStringLiteral("/parkwen"), args);
+    if (!command.isEmpty()) {
+        // A command: launch to its end, its output lines counted.
+        p.waitForFinished(120000);
+        s.seconds = seconds(t);
+        s.cpuSeconds = childCpuSeconds() - cpuBefore;
+        s.counts = QStringLiteral("lines=%1").arg(p.readAllStandardOutput().count('\n'));
+        return s;
+    }
     QByteArray out;
     while (!out.contains('\n') && p.waitForReadyRead(120000))
         out += p.readAllStandardOutput();
     if (out.startsWith("shown "))
         s.seconds = seconds(t);
     p.waitForFinished(120000);
+    s.cpuSeconds = childCpuSeconds() - cpuBefore;
     const QByteArray line = out.trimmed();
     for (const QByteArray& field : line.split(' ')) {
         if (field.startsWith("hwm_kb="))
@@ -479,16 +500,39 @@ QMap<QString, double> startupFigures(const QString& root, int cars, int reps)
             return;
         }
         const QString time = name + QStringLiteral("_s");
+        const QString cpu = name + QStringLiteral("_cpu_s");
         const QString peak = name + QStringLiteral("_kb");
         if (!v.contains(time) || s.seconds < v[time])
             v[time] = s.seconds;
+        if (!v.contains(cpu) || s.cpuSeconds < v[cpu])
+            v[cpu] = s.cpuSeconds;
         v[peak] = std::max(v.value(peak), double(s.peakKb));
     };
+    // `parkwen --list car` the same three ways: launch to its end.
+    const QStringList list{QStringLiteral("--list"), QStringLiteral("car")};
+    auto takeList = [&](const QString& name, const Startup& s) {
+        if (s.seconds < 0 || s.counts != QStringLiteral("lines=%1").arg(cars)) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(s.counts));
+            ++wrong;
+            return;
+        }
+        const QString time = name + QStringLiteral("_s");
+        const QString cpu = name + QStringLiteral("_cpu_s");
+        if (!v.contains(time) || s.seconds < v[time])
+            v[time] = s.seconds;
+        if (!v.contains(cpu) || s.cpuSeconds < v[cpu])
+            v[cpu] = s.cpuSeconds;
+    };
+    const QString cacheFolder = cacheHome.filePath(QStringLiteral("parkwen"));
     for (int r = 0; r < reps; ++r) {
         take(QStringLiteral("nocache"), startProgram(program.path(), cacheHome.path(), true));
-        QDir(cacheHome.filePath(QStringLiteral("parkwen"))).removeRecursively();
+        QDir(cacheFolder).removeRecursively();
         take(QStringLiteral("cold"), startProgram(program.path(), cacheHome.path(), false));
         take(QStringLiteral("warm"), startProgram(program.path(), cacheHome.path(), false));
+        takeList(QStringLiteral("list_nocache"), startProgram(program.path(), cacheHome.path(), true, list));
+        QDir(cacheFolder).removeRecursively();
+        takeList(QStringLiteral("list_cold"), startProgram(program.path(), cacheHome.path(), false, list));
+        takeList(QStringLiteral("list_warm"), startProgram(program.path(), cacheHome.path(), false, list));
     }
     v[QStringLiteral("wrong_counts")] = wrong;
     return v;
@@ -816,14 +860,46 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
                     .arg(v.value("nocache_kb") / 1024, 0, 'f', 1)
                     .arg(v.value("cold_kb") / 1024, 0, 'f', 1)
                     .arg(v.value("warm_kb") / 1024, 0, 'f', 1)
-                    .arg(v.value("wrong_counts") == 0 ? QStringLiteral("all %1 + %1").arg(n)
-                                                      : QStringLiteral("**%1 wrong**").arg(v.value("wrong_counts"))));
+                    .arg(v.value("wrong_counts") == 0
+                             ? QStringLiteral("all %1 + %1").arg(n)
+                             : QStringLiteral("**%1 wrong**").arg(v.value("wrong_counts"))));
+        }
+        out(QString());
+        out(QStringLiteral(
+            "### The window and `parkwen --list car` with and without the cache (N + N; CPU: user + "
+            "system of the whole run)"));
+        out(QString());
+        out(QStringLiteral(
+            "| N + N | | without the cache | cold | warm | cold / without | warm / cold | CPU without | "
+            "CPU cold | CPU warm | CPU cold / without |"));
+        out(QStringLiteral("|---|---|---|---|---|---|---|---|---|---|---|"));
+        for (int n : startupSizes) {
+            const auto& v = startups[n];
+            for (const auto& [label, prefix] :
+                 {std::pair{QStringLiteral("window"), QString()},
+                  std::pair{QStringLiteral("`--list car`"), QStringLiteral("list_")}}) {
+                auto value = [&](const char* key) { return v.value(prefix + QString::fromLatin1(key)); };
+                out(QStringLiteral(
+                        "| %1 + %1 | %2 | %3 s | %4 s | %5 s | %6 | %7 | %8 s | %9 s | %10 s | %11 |")
+                        .arg(n)
+                        .arg(label)
+                        .arg(value("nocache_s"), 0, 'f', 3)
+                        .arg(value("cold_s"), 0, 'f', 3)
+                        .arg(value("warm_s"), 0, 'f', 3)
+                        .arg(value("cold_s") / value("nocache_s"), 0, 'f', 2)
+                        .arg(value("warm_s") / value("cold_s"), 0, 'f', 3)
+                        .arg(value("nocache_cpu_s"), 0, 'f', 2)
+                        .arg(value("cold_cpu_s"), 0, 'f', 2)
+                        .arg(value("warm_cpu_s"), 0, 'f', 2)
+                        .arg(value("cold_cpu_s") / value("nocache_cpu_s"), 0, 'f', 2));
+            }
         }
         if (startupSizes.size() >= 2) {
             const auto& small = startups[startupSizes.first()];
             const auto& large = startups[startupSizes.last()];
             out(QString());
-            out(QStringLiteral("Peak memory growth %1 -> %2 cars a side: without the cache %3x, cold %4x, warm %5x.")
+            out(QStringLiteral(
+                    "Peak memory growth %1 -> %2 cars a side: without the cache %3x, cold %4x, warm %5x.")
                     .arg(startupSizes.first())
                     .arg(startupSizes.last())
                     .arg(large.value("nocache_kb") / small.value("nocache_kb"), 0, 'f', 2)

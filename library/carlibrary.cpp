@@ -206,6 +206,20 @@ bool CarLibrary::startupReading(const QString& commandLine)
     return true;
 }
 
+bool CarLibrary::readFolders()
+{
+    auto paths = readPaths();
+    auto max = paths.ok() ? toInt16(leadingNumber(paths.value().maxText)) : Result<qint16>(paths.error());
+    if (!max.ok()) {
+        m_platform.dialogs.plain(max.error().miscMessage());
+        return false;
+    }
+    carFolder = paths.value().carFolder;
+    garageFolder = paths.value().garageFolder;
+    maxCars = max.value();
+    return true;
+}
+
 void CarLibrary::Refra_Click()
 {
     // Everything is read before anything changes, so a failed reread leaves the window as it was.

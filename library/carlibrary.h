@@ -74,6 +74,9 @@ public:
     static bool isStockSwitch(const QString& commandLine);
     // The start-up reading. Returns false when the program must end.
     bool startupReading(const QString& commandLine);
+    // Only the folders and the Max Car Amount of the start-up reading, without the scans (for a
+    // command that reads one car). False after telling why.
+    bool readFolders();
     // The paths reread (Refresh); failures are reported and leave the previous state.
     void Refra_Click();
     // Starts the setup program, then rereads the paths.

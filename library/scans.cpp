@@ -38,32 +38,61 @@ constexpr qsizetype kBatch = 256;
 // A decoded picture, or why it failed (the thread pool needs results it can default-construct).
 // With a thumbnail cache, `id` names the picture file, and `remembered` tells that the cache
 // answered instead of the decoder (no image then: the store fetches it when it is shown).
+// `unread` marks a failure to open or read the file, which says nothing about the picture.
 struct Decoded
 {
     Error error;
     QImage image;
     PictureId id;
     bool remembered = false;
+    bool unread = false;
 };
 
-// What the pool does for one candidate: ask the cache, else decode.
+// What the pool does for one candidate: ask the cache, else decode. With the cache, the file is
+// read whole through the file system first, so that only a picture that was read and did not
+// decode is remembered as damaged.
 Decoded loadPicture(Platform& platform, ThumbCache* cache, const QString& path)
 {
     Decoded d;
-    if (cache) {
-        const FileStamp stamp = platform.fs.stamp(path);
-        if (!stamp.isFile()) {
-            d.error = Error::of(err::PathNotFound); // what loading a folder or a missing file gives
-            return d;
-        }
-        d.id = {QDir::isRelativePath(path) ? QDir(path).absolutePath() : path, stamp.size, stamp.modifiedNs};
-        if (std::optional<Error> known = cache->known(d.id)) {
-            d.error = *known;
-            d.remembered = true;
-            return d;
-        }
+    const QSize size(PictureStore::Size, PictureStore::Size);
+    if (!cache) {
+        Result<QImage> loaded = platform.pictures.load(path, size);
+        if (loaded.ok())
+            d.image = loaded.take();
+        else
+            d.error = loaded.error();
+        return d;
     }
-    Result<QImage> loaded = platform.pictures.load(path, QSize(PictureStore::Size, PictureStore::Size));
+    const FileStamp stamp = platform.fs.stamp(path);
+    if (!stamp.isFile()) {
+        d.error = Error::of(err::PathNotFound); // what loading a folder or a missing file gives
+        return d;
+    }
+    d.id = {QDir::isRelativePath(path) ? QDir(path).absolutePath() : path, stamp};
+    if (std::optional<Error> known = cache->known(d.id)) {
+        d.error = *known;
+        d.remembered = true;
+        return d;
+    }
+    if (stamp.size > Pictures::MaxFileBytes) {
+        // Refused unread, as the loader refuses it; the size is part of the key.
+        d.error = Error(err::InvalidPicture,
+                        describeError(err::InvalidPicture) + QStringLiteral(": ") + path +
+                            QStringLiteral(" is larger than %1 MB").arg(Pictures::MaxFileBytes >> 20));
+        return d;
+    }
+    Result<QByteArray> bytes = platform.fs.readBytes(path, Pictures::MaxFileBytes);
+    if (!bytes.ok()) {
+        // Gone or no longer an ordinary file: not a car, as for the loader; anything else is a
+        // picture that can't be read now, told as the loader tells it.
+        const int number = bytes.error().number();
+        d.error =
+            Error::of(number == err::FileNotFound || number == err::PathFileAccess ? err::PathNotFound
+                                                                                   : err::InvalidPicture);
+        d.unread = true;
+        return d;
+    }
+    Result<QImage> loaded = platform.pictures.loadBytes(path, bytes.value(), size);
     if (loaded.ok())
         d.image = loaded.take();
     else
@@ -74,7 +103,7 @@ Decoded loadPicture(Platform& platform, ThumbCache* cache, const QString& path)
 // Brings the cache up to date with what a picture gave.
 void remember(ThumbCache* cache, Decoded& d)
 {
-    if (!cache || !d.id.isValid())
+    if (!cache || !d.id.isValid() || d.unread)
         return;
     if (d.remembered) {
         cache->touch(d.id);
@@ -244,7 +273,8 @@ void CarLibrary::LoadCard()
             flush();
         return true;
     };
-    scanInBatches(m_platform, CarpList.cache(), folders.value(), QStringLiteral("Reading the Car Folder"), choose, apply);
+    scanInBatches(m_platform, CarpList.cache(), folders.value(), QStringLiteral("Reading the Car Folder"),
+                  choose, apply);
     flush();
     if (!complete)
         return;
@@ -297,7 +327,8 @@ void CarLibrary::LoadGuard()
             flush();
         return true;
     };
-    scanInBatches(m_platform, GargList.cache(), folders.value(), QStringLiteral("Reading the Garage Folder"), choose, apply);
+    scanInBatches(m_platform, GargList.cache(), folders.value(), QStringLiteral("Reading the Garage Folder"),
+                  choose, apply);
     flush();
     setGam(QString::number(Gartery.count()));
 }

@@ -18,7 +18,7 @@ namespace {
 
 // Raised whenever what an entry means changes (the thumbnails' size or decoding, the tables), so
 // that a file written by another version is started afresh.
-constexpr int kFormatVersion = 1;
+constexpr int kFormatVersion = 2;
 // Entries written in one transaction, and how many may wait for the writer before a scan waits.
 constexpr qsizetype kBatch = 96;
 constexpr qsizetype kMaxPending = 192;
@@ -46,7 +46,10 @@ public:
         const QByteArray utf8 = s.toUtf8();
         sqlite3_bind_text(m_stmt, i, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
     }
-    void bindBlob(int i, const void* data, int size) { sqlite3_bind_blob(m_stmt, i, data, size, SQLITE_STATIC); }
+    void bindBlob(int i, const void* data, int size)
+    {
+        sqlite3_bind_blob(m_stmt, i, data, size, SQLITE_STATIC);
+    }
     int step() { return sqlite3_step(m_stmt); }
     void reset()
     {
@@ -159,7 +162,8 @@ bool ThumbCache::openConnections(const QString& file)
     exec(m_reader, "PRAGMA auto_vacuum=INCREMENTAL");
     {
         Statement wal(m_reader, "PRAGMA journal_mode=WAL");
-        if (!wal.ok() || wal.step() != SQLITE_ROW || wal.text(0).compare(QLatin1String("wal"), Qt::CaseInsensitive))
+        if (!wal.ok() || wal.step() != SQLITE_ROW ||
+            wal.text(0).compare(QLatin1String("wal"), Qt::CaseInsensitive))
             return false;
     }
     if (queryInteger(m_reader, "PRAGMA user_version") != kFormatVersion) {
@@ -171,12 +175,13 @@ bool ThumbCache::openConnections(const QString& file)
             const bool made =
                 exec(m_reader, "DROP TABLE IF EXISTS entries; DROP TABLE IF EXISTS pixels;"
                                "CREATE TABLE entries(id INTEGER PRIMARY KEY, path TEXT NOT NULL UNIQUE,"
-                               " size INTEGER NOT NULL, modified INTEGER NOT NULL, error INTEGER NOT NULL,"
+                               " size INTEGER NOT NULL, modified INTEGER NOT NULL, changed INTEGER NOT NULL,"
+                               " inode INTEGER NOT NULL, device INTEGER NOT NULL, error INTEGER NOT NULL,"
                                " description TEXT NOT NULL, seen INTEGER NOT NULL);"
                                "CREATE TABLE pixels(id INTEGER PRIMARY KEY, format INTEGER NOT NULL,"
                                " width INTEGER NOT NULL, height INTEGER NOT NULL, data BLOB NOT NULL);"
-                               "PRAGMA user_version=1;");
-            static_assert(kFormatVersion == 1, "the version written above");
+                               "PRAGMA user_version=2;");
+            static_assert(kFormatVersion == 2, "the version written above");
             if (!made || !exec(m_reader, "COMMIT")) {
                 exec(m_reader, "ROLLBACK");
                 return false;
@@ -194,8 +199,14 @@ bool ThumbCache::openConnections(const QString& file)
     sqlite3_busy_timeout(m_writer, 2000);
     // A cache can lose its last transactions in a power cut without harm: no flush per commit.
     exec(m_writer, "PRAGMA synchronous=NORMAL");
+    // Copying the log into the file (with its flushes) waits until the writer is idle, so that a
+    // scan filling the cache never waits for it; see writerLoop().
+    exec(m_writer, "PRAGMA wal_autocheckpoint=0");
+    // The writer only appends: a few pages of the tables' upper levels are all it reads again.
+    exec(m_writer, "PRAGMA cache_size=-1024");
     if (m_options.maxPageCount > 0)
-        exec(m_writer, QByteArray("PRAGMA max_page_count=" + QByteArray::number(m_options.maxPageCount)).constData());
+        exec(m_writer,
+             QByteArray("PRAGMA max_page_count=" + QByteArray::number(m_options.maxPageCount)).constData());
     return true;
 }
 
@@ -219,12 +230,15 @@ void ThumbCache::beginScan()
     if (!m_reader)
         return;
     std::lock_guard lock(m_readLock);
-    Statement s(m_reader, "SELECT path, size, modified, error, description, seen FROM entries");
+    Statement s(m_reader,
+                "SELECT path, size, modified, changed, inode, device, error, description, seen FROM entries");
     if (!s.ok())
         return;
     int step;
-    while ((step = s.step()) == SQLITE_ROW)
-        m_known.insert(s.text(0), Known{s.integer(1), s.integer(2), int(s.integer(3)), s.text(4), s.integer(5)});
+    while ((step = s.step()) == SQLITE_ROW) {
+        const FileStamp stamp{s.integer(1), s.integer(2), s.integer(3), s.integer(4), s.integer(5)};
+        m_known.insert(s.text(0), Known{stamp, int(s.integer(6)), s.text(7), s.integer(8)});
+    }
     if (step != SQLITE_DONE)
         m_known.clear(); // a damaged file: decode everything
 }
@@ -232,7 +246,7 @@ void ThumbCache::beginScan()
 std::optional<Error> ThumbCache::known(const PictureId& id) const
 {
     const auto it = m_known.constFind(id.path);
-    if (it == m_known.constEnd() || it->size != id.size || it->modifiedNs != id.modifiedNs)
+    if (it == m_known.constEnd() || it->stamp != id.stamp)
         return std::nullopt;
     return it->error ? Error(it->error, it->description) : Error();
 }
@@ -302,13 +316,18 @@ QImage ThumbCache::readThumbnail(const PictureId& id)
     if (!m_reader)
         return {};
     std::lock_guard lock(m_readLock);
-    Statement s(m_reader, "SELECT p.format, p.width, p.height, p.data FROM entries e JOIN pixels p ON p.id = e.id"
-                          " WHERE e.path = ?1 AND e.size = ?2 AND e.modified = ?3 AND e.error = 0");
+    Statement s(m_reader,
+                "SELECT p.format, p.width, p.height, p.data FROM entries e JOIN pixels p ON p.id = e.id"
+                " WHERE e.path = ?1 AND e.size = ?2 AND e.modified = ?3 AND e.changed = ?4"
+                " AND e.inode = ?5 AND e.device = ?6 AND e.error = 0");
     if (!s.ok())
         return {};
     s.bind(1, id.path);
-    s.bind(2, id.size);
-    s.bind(3, id.modifiedNs);
+    s.bind(2, id.stamp.size);
+    s.bind(3, id.stamp.modifiedNs);
+    s.bind(4, id.stamp.changedNs);
+    s.bind(5, id.stamp.inode);
+    s.bind(6, id.stamp.device);
     if (s.step() != SQLITE_ROW)
         return {};
     const qint64 format = s.integer(0);
@@ -334,8 +353,7 @@ QImage ThumbCache::decodeAgain(const PictureId& id)
 {
     if (!m_options.fs || !m_options.pictures)
         return {};
-    const FileStamp now = m_options.fs->stamp(id.path);
-    if (now.size != id.size || now.modifiedNs != id.modifiedNs)
+    if (m_options.fs->stamp(id.path) != id.stamp)
         return {};
     Result<QImage> loaded = m_options.pictures->load(id.path, QSize(kThumbnailSize, kThumbnailSize));
     if (!loaded.ok())
@@ -358,6 +376,7 @@ void ThumbCache::flush()
 
 void ThumbCache::writerLoop()
 {
+    bool logged = false; // transactions in the log since it was last copied into the file
     std::unique_lock lock(m_lock);
     for (;;) {
         // Waiting a little gathers many entries into one transaction.
@@ -370,6 +389,13 @@ void ThumbCache::writerLoop()
             }
             if (m_stop)
                 break;
+            if (logged && !m_broken) {
+                // Nothing stored for a while: the scan is over, and the log goes into the file.
+                logged = false;
+                lock.unlock();
+                exec(m_writer, "PRAGMA wal_checkpoint(PASSIVE)");
+                lock.lock();
+            }
             continue;
         }
         m_writing.swap(m_pending);
@@ -379,6 +405,7 @@ void ThumbCache::writerLoop()
         m_changed.notify_all(); // room for the scan
         lock.unlock();
         const bool written = !broken && writeBatch(m_writing, touched);
+        logged = logged || written;
         lock.lock();
         if (!written) {
             // Full, locked or damaged: the rest of this run keeps its thumbnails in memory.
@@ -407,13 +434,16 @@ bool ThumbCache::writeBatch(const QHash<QString, Job>& jobs, const QStringList& 
     const qint64 day = today();
     bool ok = true;
     {
-        Statement entry(m_writer,
-                        "INSERT INTO entries(path, size, modified, error, description, seen)"
-                        " VALUES(?1, ?2, ?3, ?4, ?5, ?6) ON CONFLICT(path) DO UPDATE SET size = excluded.size,"
-                        " modified = excluded.modified, error = excluded.error,"
-                        " description = excluded.description, seen = excluded.seen RETURNING id");
-        Statement pixels(m_writer,
-                         "INSERT OR REPLACE INTO pixels(id, format, width, height, data) VALUES(?1, ?2, ?3, ?4, ?5)");
+        Statement entry(
+            m_writer,
+            "INSERT INTO entries(path, size, modified, changed, inode, device, error, description, seen)"
+            " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9) ON CONFLICT(path) DO UPDATE SET"
+            " size = excluded.size, modified = excluded.modified, changed = excluded.changed,"
+            " inode = excluded.inode, device = excluded.device, error = excluded.error,"
+            " description = excluded.description, seen = excluded.seen RETURNING id");
+        Statement pixels(
+            m_writer,
+            "INSERT OR REPLACE INTO pixels(id, format, width, height, data) VALUES(?1, ?2, ?3, ?4, ?5)");
         Statement noPixels(m_writer, "DELETE FROM pixels WHERE id = ?1");
         Statement seen(m_writer, "UPDATE entries SET seen = ?1 WHERE path = ?2 AND seen < ?1");
         ok = entry.ok() && pixels.ok() && noPixels.ok() && seen.ok();
@@ -421,11 +451,14 @@ bool ThumbCache::writeBatch(const QHash<QString, Job>& jobs, const QStringList& 
         for (auto it = jobs.constBegin(); ok && it != jobs.constEnd(); ++it) {
             const Job& job = *it;
             entry.bind(1, job.id.path);
-            entry.bind(2, job.id.size);
-            entry.bind(3, job.id.modifiedNs);
-            entry.bind(4, qint64(job.error.number()));
-            entry.bind(5, job.error.description());
-            entry.bind(6, day);
+            entry.bind(2, job.id.stamp.size);
+            entry.bind(3, job.id.stamp.modifiedNs);
+            entry.bind(4, job.id.stamp.changedNs);
+            entry.bind(5, job.id.stamp.inode);
+            entry.bind(6, job.id.stamp.device);
+            entry.bind(7, qint64(job.error.number()));
+            entry.bind(8, job.error.description());
+            entry.bind(9, day);
             ok = entry.step() == SQLITE_ROW;
             const qint64 id = ok ? entry.integer(0) : 0;
             ok = ok && entry.step() == SQLITE_DONE;
@@ -471,7 +504,8 @@ void ThumbCache::prune()
     const qint64 oldest = today() - m_options.maxAgeDays;
     bool ok = true;
     {
-        Statement oldPixels(m_writer, "DELETE FROM pixels WHERE id IN (SELECT id FROM entries WHERE seen < ?1)");
+        Statement oldPixels(m_writer,
+                            "DELETE FROM pixels WHERE id IN (SELECT id FROM entries WHERE seen < ?1)");
         Statement oldEntries(m_writer, "DELETE FROM entries WHERE seen < ?1");
         oldPixels.bind(1, oldest);
         oldEntries.bind(1, oldest);
@@ -489,8 +523,9 @@ void ThumbCache::prune()
         QList<qint64> doomed;
         qint64 freed = 0;
         {
-            Statement s(m_writer, "SELECT e.id, length(e.path) + coalesce(length(p.data), 0) + 64 FROM entries e"
-                                  " LEFT JOIN pixels p ON p.id = e.id ORDER BY e.seen, e.id");
+            Statement s(m_writer,
+                        "SELECT e.id, length(e.path) + coalesce(length(p.data), 0) + 64 FROM entries e"
+                        " LEFT JOIN pixels p ON p.id = e.id ORDER BY e.seen, e.id");
             while (s.ok() && used - freed > target && s.step() == SQLITE_ROW) {
                 doomed << s.integer(0);
                 freed += s.integer(1);
@@ -519,22 +554,28 @@ void ThumbCache::tag(QImage& thumbnail, const PictureId& id)
 {
     if (thumbnail.isNull() || !id.isValid())
         return;
-    thumbnail.setText(kTagKey, QString::number(id.size) + QLatin1Char(' ') + QString::number(id.modifiedNs) +
-                                   QLatin1Char(' ') + id.path);
+    const FileStamp& st = id.stamp;
+    QString text;
+    for (qint64 n : {st.size, st.modifiedNs, st.changedNs, st.inode, st.device})
+        text += QString::number(n) + QLatin1Char(' ');
+    thumbnail.setText(kTagKey, text + id.path);
 }
 
 PictureId ThumbCache::idOf(const QImage& thumbnail)
 {
     const QString text = thumbnail.text(kTagKey);
-    const qsizetype first = text.indexOf(QLatin1Char(' '));
-    const qsizetype second = first < 0 ? -1 : text.indexOf(QLatin1Char(' '), first + 1);
-    if (second < 0)
-        return {};
-    bool sizeOk = false;
-    bool timeOk = false;
-    PictureId id{text.mid(second + 1), text.left(first).toLongLong(&sizeOk),
-                 text.mid(first + 1, second - first - 1).toLongLong(&timeOk)};
-    return sizeOk && timeOk ? id : PictureId();
+    qint64 numbers[5];
+    qsizetype from = 0;
+    for (qint64& n : numbers) {
+        const qsizetype space = text.indexOf(QLatin1Char(' '), from);
+        bool ok = false;
+        n = space < 0 ? 0 : QStringView(text).mid(from, space - from).toLongLong(&ok);
+        if (!ok)
+            return {};
+        from = space + 1;
+    }
+    PictureId id{text.mid(from), FileStamp{numbers[0], numbers[1], numbers[2], numbers[3], numbers[4]}};
+    return id.isValid() ? id : PictureId();
 }
 
 } // namespace parkwen

@@ -20,15 +20,15 @@ namespace parkwen {
 
 class Pictures;
 
-// A picture file as the thumbnail cache knows it. A file whose size or modification time differs
-// is another picture.
+// A picture file as the thumbnail cache knows it. A file whose stamp differs in anything (size,
+// modification time, change time, inode, device) is another picture: a file written over keeps no
+// thumbnail of what it held, whatever times it was given.
 struct PictureId
 {
     QString path; // absolute
-    qint64 size = -1;
-    qint64 modifiedNs = 0;
+    FileStamp stamp;
 
-    bool isValid() const { return size >= 0 && !path.isEmpty(); }
+    bool isValid() const { return stamp.isFile() && !path.isEmpty(); }
     bool operator==(const PictureId& other) const = default;
 };
 
@@ -76,8 +76,9 @@ public:
     // What is known of a picture: nothing, or how it loaded (no error: its thumbnail is stored).
     std::optional<Error> known(const PictureId& id) const;
 
-    // Remembers a picture's thumbnail, or the error it failed to load with. Returns at once; the
-    // writing happens later.
+    // Remembers a picture's thumbnail, or the error it failed to decode with (only for a file read
+    // whole: a file that could not be opened or read is tried again the next time). Returns at
+    // once; the writing happens later.
     void store(const PictureId& id, const QImage& thumbnail);
     void storeFailure(const PictureId& id, const Error& error);
     // Notes that a scan found the picture again (pruning keeps what was seen recently).
@@ -98,8 +99,7 @@ public:
 private:
     struct Known
     {
-        qint64 size;
-        qint64 modifiedNs;
+        FileStamp stamp;
         int error;
         QString description;
         qint64 seenDay;

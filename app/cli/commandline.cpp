@@ -41,9 +41,10 @@ struct Options
                            QStringLiteral("Answer yes to the questions a command meets; without it a command "
                                           "takes the safe answer and never waits.")};
     // Switches that change how the window works belong here too, beside the commands.
-    QCommandLineOption noCache{QStringLiteral("no-cache"),
-                               QStringLiteral("Start without the thumbnail cache: every picture is decoded "
-                                              "again, and nothing is kept for the next start.")};
+    QCommandLineOption noCache{
+        QStringLiteral("no-cache"),
+        QStringLiteral("Start, or run a command, without the thumbnail cache: every "
+                       "picture is decoded again, and nothing is kept for the next start.")};
 
     void addTo(QCommandLineParser& parser) const
     {

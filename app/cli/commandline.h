@@ -24,7 +24,7 @@ struct CommandLine
     QStringList files;            // --install's archives
     bool json = false;            // --stats for machines
     bool yes = false;             // answer the questions that a command meets with yes
-    bool noCache = false;         // --no-cache: the window starts without the thumbnail cache
+    bool noCache = false;         // --no-cache: the window or command runs without the thumbnail cache
 };
 
 // Reads the arguments of the program (the program's name first).

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "carlibrary.h"
+#include "naming.h"
 #include "paramreader.h"
 #include "setfile.h"
 #include "setloading.h"
@@ -80,10 +81,14 @@ int Commands::run(const CommandLine& line)
     CarLibrary library(Platform{m_platform.fs, m_platform.pictures, m_platform.dialogs, noProcesses,
                                 m_platform.programFolder, nullptr, m_platform.configFolder,
                                 m_platform.dataFolder});
-    // A listing and statistics only read; everything else changes the folders, and holds the
-    // library lock from before it finishes what an ended run left until it is done.
-    const bool onlyReads =
-        line.command == CommandLine::Command::List || line.command == CommandLine::Command::Stats;
+    library.CarpList.setCache(m_thumbnails);
+    library.GargList.setCache(m_thumbnails);
+    // The statistics of one car need no scan (and no picture decoded).
+    if (line.command == CommandLine::Command::Stats)
+        return startLibrary(library, false) ? stats(library, line.name, line.json) : Failed;
+    // A listing only reads; everything else changes the folders, and holds the library lock from
+    // before it finishes what an ended run left until it is done.
+    const bool onlyReads = line.command == CommandLine::Command::List;
     library.setOnlyReads(true);
     if (!startLibrary(library))
         return Failed;
@@ -124,7 +129,7 @@ int Commands::run(const CommandLine& line)
     return WrongCommandLine;
 }
 
-bool Commands::startLibrary(CarLibrary& library)
+bool Commands::startLibrary(CarLibrary& library, bool scan)
 {
     // Without a paths database the window would start rigwell; a command only says so.
     const QString paths = joinPath(m_platform.configHome(), QStringLiteral("paths.mdb"));
@@ -134,7 +139,7 @@ bool Commands::startLibrary(CarLibrary& library)
                 .arg(paths));
         return false;
     }
-    return library.startupReading(QString());
+    return scan ? library.startupReading(QString()) : library.readFolders();
 }
 
 int Commands::list(CarLibrary& library, CommandLine::Folder folder)
@@ -246,22 +251,35 @@ int Commands::install(CarLibrary& library, const CommandLine& line)
     return Done;
 }
 
+QString Commands::folderOfCar(const CarLibrary& library, const QString& name, QString& where)
+{
+    // The scans' rules without the pictures' contents: a sub-folder holding a picture file, the
+    // stock cars and the Garage Folder left out. A car whose picture is damaged is found all the same.
+    FileSystem& fs = m_platform.fs;
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || !isPlainName(name) || isStockCar(name))
+        return {}; // hidden folders are not listed either
+    for (const bool garage : {false, true}) {
+        const QString path = joinPath(garage ? library.garageFolder : library.carFolder, name);
+        if (path == library.garageFolder || !fs.isFolder(path))
+            continue;
+        if (fs.listFiles(path, QStringLiteral("*.jpg")).isEmpty() &&
+            fs.listFiles(path, QStringLiteral("*.bmp")).isEmpty())
+            continue;
+        where = garage ? QStringLiteral("garage") : QStringLiteral("car");
+        return path;
+    }
+    return {};
+}
+
 int Commands::stats(CarLibrary& library, const QString& name, bool json)
 {
-    QString folder;
     QString where;
-    if (library.Cart3.rowOfText(name) >= 0) {
-        folder = library.carFolder;
-        where = QStringLiteral("car");
-    } else if (library.Gartery.rowOfText(name) >= 0) {
-        folder = library.garageFolder;
-        where = QStringLiteral("garage");
-    } else {
+    const QString carPath = folderOfCar(library, name, where);
+    if (carPath.isEmpty()) {
         tell(
             QStringLiteral("There is no car named \"%1\" in the Car Folder or the Garage Folder.").arg(name));
         return Failed;
     }
-    const QString carPath = joinPath(folder, name);
     TextBuffer buffer;
     if (Error e = buffer.load(m_platform.fs, carPath, QStringLiteral("parameters.txt"))) {
         tell(QStringLiteral("%1 has no readable parameters.txt: %2").arg(carPath, e.description()));

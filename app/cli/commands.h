@@ -8,6 +8,7 @@
 namespace parkwen {
 
 class CarLibrary;
+class ThumbCache;
 
 // The commands of the command line. Each works on the car library exactly as the window's buttons do
 // (the same start-up reading, the same ">>" and "<<" and set commands), with the platform's dialogs
@@ -20,21 +21,29 @@ public:
     static constexpr int Failed = 1;
     static constexpr int WrongCommandLine = 2;
 
-    Commands(Platform platform, QTextStream& out) : m_platform(std::move(platform)), m_out(out) {}
+    // The scans take the pictures they know from `thumbnails` (none: every picture is decoded).
+    Commands(Platform platform, QTextStream& out, ThumbCache* thumbnails = nullptr)
+        : m_platform(std::move(platform)), m_out(out), m_thumbnails(thumbnails)
+    {
+    }
 
     int run(const CommandLine& line);
 
 private:
-    bool startLibrary(CarLibrary& library);
+    // The start-up reading, with the scans or only the folders.
+    bool startLibrary(CarLibrary& library, bool scan = true);
     int list(CarLibrary& library, CommandLine::Folder folder);
     int applySet(CarLibrary& library, const CommandLine& line);
     int move(CarLibrary& library, const QString& name, CommandLine::Folder to);
     int install(CarLibrary& library, const CommandLine& line);
     int stats(CarLibrary& library, const QString& name, bool json);
+    // Where the scans would list the car (its folder), found without scanning; empty when nowhere.
+    QString folderOfCar(const CarLibrary& library, const QString& name, QString& where);
     void tell(const QString& text);
 
     Platform m_platform;
     QTextStream& m_out;
+    ThumbCache* m_thumbnails = nullptr;
 };
 
 } // namespace parkwen

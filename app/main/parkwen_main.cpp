@@ -43,6 +43,18 @@ Platform platformAt(const DataLocations& at, FileSystem& fs, Pictures& pictures,
                     progress, at.configFolder, at.dataFolder};
 }
 
+// The thumbnail cache, unless --no-cache is on the command line or PARKWEN_NO_CACHE is set: the
+// window and the commands share it.
+std::unique_ptr<ThumbCache> openThumbnails(const CommandLine& line, FileSystem& fs, Pictures& pictures)
+{
+    if (line.noCache || !qEnvironmentVariableIsEmpty("PARKWEN_NO_CACHE"))
+        return nullptr;
+    ThumbCache::Options options;
+    options.fs = &fs;
+    options.pictures = &pictures;
+    return std::make_unique<ThumbCache>(ThumbCache::defaultFile(), options);
+}
+
 // Everything but the window: help, version, a wrong command line and the commands. None of them needs
 // a display.
 int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
@@ -81,7 +93,10 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
     QtPictures pictures;
     StreamDialogs dialogs(err, line.yes);
     QtProcesses processes;
-    Commands commands(platformAt(at, fs, pictures, dialogs, processes, nullptr), out);
+    // The statistics of one car read no pictures: no cache to open.
+    const std::unique_ptr<ThumbCache> thumbnails =
+        line.command == CommandLine::Command::Stats ? nullptr : openThumbnails(line, fs, pictures);
+    Commands commands(platformAt(at, fs, pictures, dialogs, processes, nullptr), out, thumbnails.get());
     return commands.run(line);
 }
 
@@ -114,15 +129,7 @@ int main(int argc, char* argv[])
     }
     Platform platform = platformAt(at, fs, pictures, dialogs, processes, &progress);
 
-    // The thumbnail cache: thumbnails are kept between runs, unless --no-cache is on the command line
-    // or PARKWEN_NO_CACHE is set.
-    std::unique_ptr<ThumbCache> thumbnails;
-    if (!line.noCache && qEnvironmentVariableIsEmpty("PARKWEN_NO_CACHE")) {
-        ThumbCache::Options options;
-        options.fs = &fs;
-        options.pictures = &pictures;
-        thumbnails = std::make_unique<ThumbCache>(ThumbCache::defaultFile(), options);
-    }
+    const std::unique_ptr<ThumbCache> thumbnails = openThumbnails(line, fs, pictures);
 
     CarLibrary cars(platform);
     cars.CarpList.setCache(thumbnails.get());
@@ -147,8 +154,7 @@ int main(int argc, char* argv[])
         context.carPath = path;
         context.lastSelectedList = cars.lastSelected;
         context.selectedEntry = list.selectedText();
-        context.picture =
-            (carList ? cars.CarpList : cars.GargList).picture(carKey(context.selectedEntry));
+        context.picture = (carList ? cars.CarpList : cars.GargList).picture(carKey(context.selectedEntry));
         context.carFolder = cars.carFolder;
         context.garageFolder = cars.garageFolder;
         Sett sett(platform, context, &castle);
@@ -162,7 +168,8 @@ int main(int argc, char* argv[])
     InstallCommand install(cars, &castle);
     castle.onInstall = [&] { install.run(); };
     castle.onDropInstall = [&](const QStringList& paths, bool toGarage) {
-        install.install(paths, toGarage ? CarInstaller::Target::GarageFolder : CarInstaller::Target::CarFolder);
+        install.install(paths,
+                        toGarage ? CarInstaller::Target::GarageFolder : CarInstaller::Target::CarFolder);
     };
     castle.show();
     castle.raise();

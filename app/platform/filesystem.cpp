@@ -65,7 +65,18 @@ FileStamp FileSystem::stamp(const QString& path)
     const QFileInfo info(path);
     if (!info.isFile())
         return {};
-    return {info.size(), info.lastModified().toMSecsSinceEpoch() * 1000000};
+    FileStamp stamp;
+    stamp.size = info.size();
+    stamp.modifiedNs = info.lastModified().toMSecsSinceEpoch() * 1000000;
+    stamp.changedNs = info.metadataChangeTime().toMSecsSinceEpoch() * 1000000;
+    return stamp;
+}
+
+Result<QByteArray> FileSystem::readBytes(const QString& path, qint64 maxBytes)
+{
+    if (maxBytes > MaxTextFileBytes && fileSize(path) > MaxTextFileBytes)
+        return Error::of(err::PathFileAccess);
+    return readFile(path);
 }
 
 FileSystem::NodeInfo FileSystem::nodeInfo(const QByteArray&)

@@ -23,12 +23,19 @@ void sortIgnoringCase(QStringList& names);
 // "*.jpg"-style pattern match ignoring case ("*" and "?" wildcards).
 bool matchesPattern(const QString& name, const QString& pattern);
 
-// What tells whether a file changed: its size and last modification time.
+// What tells whether a file changed: its size and last modification time, and what no program can
+// set: the time its inode last changed (every write, rename or change of times moves it) and the
+// inode itself. A file replaced by another of the same size and modification time, or written
+// back with its old time, gets another stamp.
 struct FileStamp
 {
     qint64 size = -1;      // -1 when the path is not an ordinary file
     qint64 modifiedNs = 0; // nanoseconds since the epoch
+    qint64 changedNs = 0;  // nanoseconds since the epoch; 0 where the platform has no such time
+    qint64 inode = 0;
+    qint64 device = 0;
     bool isFile() const { return size >= 0; }
+    bool operator==(const FileStamp& other) const = default;
 };
 
 // An exclusive lock between processes on one folder. The system drops it when the process ends, so
@@ -64,7 +71,7 @@ public:
     virtual bool isFolder(const QString& path) = 0;
     // -1 when the file does not exist.
     virtual qint64 fileSize(const QString& path) = 0;
-    // Size and modification time of an ordinary file. Safe to call from several threads at once.
+    // The stamp of an ordinary file. Safe to call from several threads at once.
     virtual FileStamp stamp(const QString& path);
 
     // 75 when something of that name exists, 76 when the parent is missing.
@@ -176,6 +183,8 @@ public:
     // parameter files and set files. Anything else (a FIFO, a device, a folder, a larger file) is
     // refused with a message-ready error, never read.
     virtual Result<QByteArray> readFile(const QString& path) = 0;
+    // The same for files of up to `maxBytes` (pictures); the default reads through readFile.
+    virtual Result<QByteArray> readBytes(const QString& path, qint64 maxBytes);
     // Writes the whole file (creating or truncating it); never through a link at `path`.
     virtual Error writeFile(const QString& path, const QByteArray& bytes) = 0;
     // Writes a new temporary file beside `path` (a unique name, created exclusively), flushes it and

@@ -16,6 +16,11 @@ std::optional<PictureHeader> Pictures::probe(const QString& path)
     return readPictureHeader(file);
 }
 
+Result<QImage> Pictures::loadBytes(const QString& path, const QByteArray&, QSize size)
+{
+    return load(path, size);
+}
+
 QSize fitInto(QSize size, QSize box)
 {
     if (!size.isValid() || size.isEmpty() || !box.isValid() || box.isEmpty())

@@ -30,6 +30,9 @@ public:
     // ordinary file (a folder, a FIFO, a device, or missing) and 481 when the file is larger than
     // MaxFileBytes or does not decode.
     virtual Result<QImage> load(const QString& path, QSize size = QSize()) = 0;
+    // The same with the file's content read already (`bytes`, all of it): fails with 481 when it
+    // does not decode. The default loads `path` again.
+    virtual Result<QImage> loadBytes(const QString& path, const QByteArray& bytes, QSize size);
     // The format and size of the picture in the file, read from its header alone (no pixels are
     // decoded); nothing when the file is missing or holds no BMP, PNG or JPEG header.
     virtual std::optional<PictureHeader> probe(const QString& path);

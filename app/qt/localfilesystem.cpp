@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -289,7 +290,13 @@ FileStamp LocalFileSystem::stamp(const QString& path)
     struct stat st;
     if (::stat(native(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return {};
-    return {qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000 + qint64(st.st_mtim.tv_nsec)};
+    FileStamp stamp;
+    stamp.size = qint64(st.st_size);
+    stamp.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + qint64(st.st_mtim.tv_nsec);
+    stamp.changedNs = qint64(st.st_ctim.tv_sec) * 1000000000 + qint64(st.st_ctim.tv_nsec);
+    stamp.inode = qint64(st.st_ino);
+    stamp.device = qint64(st.st_dev);
+    return stamp;
 }
 
 Error LocalFileSystem::createFolder(const QString& path)
@@ -382,15 +389,28 @@ Error LocalFileSystem::sync(const QString& path)
 
 Result<QByteArray> LocalFileSystem::readFile(const QString& path)
 {
-    Result<RegularFile> file = RegularFile::open(path, MaxTextFileBytes);
+    return LocalFileSystem::readBytes(path, MaxTextFileBytes);
+}
+
+Result<QByteArray> LocalFileSystem::readBytes(const QString& path, qint64 maxBytes)
+{
+    maxBytes = std::min(maxBytes, std::numeric_limits<qint64>::max() / 4);
+    Result<RegularFile> file = RegularFile::open(path, maxBytes);
     if (!file.ok())
         return file.error();
     const int fd = file.value().handle();
-    QByteArray bytes;
-    bytes.reserve(file.value().size());
-    char buffer[1 << 16];
+    // Read straight into the result; the byte past the size tells the end without a second buffer.
+    QByteArray bytes(qsizetype(std::min(file.value().size(), maxBytes)) + 1, Qt::Uninitialized);
+    qsizetype have = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (have == bytes.size()) {
+            // A file still growing while it is read is held to the same limit.
+            if (have > maxBytes)
+                return Error(err::PathFileAccess, describeError(err::PathFileAccess) + QStringLiteral(": ") +
+                                                      tooLargeText(path, maxBytes));
+            bytes.resize(qsizetype(std::min(qint64(have) * 2 + 65536, maxBytes + 1)));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + have, size_t(bytes.size() - have));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -398,12 +418,12 @@ Result<QByteArray> LocalFileSystem::readFile(const QString& path)
         }
         if (n == 0)
             break;
-        // A file still growing while it is read is held to the same limit.
-        if (bytes.size() + n > MaxTextFileBytes)
-            return Error(err::PathFileAccess, describeError(err::PathFileAccess) + QStringLiteral(": ") +
-                                                  tooLargeText(path, MaxTextFileBytes));
-        bytes.append(buffer, n);
+        have += n;
     }
+    if (have > maxBytes)
+        return Error(err::PathFileAccess, describeError(err::PathFileAccess) + QStringLiteral(": ") +
+                                              tooLargeText(path, maxBytes));
+    bytes.truncate(have);
     return bytes;
 }
 

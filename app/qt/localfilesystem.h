@@ -50,6 +50,7 @@ public:
     Error copyFileBeneath(const QByteArray& root, const QByteArray& source,
                           const QByteArray& target) override;
     Result<QByteArray> readFile(const QString& path) override;
+    Result<QByteArray> readBytes(const QString& path, qint64 maxBytes) override;
     Error writeFile(const QString& path, const QByteArray& bytes) override;
     Error writeFileAtomic(const QString& path, const QByteArray& bytes) override;
     Error replaceFileAtomic(const QString& source, const QString& target) override;

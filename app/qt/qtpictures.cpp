@@ -2,6 +2,7 @@
 
 #include "regularfile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -109,6 +110,16 @@ QImage compact(QImage image)
     return image.convertToFormat(QImage::Format_RGB16);
 }
 
+// A thumbnail straight from the bytes of a plain BMP at least as large as `size`; nothing for any
+// other picture.
+std::optional<QImage> shrinkPlainBmp(const uchar* bytes, qint64 length, QSize size)
+{
+    const auto bmp = plainBmp(bytes, length);
+    if (!bmp || bmp->width < size.width() || bmp->height < size.height())
+        return std::nullopt;
+    return shrinkBmp(*bmp, size);
+}
+
 } // namespace
 
 Result<QImage> QtPictures::load(const QString& path, QSize size)
@@ -153,25 +164,40 @@ Result<QImage> QtPictures::decode(const QString& path, QSize size, bool compactR
     if (!file.open(opened.value().handle(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return Error::of(err::InvalidPicture);
     opened.value().release();
-    const PictureFormat format = sniffPictureFormat(file.peek(8));
-    if (size.isValid() && format == PictureFormat::Bmp) {
+    if (size.isValid() && sniffPictureFormat(file.peek(8)) == PictureFormat::Bmp) {
         // Mapped rather than read: a large bitmap is then never copied into memory as a whole.
-        qint64 length = file.size();
-        const uchar* bytes = file.map(0, length);
-        QByteArray read;
-        if (!bytes) {
-            read = file.readAll();
-            bytes = reinterpret_cast<const uchar*>(read.constData());
-            length = read.size();
-        }
-        const auto bmp = plainBmp(bytes, length);
-        if (bmp && bmp->width >= size.width() && bmp->height >= size.height()) {
-            QImage shrunk = shrinkBmp(*bmp, size);
-            return compactResult ? compact(std::move(shrunk)) : shrunk;
+        const qint64 length = file.size();
+        if (const uchar* bytes = file.map(0, length)) {
+            if (std::optional<QImage> shrunk = shrinkPlainBmp(bytes, length, size))
+                return compactResult ? compact(std::move(*shrunk)) : *shrunk;
+        } else {
+            const QByteArray read = file.readAll();
+            if (std::optional<QImage> shrunk =
+                    shrinkPlainBmp(reinterpret_cast<const uchar*>(read.constData()), read.size(), size))
+                return compactResult ? compact(std::move(*shrunk)) : *shrunk;
         }
         file.seek(0);
     }
+    return decodeDevice(file, size, compactResult);
+}
 
+Result<QImage> QtPictures::loadBytes(const QString&, const QByteArray& bytes, QSize size)
+{
+    if (size.isValid() && sniffPictureFormat(bytes.left(8)) == PictureFormat::Bmp) {
+        if (std::optional<QImage> shrunk =
+                shrinkPlainBmp(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size(), size))
+            return compact(std::move(*shrunk));
+    }
+    QByteArray data = bytes; // shared, not copied: the buffer only reads
+    QBuffer buffer(&data);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return Error::of(err::InvalidPicture);
+    return decodeDevice(buffer, size, true);
+}
+
+Result<QImage> QtPictures::decodeDevice(QIODevice& file, QSize size, bool compactResult)
+{
+    const PictureFormat format = sniffPictureFormat(file.peek(8));
     // The format comes from the first bytes, never from the suffix: today's cars keep the ".bmp"
     // name on PNG and JPEG data.
     QImageReader reader(&file, qtFormatName(format));

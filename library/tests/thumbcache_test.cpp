@@ -26,6 +26,11 @@ public:
             ++loads;
         return m_real.load(path, size);
     }
+    Result<QImage> loadBytes(const QString& path, const QByteArray& bytes, QSize size) override
+    {
+        ++loads;
+        return m_real.loadBytes(path, bytes, size);
+    }
 
 private:
     QtPictures m_real;
@@ -97,7 +102,8 @@ class ThumbCacheTest : public QObject
     {
         CountingPictures pictures;
         m_lib->dialogs.clear();
-        CarLibrary cars(Platform{m_lib->fs, pictures, m_lib->dialogs, m_lib->processes, m_lib->programFolder});
+        CarLibrary cars(
+            Platform{m_lib->fs, pictures, m_lib->dialogs, m_lib->processes, m_lib->programFolder});
         cars.CarpList.setCache(cache, resident);
         cars.GargList.setCache(cache, resident);
         cars.carFolder = m_lib->carFolder;
@@ -241,6 +247,76 @@ private slots:
         QCOMPARE(warm.decoded, 0);
     }
 
+    // Times can be set: a picture written over with one of the same size and modification time (as
+    // "Set" copies a skin, keeping the source's time) is still another picture.
+    void pictureReplacedKeepingSizeAndTime_showsTheNewOne()
+    {
+        makeLibrary();
+        startWithCache();
+        const QString beta = car(QStringLiteral("beta"), QStringLiteral("car.bmp"));
+        const QString other = car(QStringLiteral("beta"), QStringLiteral("other.bmp"));
+        writePicture(other, Qt::white);
+        setModified(other, m_time);
+        QVERIFY(!m_lib->fs.replaceFileAtomic(other, beta));
+        QCOMPARE(QFileInfo(beta).size(), QFileInfo(other).size());
+        QCOMPARE(QFileInfo(beta).lastModified(), m_time);
+
+        const Outcome plain = start(nullptr);
+        QVERIFY(centreOf(plain.carPictures[1]).blue() > 200 && centreOf(plain.carPictures[1]).green() > 200);
+        const Outcome warm = startWithCache();
+        compareOutcomes(warm, plain);
+        QCOMPARE(warm.decoded, 1);
+    }
+
+    // A picture that could not be read (permissions, a disk error) is not taken for damaged: once
+    // it can be read, the car and every car after it are listed again.
+    void unreadablePicture_isReadAgainAtTheNextStart()
+    {
+        makeLibrary();
+        const Outcome plain = start(nullptr);
+        startWithCache();
+        const QString gamma = car(QStringLiteral("gamma"), QStringLiteral("car.jpg"));
+        writePicture(gamma, Qt::darkBlue); // unknown to the cache
+        m_lib->fs.failOnName(FaultyFileSystem::Op::Read, QStringLiteral("/gamma/car.jpg"),
+                             Error::of(err::PermissionDenied));
+        const Outcome unreadable = startWithCache();
+        QCOMPARE(unreadable.cars, QStringList({"alpha", "beta"}));
+        QCOMPARE(unreadable.messages, plain.messages); // told as omega's damage is told
+
+        m_lib->fs.clearFailures();
+        const Outcome readable = start(nullptr);
+        QCOMPARE(readable.cars, plain.cars);
+        const Outcome next = startWithCache();
+        compareOutcomes(next, readable);
+        QCOMPARE(next.decoded, 1);
+        QCOMPARE(startWithCache().decoded, 0);
+    }
+
+    // A cache file of the earlier format (entries keyed by size and modification time alone) is
+    // started afresh, never read as this one.
+    void cacheOfTheEarlierFormat_isStartedAfresh()
+    {
+        makeLibrary();
+        const Outcome plain = start(nullptr);
+        QDir().mkpath(QFileInfo(m_cacheFile).absolutePath());
+        sqlite3* old = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(m_cacheFile).constData(), &old), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(old,
+                              "CREATE TABLE entries(id INTEGER PRIMARY KEY, path TEXT NOT NULL UNIQUE,"
+                              " size INTEGER NOT NULL, modified INTEGER NOT NULL, error INTEGER NOT NULL,"
+                              " description TEXT NOT NULL, seen INTEGER NOT NULL);"
+                              "CREATE TABLE pixels(id INTEGER PRIMARY KEY, format INTEGER NOT NULL,"
+                              " width INTEGER NOT NULL, height INTEGER NOT NULL, data BLOB NOT NULL);"
+                              "PRAGMA user_version=1;",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_close(old);
+        const Outcome cold = startWithCache();
+        compareOutcomes(cold, plain);
+        QCOMPARE(cold.decoded, plain.decoded);
+        QCOMPARE(startWithCache().decoded, 0);
+    }
+
     void damagedCacheFile_isPassedOverAndRebuilt()
     {
         makeLibrary();
@@ -312,8 +388,8 @@ private slots:
         // Another program holds the file for itself.
         sqlite3* other = nullptr;
         QCOMPARE(sqlite3_open(QFile::encodeName(m_cacheFile).constData(), &other), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(other, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; DELETE FROM entries;", nullptr,
-                              nullptr, nullptr),
+        QCOMPARE(sqlite3_exec(other, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; DELETE FROM entries;",
+                              nullptr, nullptr, nullptr),
                  SQLITE_OK);
         {
             ThumbCache cache(m_cacheFile);
@@ -334,7 +410,8 @@ private slots:
         qputenv("XDG_CACHE_HOME", "/somewhere/cache");
         QCOMPARE(ThumbCache::defaultFile(), QStringLiteral("/somewhere/cache/parkwen/thumbnails.sqlite"));
         qunsetenv("XDG_CACHE_HOME");
-        QCOMPARE(ThumbCache::defaultFile(), QDir::homePath() + QStringLiteral("/.cache/parkwen/thumbnails.sqlite"));
+        QCOMPARE(ThumbCache::defaultFile(),
+                 QDir::homePath() + QStringLiteral("/.cache/parkwen/thumbnails.sqlite"));
         if (!saved.isEmpty())
             qputenv("XDG_CACHE_HOME", saved);
     }
@@ -463,7 +540,8 @@ private slots:
                 const QRect rect = view.visualRect(cars.Cart3.index(row));
                 if (!view.viewport()->rect().contains(rect))
                     continue;
-                const QImage thumbnail = cars.Cart3.data(cars.Cart3.index(row), Qt::DecorationRole).value<QImage>();
+                const QImage thumbnail =
+                    cars.Cart3.data(cars.Cart3.index(row), Qt::DecorationRole).value<QImage>();
                 QVERIFY(!thumbnail.isNull());
                 const QColor drawn = shot.pixelColor(rect.left() + PictureStore::Size / 2, rect.center().y());
                 if (row % 2)

@@ -202,6 +202,12 @@ public:
             return e;
         return LocalFileSystem::readFile(p);
     }
+    Result<QByteArray> readBytes(const QString& p, qint64 maxBytes) override
+    {
+        if (Error e = check(Op::Read, p))
+            return e;
+        return LocalFileSystem::readBytes(p, maxBytes);
+    }
 
 private:
     static QString beneath(const QByteArray& root, const QByteArray& relative)

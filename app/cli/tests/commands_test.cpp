@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "streamdialogs.h"
 #include "testlibrary.h"
+#include "thumbcache.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,6 +13,23 @@ using namespace parkwen;
 using namespace parkwen::test;
 
 namespace {
+
+// The real picture loader, counting the pictures it decodes.
+class CountingPictures : public QtPictures
+{
+public:
+    int decoded = 0;
+    Result<QImage> load(const QString& path, QSize size) override
+    {
+        ++decoded;
+        return QtPictures::load(path, size);
+    }
+    Result<QImage> loadBytes(const QString& path, const QByteArray& bytes, QSize size) override
+    {
+        ++decoded;
+        return QtPictures::loadBytes(path, bytes, size);
+    }
+};
 
 struct Outcome
 {
@@ -35,6 +53,9 @@ struct Fixture
     QString config = makeFolder(lib.root.path(), QStringLiteral("config"));
     QString data = makeFolder(lib.root.path(), QStringLiteral("data"));
     QString rawOut;
+    // The thumbnail cache the commands use (none: every picture is decoded).
+    ThumbCache* thumbnails = nullptr;
+    CountingPictures pictures;
 
     Fixture(const QStringList& inCarFolder, const QStringList& inGarage)
     {
@@ -66,8 +87,8 @@ struct Fixture
         QTextStream errStream(&err);
         StreamDialogs dialogs(errStream, line.yes);
         Commands commands(
-            Platform{lib.fs, lib.pictures, dialogs, lib.processes, lib.programFolder, nullptr, config, data},
-            outStream);
+            Platform{lib.fs, pictures, dialogs, lib.processes, lib.programFolder, nullptr, config, data},
+            outStream, thumbnails);
         Outcome outcome;
         outcome.status = commands.run(line);
         outStream.flush();
@@ -102,6 +123,44 @@ private slots:
         Outcome garage = f.run(QStringLiteral("--list garage"));
         QCOMPARE(garage.out, (QStringList{"echo", "Zed"}));
         QCOMPARE(garage.status, Commands::Done);
+    }
+
+    // Commands keep thumbnails in the window's cache: a command after the first decodes nothing, and
+    // a damaged picture still ends the car scan where the window's scan ends.
+    void commands_shareTheThumbnailCache_andStatsDecodesNothing()
+    {
+        Fixture f({"Alpha", "beta", "Gamma"}, {"echo"});
+        writeBytes(f.lib.carFolder + QStringLiteral("/Gamma/car.jpg"), "damaged");
+        const QString cacheFile = f.lib.root.filePath(QStringLiteral("cache/thumbnails.sqlite"));
+        const Outcome plain = f.run(QStringLiteral("--list car"));
+        QCOMPARE(plain.out, (QStringList{"Alpha", "beta"}));
+        {
+            ThumbCache cache(cacheFile);
+            f.thumbnails = &cache;
+            f.pictures.decoded = 0;
+            const Outcome cold = f.run(QStringLiteral("--list car"));
+            QCOMPARE(cold.out, plain.out);
+            QCOMPARE(cold.err, plain.err);
+            QCOMPARE(f.pictures.decoded, 4);
+        }
+        {
+            ThumbCache cache(cacheFile); // the next program
+            f.thumbnails = &cache;
+            f.pictures.decoded = 0;
+            const Outcome warm = f.run(QStringLiteral("--list car"));
+            QCOMPARE(warm.out, plain.out);
+            QCOMPARE(warm.err, plain.err);
+            const Outcome moved = f.run(QStringLiteral("--move echo --to car"));
+            QCOMPARE(moved.status, Commands::Done);
+            QCOMPARE(f.pictures.decoded, 0);
+        }
+        f.thumbnails = nullptr;
+        writeBytes(f.lib.carFolder + QStringLiteral("/beta/parameters.txt"),
+                   SampleParams().text().toLatin1());
+        f.pictures.decoded = 0;
+        const Outcome stats = f.run(QStringLiteral("--stats beta"));
+        QCOMPARE(stats.status, Commands::Done);
+        QCOMPARE(f.pictures.decoded, 0);
     }
 
     void emptyFolder_listsNothing_andSucceeds()
@@ -355,8 +414,8 @@ private slots:
         QCOMPARE(done.status, Commands::Done);
         QVERIFY(f.garageOnDisk().contains(QStringLiteral("Comet")));
 
-        Outcome replaced = f.run(
-            {QStringLiteral("--install"), pack, QStringLiteral("--to"), QStringLiteral("garage"), QStringLiteral("--yes")});
+        Outcome replaced = f.run({QStringLiteral("--install"), pack, QStringLiteral("--to"),
+                                  QStringLiteral("garage"), QStringLiteral("--yes")});
         QVERIFY(f.garageOnDisk().contains(QStringLiteral("Bolt")));
         QCOMPARE(readBytes(f.lib.garageFolder + QStringLiteral("/Bolt/parameters.txt")), QByteArray("new"));
 
