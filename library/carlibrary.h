@@ -132,14 +132,17 @@ signals:
     // The window should give the keyboard focus to a list (LastCarList or LastGarageList).
     void focusRequested(int list);
 
-private:
+public:
     struct PathsRecord
     {
         QString carFolder;
         QString garageFolder;
         QString maxText;
     };
+    // The three records of paths.mdb, read without touching the folders.
     Result<PathsRecord> readPaths();
+
+private:
     Error startupAttempt(const QString& commandLine);
     // The path of a program of the program folder.
     QString programPath(const QString& name) const;

@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "carjson.h"
 #include "carlibrary.h"
 #include "paramreader.h"
 #include "setfile.h"
@@ -41,32 +42,6 @@ public:
     }
 };
 
-// The value of a caption after its label ("Class: Glow" gives "Glow"); empty when it has none.
-QString captionValue(const QString& caption)
-{
-    const qsizetype colon = caption.indexOf(QLatin1Char(':'));
-    return colon < 0 ? QString() : caption.mid(colon + 1).trimmed();
-}
-
-QJsonValue numberOrNull(const QString& text, const QString& unit)
-{
-    if (text.isEmpty())
-        return QJsonValue();
-    bool ok = false;
-    const double value = QString(text).remove(unit).toDouble(&ok);
-    return ok ? QJsonValue(value) : QJsonValue();
-}
-
-QJsonValue textOrNull(const QString& text)
-{
-    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
-}
-
-int percentOf(const StatBar& bar)
-{
-    return QString(bar.tooltip).remove(QLatin1Char('%')).toInt();
-}
-
 } // namespace
 
 void Commands::tell(const QString& text)
@@ -83,6 +58,9 @@ int Commands::run(const CommandLine& line)
     CarLibrary library(Platform{m_platform.fs, m_platform.pictures, m_platform.dialogs, noProcesses,
                                 m_platform.programFolder, nullptr, m_platform.configFolder,
                                 m_platform.dataFolder});
+    if (line.command == CommandLine::Command::Check ||
+        (line.command == CommandLine::Command::List && line.json))
+        return isSetUp() ? survey(library, line) : Failed;
     if (!startLibrary(library))
         return Failed;
 
@@ -99,13 +77,14 @@ int Commands::run(const CommandLine& line)
         return install(library, line);
     case CommandLine::Command::Stats:
         return stats(library, line.name, line.json);
+    case CommandLine::Command::Check:
     case CommandLine::Command::None:
         break;
     }
     return WrongCommandLine;
 }
 
-bool Commands::startLibrary(CarLibrary& library)
+bool Commands::isSetUp()
 {
     // Without a paths database the window would start rigwell; a command only says so.
     const QString paths = joinPath(m_platform.configHome(), QStringLiteral("paths.mdb"));
@@ -115,13 +94,22 @@ bool Commands::startLibrary(CarLibrary& library)
                 .arg(paths));
         return false;
     }
-    return library.startupReading(QString());
+    return true;
+}
+
+bool Commands::startLibrary(CarLibrary& library)
+{
+    return isSetUp() && library.startupReading(QString());
 }
 
 int Commands::list(CarLibrary& library, CommandLine::Folder folder)
 {
-    const CarList& cars = folder == CommandLine::Folder::Car ? library.Cart3 : library.Gartery;
-    for (const QString& name : cars.texts())
+    QStringList names;
+    if (folder != CommandLine::Folder::Garage)
+        names << library.Cart3.texts();
+    if (folder != CommandLine::Folder::Car)
+        names << library.Gartery.texts();
+    for (const QString& name : names)
         m_out << name << '\n';
     m_out.flush();
     return Done;
@@ -250,20 +238,10 @@ int Commands::stats(CarLibrary& library, const QString& name, bool json)
     loadparams(buffer, stats);
 
     if (json) {
-        QJsonObject object;
+        QJsonObject object = statisticsJson(stats);
         object[QStringLiteral("car")] = name;
         object[QStringLiteral("folder")] = where;
         object[QStringLiteral("path")] = carPath;
-        object[QStringLiteral("speed")] = numberOrNull(captionValue(stats.speed), QStringLiteral("mph"));
-        object[QStringLiteral("class")] = textOrNull(captionValue(stats.classCaption));
-        object[QStringLiteral("rating")] = textOrNull(captionValue(stats.rating));
-        object[QStringLiteral("grip")] = percentOf(stats.grip);
-        object[QStringLiteral("turn")] = percentOf(stats.turn);
-        object[QStringLiteral("acceleration")] = percentOf(stats.accel);
-        object[QStringLiteral("mass")] = numberOrNull(captionValue(stats.mass), QStringLiteral("kg"));
-        object[QStringLiteral("transmission")] = textOrNull(captionValue(stats.transmission));
-        object[QStringLiteral("base")] = textOrNull(captionValue(stats.base));
-        object[QStringLiteral("skin")] = textOrNull(stats.currentSkin);
         m_out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
     } else {
         m_out << QStringLiteral("Car Name: ") << carPath << '\n'

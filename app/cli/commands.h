@@ -31,6 +31,9 @@ private:
     int move(CarLibrary& library, const QString& name, CommandLine::Folder to);
     int install(CarLibrary& library, const CommandLine& line);
     int stats(CarLibrary& library, const QString& name, bool json);
+    // --check and --list --json, which read the folders themselves (healthcommands.cpp).
+    int survey(CarLibrary& library, const CommandLine& line);
+    bool isSetUp();
     void tell(const QString& text);
 
     Platform m_platform;
