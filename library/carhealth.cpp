@@ -145,11 +145,13 @@ void checkPaths(Context& cx, CarRecord& car, const ParamRefs& refs, const QStrin
             problem.fixedPath = (QStringList{cx.carFolderName, car.folderName} + inOwn).join(separator);
         }
         problem.text =
-            QStringLiteral("The game will not find %1 \"%2\": the car may show without it, or not at all.")
-                .arg(whatItNames(p.key), p.path);
-        if (!problem.fixedPath.isEmpty())
-            problem.text +=
-                QStringLiteral(" The file is in the car's own folder; \"Fix paths\" points there.");
+            problem.fixedPath.isEmpty()
+                ? QStringLiteral("Names %1, \"%2\", which is not there: the game shows the car without "
+                                 "it, or not at all.")
+                      .arg(whatItNames(p.key), p.path)
+                : QStringLiteral("Names %1, \"%2\", which is not there but is in the car's own folder: "
+                                 "\"Fix paths\" points at it.")
+                      .arg(whatItNames(p.key), p.path);
         car.problems << problem;
     }
 }
@@ -200,7 +202,7 @@ void checkUnlisted(Context& cx, CarRecord& car, const ParamRefs& refs)
     }
 }
 
-CarRecord surveyCar(Context& cx, const QString& path, bool inGarage)
+CarRecord surveyOne(Context& cx, const QString& path, bool inGarage)
 {
     CarRecord car;
     car.path = path;
@@ -245,9 +247,14 @@ CarRecord surveyCar(Context& cx, const QString& path, bool inGarage)
     return car;
 }
 
-// Two cars the game shows under one name, and folders one letter case apart.
+} // namespace
+
 void findTwins(QList<CarRecord>& cars)
 {
+    for (CarRecord& car : cars)
+        car.problems.removeIf([](const CarProblem& p) {
+            return p.kind == CarProblem::Kind::SameName || p.kind == CarProblem::Kind::SameFolderName;
+        });
     QHash<QString, QList<int>> byName;
     QHash<QString, QList<int>> byFolder;
     for (int i = 0; i < cars.size(); ++i) {
@@ -292,6 +299,8 @@ void findTwins(QList<CarRecord>& cars)
     }
 }
 
+namespace {
+
 void surveyFolder(Context& cx, const QString& folder, const QString& skip, bool inGarage,
                   QList<CarRecord>& out)
 {
@@ -301,7 +310,7 @@ void surveyFolder(Context& cx, const QString& folder, const QString& skip, bool 
             if (path == skip ||
                 (!inGarage && lastName(path).compare(QLatin1String("misc"), Qt::CaseInsensitive) == 0))
                 continue;
-            out << surveyCar(cx, path, inGarage);
+            out << surveyOne(cx, path, inGarage);
         }
     }
     // Hidden leftovers of an interrupted move or delete.
@@ -388,6 +397,13 @@ QList<CarRecord> surveyLibrary(FileSystem& fs, Pictures& pictures, const QString
         surveyFolder(cx, garageFolder, QString(), true, cars);
     findTwins(cars);
     return cars;
+}
+
+CarRecord surveyCar(FileSystem& fs, Pictures& pictures, const QString& carFolder, const QString& path,
+                    bool inGarage)
+{
+    Context cx{fs, pictures, PathFinder(fs), carFolder, lastName(carFolder), parentFolder(carFolder)};
+    return surveyOne(cx, path, inGarage);
 }
 
 Result<QString> fixPaths(FileSystem& fs, const CarRecord& car)

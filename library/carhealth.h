@@ -63,6 +63,12 @@ struct CarRecord
 QList<CarRecord> surveyLibrary(FileSystem& fs, Pictures& pictures, const QString& carFolder,
                                const QString& garageFolder);
 
+// One folder, as surveyLibrary reads it, without the twins (which need the whole library).
+CarRecord surveyCar(FileSystem& fs, Pictures& pictures, const QString& carFolder, const QString& path,
+                    bool inGarage);
+// Marks the cars that share their name or differ only in letter case, replacing earlier marks.
+void findTwins(QList<CarRecord>& cars);
+
 // Points the broken paths of a car that name files in its own folder at that folder, letter case as
 // on disk. parameters.txt is first copied, byte for byte, to a backup beside it that the details
 // window lists and can set back. Returns the backup's file name.

@@ -1,5 +1,6 @@
 #include "carlibrary.h"
 #include "carnames.h"
+#include "cartable.h"
 #include "castle.h"
 #include "commandline.h"
 #include "commands.h"
@@ -159,6 +160,7 @@ int main(int argc, char* argv[])
     castle.onSetLdPlus = [&] { SetLdPlus_Click(cars, platform, &castle); };
     castle.onSetLdOnly = [&] { SetLdOnly_Click(cars, platform, &castle); };
     castle.onSetRemv = [&] { SetRemv_Click(cars, platform, &castle); };
+    castle.onAddToSet = [&](const QStringList& names) { addCarsToSet(platform, castle.carTable(), names); };
     InstallCommand install(cars, &castle);
     castle.onInstall = [&] { install.run(); };
     castle.onDropInstall = [&](const QStringList& paths, bool toGarage) {
