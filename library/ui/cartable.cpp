@@ -301,9 +301,11 @@ CarTable::CarTable(CarLibrary& cars, ManyMoves& moves, QWidget* parent)
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_view->horizontalHeader()->setStretchLastSection(true);
-    m_view->setColumnWidth(CarTableModel::Picture, kThumbnail + 8);
-    m_view->setColumnWidth(CarTableModel::Folder, 150);
-    m_view->setColumnWidth(CarTableModel::Name, 170);
+    m_view->setWordWrap(false);
+    const int widths[CarTableModel::ColumnCount] = {
+        kThumbnail + 8, 140, 160, 80, 70, 80, 85, 70, 95, 45, 85, 120, 200};
+    for (int column = 0; column < CarTableModel::ColumnCount; ++column)
+        m_view->setColumnWidth(column, widths[column]);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
 
     auto button = [this, &named](const char* name, const QString& caption, const QString& tip,
