@@ -11,6 +11,7 @@
 // --cars x 2 rows. Prints Markdown.
 
 #include "carlibrary.h"
+#include "carstatscache.h"
 #include "cartable.h"
 #include "libgen.h"
 #include "manymoves.h"
@@ -142,6 +143,7 @@ Platform platformOf(LocalFileSystem& fs, QtPictures& pictures, SilentDialogs& di
 // In the child: opens the table on the library and paints it once.
 int openTable(const QString& root)
 {
+    CarStatsCache cache(root + QStringLiteral("/carstats.bin"));
     LocalFileSystem fs;
     QtPictures pictures;
     SilentDialogs dialogs;
@@ -151,6 +153,7 @@ int openTable(const QString& root)
     cars.garageFolder = root + QStringLiteral("/garage");
     ManyMoves moves(cars);
     CarTable table(cars, moves);
+    table.statsCache = &cache;
     table.reload();
     table.show();
     table.repaint();

@@ -2,6 +2,7 @@
 
 #include "carlibrary.h"
 #include "carpicture.h"
+#include "carstatscache.h"
 #include "paramrefs.h"
 #include "skins.h"
 #include "textbuffer.h"
@@ -113,10 +114,10 @@ struct Context
     QString gameFolder;
 };
 
-void checkPaths(Context& cx, CarRecord& car, const ParamRefs& refs, const QStringList& ownFiles)
+void checkPaths(Context& cx, CarRecord& car, const QList<ParamPath>& paths, const QStringList& ownFiles)
 {
     QStringList reported;
-    for (const ParamPath& p : refs.paths) {
+    for (const ParamPath& p : paths) {
         const QStringList parts = pathParts(p.path);
         if (parts.isEmpty() || reported.contains(p.path))
             continue;
@@ -157,7 +158,7 @@ void checkPaths(Context& cx, CarRecord& car, const ParamRefs& refs, const QStrin
 }
 
 // A car the lists do not show: why, and what could show it.
-void checkUnlisted(Context& cx, CarRecord& car, const ParamRefs& refs)
+void checkUnlisted(Context& cx, CarRecord& car, const QList<ParamPath>& paths)
 {
     if (isStockCar(car.folderName))
         return;
@@ -166,7 +167,7 @@ void checkUnlisted(Context& cx, CarRecord& car, const ParamRefs& refs)
     problem.text =
         QStringLiteral("Not in Parkwen's lists: the folder has no picture (.jpg or .bmp) to show the car "
                        "by, though the game offers it.");
-    const QStringList box = pathParts(boxPicturePath(refs));
+    const QStringList box = pathParts(boxPicturePath(ParamRefs{QString(), paths}));
     if (!box.isEmpty()) {
         const QStringList names = cx.finder.walk(cx.gameFolder, box);
         if (!names.isEmpty() && (matchesPattern(names.last(), QStringLiteral("*.bmp")) ||
@@ -180,7 +181,7 @@ void checkUnlisted(Context& cx, CarRecord& car, const ParamRefs& refs)
     car.problems << problem;
 
     // A parameter-only variant names the models of another car.
-    for (const ParamPath& p : refs.paths) {
+    for (const ParamPath& p : paths) {
         if (p.key != QLatin1String("MODEL"))
             continue;
         const QStringList parts = pathParts(p.path);
@@ -202,49 +203,78 @@ void checkUnlisted(Context& cx, CarRecord& car, const ParamRefs& refs)
     }
 }
 
-CarRecord surveyOne(Context& cx, const QString& path, bool inGarage)
+// Everything about a folder that depends on the folder alone.
+CarReading readOne(Context& cx, const QString& path, bool inGarage)
 {
-    CarRecord car;
+    CarReading r;
+    CarRecord& car = r.car;
     car.path = path;
     car.folderName = lastName(path);
     car.inGarage = inGarage;
     measure(cx.fs, path, car);
+    r.folderNs = cx.fs.nodeInfo(QFile::encodeName(path)).modifiedNs;
 
-    const QStringList files = cx.fs.listFiles(path);
-    const QString parameters = findIgnoringCase(files, kParameters);
+    r.files = cx.fs.listFiles(path);
+    r.parameters = findIgnoringCase(r.files, kParameters);
     car.picture = carPictureFile(cx.fs, path);
     car.listed = !car.picture.isEmpty();
 
     CarProblem notACar;
     notACar.kind = CarProblem::Kind::NotACar;
-    if (parameters.isEmpty()) {
+    if (r.parameters.isEmpty()) {
         notACar.text = QStringLiteral("Not a car: the folder has no parameters.txt.");
         car.problems << notACar;
-        return car;
+        return r;
     }
-    const Result<QByteArray> text = cx.fs.readFile(joinPath(path, parameters));
+    r.parametersStamp = cx.fs.stamp(joinPath(path, r.parameters));
+    const Result<QByteArray> text = cx.fs.readFile(joinPath(path, r.parameters));
     if (!text.ok()) {
         notACar.text = QStringLiteral("Not a car: its parameters.txt cannot be read (%1).")
                            .arg(text.error().description());
         car.problems << notACar;
-        return car;
+        return r;
     }
     TextBuffer buffer(QString::fromLatin1(text.value()));
     if (!isParameterFile(buffer)) {
         notACar.text = QStringLiteral("Not a car: its parameters.txt holds no car parameters.");
         car.problems << notACar;
-        return car;
+        return r;
     }
     car.hasParameters = true;
     loadparams(buffer, car.stats);
-    const ParamRefs refs = readParamRefs(text.value());
+    ParamRefs refs = readParamRefs(text.value());
     car.nameInParameters = refs.name;
+    r.paths = std::move(refs.paths);
     car.skins = int(Skins::skinsOf(cx.fs, cx.pictures, path).size());
+    return r;
+}
 
-    checkPaths(cx, car, refs, files);
+// What the rest of the library makes of a reading: the files it names elsewhere, whether it is shown.
+CarRecord judge(Context& cx, const CarReading& r)
+{
+    CarRecord car = r.car;
+    if (!car.hasParameters)
+        return car;
+    checkPaths(cx, car, r.paths, r.files);
     if (!car.listed)
-        checkUnlisted(cx, car, refs);
+        checkUnlisted(cx, car, r.paths);
     return car;
+}
+
+CarRecord surveyOne(Context& cx, const QString& path, bool inGarage, CarStatsCache* cache = nullptr)
+{
+    if (cache) {
+        if (const CarReading* known = cache->find(cx.fs, path)) {
+            if (known->car.inGarage == inGarage) {
+                cache->store(*known);
+                return judge(cx, *known);
+            }
+        }
+    }
+    const CarReading reading = readOne(cx, path, inGarage);
+    if (cache)
+        cache->store(reading);
+    return judge(cx, reading);
 }
 
 } // namespace
@@ -301,8 +331,8 @@ void findTwins(QList<CarRecord>& cars)
 
 namespace {
 
-void surveyFolder(Context& cx, const QString& folder, const QString& skip, bool inGarage,
-                  QList<CarRecord>& out)
+void surveyFolder(Context& cx, CarStatsCache* cache, const QString& folder, const QString& skip,
+                  bool inGarage, QList<CarRecord>& out)
 {
     const Result<QStringList> folders = cx.fs.listFolders(folder);
     if (folders.ok()) {
@@ -310,7 +340,7 @@ void surveyFolder(Context& cx, const QString& folder, const QString& skip, bool 
             if (path == skip ||
                 (!inGarage && lastName(path).compare(QLatin1String("misc"), Qt::CaseInsensitive) == 0))
                 continue;
-            out << surveyOne(cx, path, inGarage);
+            out << surveyOne(cx, path, inGarage, cache);
         }
     }
     // Hidden leftovers of an interrupted move or delete.
@@ -388,13 +418,13 @@ QString CarRecord::healthDetails() const
 }
 
 QList<CarRecord> surveyLibrary(FileSystem& fs, Pictures& pictures, const QString& carFolder,
-                               const QString& garageFolder)
+                               const QString& garageFolder, CarStatsCache* cache)
 {
     Context cx{fs, pictures, PathFinder(fs), carFolder, lastName(carFolder), parentFolder(carFolder)};
     QList<CarRecord> cars;
-    surveyFolder(cx, carFolder, garageFolder, false, cars);
+    surveyFolder(cx, cache, carFolder, garageFolder, false, cars);
     if (!garageFolder.isEmpty() && garageFolder != carFolder)
-        surveyFolder(cx, garageFolder, QString(), true, cars);
+        surveyFolder(cx, cache, garageFolder, QString(), true, cars);
     findTwins(cars);
     return cars;
 }

@@ -58,10 +58,14 @@ struct CarRecord
     QString healthDetails() const;
 };
 
+class CarStatsCache;
+
 // Reads every folder of both folders once: statistics, pictures, sizes and problems. A garage
-// inside the Car Folder is not a car; neither is the stock "misc" folder, which cars share.
+// inside the Car Folder is not a car; neither is the stock "misc" folder, which cars share. With a
+// cache, a folder read before and unchanged since is not read again (its problems are still judged
+// afresh, as they depend on other folders).
 QList<CarRecord> surveyLibrary(FileSystem& fs, Pictures& pictures, const QString& carFolder,
-                               const QString& garageFolder);
+                               const QString& garageFolder, CarStatsCache* cache = nullptr);
 
 // One folder, as surveyLibrary reads it, without the twins (which need the whole library).
 CarRecord surveyCar(FileSystem& fs, Pictures& pictures, const QString& carFolder, const QString& path,

@@ -1,5 +1,6 @@
 #include "carlibrary.h"
 #include "carnames.h"
+#include "carstatscache.h"
 #include "cartable.h"
 #include "castle.h"
 #include "commandline.h"
@@ -125,10 +126,16 @@ int main(int argc, char* argv[])
         thumbnails = std::make_unique<ThumbCache>(ThumbCache::defaultFile(), options);
     }
 
+    // The car table's readings are kept beside the thumbnails, under the same switch.
+    std::unique_ptr<CarStatsCache> stats;
+    if (thumbnails)
+        stats = std::make_unique<CarStatsCache>(CarStatsCache::defaultFile());
+
     CarLibrary cars(platform);
     cars.CarpList.setCache(thumbnails.get());
     cars.GargList.setCache(thumbnails.get());
     Castle castle(cars);
+    castle.statsCache = stats.get();
 
     // The command line is everything after the program's name (but the cache's switch).
     QStringList windowArguments = arguments.mid(1);

@@ -1,5 +1,6 @@
 #include "carhealth.h"
 #include "carpicture.h"
+#include "carstatscache.h"
 #include "paramfiles.h"
 #include "testlibrary.h"
 
@@ -192,6 +193,44 @@ private slots:
         QCOMPARE(readBytes(counpur + QStringLiteral("/carbox.bmp")), carbox);
         QCOMPARE(readBytes(variant->path + QStringLiteral("/carbox.bmp")), carbox);
         QVERIFY(!showInLists(lib.fs, *find(cars, QStringLiteral("ghost"))).ok());
+    }
+
+    // A second survey reads no unchanged folder again, re-reads a changed one, and judges every
+    // car's paths afresh, since they depend on other folders.
+    void cache_skipsUnchangedFolders_rereadsChangedOnes_judgesPathsAfresh()
+    {
+        TestLibrary lib;
+        const QString misc = makeFolder(lib.carFolder, QStringLiteral("misc"));
+        const auto car = [&](const QString& folder, const QByteArray& text) {
+            const QString path = makeFolder(lib.carFolder, folder);
+            writePicture(path + QStringLiteral("/car.bmp"));
+            writeBytes(path + QStringLiteral("/parameters.txt"), text);
+            return path;
+        };
+        const QString still = car(QStringLiteral("still"), parameters("Still", "TopSpeed 30.0\r\n"));
+        const QString tuned = car(QStringLiteral("tuned"), parameters("Tuned", "TopSpeed 30.0\r\n"));
+        car(QStringLiteral("fog"), parameters("Fog", "MODEL 16 \"cars\\misc\\foglights.prm\"\r\n"));
+        const QString file = lib.root.path() + QStringLiteral("/carstats.bin");
+        {
+            CarStatsCache cache(file);
+            surveyLibrary(lib.fs, lib.pictures, lib.carFolder, lib.garageFolder, &cache);
+            QVERIFY(cache.save());
+        }
+        // A different size: a rewrite within one tick of the clock keeps the time.
+        writeBytes(tuned + QStringLiteral("/parameters.txt"), parameters("Tuned", "TopSpeed 45.500\r\n"));
+        writeBytes(misc + QStringLiteral("/foglights.prm"), "model");
+        // Reading the unchanged car's parameters now fails: only the cache can give its statistics.
+        lib.fs.failOnName(FaultyFileSystem::Op::Read, QStringLiteral("still/parameters.txt"),
+                          Error::of(err::PermissionDenied));
+
+        CarStatsCache cache(file);
+        const QList<CarRecord> cars =
+            surveyLibrary(lib.fs, lib.pictures, lib.carFolder, lib.garageFolder, &cache);
+        QCOMPARE(find(cars, QStringLiteral("still"))->stats.speed, QStringLiteral("Speed: 30.00mph"));
+        QVERIFY(find(cars, QStringLiteral("still"))->healthy());
+        QCOMPARE(find(cars, QStringLiteral("tuned"))->stats.speed, QStringLiteral("Speed: 45.50mph"));
+        QVERIFY(find(cars, QStringLiteral("fog"))->healthy());
+        QCOMPARE(find(cars, QStringLiteral("still"))->path, still);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "carlibrary.h"
 #include "carnames.h"
+#include "carstatscache.h"
 #include "manymoves.h"
 
 #include <QCheckBox>
@@ -391,7 +392,10 @@ CarTable::CarTable(CarLibrary& cars, ManyMoves& moves, QWidget* parent)
 void CarTable::reload()
 {
     Platform& platform = m_cars.platform();
-    m_model->setCars(surveyLibrary(platform.fs, platform.pictures, m_cars.carFolder, m_cars.garageFolder));
+    m_model->setCars(
+        surveyLibrary(platform.fs, platform.pictures, m_cars.carFolder, m_cars.garageFolder, statsCache));
+    if (statsCache)
+        statsCache->save();
     m_filter->sort(m_view->horizontalHeader()->sortIndicatorSection(),
                    m_view->horizontalHeader()->sortIndicatorOrder());
     updateButtons();

@@ -18,6 +18,7 @@ class QTableView;
 namespace parkwen {
 
 class CarLibrary;
+class CarStatsCache;
 class ManyMoves;
 
 // Every folder of both folders, a row each, with what the survey found.
@@ -109,6 +110,8 @@ public:
 
     // Adds the named cars to a set (the program connects the set commands here).
     std::function<void(const QStringList& names)> onAddToSet;
+    // Where the readings of the folders are kept between openings; none reads every folder.
+    CarStatsCache* statsCache = nullptr;
 
     // Reads both folders again.
     void reload();

@@ -520,6 +520,7 @@ void Castle::CarTable_Click()
                 onAddToSet(names);
         };
     }
+    m_table->statsCache = statsCache;
     m_table->reload();
     m_table->show();
     m_table->raise();

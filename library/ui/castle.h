@@ -19,6 +19,7 @@ namespace parkwen {
 
 class BothFolders;
 class CarListView;
+class CarStatsCache;
 class CarTable;
 
 // The main window: the car list and the garage list side by side, the picture of the car chosen
@@ -46,6 +47,8 @@ public:
     std::function<void(const QStringList& paths, bool toGarage)> onDropInstall;
     // Adds cars to a set the player chooses (the car table's "Add to Set").
     std::function<void(const QStringList& names)> onAddToSet;
+    // Keeps the car table's readings between openings (none: every opening reads every folder).
+    CarStatsCache* statsCache = nullptr;
     // Shows the keys window instead of the built-in one (tests).
     std::function<void()> onKeys;
     // Opens a car's folder in the desktop's file manager (tests replace it).
