@@ -50,15 +50,71 @@ CarTableModel::CarTableModel(CarLibrary& cars, QObject* parent) : QAbstractTable
 {
 }
 
+CarTableModel::Keys CarTableModel::keysOf(const CarRecord& car)
+{
+    Keys k;
+    k.folder = car.folderName.toLower();
+    k.name = car.nameInParameters.toLower();
+    if (car.hasParameters) {
+        k.speed = leadingNumber(car.stats.speed);
+        k.mass = leadingNumber(car.stats.mass);
+        k.cls = captionValue(car.stats.classCaption);
+        k.rating = captionValue(car.stats.rating);
+        k.transmission = captionValue(car.stats.transmission);
+    }
+    return k;
+}
+
 void CarTableModel::setCars(QList<CarRecord> cars)
 {
     beginResetModel();
     m_cars = std::move(cars);
-    m_numbers.clear();
-    m_numbers.reserve(m_cars.size());
+    m_keys.clear();
+    m_keys.reserve(m_cars.size());
     for (const CarRecord& car : m_cars)
-        m_numbers.append({leadingNumber(car.stats.speed), leadingNumber(car.stats.mass)});
+        m_keys.append(keysOf(car));
     endResetModel();
+}
+
+bool CarTableModel::lessThan(int left, int right, int column) const
+{
+    const Keys& a = m_keys[left];
+    const Keys& b = m_keys[right];
+    const CarRecord& x = m_cars[left];
+    const CarRecord& y = m_cars[right];
+    // Ties fall back on the folder name, so the order is stable.
+    const auto byFolder = [&] {
+        return a.folder < b.folder || (a.folder == b.folder && x.folderName < y.folderName);
+    };
+    const auto by = [&](const auto& l, const auto& r) { return l < r || (l == r && byFolder()); };
+    switch (column) {
+    case Picture:
+        return by(x.listed, y.listed);
+    case Name:
+        return by(a.name, b.name);
+    case Where:
+        return by(x.inGarage, y.inGarage);
+    case Class:
+        return by(a.cls, b.cls);
+    case Rating:
+        return by(a.rating, b.rating);
+    case Speed:
+        return by(a.speed, b.speed);
+    case Mass:
+        return by(a.mass, b.mass);
+    case Transmission:
+        return by(a.transmission, b.transmission);
+    case Skins:
+        return by(x.skins, y.skins);
+    case Size:
+        return by(x.bytes, y.bytes);
+    case Arrived:
+        return by(x.arrivedMs, y.arrivedMs);
+    case Health:
+        return by(x.problems.size(), y.problems.size());
+    default:
+        return byFolder();
+    }
 }
 
 void CarTableModel::update(int row, const std::optional<CarRecord>& record)
@@ -66,12 +122,12 @@ void CarTableModel::update(int row, const std::optional<CarRecord>& record)
     if (!record) {
         beginRemoveRows(QModelIndex(), row, row);
         m_cars.removeAt(row);
-        m_numbers.removeAt(row);
+        m_keys.removeAt(row);
         endRemoveRows();
         return;
     }
     m_cars[row] = *record;
-    m_numbers[row] = {leadingNumber(record->stats.speed), leadingNumber(record->stats.mass)};
+    m_keys[row] = keysOf(*record);
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
@@ -124,9 +180,9 @@ QVariant CarTableModel::sortValue(int row, int column) const
     case Picture:
         return car.listed ? 1 : 0;
     case Speed:
-        return m_numbers[row].speed;
+        return m_keys[row].speed;
     case Mass:
-        return m_numbers[row].mass;
+        return m_keys[row].mass;
     case Skins:
         return car.skins;
     case Size:
@@ -225,14 +281,19 @@ bool CarTableFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const
         return false;
     if (m_place != Place::Both && car.inGarage != (m_place == Place::GarageFolder))
         return false;
-    if (!m_class.isEmpty() && captionValue(car.stats.classCaption) != m_class)
+    if (!m_class.isEmpty() && model->classOf(sourceRow) != m_class)
         return false;
-    if (!m_rating.isEmpty() && captionValue(car.stats.rating) != m_rating)
+    if (!m_rating.isEmpty() && model->ratingOf(sourceRow) != m_rating)
         return false;
     if (!m_text.isEmpty() && !car.folderName.contains(m_text, Qt::CaseInsensitive) &&
         !car.nameInParameters.contains(m_text, Qt::CaseInsensitive))
         return false;
     return true;
+}
+
+bool CarTableFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const
+{
+    return static_cast<const CarTableModel*>(sourceModel())->lessThan(left.row(), right.row(), left.column());
 }
 
 // ---------------------------------------------------------------------------------------------

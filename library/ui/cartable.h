@@ -54,6 +54,11 @@ public:
     const CarRecord& car(int row) const { return m_cars[row]; }
     // Replaces one row (after a fix or a move); removes it when `record` is empty.
     void update(int row, const std::optional<CarRecord>& record);
+    // The order of two rows by a column: numbers as numbers, text ignoring case.
+    bool lessThan(int left, int right, int column) const;
+    // The value after the caption's label, for the filters: "Glow", "Pro".
+    const QString& classOf(int row) const { return m_keys[row].cls; }
+    const QString& ratingOf(int row) const { return m_keys[row].rating; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -61,17 +66,24 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    struct Numbers
+    // What sorting and filtering compare, worked out once per row.
+    struct Keys
     {
         double speed = 0;
         double mass = 0;
+        QString folder;
+        QString name;
+        QString cls;
+        QString rating;
+        QString transmission;
     };
+    static Keys keysOf(const CarRecord& car);
     QVariant display(const CarRecord& car, int column) const;
     QVariant sortValue(int row, int column) const;
 
     CarLibrary& m_library;
     QList<CarRecord> m_cars;
-    QList<Numbers> m_numbers;
+    QList<Keys> m_keys;
 };
 
 // What the table's filters let through.
@@ -91,6 +103,7 @@ public:
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
     QString m_text;
