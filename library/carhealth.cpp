@@ -264,12 +264,8 @@ CarRecord judge(Context& cx, const CarReading& r)
 CarRecord surveyOne(Context& cx, const QString& path, bool inGarage, CarStatsCache* cache = nullptr)
 {
     if (cache) {
-        if (const CarReading* known = cache->find(cx.fs, path)) {
-            if (known->car.inGarage == inGarage) {
-                cache->store(*known);
-                return judge(cx, *known);
-            }
-        }
+        if (const CarReading* known = cache->take(cx.fs, path); known && known->car.inGarage == inGarage)
+            return judge(cx, *known);
     }
     const CarReading reading = readOne(cx, path, inGarage);
     if (cache)

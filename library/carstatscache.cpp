@@ -94,7 +94,8 @@ void CarStatsCache::load()
     QFile file(m_file);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    QDataStream s(&file);
+    const QByteArray bytes = file.readAll(); // one read: far faster than the stream's small ones
+    QDataStream s(bytes);
     quint32 magic = 0;
     qint32 version = 0;
     qint32 count = 0;
@@ -111,10 +112,10 @@ void CarStatsCache::load()
         m_old.clear(); // a damaged file: read everything again
 }
 
-const CarReading* CarStatsCache::find(FileSystem& fs, const QString& path) const
+const CarReading* CarStatsCache::take(FileSystem& fs, const QString& path)
 {
-    auto it = m_old.constFind(path);
-    if (it == m_old.constEnd())
+    auto it = m_old.find(path);
+    if (it == m_old.end())
         return nullptr;
     const CarReading& r = *it;
     if (fs.nodeInfo(QFile::encodeName(path)).modifiedNs != r.folderNs)
@@ -124,16 +125,24 @@ const CarReading* CarStatsCache::find(FileSystem& fs, const QString& path) const
         if (now.size != r.parametersStamp.size || now.modifiedNs != r.parametersStamp.modifiedNs)
             return nullptr;
     }
-    return &r;
+    auto kept = m_new.insert(path, std::move(*it));
+    m_old.erase(it);
+    return &*kept;
 }
 
 void CarStatsCache::store(const CarReading& reading)
 {
     m_new.insert(reading.car.path, reading);
+    m_changed = true;
 }
 
 bool CarStatsCache::save()
 {
+    if (!m_changed && m_old.isEmpty()) {
+        m_old = std::move(m_new);
+        m_new.clear();
+        return true;
+    }
     QDir().mkpath(QFileInfo(m_file).absolutePath());
     QSaveFile file(m_file);
     if (!file.open(QIODevice::WriteOnly))
@@ -146,6 +155,7 @@ bool CarStatsCache::save()
         return false;
     m_old = std::move(m_new);
     m_new.clear();
+    m_changed = false;
     return true;
 }
 

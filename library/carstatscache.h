@@ -29,11 +29,13 @@ public:
     // $XDG_CACHE_HOME/parkwen/carstats.bin (~/.cache when unset).
     static QString defaultFile();
 
-    // The reading of a folder, when the folder and its parameters.txt are as they were.
-    const CarReading* find(FileSystem& fs, const QString& path) const;
-    // Remembers a reading for save(); readings not stored since loading are dropped.
+    // The reading of a folder, when the folder and its parameters.txt are as they were; it is then
+    // kept for save().
+    const CarReading* take(FileSystem& fs, const QString& path);
+    // Remembers a new reading for save(); readings neither taken nor stored since loading are dropped.
     void store(const CarReading& reading);
-    // Writes the readings stored since loading, replacing the file in one step.
+    // Writes the readings taken or stored since loading, replacing the file in one step; nothing
+    // when they are the ones loaded.
     bool save();
 
 private:
@@ -42,6 +44,7 @@ private:
     QString m_file;
     QHash<QString, CarReading> m_old;
     QHash<QString, CarReading> m_new;
+    bool m_changed = false;
 };
 
 } // namespace parkwen

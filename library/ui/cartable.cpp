@@ -243,34 +243,41 @@ QVariant CarTableModel::headerData(int section, Qt::Orientation orientation, int
 // ---------------------------------------------------------------------------------------------
 // The filter
 
+// One layout change for the whole table: letting the proxy remove and insert thousands of row
+// ranges one by one costs the view far more than laying out again once.
+void CarTableFilter::invalidateAll()
+{
+    invalidate();
+}
+
 void CarTableFilter::setText(const QString& text)
 {
     m_text = text.trimmed();
-    invalidateRowsFilter();
+    invalidateAll();
 }
 
 void CarTableFilter::setClass(const QString& value)
 {
     m_class = value;
-    invalidateRowsFilter();
+    invalidateAll();
 }
 
 void CarTableFilter::setRating(const QString& value)
 {
     m_rating = value;
-    invalidateRowsFilter();
+    invalidateAll();
 }
 
 void CarTableFilter::setPlace(Place place)
 {
     m_place = place;
-    invalidateRowsFilter();
+    invalidateAll();
 }
 
 void CarTableFilter::setProblemsOnly(bool on)
 {
     m_problemsOnly = on;
-    invalidateRowsFilter();
+    invalidateAll();
 }
 
 bool CarTableFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const

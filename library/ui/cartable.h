@@ -101,6 +101,9 @@ public:
     void setPlace(Place place);
     void setProblemsOnly(bool on);
 
+private:
+    void invalidateAll();
+
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
