@@ -99,6 +99,29 @@ private slots:
         for (const CarRecord& record : table->model().cars())
             if (record.folderName == QLatin1String("charlie"))
                 QCOMPARE(record.healthText(), QStringLiteral("Broken path (+5 more)"));
+        // "Fix paths" on the broken car, asked first; then "Undo Fix" sets the old file back.
+        const QString charlie = lib.garageFolder + QStringLiteral("/charlie/parameters.txt");
+        const QByteArray before = readBytes(charlie);
+        view->selectionModel()->clearSelection();
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            if (view->model()->index(row, CarTableModel::Folder).data().toString() ==
+                QLatin1String("charlie"))
+                view->selectionModel()->select(view->model()->index(row, 0),
+                                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        lib.dialogs.queueAnswer(Dialogs::Answer::Yes);
+        table->findChild<QPushButton*>(QStringLiteral("TableFixPaths"))->click();
+        QVERIFY(readBytes(charlie).contains("cars\\charlie\\part0.prm"));
+        auto charlieRecord = [&] {
+            for (const CarRecord& record : table->model().cars())
+                if (record.folderName == QLatin1String("charlie"))
+                    return record;
+            return CarRecord();
+        };
+        QVERIFY(charlieRecord().healthy());
+        table->findChild<QPushButton*>(QStringLiteral("TableUndoFix"))->click();
+        QCOMPARE(readBytes(charlie), before);
+        QVERIFY(!charlieRecord().healthy());
+
         castle.undo();
         QStringList back = cars.Cart3.texts();
         back.sort();

@@ -399,6 +399,9 @@ CarTable::CarTable(CarLibrary& cars, ManyMoves& moves, QWidget* parent)
         button("TableShowInLists", QStringLiteral("Show in the lists"),
                QStringLiteral("Copy the box picture the car names into its folder, so the lists show it"),
                &CarTable::showChosenInLists);
+    m_undoFix = button("TableUndoFix", QStringLiteral("Undo Fix"),
+                       QStringLiteral("Take back the last \"Fix paths\" or \"Show in the lists\""),
+                       &CarTable::undoFix);
     m_details = button("TableDetails", QStringLiteral("Details"), QStringLiteral("Open the car's details"),
                        &CarTable::openChosen);
     auto* refresh = button("TableRefresh", QStringLiteral("Refresh"),
@@ -411,8 +414,8 @@ CarTable::CarTable(CarLibrary& cars, ManyMoves& moves, QWidget* parent)
     filters->addWidget(m_place, 1);
     filters->addWidget(m_problems);
     auto* buttons = new QHBoxLayout;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_move, m_delete, m_addToSet, m_details, m_fixPaths, m_showInLists})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_move, m_delete, m_addToSet, m_details, m_fixPaths,
+                                                      m_showInLists, m_undoFix})
         buttons->addWidget(w);
     buttons->addStretch(1);
     buttons->addWidget(m_count);
@@ -496,6 +499,7 @@ void CarTable::updateButtons()
     m_details->setEnabled(rows.size() == 1 && m_model->car(rows.first()).hasParameters);
     m_fixPaths->setEnabled(fixable);
     m_showInLists->setEnabled(showable);
+    m_undoFix->setEnabled(!m_lastFix.isEmpty());
     updateCount();
 }
 
@@ -599,11 +603,14 @@ void CarTable::fixChosenPaths()
                   .arg(rows.size());
     if (dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
+    m_lastFix.clear();
     for (int row : rows) {
-        const Result<QString> backup = fixPaths(m_cars.platform().fs, m_model->car(row));
+        const CarRecord& car = m_model->car(row);
+        const Result<QString> backup = fixPaths(m_cars.platform().fs, car);
         if (!backup.ok())
-            dialogs.plain(
-                QStringLiteral("%1: %2").arg(m_model->car(row).folderName, backup.error().description()));
+            dialogs.plain(QStringLiteral("%1: %2").arg(car.folderName, backup.error().description()));
+        else
+            m_lastFix.append({car.path, car.inGarage, true, backup.value()});
     }
     resurvey(rows);
 }
@@ -626,14 +633,42 @@ void CarTable::showChosenInLists()
                 .arg(sources.join(QLatin1Char('\n'))),
             Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
+    m_lastFix.clear();
     for (int row : rows) {
         const CarRecord& car = m_model->car(row);
         const Result<QString> copied = showInLists(m_cars.platform().fs, car);
-        if (!copied.ok())
+        if (!copied.ok()) {
             dialogs.plain(QStringLiteral("%1: %2").arg(car.folderName, copied.error().description()));
-        else
+        } else {
+            m_lastFix.append({car.path, car.inGarage, false, copied.value()});
             m_cars.addInstalledCar(car.folderName, car.inGarage);
+        }
     }
+    resurvey(rows);
+}
+
+void CarTable::undoFix()
+{
+    FileSystem& fs = m_cars.platform().fs;
+    QList<int> rows;
+    for (const DoneFix& done : std::as_const(m_lastFix)) {
+        const QString file = joinPath(done.carPath, done.file);
+        Error e;
+        if (done.paths) {
+            e = fs.replaceFileAtomic(
+                file, joinPath(done.carPath, fs.resolve(done.carPath, QStringLiteral("parameters.txt"))));
+        } else {
+            e = fs.deleteFile(file);
+            if (!e)
+                m_cars.removeGoneCar(lastName(done.carPath), done.inGarage);
+        }
+        if (e)
+            m_cars.platform().dialogs.plain(QStringLiteral("%1: %2").arg(file, e.description()));
+        for (int i = 0; i < m_model->rowCount(); ++i)
+            if (m_model->car(i).path == done.carPath)
+                rows << i;
+    }
+    m_lastFix.clear();
     resurvey(rows);
 }
 

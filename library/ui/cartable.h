@@ -143,6 +143,9 @@ public:
     void addChosenToSet();
     void fixChosenPaths();
     void showChosenInLists();
+    // Takes back the last "Fix paths" or "Show in the lists": sets the backups back, deletes the
+    // copied pictures.
+    void undoFix();
     void openChosen();
     void openDetails(int row);
     void openTwins(int row);
@@ -169,6 +172,16 @@ private:
     QPushButton* m_addToSet;
     QPushButton* m_fixPaths;
     QPushButton* m_showInLists;
+    QPushButton* m_undoFix;
+    // What the last fix did, car by car: the backup it kept or the picture it copied.
+    struct DoneFix
+    {
+        QString carPath;
+        bool inGarage = false;
+        bool paths = false;
+        QString file;
+    };
+    QList<DoneFix> m_lastFix;
     QPushButton* m_details;
 };
 
