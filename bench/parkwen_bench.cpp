@@ -16,6 +16,7 @@
 // shared machine.
 
 #include "carlibrary.h"
+#include "carpicture.h"
 #include "libgen.h"
 #include "paths_db.h"
 #include "qt/localfilesystem.h"
@@ -164,18 +165,16 @@ void syncDisk()
     run(QStringLiteral("sync"), {});
 }
 
-// The picture file a scan takes for each car folder: the first *.jpg, else the first *.bmp.
+// The picture file a scan takes for each car folder.
 QStringList picturesOf(const QString& folder)
 {
     LocalFileSystem fs;
     QStringList out;
     const auto cars = fs.listFolders(folder);
     for (const QString& car : cars.value()) {
-        QStringList files = fs.listFiles(car, QStringLiteral("*.jpg"));
-        if (files.isEmpty())
-            files = fs.listFiles(car, QStringLiteral("*.bmp"));
-        if (!files.isEmpty())
-            out << joinPath(car, files.first());
+        const QString file = carPictureFile(fs, car);
+        if (!file.isEmpty())
+            out << joinPath(car, file);
     }
     return out;
 }

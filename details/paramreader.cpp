@@ -248,7 +248,8 @@ bool nextWheelPowered(Cursor& c, int wheel, bool& powered)
     c.search(QStringLiteral("IsPowered"), wheel == 0 ? 0 : c.position());
     if (!c.scanToTrueFalse())
         return false;
-    powered = c.take(4) == QLatin1String("TRUE");
+    // The game reads the value in any letter case: "true" powers a wheel as "TRUE" does.
+    powered = c.take(4).compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0;
     return true;
 }
 

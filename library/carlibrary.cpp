@@ -1,6 +1,7 @@
 #include "carlibrary.h"
 
 #include "carnames.h"
+#include "carpicture.h"
 #include "paths_db.h"
 #include "platform/numbers.h"
 
@@ -359,18 +360,16 @@ bool CarLibrary::addInstalledCar(const QString& name, bool inGarage)
         return false;
     if (!inGarage && (folder == garageFolder || name.toUpper() == QLatin1String("MISC")))
         return false;
-    QStringList files = fs.listFiles(folder, QStringLiteral("*.jpg"));
-    if (files.isEmpty())
-        files = fs.listFiles(folder, QStringLiteral("*.bmp"));
-    if (files.isEmpty())
+    const QString picture = carPictureFile(fs, folder);
+    if (picture.isEmpty())
         return false;
 
     CarList& list = inGarage ? Gartery : Cart3;
     PictureStore& store = inGarage ? GargList : CarpList;
     const QString key = carKey(name);
     // A car replaced under the same name shows its new picture, not the one registered before.
-    auto loaded = m_platform.pictures.load(joinPath(folder, files.first()),
-                                           QSize(PictureStore::Size, PictureStore::Size));
+    auto loaded =
+        m_platform.pictures.load(joinPath(folder, picture), QSize(PictureStore::Size, PictureStore::Size));
     store.replace(key, loaded.ok() ? loaded.take() : QImage());
     if (list.rowOfKey(key) < 0) {
         list.append(key, name);

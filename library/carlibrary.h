@@ -144,14 +144,17 @@ signals:
     // The settings now name other folders than before.
     void foldersChanged();
 
-private:
+public:
     struct PathsRecord
     {
         QString carFolder;
         QString garageFolder;
         QString maxText;
     };
+    // The three records of paths.mdb, read without touching the folders.
     Result<PathsRecord> readPaths();
+
+private:
     Error startupAttempt(const QString& commandLine);
     // The path of a program of the program folder.
     QString programPath(const QString& name) const;

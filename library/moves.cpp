@@ -1,5 +1,6 @@
 #include "carlibrary.h"
 #include "carnames.h"
+#include "carpicture.h"
 
 namespace parkwen {
 
@@ -10,15 +11,6 @@ QString accessErrorMessage()
     return QStringLiteral(
         "Path\\File Access Error. Most Likely: Caused by Hidden\\Read-Only\\System Files in "
         "Directory Or Folder Already Exists. Fix Manually.");
-}
-
-// The first "*.jpg" directly inside a folder, else its first "*.bmp"; empty when there is neither.
-QString pictureFileIn(FileSystem& fs, const QString& folder)
-{
-    QStringList files = fs.listFiles(folder, QStringLiteral("*.jpg"));
-    if (files.isEmpty())
-        files = fs.listFiles(folder, QStringLiteral("*.bmp"));
-    return files.isEmpty() ? QString() : files.first();
 }
 
 } // namespace
@@ -103,7 +95,7 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
     }
 
     if (!targetStore.contains(key)) {
-        const QString file = pictureFileIn(m_platform.fs, targetFolder);
+        const QString file = carPictureFile(m_platform.fs, targetFolder);
         // The target folder holds the files the source list's thumbnail was read from: while the
         // picture file is there, that thumbnail is shared instead of decoded again.
         if (!file.isEmpty() && sourceStore.contains(key)) {

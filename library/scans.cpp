@@ -1,5 +1,6 @@
 #include "carlibrary.h"
 #include "carnames.h"
+#include "carpicture.h"
 
 #include <QDir>
 #include <QtConcurrent/QtConcurrentMap>
@@ -18,18 +19,6 @@ struct Candidate
     QString picturePath; // the folder itself when it holds no picture
     bool stock = false;
 };
-
-// The first "*.jpg" of a folder, else its first "*.bmp"; an empty name when it holds neither. One
-// reading of the folder serves both patterns.
-QString pictureFileOf(FileSystem& fs, const QString& folder)
-{
-    const QStringList files = fs.listFiles(folder);
-    for (const QString& pattern : {QStringLiteral("*.jpg"), QStringLiteral("*.bmp")})
-        for (const QString& file : files)
-            if (matchesPattern(file, pattern))
-                return file;
-    return QString();
-}
 
 // How many sub-folders are listed and decoded as one batch. Big enough to keep both cores busy,
 // small enough for steady progress and for little wasted work when a scan ends early.
@@ -232,7 +221,7 @@ void CarLibrary::LoadCard()
             return std::nullopt;
         if (stockMode && name.toUpper() == QLatin1String("MISC"))
             return std::nullopt;
-        const QString file = pictureFileOf(fs, path);
+        const QString file = carPictureFile(fs, path);
         return Candidate{name, file.isEmpty() ? path : joinPath(path, file), stock};
     };
 
@@ -300,7 +289,7 @@ void CarLibrary::LoadGuard()
         QString name = path;
         if (Noncus(name))
             return std::nullopt;
-        const QString file = pictureFileOf(fs, path);
+        const QString file = carPictureFile(fs, path);
         return Candidate{name, file.isEmpty() ? path : joinPath(path, file), false};
     };
 

@@ -15,9 +15,9 @@ struct Options
         QStringLiteral("Show the version and where the settings and sets are kept, and end.")};
     QCommandLineOption list{
         QStringLiteral("list"),
-        QStringLiteral("Print the cars of the Car Folder (car) or the Garage Folder (garage), "
-                       "one name a line."),
-        QStringLiteral("car|garage")};
+        QStringLiteral("Print the cars of the Car Folder (car), the Garage Folder (garage) or both (all), "
+                       "one name a line; with --json every folder with its statistics and health."),
+        QStringLiteral("car|garage|all")};
     QCommandLineOption loadSet{QStringLiteral("load-set"),
                                QStringLiteral("Load set: bring the set's cars into the Car Folder."),
                                QStringLiteral("NAME")};
@@ -36,7 +36,11 @@ struct Options
                           QStringLiteral("car|garage")};
     QCommandLineOption stats{QStringLiteral("stats"), QStringLiteral("Print a car's statistics."),
                              QStringLiteral("CAR")};
-    QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print --stats as JSON.")};
+    QCommandLineOption check{QStringLiteral("check"),
+                             QStringLiteral("Look for broken cars in both folders; exit status 1 when any "
+                                            "is found.")};
+    QCommandLineOption json{QStringLiteral("json"),
+                            QStringLiteral("Print --stats, --list or --check as JSON.")};
     QCommandLineOption yes{{QStringLiteral("y"), QStringLiteral("yes")},
                            QStringLiteral("Answer yes to the questions a command meets; without it a command "
                                           "takes the safe answer and never waits.")};
@@ -54,8 +58,8 @@ struct Options
                            "Exit status: 0 when everything asked was done, 1 when part of it failed, "
                            "2 for a wrong command line."));
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions(
-            {help, version, list, loadSet, onlySet, removeSet, move, install, to, stats, json, yes, noCache});
+        parser.addOptions({help, version, list, loadSet, onlySet, removeSet, move, install, to, stats, check,
+                           json, yes, noCache});
         parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The archives of --install."),
                                      QStringLiteral("[FILE...]"));
     }
@@ -153,7 +157,8 @@ CommandLine parseCommandLine(const QStringList& allArguments)
                               {&options.removeSet, CommandLine::Command::RemoveSet},
                               {&options.move, CommandLine::Command::Move},
                               {&options.install, CommandLine::Command::Install},
-                              {&options.stats, CommandLine::Command::Stats}};
+                              {&options.stats, CommandLine::Command::Stats},
+                              {&options.check, CommandLine::Command::Check}};
     QStringList given;
     for (const Named& named : commands) {
         if (!parser.isSet(*named.option))
@@ -183,16 +188,19 @@ CommandLine parseCommandLine(const QStringList& allArguments)
         line.command == CommandLine::Command::Move || line.command == CommandLine::Command::Install;
     if (parser.isSet(options.to) && !takesTo)
         return wrong(QStringLiteral("--to goes with --move or --install."));
-    if (line.json && line.command != CommandLine::Command::Stats)
-        return wrong(QStringLiteral("--json goes with --stats."));
+    if (line.json && line.command != CommandLine::Command::Stats &&
+        line.command != CommandLine::Command::List && line.command != CommandLine::Command::Check)
+        return wrong(QStringLiteral("--json goes with --stats, --list or --check."));
     if (!positional.isEmpty() && line.command != CommandLine::Command::Install)
         return wrong(QStringLiteral("Unexpected argument: %1").arg(positional.first()));
 
     switch (line.command) {
     case CommandLine::Command::List:
-        if (!readFolder(parser.value(options.list), line.folder))
-            return wrong(
-                QStringLiteral("--list takes car or garage, not \"%1\".").arg(parser.value(options.list)));
+        if (parser.value(options.list) == QLatin1String("all"))
+            line.folder = CommandLine::Folder::All;
+        else if (!readFolder(parser.value(options.list), line.folder))
+            return wrong(QStringLiteral("--list takes car, garage or all, not \"%1\".")
+                             .arg(parser.value(options.list)));
         break;
     case CommandLine::Command::LoadSet:
         line.name = parser.value(options.loadSet);
@@ -220,11 +228,12 @@ CommandLine parseCommandLine(const QStringList& allArguments)
         if (line.command == CommandLine::Command::Install && line.files.isEmpty())
             return wrong(QStringLiteral("--install needs at least one file."));
         break;
+    case CommandLine::Command::Check:
     case CommandLine::Command::None:
         break;
     }
     if (line.command != CommandLine::Command::List && line.command != CommandLine::Command::Install &&
-        line.name.isEmpty())
+        line.command != CommandLine::Command::Check && line.name.isEmpty())
         return wrong(QStringLiteral("%1 needs a name.").arg(given.constFirst()));
     return line;
 }

@@ -10,8 +10,8 @@ namespace parkwen {
 struct CommandLine
 {
     enum class Mode { Window, Help, Version, Command, Wrong };
-    enum class Command { None, List, LoadSet, OnlySet, RemoveSet, Move, Install, Stats };
-    enum class Folder { None, Car, Garage };
+    enum class Command { None, List, LoadSet, OnlySet, RemoveSet, Move, Install, Stats, Check };
+    enum class Folder { None, Car, Garage, All };
 
     Mode mode = Mode::Window;
     bool stockMode = false;
@@ -20,9 +20,9 @@ struct CommandLine
 
     Command command = Command::None;
     QString name;                 // the set of the set commands, the car of --move and --stats
-    Folder folder = Folder::None; // --list's folder, or where --move and --install send cars
+    Folder folder = Folder::None; // --list's folder (All: both), or where --move and --install send cars
     QStringList files;            // --install's archives
-    bool json = false;            // --stats for machines
+    bool json = false;            // --stats, --list and --check for machines
     bool yes = false;             // answer the questions that a command meets with yes
     bool noCache = false;         // --no-cache: the window or command runs without the thumbnail cache
 };

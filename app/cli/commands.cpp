@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "carjson.h"
 #include "carlibrary.h"
 #include "naming.h"
 #include "paramreader.h"
@@ -39,32 +40,6 @@ public:
     Error startAndWait(const QString&, const QStringList&) override { return Error::of(err::FileNotFound); }
 };
 
-// The value of a caption after its label ("Class: Glow" gives "Glow"); empty when it has none.
-QString captionValue(const QString& caption)
-{
-    const qsizetype colon = caption.indexOf(QLatin1Char(':'));
-    return colon < 0 ? QString() : caption.mid(colon + 1).trimmed();
-}
-
-QJsonValue numberOrNull(const QString& text, const QString& unit)
-{
-    if (text.isEmpty())
-        return QJsonValue();
-    bool ok = false;
-    const double value = QString(text).remove(unit).toDouble(&ok);
-    return ok ? QJsonValue(value) : QJsonValue();
-}
-
-QJsonValue textOrNull(const QString& text)
-{
-    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
-}
-
-int percentOf(const StatBar& bar)
-{
-    return QString(bar.tooltip).remove(QLatin1Char('%')).toInt();
-}
-
 } // namespace
 
 void Commands::tell(const QString& text)
@@ -81,6 +56,9 @@ int Commands::run(const CommandLine& line)
     CarLibrary library(Platform{m_platform.fs, m_platform.pictures, m_platform.dialogs, noProcesses,
                                 m_platform.programFolder, nullptr, m_platform.configFolder,
                                 m_platform.dataFolder});
+    if (line.command == CommandLine::Command::Check ||
+        (line.command == CommandLine::Command::List && line.json))
+        return isSetUp() ? survey(library, line) : Failed;
     library.CarpList.setCache(m_thumbnails);
     library.GargList.setCache(m_thumbnails);
     // The statistics of one car need no scan (and no picture decoded).
@@ -123,13 +101,14 @@ int Commands::run(const CommandLine& line)
         return install(library, line);
     case CommandLine::Command::Stats:
         return stats(library, line.name, line.json);
+    case CommandLine::Command::Check:
     case CommandLine::Command::None:
         break;
     }
     return WrongCommandLine;
 }
 
-bool Commands::startLibrary(CarLibrary& library, bool scan)
+bool Commands::isSetUp()
 {
     // Without a paths database the window would start rigwell; a command only says so.
     const QString paths = joinPath(m_platform.configHome(), QStringLiteral("paths.mdb"));
@@ -139,13 +118,22 @@ bool Commands::startLibrary(CarLibrary& library, bool scan)
                 .arg(paths));
         return false;
     }
-    return scan ? library.startupReading(QString()) : library.readFolders();
+    return true;
+}
+
+bool Commands::startLibrary(CarLibrary& library, bool scan)
+{
+    return isSetUp() && (scan ? library.startupReading(QString()) : library.readFolders());
 }
 
 int Commands::list(CarLibrary& library, CommandLine::Folder folder)
 {
-    const CarList& cars = folder == CommandLine::Folder::Car ? library.Cart3 : library.Gartery;
-    for (const QString& name : cars.texts())
+    QStringList names;
+    if (folder != CommandLine::Folder::Garage)
+        names << library.Cart3.texts();
+    if (folder != CommandLine::Folder::Car)
+        names << library.Gartery.texts();
+    for (const QString& name : names)
         m_out << name << '\n';
     m_out.flush();
     return Done;
@@ -289,20 +277,10 @@ int Commands::stats(CarLibrary& library, const QString& name, bool json)
     loadparams(buffer, stats);
 
     if (json) {
-        QJsonObject object;
+        QJsonObject object = statisticsJson(stats);
         object[QStringLiteral("car")] = name;
         object[QStringLiteral("folder")] = where;
         object[QStringLiteral("path")] = carPath;
-        object[QStringLiteral("speed")] = numberOrNull(captionValue(stats.speed), QStringLiteral("mph"));
-        object[QStringLiteral("class")] = textOrNull(captionValue(stats.classCaption));
-        object[QStringLiteral("rating")] = textOrNull(captionValue(stats.rating));
-        object[QStringLiteral("grip")] = percentOf(stats.grip);
-        object[QStringLiteral("turn")] = percentOf(stats.turn);
-        object[QStringLiteral("acceleration")] = percentOf(stats.accel);
-        object[QStringLiteral("mass")] = numberOrNull(captionValue(stats.mass), QStringLiteral("kg"));
-        object[QStringLiteral("transmission")] = textOrNull(captionValue(stats.transmission));
-        object[QStringLiteral("base")] = textOrNull(captionValue(stats.base));
-        object[QStringLiteral("skin")] = textOrNull(stats.currentSkin);
         m_out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
     } else {
         m_out << QStringLiteral("Car Name: ") << carPath << '\n'

@@ -39,6 +39,9 @@ private:
     int stats(CarLibrary& library, const QString& name, bool json);
     // Where the scans would list the car (its folder), found without scanning; empty when nowhere.
     QString folderOfCar(const CarLibrary& library, const QString& name, QString& where);
+    // --check and --list --json, which read the folders themselves (healthcommands.cpp).
+    int survey(CarLibrary& library, const CommandLine& line);
+    bool isSetUp();
     void tell(const QString& text);
 
     Platform m_platform;

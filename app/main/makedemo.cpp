@@ -2,7 +2,7 @@
 //   parkwen_makedemo <library folder> [program folder]
 // The library gets a Car Folder ("cars") with a few stock-named folders and add-on cars, and a
 // Garage Folder ("garage") with more cars. Every car has a picture, a parameters.txt and a skin;
-// some have extra skins and parameter backups.
+// some have extra skins and parameter backups. A few cars have the troubles the health check finds.
 
 #include "paths_db.h"
 
@@ -287,6 +287,42 @@ bool makeCar(const QString& parent, const DemoCar& car)
     }
     ok = ok && writeFile(folder + QStringLiteral("/readme.txt"),
                          QByteArray(car.title) + " - a demo car for Parkwen.\r\n");
+    for (const char* model :
+         {"body.prm", "wheelfl.prm", "wheelfr.prm", "wheelbl.prm", "wheelbr.prm", "hull.hul"})
+        ok = ok && writeFile(folder + QLatin1Char('/') + QLatin1String(model), "demo model\n");
+    return ok;
+}
+
+// One car of each kind the health check finds.
+bool makeTroubledCars(const QString& cars, const QString& garage)
+{
+    bool ok = true;
+    // A folder renamed after its parameters were written: its paths name "cars\viper".
+    const DemoCar viper{"Viper_2", "Viper", QColor(200, 30, 30), "0000AAAA", 0, false, false};
+    ok = ok && makeCar(cars, viper);
+    ok = ok && writeFile(cars + QStringLiteral("/Viper_2/parameters.txt"),
+                         parameters(viper, QStringLiteral("viper")));
+    // A file of the shared "misc" folder that is not there.
+    const DemoCar fogger{"Fogger", "Fogger", QColor(120, 160, 160), "0000BBBB", 0, false, false};
+    ok = ok && makeCar(garage, fogger);
+    QByteArray foggy = parameters(fogger, QStringLiteral("fogger"));
+    foggy.replace("MODEL \t17 \t\"NONE\"", "MODEL \t17 \t\"cars\\misc\\foglights.prm\"");
+    ok = ok && writeFile(garage + QStringLiteral("/Fogger/parameters.txt"), foggy);
+    // A parameter-only variant of Blaster, without a picture of its own.
+    const DemoCar blasterR{"Blaster_R", "Blaster R", QColor(220, 40, 40), "0000CCCC", 0, false, false};
+    QDir().mkpath(cars + QStringLiteral("/Blaster_R"));
+    QByteArray variant = parameters(blasterR, QStringLiteral("blaster"));
+    variant.replace("TPAGE", "TCARBOX \t\"cars\\blaster\\carbox.jpg\"\r\nTPAGE");
+    ok = ok && writeFile(cars + QStringLiteral("/Blaster_R/parameters.txt"), variant);
+    // Twins: the name of another car, and a folder one letter case away from another.
+    const DemoCar cobalt{"Cobalt_Copy", "Cobalt Cruiser", QColor(40, 90, 220), "0000DDDD", 0, false, false};
+    ok = ok && makeCar(cars, cobalt);
+    const DemoCar fury{"fury", "Fury Classic", QColor(150, 40, 170), "0000EEEE", 0, false, false};
+    ok = ok && makeCar(cars, fury);
+    // Not a car: a skin pack's folder without parameters.txt.
+    QDir().mkpath(cars + QStringLiteral("/Skin_Pack"));
+    ok = ok && skin(QColor(60, 60, 200), 1).save(cars + QStringLiteral("/Skin_Pack/newskin.bmp"), "BMP");
+    // (No hidden leftover of an interrupted move: recovery would greet every start with a message.)
     return ok;
 }
 
@@ -321,6 +357,7 @@ int main(int argc, char* argv[])
         const DemoCar car{stock, stock, QColor(120, 120, 130), "00000000", 0, false, false};
         ok = ok && makeCar(cars, car);
     }
+    ok = ok && makeTroubledCars(cars, garage);
     if (!ok) {
         std::fprintf(stderr, "could not write the demo library into %s\n", qPrintable(library));
         return 1;

@@ -1,5 +1,7 @@
 #include "carlibrary.h"
 #include "carnames.h"
+#include "carstatscache.h"
+#include "cartable.h"
 #include "castle.h"
 #include "commandline.h"
 #include "commands.h"
@@ -131,10 +133,16 @@ int main(int argc, char* argv[])
 
     const std::unique_ptr<ThumbCache> thumbnails = openThumbnails(line, fs, pictures);
 
+    // The car table's readings are kept beside the thumbnails, under the same switch.
+    std::unique_ptr<CarStatsCache> stats;
+    if (thumbnails)
+        stats = std::make_unique<CarStatsCache>(CarStatsCache::defaultFile());
+
     CarLibrary cars(platform);
     cars.CarpList.setCache(thumbnails.get());
     cars.GargList.setCache(thumbnails.get());
     Castle castle(cars);
+    castle.statsCache = stats.get();
 
     // The command line is everything after the program's name (but the cache's switch).
     QStringList windowArguments = arguments.mid(1);
@@ -165,6 +173,7 @@ int main(int argc, char* argv[])
     castle.onSetLdPlus = [&] { SetLdPlus_Click(cars, platform, &castle); };
     castle.onSetLdOnly = [&] { SetLdOnly_Click(cars, platform, &castle); };
     castle.onSetRemv = [&] { SetRemv_Click(cars, platform, &castle); };
+    castle.onAddToSet = [&](const QStringList& names) { addCarsToSet(platform, castle.carTable(), names); };
     InstallCommand install(cars, &castle);
     castle.onInstall = [&] { install.run(); };
     castle.onDropInstall = [&](const QStringList& paths, bool toGarage) {

@@ -116,6 +116,7 @@ public:
         quint32 mode = 0; // permission bits
         qint64 size = 0;
         qint64 device = -1;
+        qint64 modifiedNs = 0; // nanoseconds since the epoch
         bool readOnly() const { return kind != Kind::Link && !(mode & 0200); }
     };
     virtual NodeInfo nodeInfo(const QByteArray& path);

@@ -45,6 +45,7 @@ FileSystem::NodeInfo LocalFileSystem::nodeInfo(const QByteArray& path)
     info.mode = st.st_mode & 07777;
     info.size = st.st_size;
     info.device = qint64(st.st_dev);
+    info.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + qint64(st.st_mtim.tv_nsec);
     return info;
 }
 

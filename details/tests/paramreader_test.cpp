@@ -180,8 +180,8 @@ private slots:
                              << "100%";
         QTest::newRow("none") << QStringList{"FALSE", "FALSE", "FALSE", "FALSE"} << "Unpowered"
                               << "0%";
-        QTest::newRow("lower-case true") << QStringList{"true", "True", "FALSE", "FALSE"} << "Unpowered"
-                                         << "0%";
+        QTest::newRow("any letter case") << QStringList{"true", "True", "false", "FALSE"} << "F-WD"
+                                         << "50%";
         QTest::newRow("front") << QStringList{"TRUE", "TRUE", "FALSE", "FALSE"} << "F-WD"
                                << "50%";
         QTest::newRow("right") << QStringList{"FALSE", "TRUE", "FALSE", "TRUE"} << "Rgt-WD"

@@ -335,7 +335,8 @@ private slots:
         for (QAction* a : menu->actions())
             if (!a->isSeparator())
                 texts << a->text();
-        QCOMPARE(texts, QStringList({"Move", "Delete", "Open Details", "Show in File Manager", "Undo"}));
+        QCOMPARE(texts, QStringList(
+                            {"Move", "Delete", "Open Details", "Show in File Manager", "Car Table", "Undo"}));
         menu->findChild<QAction*>(QStringLiteral("MenuShow"))->trigger();
         QCOMPARE(opened, QList<QUrl>({QUrl::fromLocalFile(f.lib.carFolder + QStringLiteral("/b"))}));
         menu->findChild<QAction*>(QStringLiteral("MenuDetails"))->trigger();

@@ -99,6 +99,41 @@ private slots:
         QVERIFY2(bmpColour.red() > 200 && bmpColour.green() > 200, "the first bmp is shown");
     }
 
+    // Today's cars carry a texture sheet (car.bmp) that sorts before their box picture.
+    void pictureChoice_boxPictureBeforeOtherBitmaps_data()
+    {
+        QTest::addColumn<QStringList>("bitmaps"); // the last one is the box picture (blue)
+        QTest::addColumn<QByteArray>("tcarbox");
+        QTest::newRow("carbox.bmp in other case") << QStringList{"car.bmp", "CarBox.BMP"} << QByteArray();
+        QTest::newRow("TCARBOX with backslashes")
+            << QStringList{"car.bmp", "carbox.bmp", "Box2.bmp"} << QByteArray("cars\\Box\\box2.BMP");
+        QTest::newRow("TCARBOX with slashes, renamed folder")
+            << QStringList{"car.bmp", "carbox.bmp", "Box2.bmp"} << QByteArray("cars/old/Box2.bmp");
+        QTest::newRow("TCARBOX of another car")
+            << QStringList{"car.bmp", "carbox.bmp"} << QByteArray("cars/counpur/nothere.bmp");
+    }
+    void pictureChoice_boxPictureBeforeOtherBitmaps()
+    {
+        QFETCH(QStringList, bitmaps);
+        QFETCH(QByteArray, tcarbox);
+        Fixture f;
+        const QString box = makeFolder(f.lib.carFolder, QStringLiteral("Box"));
+        for (const QString& name : bitmaps)
+            writePicture(box + QLatin1Char('/') + name, name == bitmaps.last() ? Qt::blue : Qt::red);
+        QByteArray params = "{\r\nName \"Box\"\r\nTPAGE \"cars\\Box\\car.bmp\"\r\n";
+        if (!tcarbox.isEmpty())
+            params += ";)TCARBOX \"" + tcarbox + "\"\r\n";
+        writeBytes(box + QStringLiteral("/parameters.txt"), params + "}\r\n");
+        f.scan();
+        const QColor colour = f.cars.CarpList.picture(QStringLiteral("BoxCAR")).pixelColor(32, 32);
+        QVERIFY2(colour.blue() > 200 && colour.red() < 60, "the box picture is shown");
+        // A car arriving in the other folder is shown by the same picture.
+        f.cars.carSelection = QStringLiteral("Box");
+        f.cars.Garter_Click();
+        QVERIFY(f.cars.Gartery.rowOfText(QStringLiteral("Box")) >= 0);
+        QCOMPARE(f.cars.GargList.picture(QStringLiteral("BoxCAR")).pixelColor(32, 32), colour);
+    }
+
     void foldersWithoutPicture_oneMessageEach_scanGoesOn()
     {
         Fixture f;

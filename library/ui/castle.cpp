@@ -2,6 +2,7 @@
 
 #include "bothfolders.h"
 #include "carlistview.h"
+#include "cartable.h"
 #include "keyswindow.h"
 #include "lightart.h"
 
@@ -215,8 +216,11 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
             button("CopAll", QStringLiteral("All: Car"),
                    QStringLiteral("Click to place all Cars into the Car Folder"), &Castle::CopAll_Click),
             m_Del});
-    addRow({button("Install", QStringLiteral("Install Cars"), QStringLiteral("Install cars from downloaded archives"),
-                   &Castle::Install_Click)});
+    addRow({button("Install", QStringLiteral("Install Cars"),
+                   QStringLiteral("Install cars from downloaded archives"), &Castle::Install_Click),
+            button("CarTableButton", QStringLiteral("Car Table"),
+                   QStringLiteral("Every car of both folders in one table, with statistics and health (F7)"),
+                   &Castle::CarTable_Click)});
     addRow({makeInstruction(
         "Label6", QStringLiteral("Click Keys to view the Shortcut keys. Click Help for complete Help"))});
     addRow({button("ksl", QStringLiteral("Keys"), QStringLiteral("Click to view key Shortcuts"),
@@ -500,10 +504,27 @@ QMenu* Castle::listMenu(CarListView* view)
         if (openUrl)
             openUrl(QUrl::fromLocalFile(folder));
     });
+    add("MenuTable", QStringLiteral("Car Table"), true, [this] { CarTable_Click(); });
     menu->addSeparator();
     QAction* undoAction = add("MenuUndo", QStringLiteral("Undo"), m_moves.canUndo(), [this] { undo(); });
     undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     return menu;
+}
+
+void Castle::CarTable_Click()
+{
+    if (!m_table) {
+        m_table = new CarTable(m_cars, m_moves, this);
+        m_table->onAddToSet = [this](const QStringList& names) {
+            if (onAddToSet)
+                onAddToSet(names);
+        };
+    }
+    m_table->statsCache = statsCache;
+    m_table->reload();
+    m_table->show();
+    m_table->raise();
+    m_table->activateWindow();
 }
 
 void Castle::runHook(const std::function<void()>& hook)
@@ -546,6 +567,10 @@ bool Castle::eventFilter(QObject* watched, QEvent* event)
             auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_F6 && !key->isAutoRepeat()) {
                 Install_Click();
+                return true;
+            }
+            if (key->key() == Qt::Key_F7 && !key->isAutoRepeat()) {
+                CarTable_Click();
                 return true;
             }
             const bool ctrl = key->modifiers() & Qt::ControlModifier;

@@ -19,6 +19,8 @@ namespace parkwen {
 
 class BothFolders;
 class CarListView;
+class CarStatsCache;
+class CarTable;
 
 // The main window: the car list and the garage list side by side, the picture of the car chosen
 // last, the toolbox and the warning light. It draws the CarLibrary's state and forwards every
@@ -43,6 +45,10 @@ public:
     // "Install Cars" and F6; archives or folders dropped onto a list (true: the garage list).
     std::function<void()> onInstall;
     std::function<void(const QStringList& paths, bool toGarage)> onDropInstall;
+    // Adds cars to a set the player chooses (the car table's "Add to Set").
+    std::function<void(const QStringList& names)> onAddToSet;
+    // Keeps the car table's readings between openings (none: every opening reads every folder).
+    CarStatsCache* statsCache = nullptr;
     // Shows the keys window instead of the built-in one (tests).
     std::function<void()> onKeys;
     // Opens a car's folder in the desktop's file manager (tests replace it).
@@ -57,6 +63,9 @@ public:
     ManyMoves& moves() { return m_moves; }
     // Moves the cars of the last move command back (Ctrl+Z).
     void undo();
+    // "Car Table" and F7: the table of every car of both folders, read afresh.
+    void CarTable_Click();
+    CarTable* carTable() const { return m_table; }
     // The context menu of a list, for the entries chosen in it.
     QMenu* listMenu(CarListView* view);
 
@@ -117,6 +126,7 @@ private:
     QLabel* m_Cam;
     QLabel* m_Gam;
     QTimer* m_Electricity;
+    CarTable* m_table = nullptr;
 };
 
 } // namespace parkwen

@@ -53,4 +53,32 @@ void SetRemv_Click(CarLibrary& library, Platform platform, QWidget* parent)
     removeSet(library, platform, chooser);
 }
 
+void addCarsToSet(Platform platform, QWidget* parent, const QStringList& names)
+{
+    SetStore store(platform.fs, platform.dataHome());
+    WindowSetChooser chooser(store, platform.dialogs, parent);
+    const std::optional<QString> chosen = chooseSet(chooser, store, platform.dialogs);
+    if (!chosen)
+        return;
+    Result<QStringList> members = store.read(*chosen);
+    if (!members.ok()) {
+        platform.dialogs.message(members.error().miscMessage(), Dialogs::Icon::Exclamation);
+        return;
+    }
+    QStringList all = members.take();
+    int added = 0;
+    for (const QString& name : names) {
+        if (!all.contains(name)) {
+            all << name;
+            ++added;
+        }
+    }
+    if (Error e = store.write(*chosen, all)) {
+        platform.dialogs.message(e.miscMessage(), Dialogs::Icon::Exclamation);
+        return;
+    }
+    platform.dialogs.inform(
+        QStringLiteral("%1 of %2 cars added to %3.").arg(added).arg(names.size()).arg(*chosen));
+}
+
 } // namespace parkwen

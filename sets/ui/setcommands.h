@@ -22,5 +22,8 @@ void SetLdPlus_Click(CarLibrary& library, Platform platform, QWidget* parent);
 void SetLdOnly_Click(CarLibrary& library, Platform platform, QWidget* parent);
 // "Rem. Set" (SetRemv).
 void SetRemv_Click(CarLibrary& library, Platform platform, QWidget* parent);
+// The car table's "Add to Set": the set chooser, then the named cars added to the chosen set
+// (members it has already are not added twice).
+void addCarsToSet(Platform platform, QWidget* parent, const QStringList& names);
 
 } // namespace parkwen

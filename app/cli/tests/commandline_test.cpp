@@ -68,6 +68,8 @@ private slots:
         QTest::newRow("version") << "--version" << CommandLine::Mode::Version << C::None << "" << F::None;
         QTest::newRow("list car") << "--list car" << cmd << C::List << "" << F::Car;
         QTest::newRow("list=garage") << "--list=garage" << cmd << C::List << "" << F::Garage;
+        QTest::newRow("list all") << "--list all --json" << cmd << C::List << "" << F::All;
+        QTest::newRow("check") << "--check --json" << cmd << C::Check << "" << F::None;
         QTest::newRow("load-set") << "--load-set Race" << cmd << C::LoadSet << "Race" << F::None;
         QTest::newRow("only-set") << "--only-set Race.pkn" << cmd << C::OnlySet << "Race.pkn" << F::None;
         QTest::newRow("remove-set") << "--remove-set Race" << cmd << C::RemoveSet << "Race" << F::None;
@@ -132,7 +134,7 @@ private slots:
                                          << "more than once";
         QTest::newRow("--to with a set") << "--load-set A --to car"
                                          << "--to";
-        QTest::newRow("--json with a list") << "--list car --json"
+        QTest::newRow("--json with a move") << "--move A --to car --json"
                                             << "--json";
         QTest::newRow("stray argument") << "--list car extra"
                                         << "extra";

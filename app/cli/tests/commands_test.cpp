@@ -5,6 +5,7 @@
 #include "testlibrary.h"
 #include "thumbcache.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -375,6 +376,64 @@ private slots:
         QCOMPARE(json.value("transmission").toString(), QStringLiteral("4-WD"));
         QCOMPARE(json.value("base").toString(), QStringLiteral("Adeon"));
         QCOMPARE(json.value("skin").toString(), QStringLiteral("car.bmp"));
+    }
+
+    void check_andListJson_tellEveryFolderItsHealth()
+    {
+        Fixture f({}, {});
+        const auto car = [&](const QString& parent, const QString& folder, const QString& name,
+                             const QString& pathsTo, bool withFiles) {
+            const QString path = makeFolder(parent, folder);
+            if (withFiles) {
+                for (const char* file : {"part0.prm", "part1.prm", "part2.prm", "part3.prm", "hull.hul"})
+                    writeBytes(path + QLatin1Char('/') + QLatin1String(file), "model");
+                writePicture(path + QStringLiteral("/car.bmp"));
+            }
+            SampleParams sample;
+            sample.name = name;
+            sample.folder = pathsTo;
+            sample.tpage = QStringLiteral("cars\\%1\\car.bmp").arg(pathsTo);
+            sample.powered = {QStringLiteral("true"), QStringLiteral("True"), QStringLiteral("FALSE"),
+                              QStringLiteral("false")};
+            writeBytes(path + QStringLiteral("/parameters.txt"), sample.text().toLatin1());
+        };
+        car(f.lib.carFolder, QStringLiteral("sample"), QStringLiteral("Sample"), QStringLiteral("sample"),
+            true);
+        car(f.lib.garageFolder, QStringLiteral("renamed"), QStringLiteral("Renamed"), QStringLiteral("old"),
+            true);
+        car(f.lib.carFolder, QStringLiteral("variant"), QStringLiteral("Variant"), QStringLiteral("sample"),
+            false);
+
+        Outcome check = f.run(QStringLiteral("--check"));
+        QCOMPARE(check.status, Commands::Failed);
+        QCOMPARE(check.out.filter(f.lib.root.path()),
+                 (QStringList{f.lib.carFolder + QStringLiteral("/variant"),
+                              f.lib.garageFolder + QStringLiteral("/renamed")}));
+        QCOMPARE(check.err, QStringList{QStringLiteral("2 of 3 folders have problems.")});
+        QCOMPARE(f.run(QStringLiteral("--check --json")).status, Commands::Failed);
+        QCOMPARE(QJsonDocument::fromJson(f.rawOut.toUtf8()).array().size(), 2);
+
+        QCOMPARE(f.run(QStringLiteral("--list all --json")).status, Commands::Done);
+        const QJsonArray all = QJsonDocument::fromJson(f.rawOut.toUtf8()).array();
+        QCOMPARE(all.size(), 3);
+        QHash<QString, QJsonObject> byCar;
+        for (const QJsonValue& v : all)
+            byCar.insert(v.toObject().value("car").toString(), v.toObject());
+        const QJsonObject sample = byCar.value(QStringLiteral("sample"));
+        QCOMPARE(sample.value("transmission").toString(), QStringLiteral("F-WD"));
+        QCOMPARE(sample.value("acceleration").toInt(), 50);
+        QCOMPARE(sample.value("name").toString(), QStringLiteral("Sample"));
+        QCOMPARE(sample.value("skins").toInt(), 0); // a 32-pixel picture is no skin
+        QVERIFY(sample.value("healthy").toBool());
+        QVERIFY(!byCar.value(QStringLiteral("variant")).value("listed").toBool());
+        const QJsonObject renamed = byCar.value(QStringLiteral("renamed"));
+        QCOMPARE(renamed.value("folder").toString(), QStringLiteral("garage"));
+        const QJsonObject broken = renamed.value("problems").toArray().first().toObject();
+        QCOMPARE(broken.value("kind").toString(), QStringLiteral("broken-path"));
+        QCOMPARE(broken.value("fix").toString(), QStringLiteral("cars\\renamed\\part0.prm"));
+
+        QCOMPARE(f.run(QStringLiteral("--list garage --json")).status, Commands::Done);
+        QCOMPARE(QJsonDocument::fromJson(f.rawOut.toUtf8()).array().size(), 1);
     }
 
     void stats_withoutParameters_orCar_fails()

@@ -1,0 +1,114 @@
+#include "carjson.h"
+
+#include "carhealth.h"
+#include "paramreader.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+
+namespace parkwen {
+
+namespace {
+
+// The value of a caption after its label ("Class: Glow" gives "Glow"); empty when it has none.
+QString captionValue(const QString& caption)
+{
+    const qsizetype colon = caption.indexOf(QLatin1Char(':'));
+    return colon < 0 ? QString() : caption.mid(colon + 1).trimmed();
+}
+
+QJsonValue numberOrNull(const QString& text, const QString& unit)
+{
+    if (text.isEmpty())
+        return QJsonValue();
+    bool ok = false;
+    const double value = QString(text).remove(unit).toDouble(&ok);
+    return ok ? QJsonValue(value) : QJsonValue();
+}
+
+QJsonValue textOrNull(const QString& text)
+{
+    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
+}
+
+int percentOf(const StatBar& bar)
+{
+    return QString(bar.tooltip).remove(QLatin1Char('%')).toInt();
+}
+
+QString kindName(CarProblem::Kind kind)
+{
+    switch (kind) {
+    case CarProblem::Kind::BrokenPath:
+        return QStringLiteral("broken-path");
+    case CarProblem::Kind::NotListed:
+        return QStringLiteral("not-listed");
+    case CarProblem::Kind::BorrowedParts:
+        return QStringLiteral("variant");
+    case CarProblem::Kind::SameName:
+        return QStringLiteral("same-name");
+    case CarProblem::Kind::SameFolderName:
+        return QStringLiteral("same-folder-name");
+    case CarProblem::Kind::NotACar:
+        return QStringLiteral("not-a-car");
+    case CarProblem::Kind::Leftover:
+        return QStringLiteral("leftover");
+    }
+    return QString();
+}
+
+} // namespace
+
+QJsonObject statisticsJson(const CarStatistics& stats)
+{
+    QJsonObject object;
+    object[QStringLiteral("speed")] = numberOrNull(captionValue(stats.speed), QStringLiteral("mph"));
+    object[QStringLiteral("class")] = textOrNull(captionValue(stats.classCaption));
+    object[QStringLiteral("rating")] = textOrNull(captionValue(stats.rating));
+    object[QStringLiteral("grip")] = percentOf(stats.grip);
+    object[QStringLiteral("turn")] = percentOf(stats.turn);
+    object[QStringLiteral("acceleration")] = percentOf(stats.accel);
+    object[QStringLiteral("mass")] = numberOrNull(captionValue(stats.mass), QStringLiteral("kg"));
+    object[QStringLiteral("transmission")] = textOrNull(captionValue(stats.transmission));
+    object[QStringLiteral("base")] = textOrNull(captionValue(stats.base));
+    object[QStringLiteral("skin")] = textOrNull(stats.currentSkin);
+    return object;
+}
+
+QJsonObject carJson(const CarRecord& car)
+{
+    // A folder without car parameters has no statistics; nulls say so rather than the readers'
+    // empty captions.
+    QJsonObject object = statisticsJson(car.hasParameters ? car.stats : CarStatistics());
+    if (!car.hasParameters)
+        for (const QString& key : object.keys())
+            object[key] = QJsonValue();
+    object[QStringLiteral("car")] = car.folderName;
+    object[QStringLiteral("folder")] = car.inGarage ? QStringLiteral("garage") : QStringLiteral("car");
+    object[QStringLiteral("path")] = car.path;
+    object[QStringLiteral("name")] = textOrNull(car.nameInParameters);
+    object[QStringLiteral("listed")] = car.listed;
+    object[QStringLiteral("picture")] = textOrNull(car.picture);
+    object[QStringLiteral("skins")] = car.skins;
+    object[QStringLiteral("bytes")] = double(car.bytes);
+    object[QStringLiteral("arrived")] =
+        QDateTime::fromMSecsSinceEpoch(car.arrivedMs, Qt::UTC).toString(Qt::ISODate);
+    object[QStringLiteral("healthy")] = car.healthy();
+    QJsonArray problems;
+    for (const CarProblem& p : car.problems) {
+        QJsonObject problem;
+        problem[QStringLiteral("kind")] = kindName(p.kind);
+        problem[QStringLiteral("text")] = p.text;
+        if (!p.path.isEmpty())
+            problem[QStringLiteral("path")] = p.path;
+        if (!p.fixedPath.isEmpty())
+            problem[QStringLiteral("fix")] = p.fixedPath;
+        if (!p.other.isEmpty())
+            problem[QStringLiteral("other")] = p.other;
+        problems.append(problem);
+    }
+    object[QStringLiteral("problems")] = problems;
+    return object;
+}
+
+} // namespace parkwen

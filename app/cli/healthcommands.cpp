@@ -1,0 +1,51 @@
+#include "carhealth.h"
+#include "carjson.h"
+#include "carlibrary.h"
+#include "commands.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace parkwen {
+
+int Commands::survey(CarLibrary& library, const CommandLine& line)
+{
+    const Result<CarLibrary::PathsRecord> paths = library.readPaths();
+    if (!paths.ok()) {
+        tell(paths.error().miscMessage());
+        return Failed;
+    }
+    const QList<CarRecord> cars = surveyLibrary(m_platform.fs, m_platform.pictures, paths.value().carFolder,
+                                                paths.value().garageFolder);
+    const bool check = line.command == CommandLine::Command::Check;
+
+    QList<const CarRecord*> shown;
+    for (const CarRecord& car : cars) {
+        if (check ? !car.healthy()
+                  : line.folder == CommandLine::Folder::All ||
+                        car.inGarage == (line.folder == CommandLine::Folder::Garage))
+            shown << &car;
+    }
+    if (line.json) {
+        QJsonArray array;
+        for (const CarRecord* car : shown)
+            array.append(carJson(*car));
+        m_out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+    } else {
+        for (const CarRecord* car : shown) {
+            m_out << car->path << '\n';
+            for (const CarProblem& problem : car->problems)
+                m_out << QStringLiteral("    ") << problem.text << '\n';
+        }
+    }
+    m_out.flush();
+    if (!check)
+        return Done;
+    if (!line.json)
+        tell(shown.isEmpty()
+                 ? QStringLiteral("No problems found in %1 folders.").arg(cars.size())
+                 : QStringLiteral("%1 of %2 folders have problems.").arg(shown.size()).arg(cars.size()));
+    return shown.isEmpty() ? Done : Failed;
+}
+
+} // namespace parkwen

@@ -1,0 +1,481 @@
+#include "carhealth.h"
+
+#include "carlibrary.h"
+#include "carpicture.h"
+#include "carstatscache.h"
+#include "paramrefs.h"
+#include "skins.h"
+#include "textbuffer.h"
+
+#include <QFile>
+#include <QHash>
+
+namespace parkwen {
+
+namespace {
+
+const QString kParameters = QStringLiteral("parameters.txt");
+const QString kLeftoverPrefix = QStringLiteral(".parkwen-");
+
+// Finds names inside folders ignoring case, remembering what it found: many cars name the same
+// files of other folders (the aerial of "misc").
+class PathFinder
+{
+public:
+    explicit PathFinder(FileSystem& fs) : m_fs(fs) {}
+
+    // The name on disk of `name` inside `folder`; empty when there is none.
+    QString step(const QString& folder, const QString& name)
+    {
+        if (name == QLatin1String(".") || name == QLatin1String(".."))
+            return QString();
+        const QString key = folder + QLatin1Char('\n') + name.toLower();
+        auto it = m_known.constFind(key);
+        if (it != m_known.constEnd())
+            return *it;
+        QString actual = m_fs.resolve(folder, name);
+        if (!m_fs.exists(joinPath(folder, actual)))
+            actual.clear();
+        m_known.insert(key, actual);
+        return actual;
+    }
+
+    // The names on disk of `parts` below `base`; empty when one of them is missing.
+    QStringList walk(QString base, const QStringList& parts)
+    {
+        QStringList names;
+        for (const QString& part : parts) {
+            const QString actual = step(base, part);
+            if (actual.isEmpty())
+                return {};
+            names << actual;
+            base = joinPath(base, actual);
+        }
+        return names;
+    }
+
+private:
+    FileSystem& m_fs;
+    QHash<QString, QString> m_known;
+};
+
+QString findIgnoringCase(const QStringList& names, const QString& name)
+{
+    for (const QString& n : names)
+        if (n.compare(name, Qt::CaseInsensitive) == 0)
+            return n;
+    return QString();
+}
+
+QString whatItNames(const QString& key)
+{
+    if (key == QLatin1String("MODEL"))
+        return QStringLiteral("a model");
+    if (key == QLatin1String("TPAGE"))
+        return QStringLiteral("the skin");
+    if (key == QLatin1String("TCARBOX"))
+        return QStringLiteral("the box picture");
+    if (key == QLatin1String("TSHADOW"))
+        return QStringLiteral("the shadow");
+    if (key == QLatin1String("COLL"))
+        return QStringLiteral("the collision hull");
+    return QStringLiteral("a sound");
+}
+
+// Size and time of a folder; sizes of everything inside it, sub-folders included.
+void measure(FileSystem& fs, const QString& folder, CarRecord& car)
+{
+    const QByteArray top = QFile::encodeName(folder);
+    car.arrivedMs = fs.nodeInfo(top).modifiedNs / 1000000;
+    QList<QByteArray> pending{top};
+    while (!pending.isEmpty()) {
+        const QByteArray current = pending.takeLast();
+        const Result<QList<QByteArray>> names = fs.nodeNames(current);
+        if (!names.ok())
+            continue;
+        for (const QByteArray& name : names.value()) {
+            const QByteArray path = current + '/' + name;
+            const FileSystem::NodeInfo info = fs.nodeInfo(path);
+            if (info.kind == FileSystem::NodeInfo::Kind::Folder)
+                pending << path;
+            else if (info.kind == FileSystem::NodeInfo::Kind::File)
+                car.bytes += info.size;
+        }
+    }
+}
+
+struct Context
+{
+    FileSystem& fs;
+    Pictures& pictures;
+    PathFinder finder;
+    QString carFolder;
+    QString carFolderName; // as on disk: the first part of the paths the cars write
+    QString gameFolder;
+};
+
+void checkPaths(Context& cx, CarRecord& car, const QList<ParamPath>& paths, const QStringList& ownFiles)
+{
+    QStringList reported;
+    for (const ParamPath& p : paths) {
+        const QStringList parts = pathParts(p.path);
+        if (parts.isEmpty() || reported.contains(p.path))
+            continue;
+        // A car names its own files by the folder it is meant to have in the Car Folder; the same
+        // holds while it waits in the garage.
+        const bool own = parts.size() >= 3 && parts[0].compare(cx.carFolderName, Qt::CaseInsensitive) == 0 &&
+                         parts[1].compare(car.folderName, Qt::CaseInsensitive) == 0;
+        bool found = false;
+        if (own && parts.size() == 3)
+            found = !findIgnoringCase(ownFiles, parts[2]).isEmpty();
+        else if (own)
+            found = !cx.finder.walk(car.path, parts.mid(2)).isEmpty();
+        else
+            found = !cx.finder.walk(cx.gameFolder, parts).isEmpty();
+        if (found)
+            continue;
+        reported << p.path;
+
+        CarProblem problem;
+        problem.kind = CarProblem::Kind::BrokenPath;
+        problem.path = p.path;
+        const QStringList inOwn =
+            cx.finder.walk(car.path, parts.size() >= 3 ? parts.mid(2) : parts.mid(parts.size() - 1));
+        if (!inOwn.isEmpty()) {
+            const QChar separator = p.path.contains(QLatin1Char('\\')) ? QLatin1Char('\\') : QLatin1Char('/');
+            problem.fixedPath = (QStringList{cx.carFolderName, car.folderName} + inOwn).join(separator);
+        }
+        problem.text =
+            problem.fixedPath.isEmpty()
+                ? QStringLiteral("Names %1, \"%2\", which is not there: the game shows the car without "
+                                 "it, or not at all.")
+                      .arg(whatItNames(p.key), p.path)
+                : QStringLiteral("Names %1, \"%2\", which is not there but is in the car's own folder: "
+                                 "\"Fix paths\" points at it.")
+                      .arg(whatItNames(p.key), p.path);
+        car.problems << problem;
+    }
+}
+
+// A car the lists do not show: why, and what could show it.
+void checkUnlisted(Context& cx, CarRecord& car, const QList<ParamPath>& paths)
+{
+    if (isStockCar(car.folderName))
+        return;
+    CarProblem problem;
+    problem.kind = CarProblem::Kind::NotListed;
+    problem.text =
+        QStringLiteral("Not in Parkwen's lists: the folder has no picture (.jpg or .bmp) to show the car "
+                       "by, though the game offers it.");
+    const QStringList box = pathParts(boxPicturePath(ParamRefs{QString(), paths}));
+    if (!box.isEmpty()) {
+        const QStringList names = cx.finder.walk(cx.gameFolder, box);
+        if (!names.isEmpty() && (matchesPattern(names.last(), QStringLiteral("*.bmp")) ||
+                                 matchesPattern(names.last(), QStringLiteral("*.jpg")))) {
+            car.boxSource = joinPath(cx.gameFolder, names.join(QLatin1Char('/')));
+            problem.text +=
+                QStringLiteral(" Its box picture is \"%1\": \"Show in the lists\" copies it here.")
+                    .arg(box.join(QLatin1Char('/')));
+        }
+    }
+    car.problems << problem;
+
+    // A parameter-only variant names the models of another car.
+    for (const ParamPath& p : paths) {
+        if (p.key != QLatin1String("MODEL"))
+            continue;
+        const QStringList parts = pathParts(p.path);
+        if (parts.size() < 3 || parts[1].compare(car.folderName, Qt::CaseInsensitive) == 0)
+            break;
+        const bool installed = !cx.finder.step(cx.carFolder, parts[1]).isEmpty();
+        CarProblem variant;
+        variant.kind = CarProblem::Kind::BorrowedParts;
+        variant.other = parts[1];
+        variant.text =
+            installed ? QStringLiteral("A variant of \"%1\": it has only its parameters and uses the models "
+                                       "of that car, which is installed.")
+                            .arg(parts[1])
+                      : QStringLiteral("A variant of \"%1\": it has only its parameters and uses the models "
+                                       "of that car, which is not installed, so the game cannot show it.")
+                            .arg(parts[1]);
+        car.problems << variant;
+        break;
+    }
+}
+
+// Everything about a folder that depends on the folder alone.
+CarReading readOne(Context& cx, const QString& path, bool inGarage)
+{
+    CarReading r;
+    CarRecord& car = r.car;
+    car.path = path;
+    car.folderName = lastName(path);
+    car.inGarage = inGarage;
+    measure(cx.fs, path, car);
+    r.folderNs = cx.fs.nodeInfo(QFile::encodeName(path)).modifiedNs;
+
+    r.files = cx.fs.listFiles(path);
+    r.parameters = findIgnoringCase(r.files, kParameters);
+    car.picture = carPictureFile(cx.fs, path);
+    car.listed = !car.picture.isEmpty();
+
+    CarProblem notACar;
+    notACar.kind = CarProblem::Kind::NotACar;
+    if (r.parameters.isEmpty()) {
+        notACar.text = QStringLiteral("Not a car: the folder has no parameters.txt.");
+        car.problems << notACar;
+        return r;
+    }
+    r.parametersStamp = cx.fs.stamp(joinPath(path, r.parameters));
+    const Result<QByteArray> text = cx.fs.readFile(joinPath(path, r.parameters));
+    if (!text.ok()) {
+        notACar.text = QStringLiteral("Not a car: its parameters.txt cannot be read (%1).")
+                           .arg(text.error().description());
+        car.problems << notACar;
+        return r;
+    }
+    TextBuffer buffer(QString::fromLatin1(text.value()));
+    if (!isParameterFile(buffer)) {
+        notACar.text = QStringLiteral("Not a car: its parameters.txt holds no car parameters.");
+        car.problems << notACar;
+        return r;
+    }
+    car.hasParameters = true;
+    loadparams(buffer, car.stats);
+    ParamRefs refs = readParamRefs(text.value());
+    car.nameInParameters = refs.name;
+    r.paths = std::move(refs.paths);
+    car.skins = int(Skins::skinsOf(cx.fs, cx.pictures, path).size());
+    return r;
+}
+
+// What the rest of the library makes of a reading: the files it names elsewhere, whether it is shown.
+CarRecord judge(Context& cx, const CarReading& r)
+{
+    CarRecord car = r.car;
+    if (!car.hasParameters)
+        return car;
+    checkPaths(cx, car, r.paths, r.files);
+    if (!car.listed)
+        checkUnlisted(cx, car, r.paths);
+    return car;
+}
+
+CarRecord surveyOne(Context& cx, const QString& path, bool inGarage, CarStatsCache* cache = nullptr)
+{
+    if (cache) {
+        if (const CarReading* known = cache->take(cx.fs, path); known && known->car.inGarage == inGarage)
+            return judge(cx, *known);
+    }
+    const CarReading reading = readOne(cx, path, inGarage);
+    if (cache)
+        cache->store(reading);
+    return judge(cx, reading);
+}
+
+} // namespace
+
+void findTwins(QList<CarRecord>& cars)
+{
+    for (CarRecord& car : cars)
+        car.problems.removeIf([](const CarProblem& p) {
+            return p.kind == CarProblem::Kind::SameName || p.kind == CarProblem::Kind::SameFolderName;
+        });
+    QHash<QString, QList<int>> byName;
+    QHash<QString, QList<int>> byFolder;
+    for (int i = 0; i < cars.size(); ++i) {
+        if (cars[i].hasParameters && !cars[i].nameInParameters.trimmed().isEmpty())
+            byName[cars[i].nameInParameters.trimmed().toLower()] << i;
+        if (!cars[i].folderName.startsWith(kLeftoverPrefix))
+            byFolder[cars[i].folderName.toLower()] << i;
+    }
+    for (const QList<int>& group : std::as_const(byName)) {
+        for (int i : group) {
+            for (int j : group) {
+                if (i == j)
+                    continue;
+                CarProblem twin;
+                twin.kind = CarProblem::Kind::SameName;
+                twin.other = cars[j].path;
+                twin.text =
+                    QStringLiteral("Another car is also called \"%1\" inside its parameters.txt (%2): "
+                                   "the game shows both under one name.")
+                        .arg(cars[i].nameInParameters.trimmed(), cars[j].path);
+                cars[i].problems << twin;
+                break;
+            }
+        }
+    }
+    for (const QList<int>& group : std::as_const(byFolder)) {
+        for (int i : group) {
+            for (int j : group) {
+                if (cars[i].folderName == cars[j].folderName)
+                    continue;
+                CarProblem twin;
+                twin.kind = CarProblem::Kind::SameFolderName;
+                twin.other = cars[j].path;
+                twin.text =
+                    QStringLiteral("The folder \"%1\" differs from this one only in letter case: on a system "
+                                   "that ignores case they are one car, and one would replace the other.")
+                        .arg(cars[j].path);
+                cars[i].problems << twin;
+                break;
+            }
+        }
+    }
+}
+
+namespace {
+
+void surveyFolder(Context& cx, CarStatsCache* cache, const QString& folder, const QString& skip,
+                  bool inGarage, QList<CarRecord>& out)
+{
+    const Result<QStringList> folders = cx.fs.listFolders(folder);
+    if (folders.ok()) {
+        for (const QString& path : folders.value()) {
+            if (path == skip ||
+                (!inGarage && lastName(path).compare(QLatin1String("misc"), Qt::CaseInsensitive) == 0))
+                continue;
+            out << surveyOne(cx, path, inGarage, cache);
+        }
+    }
+    // Hidden leftovers of an interrupted move or delete.
+    const Result<QList<QByteArray>> names = cx.fs.nodeNames(QFile::encodeName(folder));
+    if (!names.ok())
+        return;
+    for (const QByteArray& raw : names.value()) {
+        const QString name = QFile::decodeName(raw);
+        if (!name.startsWith(kLeftoverPrefix))
+            continue;
+        CarRecord left;
+        left.folderName = name;
+        left.path = joinPath(folder, name);
+        left.inGarage = inGarage;
+        measure(cx.fs, left.path, left);
+        CarProblem problem;
+        problem.kind = CarProblem::Kind::Leftover;
+        problem.text =
+            QStringLiteral("A hidden leftover Parkwen kept while recovering from an interrupted change: "
+                           "look inside, keep what you need, then delete it.");
+        left.problems << problem;
+        out << left;
+    }
+}
+
+} // namespace
+
+bool CarRecord::fixablePaths() const
+{
+    for (const CarProblem& p : problems)
+        if (p.kind == CarProblem::Kind::BrokenPath && !p.fixedPath.isEmpty())
+            return true;
+    return false;
+}
+
+QString CarRecord::healthText() const
+{
+    if (problems.isEmpty())
+        return QStringLiteral("OK");
+    QString first;
+    switch (problems.first().kind) {
+    case CarProblem::Kind::BrokenPath:
+        first = QStringLiteral("Broken path");
+        break;
+    case CarProblem::Kind::NotListed:
+        first = QStringLiteral("Not in the lists");
+        break;
+    case CarProblem::Kind::BorrowedParts:
+        first = QStringLiteral("Variant");
+        break;
+    case CarProblem::Kind::SameName:
+        first = QStringLiteral("Twin name");
+        break;
+    case CarProblem::Kind::SameFolderName:
+        first = QStringLiteral("Twin folder");
+        break;
+    case CarProblem::Kind::NotACar:
+        first = QStringLiteral("Not a car");
+        break;
+    case CarProblem::Kind::Leftover:
+        first = QStringLiteral("Leftover");
+        break;
+    }
+    if (problems.size() > 1)
+        first += QStringLiteral(" (+%1 more)").arg(problems.size() - 1);
+    return first;
+}
+
+QString CarRecord::healthDetails() const
+{
+    QStringList lines;
+    for (const CarProblem& p : problems)
+        lines << p.text;
+    return lines.join(QLatin1Char('\n'));
+}
+
+QList<CarRecord> surveyLibrary(FileSystem& fs, Pictures& pictures, const QString& carFolder,
+                               const QString& garageFolder, CarStatsCache* cache)
+{
+    Context cx{fs, pictures, PathFinder(fs), carFolder, lastName(carFolder), parentFolder(carFolder)};
+    QList<CarRecord> cars;
+    surveyFolder(cx, cache, carFolder, garageFolder, false, cars);
+    if (!garageFolder.isEmpty() && garageFolder != carFolder)
+        surveyFolder(cx, cache, garageFolder, QString(), true, cars);
+    findTwins(cars);
+    return cars;
+}
+
+CarRecord surveyCar(FileSystem& fs, Pictures& pictures, const QString& carFolder, const QString& path,
+                    bool inGarage)
+{
+    Context cx{fs, pictures, PathFinder(fs), carFolder, lastName(carFolder), parentFolder(carFolder)};
+    return surveyOne(cx, path, inGarage);
+}
+
+Result<QString> fixPaths(FileSystem& fs, const CarRecord& car)
+{
+    const QString parameters = fs.resolve(car.path, kParameters);
+    const QString file = joinPath(car.path, parameters);
+    const Result<QByteArray> text = fs.readFile(file);
+    if (!text.ok())
+        return text.error();
+    QList<PathReplacement> replacements;
+    for (const ParamPath& p : readParamRefs(text.value()).paths) {
+        for (const CarProblem& problem : car.problems) {
+            if (problem.kind == CarProblem::Kind::BrokenPath && !problem.fixedPath.isEmpty() &&
+                problem.path == p.path) {
+                replacements.append({p, problem.fixedPath});
+                break;
+            }
+        }
+    }
+    if (replacements.isEmpty())
+        return Error::of(err::InvalidCall);
+    const std::optional<QByteArray> fixed = replacePaths(text.value(), replacements);
+    if (!fixed)
+        return Error::of(err::InvalidCall);
+
+    QString backup = QStringLiteral("Parameters before Fix paths.txt");
+    for (int n = 2; fs.exists(joinPath(car.path, fs.resolve(car.path, backup))); ++n)
+        backup = QStringLiteral("Parameters before Fix paths %1.txt").arg(n);
+    if (Error e = fs.copyFile(file, joinPath(car.path, backup)))
+        return e;
+    if (Error e = fs.writeFileAtomic(file, *fixed))
+        return e;
+    return backup;
+}
+
+Result<QString> showInLists(FileSystem& fs, const CarRecord& car)
+{
+    if (car.boxSource.isEmpty())
+        return Error::of(err::InvalidCall);
+    const QString name = lastName(car.boxSource);
+    const QString target = joinPath(car.path, name);
+    if (fs.exists(joinPath(car.path, fs.resolve(car.path, name))))
+        return Error::of(err::FileExists, target);
+    if (Error e = fs.copyFile(car.boxSource, target))
+        return e;
+    return name;
+}
+
+} // namespace parkwen

@@ -1,0 +1,162 @@
+#include "carstatscache.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace parkwen {
+
+namespace {
+
+// Bumped whenever what a reading holds changes: an older file is then simply not used.
+constexpr qint32 kVersion = 1;
+constexpr quint32 kMagic = 0x50574353; // "PWCS"
+
+QDataStream& operator<<(QDataStream& s, const StatBar& b)
+{
+    return s << qint32(b.width) << qint32(b.height) << b.tooltip;
+}
+
+QDataStream& operator>>(QDataStream& s, StatBar& b)
+{
+    qint32 width = 0;
+    qint32 height = 0;
+    s >> width >> height >> b.tooltip;
+    b.width = width;
+    b.height = height;
+    return s;
+}
+
+void write(QDataStream& s, const CarReading& r)
+{
+    const CarRecord& c = r.car;
+    const CarStatistics& st = c.stats;
+    s << c.folderName << c.path << c.inGarage << c.hasParameters << c.listed << c.picture
+      << c.nameInParameters << st.speed << st.classCaption << st.rating << st.mass << st.base
+      << st.transmission << st.grip << st.turn << st.accel << st.currentSkin << qint32(c.skins) << c.bytes
+      << c.arrivedMs;
+    s << qint32(c.problems.size());
+    for (const CarProblem& p : c.problems)
+        s << qint32(p.kind) << p.text;
+    s << r.files << qint32(r.paths.size());
+    for (const ParamPath& p : r.paths)
+        s << p.key << p.path;
+    s << r.parameters << r.folderNs << r.parametersStamp.size << r.parametersStamp.modifiedNs;
+}
+
+void read(QDataStream& s, CarReading& r)
+{
+    CarRecord& c = r.car;
+    CarStatistics& st = c.stats;
+    qint32 skins = 0;
+    s >> c.folderName >> c.path >> c.inGarage >> c.hasParameters >> c.listed >> c.picture >>
+        c.nameInParameters >> st.speed >> st.classCaption >> st.rating >> st.mass >> st.base >>
+        st.transmission >> st.grip >> st.turn >> st.accel >> st.currentSkin >> skins >> c.bytes >>
+        c.arrivedMs;
+    c.skins = skins;
+    qint32 count = 0;
+    s >> count;
+    for (qint32 i = 0; i < count && s.status() == QDataStream::Ok; ++i) {
+        qint32 kind = 0;
+        CarProblem p;
+        s >> kind >> p.text;
+        p.kind = CarProblem::Kind(kind);
+        c.problems << p;
+    }
+    s >> r.files >> count;
+    for (qint32 i = 0; i < count && s.status() == QDataStream::Ok; ++i) {
+        ParamPath p;
+        s >> p.key >> p.path;
+        r.paths << p;
+    }
+    s >> r.parameters >> r.folderNs >> r.parametersStamp.size >> r.parametersStamp.modifiedNs;
+}
+
+} // namespace
+
+CarStatsCache::CarStatsCache(QString file) : m_file(std::move(file))
+{
+    load();
+}
+
+QString CarStatsCache::defaultFile()
+{
+    QString base = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.cache");
+    return base + QStringLiteral("/parkwen/carstats.bin");
+}
+
+void CarStatsCache::load()
+{
+    QFile file(m_file);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.readAll(); // one read: far faster than the stream's small ones
+    QDataStream s(bytes);
+    quint32 magic = 0;
+    qint32 version = 0;
+    qint32 count = 0;
+    s >> magic >> version >> count;
+    if (magic != kMagic || version != kVersion)
+        return;
+    for (qint32 i = 0; i < count && s.status() == QDataStream::Ok; ++i) {
+        CarReading r;
+        read(s, r);
+        if (s.status() == QDataStream::Ok)
+            m_old.insert(r.car.path, std::move(r));
+    }
+    if (s.status() != QDataStream::Ok)
+        m_old.clear(); // a damaged file: read everything again
+}
+
+const CarReading* CarStatsCache::take(FileSystem& fs, const QString& path)
+{
+    auto it = m_old.find(path);
+    if (it == m_old.end())
+        return nullptr;
+    const CarReading& r = *it;
+    if (fs.nodeInfo(QFile::encodeName(path)).modifiedNs != r.folderNs)
+        return nullptr;
+    if (!r.parameters.isEmpty()) {
+        const FileStamp now = fs.stamp(joinPath(path, r.parameters));
+        if (now.size != r.parametersStamp.size || now.modifiedNs != r.parametersStamp.modifiedNs)
+            return nullptr;
+    }
+    auto kept = m_new.insert(path, std::move(*it));
+    m_old.erase(it);
+    return &*kept;
+}
+
+void CarStatsCache::store(const CarReading& reading)
+{
+    m_new.insert(reading.car.path, reading);
+    m_changed = true;
+}
+
+bool CarStatsCache::save()
+{
+    if (!m_changed && m_old.isEmpty()) {
+        m_old = std::move(m_new);
+        m_new.clear();
+        return true;
+    }
+    QDir().mkpath(QFileInfo(m_file).absolutePath());
+    QSaveFile file(m_file);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QDataStream s(&file);
+    s << kMagic << kVersion << qint32(m_new.size());
+    for (const CarReading& r : std::as_const(m_new))
+        write(s, r);
+    if (s.status() != QDataStream::Ok || !file.commit())
+        return false;
+    m_old = std::move(m_new);
+    m_new.clear();
+    m_changed = false;
+    return true;
+}
+
+} // namespace parkwen

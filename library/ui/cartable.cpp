@@ -1,0 +1,728 @@
+#include "cartable.h"
+
+#include "carlibrary.h"
+#include "carnames.h"
+#include "carstatscache.h"
+#include "manymoves.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace parkwen {
+
+namespace {
+
+constexpr int kThumbnail = 32;
+
+// The value of a caption after its label ("Class: Glow" gives "Glow"); empty when it has none.
+QString captionValue(const QString& caption)
+{
+    const qsizetype colon = caption.indexOf(QLatin1Char(':'));
+    return colon < 0 ? QString() : caption.mid(colon + 1).trimmed();
+}
+
+double leadingNumber(const QString& caption)
+{
+    return readValue(captionValue(caption));
+}
+
+const char* const kHeaders[CarTableModel::ColumnCount] = {
+    "",     "Folder name",  "Name",  "In",   "Class",   "Rating", "Speed",
+    "Mass", "Transmission", "Skins", "Size", "Arrived", "Health"};
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// The model
+
+CarTableModel::CarTableModel(CarLibrary& cars, QObject* parent) : QAbstractTableModel(parent), m_library(cars)
+{
+}
+
+CarTableModel::Keys CarTableModel::keysOf(const CarRecord& car)
+{
+    Keys k;
+    k.folder = car.folderName.toLower();
+    k.name = car.nameInParameters.toLower();
+    if (car.hasParameters) {
+        k.speed = leadingNumber(car.stats.speed);
+        k.mass = leadingNumber(car.stats.mass);
+        k.cls = captionValue(car.stats.classCaption);
+        k.rating = captionValue(car.stats.rating);
+        k.transmission = captionValue(car.stats.transmission);
+    }
+    return k;
+}
+
+void CarTableModel::setCars(QList<CarRecord> cars)
+{
+    beginResetModel();
+    m_cars = std::move(cars);
+    m_keys.clear();
+    m_keys.reserve(m_cars.size());
+    for (const CarRecord& car : m_cars)
+        m_keys.append(keysOf(car));
+    endResetModel();
+}
+
+bool CarTableModel::lessThan(int left, int right, int column) const
+{
+    const Keys& a = m_keys[left];
+    const Keys& b = m_keys[right];
+    const CarRecord& x = m_cars[left];
+    const CarRecord& y = m_cars[right];
+    // Ties fall back on the folder name, so the order is stable.
+    const auto byFolder = [&] {
+        return a.folder < b.folder || (a.folder == b.folder && x.folderName < y.folderName);
+    };
+    const auto by = [&](const auto& l, const auto& r) { return l < r || (l == r && byFolder()); };
+    switch (column) {
+    case Picture:
+        return by(x.listed, y.listed);
+    case Name:
+        return by(a.name, b.name);
+    case Where:
+        return by(x.inGarage, y.inGarage);
+    case Class:
+        return by(a.cls, b.cls);
+    case Rating:
+        return by(a.rating, b.rating);
+    case Speed:
+        return by(a.speed, b.speed);
+    case Mass:
+        return by(a.mass, b.mass);
+    case Transmission:
+        return by(a.transmission, b.transmission);
+    case Skins:
+        return by(x.skins, y.skins);
+    case Size:
+        return by(x.bytes, y.bytes);
+    case Arrived:
+        return by(x.arrivedMs, y.arrivedMs);
+    case Health:
+        return by(x.problems.size(), y.problems.size());
+    default:
+        return byFolder();
+    }
+}
+
+void CarTableModel::update(int row, const std::optional<CarRecord>& record)
+{
+    if (!record) {
+        beginRemoveRows(QModelIndex(), row, row);
+        m_cars.removeAt(row);
+        m_keys.removeAt(row);
+        endRemoveRows();
+        return;
+    }
+    m_cars[row] = *record;
+    m_keys[row] = keysOf(*record);
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+int CarTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_cars.size());
+}
+
+int CarTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant CarTableModel::display(const CarRecord& car, int column) const
+{
+    const bool stats = car.hasParameters;
+    switch (column) {
+    case Folder:
+        return car.folderName;
+    case Name:
+        return car.nameInParameters;
+    case Where:
+        return car.inGarage ? QStringLiteral("Garage") : QStringLiteral("Car Folder");
+    case Class:
+        return stats ? captionValue(car.stats.classCaption) : QString();
+    case Rating:
+        return stats ? captionValue(car.stats.rating) : QString();
+    case Speed:
+        return stats ? captionValue(car.stats.speed) : QString();
+    case Mass:
+        return stats ? captionValue(car.stats.mass) : QString();
+    case Transmission:
+        return stats ? captionValue(car.stats.transmission) : QString();
+    case Skins:
+        return car.skins;
+    case Size:
+        return QLocale().formattedDataSize(car.bytes);
+    case Arrived:
+        return QDateTime::fromMSecsSinceEpoch(car.arrivedMs).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    case Health:
+        return car.healthText();
+    }
+    return QVariant();
+}
+
+QVariant CarTableModel::sortValue(int row, int column) const
+{
+    const CarRecord& car = m_cars[row];
+    switch (column) {
+    case Picture:
+        return car.listed ? 1 : 0;
+    case Speed:
+        return m_keys[row].speed;
+    case Mass:
+        return m_keys[row].mass;
+    case Skins:
+        return car.skins;
+    case Size:
+        return car.bytes;
+    case Arrived:
+        return car.arrivedMs;
+    case Health:
+        return car.problems.size();
+    default:
+        return display(car, column).toString().toLower();
+    }
+}
+
+QVariant CarTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_cars.size())
+        return QVariant();
+    const CarRecord& car = m_cars[index.row()];
+    switch (role) {
+    case Qt::DisplayRole:
+        return index.column() == Picture ? QVariant() : display(car, index.column());
+    case Qt::DecorationRole:
+        if (index.column() == Picture && car.listed) {
+            // The lists' own thumbnail: only rows on screen ask, so nothing is decoded for the rest.
+            const PictureStore& store = car.inGarage ? m_library.GargList : m_library.CarpList;
+            const QImage image = store.picture(carKey(car.folderName));
+            if (!image.isNull())
+                return image.scaled(kThumbnail, kThumbnail, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        }
+        return QVariant();
+    case Qt::ToolTipRole:
+        return car.healthy() ? QVariant() : car.healthDetails();
+    case Qt::TextAlignmentRole:
+        if (index.column() == Speed || index.column() == Mass || index.column() == Skins ||
+            index.column() == Size)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        return QVariant();
+    case SortRole:
+        return sortValue(index.row(), index.column());
+    case RecordRole:
+        return index.row();
+    default:
+        return QVariant();
+    }
+}
+
+QVariant CarTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole)
+        return QString::fromLatin1(kHeaders[section]);
+    if (role == Qt::ToolTipRole && section == Picture)
+        return QStringLiteral("The picture the lists show");
+    return QVariant();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The filter
+
+// One layout change for the whole table: letting the proxy remove and insert thousands of row
+// ranges one by one costs the view far more than laying out again once.
+void CarTableFilter::invalidateAll()
+{
+    invalidate();
+}
+
+void CarTableFilter::setText(const QString& text)
+{
+    m_text = text.trimmed();
+    invalidateAll();
+}
+
+void CarTableFilter::setClass(const QString& value)
+{
+    m_class = value;
+    invalidateAll();
+}
+
+void CarTableFilter::setRating(const QString& value)
+{
+    m_rating = value;
+    invalidateAll();
+}
+
+void CarTableFilter::setPlace(Place place)
+{
+    m_place = place;
+    invalidateAll();
+}
+
+void CarTableFilter::setProblemsOnly(bool on)
+{
+    m_problemsOnly = on;
+    invalidateAll();
+}
+
+bool CarTableFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const
+{
+    const auto* model = static_cast<const CarTableModel*>(sourceModel());
+    const CarRecord& car = model->car(sourceRow);
+    if (m_problemsOnly && car.healthy())
+        return false;
+    if (m_place != Place::Both && car.inGarage != (m_place == Place::GarageFolder))
+        return false;
+    if (!m_class.isEmpty() && model->classOf(sourceRow) != m_class)
+        return false;
+    if (!m_rating.isEmpty() && model->ratingOf(sourceRow) != m_rating)
+        return false;
+    if (!m_text.isEmpty() && !car.folderName.contains(m_text, Qt::CaseInsensitive) &&
+        !car.nameInParameters.contains(m_text, Qt::CaseInsensitive))
+        return false;
+    return true;
+}
+
+bool CarTableFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const
+{
+    return static_cast<const CarTableModel*>(sourceModel())->lessThan(left.row(), right.row(), left.column());
+}
+
+// ---------------------------------------------------------------------------------------------
+// The window
+
+CarTable::CarTable(CarLibrary& cars, ManyMoves& moves, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_cars(cars), m_moves(moves)
+{
+    setObjectName(QStringLiteral("CarTable"));
+    setWindowTitle(QStringLiteral("Car Table"));
+    resize(1100, 640);
+
+    m_model = new CarTableModel(cars, this);
+    m_filter = new CarTableFilter(this);
+    m_filter->setSourceModel(m_model);
+    m_filter->setSortRole(CarTableModel::SortRole);
+    m_filter->setDynamicSortFilter(false); // a row that changes stays where the player saw it
+
+    auto named = [](QWidget* w, const char* name, const QString& accessible) {
+        w->setObjectName(QString::fromLatin1(name));
+        w->setAccessibleName(accessible);
+        return w;
+    };
+
+    m_text = new QLineEdit(this);
+    named(m_text, "TableText", QStringLiteral("Find cars"));
+    m_text->setPlaceholderText(QStringLiteral("Find by folder or name"));
+    m_text->setClearButtonEnabled(true);
+    m_text->setAccessibleDescription(
+        QStringLiteral("Shows the cars whose folder name or name contains the text"));
+
+    m_class = new QComboBox(this);
+    named(m_class, "TableClass", QStringLiteral("Class"));
+    m_class->addItem(QStringLiteral("Any class"), QString());
+    for (const char* c : {"Electric", "Glow", "Special"})
+        m_class->addItem(QString::fromLatin1(c), QString::fromLatin1(c));
+
+    m_rating = new QComboBox(this);
+    named(m_rating, "TableRating", QStringLiteral("Rating"));
+    m_rating->addItem(QStringLiteral("Any rating"), QString());
+    for (const char* r : {"Rookie", "Amateur", "Advanced", "Semi-Pro", "Pro"})
+        m_rating->addItem(QString::fromLatin1(r), QString::fromLatin1(r));
+
+    m_place = new QComboBox(this);
+    named(m_place, "TableFolder", QStringLiteral("Folder"));
+    m_place->addItems(
+        {QStringLiteral("Both folders"), QStringLiteral("Car Folder"), QStringLiteral("Garage Folder")});
+
+    m_problems = new QCheckBox(QStringLiteral("Problems only"), this);
+    named(m_problems, "TableProblems", QStringLiteral("Problems only"));
+
+    m_count = new QLabel(this);
+    named(m_count, "TableCount", QStringLiteral("Cars shown"));
+
+    m_view = new QTableView(this);
+    named(m_view, "TableView", QStringLiteral("Cars of both folders"));
+    m_view->setAccessibleDescription(
+        QStringLiteral("One row a car; a double-click opens its details, the menu key its commands"));
+    m_view->setModel(m_filter);
+    m_view->setSortingEnabled(true);
+    m_view->sortByColumn(CarTableModel::Folder, Qt::AscendingOrder);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setIconSize(QSize(kThumbnail, kThumbnail));
+    m_view->verticalHeader()->setDefaultSectionSize(kThumbnail + 4);
+    m_view->verticalHeader()->hide();
+    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_view->horizontalHeader()->setStretchLastSection(true);
+    m_view->setWordWrap(false);
+    const int widths[CarTableModel::ColumnCount] = {
+        kThumbnail + 8, 140, 160, 80, 70, 80, 85, 70, 95, 45, 85, 120, 200};
+    for (int column = 0; column < CarTableModel::ColumnCount; ++column)
+        m_view->setColumnWidth(column, widths[column]);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    auto button = [this, &named](const char* name, const QString& caption, const QString& tip,
+                                 void (CarTable::*h)()) {
+        auto* b = new QPushButton(caption, this);
+        named(b, name, caption);
+        b->setToolTip(tip);
+        connect(b, &QPushButton::clicked, this, h);
+        return b;
+    };
+    m_move = button("TableMove", QStringLiteral("Move"),
+                    QStringLiteral("Send the chosen cars to the other folder"), &CarTable::moveChosen);
+    m_delete = button("TableDelete", QStringLiteral("Delete"), QStringLiteral("Delete the chosen cars"),
+                      &CarTable::deleteChosen);
+    m_addToSet = button("TableAddToSet", QStringLiteral("Add to Set"),
+                        QStringLiteral("Add the chosen cars to a set"), &CarTable::addChosenToSet);
+    m_fixPaths =
+        button("TableFixPaths", QStringLiteral("Fix paths"),
+               QStringLiteral("Point the paths of parameters.txt at the car's own folder (a backup is kept)"),
+               &CarTable::fixChosenPaths);
+    m_showInLists =
+        button("TableShowInLists", QStringLiteral("Show in the lists"),
+               QStringLiteral("Copy the box picture the car names into its folder, so the lists show it"),
+               &CarTable::showChosenInLists);
+    m_undoFix = button("TableUndoFix", QStringLiteral("Undo Fix"),
+                       QStringLiteral("Take back the last \"Fix paths\" or \"Show in the lists\""),
+                       &CarTable::undoFix);
+    m_details = button("TableDetails", QStringLiteral("Details"), QStringLiteral("Open the car's details"),
+                       &CarTable::openChosen);
+    auto* refresh = button("TableRefresh", QStringLiteral("Refresh"),
+                           QStringLiteral("Read both folders again"), &CarTable::reload);
+
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(m_text, 3);
+    filters->addWidget(m_class, 1);
+    filters->addWidget(m_rating, 1);
+    filters->addWidget(m_place, 1);
+    filters->addWidget(m_problems);
+    auto* buttons = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{m_move, m_delete, m_addToSet, m_details, m_fixPaths,
+                                                      m_showInLists, m_undoFix})
+        buttons->addWidget(w);
+    buttons->addStretch(1);
+    buttons->addWidget(m_count);
+    buttons->addWidget(refresh);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filters);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(buttons);
+
+    connect(m_text, &QLineEdit::textChanged, m_filter, &CarTableFilter::setText);
+    connect(m_class, &QComboBox::currentIndexChanged, this,
+            [this] { m_filter->setClass(m_class->currentData().toString()); });
+    connect(m_rating, &QComboBox::currentIndexChanged, this,
+            [this] { m_filter->setRating(m_rating->currentData().toString()); });
+    connect(m_place, &QComboBox::currentIndexChanged, this,
+            [this](int i) { m_filter->setPlace(CarTableFilter::Place(i)); });
+    connect(m_problems, &QCheckBox::toggled, m_filter, &CarTableFilter::setProblemsOnly);
+    connect(m_filter, &QAbstractItemModel::rowsInserted, this, &CarTable::updateCount);
+    connect(m_filter, &QAbstractItemModel::rowsRemoved, this, &CarTable::updateCount);
+    connect(m_filter, &QAbstractItemModel::modelReset, this, &CarTable::updateCount);
+    connect(m_filter, &QAbstractItemModel::layoutChanged, this, &CarTable::updateCount);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CarTable::updateButtons);
+    connect(m_view, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { openDetails(m_filter->mapToSource(index).row()); });
+    connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        auto* menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        for (QPushButton* b : {m_move, m_delete, m_addToSet, m_details, m_fixPaths, m_showInLists}) {
+            QAction* action = menu->addAction(b->text(), b, &QPushButton::click);
+            action->setEnabled(b->isEnabled());
+        }
+        const QList<int> rows = chosenRows();
+        if (rows.size() == 1)
+            for (const CarProblem& p : m_model->car(rows.first()).problems)
+                if (p.kind == CarProblem::Kind::SameName || p.kind == CarProblem::Kind::SameFolderName) {
+                    menu->addAction(QStringLiteral("Open Both Twins"), this,
+                                    [this, row = rows.first()] { openTwins(row); });
+                    break;
+                }
+        menu->popup(m_view->viewport()->mapToGlobal(at));
+    });
+    updateButtons();
+}
+
+void CarTable::reload()
+{
+    Platform& platform = m_cars.platform();
+    m_model->setCars(
+        surveyLibrary(platform.fs, platform.pictures, m_cars.carFolder, m_cars.garageFolder, statsCache));
+    if (statsCache)
+        statsCache->save();
+    m_filter->sort(m_view->horizontalHeader()->sortIndicatorSection(),
+                   m_view->horizontalHeader()->sortIndicatorOrder());
+    updateButtons();
+}
+
+QList<int> CarTable::chosenRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : m_view->selectionModel()->selectedRows())
+        rows << m_filter->mapToSource(index).row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void CarTable::updateButtons()
+{
+    const QList<int> rows = chosenRows();
+    bool listed = false;
+    bool fixable = false;
+    bool showable = false;
+    for (int row : rows) {
+        const CarRecord& car = m_model->car(row);
+        listed = listed || car.listed;
+        fixable = fixable || car.fixablePaths();
+        showable = showable || !car.boxSource.isEmpty();
+    }
+    m_move->setEnabled(listed);
+    m_delete->setEnabled(listed);
+    m_addToSet->setEnabled(listed && onAddToSet);
+    m_details->setEnabled(rows.size() == 1 && m_model->car(rows.first()).hasParameters);
+    m_fixPaths->setEnabled(fixable);
+    m_showInLists->setEnabled(showable);
+    m_undoFix->setEnabled(!m_lastFix.isEmpty());
+    updateCount();
+}
+
+void CarTable::updateCount()
+{
+    m_count->setText(QStringLiteral("%1 of %2 shown").arg(m_filter->rowCount()).arg(m_model->rowCount()));
+}
+
+void CarTable::resurvey(const QList<int>& rows)
+{
+    Platform& platform = m_cars.platform();
+    QList<CarRecord> cars = m_model->cars();
+    QList<int> gone;
+    for (int row : rows) {
+        const CarRecord& old = cars[row];
+        // A moved car is in the other folder now; a deleted one is nowhere.
+        QString path = old.path;
+        bool inGarage = old.inGarage;
+        if (!platform.fs.isFolder(path)) {
+            inGarage = !inGarage;
+            path = joinPath(inGarage ? m_cars.garageFolder : m_cars.carFolder, old.folderName);
+        }
+        if (platform.fs.isFolder(path))
+            cars[row] = surveyCar(platform.fs, platform.pictures, m_cars.carFolder, path, inGarage);
+        else
+            gone << row;
+    }
+    findTwins(cars);
+    for (int i = 0; i < cars.size(); ++i)
+        if (!gone.contains(i))
+            m_model->update(i, cars[i]);
+    for (auto it = gone.crbegin(); it != gone.crend(); ++it)
+        m_model->update(*it, std::nullopt);
+    updateButtons();
+}
+
+void CarTable::moveChosen()
+{
+    const QList<int> rows = chosenRows();
+    QStringList toGarage;
+    QStringList toCars;
+    for (int row : rows) {
+        const CarRecord& car = m_model->car(row);
+        if (car.listed)
+            (car.inGarage ? toCars : toGarage) << car.folderName;
+    }
+    // The same command as the main window's: one undo step, the lists and counts follow.
+    m_moves.record([&] {
+        if (!toGarage.isEmpty())
+            m_moves.send(toGarage, true);
+        if (!toCars.isEmpty())
+            m_moves.send(toCars, false);
+    });
+    resurvey(rows);
+}
+
+void CarTable::deleteChosen()
+{
+    const QList<int> rows = chosenRows();
+    QStringList fromCars;
+    QStringList fromGarage;
+    for (int row : rows) {
+        const CarRecord& car = m_model->car(row);
+        if (car.listed)
+            (car.inGarage ? fromGarage : fromCars) << car.folderName;
+    }
+    if (!fromCars.isEmpty())
+        m_moves.remove(fromCars, true);
+    if (!fromGarage.isEmpty())
+        m_moves.remove(fromGarage, false);
+    resurvey(rows);
+}
+
+void CarTable::addChosenToSet()
+{
+    QStringList names;
+    for (int row : chosenRows())
+        if (m_model->car(row).listed)
+            names << m_model->car(row).folderName;
+    if (onAddToSet && !names.isEmpty())
+        onAddToSet(names);
+}
+
+void CarTable::fixChosenPaths()
+{
+    QList<int> rows;
+    for (int row : chosenRows())
+        if (m_model->car(row).fixablePaths())
+            rows << row;
+    if (rows.isEmpty())
+        return;
+    Dialogs& dialogs = m_cars.platform().dialogs;
+    const QString question =
+        rows.size() == 1
+            ? QStringLiteral("Point the paths in the parameters.txt of %1 at its own folder? A backup of "
+                             "parameters.txt is kept; the details window can set it back.")
+                  .arg(m_model->car(rows.first()).folderName)
+            : QStringLiteral(
+                  "Point the paths in the parameters.txt of %1 cars at their own folders? A backup of "
+                  "each parameters.txt is kept; the details window can set it back.")
+                  .arg(rows.size());
+    if (dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+        return;
+    m_lastFix.clear();
+    for (int row : rows) {
+        const CarRecord& car = m_model->car(row);
+        const Result<QString> backup = fixPaths(m_cars.platform().fs, car);
+        if (!backup.ok())
+            dialogs.plain(QStringLiteral("%1: %2").arg(car.folderName, backup.error().description()));
+        else
+            m_lastFix.append({car.path, car.inGarage, true, backup.value()});
+    }
+    resurvey(rows);
+}
+
+void CarTable::showChosenInLists()
+{
+    QList<int> rows;
+    for (int row : chosenRows())
+        if (!m_model->car(row).boxSource.isEmpty())
+            rows << row;
+    if (rows.isEmpty())
+        return;
+    Dialogs& dialogs = m_cars.platform().dialogs;
+    QStringList sources;
+    for (int row : rows)
+        sources << m_model->car(row).boxSource;
+    if (dialogs.message(
+            QStringLiteral("Copy the box picture each car names into its folder, so the lists show it? "
+                           "The pictures named stay as they are:\n%1")
+                .arg(sources.join(QLatin1Char('\n'))),
+            Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+        return;
+    m_lastFix.clear();
+    for (int row : rows) {
+        const CarRecord& car = m_model->car(row);
+        const Result<QString> copied = showInLists(m_cars.platform().fs, car);
+        if (!copied.ok()) {
+            dialogs.plain(QStringLiteral("%1: %2").arg(car.folderName, copied.error().description()));
+        } else {
+            m_lastFix.append({car.path, car.inGarage, false, copied.value()});
+            m_cars.addInstalledCar(car.folderName, car.inGarage);
+        }
+    }
+    resurvey(rows);
+}
+
+void CarTable::undoFix()
+{
+    FileSystem& fs = m_cars.platform().fs;
+    QList<int> rows;
+    for (const DoneFix& done : std::as_const(m_lastFix)) {
+        const QString file = joinPath(done.carPath, done.file);
+        Error e;
+        if (done.paths) {
+            e = fs.replaceFileAtomic(
+                file, joinPath(done.carPath, fs.resolve(done.carPath, QStringLiteral("parameters.txt"))));
+        } else {
+            e = fs.deleteFile(file);
+            if (!e)
+                m_cars.removeGoneCar(lastName(done.carPath), done.inGarage);
+        }
+        if (e)
+            m_cars.platform().dialogs.plain(QStringLiteral("%1: %2").arg(file, e.description()));
+        for (int i = 0; i < m_model->rowCount(); ++i)
+            if (m_model->car(i).path == done.carPath)
+                rows << i;
+    }
+    m_lastFix.clear();
+    resurvey(rows);
+}
+
+void CarTable::openDetails(int row)
+{
+    const CarRecord& car = m_model->car(row);
+    if (!car.hasParameters)
+        return;
+    // As a double-click on the car's list entry does; a car the lists do not show opens by its path.
+    CarList& list = car.inGarage ? m_cars.Gartery : m_cars.Cart3;
+    const int listRow = list.rowOfText(car.folderName);
+    const QString path = car.path;
+    if (listRow >= 0) {
+        if (car.inGarage) {
+            m_cars.Gartery_NodeClick(listRow);
+            m_cars.Gartery_DblClick();
+        } else {
+            m_cars.Cart3_NodeClick(listRow);
+            m_cars.Cart3_DblClick();
+        }
+    } else {
+        m_cars.OpenUp(path);
+    }
+    // The details window may have changed the parameters or the skins.
+    const int now = [&] {
+        for (int i = 0; i < m_model->rowCount(); ++i)
+            if (m_model->car(i).path == path)
+                return i;
+        return -1;
+    }();
+    if (now >= 0)
+        resurvey({now});
+}
+
+void CarTable::openChosen()
+{
+    const QList<int> rows = chosenRows();
+    if (!rows.isEmpty())
+        openDetails(rows.first());
+}
+
+void CarTable::openTwins(int row)
+{
+    const CarRecord car = m_model->car(row);
+    openDetails(row);
+    for (const CarProblem& p : car.problems) {
+        if (p.kind != CarProblem::Kind::SameName && p.kind != CarProblem::Kind::SameFolderName)
+            continue;
+        for (int i = 0; i < m_model->rowCount(); ++i)
+            if (m_model->car(i).path == p.other) {
+                openDetails(i);
+                return;
+            }
+    }
+}
+
+} // namespace parkwen
