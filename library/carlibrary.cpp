@@ -185,7 +185,12 @@ Error CarLibrary::startupAttempt(const QString& commandLine)
 bool CarLibrary::startupReading(const QString& commandLine)
 {
     Error e = startupAttempt(commandLine);
-    if (e.number() == err::CouldNotFindFile) {
+    // An empty Paths table is a first setup that never finished: not set up, like a missing file.
+    const bool notSetUp =
+        e.number() == err::CouldNotFindFile ||
+        (e.number() == err::NoCurrentRecord &&
+         PathsDatabase::isUnfinished(joinPath(m_platform.configHome(), QStringLiteral("paths.mdb"))));
+    if (notSetUp) {
         m_platform.dialogs.inform(QStringLiteral("Rigwell.exe has not been run, running..."));
         // rigwell writes the database when its window closes, so the retry waits for it to end.
         if (Error started = m_platform.processes.startAndWait(programPath(QStringLiteral("rigwell")))) {

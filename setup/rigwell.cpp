@@ -79,6 +79,17 @@ bool SetupSession::open(SetupValues& values)
         report(created.error());
         return false;
     }
+    // A first run that ended before its window closed left an empty table: this is still a first run.
+    if (PathsDatabase::isUnfinished(m_file)) {
+        Result<std::shared_ptr<PathsDatabase>> opened = PathsDatabase::open(m_file);
+        if (!opened.ok()) {
+            report(opened.error());
+            return false;
+        }
+        m_db = opened.take();
+        m_newDatabase = true;
+        return true;
+    }
     m_dialogs.beep();
     // The values are only shown once all of them have been read.
     SetupValues loaded = values;

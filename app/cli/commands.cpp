@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "carlibrary.h"
+#include "paths_db.h"
 #include "paramreader.h"
 #include "setfile.h"
 #include "setloading.h"
@@ -107,12 +108,13 @@ int Commands::run(const CommandLine& line)
 
 bool Commands::startLibrary(CarLibrary& library)
 {
-    // Without a paths database the window would start rigwell; a command only says so.
+    // Without settings the window would start rigwell; a command only says how to set up, naming the
+    // menu entry and the setup program's real path (it is not on PATH once installed).
     const QString paths = joinPath(m_platform.configHome(), QStringLiteral("paths.mdb"));
-    if (!m_platform.fs.exists(paths)) {
-        tell(
-            QStringLiteral("Parkwen is not set up yet: %1 does not exist. Run Parkwen Setup (rigwell) first.")
-                .arg(paths));
+    if (!m_platform.fs.exists(paths) || PathsDatabase::isUnfinished(paths)) {
+        tell(QStringLiteral("Parkwen is not set up yet: %1 holds no settings. Start \"Parkwen Setup\" from "
+                            "the menu, or run %2, first.")
+                 .arg(paths, joinPath(m_platform.programFolder, QStringLiteral("rigwell"))));
         return false;
     }
     return library.startupReading(QString());

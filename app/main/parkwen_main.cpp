@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "installcommand.h"
 #include "platform/datalocations.h"
+#include "qt/display.h"
 #include "qt/localfilesystem.h"
 #include "qt/qtdialogs.h"
 #include "qt/qtpictures.h"
@@ -95,6 +96,12 @@ int main(int argc, char* argv[])
     const CommandLine line = parseCommandLine(arguments);
     if (line.mode != CommandLine::Mode::Window)
         return runWithoutWindow(argc, argv, line);
+    if (!hasDisplay(argc, argv)) {
+        std::fputs("parkwen: no display to open a window on; the commands --list, --move, --install, "
+                   "--stats and the set commands work without one (parkwen --help)\n",
+                   stderr);
+        return 1;
+    }
 
     QApplication app(argc, argv);
     nameApplication();

@@ -3,6 +3,7 @@
 
 #include "form1.h"
 #include "platform/datalocations.h"
+#include "qt/display.h"
 #include "qt/localfilesystem.h"
 #include "qt/qtdialogs.h"
 
@@ -55,6 +56,10 @@ int main(int argc, char* argv[])
     parser.parse(arguments);
     if (parser.isSet(help) || parser.isSet(version))
         return answerWithoutWindow(argc, argv, parser.isSet(help));
+    if (!parkwen::hasDisplay(argc, argv)) {
+        std::fputs("rigwell: no display to open a window on; Parkwen Setup runs on a desktop\n", stderr);
+        return 1;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(parkwen::rigwellInfo::productName);

@@ -1,6 +1,7 @@
 #include "../../../details/tests/sampleparams.h"
 #include "../../../install/tests/archivewriter.h"
 #include "commands.h"
+#include "paths_db.h"
 #include "streamdialogs.h"
 #include "testlibrary.h"
 
@@ -115,14 +116,22 @@ private slots:
 
     void withoutSettings_saysSo_startsNothing_andFails()
     {
-        Fixture f({"A"}, {});
-        QVERIFY(QFile::remove(f.config + QStringLiteral("/paths.mdb")));
-        Outcome o = f.run(QStringLiteral("--list car"));
-        QCOMPARE(o.status, Commands::Failed);
-        QCOMPARE(o.err.size(), 1);
-        QVERIFY(o.err.first().contains(f.config + QStringLiteral("/paths.mdb")));
-        QVERIFY(o.out.isEmpty());
-        QVERIFY(f.lib.processes.started().isEmpty());
+        for (const bool emptyTable : {false, true}) {
+            Fixture f({"A"}, {});
+            const QString paths = f.config + QStringLiteral("/paths.mdb");
+            QVERIFY(QFile::remove(paths));
+            if (emptyTable) // an interrupted first setup
+                QVERIFY(PathsDatabase::create(paths).ok());
+            Outcome o = f.run(QStringLiteral("--list car"));
+            QCOMPARE(o.status, Commands::Failed);
+            QCOMPARE(o.err.size(), 1);
+            QVERIFY(o.err.first().contains(paths));
+            // Where to set up: the menu entry and the setup program's real path.
+            QVERIFY(o.err.first().contains(QStringLiteral("\"Parkwen Setup\"")));
+            QVERIFY(o.err.first().contains(f.lib.programFolder + QStringLiteral("/rigwell")));
+            QVERIFY(o.out.isEmpty());
+            QVERIFY(f.lib.processes.started().isEmpty());
+        }
     }
 
     void missingCarFolder_isTheWindowsStartupError()
