@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "carlibrary.h"
-#include "paths_db.h"
 #include "paramreader.h"
+#include "paths_db.h"
 #include "setfile.h"
 #include "setloading.h"
 #include "setstore.h"
