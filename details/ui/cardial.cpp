@@ -26,6 +26,7 @@ CarDial::CarDial(FileSystem& fs, Pictures& pictures, const QString& carPath, con
     m_previews = new Previews(pictures, this);
     m_bmps = new QListWidget(this);
     m_bmps->setObjectName(QStringLiteral("bmps"));
+    m_bmps->setAccessibleName(QStringLiteral("Skins"));
     m_bmps->setToolTip(QStringLiteral("the skins"));
     m_bmps->addItems(skins);
     m_bmps->setFixedWidth(150);
@@ -44,6 +45,7 @@ CarDial::CarDial(FileSystem& fs, Pictures& pictures, const QString& carPath, con
     m_cartIt->setAlignment(Qt::AlignCenter);
 
     m_picSel = new HorizontalUpDown(this);
+    m_picSel->setAccessibleName(QStringLiteral("Skins"));
     m_picSel->setObjectName(QStringLiteral("PicSel"));
     m_picSel->setToolTip(QStringLiteral("Use this to Scroll Between Skins"));
     m_picSel->setFixedSize(SkinView, 22);

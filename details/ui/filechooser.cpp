@@ -55,10 +55,13 @@ FileChooser::FileChooser(Kind kind, FileSystem& fs, Pictures& pictures, const QS
 
     m_dir1 = new QListWidget(this);
     m_dir1->setObjectName(QStringLiteral("Dir1"));
+    m_dir1->setAccessibleName(QStringLiteral("Folders"));
     m_file1 = new QListWidget(this);
     m_file1->setObjectName(QStringLiteral("File1"));
+    m_file1->setAccessibleName(QStringLiteral("Files"));
     m_drive1 = new QComboBox(this);
     m_drive1->setObjectName(QStringLiteral("Drive1"));
+    m_drive1->setAccessibleName(QStringLiteral("Drive"));
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setDefault(true);

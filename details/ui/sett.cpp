@@ -302,6 +302,7 @@ QWidget* Sett::buildParameterArea()
     m_label1 = makeLabel(area, "Label1", QStringLiteral("Parameters:"), headingFont());
     m_params = new QListWidget(area);
     m_params->setObjectName(QStringLiteral("Params"));
+    m_params->setAccessibleName(QStringLiteral("Parameters"));
     m_params->setToolTip(QStringLiteral("A list of all Parameters for this Car. Click on a Set of Parametes "
                                         "to view stats for that set. Click Backup to "
                                         "Backup the Current Parameters (Parameters.Txt) & Set to Set another "
@@ -376,6 +377,7 @@ QWidget* Sett::buildSkinArea()
     m_cartIt->setAlignment(Qt::AlignCenter);
     m_cartIt->setFixedWidth(SkinView + 24);
     m_picSel = new HorizontalUpDown(area);
+    m_picSel->setAccessibleName(QStringLiteral("Other skins"));
     m_picSel->setObjectName(QStringLiteral("PicSel"));
     m_picSel->setToolTip(QStringLiteral("Use this to Scroll Between \"Other Skins.\""));
     m_picSel->setFixedSize(SkinView, 22);

@@ -123,6 +123,21 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     };
     m_Label1 = makeHeading("Label1", QStringLiteral("Car Folder"), m_Cart3);
     m_Label2 = makeHeading("Label2", QStringLiteral("Garage Folder"), m_Gartery);
+    // What a screen reader says for the controls without a caption of their own.
+    m_Cart3->filterBox()->setAccessibleName(QStringLiteral("Filter the Car Folder"));
+    m_Gartery->filterBox()->setAccessibleName(QStringLiteral("Filter the Garage Folder"));
+    m_Cart3->shownLine()->setAccessibleDescription(
+        QStringLiteral("Cars of the Car Folder shown by the filter"));
+    m_Gartery->shownLine()->setAccessibleDescription(
+        QStringLiteral("Cars of the Garage Folder shown by the filter"));
+    // Tab: each filter box, then the entries it filters.
+    QWidget::setTabOrder(m_Cart3->filterBox(), m_Cart3);
+    QWidget::setTabOrder(m_Cart3, m_Gartery->filterBox());
+    QWidget::setTabOrder(m_Gartery->filterBox(), m_Gartery);
+    for (CarListView* view : {m_Cart3, m_Gartery})
+        view->setAccessibleDescription(
+            QStringLiteral("Menu key or Shift+F10: what to do with the chosen cars. "
+                           "Ctrl+F: filter the list."));
 
     m_Garter =
         makeButton("Garter", QStringLiteral(">>"),
@@ -141,6 +156,7 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     m_Pikcha = new QLabel(m_PikFra);
     m_Pikcha->setObjectName(QStringLiteral("Pikcha"));
     m_Pikcha->setScaledContents(true);
+    m_Pikcha->setAccessibleName(QStringLiteral("Picture of the car chosen last"));
     m_Pikcha->setToolTip(
         QStringLiteral("A Picture of the car last selected on both the \"Car Folder\" & \"Garage Folder.\""));
     auto* pikLayout = new QVBoxLayout(m_PikFra);
@@ -215,8 +231,8 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
             button("CopAll", QStringLiteral("All: Car"),
                    QStringLiteral("Click to place all Cars into the Car Folder"), &Castle::CopAll_Click),
             m_Del});
-    addRow({button("Install", QStringLiteral("Install Cars"), QStringLiteral("Install cars from downloaded archives"),
-                   &Castle::Install_Click)});
+    addRow({button("Install", QStringLiteral("Install Cars"),
+                   QStringLiteral("Install cars from downloaded archives"), &Castle::Install_Click)});
     addRow({makeInstruction(
         "Label6", QStringLiteral("Click Keys to view the Shortcut keys. Click Help for complete Help"))});
     addRow({button("ksl", QStringLiteral("Keys"), QStringLiteral("Click to view key Shortcuts"),
@@ -246,6 +262,7 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     m_Light = new QLabel(m_AmtFra);
     m_Light->setObjectName(QStringLiteral("Light"));
     m_Light->setFixedSize(50, 50);
+    m_Light->setAccessibleName(QStringLiteral("Warning light"));
     m_Light->setToolTip(QStringLiteral("This light flashes when the \"Car Amount\" for \"Car Fol.\" exceeds "
                                        "that of the \"Max Car Amount.\""));
     m_l1 = new QLabel(m_AmtFra);
@@ -263,6 +280,8 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     m_Gam = new QLabel(m_AmtFra);
     m_Gam->setObjectName(QStringLiteral("Gam"));
     m_Gam->setToolTip(QStringLiteral("The Amount of Cars in \"Garage Folder.\""));
+    m_Cam->setAccessibleDescription(QStringLiteral("Cars in the Car Folder"));
+    m_Gam->setAccessibleDescription(QStringLiteral("Cars in the Garage Folder"));
     for (QLabel* count : {m_Cam, m_Gam}) {
         count->setProperty("count", true);
         count->setAlignment(Qt::AlignCenter);
@@ -483,8 +502,8 @@ QMenu* Castle::listMenu(CarListView* view)
     // A single car-list entry is as movable and deletable as the buttons say (stock cars are not).
     add("MenuMove", QStringLiteral("Move"), chosen > 1 || (chosen == 1 && (!carList || m_cars.garterEnabled)),
         [this, carList] { sendChosen(carList); });
-    add("MenuDelete", QStringLiteral("Delete"), chosen > 1 || (chosen == 1 && (!carList || m_cars.delEnabled)),
-        [this] { Del_Click(); });
+    add("MenuDelete", QStringLiteral("Delete"),
+        chosen > 1 || (chosen == 1 && (!carList || m_cars.delEnabled)), [this] { Del_Click(); });
     menu->addSeparator();
     add("MenuDetails", QStringLiteral("Open Details"), lead >= 0, [this, carList] {
         if (carList)
@@ -492,10 +511,9 @@ QMenu* Castle::listMenu(CarListView* view)
         else
             m_cars.Gartery_DblClick();
     });
-    const QString folder =
-        lead < 0 ? QString()
-                 : joinPath(carList ? m_cars.carFolder : m_cars.garageFolder,
-                            (carList ? m_cars.Cart3 : m_cars.Gartery).text(lead));
+    const QString folder = lead < 0 ? QString()
+                                    : joinPath(carList ? m_cars.carFolder : m_cars.garageFolder,
+                                               (carList ? m_cars.Cart3 : m_cars.Gartery).text(lead));
     add("MenuShow", QStringLiteral("Show in File Manager"), lead >= 0, [this, folder] {
         if (openUrl)
             openUrl(QUrl::fromLocalFile(folder));

@@ -35,6 +35,7 @@ KeysWindow::KeysWindow(QWidget* parent)
     setModal(true);
 
     m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setAccessibleName(QStringLiteral("Key Shortcuts"));
     m_list->addItems(lines());
     // The headings stand out from the shortcuts listed under them.
     for (int row : {0, 7}) {

@@ -20,6 +20,7 @@ SetChooserWindow::SetChooserWindow(SetStore& store, Dialogs& dialogs, QWidget* p
 
     m_file = new QListWidget(this);
     m_file->setObjectName(QStringLiteral("File"));
+    m_file->setAccessibleName(QStringLiteral("Sets"));
     m_file->setSelectionMode(QAbstractItemView::SingleSelection);
     m_file->addItems(store.list());
 
