@@ -1,6 +1,8 @@
 #include "commandline.h"
 
 #include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
 
 namespace parkwen {
 
@@ -94,6 +96,33 @@ QStringList withoutQtOptions(const QStringList& arguments)
     return kept;
 }
 
+// An existing file that is an archive of a kind the installer reads, by its name or by its first bytes
+// (what a file manager hands over is chosen by content).
+bool isArchiveFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return false;
+    static const QStringList suffixes = {
+        QStringLiteral(".zip"),    QStringLiteral(".7z"),      QStringLiteral(".rar"),     QStringLiteral(".tar"),
+        QStringLiteral(".tar.gz"), QStringLiteral(".tgz"),     QStringLiteral(".tar.xz"),  QStringLiteral(".txz"),
+        QStringLiteral(".tar.bz2"), QStringLiteral(".tbz2")};
+    for (const QString& suffix : suffixes)
+        if (info.fileName().endsWith(suffix, Qt::CaseInsensitive))
+            return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(512);
+    static const QByteArray magics[] = {QByteArrayLiteral("PK\x03\x04"), QByteArrayLiteral("7z\xBC\xAF\x27\x1C"),
+                                        QByteArrayLiteral("Rar!\x1A\x07"), QByteArrayLiteral("\x1F\x8B"),
+                                        QByteArrayLiteral("\xFD" "7zXZ"), QByteArrayLiteral("BZh")};
+    for (const QByteArray& magic : magics)
+        if (head.startsWith(magic))
+            return true;
+    return head.mid(257, 5) == "ustar";
+}
+
 CommandLine wrong(const QString& problem)
 {
     CommandLine line;
@@ -173,7 +202,11 @@ CommandLine parseCommandLine(const QStringList& allArguments)
         for (const QCommandLineOption* option : {&options.to, &options.json, &options.yes})
             if (parser.isSet(*option))
                 return wrong(QStringLiteral("--%1 goes with a command.").arg(option->names().constLast()));
-        // Any other text on the command line has never had a meaning: the window opens.
+        // Archives named on the command line (a file manager's "Open With") are installed once the
+        // window is up; any other text has never had a meaning: the window opens.
+        for (const QString& word : positional)
+            if (isArchiveFile(word))
+                line.files << QFileInfo(word).absoluteFilePath();
         return line;
     }
 

@@ -21,7 +21,7 @@ struct CommandLine
     Command command = Command::None;
     QString name;                 // the set of the set commands, the car of --move and --stats
     Folder folder = Folder::None; // --list's folder, or where --move and --install send cars
-    QStringList files;            // --install's archives
+    QStringList files;            // --install's archives; in the window, the archives to install
     bool json = false;            // --stats for machines
     bool yes = false;             // answer the questions that a command meets with yes
     bool noCache = false;         // --no-cache: the window starts without the thumbnail cache

@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QTextStream>
 
 #include <cstdio>
@@ -105,7 +106,9 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     nameApplication();
-    QApplication::setApplicationDisplayName(QStringLiteral("Parkwen"));
+    // The window belongs to its menu entry. No display name: the window manager would add it to every
+    // title ("Parkwen - Car Selection — Parkwen").
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.parkwen.Parkwen"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     LocalFileSystem fs;
@@ -174,6 +177,9 @@ int main(int argc, char* argv[])
     castle.show();
     castle.raise();
     castle.activateWindow();
+    // Archives opened with Parkwen from a file manager: installed once the window is up.
+    if (!line.files.isEmpty())
+        QTimer::singleShot(0, &castle, [&install, files = line.files] { install.open(files); });
     // Start-up measured from outside (the benchmark).
     if (!qEnvironmentVariableIsEmpty("PARKWEN_STARTUP_PROBE"))
         reportWhenShown(&castle, cars);

@@ -64,6 +64,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(parkwen::rigwellInfo::productName);
     QApplication::setApplicationVersion(parkwen::rigwellInfo::version);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.parkwen.Parkwen.Setup"));
     // The file description and the comments have no place among Qt's application details; they stay in
     // rigwellInfo for a platform's version resource.
 

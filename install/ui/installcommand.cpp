@@ -161,7 +161,11 @@ std::optional<CarInstaller::Target> InstallCommand::askTarget(QWidget* parent, i
 
 void InstallCommand::run()
 {
-    const QStringList files = chooseFiles ? chooseFiles() : chooseArchives(m_parent);
+    open(chooseFiles ? chooseFiles() : chooseArchives(m_parent));
+}
+
+void InstallCommand::open(const QStringList& files)
+{
     if (files.isEmpty())
         return;
     const auto target = chooseTarget ? chooseTarget(int(files.size())) : askTarget(m_parent, int(files.size()));

@@ -1,6 +1,7 @@
 #include "commandline.h"
 #include "streamdialogs.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace parkwen;
@@ -51,6 +52,30 @@ private slots:
         QCOMPARE(parsed.stockMode, stock);
         QCOMPARE(parsed.command, CommandLine::Command::None);
         QCOMPARE(parsed.noCache, line.contains(QLatin1String("--no-cache")));
+    }
+
+    // What a file manager's "Open With" hands over: the archives among the words open the window and
+    // are installed; other files, missing files and other words change nothing.
+    void window_withArchiveFiles_takesTheArchivesOnly()
+    {
+        QTemporaryDir dir;
+        auto write = [&](const char* name, const QByteArray& bytes) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            file.open(QIODevice::WriteOnly);
+            file.write(bytes);
+            return file.fileName();
+        };
+        const QString zip = write("pack.ZIP", "PK\x03\x04");
+        const QString tar = write("cars.tar.gz", "\x1f\x8b");
+        const QString unnamed = write("download", QByteArray("7z\xBC\xAF\x27\x1C", 6));
+        const QString text = write("notes.txt", "PK is not the start of this");
+        const CommandLine line =
+            parseCommandLine({QStringLiteral("parkwen"), zip, text, QStringLiteral("/ACC"),
+                              dir.filePath(QStringLiteral("gone.zip")), tar, unnamed});
+        QCOMPARE(line.mode, CommandLine::Mode::Window);
+        QCOMPARE(line.files, (QStringList{zip, tar, unnamed}));
+        QVERIFY(!line.stockMode);
+        QVERIFY(parse(QStringLiteral("whatever /ACC")).files.isEmpty());
     }
 
     void commands_data()
