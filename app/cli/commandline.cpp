@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -8,59 +9,53 @@ namespace parkwen {
 
 namespace {
 
-struct Options
-{
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            QStringLiteral("Show this help and end.")};
-    QCommandLineOption version{
-        QStringLiteral("version"),
-        QStringLiteral("Show the version and where the settings and sets are kept, and end.")};
-    QCommandLineOption list{
-        QStringLiteral("list"),
-        QStringLiteral("Print the cars of the Car Folder (car) or the Garage Folder (garage), "
-                       "one name a line."),
-        QStringLiteral("car|garage")};
-    QCommandLineOption loadSet{QStringLiteral("load-set"),
-                               QStringLiteral("Load set: bring the set's cars into the Car Folder."),
-                               QStringLiteral("NAME")};
-    QCommandLineOption onlySet{
-        QStringLiteral("only-set"),
-        QStringLiteral("Set only: load the set and send every other car to the Garage Folder."),
-        QStringLiteral("NAME")};
-    QCommandLineOption removeSet{QStringLiteral("remove-set"),
-                                 QStringLiteral("Rem. Set: send the set's cars to the Garage Folder."),
-                                 QStringLiteral("NAME")};
-    QCommandLineOption move{QStringLiteral("move"), QStringLiteral("Move one car; --to says where."),
-                            QStringLiteral("NAME")};
-    QCommandLineOption install{QStringLiteral("install"),
-                               QStringLiteral("Install the cars of the archives given; --to says where.")};
-    QCommandLineOption to{QStringLiteral("to"), QStringLiteral("Where --move and --install send cars."),
-                          QStringLiteral("car|garage")};
-    QCommandLineOption stats{QStringLiteral("stats"), QStringLiteral("Print a car's statistics."),
-                             QStringLiteral("CAR")};
-    QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print --stats as JSON.")};
-    QCommandLineOption yes{{QStringLiteral("y"), QStringLiteral("yes")},
-                           QStringLiteral("Answer yes to the questions a command meets; without it a command "
-                                          "takes the safe answer and never waits.")};
-    // Switches that change how the window works belong here too, beside the commands.
-    QCommandLineOption noCache{QStringLiteral("no-cache"),
-                               QStringLiteral("Start without the thumbnail cache: every picture is decoded "
-                                              "again, and nothing is kept for the next start.")};
-
-    void addTo(QCommandLineParser& parser) const
-    {
-        parser.setApplicationDescription(
-            QStringLiteral("Keeps the Re-Volt cars you do not want loaded in a Garage Folder.\n"
-                           "Without a command the window opens; /ACC also lists the game's own cars.\n"
-                           "Exit status: 0 when everything asked was done, 1 when part of it failed, "
-                           "2 for a wrong command line."));
-        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions(
-            {help, version, list, loadSet, onlySet, removeSet, move, install, to, stats, json, yes, noCache});
-        parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The archives of --install."),
-                                     QStringLiteral("[FILE...]"));
-    }
+// Every option of the command line, one line each: --help, the manual page and the shell completions
+// all follow this list (a test holds the manual and the completions to it).
+#define TR(text) QT_TRANSLATE_NOOP("CommandLine", text)
+using C = CommandLine::Command;
+// clang-format off
+const CommandLineOption kOptions[] = {
+    {"h,help", "", TR("Show this help and end.")},
+    {"version", "", TR("Show the version and where the settings and sets are kept, and end.")},
+    {"list", "car|garage", TR("Print the cars of the Car Folder (car) or the Garage Folder (garage), one name a line."), C::List, "car garage"},
+    {"load-set", "NAME", TR("Load set: bring the set's cars into the Car Folder."), C::LoadSet, "@sets"},
+    {"only-set", "NAME", TR("Set only: load the set and send every other car to the Garage Folder."), C::OnlySet, "@sets"},
+    {"remove-set", "NAME", TR("Rem. Set: send the set's cars to the Garage Folder."), C::RemoveSet, "@sets"},
+    {"move", "NAME", TR("Move one car; --to says where."), C::Move},
+    {"install", "", TR("Install the cars of the archives given; --to says where."), C::Install, "@files"},
+    {"to", "car|garage", TR("Where --move and --install send cars."), C::None, "car garage"},
+    {"stats", "CAR", TR("Print a car's statistics."), C::Stats},
+    {"json", "", TR("Print --stats as JSON.")},
+    {"y,yes", "", TR("Answer yes to the questions a command meets; without it a command takes the safe answer and never waits.")},
+    {"no-cache", "", TR("Start without the thumbnail cache: every picture is decoded again, and nothing is kept for the next start.")},
 };
+// clang-format on
+#undef TR
+
+QCommandLineOption toQt(const CommandLineOption& option)
+{
+    QStringList names = QString::fromLatin1(option.names).split(QLatin1Char(','));
+    QCommandLineOption qt(names, QCoreApplication::translate("CommandLine", option.description),
+                          QString::fromLatin1(option.valueName));
+    return qt;
+}
+
+void setUp(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Keeps the Re-Volt cars you do not want loaded in a Garage Folder.\n"
+        "Without a command the window opens; /ACC also lists the game's own cars, and archives "
+        "named alone are installed from the window.\n"
+        "Exit status: 0 when everything asked was done, 1 when part of it failed, "
+        "2 for a wrong command line."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const CommandLineOption& option : kOptions)
+        parser.addOption(toQt(option));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("CommandLine", "The archives of --install."),
+                                 QStringLiteral("[FILE...]"));
+}
 
 // Qt's own options for the window (-style fusion, -platform xcb, ...) are taken by the application
 // object; they are no wrong command line, and they leave the window to open.
@@ -104,8 +99,8 @@ bool isArchiveFile(const QString& path)
     if (!info.isFile())
         return false;
     static const QStringList suffixes = {
-        QStringLiteral(".zip"),    QStringLiteral(".7z"),      QStringLiteral(".rar"),     QStringLiteral(".tar"),
-        QStringLiteral(".tar.gz"), QStringLiteral(".tgz"),     QStringLiteral(".tar.xz"),  QStringLiteral(".txz"),
+        QStringLiteral(".zip"),     QStringLiteral(".7z"),  QStringLiteral(".rar"),    QStringLiteral(".tar"),
+        QStringLiteral(".tar.gz"),  QStringLiteral(".tgz"), QStringLiteral(".tar.xz"), QStringLiteral(".txz"),
         QStringLiteral(".tar.bz2"), QStringLiteral(".tbz2")};
     for (const QString& suffix : suffixes)
         if (info.fileName().endsWith(suffix, Qt::CaseInsensitive))
@@ -114,9 +109,13 @@ bool isArchiveFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray head = file.read(512);
-    static const QByteArray magics[] = {QByteArrayLiteral("PK\x03\x04"), QByteArrayLiteral("7z\xBC\xAF\x27\x1C"),
-                                        QByteArrayLiteral("Rar!\x1A\x07"), QByteArrayLiteral("\x1F\x8B"),
-                                        QByteArrayLiteral("\xFD" "7zXZ"), QByteArrayLiteral("BZh")};
+    static const QByteArray magics[] = {QByteArrayLiteral("PK\x03\x04"),
+                                        QByteArrayLiteral("7z\xBC\xAF\x27\x1C"),
+                                        QByteArrayLiteral("Rar!\x1A\x07"),
+                                        QByteArrayLiteral("\x1F\x8B"),
+                                        QByteArrayLiteral("\xFD"
+                                                          "7zXZ"),
+                                        QByteArrayLiteral("BZh")};
     for (const QByteArray& magic : magics)
         if (head.startsWith(magic))
             return true;
@@ -156,52 +155,39 @@ CommandLine parseCommandLine(const QStringList& allArguments)
         return line;
     }
 
-    Options options;
     QCommandLineParser parser;
-    options.addTo(parser);
+    setUp(parser);
     if (!parser.parse(arguments.isEmpty() ? QStringList{QStringLiteral("parkwen")} : arguments))
         return wrong(parser.errorText());
-    if (parser.isSet(options.help)) {
+    if (parser.isSet(QStringLiteral("help"))) {
         line.mode = CommandLine::Mode::Help;
         return line;
     }
-    if (parser.isSet(options.version)) {
+    if (parser.isSet(QStringLiteral("version"))) {
         line.mode = CommandLine::Mode::Version;
         return line;
     }
 
-    struct Named
-    {
-        const QCommandLineOption* option;
-        CommandLine::Command command;
-    };
-    const Named commands[] = {{&options.list, CommandLine::Command::List},
-                              {&options.loadSet, CommandLine::Command::LoadSet},
-                              {&options.onlySet, CommandLine::Command::OnlySet},
-                              {&options.removeSet, CommandLine::Command::RemoveSet},
-                              {&options.move, CommandLine::Command::Move},
-                              {&options.install, CommandLine::Command::Install},
-                              {&options.stats, CommandLine::Command::Stats}};
     QStringList given;
-    for (const Named& named : commands) {
-        if (!parser.isSet(*named.option))
+    for (const CommandLineOption& option : kOptions) {
+        const QString name = option.longName();
+        if (option.command == CommandLine::Command::None || !parser.isSet(name))
             continue;
-        given << QStringLiteral("--") + named.option->names().constLast();
-        line.command = named.command;
-        if (parser.values(*named.option).size() > 1)
-            return wrong(
-                QStringLiteral("--%1 is given more than once.").arg(named.option->names().constLast()));
+        given << QStringLiteral("--") + name;
+        line.command = option.command;
+        if (parser.values(name).size() > 1)
+            return wrong(QStringLiteral("--%1 is given more than once.").arg(name));
     }
     if (given.size() > 1)
         return wrong(QStringLiteral("One command at a time: %1.").arg(given.join(QStringLiteral(", "))));
 
     const QStringList positional = parser.positionalArguments();
-    line.json = parser.isSet(options.json);
-    line.yes = parser.isSet(options.yes);
+    line.json = parser.isSet(QStringLiteral("json"));
+    line.yes = parser.isSet(QStringLiteral("yes"));
     if (line.command == CommandLine::Command::None) {
-        for (const QCommandLineOption* option : {&options.to, &options.json, &options.yes})
-            if (parser.isSet(*option))
-                return wrong(QStringLiteral("--%1 goes with a command.").arg(option->names().constLast()));
+        for (const char* option : {"to", "json", "yes"})
+            if (parser.isSet(QString::fromLatin1(option)))
+                return wrong(QStringLiteral("--%1 goes with a command.").arg(QString::fromLatin1(option)));
         // Archives named on the command line (a file manager's "Open With") are installed once the
         // window is up; any other text has never had a meaning: the window opens.
         for (const QString& word : positional)
@@ -213,7 +199,7 @@ CommandLine parseCommandLine(const QStringList& allArguments)
     line.mode = CommandLine::Mode::Command;
     const bool takesTo =
         line.command == CommandLine::Command::Move || line.command == CommandLine::Command::Install;
-    if (parser.isSet(options.to) && !takesTo)
+    if (parser.isSet(QStringLiteral("to")) && !takesTo)
         return wrong(QStringLiteral("--to goes with --move or --install."));
     if (line.json && line.command != CommandLine::Command::Stats)
         return wrong(QStringLiteral("--json goes with --stats."));
@@ -222,33 +208,34 @@ CommandLine parseCommandLine(const QStringList& allArguments)
 
     switch (line.command) {
     case CommandLine::Command::List:
-        if (!readFolder(parser.value(options.list), line.folder))
-            return wrong(
-                QStringLiteral("--list takes car or garage, not \"%1\".").arg(parser.value(options.list)));
+        if (!readFolder(parser.value(QStringLiteral("list")), line.folder))
+            return wrong(QStringLiteral("--list takes car or garage, not \"%1\".")
+                             .arg(parser.value(QStringLiteral("list"))));
         break;
     case CommandLine::Command::LoadSet:
-        line.name = parser.value(options.loadSet);
+        line.name = parser.value(QStringLiteral("load-set"));
         break;
     case CommandLine::Command::OnlySet:
-        line.name = parser.value(options.onlySet);
+        line.name = parser.value(QStringLiteral("only-set"));
         break;
     case CommandLine::Command::RemoveSet:
-        line.name = parser.value(options.removeSet);
+        line.name = parser.value(QStringLiteral("remove-set"));
         break;
     case CommandLine::Command::Stats:
-        line.name = parser.value(options.stats);
+        line.name = parser.value(QStringLiteral("stats"));
         break;
     case CommandLine::Command::Move:
     case CommandLine::Command::Install:
         if (line.command == CommandLine::Command::Move)
-            line.name = parser.value(options.move);
+            line.name = parser.value(QStringLiteral("move"));
         else
             line.files = positional;
-        if (!parser.isSet(options.to))
+        if (!parser.isSet(QStringLiteral("to")))
             return wrong(QStringLiteral("--to car or --to garage is missing."));
-        if (parser.values(options.to).size() > 1 || !readFolder(parser.value(options.to), line.folder))
+        if (parser.values(QStringLiteral("to")).size() > 1 ||
+            !readFolder(parser.value(QStringLiteral("to")), line.folder))
             return wrong(QStringLiteral("--to takes car or garage, not \"%1\".")
-                             .arg(parser.values(options.to).join(QStringLiteral(" "))));
+                             .arg(parser.values(QStringLiteral("to")).join(QStringLiteral(" "))));
         if (line.command == CommandLine::Command::Install && line.files.isEmpty())
             return wrong(QStringLiteral("--install needs at least one file."));
         break;
@@ -261,11 +248,20 @@ CommandLine parseCommandLine(const QStringList& allArguments)
     return line;
 }
 
+QString CommandLineOption::longName() const
+{
+    return QString::fromLatin1(names).section(QLatin1Char(','), -1);
+}
+
+QList<CommandLineOption> commandLineOptions()
+{
+    return QList<CommandLineOption>(std::begin(kOptions), std::end(kOptions));
+}
+
 QString commandLineHelp()
 {
-    Options options;
     QCommandLineParser parser;
-    options.addTo(parser);
+    setUp(parser);
     return parser.helpText();
 }
 

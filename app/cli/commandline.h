@@ -27,6 +27,21 @@ struct CommandLine
     bool noCache = false;         // --no-cache: the window starts without the thumbnail cache
 };
 
+// One option of the command line as --help, the manual page and the shell completions show it.
+struct CommandLineOption
+{
+    const char* names;       // "y,yes": the short name first, the long one last
+    const char* valueName;   // what the option takes ("NAME"); empty for a switch
+    const char* description; // English, translated when shown
+    CommandLine::Command command = CommandLine::Command::None; // set for the options that are commands
+    const char* completion = ""; // the words a shell offers for the value ("car garage"; "@sets": set names)
+
+    QString longName() const;
+};
+
+// Every option, in the order --help shows them.
+QList<CommandLineOption> commandLineOptions();
+
 // Reads the arguments of the program (the program's name first).
 CommandLine parseCommandLine(const QStringList& arguments);
 

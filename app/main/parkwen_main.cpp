@@ -19,8 +19,8 @@
 
 #include <QApplication>
 #include <QStyleFactory>
-#include <QTimer>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -98,9 +98,14 @@ int main(int argc, char* argv[])
     if (line.mode != CommandLine::Mode::Window)
         return runWithoutWindow(argc, argv, line);
     if (!hasDisplay(argc, argv)) {
-        std::fputs("parkwen: no display to open a window on; the commands --list, --move, --install, "
-                   "--stats and the set commands work without one (parkwen --help)\n",
-                   stderr);
+        QStringList commands;
+        for (const CommandLineOption& option : commandLineOptions())
+            if (option.command != CommandLine::Command::None)
+                commands << QStringLiteral("--") + option.longName();
+        const QString text = QStringLiteral("parkwen: no display to open a window on; the commands %1 work "
+                                            "without one\n")
+                                 .arg(commands.join(QStringLiteral(", ")));
+        std::fputs(text.toLocal8Bit().constData(), stderr);
         return 1;
     }
 
@@ -157,8 +162,7 @@ int main(int argc, char* argv[])
         context.carPath = path;
         context.lastSelectedList = cars.lastSelected;
         context.selectedEntry = list.selectedText();
-        context.picture =
-            (carList ? cars.CarpList : cars.GargList).picture(carKey(context.selectedEntry));
+        context.picture = (carList ? cars.CarpList : cars.GargList).picture(carKey(context.selectedEntry));
         context.carFolder = cars.carFolder;
         context.garageFolder = cars.garageFolder;
         Sett sett(platform, context, &castle);
@@ -172,7 +176,8 @@ int main(int argc, char* argv[])
     InstallCommand install(cars, &castle);
     castle.onInstall = [&] { install.run(); };
     castle.onDropInstall = [&](const QStringList& paths, bool toGarage) {
-        install.install(paths, toGarage ? CarInstaller::Target::GarageFolder : CarInstaller::Target::CarFolder);
+        install.install(paths,
+                        toGarage ? CarInstaller::Target::GarageFolder : CarInstaller::Target::CarFolder);
     };
     castle.show();
     castle.raise();

@@ -1,6 +1,8 @@
 #include "commandline.h"
 #include "streamdialogs.h"
 
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -183,6 +185,38 @@ private slots:
         for (const char* option : {"--list", "--load-set", "--only-set", "--remove-set", "--move", "--to",
                                    "--install", "--stats", "--json", "--yes", "--version", "--help"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
+    }
+
+    // --help, the manual page and the three shell completions name exactly the options the program
+    // takes: an option added, renamed or dropped in one place fails here until all agree.
+    void manualAndCompletions_nameExactlyTheOptions_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char* file : {"parkwen.1", "completion/parkwen.bash", "completion/_parkwen", "completion/parkwen.fish"})
+            QTest::newRow(file) << QStringLiteral(PARKWEN_DIST_DIR "/") + QString::fromLatin1(file);
+        QTest::newRow("--help") << QString();
+    }
+    void manualAndCompletions_nameExactlyTheOptions()
+    {
+        QFETCH(QString, file);
+        QString text = commandLineHelp();
+        if (!file.isEmpty()) {
+            QFile f(file);
+            QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(file));
+            text = QString::fromUtf8(f.readAll()).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+        }
+        const bool fish = file.endsWith(QLatin1String(".fish"));
+        QSet<QString> options;
+        for (const CommandLineOption& option : commandLineOptions())
+            options << option.longName();
+        // fish names options without their dashes: "complete -c parkwen -l list".
+        const QRegularExpression named(fish ? QStringLiteral("complete -c parkwen (?:-s \\w )?-l ([a-z][a-z-]*)")
+                                            : QStringLiteral("(?<![\\w-])--([a-z][a-z-]*)"));
+        QSet<QString> found;
+        for (const QRegularExpressionMatch& m : named.globalMatch(text))
+            found << m.captured(1);
+        QCOMPARE(found - options, QSet<QString>());
+        QCOMPARE(options - found, QSet<QString>());
     }
 
     void streamDialogs_writeOneLineEach_andNeverWait()
