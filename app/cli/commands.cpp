@@ -63,8 +63,10 @@ QJsonValue textOrNull(const QString& text)
     return text.isEmpty() ? QJsonValue() : QJsonValue(text);
 }
 
-int percentOf(const StatBar& bar)
+QJsonValue percentOf(const StatBar& bar)
 {
+    if (!bar.known)
+        return QJsonValue();
     return QString(bar.tooltip).remove(QLatin1Char('%')).toInt();
 }
 
@@ -192,6 +194,12 @@ int Commands::move(CarLibrary& library, const QString& name, CommandLine::Folder
         if (target.rowOfText(name) >= 0) {
             tell(QStringLiteral("%1 is in the %2 already.").arg(name, targetName));
             return Done;
+        }
+        // The game's own cars are left out of the lists, not missing.
+        if (isStockCar(name) && m_platform.fs.isFolder(joinPath(library.carFolder, name))) {
+            tell(QStringLiteral("\"%1\" is one of the game's own cars: Parkwen leaves it in the Car Folder.")
+                     .arg(name));
+            return Failed;
         }
         tell(
             QStringLiteral("There is no car named \"%1\" in the Car Folder or the Garage Folder.").arg(name));

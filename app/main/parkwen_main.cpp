@@ -38,6 +38,21 @@ void nameApplication()
     QCoreApplication::setOrganizationName(QStringLiteral("Parkwen"));
 }
 
+QtMessageHandler g_defaultHandler = nullptr;
+
+// Real cars carry pictures that Qt's image readers grumble about ("libpng warning: iCCP: known
+// incorrect sRGB profile") while decoding them well; a line for each would drown the program's own
+// messages on standard error.
+void quietImageReaders(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    const bool imageReader = (context.category && qstrncmp(context.category, "qt.gui.imageio", 14) == 0) ||
+                             message.startsWith(QLatin1String("libpng warning")) ||
+                             message.startsWith(QLatin1String("libpng error"));
+    if (imageReader && type != QtFatalMsg)
+        return;
+    g_defaultHandler(type, context, message);
+}
+
 Platform platformAt(const DataLocations& at, FileSystem& fs, Pictures& pictures, Dialogs& dialogs,
                     Processes& processes, Progress* progress)
 {
@@ -91,6 +106,7 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
 
 int main(int argc, char* argv[])
 {
+    g_defaultHandler = qInstallMessageHandler(quietImageReaders);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

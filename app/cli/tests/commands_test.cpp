@@ -254,7 +254,12 @@ private slots:
 
     void move_unknownCar_fails()
     {
-        Fixture f({"X"}, {"A"});
+        Fixture f({"X", "adeon"}, {"A"});
+        // A stock car is hidden from the lists, not missing.
+        Outcome stock = f.run(QStringLiteral("--move adeon --to garage"));
+        QCOMPARE(stock.status, Commands::Failed);
+        QCOMPARE(stock.err, QStringList{"\"adeon\" is one of the game's own cars: Parkwen leaves it in the Car Folder."});
+        QCOMPARE(f.carsOnDisk(), (QStringList{"X", "adeon"}));
         // Names compare with case: "a" is not the car "A".
         Outcome o = f.run(QStringLiteral("--move a --to car"));
         QCOMPARE(o.status, Commands::Failed);
@@ -325,6 +330,14 @@ private slots:
         QCOMPARE(json.value("transmission").toString(), QStringLiteral("4-WD"));
         QCOMPARE(json.value("base").toString(), QStringLiteral("Adeon"));
         QCOMPARE(json.value("skin").toString(), QStringLiteral("car.bmp"));
+
+        // A parameters.txt without the values gives null bars, as for every other unknown value.
+        const QString odd = makeCar(f.lib.carFolder, QStringLiteral("Odd"));
+        writeBytes(odd + QStringLiteral("/parameters.txt"), "not the file of a car\r\n");
+        f.run(QStringLiteral("--stats Odd --json"));
+        const QJsonObject unknown = QJsonDocument::fromJson(f.rawOut.toUtf8()).object();
+        for (const char* key : {"grip", "turn", "acceleration", "speed", "mass"})
+            QVERIFY2(unknown.value(QLatin1String(key)).isNull(), key);
     }
 
     void stats_withoutParameters_orCar_fails()
