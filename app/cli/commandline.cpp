@@ -11,26 +11,24 @@ namespace {
 
 // Every option of the command line, one line each: --help, the manual page and the shell completions
 // all follow this list (a test holds the manual and the completions to it).
-#define TR(text) QT_TRANSLATE_NOOP("CommandLine", text)
 using C = CommandLine::Command;
 // clang-format off
 const CommandLineOption kOptions[] = {
-    {"h,help", "", TR("Show this help and end.")},
-    {"version", "", TR("Show the version and where the settings and sets are kept, and end.")},
-    {"list", "car|garage", TR("Print the cars of the Car Folder (car) or the Garage Folder (garage), one name a line."), C::List, "car garage"},
-    {"load-set", "NAME", TR("Load set: bring the set's cars into the Car Folder."), C::LoadSet, "@sets"},
-    {"only-set", "NAME", TR("Set only: load the set and send every other car to the Garage Folder."), C::OnlySet, "@sets"},
-    {"remove-set", "NAME", TR("Rem. Set: send the set's cars to the Garage Folder."), C::RemoveSet, "@sets"},
-    {"move", "NAME", TR("Move one car; --to says where."), C::Move},
-    {"install", "", TR("Install the cars of the archives given; --to says where."), C::Install, "@files"},
-    {"to", "car|garage", TR("Where --move and --install send cars."), C::None, "car garage"},
-    {"stats", "CAR", TR("Print a car's statistics."), C::Stats},
-    {"json", "", TR("Print --stats as JSON.")},
-    {"y,yes", "", TR("Answer yes to the questions a command meets; without it a command takes the safe answer and never waits.")},
-    {"no-cache", "", TR("Start without the thumbnail cache: every picture is decoded again, and nothing is kept for the next start.")},
+    {"h,help", "", QT_TRANSLATE_NOOP("CommandLine", "Show this help and end.")},
+    {"version", "", QT_TRANSLATE_NOOP("CommandLine", "Show the version and where the settings and sets are kept, and end.")},
+    {"list", "car|garage", QT_TRANSLATE_NOOP("CommandLine", "Print the cars of the Car Folder (car) or the Garage Folder (garage), one name a line."), C::List, "car garage"},
+    {"load-set", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Load set: bring the set's cars into the Car Folder."), C::LoadSet, "@sets"},
+    {"only-set", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Set only: load the set and send every other car to the Garage Folder."), C::OnlySet, "@sets"},
+    {"remove-set", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Rem. Set: send the set's cars to the Garage Folder."), C::RemoveSet, "@sets"},
+    {"move", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Move one car; --to says where."), C::Move},
+    {"install", "", QT_TRANSLATE_NOOP("CommandLine", "Install the cars of the archives given; --to says where."), C::Install, "@files"},
+    {"to", "car|garage", QT_TRANSLATE_NOOP("CommandLine", "Where --move and --install send cars."), C::None, "car garage"},
+    {"stats", "CAR", QT_TRANSLATE_NOOP("CommandLine", "Print a car's statistics."), C::Stats},
+    {"json", "", QT_TRANSLATE_NOOP("CommandLine", "Print --stats as JSON.")},
+    {"y,yes", "", QT_TRANSLATE_NOOP("CommandLine", "Answer yes to the questions a command meets; without it a command takes the safe answer and never waits.")},
+    {"no-cache", "", QT_TRANSLATE_NOOP("CommandLine", "Start without the thumbnail cache: every picture is decoded again, and nothing is kept for the next start.")},
 };
 // clang-format on
-#undef TR
 
 QCommandLineOption toQt(const CommandLineOption& option)
 {

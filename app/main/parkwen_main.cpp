@@ -16,6 +16,7 @@
 #include "startupprobe.h"
 #include "streamdialogs.h"
 #include "thumbcache.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -66,6 +67,7 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
 {
     QCoreApplication app(argc, argv);
     nameApplication();
+    installTranslations(app);
     QTextStream out(stdout);
     QTextStream err(stderr);
     const DataLocations at =
@@ -127,6 +129,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     nameApplication();
+    installTranslations(app);
     // The window belongs to its menu entry. No display name: the window manager would add it to every
     // title ("Parkwen - Car Selection — Parkwen").
     QGuiApplication::setDesktopFileName(QStringLiteral("org.parkwen.Parkwen"));

@@ -6,6 +6,7 @@
 #include "qt/display.h"
 #include "qt/localfilesystem.h"
 #include "qt/qtdialogs.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -65,6 +66,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(parkwen::rigwellInfo::productName);
     QApplication::setApplicationVersion(parkwen::rigwellInfo::version);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.parkwen.Parkwen.Setup"));
+    parkwen::installTranslations(app);
     // The file description and the comments have no place among Qt's application details; they stay in
     // rigwellInfo for a platform's version resource.
 

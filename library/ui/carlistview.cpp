@@ -34,10 +34,9 @@ CarListView::CarListView(const QString& name, QWidget* parent) : QListView(paren
     QWidget* host = parent ? parent : this;
     m_filterBox = new QLineEdit(host);
     m_filterBox->setObjectName(name + QStringLiteral("Filter"));
-    m_filterBox->setPlaceholderText(QStringLiteral("Filter cars"));
+    m_filterBox->setPlaceholderText(tr("Filter cars"));
     m_filterBox->setClearButtonEnabled(true);
-    m_filterBox->setToolTip(
-        QStringLiteral("Shows only the cars whose names contain this text (Ctrl+F, Escape clears)"));
+    m_filterBox->setToolTip(tr("Shows only the cars whose names contain this text (Ctrl+F, Escape clears)"));
     m_filterBox->installEventFilter(this);
     connect(m_filterBox, &QLineEdit::textChanged, this, &CarListView::filterEdited);
 

@@ -1,0 +1,630 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CarFilterModel</name>
+    <message>
+        <source>en_US</source>
+        <extracomment>The language whose digit grouping the counts use ("3,041")</extracomment>
+        <translation>de_DE</translation>
+    </message>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%1 von %2 gezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>CarLibrary</name>
+    <message>
+        <source>Rigwell.exe has not been run, running...</source>
+        <translation>Rigwell.exe wurde noch nicht ausgeführt, wird gestartet...</translation>
+    </message>
+    <message>
+        <source>Reading the car library</source>
+        <translation>Die Autosammlung wird gelesen</translation>
+    </message>
+    <message>
+        <source>Parkwen could not start the help viewer:
+</source>
+        <translation>Parkwen konnte die Hilfe nicht starten:
+</translation>
+    </message>
+    <message>
+        <source>Parkwen could not start the registry editor:
+</source>
+        <translation>Parkwen konnte den Registrierungs-Editor nicht starten:
+</translation>
+    </message>
+    <message>
+        <source>This system has no registry, so there is no "Selected Car" number to reset. Nothing was changed.</source>
+        <translation>Dieses System hat keine Registrierung, also gibt es keine Nummer „Gewähltes Auto“ zurückzusetzen. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Please Select Something to Move. Fix, Think About It</source>
+        <translation>Bitte wähle etwas zum Verschieben. Denk mal drüber nach</translation>
+    </message>
+    <message>
+        <source>Element not found</source>
+        <translation>Element nicht gefunden</translation>
+    </message>
+    <message>
+        <source>An interrupted move or deletion could not be finished: </source>
+        <translation>Ein unterbrochenes Verschieben oder Löschen konnte nicht abgeschlossen werden: </translation>
+    </message>
+    <message>
+        <source>Sending all cars to the Car Folder</source>
+        <translation>Alle Autos kommen in den Autoordner</translation>
+    </message>
+    <message>
+        <source>Sending all cars to the Garage Folder</source>
+        <translation>Alle Autos kommen in den Garagenordner</translation>
+    </message>
+    <message>
+        <source>Please Select Something to Delete. Fix, Think About It</source>
+        <translation>Bitte wähle etwas zum Löschen. Denk mal drüber nach</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the car %1 from your Car Folder</source>
+        <translation>Willst du das Auto %1 wirklich aus deinem Autoordner löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the car %1 from your Garage Folder</source>
+        <translation>Willst du das Auto %1 wirklich aus deinem Garagenordner löschen</translation>
+    </message>
+    <message>
+        <source> (it is a link: only the link is removed; the linked folder %1 is kept)</source>
+        <translation> (es ist eine Verknüpfung: nur sie wird entfernt; der verknüpfte Ordner %1 bleibt)</translation>
+    </message>
+    <message>
+        <source> (it goes to the trash)</source>
+        <translation> (es kommt in den Papierkorb)</translation>
+    </message>
+    <message>
+        <source> (it is deleted for good)</source>
+        <translation> (es wird endgültig gelöscht)</translation>
+    </message>
+    <message>
+        <source>The car %1 could not be deleted completely. What is left of it is kept, hidden, in %2</source>
+        <translation>Das Auto %1 konnte nicht ganz gelöscht werden. Was davon übrig ist, liegt versteckt in %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Keeps the Re-Volt cars you do not want loaded in a Garage Folder.
+Without a command the window opens; /ACC also lists the game's own cars, and archives named alone are installed from the window.
+Exit status: 0 when everything asked was done, 1 when part of it failed, 2 for a wrong command line.</source>
+        <translation>Hält die Re-Volt-Autos, die das Spiel nicht laden soll, in einem Garagenordner.
+Ohne Befehl öffnet sich das Fenster; /ACC zeigt auch die Autos des Spiels, und allein genannte Archive werden aus dem Fenster installiert.
+Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2 bei einer falschen Befehlszeile.</translation>
+    </message>
+    <message>
+        <source>The archives of --install.</source>
+        <translation>Die Archive für --install.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and where the settings and sets are kept, and end.</source>
+        <translation>Die Version zeigen und wo die Einstellungen und Sets liegen, und beenden.</translation>
+    </message>
+    <message>
+        <source>Print the cars of the Car Folder (car) or the Garage Folder (garage), one name a line.</source>
+        <translation>Die Autos des Autoordners (car) oder des Garagenordners (garage) ausgeben, ein Name je Zeile.</translation>
+    </message>
+    <message>
+        <source>Load set: bring the set's cars into the Car Folder.</source>
+        <translation>Set laden: die Autos des Sets in den Autoordner holen.</translation>
+    </message>
+    <message>
+        <source>Set only: load the set and send every other car to the Garage Folder.</source>
+        <translation>Nur Set: das Set laden und jedes andere Auto in den Garagenordner schicken.</translation>
+    </message>
+    <message>
+        <source>Rem. Set: send the set's cars to the Garage Folder.</source>
+        <translation>Set entf.: die Autos des Sets in den Garagenordner schicken.</translation>
+    </message>
+    <message>
+        <source>Move one car; --to says where.</source>
+        <translation>Ein Auto verschieben; --to sagt, wohin.</translation>
+    </message>
+    <message>
+        <source>Install the cars of the archives given; --to says where.</source>
+        <translation>Die Autos der angegebenen Archive installieren; --to sagt, wohin.</translation>
+    </message>
+    <message>
+        <source>Where --move and --install send cars.</source>
+        <translation>Wohin --move und --install Autos schicken.</translation>
+    </message>
+    <message>
+        <source>Print a car's statistics.</source>
+        <translation>Die Werte eines Autos ausgeben.</translation>
+    </message>
+    <message>
+        <source>Print --stats as JSON.</source>
+        <translation>--stats als JSON ausgeben.</translation>
+    </message>
+    <message>
+        <source>Answer yes to the questions a command meets; without it a command takes the safe answer and never waits.</source>
+        <translation>Die Fragen eines Befehls mit Ja beantworten; ohne dies nimmt ein Befehl die sichere Antwort und wartet nie.</translation>
+    </message>
+    <message>
+        <source>Start without the thumbnail cache: every picture is decoded again, and nothing is kept for the next start.</source>
+        <translation>Ohne den Vorschaubild-Speicher starten: jedes Bild wird neu gelesen, und nichts wird für den nächsten Start behalten.</translation>
+    </message>
+</context>
+<context>
+    <name>InstallCommand</name>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>Beide behalten</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>for all</source>
+        <translation>für alle</translation>
+    </message>
+    <message>
+        <source>Give the same answer to every further clash of this install</source>
+        <translation>Jedem weiteren Namenskonflikt dieser Installation dieselbe Antwort geben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Install Cars</source>
+        <translation>Autos installieren</translation>
+    </message>
+    <message>
+        <source>Car archives (*.zip *.7z *.rar *.tar *.tar.gz *.tgz *.tar.xz *.txz *.tar.bz2)</source>
+        <translation>Auto-Archive (*.zip *.7z *.rar *.tar *.tar.gz *.tgz *.tar.xz *.txz *.tar.bz2)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Install the cars of this archive into which folder?</source>
+        <translation>In welchen Ordner sollen die Autos dieses Archivs?</translation>
+    </message>
+    <message>
+        <source>Install the cars of these %1 archives into which folder?</source>
+        <translation>In welchen Ordner sollen die Autos dieser %1 Archive?</translation>
+    </message>
+    <message>
+        <source>Car Folder</source>
+        <translation>Autoordner</translation>
+    </message>
+    <message>
+        <source>Garage Folder</source>
+        <translation>Garagenordner</translation>
+    </message>
+</context>
+<context>
+    <name>KeysWindow</name>
+    <message>
+        <source>Car Selection Screen</source>
+        <translation>Autoauswahl</translation>
+    </message>
+    <message>
+        <source>	 Z : Send to Car Folder</source>
+        <translation>	 Z : In den Autoordner</translation>
+    </message>
+    <message>
+        <source> 	 X : Send to Garage Folder</source>
+        <translation> 	 X : In den Garagenordner</translation>
+    </message>
+    <message>
+        <source>	F1 : Run Rigwell</source>
+        <translation>	F1 : Rigwell starten</translation>
+    </message>
+    <message>
+        <source>	F2: Help</source>
+        <translation>	F2: Hilfe</translation>
+    </message>
+    <message>
+        <source>	F3: Reset Registry</source>
+        <translation>	F3: Registrierung zurücksetzen</translation>
+    </message>
+    <message>
+        <source>	F5: Refresh</source>
+        <translation>	F5: Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Car Settings Screen</source>
+        <translation>Auto-Einstellungen</translation>
+    </message>
+    <message>
+        <source>	F1: Import Parameters</source>
+        <translation>	F1: Parameter importieren</translation>
+    </message>
+    <message>
+        <source>	F2: Backup Parameters</source>
+        <translation>	F2: Parameter sichern</translation>
+    </message>
+    <message>
+        <source>	F3: Set Parameters</source>
+        <translation>	F3: Parameter setzen</translation>
+    </message>
+    <message>
+        <source>	F4: Backup Skin</source>
+        <translation>	F4: Skin sichern</translation>
+    </message>
+    <message>
+        <source>	F5: Set Skin!</source>
+        <translation>	F5: Skin setzen!</translation>
+    </message>
+    <message>
+        <source>Key Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+</context>
+<context>
+    <name>SetChooserWindow</name>
+    <message>
+        <source>Permission Denied. Blank. PKN is not to be edited, Select another Set to Edit!</source>
+        <translation>Zugriff verweigert. Blank.PKN darf nicht bearbeitet werden, wähle ein anderes Set!</translation>
+    </message>
+    <message>
+        <source>Select Set</source>
+        <translation>Set wählen</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SetupSession</name>
+    <message>
+        <source>The Car Folder and the Garage Folder are the same folder. Please choose two different folders.</source>
+        <translation>Autoordner und Garagenordner sind derselbe Ordner. Bitte wähle zwei verschiedene Ordner.</translation>
+    </message>
+    <message>
+        <source>The Garage Folder is inside the Car Folder. Please choose two folders, neither of them inside the other.</source>
+        <translation>Der Garagenordner liegt im Autoordner. Bitte wähle zwei Ordner, von denen keiner im anderen liegt.</translation>
+    </message>
+    <message>
+        <source>The Car Folder is inside the Garage Folder. Please choose two folders, neither of them inside the other.</source>
+        <translation>Der Autoordner liegt im Garagenordner. Bitte wähle zwei Ordner, von denen keiner im anderen liegt.</translation>
+    </message>
+    <message>
+        <source>Miscellaneous Error: </source>
+        <translation>Sonstiger Fehler: </translation>
+    </message>
+</context>
+<context>
+    <name>parkwen::CarListView</name>
+    <message>
+        <source>Filter cars</source>
+        <translation>Autos filtern</translation>
+    </message>
+    <message>
+        <source>Shows only the cars whose names contain this text (Ctrl+F, Escape clears)</source>
+        <translation>Zeigt nur die Autos, deren Name diesen Text enthält (Strg+F, Esc leert)</translation>
+    </message>
+</context>
+<context>
+    <name>parkwen::Castle</name>
+    <message>
+        <source>Parkwen - Car Selection</source>
+        <translation>Parkwen - Autoauswahl</translation>
+    </message>
+    <message>
+        <source>Double Click to View Settings &amp; Stats for selected car. Single Click then click on the "&gt;&gt;" Button to send to Garage Folder</source>
+        <translation>Doppelklick zeigt Einstellungen und Werte des Autos. Einfachklick, dann „&gt;&gt;“ schickt es in den Garagenordner</translation>
+    </message>
+    <message>
+        <source>Double Click to View Settings &amp; Stats for selected car. Single Click then click on the "&lt;&lt;" Button to send to Car Folder</source>
+        <translation>Doppelklick zeigt Einstellungen und Werte des Autos. Einfachklick, dann „&lt;&lt;“ schickt es in den Autoordner</translation>
+    </message>
+    <message>
+        <source>Car Folder</source>
+        <translation>Autoordner</translation>
+    </message>
+    <message>
+        <source>Garage Folder</source>
+        <translation>Garagenordner</translation>
+    </message>
+    <message>
+        <source>Filter the Car Folder</source>
+        <translation>Autoordner filtern</translation>
+    </message>
+    <message>
+        <source>Filter the Garage Folder</source>
+        <translation>Garagenordner filtern</translation>
+    </message>
+    <message>
+        <source>Cars of the Car Folder shown by the filter</source>
+        <translation>Vom Filter gezeigte Autos des Autoordners</translation>
+    </message>
+    <message>
+        <source>Cars of the Garage Folder shown by the filter</source>
+        <translation>Vom Filter gezeigte Autos des Garagenordners</translation>
+    </message>
+    <message>
+        <source>Menu key or Shift+F10: what to do with the chosen cars. Ctrl+F: filter the list.</source>
+        <translation>Menütaste oder Umschalt+F10: was mit den gewählten Autos geschehen soll. Strg+F: die Liste filtern.</translation>
+    </message>
+    <message>
+        <source>Click to Send Car selected in "Car Folder" to "Garage Folder."</source>
+        <translation>Klicken, um das im „Autoordner“ gewählte Auto in den „Garagenordner“ zu schicken.</translation>
+    </message>
+    <message>
+        <source>Click to Send Car selected in "Garage Folder" to "Care Folder"</source>
+        <translation>Klicken, um das im „Garagenordner“ gewählte Auto in den „Autoordner“ zu schicken</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Picture of the car chosen last</source>
+        <translation>Bild des zuletzt gewählten Autos</translation>
+    </message>
+    <message>
+        <source>A Picture of the car last selected on both the "Car Folder" &amp; "Garage Folder."</source>
+        <translation>Ein Bild des zuletzt im „Autoordner“ oder „Garagenordner“ gewählten Autos.</translation>
+    </message>
+    <message>
+        <source>Toolbox</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Click Create Set to Create a set of cars for use on the buttons below &amp; Edit Set to Edit a created set</source>
+        <translation>Set erstellen legt ein Set von Autos für die Knöpfe unten an, Set bearbeiten ändert ein angelegtes Set</translation>
+    </message>
+    <message>
+        <source>Create Set</source>
+        <translation>Set erstellen</translation>
+    </message>
+    <message>
+        <source>Click to Create a Set of Cars for Quick-loading</source>
+        <translation>Klicken, um ein Set von Autos zum schnellen Laden anzulegen</translation>
+    </message>
+    <message>
+        <source>Edit Set</source>
+        <translation>Set bearbeiten</translation>
+    </message>
+    <message>
+        <source>Click to Edit a already created Set of Cars for Quick-loading</source>
+        <translation>Klicken, um ein angelegtes Set von Autos zu bearbeiten</translation>
+    </message>
+    <message>
+        <source>Load set: Loads Set. Set Only: Loads Set, remove other Cars. Rem Set: Removes Set to Garage</source>
+        <translation>Set laden: lädt das Set. Nur Set: lädt das Set, andere Autos gehen. Set entf.: schickt das Set in die Garage</translation>
+    </message>
+    <message>
+        <source>Load set</source>
+        <translation>Set laden</translation>
+    </message>
+    <message>
+        <source>Click to Load the selected Set into the Car Folder.</source>
+        <translation>Klicken, um das gewählte Set in den Autoordner zu laden.</translation>
+    </message>
+    <message>
+        <source>Set only</source>
+        <translation>Nur Set</translation>
+    </message>
+    <message>
+        <source>Rem. Set</source>
+        <translation>Set entf.</translation>
+    </message>
+    <message>
+        <source>Sends all set members not in Garage Folder, to Garage Folder</source>
+        <translation>Schickt alle Autos des Sets, die nicht im Garagenordner sind, in den Garagenordner</translation>
+    </message>
+    <message>
+        <source>Click the X to Delete the last Car. Use the other buttons to Select \ Deselect all.</source>
+        <translation>Löschen löscht das zuletzt gewählte Auto. Die anderen Knöpfe verschieben alle Autos.</translation>
+    </message>
+    <message>
+        <source>Del. Car</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Click to completely remove the last selected car.</source>
+        <translation>Klicken, um das zuletzt gewählte Auto ganz zu entfernen.</translation>
+    </message>
+    <message>
+        <source>All: Gar.</source>
+        <translation>Alle: Gar.</translation>
+    </message>
+    <message>
+        <source>Click to place all Cars into the Garage Folder</source>
+        <translation>Klicken, um alle Autos in den Garagenordner zu legen</translation>
+    </message>
+    <message>
+        <source>All: Car</source>
+        <translation>Alle: Auto</translation>
+    </message>
+    <message>
+        <source>Click to place all Cars into the Car Folder</source>
+        <translation>Klicken, um alle Autos in den Autoordner zu legen</translation>
+    </message>
+    <message>
+        <source>Install Cars</source>
+        <translation>Autos installieren</translation>
+    </message>
+    <message>
+        <source>Install cars from downloaded archives</source>
+        <translation>Autos aus heruntergeladenen Archiven installieren</translation>
+    </message>
+    <message>
+        <source>Click Keys to view the Shortcut keys. Click Help for complete Help</source>
+        <translation>Tasten zeigt die Tastenkürzel, Hilfe die ganze Hilfe</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Click to view key Shortcuts</source>
+        <translation>Klicken, um die Tastenkürzel zu sehen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Click to view Help for Parkwen</source>
+        <translation>Klicken, um die Hilfe zu Parkwen zu sehen</translation>
+    </message>
+    <message>
+        <source>Click Refresh to refresh the toolbars. Click "Reset Reg." to reset the Car Number in the Registry</source>
+        <translation>Aktualisieren liest die Ordner neu. „Reg. zurücks.“ setzt die Autonummer in der Registrierung zurück</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Reset Reg.</source>
+        <translation>Reg. zurücks.</translation>
+    </message>
+    <message>
+        <source>Click Settings to setup your folders &amp; Max Car Amount</source>
+        <translation>Einstellungen legt deine Ordner und die Höchstzahl an Autos fest</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Click to run "Rigwell."</source>
+        <translation>Klicken, um „Rigwell“ zu starten.</translation>
+    </message>
+    <message>
+        <source>Warning light</source>
+        <translation>Warnlicht</translation>
+    </message>
+    <message>
+        <source>This light flashes when the "Car Amount" for "Car Fol." exceeds that of the "Max Car Amount."</source>
+        <translation>Dieses Licht blinkt, wenn die Zahl der Autos im „Autoordner“ die „Höchstzahl an Autos“ erreicht.</translation>
+    </message>
+    <message>
+        <source>Car Fol. Grg. Fol.</source>
+        <translation>Autoordn. Garage</translation>
+    </message>
+    <message>
+        <source>The Amount of Cars in "Car Folder."</source>
+        <translation>Die Zahl der Autos im „Autoordner“.</translation>
+    </message>
+    <message>
+        <source>The Amount of Cars in "Garage Folder."</source>
+        <translation>Die Zahl der Autos im „Garagenordner“.</translation>
+    </message>
+    <message>
+        <source>Cars in the Car Folder</source>
+        <translation>Autos im Autoordner</translation>
+    </message>
+    <message>
+        <source>Cars in the Garage Folder</source>
+        <translation>Autos im Garagenordner</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Open Details</source>
+        <translation>Details öffnen</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>In der Dateiverwaltung zeigen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+</context>
+<context>
+    <name>parkwen::CreateSetWindow</name>
+    <message>
+        <source>Edit Set</source>
+        <translation>Set bearbeiten</translation>
+    </message>
+    <message>
+        <source>Create Set</source>
+        <translation>Set erstellen</translation>
+    </message>
+    <message>
+        <source>Name of Set:</source>
+        <translation>Name des Sets:</translation>
+    </message>
+    <message>
+        <source>Tick the Files to be Included in your set.</source>
+        <translation>Hake die Autos an, die ins Set sollen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>parkwen::Form1</name>
+    <message>
+        <source>Where Is Your:</source>
+        <translation>Wo ist dein:</translation>
+    </message>
+    <message>
+        <source>Car Folder?</source>
+        <translation>Autoordner?</translation>
+    </message>
+    <message>
+        <source>Garage Folder</source>
+        <translation>Garagenordner</translation>
+    </message>
+    <message>
+        <source>Set the car folder to: Re-Volt Folder\Cars</source>
+        <translation>Den Autoordner auf Re-Volt-Ordner\Cars setzen</translation>
+    </message>
+    <message>
+        <source>Car Folder</source>
+        <translation>Autoordner</translation>
+    </message>
+    <message>
+        <source>Set the garage folder to the place where U keep back-up cars</source>
+        <translation>Den Garagenordner dorthin setzen, wo du deine Reserve-Autos aufbewahrst</translation>
+    </message>
+    <message>
+        <source>My Max Car Amount is:</source>
+        <translation>Meine Höchstzahl an Autos:</translation>
+    </message>
+    <message>
+        <source>Set the Max Car Amount to The Max Amount of Cars U can have before Re-volt bombs (this does NOT include the Originals</source>
+        <translation>Die Höchstzahl an Autos, die Re-Volt verträgt, bevor es abstürzt (die Originale zählen NICHT mit)</translation>
+    </message>
+    <message>
+        <source>Max Car Amount</source>
+        <translation>Höchstzahl an Autos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Click to Finalise Settings</source>
+        <translation>Klicken, um die Einstellungen zu übernehmen</translation>
+    </message>
+</context>
+</TS>
