@@ -1,7 +1,7 @@
 #include "carinstaller.h"
 
 #include "carlibrary.h"
-#include "staging.h"
+#include "moveengine.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -75,8 +75,11 @@ QString DialogsInstallQuestions::clashText(const CarClash& clash)
             .arg(clash.source, quoted(clash.name), quoted(clash.keepBothName));
     return QStringLiteral("The %1 already holds a car named %2.\n\nReplace it with %3 from %4, keep both "
                           "(the new car as %5), or skip %3?")
-        .arg(folderLabel(clash.existingInGarage), quoted(clash.existingName), quoted(clash.name), clash.source,
-             quoted(clash.keepBothName));
+               .arg(folderLabel(clash.existingInGarage), quoted(clash.existingName), quoted(clash.name),
+                    clash.source, quoted(clash.keepBothName)) +
+           (clash.existingDeletedForGood
+                ? QStringLiteral("\n\nIts disk has no trash: if it is replaced, it will be deleted for good.")
+                : QString());
 }
 
 bool DialogsInstallQuestions::addFiles(const QString& source, const QString& car, bool carInGarage,
@@ -96,8 +99,9 @@ bool DialogsInstallQuestions::addFiles(const QString& source, const QString& car
 
 bool DialogsInstallQuestions::replaceFile(const QString& source, const QString& car, const QString& file)
 {
-    const QString text = QStringLiteral("The car %1 already has the file %2.\n\nReplace it with the one from %3?")
-                             .arg(quoted(car), quoted(file), source);
+    const QString text =
+        QStringLiteral("The car %1 already has the file %2.\n\nReplace it with the one from %3?")
+            .arg(quoted(car), quoted(file), source);
     return m_dialogs.message(text, Dialogs::Icon::Question, Dialogs::Buttons::YesNoDefaultNo) ==
            Dialogs::Answer::Yes;
 }
@@ -172,9 +176,10 @@ QString InstallSummary::text(int maxNames) const
 // ---------------------------------------------------------------------------------------------
 // The installer
 
-CarInstaller::CarInstaller(Platform platform, QString carFolder, QString garageFolder, InstallQuestions& questions)
-    : m_platform(std::move(platform)), m_carFolder(std::move(carFolder)), m_garageFolder(std::move(garageFolder)),
-      m_questions(questions)
+CarInstaller::CarInstaller(Platform platform, QString carFolder, QString garageFolder,
+                           InstallQuestions& questions)
+    : m_platform(std::move(platform)), m_carFolder(std::move(carFolder)),
+      m_garageFolder(std::move(garageFolder)), m_questions(questions)
 {
 }
 
@@ -187,9 +192,9 @@ InstallSummary CarInstaller::install(const QStringList& sources, Target target)
     const QString destination = m_summary.toGarage ? m_garageFolder : m_carFolder;
     if (!m_platform.fs.isFolder(destination)) {
         for (const QString& source : sources)
-            m_summary.failed.append({QFileInfo(source).fileName(), QString(),
-                                     QStringLiteral("the %1 %2 is not there")
-                                         .arg(folderLabel(m_summary.toGarage), destination)});
+            m_summary.failed.append(
+                {QFileInfo(source).fileName(), QString(),
+                 QStringLiteral("the %1 %2 is not there").arg(folderLabel(m_summary.toGarage), destination)});
         return m_summary;
     }
     Progress* progress = m_platform.progress;
@@ -247,7 +252,8 @@ bool CarInstaller::decideCar(const QString& source, const FoundCar& car, QList<C
     const bool toGarage = m_target == Target::GarageFolder;
     const QString& name = car.name;
     if (name.startsWith(QLatin1Char('.'))) {
-        m_summary.skipped.append({source, name, QStringLiteral("a hidden folder name, which the lists never show")});
+        m_summary.skipped.append(
+            {source, name, QStringLiteral("a hidden folder name, which the lists never show")});
         return false;
     }
     if (toGarage && isStockCar(name)) {
@@ -282,6 +288,11 @@ bool CarInstaller::decideCar(const QString& source, const FoundCar& car, QList<C
             clash.existingInGarage = !toGarage;
         }
         clash.keepBothName = freeName(name);
+        if (planned.isEmpty()) {
+            const QString existing =
+                joinPath(clash.existingInGarage ? m_garageFolder : m_carFolder, clash.existingName);
+            clash.existingDeletedForGood = m_door.deleteWayFor(existing) == MoveEngine::DeleteWay::ForGood;
+        }
         const ClashAnswer answer = m_forAll ? *m_forAll : m_questions.clash(clash);
         if (answer.forAll)
             m_forAll = answer;
@@ -324,7 +335,8 @@ bool CarInstaller::decideCar(const QString& source, const FoundCar& car, QList<C
     return true;
 }
 
-void CarInstaller::decideAddition(const QString& source, const FoundAddition& addition, QList<AdditionJob>& jobs)
+void CarInstaller::decideAddition(const QString& source, const FoundAddition& addition,
+                                  QList<AdditionJob>& jobs)
 {
     const bool toGarage = m_target == Target::GarageFolder;
     // The car in the destination first, then the one in the other folder.
@@ -451,19 +463,28 @@ bool CarInstaller::installSource(const QString& path)
     for (const FoundAddition& addition : plan.additions)
         decideAddition(label, addition, additions);
 
+    // From the first staging folder to the last car placed, no other Parkwen changes the folders,
+    // and none takes this install's staging folders for leftovers of a crash.
+    MoveEngine& door = m_door;
+    const MoveEngine::Lock held = door.lock({m_carFolder, m_garageFolder});
+    if (!held.held()) {
+        fail(MoveEngine::busyError().description());
+        return false;
+    }
+
     // Each car is put together in a staging folder of its own beside where it will stand.
     QHash<int, Write> writes;
     qint64 totalBytes = 0;
     auto removeAllStaging = [&] {
         for (CarJob& job : cars)
-            removeStagingFolder(job.staging);
+            door.discardStaging(job.staging);
         for (AdditionJob& job : additions)
-            removeStagingFolder(job.staging);
+            door.discardStaging(job.staging);
     };
     for (CarJob& job : cars) {
         if (job.dropped)
             continue;
-        auto staging = makeStagingFolder(fs, destination, job.finalName);
+        auto staging = door.makeStagingFolder(destination, job.finalName);
         if (!staging.ok()) {
             removeAllStaging();
             fail(QStringLiteral("no folder could be made in the %1 (%2)")
@@ -476,7 +497,7 @@ bool CarInstaller::installSource(const QString& path)
         totalBytes += job.car->bytes;
     }
     for (AdditionJob& job : additions) {
-        auto staging = makeStagingFolder(fs, parentOf(job.carPath), job.carName);
+        auto staging = door.makeStagingFolder(parentOf(job.carPath), job.carName);
         if (!staging.ok()) {
             removeAllStaging();
             fail(QStringLiteral("no folder could be made beside %1 (%2)")
@@ -514,9 +535,10 @@ bool CarInstaller::installSource(const QString& path)
             continue;
         bool toTrash = false;
         if (Error e = placeCar(job, toTrash)) {
-            removeStagingFolder(job.staging);
-            m_summary.skipped.append({label, job.finalName,
-                                      QStringLiteral("it could not be put in place: %1").arg(e.description())});
+            door.discardStaging(job.staging);
+            m_summary.skipped.append(
+                {label, job.finalName,
+                 QStringLiteral("it could not be put in place: %1").arg(e.description())});
             continue;
         }
         InstallSummary::Car car;
@@ -536,13 +558,14 @@ bool CarInstaller::installSource(const QString& path)
     }
     for (AdditionJob& job : additions) {
         QStringList placed;
-        const Error e = placeAddition(job, placed);
-        removeStagingFolder(job.staging);
+        const Error e = door.addStagedFilesToCar(job.staging, job.carPath, placed);
+        door.discardStaging(job.staging);
         if (!placed.isEmpty())
             m_summary.additions.append({job.carName, job.inGarage, label, placed});
         if (e)
-            m_summary.skipped.append({label, QStringLiteral("files for %1").arg(job.carName),
-                                      QStringLiteral("they could not be put in place: %1").arg(e.description())});
+            m_summary.skipped.append(
+                {label, QStringLiteral("files for %1").arg(job.carName),
+                 QStringLiteral("they could not be put in place: %1").arg(e.description())});
     }
     return true;
 }
@@ -636,18 +659,21 @@ QString CarInstaller::writeEntry(EntrySource& source, const Write& write, qint64
 
     QFile file(target);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return QStringLiteral("the file %1 could not be written (%2)").arg(entry.relative, file.errorString());
+        return QStringLiteral("the file %1 could not be written (%2)")
+            .arg(entry.relative, file.errorString());
     const qint64 packedAtStart = source.packedPosition();
     qint64 entryBytes = 0;
     QString why;
     Progress* progress = m_platform.progress;
     const bool ok = source.readData([&](const char* data, size_t size, qint64 offset) {
         if (offset != file.pos() && !file.seek(offset)) {
-            why = QStringLiteral("the file %1 could not be written (%2)").arg(entry.relative, file.errorString());
+            why = QStringLiteral("the file %1 could not be written (%2)")
+                      .arg(entry.relative, file.errorString());
             return false;
         }
         if (file.write(data, qint64(size)) != qint64(size)) {
-            why = QStringLiteral("the file %1 could not be written (%2)").arg(entry.relative, file.errorString());
+            why = QStringLiteral("the file %1 could not be written (%2)")
+                      .arg(entry.relative, file.errorString());
             return false;
         }
         entryBytes += qint64(size);
@@ -684,79 +710,19 @@ QString CarInstaller::writeEntry(EntrySource& source, const Write& write, qint64
     return why;
 }
 
-bool CarInstaller::discard(const QString& path)
-{
-    FileSystem& fs = m_platform.fs;
-    if (fs.trashAvailable(path) && fs.moveToTrash(path).ok())
-        return true;
-    removeTree(path);
-    return false;
-}
-
 Error CarInstaller::placeCar(CarJob& job, bool& toTrash)
 {
-    FileSystem& fs = m_platform.fs;
     const bool toGarage = m_target == Target::GarageFolder;
-    const QString destination = toGarage ? m_garageFolder : m_carFolder;
-    const QString target = joinPath(destination, job.finalName);
+    const QString target = joinPath(toGarage ? m_garageFolder : m_carFolder, job.finalName);
     if (job.replacePath.isEmpty())
-        return placeStagedFolder(fs, job.staging, target);
-
-    // The old car goes only once the new one is complete on the disk and in place.
-    if (Error e = syncTree(fs, job.staging))
-        return e;
-    if (lastName(job.replacePath) != job.finalName || parentOf(job.replacePath) != destination) {
-        if (Error e = placeStagedFolder(fs, job.staging, target))
-            return e;
-        toTrash = discard(job.replacePath);
-        return {};
-    }
-    // Same name in the same folder: the old car steps aside into a hidden folder first, keeping its
-    // name so that it shows in the trash as itself.
-    auto aside = makeStagingFolder(fs, destination, job.finalName, kReplacedPrefix);
-    if (!aside.ok())
-        return aside.error();
-    const QString oldPlace = joinPath(aside.value(), job.finalName);
-    if (Error e = fs.rename(job.replacePath, oldPlace)) {
-        fs.removeFolder(aside.value());
-        return e;
-    }
-    if (Error e = placeStagedFolder(fs, job.staging, target)) {
-        fs.rename(oldPlace, job.replacePath);
-        fs.removeFolder(aside.value());
-        return e;
-    }
-    toTrash = discard(oldPlace);
-    removeTree(aside.value());
-    return {};
-}
-
-Error CarInstaller::placeAddition(AdditionJob& job, QStringList& placed)
-{
-    FileSystem& fs = m_platform.fs;
-    const QDir staging(job.staging);
-    QStringList files;
-    QDirIterator it(job.staging, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << staging.relativeFilePath(it.next());
-    files.sort();
-    for (const QString& relative : std::as_const(files)) {
-        QString folder = job.carPath;
-        const QStringList names = relative.split(QLatin1Char('/'));
-        for (qsizetype k = 0; k + 1 < names.size(); ++k) {
-            const QString resolved = joinPath(folder, fs.resolve(folder, names[k]));
-            if (!fs.isFolder(resolved)) {
-                if (Error e = fs.createFolder(resolved))
-                    return e;
-            }
-            folder = resolved;
-        }
-        const QString target = joinPath(folder, fs.resolve(folder, names.last()));
-        if (Error e = fs.rename(joinPath(job.staging, relative), target))
-            return e;
-        placed << relative;
-    }
-    return {};
+        return m_door.placeStagedCar(job.staging, target);
+    QString keptAt;
+    const Error e = m_door.replaceWithStagedCar(job.staging, job.replacePath, target, toTrash, keptAt);
+    if (!e && !keptAt.isEmpty())
+        m_summary.skipped.append(
+            {m_label, job.replacedName,
+             QStringLiteral("the car it replaced could not be removed; it was kept at %1").arg(keptAt)});
+    return e;
 }
 
 } // namespace parkwen

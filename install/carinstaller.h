@@ -1,6 +1,7 @@
 #pragma once
 
 #include "carplan.h"
+#include "moveengine.h"
 #include "platform/platform.h"
 
 #include <QHash>
@@ -33,8 +34,9 @@ struct CarClash
     QString existingName; // the name of the car already there
     bool existingInGarage = false;
     bool existingInDestination = false;
-    bool inSameSource = false; // a second car of that name in the same archive
-    QString keepBothName; // the name "Keep Both" would give the new car
+    bool inSameSource = false;           // a second car of that name in the same archive
+    QString keepBothName;                // the name "Keep Both" would give the new car
+    bool existingDeletedForGood = false; // replacing it cannot send it to the trash
 };
 
 enum class ClashChoice { Replace, KeepBoth, Skip };
@@ -103,11 +105,11 @@ struct InstallSummary
     {
         QString name; // the folder name it has now
         QString source;
-        QString keptBeside;        // "Keep Both": the car it was kept beside
-        QString replacedName;      // "Replace": the car that made way
+        QString keptBeside;   // "Keep Both": the car it was kept beside
+        QString replacedName; // "Replace": the car that made way
         bool replacedInGarage = false;
         bool replacedToTrash = false;
-        bool hasPicture = true;    // false: the lists do not show it (no .jpg or .bmp)
+        bool hasPicture = true; // false: the lists do not show it (no .jpg or .bmp)
     };
     struct Addition
     {
@@ -126,10 +128,10 @@ struct InstallSummary
     bool toGarage = false;
     QList<Car> installed;
     QList<Addition> additions;
-    QList<Note> skipped;  // cars not installed, and why
-    QList<Note> refused;  // unsafe entries that were not written
-    QList<Note> leftOut;  // everything outside a car
-    QList<Note> failed;   // sources of which nothing was installed
+    QList<Note> skipped; // cars not installed, and why
+    QList<Note> refused; // unsafe entries that were not written
+    QList<Note> leftOut; // everything outside a car
+    QList<Note> failed;  // sources of which nothing was installed
     bool cancelled = false;
 
     // The text of the summary message. Long lists are cut after `maxNames` names.
@@ -198,11 +200,11 @@ private:
     QString unpack(EntrySource& source, const QHash<int, Write>& writes, qint64 totalBytes, bool& cancelled);
     QString writeEntry(EntrySource& source, const Write& write, qint64& unpacked);
     Error placeCar(CarJob& job, bool& toTrash);
-    Error placeAddition(AdditionJob& job, QStringList& placed);
-    bool discard(const QString& path);
     bool isCancelled() const { return m_cancelled && m_cancelled(); }
 
     Platform m_platform;
+    // Every change to the folders goes through the library's one door.
+    MoveEngine m_door{m_platform.fs, &m_platform.dialogs};
     QString m_carFolder;
     QString m_garageFolder;
     InstallQuestions& m_questions;
@@ -215,7 +217,7 @@ private:
     QHash<QString, QString> m_carNames;    // lower case -> name, Car Folder
     QHash<QString, QString> m_garageNames; // lower case -> name, Garage Folder
     QHash<QString, QString> m_planned;     // lower case -> name, cars of the archive at hand
-    QString m_label; // the file name of the source at hand
+    QString m_label;                       // the file name of the source at hand
     int m_sourceIndex = 0;
     int m_progressDone = 0;
 };

@@ -171,6 +171,7 @@ Error CarLibrary::startupAttempt(const QString& commandLine)
     garageFolder = paths.value().garageFolder;
     maxCars = max.value();
 
+    recoverInterruptedMoves();
     scanBoth();
 
     const bool stockFirst = stockFlags[1] == -1;
@@ -226,9 +227,13 @@ void CarLibrary::Refra_Click()
         m_platform.dialogs.plain(max.error().miscMessage());
         return;
     }
+    // Another library: what Ctrl+Z remembers belongs to the old one.
+    if (carFolder != paths.value().carFolder || garageFolder != paths.value().garageFolder)
+        emit foldersChanged();
     carFolder = paths.value().carFolder;
     garageFolder = paths.value().garageFolder;
     maxCars = max.value();
+    recoverInterruptedMoves();
     scanBoth();
     overLimitCheck();
 }
@@ -236,7 +241,6 @@ void CarLibrary::Refra_Click()
 void CarLibrary::scanBoth()
 {
     Progress* progress = m_platform.progress;
-    recoverInterruptedMoves();
     if (progress)
         progress->begin(QCoreApplication::translate("CarLibrary", "Reading the car library"), 2);
     LoadCard();

@@ -101,13 +101,17 @@ public:
     // Moves one car (">>" when toGarage) and keeps the lists, counts and picture in step, as ">>" or
     // "<<" would with `name` in their selection. Every failure is told to the user once.
     MoveOutcome moveCarNamed(const QString& name, bool toGarage);
-    // Finishes moves and deletions an earlier run left unfinished; runs before every scan of both.
+    // Finishes what an earlier run left unfinished, under the library lock; runs at start-up and
+    // when the paths are read again, never in a run that only reads.
     void recoverInterruptedMoves();
+    // A run that only reads (a listing, statistics): nothing on the disk changes, not even
+    // recovery.
+    void setOnlyReads(bool onlyReads) { m_onlyReads = onlyReads; }
     MoveEngine& moveEngine() { return m_engine; }
     // "Del. Car"; without `ask` the question is left out (the caller has asked already).
     void deleteChosenCar(bool ask);
-    void Mama_Click();   // "Help"
-    void Reg_Click();    // "Reset Reg."
+    void Mama_Click(); // "Help"
+    void Reg_Click();  // "Reset Reg."
     // A key pressed anywhere in the window; returns true when it was a shortcut.
     bool keyDown(int key);
 
@@ -131,6 +135,8 @@ signals:
     void changed();
     // The window should give the keyboard focus to a list (LastCarList or LastGarageList).
     void focusRequested(int list);
+    // The settings now name other folders than before.
+    void foldersChanged();
 
 private:
     struct PathsRecord
@@ -152,7 +158,8 @@ private:
     void showPictureOf(const QString& key, const PictureStore& store);
 
     Platform m_platform;
-    MoveEngine m_engine{m_platform.fs};
+    MoveEngine m_engine{m_platform.fs, &m_platform.dialogs};
+    bool m_onlyReads = false;
     QString m_cam = QStringLiteral("0");
     QString m_gam = QStringLiteral("0");
 };

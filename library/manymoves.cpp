@@ -38,7 +38,16 @@ QString carsWord(int n, bool chosen = false)
 
 } // namespace
 
-ManyMoves::ManyMoves(CarLibrary& cars) : m_cars(cars) {}
+ManyMoves::ManyMoves(CarLibrary& cars) : m_cars(cars)
+{
+    // Ctrl+Z in another library would move its cars of the same names.
+    m_foldersChanged = QObject::connect(&cars, &CarLibrary::foldersChanged, [this] { m_history.clear(); });
+}
+
+ManyMoves::~ManyMoves()
+{
+    QObject::disconnect(m_foldersChanged);
+}
 
 void ManyMoves::record(const std::function<void()>& command)
 {
@@ -47,6 +56,10 @@ void ManyMoves::record(const std::function<void()>& command)
         command();
         return;
     }
+    // One lock for the whole command, so that another Parkwen waits once, not between cars.
+    const MoveEngine::Lock held = m_cars.moveEngine().lock({m_cars.carFolder, m_cars.garageFolder});
+    if (!held.held())
+        return;
     m_recording = true;
     MoveRecorder recorder(m_cars.Cart3, m_cars.Gartery);
     command();
@@ -66,17 +79,18 @@ bool ManyMoves::isStockEntry(const QString& name) const
     if (!m_cars.stockMode)
         return false;
     const int position = m_cars.Cart3.rowOfText(name) + 1;
-    return position >= 1 && position < CarLibrary::StockFlagCount && m_cars.stockFlags[size_t(position)] == -1;
+    return position >= 1 && position < CarLibrary::StockFlagCount &&
+           m_cars.stockFlags[size_t(position)] == -1;
 }
 
 void ManyMoves::send(const QStringList& names, bool toGarage)
 {
     record([&] {
-        ProgressScope progress(m_cars.platform().progress,
-                               QStringLiteral("Sending ") + carsWord(int(names.size())) +
-                                   (toGarage ? QStringLiteral(" to the Garage Folder")
-                                             : QStringLiteral(" to the Car Folder")),
-                               int(names.size()));
+        ProgressScope progress(
+            m_cars.platform().progress,
+            QStringLiteral("Sending ") + carsWord(int(names.size())) +
+                (toGarage ? QStringLiteral(" to the Garage Folder") : QStringLiteral(" to the Car Folder")),
+            int(names.size()));
         const CarList& source = toGarage ? m_cars.Cart3 : m_cars.Gartery;
         int done = 0;
         for (const QString& name : names) {
@@ -95,12 +109,14 @@ void ManyMoves::remove(const QStringList& names, bool fromCars)
             doomed << name;
     if (doomed.isEmpty())
         return;
-    QString question = QStringLiteral("Are you sure you want to delete the ") + carsWord(int(doomed.size()), true) +
-                       (fromCars ? QStringLiteral(" from your Car Folder") : QStringLiteral(" from your Garage Folder"));
+    QString question =
+        QStringLiteral("Are you sure you want to delete the ") + carsWord(int(doomed.size()), true) +
+        (fromCars ? QStringLiteral(" from your Car Folder") : QStringLiteral(" from your Garage Folder"));
     // The question says what will happen to the files, as the question for one car does.
     int trashed = 0, forGood = 0, links = 0;
     for (const QString& name : std::as_const(doomed)) {
-        switch (m_cars.moveEngine().deleteWayFor(joinPath(fromCars ? m_cars.carFolder : m_cars.garageFolder, name))) {
+        switch (m_cars.moveEngine().deleteWayFor(
+            joinPath(fromCars ? m_cars.carFolder : m_cars.garageFolder, name))) {
         case MoveEngine::DeleteWay::Trash:
             ++trashed;
             break;
@@ -115,20 +131,22 @@ void ManyMoves::remove(const QStringList& names, bool fromCars)
     QStringList ways;
     if (trashed)
         ways << (trashed == doomed.size() ? (trashed == 1 ? QStringLiteral("it goes to the trash")
-                                                         : QStringLiteral("they go to the trash"))
+                                                          : QStringLiteral("they go to the trash"))
                                           : QString::number(trashed) + QStringLiteral(" go to the trash"));
     if (forGood)
-        ways << (forGood == doomed.size() ? (forGood == 1 ? QStringLiteral("it is deleted for good")
-                                                         : QStringLiteral("they are deleted for good"))
-                                          : QString::number(forGood) + QStringLiteral(" are deleted for good"));
+        ways << (forGood == doomed.size()
+                     ? (forGood == 1 ? QStringLiteral("it is deleted for good")
+                                     : QStringLiteral("they are deleted for good"))
+                     : QString::number(forGood) + QStringLiteral(" are deleted for good"));
     if (links)
-        ways << QString::number(links) + QStringLiteral(" are links: only the links are removed, the linked folders are kept");
+        ways << QString::number(links) +
+                    QStringLiteral(" are links: only the links are removed, the linked folders are kept");
     question += QStringLiteral(" (") + ways.join(QStringLiteral("; ")) + QLatin1Char(')');
-    if (m_cars.platform().dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNoDefaultNo) !=
-        Dialogs::Answer::Yes)
+    if (m_cars.platform().dialogs.message(question, Dialogs::Icon::Question,
+                                          Dialogs::Buttons::YesNoDefaultNo) != Dialogs::Answer::Yes)
         return;
-    ProgressScope progress(m_cars.platform().progress, QStringLiteral("Deleting ") + carsWord(int(doomed.size())),
-                           int(doomed.size()));
+    ProgressScope progress(m_cars.platform().progress,
+                           QStringLiteral("Deleting ") + carsWord(int(doomed.size())), int(doomed.size()));
     const CarList& list = fromCars ? m_cars.Cart3 : m_cars.Gartery;
     int done = 0;
     for (const QString& name : std::as_const(doomed)) {
@@ -151,8 +169,8 @@ void ManyMoves::undo()
     if (m_history.isEmpty())
         return;
     const MoveCommand back = movesBack(m_history.takeLast());
-    ProgressScope progress(m_cars.platform().progress, QStringLiteral("Moving ") + carsWord(int(back.size())) +
-                                                           QStringLiteral(" back"),
+    ProgressScope progress(m_cars.platform().progress,
+                           QStringLiteral("Moving ") + carsWord(int(back.size())) + QStringLiteral(" back"),
                            int(back.size()));
     int done = 0;
     for (const MovedCar& car : back) {

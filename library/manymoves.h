@@ -2,6 +2,7 @@
 
 #include "undo.h"
 
+#include <QMetaObject>
 #include <QStringList>
 
 #include <functional>
@@ -17,6 +18,9 @@ class ManyMoves
 {
 public:
     explicit ManyMoves(CarLibrary& cars);
+    ~ManyMoves();
+    ManyMoves(const ManyMoves&) = delete;
+    ManyMoves& operator=(const ManyMoves&) = delete;
 
     // Runs a command and remembers the cars it moved, so that undo() can put them back.
     void record(const std::function<void()>& command);
@@ -43,6 +47,7 @@ private:
     CarLibrary& m_cars;
     UndoHistory m_history;
     bool m_recording = false;
+    QMetaObject::Connection m_foldersChanged;
 };
 
 } // namespace parkwen

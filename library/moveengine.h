@@ -1,9 +1,13 @@
 #pragma once
 
+#include "platform/dialogs.h"
 #include "platform/filesystem.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <memory>
+#include <vector>
 
 namespace parkwen {
 
@@ -52,33 +56,63 @@ struct DeleteResult
     QString hiddenPath;
 };
 
-// The file work of moving and deleting cars. A car is its whole folder tree: every file and
-// sub-folder, hidden ones too, with their permissions and modification times; links inside a car
-// are copied as links; a car folder that is itself a link moves and is deleted as the link, and
-// the folder it points to is never touched. Nothing outside the two folders is ever changed.
+// The one door into the car folders: every change to the Car Folder and the Garage Folder (moves,
+// deletions, installs, replacements, files added to a car, recovery) goes through it. A car is its
+// whole folder tree: every file and sub-folder, hidden ones too, with their permissions and
+// modification times; links inside a car are copied as links; a car folder that is itself a link
+// moves and is deleted as the link, and the folder it points to is never touched. Nothing outside
+// the two folders is ever changed, and no tree is ever removed through a link.
 //
 // A car is never half under a name the scans list. Between file systems it is copied into a
-// staging folder beside its target, flushed, and renamed into place; the source is renamed to a
-// hidden name before that rename and removed after it. Within one file system it moves by one
-// rename. Hidden names, all inside the Car Folder or the Garage Folder:
+// staging folder beside its target, flushed, and renamed into place (a rename that never replaces);
+// the source steps aside into a hidden folder before that rename and is removed after it. Within
+// one file system it moves by one rename. Every hidden folder holds at most one car under its own
+// name, so any name the file system allows fits:
 //
-//   .parkwen-staging-<name>-<token>   a copy being made in the target folder (also used by any
-//                                     other work that builds a car beside its final place)
-//   .parkwen-leaving-<name>-<token>   a moving car's source, in the folder it leaves
-//   .parkwen-deleting-<name>-<token>  a car being deleted for good
+//   .parkwen-staging-<token>/<name>   a car being built in its target folder (moves, installs)
+//   .parkwen-leaving-<token>/<name>   a moving car's source, in the folder it leaves
+//   .parkwen-replaced-<token>/<name>  a car making way for an installed one of the same name
+//   .parkwen-deleting-<token>/<name>  a car being deleted for good
 //
-// <token> is 8 hexadecimal digits. recover() finishes what an interrupted run left behind.
+// <token> is 8 hexadecimal digits. Every change holds the library lock (both folders, between
+// processes), so recover() only ever meets what a process that has ended left behind.
 class MoveEngine
 {
 public:
     static constexpr QLatin1StringView StagingPrefix{".parkwen-staging-"};
     static constexpr QLatin1StringView LeavingPrefix{".parkwen-leaving-"};
+    static constexpr QLatin1StringView ReplacedPrefix{".parkwen-replaced-"};
     static constexpr QLatin1StringView DeletingPrefix{".parkwen-deleting-"};
+    // What a window shows, and a command prints, while another process holds the lock.
+    static QString busyText();
 
-    explicit MoveEngine(FileSystem& fs) : m_fs(fs) {}
+    // `dialogs` shows the wait while another Parkwen holds the lock; without it, a change waits a
+    // while and then gives up.
+    explicit MoveEngine(FileSystem& fs, Dialogs* dialogs = nullptr) : m_fs(fs), m_dialogs(dialogs) {}
 
     // Moves within one file system by a single rename; off, every move copies (tests use it).
     bool renameAllowed = true;
+
+    // The lock on the car folders, held for as long as the object lives. Taking it again in the
+    // same process while it is held succeeds at once.
+    class Lock
+    {
+    public:
+        bool held() const { return m_held; }
+        Lock() = default;
+        Lock(Lock&&) = default;
+        Lock& operator=(Lock&&) = default;
+
+    private:
+        friend class MoveEngine;
+        std::vector<std::unique_ptr<FolderLock>> m_locks;
+        bool m_held = false;
+    };
+    // Takes the lock on the given folders, waiting while another process holds it; a lock that is
+    // not held when the user cancelled the wait (or, without a user, when it took too long).
+    Lock lock(const QStringList& folders);
+    // The error of a change that could not have the lock.
+    static Error busyError();
 
     MoveResult move(const CarFolders& folders, const QString& name, MoveDirection direction);
 
@@ -90,17 +124,35 @@ public:
     QString linkTargetOf(const QString& carPath);
     DeleteResult deleteCar(const QString& folder, const QString& name, DeleteWay way);
 
-    // Finishes interrupted moves and deletions in both folders: a staging folder is removed (its
-    // source is whole); a leaving source whose car is whole in the other folder is removed, any
-    // other is renamed back; a car being deleted for good is deleted. Returns what could not be
-    // sorted out, one line each.
-    QStringList recover(const CarFolders& folders);
+    // Finishes interrupted work in both folders: a staging folder is removed (its source is whole);
+    // a leaving source whose car is whole in the other folder is removed, any other is put back
+    // under its name; a replaced car is put back when its name is free, else disposed of as its
+    // replacement asked (the trash, or for good where there is none); a car being deleted for good
+    // is deleted. Returns what could not be sorted out, one line each, naming where it was kept.
+    // Nothing is done when the lock cannot be had. `changed` tells whether anything was there.
+    QStringList recover(const CarFolders& folders, bool* changed = nullptr);
 
-    // A fresh staging path for a car `name` to be built in `folder`.
-    static QString stagingPathFor(const QString& folder, const QString& name);
-    // Flushes a finished staging folder and renames it to `finalPath`, which must not exist. On
-    // failure the staging folder stays for the caller to remove.
+    // --- Building a car beside its place (installs) ---
+    // A new, empty staging folder for a car `name` to be built in `folder`: the path of the car's
+    // folder inside it. The caller holds the lock until the car is placed or discarded.
+    Result<QString> makeStagingFolder(const QString& folder, const QString& name);
+    // Flushes a staged car and renames it to `finalPath`, which must not exist (75 when it does).
+    // On failure the staging folder stays for the caller to discard.
     Error placeStagedCar(const QString& stagingPath, const QString& finalPath);
+    // Puts a staged car in the place of the car at `oldPath` (in either folder, of the same name or
+    // not): the new car is flushed and in place before the old one goes (to the trash, where the
+    // trash entry names the old car's own place, or for good where there is no trash). Until then the
+    // old car stays whole and recoverable. `toTrash` tells where the old car went; `keptAt` names
+    // where it was kept when it could not be disposed of.
+    Error replaceWithStagedCar(const QString& stagingPath, const QString& oldPath, const QString& finalPath,
+                               bool& toTrash, QString& keptAt);
+    // Moves the files of a staging folder into the existing car at `carPath`, folder by folder as
+    // the car has them (letter case ignored), replacing files of the same name; never through a
+    // link inside the car. `placed` lists what arrived.
+    Error addStagedFilesToCar(const QString& stagingPath, const QString& carPath, QStringList& placed);
+    // Removes a staging folder made by makeStagingFolder, with whatever it holds.
+    void discardStaging(const QString& stagingPath);
+
     // Removes a folder tree, links as links, clearing folders' read-only state as it goes.
     Error removeTree(const QString& path);
 
@@ -114,8 +166,17 @@ private:
     QByteArray absoluteLinkTarget(const QByteArray& link);
     MoveResult moveLink(const QByteArray& source, const QByteArray& target, const QByteArray& sourceRoot,
                         const QByteArray& targetRoot, const QString& name);
+    // A new hidden folder `prefix<token>` in `root`; its path.
+    Result<QByteArray> makeHiddenFolder(const QByteArray& root, QLatin1StringView prefix);
+    // Sends a car out of the library: the trash (remembered as `shownAs`), or for good.
+    Error disposeOf(const QByteArray& path, const QString& shownAs, bool& toTrash);
+    // Returns whether the folder held anything to recover.
+    bool recoverFolder(const QByteArray& root, const QByteArray& other, QStringList& problems);
+    Error addStagedFiles(const QByteArray& staging, const QByteArray& car, const QByteArray& relative,
+                         QStringList& placed);
 
     FileSystem& m_fs;
+    Dialogs* m_dialogs;
 };
 
 } // namespace parkwen

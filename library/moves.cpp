@@ -157,7 +157,7 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
 
 void CarLibrary::recoverInterruptedMoves()
 {
-    if (carFolder.isEmpty() || garageFolder.isEmpty())
+    if (carFolder.isEmpty() || garageFolder.isEmpty() || m_onlyReads)
         return;
     for (const QString& problem : m_engine.recover(CarFolders{carFolder, garageFolder}))
         m_platform.dialogs.plain(

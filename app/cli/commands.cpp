@@ -36,10 +36,7 @@ class NoProcesses : public Processes
 {
 public:
     Error start(const QString&, const QStringList&) override { return Error::of(err::FileNotFound); }
-    Error startAndWait(const QString&, const QStringList&) override
-    {
-        return Error::of(err::FileNotFound);
-    }
+    Error startAndWait(const QString&, const QStringList&) override { return Error::of(err::FileNotFound); }
 };
 
 // The value of a caption after its label ("Class: Glow" gives "Glow"); empty when it has none.
@@ -86,8 +83,30 @@ int Commands::run(const CommandLine& line)
     CarLibrary library(Platform{m_platform.fs, m_platform.pictures, m_platform.dialogs, noProcesses,
                                 m_platform.programFolder, nullptr, m_platform.configFolder,
                                 m_platform.dataFolder});
+    // A listing and statistics only read; everything else changes the folders, and holds the
+    // library lock from before it finishes what an ended run left until it is done.
+    const bool onlyReads =
+        line.command == CommandLine::Command::List || line.command == CommandLine::Command::Stats;
+    library.setOnlyReads(true);
     if (!startLibrary(library))
         return Failed;
+    MoveEngine::Lock held;
+    if (!onlyReads) {
+        held = library.moveEngine().lock({library.carFolder, library.garageFolder});
+        if (!held.held()) {
+            tell(MoveEngine::busyError().description());
+            return Failed;
+        }
+        library.setOnlyReads(false);
+        bool changed = false;
+        for (const QString& problem :
+             library.moveEngine().recover(CarFolders{library.carFolder, library.garageFolder}, &changed))
+            tell(QStringLiteral("An interrupted move or deletion could not be finished: ") + problem);
+        if (changed) {
+            library.LoadCard();
+            library.LoadGuard();
+        }
+    }
 
     switch (line.command) {
     case CommandLine::Command::List:
@@ -223,8 +242,8 @@ int Commands::install(CarLibrary& library, const CommandLine& line)
     FixedInstallAnswers answers(line.yes ? ClashChoice::Replace : ClashChoice::Skip, true);
     CarInstaller installer(library.platform(), library.carFolder, library.garageFolder, answers);
     const bool toGarage = line.folder == CommandLine::Folder::Garage;
-    const InstallSummary summary = installer.install(
-        line.files, toGarage ? CarInstaller::Target::GarageFolder : CarInstaller::Target::CarFolder);
+    const InstallSummary summary = installer.install(line.files, toGarage ? CarInstaller::Target::GarageFolder
+                                                                          : CarInstaller::Target::CarFolder);
     for (const InstallSummary::Car& car : summary.installed)
         m_out << car.name << '\n';
     m_out.flush();

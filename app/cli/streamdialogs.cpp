@@ -31,4 +31,12 @@ std::optional<QString> StreamDialogs::input(const QString& prompt, const QString
     return std::nullopt;
 }
 
+bool StreamDialogs::waitUntil(const QString& text, const std::function<bool()>& ready)
+{
+    if (ready())
+        return true;
+    m_stream << oneLine(text) << Qt::endl;
+    return Dialogs::waitUntil(text, ready);
+}
+
 } // namespace parkwen

@@ -17,6 +17,8 @@ public:
     Answer message(const QString& text, Icon icon, Buttons buttons) override;
     std::optional<QString> input(const QString& prompt, const QString& defaultAnswer) override;
     void beep() override {}
+    // Says once why the command waits, then waits as long as a command may.
+    bool waitUntil(const QString& text, const std::function<bool()>& ready) override;
 
     // The message as one line: line breaks and runs of blanks become single blanks.
     static QString oneLine(const QString& text);

@@ -128,4 +128,34 @@ Error FileSystem::syncNodeFileSystem(const QByteArray&)
     return Error::of(err::InvalidCall);
 }
 
+Error FileSystem::removeNodeTree(const QByteArray& path)
+{
+    // By path, for file systems that only know the single-node operations (tests' fakes); the local
+    // disk works by descriptors.
+    const NodeInfo info = nodeInfo(path);
+    if (info.kind == NodeInfo::Kind::Missing)
+        return {};
+    if (info.kind == NodeInfo::Kind::Folder) {
+        if (Error e = makeNodeWritable(path))
+            return e;
+        Result<QList<QByteArray>> names = nodeNames(path);
+        if (!names.ok())
+            return names.error();
+        for (const QByteArray& name : names.value())
+            if (Error e = removeNodeTree(path + '/' + name))
+                return e;
+    }
+    return removeNode(path);
+}
+
+QByteArray FileSystem::realNodePath(const QByteArray& path)
+{
+    return path;
+}
+
+std::unique_ptr<FolderLock> FileSystem::tryLockFolder(const QString&)
+{
+    return std::make_unique<FolderLock>();
+}
+
 } // namespace parkwen

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace parkwen {
 
 // Joins a folder path and a name with the platform's separator ("/" here).
@@ -24,9 +26,17 @@ bool matchesPattern(const QString& name, const QString& pattern);
 // What tells whether a file changed: its size and last modification time.
 struct FileStamp
 {
-    qint64 size = -1;       // -1 when the path is not an ordinary file
-    qint64 modifiedNs = 0;  // nanoseconds since the epoch
+    qint64 size = -1;      // -1 when the path is not an ordinary file
+    qint64 modifiedNs = 0; // nanoseconds since the epoch
     bool isFile() const { return size >= 0; }
+};
+
+// An exclusive lock between processes on one folder. The system drops it when the process ends, so
+// it never outlives a crash; destroying the object releases it.
+class FolderLock
+{
+public:
+    virtual ~FolderLock() = default;
 };
 
 // Everything the program does to the disk goes through this interface, so that tests can inject
@@ -79,7 +89,13 @@ public:
     // system.
     virtual bool trashAvailable(const QString& path) = 0;
     // Moves a file or folder into the desktop's trash (a link goes as the link). 70 when it cannot.
-    virtual Error moveToTrash(const QString& path) = 0;
+    // The trash remembers it as `shownAs` when given (the place it is restored to), else as `path`.
+    virtual Error moveToTrash(const QString& path, const QString& shownAs = QString()) = 0;
+
+    // Takes the lock on `folder` (a link to a folder locks the folder) without waiting: null when
+    // another process holds it. Taking it again in the same process while it is held succeeds.
+    // A file system that cannot lock gives a lock that locks nothing.
+    virtual std::unique_ptr<FolderLock> tryLockFolder(const QString& folder);
 
     // --- Whole folder trees ---
     // These take the system's own path bytes (QFile::encodeName of a folder, then raw names), so a
@@ -118,6 +134,12 @@ public:
     virtual Error syncNode(const QByteArray& path);
     // Flushes everything written to the file system that holds `path`.
     virtual Error syncNodeFileSystem(const QByteArray& path);
+    // Removes a whole tree, whatever its permissions; a link is removed as the link, and nothing is
+    // ever followed, even when a folder of the tree is swapped for a link while it is removed.
+    virtual Error removeNodeTree(const QByteArray& path);
+    // The path with every link resolved (a folder linked into place gives where it really is); the
+    // path itself when it cannot be resolved.
+    virtual QByteArray realNodePath(const QByteArray& path);
 
     // The whole of an ordinary file (a link counts when it leads to one) of at most MaxTextFileBytes:
     // parameter files and set files. Anything else (a FIFO, a device, a folder, a larger file) is

@@ -26,7 +26,8 @@ public:
     Error rename(const QString& source, const QString& target) override;
     Error sync(const QString& path) override;
     bool trashAvailable(const QString& path) override;
-    Error moveToTrash(const QString& path) override;
+    Error moveToTrash(const QString& path, const QString& shownAs = QString()) override;
+    std::unique_ptr<FolderLock> tryLockFolder(const QString& folder) override;
     NodeInfo nodeInfo(const QByteArray& path) override;
     Result<QList<QByteArray>> nodeNames(const QByteArray& folder) override;
     Error makeNodeFolder(const QByteArray& path) override;
@@ -39,6 +40,8 @@ public:
     Error makeNodeWritable(const QByteArray& path) override;
     Error syncNode(const QByteArray& path) override;
     Error syncNodeFileSystem(const QByteArray& path) override;
+    Error removeNodeTree(const QByteArray& path) override;
+    QByteArray realNodePath(const QByteArray& path) override;
     Result<QByteArray> readFile(const QString& path) override;
     Error writeFile(const QString& path, const QByteArray& bytes) override;
     Error writeFileAtomic(const QString& path, const QByteArray& bytes) override;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -53,14 +54,20 @@ Result<QList<QByteArray>> LocalFileSystem::nodeNames(const QByteArray& folder)
     if (!dir)
         return Error::fromErrno(errno);
     QList<QByteArray> names;
-    errno = 0;
-    while (dirent* entry = ::readdir(dir)) {
+    int failure = 0;
+    for (;;) {
+        // readdir reports a failure only through errno, which anything in the loop may have set.
+        errno = 0;
+        dirent* entry = ::readdir(dir);
+        if (!entry) {
+            failure = errno;
+            break;
+        }
         const char* n = entry->d_name;
         if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
             continue;
         names << QByteArray(n);
     }
-    const int failure = errno;
     ::closedir(dir);
     if (failure)
         return Error::fromErrno(failure);
@@ -168,16 +175,115 @@ Error LocalFileSystem::removeNode(const QByteArray& path)
 
 Error LocalFileSystem::makeNodeWritable(const QByteArray& path)
 {
+    // Opened without following, so a folder swapped for a link is never changed through it.
+    Fd fd{::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)};
+    if (fd.fd < 0)
+        return errno == ELOOP || errno == ENOTDIR ? Error() : Error::fromErrno(errno);
     struct stat st;
-    if (::lstat(path.constData(), &st) != 0)
+    if (::fstat(fd.fd, &st) != 0)
         return Error::fromErrno(errno);
-    if (!S_ISDIR(st.st_mode))
-        return {};
     if ((st.st_mode & S_IRWXU) == S_IRWXU)
         return {};
-    if (::chmod(path.constData(), (st.st_mode & 07777) | S_IRWXU) != 0)
+    if (::fchmod(fd.fd, (st.st_mode & 07777) | S_IRWXU) != 0)
         return Error::fromErrno(errno);
     return {};
+}
+
+namespace {
+
+// Empties the folder open at `folder`, then nothing else: every entry is reached through the
+// folder's descriptor and opened without following links, so a folder of the tree swapped for a
+// link while this runs has the link removed, never what it points to.
+Error emptyFolderAt(int folder, int depth)
+{
+    if (depth > 256)
+        return Error::fromErrno(ELOOP);
+    const int listFd = ::dup(folder);
+    if (listFd < 0)
+        return Error::fromErrno(errno);
+    DIR* dir = ::fdopendir(listFd);
+    if (!dir) {
+        ::close(listFd);
+        return Error::fromErrno(errno);
+    }
+    QList<QByteArray> names;
+    int failure = 0;
+    for (;;) {
+        errno = 0;
+        dirent* entry = ::readdir(dir);
+        if (!entry) {
+            failure = errno;
+            break;
+        }
+        const char* n = entry->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
+            continue;
+        names << QByteArray(n);
+    }
+    ::closedir(dir);
+    if (failure)
+        return Error::fromErrno(failure);
+    for (const QByteArray& name : std::as_const(names)) {
+        if (::unlinkat(folder, name.constData(), 0) == 0 || errno == ENOENT)
+            continue;
+        if (errno != EISDIR && errno != EPERM)
+            return Error::fromErrno(errno);
+        Fd sub{::openat(folder, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)};
+        if (sub.fd < 0) {
+            // A read-only folder cannot be listed or emptied until its owner may.
+            struct stat st;
+            if (errno != EACCES || ::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+                !S_ISDIR(st.st_mode) ||
+                ::fchmodat(folder, name.constData(), (st.st_mode & 07777) | S_IRWXU, 0) != 0)
+                return Error::fromErrno(errno);
+            sub.fd = ::openat(folder, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (sub.fd < 0)
+                return Error::fromErrno(errno);
+        }
+        struct stat st;
+        if (::fstat(sub.fd, &st) != 0)
+            return Error::fromErrno(errno);
+        if ((st.st_mode & S_IRWXU) != S_IRWXU && ::fchmod(sub.fd, (st.st_mode & 07777) | S_IRWXU) != 0)
+            return Error::fromErrno(errno);
+        if (Error e = emptyFolderAt(sub.fd, depth + 1))
+            return e;
+        if (::unlinkat(folder, name.constData(), AT_REMOVEDIR) != 0 && errno != ENOENT)
+            return Error::fromErrno(errno);
+    }
+    return {};
+}
+
+} // namespace
+
+Error LocalFileSystem::removeNodeTree(const QByteArray& path)
+{
+    struct stat st;
+    if (::lstat(path.constData(), &st) != 0)
+        return errno == ENOENT ? Error() : Error::fromErrno(errno);
+    if (!S_ISDIR(st.st_mode))
+        return removeNode(path);
+    if (Error e = makeNodeWritable(path))
+        return e;
+    Fd fd{::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)};
+    if (fd.fd < 0) {
+        // Swapped for a link since: the link goes, as any link does.
+        if (errno == ELOOP || errno == ENOTDIR)
+            return removeNode(path);
+        return Error::fromErrno(errno);
+    }
+    if (Error e = emptyFolderAt(fd.fd, 0))
+        return e;
+    return removeNode(path);
+}
+
+QByteArray LocalFileSystem::realNodePath(const QByteArray& path)
+{
+    char* real = ::realpath(path.constData(), nullptr);
+    if (!real)
+        return path;
+    const QByteArray result(real);
+    ::free(real);
+    return result;
 }
 
 Error LocalFileSystem::syncNode(const QByteArray& path)

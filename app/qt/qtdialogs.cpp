@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QTimer>
 
 namespace parkwen {
 
@@ -72,6 +74,28 @@ std::optional<QString> QtDialogs::input(const QString& prompt, const QString& de
 void QtDialogs::beep()
 {
     QApplication::beep();
+}
+
+bool QtDialogs::waitUntil(const QString& text, const std::function<bool()>& ready)
+{
+    if (ready())
+        return true;
+    QProgressDialog box(text, QObject::tr("Cancel"), 0, 0, m_parent);
+    box.setWindowTitle(m_title);
+    box.setWindowModality(Qt::WindowModal);
+    box.setMinimumDuration(0);
+    box.setAccessibleName(text);
+    bool done = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &box, [&] {
+        if (ready()) {
+            done = true;
+            box.reset();
+        }
+    });
+    poll.start(100);
+    box.exec();
+    return done;
 }
 
 } // namespace parkwen

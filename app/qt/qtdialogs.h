@@ -18,6 +18,7 @@ public:
     Answer message(const QString& text, Icon icon, Buttons buttons) override;
     std::optional<QString> input(const QString& prompt, const QString& defaultAnswer) override;
     void beep() override;
+    bool waitUntil(const QString& text, const std::function<bool()>& ready) override;
 
 private:
     QString m_title;

@@ -66,11 +66,13 @@ void InstallerTest::layouts_eachFindsTheCarInEveryFormat_data()
     const QList<std::pair<const char*, Format>> formats = {
         {"zip", Format::Zip}, {"7z", Format::SevenZip}, {"tar.gz", Format::TarGz}};
     for (const auto& [label, format] : formats) {
-        QTest::addRow("%s cars/name", label) << format << QStringLiteral("cars/Bolt") << QStringLiteral("Bolt");
+        QTest::addRow("%s cars/name", label)
+            << format << QStringLiteral("cars/Bolt") << QStringLiteral("Bolt");
         QTest::addRow("%s name", label) << format << QStringLiteral("Bolt") << QStringLiteral("Bolt");
         QTest::addRow("%s wrapper/cars/name", label)
             << format << QStringLiteral("Bolt v2/cars/Bolt") << QStringLiteral("Bolt");
-        QTest::addRow("%s wrapper/name", label) << format << QStringLiteral("download/Bolt") << QStringLiteral("Bolt");
+        QTest::addRow("%s wrapper/name", label)
+            << format << QStringLiteral("download/Bolt") << QStringLiteral("Bolt");
         QTest::addRow("%s root", label) << format << QString() << QStringLiteral("Rooted");
     }
 }
@@ -89,15 +91,16 @@ void InstallerTest::layouts_eachFindsTheCarInEveryFormat()
           << Item::file(prefix + QStringLiteral("car.bmp"), bmpBytes())
           << Item::folder(prefix + QStringLiteral("skins"))
           << Item::file(prefix + QStringLiteral("skins/red.bmp"), "red");
-    const QString archive = b.archive(QStringLiteral("Rooted") + QLatin1String(formatSuffix(format)), format, items);
+    const QString archive =
+        b.archive(QStringLiteral("Rooted") + QLatin1String(formatSuffix(format)), format, items);
 
     const InstallSummary summary = b.install({archive});
 
     QCOMPARE(names(summary.installed), QStringList{expected});
     QVERIFY(summary.failed.isEmpty());
     QCOMPARE(entries(b.lib.carFolder), QStringList{expected}); // no staging folder left
-    QCOMPARE(entries(b.car(expected)), (QStringList{QStringLiteral("Parameters.TXT"), QStringLiteral("car.bmp"),
-                                                    QStringLiteral("skins")}));
+    QCOMPARE(entries(b.car(expected)), (QStringList{QStringLiteral("Parameters.TXT"),
+                                                    QStringLiteral("car.bmp"), QStringLiteral("skins")}));
     QCOMPARE(readBytes(b.car(expected) + QStringLiteral("/Parameters.TXT")), QByteArray("{ name }"));
     QCOMPARE(readBytes(b.car(expected) + QStringLiteral("/skins/red.bmp")), QByteArray("red"));
     QVERIFY(summary.text().contains(QStringLiteral("Installed into the Car Folder (1 car): ") + expected));
@@ -119,7 +122,8 @@ void InstallerTest::pack_installsEveryCarAndNamesWhatIsLeftOut()
         if (i == 3)
             items << Item::file(QStringLiteral("MegaPack/cars/car03/dev/parameters.txt"), "old");
     }
-    items << Item::file(QStringLiteral("MegaPack/gfx/logo.bmp")) << Item::file(QStringLiteral("MegaPack/gfx/more.bmp"))
+    items << Item::file(QStringLiteral("MegaPack/gfx/logo.bmp"))
+          << Item::file(QStringLiteral("MegaPack/gfx/more.bmp"))
           << Item::file(QStringLiteral("MegaPack/levels/track/track.w"))
           << Item::file(QStringLiteral("MegaPack/readme.txt"))
           << Item::file(QStringLiteral("__MACOSX/MegaPack/cars/car00/._car.bmp"))
@@ -132,12 +136,13 @@ void InstallerTest::pack_installsEveryCarAndNamesWhatIsLeftOut()
     QCOMPARE(names(summary.installed), expected);
     expected.sort();
     QCOMPARE(entries(b.lib.garageFolder), expected);
-    QCOMPARE(entries(b.garage(QStringLiteral("car03")) + QStringLiteral("/dev")), QStringList{QStringLiteral("parameters.txt")});
+    QCOMPARE(entries(b.garage(QStringLiteral("car03")) + QStringLiteral("/dev")),
+             QStringList{QStringLiteral("parameters.txt")});
     // Leftovers of other systems' archivers stay out of the cars, silently.
     QVERIFY(!QFile::exists(b.garage(QStringLiteral("car01")) + QStringLiteral("/._car.bmp")));
-    QCOMPARE(whats(summary.leftOut), (QStringList{QStringLiteral("MegaPack/gfx/"), QStringLiteral("MegaPack/levels/"),
-                                                  QStringLiteral("MegaPack/readme.txt"),
-                                                  QStringLiteral("MegaPack/cars/notes.txt")}));
+    QCOMPARE(whats(summary.leftOut),
+             (QStringList{QStringLiteral("MegaPack/gfx/"), QStringLiteral("MegaPack/levels/"),
+                          QStringLiteral("MegaPack/readme.txt"), QStringLiteral("MegaPack/cars/notes.txt")}));
     const QString text = summary.text();
     QVERIFY(text.contains(QStringLiteral("Installed into the Garage Folder (30 cars): car29, car28")));
     QVERIFY(text.contains(QStringLiteral("and 5 more")));
@@ -156,8 +161,9 @@ void InstallerTest::pack_intoGarage_refusesStockNamesButCarFolderTakesThem()
     // A stock name would vanish from the garage list; "Adeon" is not a stock name.
     QCOMPARE(names(garage.installed), (QStringList{QStringLiteral("Adeon"), QStringLiteral("Fresh")}));
     QCOMPARE(whats(garage.skipped), QStringList{QStringLiteral("rc")});
-    QVERIFY(garage.text().contains(QStringLiteral("Not installed (a stock car's name: such a car goes only into the "
-                                                  "Car Folder): rc.")));
+    QVERIFY(garage.text().contains(
+        QStringLiteral("Not installed (a stock car's name: such a car goes only into the "
+                       "Car Folder): rc.")));
     QCOMPARE(entries(b.lib.garageFolder), (QStringList{QStringLiteral("Adeon"), QStringLiteral("Fresh")}));
 
     const QString single = b.archive(QStringLiteral("rc.zip"), Format::Zip, carItems(QStringLiteral("rc")));
@@ -178,8 +184,9 @@ void InstallerTest::folderSource_installsADroppedCarFolder()
     const InstallSummary summary = b.install({source}, true);
 
     QCOMPARE(names(summary.installed), QStringList{QStringLiteral("Dropped")});
-    QCOMPARE(entries(b.garage(QStringLiteral("Dropped"))),
-             (QStringList{QStringLiteral(".hidden"), QStringLiteral("bonus"), QStringLiteral("parameters.txt")}));
+    QCOMPARE(
+        entries(b.garage(QStringLiteral("Dropped"))),
+        (QStringList{QStringLiteral(".hidden"), QStringLiteral("bonus"), QStringLiteral("parameters.txt")}));
     QCOMPARE(readBytes(b.garage(QStringLiteral("Dropped/bonus/extra.bmp"))), QByteArray("e"));
     QVERIFY(QFile::exists(source + QStringLiteral("/parameters.txt"))); // the source stays as it was
     // Without a .jpg or .bmp the lists would not show it; the summary says so.
@@ -205,8 +212,8 @@ void InstallerTest::oldZipNames_areReadAsCodePage437()
 {
     InstallBench b;
     const QString name = QStringLiteral("Caf\u00e9 R\u00e4cer");
-    const QString archive = b.archive(QStringLiteral("old.zip"), Format::ZipCp437,
-                                      carItems(QStringLiteral("cars/") + name));
+    const QString archive =
+        b.archive(QStringLiteral("old.zip"), Format::ZipCp437, carItems(QStringLiteral("cars/") + name));
     // The writer stored the names as code page 437 bytes, without the UTF-8 mark.
     QVERIFY(readBytes(archive).contains(QByteArray("Caf\x82 R\x84") + "cer"));
 
@@ -217,7 +224,8 @@ void InstallerTest::oldZipNames_areReadAsCodePage437()
 
     // Names the archive declares as UTF-8 are read as UTF-8, not as code page 437.
     const QString newer = QStringLiteral("\u00dcber \u65e5\u672c");
-    const QString utf8 = b.archive(QStringLiteral("new.zip"), Format::Zip, carItems(QStringLiteral("cars/") + newer));
+    const QString utf8 =
+        b.archive(QStringLiteral("new.zip"), Format::Zip, carItems(QStringLiteral("cars/") + newer));
     QCOMPARE(names(b.install({utf8}).installed), QStringList{newer});
     QVERIFY(QFile::exists(b.car(newer) + QStringLiteral("/parameters.txt")));
 }
@@ -243,7 +251,8 @@ void InstallerTest::skinPack_addsNewFilesAndAsksBeforeReplacingOne()
     QVERIFY(summary.installed.isEmpty());
     QCOMPARE(summary.additions.size(), 1);
     QCOMPARE(summary.additions.first().files,
-             (QStringList{QStringLiteral("newskin.bmp"), QStringLiteral("skin1.bmp"), QStringLiteral("skins/blue.bmp")}));
+             (QStringList{QStringLiteral("newskin.bmp"), QStringLiteral("skin1.bmp"),
+                          QStringLiteral("skins/blue.bmp")}));
     QVERIFY(summary.additions.first().inGarage);
     QCOMPARE(readBytes(existing + QStringLiteral("/newskin.bmp")), QByteArray("new"));
     // The existing file keeps its own spelling and takes the new bytes only where the answer was Yes.
@@ -252,7 +261,8 @@ void InstallerTest::skinPack_addsNewFilesAndAsksBeforeReplacingOne()
     QCOMPARE(readBytes(existing + QStringLiteral("/skin2.bmp")), QByteArray("old skin 2"));
     QCOMPARE(readBytes(existing + QStringLiteral("/skins/blue.bmp")), QByteArray("blue"));
     QCOMPARE(entries(b.lib.garageFolder), QStringList{QStringLiteral("Bolt")});
-    QVERIFY(summary.text().contains(QStringLiteral("Added to Bolt in the Garage Folder, from boltskins.zip: newskin.bmp")));
+    QVERIFY(summary.text().contains(
+        QStringLiteral("Added to Bolt in the Garage Folder, from boltskins.zip: newskin.bmp")));
 }
 
 void InstallerTest::skinPack_declined_addsNothing()
@@ -285,8 +295,7 @@ void InstallerTest::unsafeEntries_areRefusedAndNothingLandsOutsideTheCar()
           << Item::symlink(QStringLiteral("cars/Good/sneaky"), QStringLiteral("self/.."))
           << Item::file(QStringLiteral("cars/Good/self/through.txt"), "via link")
           << Item::hardlink(QStringLiteral("cars/Good/hard"), QStringLiteral("cars/Other/parameters.txt"))
-          << Item::device(QStringLiteral("cars/Good/tty"))
-          << Item::fifo(QStringLiteral("cars/Good/pipe"));
+          << Item::device(QStringLiteral("cars/Good/tty")) << Item::fifo(QStringLiteral("cars/Good/pipe"));
     items += carItems(QStringLiteral("cars/Other"));
     const QString archive = b.archive(QStringLiteral("evil.tar.gz"), Format::TarGz, items);
 
@@ -294,12 +303,11 @@ void InstallerTest::unsafeEntries_areRefusedAndNothingLandsOutsideTheCar()
 
     QCOMPARE(names(summary.installed), (QStringList{QStringLiteral("Good"), QStringLiteral("Other")}));
     QCOMPARE(entries(b.car(QStringLiteral("Good"))),
-             (QStringList{QStringLiteral("body.prm"), QStringLiteral("car.bmp"), QStringLiteral("parameters.txt"),
-                          QStringLiteral("self")}));
+             (QStringList{QStringLiteral("body.prm"), QStringLiteral("car.bmp"),
+                          QStringLiteral("parameters.txt"), QStringLiteral("self")}));
     QVERIFY(QFileInfo(b.car(QStringLiteral("Good/self"))).isSymLink());
-    QCOMPARE(entries(b.lib.root.path()),
-             (QStringList{QStringLiteral("cars"), QStringLiteral("downloads"), QStringLiteral("garage"),
-                          QStringLiteral("program")}));
+    QCOMPARE(entries(b.lib.root.path()), (QStringList{QStringLiteral("cars"), QStringLiteral("downloads"),
+                                                      QStringLiteral("garage"), QStringLiteral("program")}));
     QVERIFY(!QFile::exists(QStringLiteral("/tmp/parkwen-absolute.txt")));
     QCOMPARE(whats(summary.refused),
              (QStringList{QStringLiteral("../escaped.txt"), QStringLiteral("cars/Good/../../../escaped2.txt"),
@@ -308,8 +316,9 @@ void InstallerTest::unsafeEntries_areRefusedAndNothingLandsOutsideTheCar()
                           QStringLiteral("cars/Good/abs"), QStringLiteral("cars/Good/sneaky"),
                           QStringLiteral("cars/Good/self/through.txt"), QStringLiteral("cars/Good/hard")}));
     const QString text = summary.text();
-    QVERIFY(text.contains(QStringLiteral("Refused in evil.tar.gz as unsafe, not written: ../escaped.txt (a path that "
-                                         "climbs out with \"..\")")));
+    QVERIFY(text.contains(
+        QStringLiteral("Refused in evil.tar.gz as unsafe, not written: ../escaped.txt (a path that "
+                       "climbs out with \"..\")")));
     QVERIFY(text.contains(QStringLiteral("/tmp/parkwen-absolute.txt (an absolute path)")));
     QVERIFY(text.contains(QStringLiteral("cars/Good/tty (a device, pipe or socket, not a file)")));
     QVERIFY(text.contains(QStringLiteral("cars/Good/out (a link that points outside its car)")));
@@ -344,25 +353,28 @@ void InstallerTest::tooManyEntries_refusesTheArchive()
 
     QVERIFY(summary.installed.isEmpty());
     QCOMPARE(summary.failed.size(), 1);
-    QCOMPARE(summary.failed.first().why, QStringLiteral("it holds more than 20,000 entries, more than any car needs"));
+    QCOMPARE(summary.failed.first().why,
+             QStringLiteral("it holds more than 20,000 entries, more than any car needs"));
     QVERIFY(entries(b.lib.carFolder).isEmpty());
 }
 
 void InstallerTest::bomb_stopsAndLeavesNothing()
 {
     InstallBench b;
-    const QString archive = b.archive(QStringLiteral("bomb.zip"), Format::Zip,
-                                      carItems(QStringLiteral("cars/Before")) + carItems(QStringLiteral("cars/Boom")),
-                                      {{QStringLiteral("cars/Boom/skin.bmp"), qint64(40) << 20}});
+    const QString archive =
+        b.archive(QStringLiteral("bomb.zip"), Format::Zip,
+                  carItems(QStringLiteral("cars/Before")) + carItems(QStringLiteral("cars/Boom")),
+                  {{QStringLiteral("cars/Boom/skin.bmp"), qint64(40) << 20}});
     QVERIFY(QFileInfo(archive).size() < (qint64(1) << 20));
 
     const InstallSummary summary = b.install({archive});
 
     QVERIFY(summary.installed.isEmpty());
     QCOMPARE(summary.failed.size(), 1);
-    QCOMPARE(summary.failed.first().why,
-             QStringLiteral("the entry skin.bmp unpacks to more than 200 times its packed size, so it was stopped "
-                            "as a possible archive bomb"));
+    QCOMPARE(
+        summary.failed.first().why,
+        QStringLiteral("the entry skin.bmp unpacks to more than 200 times its packed size, so it was stopped "
+                       "as a possible archive bomb"));
     QVERIFY(summary.text().contains(QStringLiteral("Nothing of bomb.zip was installed: the entry skin.bmp")));
     QVERIFY(entries(b.lib.carFolder).isEmpty()); // not even the car before it
 }
@@ -406,9 +418,11 @@ void InstallerTest::damagedArchives_leaveNothingBehind()
         QByteArray noise(60000, '\0');
         for (int i = 0; i < noise.size(); ++i)
             noise[i] = char((i * 7919 + i / 13) ^ (i >> 5));
-        items << Item::file(QStringLiteral("cars/") + QLatin1String(name) + QStringLiteral("/noise.bin"), noise);
+        items << Item::file(QStringLiteral("cars/") + QLatin1String(name) + QStringLiteral("/noise.bin"),
+                            noise);
     }
-    const QString archive = b.archive(QStringLiteral("damaged") + QLatin1String(formatSuffix(format)), format, items);
+    const QString archive =
+        b.archive(QStringLiteral("damaged") + QLatin1String(formatSuffix(format)), format, items);
     QByteArray bytes = readBytes(archive);
     if (damage == 0)
         bytes.truncate(bytes.size() / 2);
@@ -424,7 +438,7 @@ void InstallerTest::damagedArchives_leaveNothingBehind()
     QVERIFY(summary.installed.isEmpty());
     QCOMPARE(summary.failed.size(), 1);
     QVERIFY2(summary.failed.first().why.contains(damage == 2 ? QStringLiteral("cannot be read as an archive")
-                                                              : QStringLiteral("damaged")) ||
+                                                             : QStringLiteral("damaged")) ||
                  summary.failed.first().why.contains(QStringLiteral("ended early")),
              qPrintable(summary.failed.first().why));
     QVERIFY(entries(b.lib.carFolder).isEmpty());
@@ -436,8 +450,8 @@ void InstallerTest::clash_replace_putsNewCarInPlaceAndTrashesTheOld()
     InstallBench b;
     const QString old = makeCar(b.lib.carFolder, QStringLiteral("Bolt"), QStringLiteral("car.jpg"));
     writeBytes(old + QStringLiteral("/only-old.txt"), "old");
-    const QString archive = b.archive(QStringLiteral("bolt.zip"), Format::Zip,
-                                      carItems(QStringLiteral("Bolt"), "{ new }"));
+    const QString archive =
+        b.archive(QStringLiteral("bolt.zip"), Format::Zip, carItems(QStringLiteral("Bolt"), "{ new }"));
     b.questions.clashAnswers << ClashAnswer{ClashChoice::Replace, false};
 
     const InstallSummary summary = b.install({archive});
@@ -447,9 +461,10 @@ void InstallerTest::clash_replace_putsNewCarInPlaceAndTrashesTheOld()
     QCOMPARE(clash.existingName, QStringLiteral("Bolt"));
     QVERIFY(clash.existingInDestination);
     QCOMPARE(clash.keepBothName, QStringLiteral("Bolt-2"));
-    QCOMPARE(DialogsInstallQuestions::clashText(clash),
-             QStringLiteral("The Car Folder already holds a car named \"Bolt\".\n\nReplace it with \"Bolt\" from "
-                            "bolt.zip, keep both (the new car as \"Bolt-2\"), or skip \"Bolt\"?"));
+    QCOMPARE(
+        DialogsInstallQuestions::clashText(clash),
+        QStringLiteral("The Car Folder already holds a car named \"Bolt\".\n\nReplace it with \"Bolt\" from "
+                       "bolt.zip, keep both (the new car as \"Bolt-2\"), or skip \"Bolt\"?"));
     QCOMPARE(readBytes(b.car(QStringLiteral("Bolt/parameters.txt"))), QByteArray("{ new }"));
     QVERIFY(!QFile::exists(b.car(QStringLiteral("Bolt/only-old.txt"))));
     QCOMPARE(entries(b.lib.carFolder), QStringList{QStringLiteral("Bolt")});
@@ -457,9 +472,8 @@ void InstallerTest::clash_replace_putsNewCarInPlaceAndTrashesTheOld()
     QCOMPARE(b.fs.trashed, QStringList{QStringLiteral("Bolt")});
     QCOMPARE(readBytes(b.fs.trashFolder + QStringLiteral("/Bolt/only-old.txt")), QByteArray("old"));
     QCOMPARE(summary.installed.first().replacedName, QStringLiteral("Bolt"));
-    // The old car waited beside the new one under its own name, in a folder of its own kind.
-    QVERIFY(b.fs.trashedFrom.first().contains(QStringLiteral("/.parkwen-replaced-Bolt-")));
-    QVERIFY(b.fs.trashedFrom.first().endsWith(QStringLiteral("/Bolt")));
+    // The trash remembers the old car at its own place, where restoring it puts it back.
+    QCOMPARE(b.fs.trashedFrom, QStringList{b.car(QStringLiteral("Bolt"))});
     QVERIFY(summary.text().contains(
         QStringLiteral("Bolt (replacing Bolt of the Car Folder, which went to the trash)")));
 }
@@ -469,7 +483,8 @@ void InstallerTest::clash_replaceCarInOtherFolder_withoutTrashDeletesIt()
     InstallBench b;
     b.fs.hasTrash = false;
     makeCar(b.lib.garageFolder, QStringLiteral("BOLT"), QStringLiteral("car.jpg"));
-    const QString archive = b.archive(QStringLiteral("bolt.7z"), Format::SevenZip, carItems(QStringLiteral("cars/bolt")));
+    const QString archive =
+        b.archive(QStringLiteral("bolt.7z"), Format::SevenZip, carItems(QStringLiteral("cars/bolt")));
     b.questions.clashAnswers << ClashAnswer{ClashChoice::Replace, false};
 
     const InstallSummary summary = b.install({archive});
@@ -480,7 +495,8 @@ void InstallerTest::clash_replaceCarInOtherFolder_withoutTrashDeletesIt()
     QVERIFY(entries(b.lib.garageFolder).isEmpty());
     QVERIFY(!summary.installed.first().replacedToTrash);
     QVERIFY(summary.installed.first().replacedInGarage);
-    QVERIFY(summary.text().contains(QStringLiteral("replacing BOLT of the Garage Folder, which was deleted")));
+    QVERIFY(
+        summary.text().contains(QStringLiteral("replacing BOLT of the Garage Folder, which was deleted")));
 }
 
 void InstallerTest::clash_keepBoth_takesFirstFreeName()
@@ -488,7 +504,8 @@ void InstallerTest::clash_keepBoth_takesFirstFreeName()
     InstallBench b;
     makeCar(b.lib.carFolder, QStringLiteral("Bolt"));
     makeCar(b.lib.garageFolder, QStringLiteral("bolt-2"));
-    const QString archive = b.archive(QStringLiteral("bolt.zip"), Format::Zip, carItems(QStringLiteral("Bolt"), "{ new }"));
+    const QString archive =
+        b.archive(QStringLiteral("bolt.zip"), Format::Zip, carItems(QStringLiteral("Bolt"), "{ new }"));
     b.questions.clashAnswers << ClashAnswer{ClashChoice::KeepBoth, false};
 
     const InstallSummary summary = b.install({archive}, true);
@@ -505,7 +522,8 @@ void InstallerTest::clash_skipForAll_asksOnce()
     InstallBench b;
     makeCar(b.lib.carFolder, QStringLiteral("A"));
     makeCar(b.lib.garageFolder, QStringLiteral("B"));
-    const QString first = b.archive(QStringLiteral("a.zip"), Format::Zip, carItems(QStringLiteral("A")) + carItems(QStringLiteral("C")));
+    const QString first = b.archive(QStringLiteral("a.zip"), Format::Zip,
+                                    carItems(QStringLiteral("A")) + carItems(QStringLiteral("C")));
     const QString second = b.archive(QStringLiteral("b.zip"), Format::Zip, carItems(QStringLiteral("b")));
     b.questions.clashAnswers << ClashAnswer{ClashChoice::Skip, true};
 
@@ -515,17 +533,21 @@ void InstallerTest::clash_skipForAll_asksOnce()
     QCOMPARE(names(summary.installed), QStringList{QStringLiteral("C")});
     QCOMPARE(whats(summary.skipped), (QStringList{QStringLiteral("A"), QStringLiteral("b")}));
     QCOMPARE(entries(b.lib.carFolder), (QStringList{QStringLiteral("A"), QStringLiteral("C")}));
-    QVERIFY(summary.text().contains(QStringLiteral("Not installed (a car of that name is already in the Car Folder): A.")));
-    QVERIFY(summary.text().contains(QStringLiteral("Not installed (a car of that name is already in the Garage Folder): b.")));
+    QVERIFY(summary.text().contains(
+        QStringLiteral("Not installed (a car of that name is already in the Car Folder): A.")));
+    QVERIFY(summary.text().contains(
+        QStringLiteral("Not installed (a car of that name is already in the Garage Folder): b.")));
 }
 
 void InstallerTest::clash_twoCarsOfOneNameInOneArchive()
 {
     InstallBench b;
     const QString archive = b.archive(QStringLiteral("twice.zip"), Format::Zip,
-                                      carItems(QStringLiteral("v1/Bolt"), "{ 1 }") + carItems(QStringLiteral("v2/bolt"), "{ 2 }") +
+                                      carItems(QStringLiteral("v1/Bolt"), "{ 1 }") +
+                                          carItems(QStringLiteral("v2/bolt"), "{ 2 }") +
                                           carItems(QStringLiteral("v3/BOLT"), "{ 3 }"));
-    b.questions.clashAnswers << ClashAnswer{ClashChoice::KeepBoth, false} << ClashAnswer{ClashChoice::Replace, false};
+    b.questions.clashAnswers << ClashAnswer{ClashChoice::KeepBoth, false}
+                             << ClashAnswer{ClashChoice::Replace, false};
 
     const InstallSummary summary = b.install({archive});
 
@@ -541,23 +563,24 @@ void InstallerTest::clash_twoCarsOfOneNameInOneArchive()
 void InstallerTest::cancel_inTheMiddle_keepsEarlierArchivesAndLeavesNoTrace()
 {
     InstallBench b;
-    const QString first = b.archive(QStringLiteral("first.zip"), Format::Zip, carItems(QStringLiteral("First")));
+    const QString first =
+        b.archive(QStringLiteral("first.zip"), Format::Zip, carItems(QStringLiteral("First")));
     QList<Item> items;
     for (int i = 0; i < 10; ++i)
         items += carItems(QStringLiteral("cars/P%1").arg(i));
     const QString pack = b.archive(QStringLiteral("pack.zip"), Format::Zip, items);
-    const QString third = b.archive(QStringLiteral("third.zip"), Format::Zip, carItems(QStringLiteral("Third")));
+    const QString third =
+        b.archive(QStringLiteral("third.zip"), Format::Zip, carItems(QStringLiteral("Third")));
     // The user presses Cancel while the pack's sixth car is being unpacked.
     int polls = 0;
     b.cancel = [&] {
         ++polls;
-        return QDir(b.lib.carFolder).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot).size() > 1 &&
-               QFile::exists(QDir(b.lib.carFolder)
-                                 .entryInfoList(QStringList{QStringLiteral(".parkwen-staging-P5-*")},
-                                                QDir::Dirs | QDir::Hidden)
-                                 .value(0)
-                                 .filePath() +
-                             QStringLiteral("/parameters.txt"));
+        const QFileInfoList staging =
+            QDir(b.lib.carFolder)
+                .entryInfoList(QStringList{QStringLiteral(".parkwen-staging-*")}, QDir::Dirs | QDir::Hidden);
+        return std::any_of(staging.begin(), staging.end(), [](const QFileInfo& folder) {
+            return QFile::exists(folder.filePath() + QStringLiteral("/P5/parameters.txt"));
+        });
     };
 
     const InstallSummary summary = b.install({first, pack, third});
@@ -575,10 +598,14 @@ void InstallerTest::cancel_inTheMiddle_keepsEarlierArchivesAndLeavesNoTrace()
 void InstallerTest::failedPlacement_isReportedAndStagingRemoved()
 {
     InstallBench b;
-    const QString archive = b.archive(QStringLiteral("two.zip"), Format::Zip,
-                                      carItems(QStringLiteral("cars/Stuck")) + carItems(QStringLiteral("cars/Fine")));
+    const QString archive =
+        b.archive(QStringLiteral("two.zip"), Format::Zip,
+                  carItems(QStringLiteral("cars/Stuck")) + carItems(QStringLiteral("cars/Fine")));
     b.fs.failWhen(
-        FaultyFileSystem::Op::Rename, [](const QString& p) { return p.contains(QStringLiteral("staging-Stuck")); },
+        FaultyFileSystem::Op::Rename,
+        [](const QString& p) {
+            return p.contains(QStringLiteral("/.parkwen-staging-")) && p.endsWith(QStringLiteral("/Stuck"));
+        },
         Error::of(err::PermissionDenied));
 
     const InstallSummary summary = b.install({archive});
@@ -593,10 +620,14 @@ void InstallerTest::failedReplacement_putsTheOldCarBack()
     InstallBench b;
     const QString old = makeCar(b.lib.carFolder, QStringLiteral("Bolt"), QStringLiteral("car.jpg"));
     const QStringList before = entries(old);
-    const QString archive = b.archive(QStringLiteral("bolt.zip"), Format::Zip, carItems(QStringLiteral("Bolt")));
+    const QString archive =
+        b.archive(QStringLiteral("bolt.zip"), Format::Zip, carItems(QStringLiteral("Bolt")));
     b.questions.clashAnswers << ClashAnswer{ClashChoice::Replace, false};
     b.fs.failWhen(
-        FaultyFileSystem::Op::Rename, [](const QString& p) { return p.contains(QStringLiteral("staging-Bolt")); },
+        FaultyFileSystem::Op::Rename,
+        [](const QString& p) {
+            return p.contains(QStringLiteral("/.parkwen-staging-")) && p.endsWith(QStringLiteral("/Bolt"));
+        },
         Error::of(err::PermissionDenied));
 
     const InstallSummary summary = b.install({archive});

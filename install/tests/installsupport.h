@@ -19,11 +19,11 @@ public:
     QStringList trashedFrom;
 
     bool trashAvailable(const QString&) override { return hasTrash; }
-    Error moveToTrash(const QString& path) override
+    Error moveToTrash(const QString& path, const QString& shownAs = QString()) override
     {
         QDir().mkpath(trashFolder);
         trashed << lastName(path);
-        trashedFrom << path;
+        trashedFrom << (shownAs.isEmpty() ? path : shownAs); // where the trash would restore it
         return LocalFileSystem::rename(path, trashFolder + QLatin1Char('/') + lastName(path));
     }
 };

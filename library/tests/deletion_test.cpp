@@ -191,7 +191,7 @@ private slots:
         f.cars.Gartery_NodeClick(0);
         f.cars.Del_Click();
         const QStringList hidden =
-            entries(f.lib.garageFolder).filter(QStringLiteral(".parkwen-deleting-alpha-"));
+            entries(f.lib.garageFolder).filter(QStringLiteral(".parkwen-deleting-"));
         QCOMPARE(hidden.size(), 1);
         QCOMPARE(entries(f.lib.garageFolder), QStringList({hidden.first(), "beta"}));
         QCOMPARE(
@@ -199,7 +199,7 @@ private slots:
             QStringList(
                 {misc(err::PermissionDenied),
                  "The car alpha could not be deleted completely. What is left of it is kept, hidden, in " +
-                     f.garage(hidden.first())}));
+                     f.garage(hidden.first()) + "/alpha"}));
         QCOMPARE(f.cars.Gartery.texts(), QStringList({"beta"}));
         QCOMPARE(f.cars.gam(), QStringLiteral("1"));
 

@@ -4,6 +4,7 @@
 
 #include <QProcess>
 #include <QtTest>
+#include <QUrl>
 
 #include <csignal>
 #include <fcntl.h>
@@ -332,29 +333,66 @@ private slots:
         makeCar(f.lib.garageFolder, QStringLiteral(".parkwen-deleting-eps-00000002"));
         makeFolder(f.lib.garageFolder, QStringLiteral(".parkwen-staging-notmine"));
         makeFolder(f.lib.carFolder, QStringLiteral(".git"));
+        // Today's hidden folders hold the car under its own name. A source: back under its name.
+        makeFolder(f.lib.carFolder, QStringLiteral(".parkwen-leaving-0000abcd"));
+        makeCar(f.car(QStringLiteral(".parkwen-leaving-0000abcd")), QStringLiteral("zeta"));
+        // A car that was making way for an installed one that never arrived: back.
+        makeFolder(f.lib.carFolder, QStringLiteral(".parkwen-replaced-0000beef"));
+        makeCar(f.car(QStringLiteral(".parkwen-replaced-0000beef")), QStringLiteral("eta"));
+        // One whose replacement is in place: to the trash, remembered at its own place.
+        makeFolder(f.lib.carFolder, QStringLiteral(".parkwen-replaced-0000feed"));
+        makeCar(f.car(QStringLiteral(".parkwen-replaced-0000feed")), QStringLiteral("theta"));
+        writeBytes(f.car(QStringLiteral(".parkwen-replaced-0000feed/theta/old.prm")), "old");
+        makeCar(f.lib.carFolder, QStringLiteral("theta"));
+        // An install killed while unpacking (base-36 token), and an empty staging folder: removed.
+        makeCar(f.lib.carFolder, QStringLiteral(".parkwen-staging-iota-k3j9x2"));
+        makeFolder(f.lib.carFolder, QStringLiteral(".parkwen-staging-00c0ffee"));
 
+        // The desktop's trash on the same disk as the library, as a player's home trash is.
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(f.lib.root.path() + QStringLiteral("/data")));
+        const QString trashInfo = f.lib.root.path() + QStringLiteral("/data/Trash/info/theta.trashinfo");
         QCOMPARE(engine.recover(CarFolders{f.lib.carFolder, f.lib.garageFolder}), QStringList());
-        QCOMPARE(entries(f.lib.carFolder), QStringList({".git", "alpha", "gamma"}));
+        qputenv("XDG_DATA_HOME", dataHome);
+        QCOMPARE(entries(f.lib.carFolder), QStringList({".git", "alpha", "eta", "gamma", "theta", "zeta"}));
+        QVERIFY(!nodeExists(f.car(QStringLiteral("theta/old.prm"))));
+        QVERIFY(readBytes(trashInfo).contains("Path=" +
+                                              QUrl::toPercentEncoding(f.car(QStringLiteral("theta")), "/")));
         QCOMPARE(treeSnapshot(f.car(QStringLiteral("alpha"))), alpha);
         QCOMPARE(readBytes(f.car(QStringLiteral("gamma/extra.prm"))), QByteArray("only here"));
         QCOMPARE(entries(f.lib.garageFolder), QStringList({".parkwen-staging-notmine", "beta", "gamma"}));
     }
 
-    void stagedCar_isPlacedOnlyUnderAFreeName()
+    void stagedCar_isPlacedOnlyUnderAFreeName_andAnyNameFits()
     {
         Fixture f;
         MoveEngine& engine = f.cars.moveEngine();
-        const QString staging = MoveEngine::stagingPathFor(f.lib.carFolder, QStringLiteral("new car"));
-        QVERIFY(lastName(staging).startsWith(QLatin1String(".parkwen-staging-new car-")));
-        QCOMPARE(lastName(staging).size(), QStringLiteral(".parkwen-staging-new car-").size() + 8);
-        makeCar(f.lib.carFolder, lastName(staging));
+        const Result<QString> staging = engine.makeStagingFolder(f.lib.carFolder, QStringLiteral("new car"));
+        QVERIFY(staging.ok());
+        QCOMPARE(lastName(staging.value()), QStringLiteral("new car"));
+        const QString wrapper = lastName(parentFolder(staging.value()));
+        QVERIFY(wrapper.startsWith(QLatin1String(".parkwen-staging-")));
+        QCOMPARE(wrapper.size(), QStringLiteral(".parkwen-staging-").size() + 8);
+        writeBytes(staging.value() + QStringLiteral("/parameters.txt"), "{\r\nName \"new car\"\r\n}\r\n");
         makeCar(f.lib.carFolder, QStringLiteral("taken"));
-        QCOMPARE(engine.placeStagedCar(staging, f.car(QStringLiteral("taken"))).number(),
+        QCOMPARE(engine.placeStagedCar(staging.value(), f.car(QStringLiteral("taken"))).number(),
                  int(err::PathFileAccess));
         QCOMPARE(readBytes(f.car(QStringLiteral("taken/parameters.txt"))),
                  QByteArray("{\r\nName \"taken\"\r\n}\r\n"));
-        QVERIFY(!engine.placeStagedCar(staging, f.car(QStringLiteral("new car"))));
+        QVERIFY(!engine.placeStagedCar(staging.value(), f.car(QStringLiteral("new car"))));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"new car", "taken"}));
+
+        // A name of 250 bytes, near the system's limit, moves by copying both ways: the hidden
+        // folders never add to a car's name.
+        const QString longName = QString(250, QLatin1Char('n'));
+        makeCar(f.lib.carFolder, longName);
+        f.scan();
+        engine.renameAllowed = false;
+        QCOMPARE(f.cars.moveCarNamed(longName, true), MoveOutcome::Moved);
+        QCOMPARE(f.cars.moveCarNamed(longName, false), MoveOutcome::Moved);
+        QCOMPARE(f.messages(), QStringList());
+        QCOMPARE(entries(f.lib.carFolder), QStringList({"new car", longName, "taken"}));
+        QCOMPARE(entries(f.lib.garageFolder), QStringList());
     }
 
     // A run killed (SIGKILL) in the middle of "All: Gar." and started again: every car is whole in

@@ -134,10 +134,13 @@ public:
     {
         return trashOffered && LocalFileSystem::trashAvailable(p);
     }
-    Error moveToTrash(const QString& p) override
+    Error moveToTrash(const QString& p, const QString& shownAs = QString()) override
     {
-        return step() ? m_stepError : LocalFileSystem::moveToTrash(p);
+        return step() ? m_stepError : LocalFileSystem::moveToTrash(p, shownAs);
     }
+    // Tree removal step by step through the single-node operations above, so that each of them can
+    // fail; the local disk's own removal works by descriptors and is tested on its own.
+    Error removeNodeTree(const QByteArray& p) override { return FileSystem::removeNodeTree(p); }
 
     // The atomic writes fail as their inner steps would: a write or rename failure of the target.
     Error writeFileAtomic(const QString& p, const QByteArray& b) override

@@ -14,7 +14,7 @@ public:
     QString trashFolder;
 
     bool trashAvailable(const QString&) override { return !trashFolder.isEmpty(); }
-    Error moveToTrash(const QString& path) override
+    Error moveToTrash(const QString& path, const QString& = QString()) override
     {
         if (trashFolder.isEmpty())
             return Error::of(err::PermissionDenied);
