@@ -270,6 +270,13 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>SetChooserWindow</name>
     <message>
         <source>Permission Denied. Blank. PKN is not to be edited, Select another Set to Edit!</source>
@@ -305,6 +312,41 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     <message>
         <source>Miscellaneous Error: </source>
         <translation>Sonstiger Fehler: </translation>
+    </message>
+</context>
+<context>
+    <name>parkwen::CarDial</name>
+    <message>
+        <source>Skins</source>
+        <translation>Skins</translation>
+    </message>
+    <message>
+        <source>the skins</source>
+        <translation>die Skins</translation>
+    </message>
+    <message>
+        <source>Shows the currently selected skin. Set in the Horizontal UpDown Control(!).</source>
+        <translation>Zeigt den gewählten Skin. Mit den Pfeilen wählen(!).</translation>
+    </message>
+    <message>
+        <source>The Filename of the Skin.</source>
+        <translation>Der Dateiname des Skins.</translation>
+    </message>
+    <message>
+        <source>Use this to Scroll Between Skins</source>
+        <translation>Hiermit durch die Skins blättern</translation>
+    </message>
+    <message>
+        <source>Use the Horizontal Updown (!) Control to scroll through the skins. Once U have made your choice, click OK</source>
+        <translation>Mit den Pfeilen (!) durch die Skins blättern. Ist die Wahl getroffen, OK klicken</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Click to se the current skin to the default skin</source>
+        <translation>Klicken, um den gezeigten Skin zum Standard-Skin zu machen</translation>
     </message>
 </context>
 <context>
@@ -581,6 +623,41 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     </message>
 </context>
 <context>
+    <name>parkwen::FileChooser</name>
+    <message>
+        <source>Select Bitmap to Import</source>
+        <translation>Bild zum Importieren wählen</translation>
+    </message>
+    <message>
+        <source>Select Parameters to Import</source>
+        <translation>Parameter zum Importieren wählen</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>(no picture)</source>
+        <translation>(kein Bild)</translation>
+    </message>
+</context>
+<context>
     <name>parkwen::Form1</name>
     <message>
         <source>Where Is Your:</source>
@@ -625,6 +702,169 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     <message>
         <source>Click to Finalise Settings</source>
         <translation>Klicken, um die Einstellungen zu übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>parkwen::Sett</name>
+    <message>
+        <source>Parkwen Car Settings</source>
+        <translation>Parkwen Auto-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Car Name:</source>
+        <translation>Autoname:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <source>Class:</source>
+        <translation>Klasse:</translation>
+    </message>
+    <message>
+        <source>Electric, Glow, Special: The Engine Type</source>
+        <translation>Elektro, Glow, Spezial: die Motorart</translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation>Stufe:</translation>
+    </message>
+    <message>
+        <source>Grip:</source>
+        <translation>Grip:</translation>
+    </message>
+    <message>
+        <source>Turn:</source>
+        <translation>Lenkung:</translation>
+    </message>
+    <message>
+        <source>Accel:</source>
+        <translation>Beschl.:</translation>
+    </message>
+    <message>
+        <source>Mass:</source>
+        <translation>Masse:</translation>
+    </message>
+    <message>
+        <source>Param Base:</source>
+        <translation>Grundlage:</translation>
+    </message>
+    <message>
+        <source>The Original Car that this was made from. Calculated from the checksum at the end of the parameters.</source>
+        <translation>Das Original-Auto, aus dem dieses gemacht wurde. Berechnet aus der Prüfsumme am Ende der Parameter.</translation>
+    </message>
+    <message>
+        <source>Transmission:</source>
+        <translation>Antrieb:</translation>
+    </message>
+    <message>
+        <source>4WD, FWD, RWD, &amp; others (rare): Which wheels are powered.</source>
+        <translation>4WD, FWD, RWD und andere (selten): welche Räder angetrieben sind.</translation>
+    </message>
+    <message>
+        <source>Parameters:</source>
+        <translation>Parameter:</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>A list of all Parameters for this Car. Click on a Set of Parametes to view stats for that set. Click Backup to Backup the Current Parameters (Parameters.Txt) &amp; Set to Set another Set of Parameters to Parameters.txt. </source>
+        <translation>Alle Parameter dieses Autos. Einen Parametersatz anklicken zeigt seine Werte. Sichern sichert die aktuellen Parameter (Parameters.Txt), Setzen macht einen anderen Satz zu Parameters.txt. </translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Click to BackUp "Current Parameters" (Parameters.Txt.)</source>
+        <translation>Klicken, um die „aktuellen Parameter“ (Parameters.Txt) zu sichern.</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Setzen</translation>
+    </message>
+    <message>
+        <source>Click to set the Currently Selected Parameters to "Current Parameters" (Parameters.Txt.)</source>
+        <translation>Klicken, um die gewählten Parameter zu den „aktuellen Parametern“ (Parameters.Txt) zu machen.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Click to Import Parameters from another Folder</source>
+        <translation>Klicken, um Parameter aus einem anderen Ordner zu importieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Click to completely remove the last selected Parameters Set.</source>
+        <translation>Klicken, um den zuletzt gewählten Parametersatz ganz zu entfernen.</translation>
+    </message>
+    <message>
+        <source>Make Sure you have a back-up copy of parameters.txt before loading in a  new Parameters File. To Back Up Parameters.txt, Click Backup. To set the selected Parameters to Parameters.txt, Click Set. To Delete a Parameters Set click, Delete.</source>
+        <translation>Sichere parameters.txt, bevor du eine neue Parameterdatei lädst: Sichern sichert sie, Setzen macht die gewählten Parameter zu Parameters.txt, Löschen löscht einen Parametersatz.</translation>
+    </message>
+    <message>
+        <source>Skins:</source>
+        <translation>Skins:</translation>
+    </message>
+    <message>
+        <source>Current Skin</source>
+        <translation>Aktueller Skin</translation>
+    </message>
+    <message>
+        <source>The Current skin: Specified in the Current "Parameters.txt". To Back this up Click "Backup."</source>
+        <translation>Der aktuelle Skin, wie ihn die aktuelle „Parameters.txt“ nennt. Sichern sichert ihn.</translation>
+    </message>
+    <message>
+        <source>Click to Backup the "Current Skin."</source>
+        <translation>Klicken, um den „aktuellen Skin“ zu sichern.</translation>
+    </message>
+    <message>
+        <source>Other Skins</source>
+        <translation>Andere Skins</translation>
+    </message>
+    <message>
+        <source>Shows the currently selected "Other Skin." Set in the Horizontal UpDown Control(!).</source>
+        <translation>Zeigt den gewählten „anderen Skin“. Mit den Pfeilen wählen(!).</translation>
+    </message>
+    <message>
+        <source>The Filename of the "Other Skin."</source>
+        <translation>Der Dateiname des „anderen Skins“.</translation>
+    </message>
+    <message>
+        <source>Other skins</source>
+        <translation>Andere Skins</translation>
+    </message>
+    <message>
+        <source>Use this to Scroll Between "Other Skins."</source>
+        <translation>Hiermit durch die „anderen Skins“ blättern.</translation>
+    </message>
+    <message>
+        <source>Click to Set the Current "Other Skin" to the "Current Skin"</source>
+        <translation>Klicken, um den gezeigten „anderen Skin“ zum „aktuellen Skin“ zu machen</translation>
+    </message>
+    <message>
+        <source>Click to completely remove the last selected &gt;Additional&lt; Paintjob</source>
+        <translation>Klicken, um die zuletzt gewählte &gt;zusätzliche&lt; Lackierung ganz zu entfernen</translation>
+    </message>
+    <message>
+        <source>When A Car has multiple skins, make sure you have a back-up copy of the current one before loading in another one. To Back Up Current Skin Click the Up Arrow. To make the Selected Other Skin, the Current Skin, click the tick. To delete an additional Skin, select one using the Horizontal (!) Up\Down Control, then cick Delete.</source>
+        <translation>Hat ein Auto mehrere Skins, sichere den aktuellen, bevor du einen anderen lädst: der Pfeil nach oben sichert ihn, der Haken macht den gewählten anderen Skin zum aktuellen. Zum Löschen eines zusätzlichen Skins ihn mit den Pfeilen (!) wählen, dann Löschen klicken.</translation>
+    </message>
+    <message>
+        <source>Car Name: </source>
+        <translation>Autoname: </translation>
+    </message>
+    <message>
+        <source>  (this car has no readable parameters.txt)</source>
+        <translation>  (dieses Auto hat keine lesbare parameters.txt)</translation>
     </message>
 </context>
 </TS>
