@@ -156,6 +156,89 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     </message>
 </context>
 <context>
+    <name>Error</name>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>File already exists</source>
+        <translation>Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Can't rename with different drive</source>
+        <translation>Umbenennen auf ein anderes Laufwerk nicht möglich</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>Fehler beim Zugriff auf Pfad/Datei</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Pfad nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid picture</source>
+        <translation>Ungültiges Bild</translation>
+    </message>
+    <message>
+        <source>No current record.</source>
+        <translation>Kein aktueller Datensatz.</translation>
+    </message>
+    <message>
+        <source>Could not find file '%1'.</source>
+        <translation>Die Datei '%1' wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Database already exists.</source>
+        <translation>Die Datenbank existiert bereits.</translation>
+    </message>
+    <message>
+        <source>Unrecognized database format '%1'.</source>
+        <translation>Nicht erkanntes Datenbankformat '%1'.</translation>
+    </message>
+    <message>
+        <source>Index out of bounds</source>
+        <translation>Index außerhalb der Grenzen</translation>
+    </message>
+    <message>
+        <source>Key is not unique in collection</source>
+        <translation>Schlüssel ist in der Sammlung nicht eindeutig</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Anwendungs- oder objektdefinierter Fehler</translation>
+    </message>
+    <message>
+        <source>Miscellaneous Error: No. </source>
+        <translation>Sonstiger Fehler: Nr. </translation>
+    </message>
+</context>
+<context>
     <name>InstallCommand</name>
     <message>
         <source>Replace</source>
@@ -270,6 +353,77 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     </message>
 </context>
 <context>
+    <name>ManyMoves</name>
+    <message>
+        <source>%1 chosen car</source>
+        <translation>%1 gewählte Auto</translation>
+    </message>
+    <message>
+        <source>%1 chosen cars</source>
+        <translation>%1 gewählten Autos</translation>
+    </message>
+    <message>
+        <source>%1 car</source>
+        <translation>%1 Auto</translation>
+    </message>
+    <message>
+        <source>%1 cars</source>
+        <translation>%1 Autos</translation>
+    </message>
+    <message>
+        <source>Sending %1 to the Garage Folder</source>
+        <translation>%1 kommen in den Garagenordner</translation>
+    </message>
+    <message>
+        <source>Sending %1 to the Car Folder</source>
+        <translation>%1 kommen in den Autoordner</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the %1 from your Car Folder</source>
+        <translation>Willst du die %1 wirklich aus deinem Autoordner löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the %1 from your Garage Folder</source>
+        <translation>Willst du die %1 wirklich aus deinem Garagenordner löschen</translation>
+    </message>
+    <message>
+        <source>it goes to the trash</source>
+        <translation>es kommt in den Papierkorb</translation>
+    </message>
+    <message>
+        <source>they go to the trash</source>
+        <translation>sie kommen in den Papierkorb</translation>
+    </message>
+    <message>
+        <source>%1 go to the trash</source>
+        <translation>%1 kommen in den Papierkorb</translation>
+    </message>
+    <message>
+        <source>it is deleted for good</source>
+        <translation>es wird endgültig gelöscht</translation>
+    </message>
+    <message>
+        <source>they are deleted for good</source>
+        <translation>sie werden endgültig gelöscht</translation>
+    </message>
+    <message>
+        <source>%1 are deleted for good</source>
+        <translation>%1 werden endgültig gelöscht</translation>
+    </message>
+    <message>
+        <source>%1 are links: only the links are removed, the linked folders are kept</source>
+        <translation>%1 sind Verknüpfungen: nur sie werden entfernt, die verknüpften Ordner bleiben</translation>
+    </message>
+    <message>
+        <source>Deleting %1</source>
+        <translation>%1 werden gelöscht</translation>
+    </message>
+    <message>
+        <source>Moving %1 back</source>
+        <translation>%1 werden zurückgeschoben</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Cancel</source>
@@ -293,6 +447,39 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SetEditing</name>
+    <message>
+        <source>No Name Specified. Name your Set:</source>
+        <translation>Kein Name angegeben. Gib deinem Set einen Namen:</translation>
+    </message>
+    <message>
+        <source>My Set's Name Is:</source>
+        <translation>Mein Set heißt:</translation>
+    </message>
+    <message>
+        <source>Set Exists, Retry Naming Set or Cancel?</source>
+        <translation>Das Set gibt es schon. Neuer Name oder Abbrechen?</translation>
+    </message>
+</context>
+<context>
+    <name>SetLoading</name>
+    <message>
+        <source>There is no Set to use yet. Click "Create Set" to create one.</source>
+        <translation>Es gibt noch kein Set. „Set erstellen“ legt eines an.</translation>
+    </message>
+    <message>
+        <source>No Set Selected, there is no Set to use.</source>
+        <translation>Kein Set gewählt, es gibt kein Set zu verwenden.</translation>
+    </message>
+</context>
+<context>
+    <name>SetStore</name>
+    <message>
+        <source>Sets not Setup... Setting Up.</source>
+        <translation>Sets noch nicht eingerichtet... werden eingerichtet.</translation>
     </message>
 </context>
 <context>
