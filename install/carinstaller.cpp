@@ -3,6 +3,7 @@
 #include "carlibrary.h"
 #include "moveengine.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -19,7 +20,8 @@ namespace {
 
 QString folderLabel(bool garage)
 {
-    return garage ? QStringLiteral("Garage Folder") : QStringLiteral("Car Folder");
+    return garage ? QCoreApplication::translate("CarInstaller", "Garage Folder")
+                  : QCoreApplication::translate("CarInstaller", "Car Folder");
 }
 
 QString quoted(const QString& text)
@@ -35,10 +37,10 @@ QString countText(qint64 n)
 QString sizeText(qint64 bytes)
 {
     if (bytes >= (qint64(1) << 30) && bytes % (qint64(1) << 30) == 0)
-        return countText(bytes >> 30) + QStringLiteral(" GB");
+        return countText(bytes >> 30) + QCoreApplication::translate("CarInstaller", " GB");
     if (bytes >= (qint64(1) << 20) && bytes % (qint64(1) << 20) == 0)
-        return countText(bytes >> 20) + QStringLiteral(" MB");
-    return countText(bytes) + QStringLiteral(" bytes");
+        return countText(bytes >> 20) + QCoreApplication::translate("CarInstaller", " MB");
+    return countText(bytes) + QCoreApplication::translate("CarInstaller", " bytes");
 }
 
 QString parentOf(const QString& path)
@@ -52,7 +54,7 @@ QString cutList(QStringList names, int maxNames)
     if (maxNames > 0 && names.size() > maxNames) {
         const qsizetype rest = names.size() - maxNames;
         names = names.mid(0, maxNames);
-        names << QStringLiteral("and %1 more").arg(countText(rest));
+        names << QCoreApplication::translate("CarInstaller", "and %1 more").arg(countText(rest));
     }
     return names.join(QStringLiteral(", "));
 }
@@ -70,37 +72,47 @@ std::filesystem::path fsPath(const QString& path)
 QString DialogsInstallQuestions::clashText(const CarClash& clash)
 {
     if (clash.inSameSource)
-        return QStringLiteral("%1 holds two cars named %2.\n\nReplace the first with the second, keep both "
-                              "(the second as %3), or skip the second?")
+        return QCoreApplication::translate(
+                   "CarInstaller",
+                   "%1 holds two cars named %2.\n\nReplace the first with the second, keep both "
+                   "(the second as %3), or skip the second?")
             .arg(clash.source, quoted(clash.name), quoted(clash.keepBothName));
-    return QStringLiteral("The %1 already holds a car named %2.\n\nReplace it with %3 from %4, keep both "
-                          "(the new car as %5), or skip %3?")
+    return QCoreApplication::translate(
+               "CarInstaller",
+               "The %1 already holds a car named %2.\n\nReplace it with %3 from %4, keep both "
+               "(the new car as %5), or skip %3?")
                .arg(folderLabel(clash.existingInGarage), quoted(clash.existingName), quoted(clash.name),
                     clash.source, quoted(clash.keepBothName)) +
            (clash.existingDeletedForGood
-                ? QStringLiteral("\n\nIts disk has no trash: if it is replaced, it will be deleted for good.")
+                ? QCoreApplication::translate(
+                      "CarInstaller",
+                      "\n\nIts disk has no trash: if it is replaced, it will be deleted for good.")
                 : QString());
 }
 
 bool DialogsInstallQuestions::addFiles(const QString& source, const QString& car, bool carInGarage,
                                        const QStringList& newFiles, const QStringList& existingFiles)
 {
-    QString text = QStringLiteral("%1 holds files for the car %2 in the %3, without a parameters.txt: "
-                                  "a skin pack or an update for that car.")
+    QString text = QCoreApplication::translate(
+                       "CarInstaller", "%1 holds files for the car %2 in the %3, without a parameters.txt: "
+                                       "a skin pack or an update for that car.")
                        .arg(source, quoted(car), folderLabel(carInGarage));
     if (!newFiles.isEmpty())
-        text += QStringLiteral("\n\nNew files: ") + cutList(newFiles, 15) + QLatin1Char('.');
+        text += QCoreApplication::translate("CarInstaller", "\n\nNew files: ") + cutList(newFiles, 15) +
+                QLatin1Char('.');
     if (!existingFiles.isEmpty())
-        text += QStringLiteral("\nFiles the car has already (you will be asked about each): ") +
+        text += QCoreApplication::translate("CarInstaller",
+                                            "\nFiles the car has already (you will be asked about each): ") +
                 cutList(existingFiles, 15) + QLatin1Char('.');
-    text += QStringLiteral("\n\nAdd them to %1?").arg(quoted(car));
+    text += QCoreApplication::translate("CarInstaller", "\n\nAdd them to %1?").arg(quoted(car));
     return m_dialogs.message(text, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
 }
 
 bool DialogsInstallQuestions::replaceFile(const QString& source, const QString& car, const QString& file)
 {
     const QString text =
-        QStringLiteral("The car %1 already has the file %2.\n\nReplace it with the one from %3?")
+        QCoreApplication::translate("CarInstaller",
+                                    "The car %1 already has the file %2.\n\nReplace it with the one from %3?")
             .arg(quoted(car), quoted(file), source);
     return m_dialogs.message(text, Dialogs::Icon::Question, Dialogs::Buttons::YesNoDefaultNo) ==
            Dialogs::Answer::Yes;
@@ -114,32 +126,35 @@ QString InstallSummary::text(int maxNames) const
     QStringList parts;
     const QString destination = folderLabel(toGarage);
     if (installed.isEmpty() && additions.isEmpty())
-        parts << QStringLiteral("No car was installed.");
+        parts << QCoreApplication::translate("CarInstaller", "No car was installed.");
     if (!installed.isEmpty()) {
         QStringList names;
         for (const Car& car : installed) {
             QString text = car.name;
             QStringList notes;
             if (!car.keptBeside.isEmpty())
-                notes << QStringLiteral("kept beside %1").arg(car.keptBeside);
+                notes << QCoreApplication::translate("CarInstaller", "kept beside %1").arg(car.keptBeside);
             if (!car.replacedName.isEmpty())
-                notes << QStringLiteral("replacing %1 of the %2, which %3")
+                notes << QCoreApplication::translate("CarInstaller", "replacing %1 of the %2, which %3")
                              .arg(car.replacedName, folderLabel(car.replacedInGarage),
-                                  car.replacedToTrash ? QStringLiteral("went to the trash")
-                                                      : QStringLiteral("was deleted"));
+                                  car.replacedToTrash
+                                      ? QCoreApplication::translate("CarInstaller", "went to the trash")
+                                      : QCoreApplication::translate("CarInstaller", "was deleted"));
             if (!car.hasPicture)
-                notes << QStringLiteral("it has no .jpg or .bmp picture, so the lists do not show it");
+                notes << QCoreApplication::translate(
+                    "CarInstaller", "it has no .jpg or .bmp picture, so the lists do not show it");
             if (!notes.isEmpty())
                 text += QStringLiteral(" (") + notes.join(QStringLiteral("; ")) + QLatin1Char(')');
             names << text;
         }
-        parts << QStringLiteral("Installed into the %1 (%2 %3): %4.")
+        parts << QCoreApplication::translate("CarInstaller", "Installed into the %1 (%2 %3): %4.")
                      .arg(destination, countText(installed.size()),
-                          installed.size() == 1 ? QStringLiteral("car") : QStringLiteral("cars"),
+                          installed.size() == 1 ? QCoreApplication::translate("CarInstaller", "car")
+                                                : QCoreApplication::translate("CarInstaller", "cars"),
                           cutList(names, maxNames));
     }
     for (const Addition& addition : additions)
-        parts << QStringLiteral("Added to %1 in the %2, from %3: %4.")
+        parts << QCoreApplication::translate("CarInstaller", "Added to %1 in the %2, from %3: %4.")
                      .arg(addition.car, folderLabel(addition.inGarage), addition.source,
                           cutList(addition.files, maxNames));
 
@@ -152,7 +167,8 @@ QString InstallSummary::text(int maxNames) const
         byReason[note.why] << note.what;
     }
     for (const QString& why : std::as_const(reasons))
-        parts << QStringLiteral("Not installed (%1): %2.").arg(why, cutList(byReason.value(why), maxNames));
+        parts << QCoreApplication::translate("CarInstaller", "Not installed (%1): %2.")
+                     .arg(why, cutList(byReason.value(why), maxNames));
 
     auto bySource = [&](const QList<Note>& notes, const QString& heading, bool withWhy) {
         QStringList sources;
@@ -166,11 +182,15 @@ QString InstallSummary::text(int maxNames) const
         for (const QString& source : std::as_const(sources))
             parts << heading.arg(source, cutList(items.value(source), maxNames));
     };
-    bySource(refused, QStringLiteral("Refused in %1 as unsafe, not written: %2."), true);
-    bySource(leftOut, QStringLiteral("Left out of %1, as not part of any car: %2."), false);
+    bySource(refused,
+             QCoreApplication::translate("CarInstaller", "Refused in %1 as unsafe, not written: %2."), true);
+    bySource(leftOut,
+             QCoreApplication::translate("CarInstaller", "Left out of %1, as not part of any car: %2."),
+             false);
     for (const Note& note : failed)
-        parts << QStringLiteral("Nothing of %1 was installed: %2.").arg(note.source, note.why);
-    return parts.join(QStringLiteral("\n\n"));
+        parts << QCoreApplication::translate("CarInstaller", "Nothing of %1 was installed: %2.")
+                     .arg(note.source, note.why);
+    return parts.join(QCoreApplication::translate("CarInstaller", "\n\n"));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -192,20 +212,21 @@ InstallSummary CarInstaller::install(const QStringList& sources, Target target)
     const QString destination = m_summary.toGarage ? m_garageFolder : m_carFolder;
     if (!m_platform.fs.isFolder(destination)) {
         for (const QString& source : sources)
-            m_summary.failed.append(
-                {QFileInfo(source).fileName(), QString(),
-                 QStringLiteral("the %1 %2 is not there").arg(folderLabel(m_summary.toGarage), destination)});
+            m_summary.failed.append({QFileInfo(source).fileName(), QString(),
+                                     QCoreApplication::translate("CarInstaller", "the %1 %2 is not there")
+                                         .arg(folderLabel(m_summary.toGarage), destination)});
         return m_summary;
     }
     Progress* progress = m_platform.progress;
     if (progress)
-        progress->begin(QStringLiteral("Installing cars"), int(sources.size()));
+        progress->begin(QCoreApplication::translate("CarInstaller", "Installing cars"), int(sources.size()));
     for (qsizetype i = 0; i < sources.size(); ++i) {
         m_sourceIndex = int(i);
         if (!installSource(sources[i])) {
             for (qsizetype j = i + 1; j < sources.size(); ++j)
-                m_summary.failed.append({QFileInfo(sources[j]).fileName(), QString(),
-                                         QStringLiteral("the install was cancelled before it")});
+                m_summary.failed.append(
+                    {QFileInfo(sources[j]).fileName(), QString(),
+                     QCoreApplication::translate("CarInstaller", "the install was cancelled before it")});
             break;
         }
         if (progress)
@@ -252,13 +273,16 @@ bool CarInstaller::decideCar(const QString& source, const FoundCar& car, QList<C
     const bool toGarage = m_target == Target::GarageFolder;
     const QString& name = car.name;
     if (name.startsWith(QLatin1Char('.'))) {
-        m_summary.skipped.append(
-            {source, name, QStringLiteral("a hidden folder name, which the lists never show")});
+        m_summary.skipped.append({source, name,
+                                  QCoreApplication::translate(
+                                      "CarInstaller", "a hidden folder name, which the lists never show")});
         return false;
     }
     if (toGarage && isStockCar(name)) {
         m_summary.skipped.append(
-            {source, name, QStringLiteral("a stock car's name: such a car goes only into the Car Folder")});
+            {source, name,
+             QCoreApplication::translate("CarInstaller",
+                                         "a stock car's name: such a car goes only into the Car Folder")});
         return false;
     }
     const QHash<QString, QString>& inDestination = toGarage ? m_garageNames : m_carNames;
@@ -298,9 +322,10 @@ bool CarInstaller::decideCar(const QString& source, const FoundCar& car, QList<C
             m_forAll = answer;
         switch (answer.choice) {
         case ClashChoice::Skip:
-            m_summary.skipped.append({source, name,
-                                      QStringLiteral("a car of that name is already in the %1")
-                                          .arg(folderLabel(clash.existingInGarage))});
+            m_summary.skipped.append(
+                {source, name,
+                 QCoreApplication::translate("CarInstaller", "a car of that name is already in the %1")
+                     .arg(folderLabel(clash.existingInGarage))});
             return false;
         case ClashChoice::KeepBoth:
             job.finalName = clash.keepBothName;
@@ -314,7 +339,9 @@ bool CarInstaller::decideCar(const QString& source, const FoundCar& car, QList<C
                         earlier.dropped = true;
                         m_summary.skipped.append(
                             {source, earlier.finalName,
-                             QStringLiteral("replaced by a later car of the same name in the same archive")});
+                             QCoreApplication::translate(
+                                 "CarInstaller",
+                                 "replaced by a later car of the same name in the same archive")});
                         job.replacePath = earlier.replacePath;
                         job.replacedName = earlier.replacedName;
                         job.replacedInGarage = earlier.replacedInGarage;
@@ -380,8 +407,9 @@ void CarInstaller::decideAddition(const QString& source, const FoundAddition& ad
         }
     }
     if (!m_questions.addFiles(source, job.carName, job.inGarage, newFiles, existingFiles)) {
-        m_summary.skipped.append({source, QStringLiteral("files for %1").arg(job.carName),
-                                  QStringLiteral("you chose not to add them")});
+        m_summary.skipped.append(
+            {source, QCoreApplication::translate("CarInstaller", "files for %1").arg(job.carName),
+             QCoreApplication::translate("CarInstaller", "you chose not to add them")});
         return;
     }
     for (const PlannedEntry& file : std::as_const(existingEntries)) {
@@ -404,7 +432,8 @@ bool CarInstaller::installSource(const QString& path)
 
     std::unique_ptr<EntrySource> source = openSource(path);
     if (!source->open()) {
-        fail(QStringLiteral("it cannot be read as an archive (%1)").arg(source->errorText()));
+        fail(QCoreApplication::translate("CarInstaller", "it cannot be read as an archive (%1)")
+                 .arg(source->errorText()));
         return true;
     }
 
@@ -417,18 +446,21 @@ bool CarInstaller::installSource(const QString& path)
         if (next == EntrySource::Next::End)
             break;
         if (next == EntrySource::Next::Failed) {
-            fail(QStringLiteral("the archive is damaged (%1)").arg(source->errorText()));
+            fail(QCoreApplication::translate("CarInstaller", "the archive is damaged (%1)")
+                     .arg(source->errorText()));
             return true;
         }
         if (entries.size() >= m_limits.maxEntries) {
-            fail(QStringLiteral("it holds more than %1 entries, more than any car needs")
+            fail(QCoreApplication::translate("CarInstaller",
+                                             "it holds more than %1 entries, more than any car needs")
                      .arg(countText(m_limits.maxEntries)));
             return true;
         }
         if (entry.kind == SourceEntry::Kind::File && entry.size > 0)
             declared += entry.size;
         if (declared > m_limits.maxUnpackedBytes) {
-            fail(QStringLiteral("it would unpack to more than %1").arg(sizeText(m_limits.maxUnpackedBytes)));
+            fail(QCoreApplication::translate("CarInstaller", "it would unpack to more than %1")
+                     .arg(sizeText(m_limits.maxUnpackedBytes)));
             return true;
         }
         entries << entry;
@@ -437,7 +469,7 @@ bool CarInstaller::installSource(const QString& path)
             m_platform.progress->step(m_sourceIndex);
         if (entries.size() % 256 == 0 && isCancelled()) {
             m_summary.cancelled = true;
-            fail(QStringLiteral("the install was cancelled"));
+            fail(QCoreApplication::translate("CarInstaller", "the install was cancelled"));
             return false;
         }
     }
@@ -451,7 +483,8 @@ bool CarInstaller::installSource(const QString& path)
     for (const QString& item : plan.leftOut)
         m_summary.leftOut.append({label, item, QString()});
     if (plan.cars.isEmpty() && plan.additions.isEmpty()) {
-        fail(QStringLiteral("it holds no car (no folder with a parameters.txt)"));
+        fail(
+            QCoreApplication::translate("CarInstaller", "it holds no car (no folder with a parameters.txt)"));
         return true;
     }
 
@@ -487,7 +520,7 @@ bool CarInstaller::installSource(const QString& path)
         auto staging = door.makeStagingFolder(destination, job.finalName);
         if (!staging.ok()) {
             removeAllStaging();
-            fail(QStringLiteral("no folder could be made in the %1 (%2)")
+            fail(QCoreApplication::translate("CarInstaller", "no folder could be made in the %1 (%2)")
                      .arg(folderLabel(toGarage), staging.error().description()));
             return true;
         }
@@ -500,7 +533,7 @@ bool CarInstaller::installSource(const QString& path)
         auto staging = door.makeStagingFolder(parentOf(job.carPath), job.carName);
         if (!staging.ok()) {
             removeAllStaging();
-            fail(QStringLiteral("no folder could be made beside %1 (%2)")
+            fail(QCoreApplication::translate("CarInstaller", "no folder could be made beside %1 (%2)")
                      .arg(job.carName, staging.error().description()));
             return true;
         }
@@ -520,7 +553,7 @@ bool CarInstaller::installSource(const QString& path)
     if (cancelled) {
         removeAllStaging();
         m_summary.cancelled = true;
-        fail(QStringLiteral("the install was cancelled"));
+        fail(QCoreApplication::translate("CarInstaller", "the install was cancelled"));
         return false;
     }
     if (!why.isEmpty()) {
@@ -538,7 +571,8 @@ bool CarInstaller::installSource(const QString& path)
             door.discardStaging(job.staging);
             m_summary.skipped.append(
                 {label, job.finalName,
-                 QStringLiteral("it could not be put in place: %1").arg(e.description())});
+                 QCoreApplication::translate("CarInstaller", "it could not be put in place: %1")
+                     .arg(e.description())});
             continue;
         }
         InstallSummary::Car car;
@@ -564,8 +598,9 @@ bool CarInstaller::installSource(const QString& path)
             m_summary.additions.append({job.carName, job.inGarage, label, placed});
         if (e)
             m_summary.skipped.append(
-                {label, QStringLiteral("files for %1").arg(job.carName),
-                 QStringLiteral("they could not be put in place: %1").arg(e.description())});
+                {label, QCoreApplication::translate("CarInstaller", "files for %1").arg(job.carName),
+                 QCoreApplication::translate("CarInstaller", "they could not be put in place: %1")
+                     .arg(e.description())});
     }
     return true;
 }
@@ -574,7 +609,8 @@ QString CarInstaller::unpack(EntrySource& source, const QHash<int, Write>& write
                              bool& cancelled)
 {
     if (!source.open())
-        return QStringLiteral("it cannot be read again (%1)").arg(source.errorText());
+        return QCoreApplication::translate("CarInstaller", "it cannot be read again (%1)")
+            .arg(source.errorText());
     int last = 0;
     for (auto it = writes.constBegin(); it != writes.constEnd(); ++it)
         last = qMax(last, it.key());
@@ -582,7 +618,7 @@ QString CarInstaller::unpack(EntrySource& source, const QHash<int, Write>& write
     Progress* progress = m_platform.progress;
     const int totalKb = int(qMin<qint64>(totalBytes / 1024 + 1, std::numeric_limits<int>::max()));
     if (progress)
-        progress->begin(QStringLiteral("Unpacking ") + m_label, totalKb);
+        progress->begin(QCoreApplication::translate("CarInstaller", "Unpacking ") + m_label, totalKb);
     m_progressDone = 0;
     qint64 unpacked = 0;
     QString why;
@@ -590,11 +626,12 @@ QString CarInstaller::unpack(EntrySource& source, const QHash<int, Write>& write
         SourceEntry entry;
         const EntrySource::Next next = source.next(entry);
         if (next == EntrySource::Next::End) {
-            why = QStringLiteral("the archive ended early");
+            why = QCoreApplication::translate("CarInstaller", "the archive ended early");
             break;
         }
         if (next == EntrySource::Next::Failed) {
-            why = QStringLiteral("the archive is damaged (%1)").arg(source.errorText());
+            why = QCoreApplication::translate("CarInstaller", "the archive is damaged (%1)")
+                      .arg(source.errorText());
             break;
         }
         if (isCancelled()) {
@@ -605,7 +642,7 @@ QString CarInstaller::unpack(EntrySource& source, const QHash<int, Write>& write
         if (write == writes.constEnd())
             continue;
         if (entry.path != write->sourcePath) {
-            why = QStringLiteral("it changed while it was being installed");
+            why = QCoreApplication::translate("CarInstaller", "it changed while it was being installed");
             break;
         }
         why = writeEntry(source, write.value(), unpacked);
@@ -629,19 +666,19 @@ QString CarInstaller::writeEntry(EntrySource& source, const Write& write, qint64
     const QString target = joinPath(write.staging, entry.relative);
     const QString parent = parentOf(target);
     if (!QDir().mkpath(parent))
-        return QStringLiteral("the folder %1 could not be made").arg(parent);
+        return QCoreApplication::translate("CarInstaller", "the folder %1 could not be made").arg(parent);
 
     switch (entry.kind) {
     case SourceEntry::Kind::Folder:
         if (!QDir().mkpath(target))
-            return QStringLiteral("the folder %1 could not be made").arg(target);
+            return QCoreApplication::translate("CarInstaller", "the folder %1 could not be made").arg(target);
         return {};
     case SourceEntry::Kind::Symlink: {
         std::error_code ec;
         std::filesystem::remove(fsPath(target), ec);
         std::filesystem::create_symlink(fsPath(entry.linkTarget), fsPath(target), ec);
         if (ec)
-            return QStringLiteral("the link %1 could not be made (%2)")
+            return QCoreApplication::translate("CarInstaller", "the link %1 could not be made (%2)")
                 .arg(entry.relative, QString::fromLocal8Bit(ec.message().c_str()));
         return {};
     }
@@ -649,7 +686,8 @@ QString CarInstaller::writeEntry(EntrySource& source, const Write& write, qint64
         const QString linked = joinPath(write.staging, entry.linkTarget);
         QFile::remove(target);
         if (!QFile::copy(linked, target))
-            return QStringLiteral("the file %1 could not be written").arg(entry.relative);
+            return QCoreApplication::translate("CarInstaller", "the file %1 could not be written")
+                .arg(entry.relative);
         return {};
     }
     case SourceEntry::Kind::File:
@@ -659,7 +697,7 @@ QString CarInstaller::writeEntry(EntrySource& source, const Write& write, qint64
 
     QFile file(target);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return QStringLiteral("the file %1 could not be written (%2)")
+        return QCoreApplication::translate("CarInstaller", "the file %1 could not be written (%2)")
             .arg(entry.relative, file.errorString());
     const qint64 packedAtStart = source.packedPosition();
     qint64 entryBytes = 0;
@@ -667,31 +705,32 @@ QString CarInstaller::writeEntry(EntrySource& source, const Write& write, qint64
     Progress* progress = m_platform.progress;
     const bool ok = source.readData([&](const char* data, size_t size, qint64 offset) {
         if (offset != file.pos() && !file.seek(offset)) {
-            why = QStringLiteral("the file %1 could not be written (%2)")
+            why = QCoreApplication::translate("CarInstaller", "the file %1 could not be written (%2)")
                       .arg(entry.relative, file.errorString());
             return false;
         }
         if (file.write(data, qint64(size)) != qint64(size)) {
-            why = QStringLiteral("the file %1 could not be written (%2)")
+            why = QCoreApplication::translate("CarInstaller", "the file %1 could not be written (%2)")
                       .arg(entry.relative, file.errorString());
             return false;
         }
         entryBytes += qint64(size);
         unpacked += qint64(size);
         if (unpacked > m_limits.maxUnpackedBytes) {
-            why = QStringLiteral("it unpacks to more than %1, so it was stopped")
+            why = QCoreApplication::translate("CarInstaller", "it unpacks to more than %1, so it was stopped")
                       .arg(sizeText(m_limits.maxUnpackedBytes));
             return false;
         }
         const qint64 packed = qMax<qint64>(1, source.packedPosition() - packedAtStart);
         if (entryBytes > m_limits.ratioFloorBytes && entryBytes > m_limits.maxRatio * packed) {
-            why = QStringLiteral("the entry %1 unpacks to more than %2 times its packed size, so it was "
-                                 "stopped as a possible archive bomb")
+            why = QCoreApplication::translate(
+                      "CarInstaller", "the entry %1 unpacks to more than %2 times its packed size, so it was "
+                                      "stopped as a possible archive bomb")
                       .arg(entry.relative, countText(m_limits.maxRatio));
             return false;
         }
         if (isCancelled()) {
-            why = QStringLiteral("cancelled");
+            why = QCoreApplication::translate("CarInstaller", "cancelled");
             return false;
         }
         if (progress && (unpacked >> 20) != m_progressDone) {
@@ -704,9 +743,11 @@ QString CarInstaller::writeEntry(EntrySource& source, const Write& write, qint64
         file.resize(entry.size); // a sparse file's hole at its end
     file.close();
     if (!ok && why.isEmpty())
-        why = QStringLiteral("the archive is damaged (%1)").arg(source.errorText());
+        why = QCoreApplication::translate("CarInstaller", "the archive is damaged (%1)")
+                  .arg(source.errorText());
     if (ok && file.error() != QFileDevice::NoError)
-        why = QStringLiteral("the file %1 could not be written (%2)").arg(entry.relative, file.errorString());
+        why = QCoreApplication::translate("CarInstaller", "the file %1 could not be written (%2)")
+                  .arg(entry.relative, file.errorString());
     return why;
 }
 
@@ -721,7 +762,9 @@ Error CarInstaller::placeCar(CarJob& job, bool& toTrash)
     if (!e && !keptAt.isEmpty())
         m_summary.skipped.append(
             {m_label, job.replacedName,
-             QStringLiteral("the car it replaced could not be removed; it was kept at %1").arg(keptAt)});
+             QCoreApplication::translate("CarInstaller",
+                                         "the car it replaced could not be removed; it was kept at %1")
+                 .arg(keptAt)});
     return e;
 }
 

@@ -14,6 +14,279 @@
     </message>
 </context>
 <context>
+    <name>CarInstaller</name>
+    <message>
+        <source>Garage Folder</source>
+        <translation>Garagenordner</translation>
+    </message>
+    <message>
+        <source>Car Folder</source>
+        <translation>Autoordner</translation>
+    </message>
+    <message>
+        <source> GB</source>
+        <translation> GB</translation>
+    </message>
+    <message>
+        <source> MB</source>
+        <translation> MB</translation>
+    </message>
+    <message>
+        <source> bytes</source>
+        <translation> Bytes</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>%1 holds two cars named %2.
+
+Replace the first with the second, keep both (the second as %3), or skip the second?</source>
+        <translation>%1 enthält zwei Autos namens %2.
+
+Das erste durch das zweite ersetzen, beide behalten (das zweite als %3) oder das zweite überspringen?</translation>
+    </message>
+    <message>
+        <source>The %1 already holds a car named %2.
+
+Replace it with %3 from %4, keep both (the new car as %5), or skip %3?</source>
+        <translation>Im %1 gibt es schon ein Auto namens %2.
+
+Es durch %3 aus %4 ersetzen, beide behalten (das neue Auto als %5) oder %3 überspringen?</translation>
+    </message>
+    <message>
+        <source>
+
+Its disk has no trash: if it is replaced, it will be deleted for good.</source>
+        <translation>
+
+Sein Datenträger hat keinen Papierkorb: wird es ersetzt, ist es endgültig gelöscht.</translation>
+    </message>
+    <message>
+        <source>%1 holds files for the car %2 in the %3, without a parameters.txt: a skin pack or an update for that car.</source>
+        <translation>%1 enthält Dateien für das Auto %2 im %3, ohne parameters.txt: ein Skin-Paket oder ein Update für dieses Auto.</translation>
+    </message>
+    <message>
+        <source>
+
+New files: </source>
+        <translation>
+
+Neue Dateien: </translation>
+    </message>
+    <message>
+        <source>
+Files the car has already (you will be asked about each): </source>
+        <translation>
+Dateien, die das Auto schon hat (du wirst zu jeder gefragt): </translation>
+    </message>
+    <message>
+        <source>
+
+Add them to %1?</source>
+        <translation>
+
+Sie zu %1 hinzufügen?</translation>
+    </message>
+    <message>
+        <source>The car %1 already has the file %2.
+
+Replace it with the one from %3?</source>
+        <translation>Das Auto %1 hat die Datei %2 schon.
+
+Sie durch die aus %3 ersetzen?</translation>
+    </message>
+    <message>
+        <source>No car was installed.</source>
+        <translation>Es wurde kein Auto installiert.</translation>
+    </message>
+    <message>
+        <source>kept beside %1</source>
+        <translation>neben %1 behalten</translation>
+    </message>
+    <message>
+        <source>replacing %1 of the %2, which %3</source>
+        <translation>ersetzt %1 im %2, das %3</translation>
+    </message>
+    <message>
+        <source>went to the trash</source>
+        <translation>in den Papierkorb kam</translation>
+    </message>
+    <message>
+        <source>was deleted</source>
+        <translation>gelöscht wurde</translation>
+    </message>
+    <message>
+        <source>it has no .jpg or .bmp picture, so the lists do not show it</source>
+        <translation>es hat kein .jpg- oder .bmp-Bild, also zeigen die Listen es nicht</translation>
+    </message>
+    <message>
+        <source>Installed into the %1 (%2 %3): %4.</source>
+        <translation>In den %1 installiert (%2 %3): %4.</translation>
+    </message>
+    <message>
+        <source>car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>cars</source>
+        <translation>Autos</translation>
+    </message>
+    <message>
+        <source>Added to %1 in the %2, from %3: %4.</source>
+        <translation>Zu %1 im %2 hinzugefügt, aus %3: %4.</translation>
+    </message>
+    <message>
+        <source>Not installed (%1): %2.</source>
+        <translation>Nicht installiert (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Refused in %1 as unsafe, not written: %2.</source>
+        <translation>In %1 als unsicher abgelehnt, nicht geschrieben: %2.</translation>
+    </message>
+    <message>
+        <source>Left out of %1, as not part of any car: %2.</source>
+        <translation>Aus %1 weggelassen, da zu keinem Auto gehörig: %2.</translation>
+    </message>
+    <message>
+        <source>Nothing of %1 was installed: %2.</source>
+        <translation>Nichts aus %1 wurde installiert: %2.</translation>
+    </message>
+    <message>
+        <source>
+
+</source>
+        <translation>
+
+</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not there</source>
+        <translation>der %1 %2 ist nicht da</translation>
+    </message>
+    <message>
+        <source>Installing cars</source>
+        <translation>Autos werden installiert</translation>
+    </message>
+    <message>
+        <source>the install was cancelled before it</source>
+        <translation>die Installation wurde vorher abgebrochen</translation>
+    </message>
+    <message>
+        <source>a hidden folder name, which the lists never show</source>
+        <translation>ein versteckter Ordnername, den die Listen nie zeigen</translation>
+    </message>
+    <message>
+        <source>a stock car's name: such a car goes only into the Car Folder</source>
+        <translation>der Name eines Autos des Spiels: so ein Auto kommt nur in den Autoordner</translation>
+    </message>
+    <message>
+        <source>a car of that name is already in the %1</source>
+        <translation>ein Auto dieses Namens ist schon im %1</translation>
+    </message>
+    <message>
+        <source>replaced by a later car of the same name in the same archive</source>
+        <translation>ersetzt durch ein späteres Auto gleichen Namens im selben Archiv</translation>
+    </message>
+    <message>
+        <source>files for %1</source>
+        <translation>Dateien für %1</translation>
+    </message>
+    <message>
+        <source>you chose not to add them</source>
+        <translation>du wolltest sie nicht hinzufügen</translation>
+    </message>
+    <message>
+        <source>it cannot be read as an archive (%1)</source>
+        <translation>es lässt sich nicht als Archiv lesen (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is damaged (%1)</source>
+        <translation>das Archiv ist beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 entries, more than any car needs</source>
+        <translation>es enthält mehr als %1 Einträge, mehr als ein Auto braucht</translation>
+    </message>
+    <message>
+        <source>it would unpack to more than %1</source>
+        <translation>es würde zu mehr als %1 entpackt</translation>
+    </message>
+    <message>
+        <source>the install was cancelled</source>
+        <translation>die Installation wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>it holds no car (no folder with a parameters.txt)</source>
+        <translation>es enthält kein Auto (keinen Ordner mit parameters.txt)</translation>
+    </message>
+    <message>
+        <source>no folder could be made in the %1 (%2)</source>
+        <translation>im %1 ließ sich kein Ordner anlegen (%2)</translation>
+    </message>
+    <message>
+        <source>no folder could be made beside %1 (%2)</source>
+        <translation>neben %1 ließ sich kein Ordner anlegen (%2)</translation>
+    </message>
+    <message>
+        <source>it could not be put in place: %1</source>
+        <translation>es ließ sich nicht an seinen Platz bringen: %1</translation>
+    </message>
+    <message>
+        <source>they could not be put in place: %1</source>
+        <translation>sie ließen sich nicht an ihren Platz bringen: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be read again (%1)</source>
+        <translation>es lässt sich nicht erneut lesen (%1)</translation>
+    </message>
+    <message>
+        <source>Unpacking </source>
+        <translation>Entpacke </translation>
+    </message>
+    <message>
+        <source>the archive ended early</source>
+        <translation>das Archiv endete zu früh</translation>
+    </message>
+    <message>
+        <source>it changed while it was being installed</source>
+        <translation>es hat sich während der Installation geändert</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>der Ordner %1 ließ sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>the link %1 could not be made (%2)</source>
+        <translation>die Verknüpfung %1 ließ sich nicht anlegen (%2)</translation>
+    </message>
+    <message>
+        <source>the file %1 could not be written</source>
+        <translation>die Datei %1 ließ sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>the file %1 could not be written (%2)</source>
+        <translation>die Datei %1 ließ sich nicht schreiben (%2)</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1, so it was stopped</source>
+        <translation>es entpackt zu mehr als %1 und wurde deshalb angehalten</translation>
+    </message>
+    <message>
+        <source>the entry %1 unpacks to more than %2 times its packed size, so it was stopped as a possible archive bomb</source>
+        <translation>der Eintrag %1 entpackt zu mehr als dem %2-fachen seiner gepackten Größe und wurde als mögliche Archivbombe angehalten</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>the car it replaced could not be removed; it was kept at %1</source>
+        <translation>das ersetzte Auto ließ sich nicht entfernen; es liegt in %1</translation>
+    </message>
+</context>
+<context>
     <name>CarLibrary</name>
     <message>
         <source>Rigwell.exe has not been run, running...</source>
