@@ -429,6 +429,21 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     </message>
 </context>
 <context>
+    <name>Discard</name>
+    <message>
+        <source>Delete %1? It goes to the trash, from where it can be restored.</source>
+        <translation>%1 löschen? Es kommt in den Papierkorb und lässt sich von dort wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Delete %1? There is no trash for this disk: it will be deleted for good.</source>
+        <translation>%1 löschen? Dieser Datenträger hat keinen Papierkorb: es wird endgültig gelöscht.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 gibt es schon. Ersetzen?</translation>
+    </message>
+</context>
+<context>
     <name>Error</name>
     <message>
         <source>Invalid procedure call or argument</source>
@@ -509,6 +524,29 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     <message>
         <source>Miscellaneous Error: No. </source>
         <translation>Sonstiger Fehler: Nr. </translation>
+    </message>
+</context>
+<context>
+    <name>Imports</name>
+    <message>
+        <source>Not A valid Parameter Set! Please Select a valid set of Parameters.</source>
+        <translation>Kein gültiger Parametersatz! Bitte wähle gültige Parameter.</translation>
+    </message>
+    <message>
+        <source>Not a valid Skin. Please Select another Skin</source>
+        <translation>Kein gültiger Skin. Bitte wähle einen anderen Skin</translation>
+    </message>
+    <message>
+        <source>Select the filename for Imported Parameters:</source>
+        <translation>Dateiname für die importierten Parameter:</translation>
+    </message>
+    <message>
+        <source>Import Successful</source>
+        <translation>Import erfolgreich</translation>
+    </message>
+    <message>
+        <source>Select the filename for Imported Skin:</source>
+        <translation>Dateiname für den importierten Skin:</translation>
     </message>
 </context>
 <context>
@@ -697,6 +735,64 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     </message>
 </context>
 <context>
+    <name>Naming</name>
+    <message>
+        <source>A name cannot contain "/" or "\", and cannot be "." or "..". Please choose another name.</source>
+        <translation>Ein Name darf weder „/“ noch „\“ enthalten und nicht „.“ oder „..“ sein. Bitte wähle einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain that character. Please choose another name.</source>
+        <translation>Ein Name darf dieses Zeichen nicht enthalten. Bitte wähle einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>This File already Exists, Please Choose Another Name:</source>
+        <translation>Diese Datei gibt es schon, bitte wähle einen anderen Namen:</translation>
+    </message>
+</context>
+<context>
+    <name>ParamFiles</name>
+    <message>
+        <source>Give Your Imported Parameters A title:</source>
+        <translation>Gib den importierten Parametern einen Titel:</translation>
+    </message>
+    <message>
+        <source>A title cannot contain double quotes, line breaks or characters outside the Western European alphabet. Please type another title.</source>
+        <translation>Ein Titel darf keine doppelten Anführungszeichen, Zeilenumbrüche oder Zeichen außerhalb des westeuropäischen Alphabets enthalten. Bitte gib einen anderen Titel ein.</translation>
+    </message>
+    <message>
+        <source>Back Up As:</source>
+        <translation>Sichern als:</translation>
+    </message>
+    <message>
+        <source>Parameters.txt cannot be backed up onto itself. Please choose another name.</source>
+        <translation>Parameters.txt lässt sich nicht auf sich selbst sichern. Bitte wähle einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Parameters.txt Backed Up</source>
+        <translation>Parameters.txt gesichert</translation>
+    </message>
+    <message>
+        <source>Copying Parameters.txt to Parameters.txt is pointless. I aint doing it, OK?</source>
+        <translation>Parameters.txt auf Parameters.txt zu kopieren ist sinnlos. Mach ich nicht, OK?</translation>
+    </message>
+    <message>
+        <source>Parameters Set</source>
+        <translation>Parameter gesetzt</translation>
+    </message>
+    <message>
+        <source>No File Selected for Deletion. Fix: Select a File from the Parameters Listbox.</source>
+        <translation>Keine Datei zum Löschen gewählt. Abhilfe: wähle eine Datei aus der Parameterliste.</translation>
+    </message>
+    <message>
+        <source>Cannot Delete Parameters.txt</source>
+        <translation>Parameters.txt kann nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>Parameters.txt Removed</source>
+        <translation>Parameters.txt entfernt</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Cancel</source>
@@ -772,6 +868,37 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     <message>
         <source>Miscellaneous Error: </source>
         <translation>Sonstiger Fehler: </translation>
+    </message>
+</context>
+<context>
+    <name>Skins</name>
+    <message>
+        <source>The parameters shown name no skin file of this car's folder.</source>
+        <translation>Die gezeigten Parameter nennen keine Skin-Datei aus dem Ordner dieses Autos.</translation>
+    </message>
+    <message>
+        <source>The parameters shown name %1 as the skin, which is not a .bmp file. The skin commands change only the car's .bmp files.</source>
+        <translation>Die gezeigten Parameter nennen %1 als Skin, keine .bmp-Datei. Die Skin-Befehle ändern nur die .bmp-Dateien des Autos.</translation>
+    </message>
+    <message>
+        <source>Skin Set</source>
+        <translation>Skin gesetzt</translation>
+    </message>
+    <message>
+        <source>Back Up As:</source>
+        <translation>Sichern als:</translation>
+    </message>
+    <message>
+        <source> cannot be backed up onto itself. Please choose another name.</source>
+        <translation> lässt sich nicht auf sich selbst sichern. Bitte wähle einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source> Backed Up</source>
+        <translation> gesichert</translation>
+    </message>
+    <message>
+        <source> Deleted</source>
+        <translation> gelöscht</translation>
     </message>
 </context>
 <context>
