@@ -1,5 +1,7 @@
 #include "discard.h"
 
+#include <QCoreApplication>
+
 namespace parkwen {
 
 bool confirmDiscard(FileSystem& fs, Dialogs& dialogs, const QString& path)
@@ -7,8 +9,11 @@ bool confirmDiscard(FileSystem& fs, Dialogs& dialogs, const QString& path)
     const QString name = lastName(path);
     const QString question =
         fs.trashAvailable(path)
-            ? QStringLiteral("Delete %1? It goes to the trash, from where it can be restored.").arg(name)
-            : QStringLiteral("Delete %1? There is no trash for this disk: it will be deleted for good.")
+            ? QCoreApplication::translate("Discard",
+                                          "Delete %1? It goes to the trash, from where it can be restored.")
+                  .arg(name)
+            : QCoreApplication::translate(
+                  "Discard", "Delete %1? There is no trash for this disk: it will be deleted for good.")
                   .arg(name);
     return dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNoDefaultNo) ==
            Dialogs::Answer::Yes;
@@ -29,8 +34,9 @@ bool confirmReplace(FileSystem& fs, Dialogs& dialogs, const QString& path)
 {
     if (!fs.exists(path))
         return true;
-    return dialogs.message(QStringLiteral("%1 already exists. Replace it?").arg(lastName(path)),
-                           Dialogs::Icon::Question, Dialogs::Buttons::YesNoDefaultNo) == Dialogs::Answer::Yes;
+    return dialogs.message(
+               QCoreApplication::translate("Discard", "%1 already exists. Replace it?").arg(lastName(path)),
+               Dialogs::Icon::Question, Dialogs::Buttons::YesNoDefaultNo) == Dialogs::Answer::Yes;
 }
 
 } // namespace parkwen

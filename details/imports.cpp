@@ -5,6 +5,8 @@
 #include "textbuffer.h"
 #include "textencoding.h"
 
+#include <QCoreApplication>
+
 namespace parkwen {
 
 bool acceptParameters(FileSystem& fs, Dialogs& dialogs, const QString& path)
@@ -15,7 +17,8 @@ bool acceptParameters(FileSystem& fs, Dialogs& dialogs, const QString& path)
         return false;
     }
     if (!paramtext::isParameterText(text.value())) {
-        dialogs.message(QStringLiteral("Not A valid Parameter Set! Please Select a valid set of Parameters."),
+        dialogs.message(QCoreApplication::translate(
+                            "Imports", "Not A valid Parameter Set! Please Select a valid set of Parameters."),
                         Dialogs::Icon::Exclamation);
         return false;
     }
@@ -25,8 +28,9 @@ bool acceptParameters(FileSystem& fs, Dialogs& dialogs, const QString& path)
 bool acceptBitmap(FileSystem& fs, Pictures& pictures, Dialogs& dialogs, const QString& path)
 {
     if (!Skins::isSkin(fs, pictures, path)) {
-        dialogs.message(QStringLiteral("Not a valid Skin. Please Select another Skin"),
-                        Dialogs::Icon::Exclamation);
+        dialogs.message(
+            QCoreApplication::translate("Imports", "Not a valid Skin. Please Select another Skin"),
+            Dialogs::Icon::Exclamation);
         return false;
     }
     return true;
@@ -155,7 +159,8 @@ bool importParameters(ImportContext& context, ParamFiles& params)
     if (!source)
         return false;
     const std::optional<QString> fileName =
-        askNewFileName(fs, dialogs, carPath, QStringLiteral("Select the filename for Imported Parameters:"),
+        askNewFileName(fs, dialogs, carPath,
+                       QCoreApplication::translate("Imports", "Select the filename for Imported Parameters:"),
                        QStringLiteral("ImpParam"), QStringLiteral(".txt"));
     if (!fileName)
         return false;
@@ -184,7 +189,7 @@ bool importParameters(ImportContext& context, ParamFiles& params)
         return false;
     }
     params.addEntry(title.isEmpty() ? *fileName : title, *fileName);
-    dialogs.inform(QStringLiteral("Import Successful"));
+    dialogs.inform(QCoreApplication::translate("Imports", "Import Successful"));
     return true;
 }
 
@@ -197,7 +202,8 @@ bool importSkin(ImportContext& context, Skins& skins, const QString& carPath)
     if (!source)
         return false;
     const std::optional<QString> fileName =
-        askNewFileName(fs, dialogs, carPath, QStringLiteral("Select the filename for Imported Skin:"),
+        askNewFileName(fs, dialogs, carPath,
+                       QCoreApplication::translate("Imports", "Select the filename for Imported Skin:"),
                        QStringLiteral("Impskin"), QStringLiteral(".bmp"));
     if (!fileName)
         return false;
@@ -206,7 +212,7 @@ bool importSkin(ImportContext& context, Skins& skins, const QString& carPath)
         return false;
     }
     skins.addSkin(*fileName);
-    dialogs.inform(QStringLiteral("Import Successful"));
+    dialogs.inform(QCoreApplication::translate("Imports", "Import Successful"));
     return true;
 }
 

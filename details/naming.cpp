@@ -1,5 +1,7 @@
 #include "naming.h"
 
+#include <QCoreApplication>
+
 namespace parkwen {
 
 bool isPlainName(const QString& name)
@@ -10,13 +12,15 @@ bool isPlainName(const QString& name)
 
 QString plainNameMessage()
 {
-    return QStringLiteral("A name cannot contain \"/\" or \"\\\", and cannot be \".\" or \"..\". "
-                          "Please choose another name.");
+    return QCoreApplication::translate(
+        "Naming", "A name cannot contain \"/\" or \"\\\", and cannot be \".\" or \"..\". "
+                  "Please choose another name.");
 }
 
 QString badCharacterMessage()
 {
-    return QStringLiteral("A name cannot contain that character. Please choose another name.");
+    return QCoreApplication::translate("Naming",
+                                       "A name cannot contain that character. Please choose another name.");
 }
 
 namespace {
@@ -64,7 +68,8 @@ std::optional<QString> askNewFileName(FileSystem& fs, Dialogs& dialogs, const QS
         askPlainName(dialogs, prompt, defaultAnswer, [&](const QString& typed) {
             if (!existsIgnoringCase(fs, folder, typed + extension))
                 return true;
-            dialogs.message(QStringLiteral("This File already Exists, Please Choose Another Name:"));
+            dialogs.message(QCoreApplication::translate(
+                "Naming", "This File already Exists, Please Choose Another Name:"));
             return false;
         });
     if (!answer)

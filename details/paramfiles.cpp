@@ -5,6 +5,8 @@
 #include "naming.h"
 #include "paramtext.h"
 
+#include <QCoreApplication>
+
 namespace parkwen {
 
 ParamFiles::ParamFiles(FileSystem& fs, Dialogs& dialogs, QString carPath)
@@ -73,8 +75,8 @@ void ParamFiles::addEntry(const QString& title, const QString& fileName)
 QString ParamFiles::par2(QByteArray& text)
 {
     for (;;) {
-        const std::optional<QString> answer =
-            m_dialogs.input(QStringLiteral("Give Your Imported Parameters A title:"), QString());
+        const std::optional<QString> answer = m_dialogs.input(
+            QCoreApplication::translate("ParamFiles", "Give Your Imported Parameters A title:"), QString());
         if (!answer || answer->isEmpty())
             break;
         // The title goes between the double quotes of one line, in the file's own encoding.
@@ -83,10 +85,11 @@ QString ParamFiles::par2(QByteArray& text)
             if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.unicode() == 0)
                 usable = false;
         if (!usable) {
-            m_dialogs.message(
-                QStringLiteral("A title cannot contain double quotes, line breaks or characters "
-                               "outside the Western European alphabet. Please type another title."),
-                Dialogs::Icon::Exclamation);
+            m_dialogs.message(QCoreApplication::translate(
+                                  "ParamFiles",
+                                  "A title cannot contain double quotes, line breaks or characters "
+                                  "outside the Western European alphabet. Please type another title."),
+                              Dialogs::Icon::Exclamation);
             continue;
         }
         text = paramtext::withName(text, *answer);
@@ -109,12 +112,14 @@ void ParamFiles::Params_Click(int row)
 bool ParamFiles::Bacup_Click()
 {
     const std::optional<QString> answer = askPlainName(
-        m_dialogs, QStringLiteral("Back Up As:"), QStringLiteral("Backup"), [&](const QString& typed) {
+        m_dialogs, QCoreApplication::translate("ParamFiles", "Back Up As:"), QStringLiteral("Backup"),
+        [&](const QString& typed) {
             const QString target = m_fs.resolve(m_carPath, typed + QStringLiteral(".txt"));
             if (target.compare(currentFileName(), Qt::CaseInsensitive) != 0)
                 return true;
-            m_dialogs.message(QStringLiteral("Parameters.txt cannot be backed up onto itself. "
-                                             "Please choose another name."),
+            m_dialogs.message(QCoreApplication::translate("ParamFiles",
+                                                          "Parameters.txt cannot be backed up onto itself. "
+                                                          "Please choose another name."),
                               Dialogs::Icon::Exclamation);
             return false;
         });
@@ -145,7 +150,7 @@ bool ParamFiles::Bacup_Click()
     }
     if (!listed)
         addEntry(title, target);
-    m_dialogs.inform(QStringLiteral("Parameters.txt Backed Up"));
+    m_dialogs.inform(QCoreApplication::translate("ParamFiles", "Parameters.txt Backed Up"));
     return true;
 }
 
@@ -155,7 +160,8 @@ void ParamFiles::Settt_Click(int selected)
         return;
     if (selected == 0) {
         m_dialogs.message(
-            QStringLiteral("Copying Parameters.txt to Parameters.txt is pointless. I aint doing it, OK?"),
+            QCoreApplication::translate(
+                "ParamFiles", "Copying Parameters.txt to Parameters.txt is pointless. I aint doing it, OK?"),
             Dialogs::Icon::Exclamation);
         return;
     }
@@ -165,19 +171,22 @@ void ParamFiles::Settt_Click(int selected)
         reportError(e);
         return;
     }
-    m_dialogs.inform(QStringLiteral("Parameters Set"));
+    m_dialogs.inform(QCoreApplication::translate("ParamFiles", "Parameters Set"));
 }
 
 bool ParamFiles::DelP_Click(int selected)
 {
     if (selected < 0 || selected >= count()) {
         m_dialogs.message(
-            QStringLiteral("No File Selected for Deletion. Fix: Select a File from the Parameters Listbox."),
+            QCoreApplication::translate(
+                "ParamFiles",
+                "No File Selected for Deletion. Fix: Select a File from the Parameters Listbox."),
             Dialogs::Icon::Exclamation);
         return false;
     }
     if (selected == 0 || m_entries[selected].fileName.compare(currentFileName(), Qt::CaseInsensitive) == 0) {
-        m_dialogs.message(QStringLiteral("Cannot Delete Parameters.txt"), Dialogs::Icon::Exclamation);
+        m_dialogs.message(QCoreApplication::translate("ParamFiles", "Cannot Delete Parameters.txt"),
+                          Dialogs::Icon::Exclamation);
         return false;
     }
     const QString path = pathOf(m_entries[selected].fileName);
@@ -191,7 +200,7 @@ bool ParamFiles::DelP_Click(int selected)
     }
     m_entries.removeAt(selected);
     Params_Click(0);
-    m_dialogs.inform(QStringLiteral("Parameters.txt Removed"));
+    m_dialogs.inform(QCoreApplication::translate("ParamFiles", "Parameters.txt Removed"));
     return true;
 }
 

@@ -152,6 +152,7 @@ StatBar emptyBar()
     StatBar bar;
     bar.width = 0;
     bar.tooltip = QStringLiteral("0%");
+    bar.known = false;
     return bar;
 }
 

@@ -17,6 +17,7 @@ struct StatBar
     int width = FullWidth;
     int height = Height;
     QString tooltip;
+    bool known = true; // false: the file did not give the values, and the bar shows 0% for want of them
 };
 
 // What the statistics reader shows. A reading starts from the previous one and overwrites only

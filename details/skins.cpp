@@ -3,6 +3,8 @@
 #include "discard.h"
 #include "naming.h"
 
+#include <QCoreApplication>
+
 namespace parkwen {
 
 bool Skins::hasSkinSize(qint64 size)
@@ -81,7 +83,8 @@ bool Skins::currentSkinUsable(const QString& currentSkin)
 {
     // The name comes from the parameters' TPAGE line; it must name a file of this car's folder.
     if (currentSkin.isEmpty() || !isPlainName(currentSkin)) {
-        m_dialogs.message(QStringLiteral("The parameters shown name no skin file of this car's folder."),
+        m_dialogs.message(QCoreApplication::translate(
+                              "Skins", "The parameters shown name no skin file of this car's folder."),
                           Dialogs::Icon::Exclamation);
         return false;
     }
@@ -89,11 +92,11 @@ bool Skins::currentSkinUsable(const QString& currentSkin)
     // must not get it overwritten with paint.
     if (!currentSkin.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) ||
         m_fs.isFolder(joinPath(m_carPath, m_fs.resolve(m_carPath, currentSkin)))) {
-        m_dialogs.message(
-            QStringLiteral("The parameters shown name %1 as the skin, which is not a .bmp file. "
-                           "The skin commands change only the car's .bmp files.")
-                .arg(currentSkin),
-            Dialogs::Icon::Exclamation);
+        m_dialogs.message(QCoreApplication::translate(
+                              "Skins", "The parameters shown name %1 as the skin, which is not a .bmp file. "
+                                       "The skin commands change only the car's .bmp files.")
+                              .arg(currentSkin),
+                          Dialogs::Icon::Exclamation);
         return false;
     }
     return true;
@@ -130,7 +133,7 @@ bool Skins::setskin_Click(const QString& currentSkin)
         e = m_fs.deleteFile(currentCompanionPath);
     if (e)
         reportError(e);
-    m_dialogs.inform(QStringLiteral("Skin Set"));
+    m_dialogs.inform(QCoreApplication::translate("Skins", "Skin Set"));
     return true;
 }
 
@@ -140,12 +143,14 @@ void Skins::Bakbit_Click(const QString& currentSkin)
         return;
     const QString current = m_fs.resolve(m_carPath, currentSkin);
     const std::optional<QString> answer = askPlainName(
-        m_dialogs, QStringLiteral("Back Up As:"), QStringLiteral("Backup"), [&](const QString& typed) {
+        m_dialogs, QCoreApplication::translate("Skins", "Back Up As:"), QStringLiteral("Backup"),
+        [&](const QString& typed) {
             const QString target = m_fs.resolve(m_carPath, typed + QStringLiteral(".bmp"));
             if (target.compare(current, Qt::CaseInsensitive) != 0)
                 return true;
             m_dialogs.message(
-                currentSkin + QStringLiteral(" cannot be backed up onto itself. Please choose another name."),
+                currentSkin + QCoreApplication::translate(
+                                  "Skins", " cannot be backed up onto itself. Please choose another name."),
                 Dialogs::Icon::Exclamation);
             return false;
         });
@@ -166,7 +171,7 @@ void Skins::Bakbit_Click(const QString& currentSkin)
             listed = true;
     if (!listed)
         m_others << target;
-    m_dialogs.inform(currentSkin + QStringLiteral(" Backed Up"));
+    m_dialogs.inform(currentSkin + QCoreApplication::translate("Skins", " Backed Up"));
     showSelected();
 }
 
@@ -186,7 +191,7 @@ void Skins::DelS_Click()
     }
     m_others.removeAt(m_value);
     m_value = 0;
-    m_dialogs.inform(name + QStringLiteral(" Deleted"));
+    m_dialogs.inform(name + QCoreApplication::translate("Skins", " Deleted"));
     showSelected();
 }
 

@@ -21,6 +21,13 @@ for f in "$datadir/parkwen/blank.pkn" "$datadir/applications/$id.desktop" "$data
          "$datadir/icons/hicolor/scalable/apps/$id.svg" "$datadir/metainfo/$id.metainfo.xml"; do
   [ -f "$root/$f" ] || fail "$f is missing"
 done
+for f in "$datadir/bash-completion/completions/parkwen" "$datadir/zsh/vendor-completions/_parkwen" \
+         "$datadir/fish/vendor_completions.d/parkwen.fish" "$datadir/doc/parkwen/copyright"; do
+  [ -f "$root/$f" ] || fail "$f is missing"
+done
+grep -q "GPL-3+" "$root/$datadir/doc/parkwen/copyright" || fail "the copyright file does not give the licence"
+grep -qx "StartupWMClass=Parkwen" "$root/$datadir/applications/$id.desktop" || fail "the menu entry does not name the window"
+grep -q "^MimeType=.*application/zip;" "$root/$datadir/applications/$id.desktop" || fail "the menu entry takes no archives"
 for f in blank.pkn paths.mdb sets rigwell; do
   [ ! -e "$root/$bindir/$f" ] || fail "$bindir/$f: nothing but parkwen belongs in the bin folder"
 done

@@ -1,5 +1,6 @@
 #include "carfilter.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -117,9 +118,10 @@ QString CarFilterModel::shownLine() const
 {
     if (!isFiltering())
         return {};
-    const QLocale english(QLocale::English);
-    return english.toString(shownCount()) + QStringLiteral(" of ") + english.toString(totalCount()) +
-           QStringLiteral(" shown");
+    //: The language whose digit grouping the counts use ("3,041")
+    const QLocale numbers(QCoreApplication::translate("CarFilterModel", "en_US"));
+    return QCoreApplication::translate("CarFilterModel", "%1 of %2 shown")
+        .arg(numbers.toString(shownCount()), numbers.toString(totalCount()));
 }
 
 int CarFilterModel::lowerBound(int sourceRow) const

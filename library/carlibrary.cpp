@@ -5,6 +5,8 @@
 #include "paths_db.h"
 #include "platform/numbers.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -187,8 +189,14 @@ Error CarLibrary::startupAttempt(const QString& commandLine)
 bool CarLibrary::startupReading(const QString& commandLine)
 {
     Error e = startupAttempt(commandLine);
-    if (e.number() == err::CouldNotFindFile) {
-        m_platform.dialogs.inform(QStringLiteral("Rigwell.exe has not been run, running..."));
+    // An empty Paths table is a first setup that never finished: not set up, like a missing file.
+    const bool notSetUp =
+        e.number() == err::CouldNotFindFile ||
+        (e.number() == err::NoCurrentRecord &&
+         PathsDatabase::isUnfinished(joinPath(m_platform.configHome(), QStringLiteral("paths.mdb"))));
+    if (notSetUp) {
+        m_platform.dialogs.inform(
+            QCoreApplication::translate("CarLibrary", "Rigwell.exe has not been run, running..."));
         // rigwell writes the database when its window closes, so the retry waits for it to end.
         if (Error started = m_platform.processes.startAndWait(programPath(QStringLiteral("rigwell")))) {
             m_platform.dialogs.plain(started.miscMessage());
@@ -249,7 +257,7 @@ void CarLibrary::scanBoth()
 {
     Progress* progress = m_platform.progress;
     if (progress)
-        progress->begin(QStringLiteral("Reading the car library"), 2);
+        progress->begin(QCoreApplication::translate("CarLibrary", "Reading the car library"), 2);
     LoadCard();
     if (progress)
         progress->step(1);
@@ -412,8 +420,9 @@ void CarLibrary::removeGoneCar(const QString& name, bool inGarage)
 void CarLibrary::Mama_Click()
 {
     if (Error e = startProgram(QStringLiteral("hovlen")))
-        m_platform.dialogs.plain(QStringLiteral("Parkwen could not start the help viewer:\n") +
-                                 e.description());
+        m_platform.dialogs.plain(
+            QCoreApplication::translate("CarLibrary", "Parkwen could not start the help viewer:\n") +
+            e.description());
 }
 
 void CarLibrary::Reg_Click()
@@ -421,12 +430,13 @@ void CarLibrary::Reg_Click()
 #ifdef Q_OS_WIN
     const QString file = joinPath(m_platform.programFolder, QStringLiteral("Parkwen.reg"));
     if (Error e = m_platform.processes.start(QStringLiteral("C:\\windows\\regedit.exe"), {file}))
-        m_platform.dialogs.plain(QStringLiteral("Parkwen could not start the registry editor:\n") +
-                                 e.description());
+        m_platform.dialogs.plain(
+            QCoreApplication::translate("CarLibrary", "Parkwen could not start the registry editor:\n") +
+            e.description());
 #else
-    m_platform.dialogs.inform(
-        QStringLiteral("This system has no registry, so there is no \"Selected Car\" number "
-                       "to reset. Nothing was changed."));
+    m_platform.dialogs.inform(QCoreApplication::translate(
+        "CarLibrary", "This system has no registry, so there is no \"Selected Car\" number "
+                      "to reset. Nothing was changed."));
 #endif
 }
 

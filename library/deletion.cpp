@@ -1,6 +1,8 @@
 #include "carlibrary.h"
 #include "carnames.h"
 
+#include <QCoreApplication>
+
 namespace parkwen {
 
 void CarLibrary::Del_Click()
@@ -19,7 +21,8 @@ void CarLibrary::deleteChosenCar(bool ask)
 
     const QString name = selection;
     if (name.isEmpty()) {
-        dialogs.inform(QStringLiteral("Please Select Something to Delete. Fix, Think About It"));
+        dialogs.inform(QCoreApplication::translate("CarLibrary",
+                                                   "Please Select Something to Delete. Fix, Think About It"));
         return;
     }
     const QString folder = fromCars ? carFolder : garageFolder;
@@ -28,18 +31,23 @@ void CarLibrary::deleteChosenCar(bool ask)
     // The question says what will happen to the files.
     const MoveEngine::DeleteWay way = m_engine.deleteWayFor(path);
     QString question =
-        QStringLiteral("Are you sure you want to delete the car ") + name +
-        (fromCars ? QStringLiteral(" from your Car Folder") : QStringLiteral(" from your Garage Folder"));
+        (fromCars ? QCoreApplication::translate(
+                        "CarLibrary", "Are you sure you want to delete the car %1 from your Car Folder")
+                  : QCoreApplication::translate(
+                        "CarLibrary", "Are you sure you want to delete the car %1 from your Garage Folder"))
+            .arg(name);
     switch (way) {
     case MoveEngine::DeleteWay::RemoveLink:
-        question += QStringLiteral(" (it is a link: only the link is removed; the linked folder ") +
-                    m_engine.linkTargetOf(path) + QStringLiteral(" is kept)");
+        question +=
+            QCoreApplication::translate(
+                "CarLibrary", " (it is a link: only the link is removed; the linked folder %1 is kept)")
+                .arg(m_engine.linkTargetOf(path));
         break;
     case MoveEngine::DeleteWay::Trash:
-        question += QStringLiteral(" (it goes to the trash)");
+        question += QCoreApplication::translate("CarLibrary", " (it goes to the trash)");
         break;
     case MoveEngine::DeleteWay::ForGood:
-        question += QStringLiteral(" (it is deleted for good)");
+        question += QCoreApplication::translate("CarLibrary", " (it is deleted for good)");
         break;
     }
     if (ask && dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNoDefaultNo) !=
@@ -59,9 +67,10 @@ void CarLibrary::deleteChosenCar(bool ask)
     case DeleteResult::Status::KeptHidden:
         dialogs.plain(deleted.error.miscMessage());
         dialogs.plain(
-            QStringLiteral("The car ") + name +
-            QStringLiteral(" could not be deleted completely. What is left of it is kept, hidden, in ") +
-            deleted.hiddenPath);
+            QCoreApplication::translate(
+                "CarLibrary",
+                "The car %1 could not be deleted completely. What is left of it is kept, hidden, in %2")
+                .arg(name, deleted.hiddenPath));
         break;
     }
 

@@ -2,6 +2,8 @@
 
 #include "carlibrary.h"
 
+#include <QCoreApplication>
+
 namespace parkwen {
 
 namespace {
@@ -32,8 +34,13 @@ private:
 
 QString carsWord(int n, bool chosen = false)
 {
-    return QString::number(n) + (chosen ? QStringLiteral(" chosen") : QString()) +
-           (n == 1 ? QStringLiteral(" car") : QStringLiteral(" cars"));
+    if (chosen)
+        return (n == 1 ? QCoreApplication::translate("ManyMoves", "%1 chosen car")
+                       : QCoreApplication::translate("ManyMoves", "%1 chosen cars"))
+            .arg(n);
+    return (n == 1 ? QCoreApplication::translate("ManyMoves", "%1 car")
+                   : QCoreApplication::translate("ManyMoves", "%1 cars"))
+        .arg(n);
 }
 
 } // namespace
@@ -94,8 +101,9 @@ void ManyMoves::send(const QStringList& names, bool toGarage)
         const MoveEngine::Batch batch = m_cars.prepareMoves(moving, toGarage);
         ProgressScope progress(
             m_cars.platform().progress,
-            QStringLiteral("Sending ") + carsWord(int(names.size())) +
-                (toGarage ? QStringLiteral(" to the Garage Folder") : QStringLiteral(" to the Car Folder")),
+            (toGarage ? QCoreApplication::translate("ManyMoves", "Sending %1 to the Garage Folder")
+                      : QCoreApplication::translate("ManyMoves", "Sending %1 to the Car Folder"))
+                .arg(carsWord(int(names.size()))),
             int(names.size()));
         int done = 0;
         for (const QString& name : names) {
@@ -115,8 +123,11 @@ void ManyMoves::remove(const QStringList& names, bool fromCars)
     if (doomed.isEmpty())
         return;
     QString question =
-        QStringLiteral("Are you sure you want to delete the ") + carsWord(int(doomed.size()), true) +
-        (fromCars ? QStringLiteral(" from your Car Folder") : QStringLiteral(" from your Garage Folder"));
+        (fromCars ? QCoreApplication::translate("ManyMoves",
+                                                "Are you sure you want to delete the %1 from your Car Folder")
+                  : QCoreApplication::translate(
+                        "ManyMoves", "Are you sure you want to delete the %1 from your Garage Folder"))
+            .arg(carsWord(int(doomed.size()), true));
     // The question says what will happen to the files, as the question for one car does.
     int trashed = 0, forGood = 0, links = 0;
     for (const QString& name : std::as_const(doomed)) {
@@ -135,23 +146,27 @@ void ManyMoves::remove(const QStringList& names, bool fromCars)
     }
     QStringList ways;
     if (trashed)
-        ways << (trashed == doomed.size() ? (trashed == 1 ? QStringLiteral("it goes to the trash")
-                                                          : QStringLiteral("they go to the trash"))
-                                          : QString::number(trashed) + QStringLiteral(" go to the trash"));
+        ways << (trashed == doomed.size()
+                     ? (trashed == 1 ? QCoreApplication::translate("ManyMoves", "it goes to the trash")
+                                     : QCoreApplication::translate("ManyMoves", "they go to the trash"))
+                     : QCoreApplication::translate("ManyMoves", "%1 go to the trash").arg(trashed));
     if (forGood)
         ways << (forGood == doomed.size()
-                     ? (forGood == 1 ? QStringLiteral("it is deleted for good")
-                                     : QStringLiteral("they are deleted for good"))
-                     : QString::number(forGood) + QStringLiteral(" are deleted for good"));
+                     ? (forGood == 1 ? QCoreApplication::translate("ManyMoves", "it is deleted for good")
+                                     : QCoreApplication::translate("ManyMoves", "they are deleted for good"))
+                     : QCoreApplication::translate("ManyMoves", "%1 are deleted for good").arg(forGood));
     if (links)
-        ways << QString::number(links) +
-                    QStringLiteral(" are links: only the links are removed, the linked folders are kept");
+        ways << QCoreApplication::translate(
+                    "ManyMoves", "%1 are links: only the links are removed, the linked folders are kept")
+                    .arg(links);
     question += QStringLiteral(" (") + ways.join(QStringLiteral("; ")) + QLatin1Char(')');
     if (m_cars.platform().dialogs.message(question, Dialogs::Icon::Question,
                                           Dialogs::Buttons::YesNoDefaultNo) != Dialogs::Answer::Yes)
         return;
-    ProgressScope progress(m_cars.platform().progress,
-                           QStringLiteral("Deleting ") + carsWord(int(doomed.size())), int(doomed.size()));
+    ProgressScope progress(
+        m_cars.platform().progress,
+        QCoreApplication::translate("ManyMoves", "Deleting %1").arg(carsWord(int(doomed.size()))),
+        int(doomed.size()));
     const CarList& list = fromCars ? m_cars.Cart3 : m_cars.Gartery;
     int done = 0;
     for (const QString& name : std::as_const(doomed)) {
@@ -179,9 +194,10 @@ void ManyMoves::undo()
         (car.toGarage ? toGarage : toCars) << car.name;
     const MoveEngine::Batch garageBatch = m_cars.prepareMoves(toGarage, true);
     const MoveEngine::Batch carBatch = m_cars.prepareMoves(toCars, false);
-    ProgressScope progress(m_cars.platform().progress,
-                           QStringLiteral("Moving ") + carsWord(int(back.size())) + QStringLiteral(" back"),
-                           int(back.size()));
+    ProgressScope progress(
+        m_cars.platform().progress,
+        QCoreApplication::translate("ManyMoves", "Moving %1 back").arg(carsWord(int(back.size()))),
+        int(back.size()));
     int done = 0;
     for (const MovedCar& car : back) {
         // The car must still be where the command left it; anything else has been changed since.

@@ -2,6 +2,8 @@
 #include "carnames.h"
 #include "carpicture.h"
 
+#include <QCoreApplication>
+
 namespace parkwen {
 
 namespace {
@@ -50,7 +52,8 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
     Dialogs& dialogs = m_platform.dialogs;
 
     if (name.isEmpty()) {
-        dialogs.inform(QStringLiteral("Please Select Something to Move. Fix, Think About It"));
+        dialogs.inform(QCoreApplication::translate("CarLibrary",
+                                                   "Please Select Something to Move. Fix, Think About It"));
         return MoveOutcome::Protected;
     }
     if (toGarage && isProtectedStockEntry(name))
@@ -91,7 +94,7 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
         if (toGarage && stockMode)
             shiftStockFlagsDown(row + 1);
     } else {
-        dialogs.plain(QStringLiteral("Element not found"));
+        dialogs.plain(QCoreApplication::translate("CarLibrary", "Element not found"));
     }
 
     if (!targetStore.contains(key)) {
@@ -155,8 +158,10 @@ void CarLibrary::recoverInterruptedMoves()
     if (carFolder.isEmpty() || garageFolder.isEmpty() || m_onlyReads)
         return;
     for (const QString& problem : m_engine.recover(CarFolders{carFolder, garageFolder}))
-        m_platform.dialogs.plain(QStringLiteral("An interrupted move or deletion could not be finished: ") +
-                                 problem);
+        m_platform.dialogs.plain(
+            QCoreApplication::translate("CarLibrary",
+                                        "An interrupted move or deletion could not be finished: ") +
+            problem);
 }
 
 void CarLibrary::shiftStockFlagsDown(int position)
@@ -193,7 +198,8 @@ void CarLibrary::CopAll_Click()
     const MoveEngine::Batch batch = prepareMoves(Gartery.texts(), false);
     Progress* progress = m_platform.progress;
     if (progress)
-        progress->begin(QStringLiteral("Sending all cars to the Car Folder"), passes);
+        progress->begin(QCoreApplication::translate("CarLibrary", "Sending all cars to the Car Folder"),
+                        passes);
     // A car that cannot move was reported by its move; it keeps its place and the others go on.
     int row = 0;
     for (int pass = 0; pass < passes && row < Gartery.count(); ++pass) {
@@ -216,7 +222,8 @@ void CarLibrary::DelAll_Click()
     const MoveEngine::Batch batch = prepareMoves(names, true);
     Progress* progress = m_platform.progress;
     if (progress)
-        progress->begin(QStringLiteral("Sending all cars to the Garage Folder"), passes);
+        progress->begin(QCoreApplication::translate("CarLibrary", "Sending all cars to the Garage Folder"),
+                        passes);
     int row = 0;
     for (int pass = 0; pass < passes && row < Cart3.count(); ++pass) {
         carSelection = Cart3.text(row);

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Parkwen needs to build, test, package and show its windows (Debian 12,
 # as root): the menu entries and metainfo are checked with desktop-file-utils and appstream, and
-# `cpack -G DEB` needs dpkg-dev and file to work out the package's dependencies.
+# `cpack -G DEB` needs dpkg-dev and file to work out the package's dependencies; the translations need
+# Qt's translation tools and CMake support (qt6-l10n-tools, qt6-tools-dev) and Qt's own German texts
+# (qt6-translations-l10n); lintian checks the package.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsqlite3-dev libarchive-dev libgl1-mesa-dev xvfb xauth
-  desktop-file-utils appstream dpkg-dev file)
+  desktop-file-utils appstream dpkg-dev file qt6-l10n-tools qt6-tools-dev qt6-translations-l10n lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,14 +2,24 @@
 
 #include "setfile.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace parkwen {
 
 namespace {
-const QString NoName = QStringLiteral("No Name Specified. Name your Set:");
-const QString NamePrompt = QStringLiteral("My Set's Name Is:");
-const QString SetExists = QStringLiteral("Set Exists, Retry Naming Set or Cancel?");
+QString NoName()
+{
+    return QCoreApplication::translate("SetEditing", "No Name Specified. Name your Set:");
+}
+QString NamePrompt()
+{
+    return QCoreApplication::translate("SetEditing", "My Set's Name Is:");
+}
+QString SetExists()
+{
+    return QCoreApplication::translate("SetEditing", "Set Exists, Retry Naming Set or Cancel?");
+}
 } // namespace
 
 QStringList SetForm::members() const
@@ -60,11 +70,11 @@ Result<SetForm> editSetForm(const QStringList& garageCars, const QStringList& fo
 std::optional<QString> askSetName(Dialogs& dialogs)
 {
     for (;;) {
-        const std::optional<QString> answer = dialogs.input(NamePrompt, QString());
+        const std::optional<QString> answer = dialogs.input(NamePrompt(), QString());
         if (!answer)
             return std::nullopt;
         if (answer->isEmpty()) {
-            dialogs.message(NoName, Dialogs::Icon::Exclamation);
+            dialogs.message(NoName(), Dialogs::Icon::Exclamation);
             continue;
         }
         const QString fileName = setFileName(*answer);
@@ -93,7 +103,7 @@ bool saveSet(SetForm& form, SetStore& store, Dialogs& dialogs)
             return fail(Error::of(err::FileNotFound));
     } else {
         if (form.name.isEmpty()) {
-            dialogs.message(NoName, Dialogs::Icon::Exclamation);
+            dialogs.message(NoName(), Dialogs::Icon::Exclamation);
             const std::optional<QString> answer = askSetName(dialogs);
             if (!answer)
                 return false;
@@ -115,7 +125,7 @@ bool saveSet(SetForm& form, SetStore& store, Dialogs& dialogs)
 
     if (!form.editMode) {
         while (store.isTaken(fileName)) {
-            if (dialogs.message(SetExists, Dialogs::Icon::Question, Dialogs::Buttons::RetryCancel) !=
+            if (dialogs.message(SetExists(), Dialogs::Icon::Question, Dialogs::Buttons::RetryCancel) !=
                 Dialogs::Answer::Retry)
                 return false;
             const std::optional<QString> answer = askSetName(dialogs);

@@ -2,14 +2,22 @@
 
 #include "carlibrary.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace parkwen {
 
 namespace {
 
-const QString NoSets = QStringLiteral("There is no Set to use yet. Click \"Create Set\" to create one.");
-const QString NoneChosen = QStringLiteral("No Set Selected, there is no Set to use.");
+QString NoSets()
+{
+    return QCoreApplication::translate("SetLoading",
+                                       "There is no Set to use yet. Click \"Create Set\" to create one.");
+}
+QString NoneChosen()
+{
+    return QCoreApplication::translate("SetLoading", "No Set Selected, there is no Set to use.");
+}
 
 std::optional<QStringList> readChosenSet(Platform& platform, SetChooser& chooser)
 {
@@ -87,13 +95,13 @@ std::optional<QString> chooseSet(SetChooser& chooser, SetStore& store, Dialogs& 
     sets.removeAll(SetStore::BlankSet);
     if (sets.isEmpty()) {
         setSession().chosenSetName.clear();
-        dialogs.message(NoSets, Dialogs::Icon::Information);
+        dialogs.message(NoSets(), Dialogs::Icon::Information);
         return std::nullopt;
     }
     const QString chosen = chooser.choose();
     setSession().chosenSetName = chosen;
     if (chosen.isEmpty()) {
-        dialogs.message(NoneChosen, Dialogs::Icon::Information);
+        dialogs.message(NoneChosen(), Dialogs::Icon::Information);
         return std::nullopt;
     }
     return chosen;

@@ -2,6 +2,8 @@
 
 #include "setfile.h"
 
+#include <QCoreApplication>
+
 namespace parkwen {
 
 QString SetStore::folder()
@@ -56,7 +58,8 @@ Error SetStore::setUp(Dialogs& dialogs)
 {
     if (isSetUp())
         return {};
-    dialogs.message(QStringLiteral("Sets not Setup... Setting Up."), Dialogs::Icon::Information);
+    dialogs.message(QCoreApplication::translate("SetStore", "Sets not Setup... Setting Up."),
+                    Dialogs::Icon::Information);
 
     // The folder may exist already (a set-up that lost its blank set): then only the blank set is missing.
     const QString sets = folder();

@@ -132,6 +132,15 @@ Result<std::shared_ptr<PathsDatabase>> PathsDatabase::open(const QString& file)
     return db;
 }
 
+bool PathsDatabase::isUnfinished(const QString& file)
+{
+    Result<std::shared_ptr<PathsDatabase>> db = PathsDatabase::open(file);
+    if (!db.ok())
+        return false;
+    Statement any(db.value()->m_db, "SELECT 1 FROM Paths LIMIT 1");
+    return any.prepared() && any.step() == SQLITE_DONE;
+}
+
 Result<std::unique_ptr<PathsRecordset>> PathsDatabase::openRecordset()
 {
     Statement select(m_db, "SELECT rowid FROM Paths ORDER BY rowid");

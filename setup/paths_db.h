@@ -36,6 +36,10 @@ public:
     // (not an SQLite file, or no Paths table with a Path field), 75 when the name is not a file.
     static Result<std::shared_ptr<PathsDatabase>> open(const QString& file);
 
+    // Whether `file` is a paths database whose table holds no record: the setup window was closed by a
+    // kill or the end of the session before it stored anything. Such a file counts as not set up.
+    static bool isUnfinished(const QString& file);
+
     // A recordset over the table's records in stored order, standing on the first record (if any).
     Result<std::unique_ptr<PathsRecordset>> openRecordset();
 

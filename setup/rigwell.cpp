@@ -2,6 +2,7 @@
 
 #include "platform/numbers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -78,6 +79,17 @@ bool SetupSession::open(SetupValues& values)
     if (created.error().number() != err::DatabaseExists) {
         report(created.error());
         return false;
+    }
+    // A first run that ended before its window closed left an empty table: this is still a first run.
+    if (PathsDatabase::isUnfinished(m_file)) {
+        Result<std::shared_ptr<PathsDatabase>> opened = PathsDatabase::open(m_file);
+        if (!opened.ok()) {
+            report(opened.error());
+            return false;
+        }
+        m_db = opened.take();
+        m_newDatabase = true;
+        return true;
     }
     m_dialogs.beep();
     // The values are only shown once all of them have been read.
@@ -157,14 +169,17 @@ QString folderConflict(const QString& carFolder, const QString& garageFolder)
     const QString car = canonicalFolder(carFolder);
     const QString garage = canonicalFolder(garageFolder);
     if (car == garage)
-        return QStringLiteral("The Car Folder and the Garage Folder are the same folder. "
-                              "Please choose two different folders.");
+        return QCoreApplication::translate("SetupSession",
+                                           "The Car Folder and the Garage Folder are the same folder. "
+                                           "Please choose two different folders.");
     if (isInside(garage, car))
-        return QStringLiteral("The Garage Folder is inside the Car Folder. "
-                              "Please choose two folders, neither of them inside the other.");
+        return QCoreApplication::translate("SetupSession",
+                                           "The Garage Folder is inside the Car Folder. "
+                                           "Please choose two folders, neither of them inside the other.");
     if (isInside(car, garage))
-        return QStringLiteral("The Car Folder is inside the Garage Folder. "
-                              "Please choose two folders, neither of them inside the other.");
+        return QCoreApplication::translate("SetupSession",
+                                           "The Car Folder is inside the Garage Folder. "
+                                           "Please choose two folders, neither of them inside the other.");
     return {};
 }
 
@@ -232,8 +247,8 @@ Error SetupSession::write(const SetupValues& values)
 
 void SetupSession::report(const Error& e)
 {
-    m_dialogs.message(QStringLiteral("Miscellaneous Error: ") + QString::number(e.number()) +
-                          QLatin1Char(' ') + e.description(),
+    m_dialogs.message(QCoreApplication::translate("SetupSession", "Miscellaneous Error: ") +
+                          QString::number(e.number()) + QLatin1Char(' ') + e.description(),
                       Dialogs::Icon::None, Dialogs::Buttons::Ok);
 }
 

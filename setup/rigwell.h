@@ -44,7 +44,8 @@ class SetupSession
 public:
     SetupSession(QString databaseFile, FileSystem& fs, Dialogs& dialogs);
 
-    // Creates the database (a first run: `values` keep their starting values), or beeps and loads the
+    // Creates the database (a first run: `values` keep their starting values; so does a database whose
+    // table is still empty from an interrupted first run), or beeps and loads the
     // stored values into `values`. A stored folder that no longer exists leaves that value as it was.
     // false: an error has been reported and the program must end at once without writing.
     bool open(SetupValues& values);

@@ -31,8 +31,11 @@ QJsonValue textOrNull(const QString& text)
     return text.isEmpty() ? QJsonValue() : QJsonValue(text);
 }
 
-int percentOf(const StatBar& bar)
+QJsonValue percentOf(const StatBar& bar)
 {
+    // A bar the file does not give (an unreadable parameters.txt) is unknown, not 0.
+    if (!bar.known)
+        return QJsonValue();
     return QString(bar.tooltip).remove(QLatin1Char('%')).toInt();
 }
 

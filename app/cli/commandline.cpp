@@ -1,69 +1,60 @@
 #include "commandline.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 
 namespace parkwen {
 
 namespace {
 
-struct Options
-{
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            QStringLiteral("Show this help and end.")};
-    QCommandLineOption version{
-        QStringLiteral("version"),
-        QStringLiteral("Show the version and where the settings and sets are kept, and end.")};
-    QCommandLineOption list{
-        QStringLiteral("list"),
-        QStringLiteral("Print the cars of the Car Folder (car), the Garage Folder (garage) or both (all), "
-                       "one name a line; with --json every folder with its statistics and health."),
-        QStringLiteral("car|garage|all")};
-    QCommandLineOption loadSet{QStringLiteral("load-set"),
-                               QStringLiteral("Load set: bring the set's cars into the Car Folder."),
-                               QStringLiteral("NAME")};
-    QCommandLineOption onlySet{
-        QStringLiteral("only-set"),
-        QStringLiteral("Set only: load the set and send every other car to the Garage Folder."),
-        QStringLiteral("NAME")};
-    QCommandLineOption removeSet{QStringLiteral("remove-set"),
-                                 QStringLiteral("Rem. Set: send the set's cars to the Garage Folder."),
-                                 QStringLiteral("NAME")};
-    QCommandLineOption move{QStringLiteral("move"), QStringLiteral("Move one car; --to says where."),
-                            QStringLiteral("NAME")};
-    QCommandLineOption install{QStringLiteral("install"),
-                               QStringLiteral("Install the cars of the archives given; --to says where.")};
-    QCommandLineOption to{QStringLiteral("to"), QStringLiteral("Where --move and --install send cars."),
-                          QStringLiteral("car|garage")};
-    QCommandLineOption stats{QStringLiteral("stats"), QStringLiteral("Print a car's statistics."),
-                             QStringLiteral("CAR")};
-    QCommandLineOption check{QStringLiteral("check"),
-                             QStringLiteral("Look for broken cars in both folders; exit status 1 when any "
-                                            "is found.")};
-    QCommandLineOption json{QStringLiteral("json"),
-                            QStringLiteral("Print --stats, --list or --check as JSON.")};
-    QCommandLineOption yes{{QStringLiteral("y"), QStringLiteral("yes")},
-                           QStringLiteral("Answer yes to the questions a command meets; without it a command "
-                                          "takes the safe answer and never waits.")};
-    // Switches that change how the window works belong here too, beside the commands.
-    QCommandLineOption noCache{
-        QStringLiteral("no-cache"),
-        QStringLiteral("Start, or run a command, without the thumbnail cache: every "
-                       "picture is decoded again, and nothing is kept for the next start.")};
-
-    void addTo(QCommandLineParser& parser) const
-    {
-        parser.setApplicationDescription(
-            QStringLiteral("Keeps the Re-Volt cars you do not want loaded in a Garage Folder.\n"
-                           "Without a command the window opens; /ACC also lists the game's own cars.\n"
-                           "Exit status: 0 when everything asked was done, 1 when part of it failed, "
-                           "2 for a wrong command line."));
-        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, list, loadSet, onlySet, removeSet, move, install, to, stats, check,
-                           json, yes, noCache});
-        parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The archives of --install."),
-                                     QStringLiteral("[FILE...]"));
-    }
+// Every option of the command line, one line each: --help, the manual page and the shell completions
+// all follow this list (a test holds the manual and the completions to it).
+using C = CommandLine::Command;
+// clang-format off
+const CommandLineOption kOptions[] = {
+    {"h,help", "", QT_TRANSLATE_NOOP("CommandLine", "Show this help and end.")},
+    {"version", "", QT_TRANSLATE_NOOP("CommandLine", "Show the version and where the settings and sets are kept, and end.")},
+    {"list", "car|garage|all", QT_TRANSLATE_NOOP("CommandLine", "Print the cars of the Car Folder (car), the Garage Folder (garage) or both (all), one name a line; with --json every folder with its statistics and health."), C::List, "car garage all"},
+    {"load-set", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Load set: bring the set's cars into the Car Folder."), C::LoadSet, "@sets"},
+    {"only-set", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Set only: load the set and send every other car to the Garage Folder."), C::OnlySet, "@sets"},
+    {"remove-set", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Rem. Set: send the set's cars to the Garage Folder."), C::RemoveSet, "@sets"},
+    {"move", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Move one car; --to says where."), C::Move},
+    {"install", "", QT_TRANSLATE_NOOP("CommandLine", "Install the cars of the archives given; --to says where."), C::Install, "@files"},
+    {"to", "car|garage", QT_TRANSLATE_NOOP("CommandLine", "Where --move and --install send cars."), C::None, "car garage"},
+    {"stats", "CAR", QT_TRANSLATE_NOOP("CommandLine", "Print a car's statistics."), C::Stats},
+    {"check", "", QT_TRANSLATE_NOOP("CommandLine", "Look for broken cars in both folders; exit status 1 when any is found."), C::Check},
+    {"json", "", QT_TRANSLATE_NOOP("CommandLine", "Print --stats, --list or --check as JSON.")},
+    {"y,yes", "", QT_TRANSLATE_NOOP("CommandLine", "Answer yes to the questions a command meets; without it a command takes the safe answer and never waits.")},
+    {"no-cache", "", QT_TRANSLATE_NOOP("CommandLine", "Start, or run a command, without the thumbnail cache: every picture is decoded again, and nothing is kept for the next start.")},
 };
+// clang-format on
+
+QCommandLineOption toQt(const CommandLineOption& option)
+{
+    QStringList names = QString::fromLatin1(option.names).split(QLatin1Char(','));
+    QCommandLineOption qt(names, QCoreApplication::translate("CommandLine", option.description),
+                          QString::fromLatin1(option.valueName));
+    return qt;
+}
+
+void setUp(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Keeps the Re-Volt cars you do not want loaded in a Garage Folder.\n"
+        "Without a command the window opens; /ACC also lists the game's own cars, and archives "
+        "named alone are installed from the window.\n"
+        "Exit status: 0 when everything asked was done, 1 when part of it failed, "
+        "2 for a wrong command line."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const CommandLineOption& option : kOptions)
+        parser.addOption(toQt(option));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("CommandLine", "The archives of --install."),
+                                 QStringLiteral("[FILE...]"));
+}
 
 // Qt's own options for the window (-style fusion, -platform xcb, ...) are taken by the application
 // object; they are no wrong command line, and they leave the window to open.
@@ -99,6 +90,37 @@ QStringList withoutQtOptions(const QStringList& arguments)
     return kept;
 }
 
+// An existing file that is an archive of a kind the installer reads, by its name or by its first bytes
+// (what a file manager hands over is chosen by content).
+bool isArchiveFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return false;
+    static const QStringList suffixes = {
+        QStringLiteral(".zip"),     QStringLiteral(".7z"),  QStringLiteral(".rar"),    QStringLiteral(".tar"),
+        QStringLiteral(".tar.gz"),  QStringLiteral(".tgz"), QStringLiteral(".tar.xz"), QStringLiteral(".txz"),
+        QStringLiteral(".tar.bz2"), QStringLiteral(".tbz2")};
+    for (const QString& suffix : suffixes)
+        if (info.fileName().endsWith(suffix, Qt::CaseInsensitive))
+            return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(512);
+    static const QByteArray magics[] = {QByteArrayLiteral("PK\x03\x04"),
+                                        QByteArrayLiteral("7z\xBC\xAF\x27\x1C"),
+                                        QByteArrayLiteral("Rar!\x1A\x07"),
+                                        QByteArrayLiteral("\x1F\x8B"),
+                                        QByteArrayLiteral("\xFD"
+                                                          "7zXZ"),
+                                        QByteArrayLiteral("BZh")};
+    for (const QByteArray& magic : magics)
+        if (head.startsWith(magic))
+            return true;
+    return head.mid(257, 5) == "ustar";
+}
+
 CommandLine wrong(const QString& problem)
 {
     CommandLine line;
@@ -132,61 +154,51 @@ CommandLine parseCommandLine(const QStringList& allArguments)
         return line;
     }
 
-    Options options;
     QCommandLineParser parser;
-    options.addTo(parser);
+    setUp(parser);
     if (!parser.parse(arguments.isEmpty() ? QStringList{QStringLiteral("parkwen")} : arguments))
         return wrong(parser.errorText());
-    if (parser.isSet(options.help)) {
+    if (parser.isSet(QStringLiteral("help"))) {
         line.mode = CommandLine::Mode::Help;
         return line;
     }
-    if (parser.isSet(options.version)) {
+    if (parser.isSet(QStringLiteral("version"))) {
         line.mode = CommandLine::Mode::Version;
         return line;
     }
 
-    struct Named
-    {
-        const QCommandLineOption* option;
-        CommandLine::Command command;
-    };
-    const Named commands[] = {{&options.list, CommandLine::Command::List},
-                              {&options.loadSet, CommandLine::Command::LoadSet},
-                              {&options.onlySet, CommandLine::Command::OnlySet},
-                              {&options.removeSet, CommandLine::Command::RemoveSet},
-                              {&options.move, CommandLine::Command::Move},
-                              {&options.install, CommandLine::Command::Install},
-                              {&options.stats, CommandLine::Command::Stats},
-                              {&options.check, CommandLine::Command::Check}};
     QStringList given;
-    for (const Named& named : commands) {
-        if (!parser.isSet(*named.option))
+    for (const CommandLineOption& option : kOptions) {
+        const QString name = option.longName();
+        if (option.command == CommandLine::Command::None || !parser.isSet(name))
             continue;
-        given << QStringLiteral("--") + named.option->names().constLast();
-        line.command = named.command;
-        if (parser.values(*named.option).size() > 1)
-            return wrong(
-                QStringLiteral("--%1 is given more than once.").arg(named.option->names().constLast()));
+        given << QStringLiteral("--") + name;
+        line.command = option.command;
+        if (parser.values(name).size() > 1)
+            return wrong(QStringLiteral("--%1 is given more than once.").arg(name));
     }
     if (given.size() > 1)
         return wrong(QStringLiteral("One command at a time: %1.").arg(given.join(QStringLiteral(", "))));
 
     const QStringList positional = parser.positionalArguments();
-    line.json = parser.isSet(options.json);
-    line.yes = parser.isSet(options.yes);
+    line.json = parser.isSet(QStringLiteral("json"));
+    line.yes = parser.isSet(QStringLiteral("yes"));
     if (line.command == CommandLine::Command::None) {
-        for (const QCommandLineOption* option : {&options.to, &options.json, &options.yes})
-            if (parser.isSet(*option))
-                return wrong(QStringLiteral("--%1 goes with a command.").arg(option->names().constLast()));
-        // Any other text on the command line has never had a meaning: the window opens.
+        for (const char* option : {"to", "json", "yes"})
+            if (parser.isSet(QString::fromLatin1(option)))
+                return wrong(QStringLiteral("--%1 goes with a command.").arg(QString::fromLatin1(option)));
+        // Archives named on the command line (a file manager's "Open With") are installed once the
+        // window is up; any other text has never had a meaning: the window opens.
+        for (const QString& word : positional)
+            if (isArchiveFile(word))
+                line.files << QFileInfo(word).absoluteFilePath();
         return line;
     }
 
     line.mode = CommandLine::Mode::Command;
     const bool takesTo =
         line.command == CommandLine::Command::Move || line.command == CommandLine::Command::Install;
-    if (parser.isSet(options.to) && !takesTo)
+    if (parser.isSet(QStringLiteral("to")) && !takesTo)
         return wrong(QStringLiteral("--to goes with --move or --install."));
     if (line.json && line.command != CommandLine::Command::Stats &&
         line.command != CommandLine::Command::List && line.command != CommandLine::Command::Check)
@@ -196,35 +208,36 @@ CommandLine parseCommandLine(const QStringList& allArguments)
 
     switch (line.command) {
     case CommandLine::Command::List:
-        if (parser.value(options.list) == QLatin1String("all"))
+        if (parser.value(QStringLiteral("list")) == QLatin1String("all"))
             line.folder = CommandLine::Folder::All;
-        else if (!readFolder(parser.value(options.list), line.folder))
+        else if (!readFolder(parser.value(QStringLiteral("list")), line.folder))
             return wrong(QStringLiteral("--list takes car, garage or all, not \"%1\".")
-                             .arg(parser.value(options.list)));
+                             .arg(parser.value(QStringLiteral("list"))));
         break;
     case CommandLine::Command::LoadSet:
-        line.name = parser.value(options.loadSet);
+        line.name = parser.value(QStringLiteral("load-set"));
         break;
     case CommandLine::Command::OnlySet:
-        line.name = parser.value(options.onlySet);
+        line.name = parser.value(QStringLiteral("only-set"));
         break;
     case CommandLine::Command::RemoveSet:
-        line.name = parser.value(options.removeSet);
+        line.name = parser.value(QStringLiteral("remove-set"));
         break;
     case CommandLine::Command::Stats:
-        line.name = parser.value(options.stats);
+        line.name = parser.value(QStringLiteral("stats"));
         break;
     case CommandLine::Command::Move:
     case CommandLine::Command::Install:
         if (line.command == CommandLine::Command::Move)
-            line.name = parser.value(options.move);
+            line.name = parser.value(QStringLiteral("move"));
         else
             line.files = positional;
-        if (!parser.isSet(options.to))
+        if (!parser.isSet(QStringLiteral("to")))
             return wrong(QStringLiteral("--to car or --to garage is missing."));
-        if (parser.values(options.to).size() > 1 || !readFolder(parser.value(options.to), line.folder))
+        if (parser.values(QStringLiteral("to")).size() > 1 ||
+            !readFolder(parser.value(QStringLiteral("to")), line.folder))
             return wrong(QStringLiteral("--to takes car or garage, not \"%1\".")
-                             .arg(parser.values(options.to).join(QStringLiteral(" "))));
+                             .arg(parser.values(QStringLiteral("to")).join(QStringLiteral(" "))));
         if (line.command == CommandLine::Command::Install && line.files.isEmpty())
             return wrong(QStringLiteral("--install needs at least one file."));
         break;
@@ -238,11 +251,20 @@ CommandLine parseCommandLine(const QStringList& allArguments)
     return line;
 }
 
+QString CommandLineOption::longName() const
+{
+    return QString::fromLatin1(names).section(QLatin1Char(','), -1);
+}
+
+QList<CommandLineOption> commandLineOptions()
+{
+    return QList<CommandLineOption>(std::begin(kOptions), std::end(kOptions));
+}
+
 QString commandLineHelp()
 {
-    Options options;
     QCommandLineParser parser;
-    options.addTo(parser);
+    setUp(parser);
     return parser.helpText();
 }
 

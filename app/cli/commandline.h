@@ -21,11 +21,26 @@ struct CommandLine
     Command command = Command::None;
     QString name;                 // the set of the set commands, the car of --move and --stats
     Folder folder = Folder::None; // --list's folder (All: both), or where --move and --install send cars
-    QStringList files;            // --install's archives
+    QStringList files;            // --install's archives; in the window, the archives to install
     bool json = false;            // --stats, --list and --check for machines
     bool yes = false;             // answer the questions that a command meets with yes
     bool noCache = false;         // --no-cache: the window or command runs without the thumbnail cache
 };
+
+// One option of the command line as --help, the manual page and the shell completions show it.
+struct CommandLineOption
+{
+    const char* names;       // "y,yes": the short name first, the long one last
+    const char* valueName;   // what the option takes ("NAME"); empty for a switch
+    const char* description; // English, translated when shown
+    CommandLine::Command command = CommandLine::Command::None; // set for the options that are commands
+    const char* completion = ""; // the words a shell offers for the value ("car garage"; "@sets": set names)
+
+    QString longName() const;
+};
+
+// Every option, in the order --help shows them.
+QList<CommandLineOption> commandLineOptions();
 
 // Reads the arguments of the program (the program's name first).
 CommandLine parseCommandLine(const QStringList& arguments);

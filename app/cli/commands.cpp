@@ -8,6 +8,7 @@
 #include "carlibrary.h"
 #include "naming.h"
 #include "paramreader.h"
+#include "paths_db.h"
 #include "setfile.h"
 #include "setloading.h"
 #include "setstore.h"
@@ -110,12 +111,13 @@ int Commands::run(const CommandLine& line)
 
 bool Commands::isSetUp()
 {
-    // Without a paths database the window would start rigwell; a command only says so.
+    // Without settings the window would start rigwell; a command only says how to set up, naming the
+    // menu entry and the setup program's real path (it is not on PATH once installed).
     const QString paths = joinPath(m_platform.configHome(), QStringLiteral("paths.mdb"));
-    if (!m_platform.fs.exists(paths)) {
-        tell(
-            QStringLiteral("Parkwen is not set up yet: %1 does not exist. Run Parkwen Setup (rigwell) first.")
-                .arg(paths));
+    if (!m_platform.fs.exists(paths) || PathsDatabase::isUnfinished(paths)) {
+        tell(QStringLiteral("Parkwen is not set up yet: %1 holds no settings. Start \"Parkwen Setup\" from "
+                            "the menu, or run %2, first.")
+                 .arg(paths, joinPath(m_platform.programFolder, QStringLiteral("rigwell"))));
         return false;
     }
     return true;
@@ -202,6 +204,12 @@ int Commands::move(CarLibrary& library, const QString& name, CommandLine::Folder
         if (target.rowOfText(name) >= 0) {
             tell(QStringLiteral("%1 is in the %2 already.").arg(name, targetName));
             return Done;
+        }
+        // The game's own cars are left out of the lists, not missing.
+        if (isStockCar(name) && m_platform.fs.isFolder(joinPath(library.carFolder, name))) {
+            tell(QStringLiteral("\"%1\" is one of the game's own cars: Parkwen leaves it in the Car Folder.")
+                     .arg(name));
+            return Failed;
         }
         tell(
             QStringLiteral("There is no car named \"%1\" in the Car Folder or the Garage Folder.").arg(name));

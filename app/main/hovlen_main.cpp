@@ -13,20 +13,44 @@ installed. Parkwen keeps the cars you do not want loaded in your <b>Garage Folde
 back and forth for you.</p>
 
 <h2>Setting up</h2>
-<p>Press <b>Settings</b> (F1) to start rigwell. Choose the game's cars folder on the left, your Garage
-Folder on the right and the Max Car Amount (add-on cars only; the game's own cars do not count), then
-press OK. Press <b>Refresh</b> (F5) in Parkwen to read the new settings.</p>
+<p>Press <b>Settings</b> (F1) to start Parkwen Setup (also in the menu as "Parkwen Setup"). Choose the
+game's cars folder on the left, your Garage Folder on the right and the Max Car Amount (add-on cars
+only; the game's own cars do not count), then press OK. Press <b>Refresh</b> (F5) in Parkwen to read
+the new settings. The first start of Parkwen opens Parkwen Setup by itself.</p>
 
 <h2>The main window</h2>
 <ul>
 <li>The left list shows the cars in the Car Folder, the right list the cars in the Garage Folder, each
 with its picture. Click a car to see its picture; double-click it to open its details.</li>
-<li><b>&gt;&gt;</b> (X) sends the chosen Car Folder car to the Garage; <b>&lt;&lt;</b> (Z) brings the
-chosen Garage car into the Car Folder. <b>All: Gar.</b> and <b>All: Car</b> move every car.</li>
-<li><b>Del. Car</b> deletes the car chosen last, after asking.</li>
+<li><b>&gt;&gt;</b> (X) sends the chosen Car Folder cars to the Garage; <b>&lt;&lt;</b> (Z) brings the
+chosen Garage cars into the Car Folder. <b>All: Gar.</b> and <b>All: Car</b> move every car.</li>
+<li><b>Del. Car</b> deletes the chosen cars, after asking. They go to the desktop's trash where there
+is one; a car folder that is a link loses only the link.</li>
 <li>The counts show how many cars each folder holds. The light flashes once the Car Folder holds as many
 cars as your Max Car Amount.</li>
 </ul>
+
+<h2>Many cars</h2>
+<ul>
+<li><b>Filter</b>: the box above each list shows only the cars whose names contain what you type
+(letter case and accents do not count); the line under the list says how many are shown. Ctrl+F moves
+into the filter box of the list used last, Tab moves from a filter box to its list, Escape clears
+it. The counts and the "All" buttons still take every car.</li>
+<li><b>Choosing many</b>: Ctrl+click, Shift+click, Shift+arrows and Ctrl+A choose several cars;
+&gt;&gt;, &lt;&lt;, X, Z and Del. Car then act on all of them.</li>
+<li><b>Dragging</b>: drag chosen cars onto the other list to move them.</li>
+<li><b>Undo</b>: Ctrl+Z puts back the last move command, again and again, up to the last 50.</li>
+<li><b>Context menu</b>: right-click a list, or press the menu key or Shift+F10, for Move, Delete,
+Open Details, Show in File Manager and Undo.</li>
+<li>A car whose name is in both folders carries an orange mark on its picture.</li>
+</ul>
+
+<h2>Installing cars</h2>
+<p><b>Install Cars</b> (F6) installs cars from downloaded archives (zip, 7z, rar, tar, tar.gz,
+tar.xz, tar.bz2): choose the archives, then the folder. Archives and car folders dragged from a file
+manager onto a list install into that list's folder, and archives opened with Parkwen from a file
+manager install after Parkwen asks for the folder. A car that is already there can be replaced, kept
+beside the new one or skipped; unsafe entries are refused, and a summary says what went where.</p>
 
 <h2>Sets</h2>
 <p><b>Create Set</b> makes a named set of cars; <b>Edit Set</b> changes one. <b>Load set</b> brings a
@@ -39,9 +63,24 @@ built from. There you can back up, restore and delete parameter files (F2, F3), 
 (F1), and back up (F4), switch (F5), delete and import skins.</p>
 
 <h2>Keys</h2>
-<p>Main window: Z, X, F1 Settings, F2 Help, F3 Reset Reg., F5 Refresh.<br>
+<p>Main window: Z, X, Ctrl+Z Undo, Ctrl+F Filter, menu key or Shift+F10 context menu, F1 Settings,
+F2 Help, F3 Reset Reg., F5 Refresh, F6 Install Cars.<br>
 Car details: F1 Import Parameters, F2 Backup Parameters, F3 Set Parameters, F4 Backup Skin,
 F5 Set Skin.</p>
+
+<h2>Command line</h2>
+<p><code>parkwen --help</code> lists the commands that work without a window: <code>--list</code>,
+<code>--load-set</code>, <code>--only-set</code>, <code>--remove-set</code>, <code>--move</code>,
+<code>--install</code>, <code>--stats</code> (with <code>--json</code>); <code>--no-cache</code> (or
+PARKWEN_NO_CACHE=1) starts the window without the thumbnail cache. <code>man parkwen</code> tells
+more.</p>
+
+<h2>Where your files are</h2>
+<p>Installed: the settings in <code>~/.config/parkwen/paths.mdb</code> (XDG_CONFIG_HOME), the sets
+in <code>~/.local/share/parkwen/sets/</code> (XDG_DATA_HOME), the thumbnail cache in
+<code>~/.cache/parkwen/thumbnails.sqlite</code> (XDG_CACHE_HOME). A program folder you may write to,
+or one holding a file named <code>portable</code>, keeps the settings and sets beside the programs.
+<code>parkwen --version</code> tells which.</p>
 )";
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "installcommand.h"
 #include "platform/datalocations.h"
+#include "qt/display.h"
 #include "qt/localfilesystem.h"
 #include "qt/qtdialogs.h"
 #include "qt/qtpictures.h"
@@ -17,10 +18,12 @@
 #include "startupprobe.h"
 #include "streamdialogs.h"
 #include "thumbcache.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QStyleFactory>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -36,6 +39,21 @@ void nameApplication()
     QCoreApplication::setApplicationName(QStringLiteral("Parkwen"));
     QCoreApplication::setApplicationVersion(kVersion);
     QCoreApplication::setOrganizationName(QStringLiteral("Parkwen"));
+}
+
+QtMessageHandler g_defaultHandler = nullptr;
+
+// Real cars carry pictures that Qt's image readers grumble about ("libpng warning: iCCP: known
+// incorrect sRGB profile") while decoding them well; a line for each would drown the program's own
+// messages on standard error.
+void quietImageReaders(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    const bool imageReader = (context.category && qstrncmp(context.category, "qt.gui.imageio", 14) == 0) ||
+                             message.startsWith(QLatin1String("libpng warning")) ||
+                             message.startsWith(QLatin1String("libpng error"));
+    if (imageReader && type != QtFatalMsg)
+        return;
+    g_defaultHandler(type, context, message);
 }
 
 Platform platformAt(const DataLocations& at, FileSystem& fs, Pictures& pictures, Dialogs& dialogs,
@@ -63,6 +81,7 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
 {
     QCoreApplication app(argc, argv);
     nameApplication();
+    installTranslations(app);
     QTextStream out(stdout);
     QTextStream err(stderr);
     const DataLocations at =
@@ -106,16 +125,31 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
 
 int main(int argc, char* argv[])
 {
+    g_defaultHandler = qInstallMessageHandler(quietImageReaders);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine line = parseCommandLine(arguments);
     if (line.mode != CommandLine::Mode::Window)
         return runWithoutWindow(argc, argv, line);
+    if (!hasDisplay(argc, argv)) {
+        QStringList commands;
+        for (const CommandLineOption& option : commandLineOptions())
+            if (option.command != CommandLine::Command::None)
+                commands << QStringLiteral("--") + option.longName();
+        const QString text = QStringLiteral("parkwen: no display to open a window on; the commands %1 work "
+                                            "without one\n")
+                                 .arg(commands.join(QStringLiteral(", ")));
+        std::fputs(text.toLocal8Bit().constData(), stderr);
+        return 1;
+    }
 
     QApplication app(argc, argv);
     nameApplication();
-    QApplication::setApplicationDisplayName(QStringLiteral("Parkwen"));
+    installTranslations(app);
+    // The window belongs to its menu entry. No display name: the window manager would add it to every
+    // title ("Parkwen - Car Selection — Parkwen").
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.parkwen.Parkwen"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     LocalFileSystem fs;
@@ -183,6 +217,9 @@ int main(int argc, char* argv[])
     castle.show();
     castle.raise();
     castle.activateWindow();
+    // Archives opened with Parkwen from a file manager: installed once the window is up.
+    if (!line.files.isEmpty())
+        QTimer::singleShot(0, &castle, [&install, files = line.files] { install.open(files); });
     // Start-up measured from outside (the benchmark).
     if (!qEnvironmentVariableIsEmpty("PARKWEN_STARTUP_PROBE"))
         reportWhenShown(&castle, cars);

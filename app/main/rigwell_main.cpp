@@ -3,8 +3,10 @@
 
 #include "form1.h"
 #include "platform/datalocations.h"
+#include "qt/display.h"
 #include "qt/localfilesystem.h"
 #include "qt/qtdialogs.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -55,10 +57,16 @@ int main(int argc, char* argv[])
     parser.parse(arguments);
     if (parser.isSet(help) || parser.isSet(version))
         return answerWithoutWindow(argc, argv, parser.isSet(help));
+    if (!parkwen::hasDisplay(argc, argv)) {
+        std::fputs("rigwell: no display to open a window on; Parkwen Setup runs on a desktop\n", stderr);
+        return 1;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(parkwen::rigwellInfo::productName);
     QApplication::setApplicationVersion(parkwen::rigwellInfo::version);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.parkwen.Parkwen.Setup"));
+    parkwen::installTranslations(app);
     // The file description and the comments have no place among Qt's application details; they stay in
     // rigwellInfo for a platform's version resource.
 

@@ -1,5 +1,7 @@
 #include "error.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 
@@ -11,43 +13,43 @@ QString describeError(int number, const QString& path)
     case 0:
         return {};
     case err::InvalidCall:
-        return QStringLiteral("Invalid procedure call or argument");
+        return QCoreApplication::translate("Error", "Invalid procedure call or argument");
     case err::Overflow:
-        return QStringLiteral("Overflow");
+        return QCoreApplication::translate("Error", "Overflow");
     case err::SubscriptOutOfRange:
-        return QStringLiteral("Subscript out of range");
+        return QCoreApplication::translate("Error", "Subscript out of range");
     case err::TypeMismatch:
-        return QStringLiteral("Type mismatch");
+        return QCoreApplication::translate("Error", "Type mismatch");
     case err::FileNotFound:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("Error", "File not found");
     case err::FileExists:
-        return QStringLiteral("File already exists");
+        return QCoreApplication::translate("Error", "File already exists");
     case err::DiskFull:
-        return QStringLiteral("Disk full");
+        return QCoreApplication::translate("Error", "Disk full");
     case err::PermissionDenied:
-        return QStringLiteral("Permission denied");
+        return QCoreApplication::translate("Error", "Permission denied");
     case err::DifferentDrive:
-        return QStringLiteral("Can't rename with different drive");
+        return QCoreApplication::translate("Error", "Can't rename with different drive");
     case err::PathFileAccess:
-        return QStringLiteral("Path/File access error");
+        return QCoreApplication::translate("Error", "Path/File access error");
     case err::PathNotFound:
-        return QStringLiteral("Path not found");
+        return QCoreApplication::translate("Error", "Path not found");
     case err::InvalidPicture:
-        return QStringLiteral("Invalid picture");
+        return QCoreApplication::translate("Error", "Invalid picture");
     case err::NoCurrentRecord:
-        return QStringLiteral("No current record.");
+        return QCoreApplication::translate("Error", "No current record.");
     case err::CouldNotFindFile:
-        return QStringLiteral("Could not find file '%1'.").arg(path);
+        return QCoreApplication::translate("Error", "Could not find file '%1'.").arg(path);
     case err::DatabaseExists:
-        return QStringLiteral("Database already exists.");
+        return QCoreApplication::translate("Error", "Database already exists.");
     case err::UnrecognizedDatabase:
-        return QStringLiteral("Unrecognized database format '%1'.").arg(path);
+        return QCoreApplication::translate("Error", "Unrecognized database format '%1'.").arg(path);
     case err::IndexOutOfBounds:
-        return QStringLiteral("Index out of bounds");
+        return QCoreApplication::translate("Error", "Index out of bounds");
     case err::KeyNotUnique:
-        return QStringLiteral("Key is not unique in collection");
+        return QCoreApplication::translate("Error", "Key is not unique in collection");
     default:
-        return QStringLiteral("Application-defined or object-defined error");
+        return QCoreApplication::translate("Error", "Application-defined or object-defined error");
     }
 }
 
@@ -83,8 +85,8 @@ Error Error::fromErrno(int e)
 
 QString Error::miscMessage() const
 {
-    return QStringLiteral("Miscellaneous Error: No. ") + QString::number(m_number) + QLatin1Char(' ') +
-           m_description;
+    return QCoreApplication::translate("Error", "Miscellaneous Error: No. ") + QString::number(m_number) +
+           QLatin1Char(' ') + m_description;
 }
 
 } // namespace parkwen

@@ -23,7 +23,7 @@ struct Machine
 {
     QTemporaryDir root;
     QString prefix = root.path() + QStringLiteral("/usr");
-    QString bin = prefix + QStringLiteral("/bin");
+    QString bin = prefix + QStringLiteral("/" PARKWEN_INSTALL_BINDIR);
     QString helpers = prefix + QStringLiteral("/libexec/parkwen");
     QString share = prefix + QStringLiteral("/share/parkwen");
     QString build = root.path() + QStringLiteral("/build/bin");
@@ -147,7 +147,7 @@ private slots:
         Machine m;
         const QString moved = m.root.path() + QStringLiteral("/elsewhere");
         QVERIFY(QDir().rename(m.prefix, moved));
-        const DataLocations parkwen = m.main(moved + QStringLiteral("/bin"));
+        const DataLocations parkwen = m.main(moved + QStringLiteral("/" PARKWEN_INSTALL_BINDIR));
         QVERIFY(parkwen.installedLayout);
         QCOMPARE(parkwen.helperFolder, moved + QStringLiteral("/libexec/parkwen"));
         compareData(parkwen, m.helper(moved + QStringLiteral("/libexec/parkwen")));

@@ -26,39 +26,39 @@ CarDial::CarDial(FileSystem& fs, Pictures& pictures, const QString& carPath, con
     m_previews = new Previews(pictures, this);
     m_bmps = new QListWidget(this);
     m_bmps->setObjectName(QStringLiteral("bmps"));
-    m_bmps->setToolTip(QStringLiteral("the skins"));
+    m_bmps->setAccessibleName(tr("Skins"));
+    m_bmps->setToolTip(tr("the skins"));
     m_bmps->addItems(skins);
     m_bmps->setFixedWidth(150);
 
     m_otherIm = new QLabel(this);
     m_otherIm->setObjectName(QStringLiteral("OtherIm"));
-    m_otherIm->setToolTip(
-        QStringLiteral("Shows the currently selected skin. Set in the Horizontal UpDown Control(!)."));
+    m_otherIm->setToolTip(tr("Shows the currently selected skin. Set in the Horizontal UpDown Control(!)."));
     m_otherIm->setFixedSize(SkinView, SkinView);
     m_otherIm->setFrameShape(QFrame::StyledPanel);
     m_otherIm->setAlignment(Qt::AlignCenter);
 
     m_cartIt = new QLabel(this);
     m_cartIt->setObjectName(QStringLiteral("Cart_It"));
-    m_cartIt->setToolTip(QStringLiteral("The Filename of the Skin."));
+    m_cartIt->setToolTip(tr("The Filename of the Skin."));
     m_cartIt->setAlignment(Qt::AlignCenter);
 
     m_picSel = new HorizontalUpDown(this);
+    m_picSel->setAccessibleName(tr("Skins"));
     m_picSel->setObjectName(QStringLiteral("PicSel"));
-    m_picSel->setToolTip(QStringLiteral("Use this to Scroll Between Skins"));
+    m_picSel->setToolTip(tr("Use this to Scroll Between Skins"));
     m_picSel->setFixedSize(SkinView, 22);
     m_picSel->setRange(0, qMax(0, int(skins.size()) - 1));
 
-    m_label4 =
-        new QLabel(QStringLiteral("Use the Horizontal Updown (!) Control to scroll through the skins. Once U "
-                                  "have made your choice, click OK"),
-                   this);
+    m_label4 = new QLabel(tr("Use the Horizontal Updown (!) Control to scroll through the skins. Once U "
+                             "have made your choice, click OK"),
+                          this);
     m_label4->setObjectName(QStringLiteral("Label4"));
     m_label4->setWordWrap(true);
 
-    m_setskin = new QPushButton(QStringLiteral("OK"), this);
+    m_setskin = new QPushButton(tr("OK"), this);
     m_setskin->setObjectName(QStringLiteral("setskin"));
-    m_setskin->setToolTip(QStringLiteral("Click to se the current skin to the default skin"));
+    m_setskin->setToolTip(tr("Click to se the current skin to the default skin"));
     m_setskin->setDefault(true);
     m_setskin->setEnabled(!skins.isEmpty());
 

@@ -49,24 +49,26 @@ FileChooser::FileChooser(Kind kind, FileSystem& fs, Pictures& pictures, const QS
 {
     const bool bitmaps = kind == Kind::Bitmap;
     setObjectName(bitmaps ? QStringLiteral("immpitfrm") : QStringLiteral("impitfrm"));
-    setWindowTitle(bitmaps ? QStringLiteral("Select Bitmap to Import")
-                           : QStringLiteral("Select Parameters to Import"));
+    setWindowTitle(bitmaps ? tr("Select Bitmap to Import") : tr("Select Parameters to Import"));
     setModal(true);
 
     m_dir1 = new QListWidget(this);
     m_dir1->setObjectName(QStringLiteral("Dir1"));
+    m_dir1->setAccessibleName(tr("Folders"));
     m_file1 = new QListWidget(this);
     m_file1->setObjectName(QStringLiteral("File1"));
+    m_file1->setAccessibleName(tr("Files"));
     m_drive1 = new QComboBox(this);
     m_drive1->setObjectName(QStringLiteral("Drive1"));
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_drive1->setAccessibleName(tr("Drive"));
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setDefault(true);
 
     // The bitmap chooser puts its preview to the left of the same controls.
     int left = 0;
     if (bitmaps) {
-        m_pikFra = new QGroupBox(QStringLiteral("Picture"), this);
+        m_pikFra = new QGroupBox(tr("Picture"), this);
         m_pikFra->setObjectName(QStringLiteral("PikFra"));
         m_pikcha = new QLabel(m_pikFra);
         m_previews = new Previews(m_pictures, this);
@@ -185,8 +187,7 @@ void FileChooser::File1_Click()
     m_ok->setEnabled(item != nullptr);
     if (!m_pikcha)
         return;
-    m_previews->show(m_pikcha, item ? joinPath(m_folder, item->text()) : QString(),
-                     QStringLiteral("(no picture)"));
+    m_previews->show(m_pikcha, item ? joinPath(m_folder, item->text()) : QString(), tr("(no picture)"));
 }
 
 void FileChooser::waitForPictures()

@@ -191,7 +191,7 @@ Sett::Sett(Platform platform, DetailsContext context, QWidget* parent)
     : QDialog(parent), m_platform(platform), m_context(std::move(context)), m_carPath(m_context.carPath)
 {
     setObjectName(QStringLiteral("Sett"));
-    setWindowTitle(QStringLiteral("Parkwen Car Settings"));
+    setWindowTitle(tr("Parkwen Car Settings"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildWindow();
@@ -215,7 +215,7 @@ void Sett::buildWindow()
     setFont(labelFont());
 
     m_pic = makeImage(this, "Pic", QSize(72, 72));
-    m_moniker = makeLabel(this, "Moniker", QStringLiteral("Car Name:"), headingFont());
+    m_moniker = makeLabel(this, "Moniker", tr("Car Name:"), headingFont());
     m_moniker->setWordWrap(true);
     m_moniker->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_moniker->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -252,23 +252,21 @@ QWidget* Sett::buildStatistics()
 
     const QFont font = labelFont();
     const QString note = QString::fromLatin1(roughNote);
-    m_speed = makeLabel(panel, "Speed", QStringLiteral("Speed:"), font);
-    m_class = makeLabel(panel, "Class", QStringLiteral("Class:"), font,
-                        QStringLiteral("Electric, Glow, Special: The Engine Type"));
+    m_speed = makeLabel(panel, "Speed", tr("Speed:"), font);
+    m_class = makeLabel(panel, "Class", tr("Class:"), font, tr("Electric, Glow, Special: The Engine Type"));
     m_rating =
-        makeLabel(panel, "Rating", QStringLiteral("Rating:"), font,
+        makeLabel(panel, "Rating", tr("Rating:"), font,
                   QStringLiteral(
                       "Rookie, Amateur, Advanced, Semi-Pro, or Pro: The group of cars to which it belongs."));
-    m_grip = makeLabel(panel, "Grip", QStringLiteral("Grip:"), font, note);
-    m_turn = makeLabel(panel, "Turn", QStringLiteral("Turn:"), font, note);
-    m_axle = makeLabel(panel, "Axle", QStringLiteral("Accel:"), font, note);
-    m_mass = makeLabel(panel, "Mass", QStringLiteral("Mass:"), font);
-    m_base = makeLabel(
-        panel, "Base", QStringLiteral("Param Base:"), font,
-        QStringLiteral("The Original Car that this was made from. Calculated from the checksum at the end "
-                       "of the parameters."));
-    m_trans = makeLabel(panel, "Trans", QStringLiteral("Transmission:"), font,
-                        QStringLiteral("4WD, FWD, RWD, & others (rare): Which wheels are powered."));
+    m_grip = makeLabel(panel, "Grip", tr("Grip:"), font, note);
+    m_turn = makeLabel(panel, "Turn", tr("Turn:"), font, note);
+    m_axle = makeLabel(panel, "Axle", tr("Accel:"), font, note);
+    m_mass = makeLabel(panel, "Mass", tr("Mass:"), font);
+    m_base = makeLabel(panel, "Base", tr("Param Base:"), font,
+                       tr("The Original Car that this was made from. Calculated from the checksum at the end "
+                          "of the parameters."));
+    m_trans = makeLabel(panel, "Trans", tr("Transmission:"), font,
+                        tr("4WD, FWD, RWD, & others (rare): Which wheels are powered."));
 
     const auto addBar = [&](int row, QLabel* label, const char* name) {
         auto* groove = new StatBarGroove(QLatin1String(name), BarLength, BarHeight, panel);
@@ -299,34 +297,32 @@ QWidget* Sett::buildParameterArea()
     layout->setContentsMargins(10, 8, 10, 8);
     layout->setSpacing(6);
 
-    m_label1 = makeLabel(area, "Label1", QStringLiteral("Parameters:"), headingFont());
+    m_label1 = makeLabel(area, "Label1", tr("Parameters:"), headingFont());
     m_params = new QListWidget(area);
     m_params->setObjectName(QStringLiteral("Params"));
-    m_params->setToolTip(QStringLiteral("A list of all Parameters for this Car. Click on a Set of Parametes "
-                                        "to view stats for that set. Click Backup to "
-                                        "Backup the Current Parameters (Parameters.Txt) & Set to Set another "
-                                        "Set of Parameters to Parameters.txt. "));
+    m_params->setAccessibleName(tr("Parameters"));
+    m_params->setToolTip(tr("A list of all Parameters for this Car. Click on a Set of Parametes "
+                            "to view stats for that set. Click Backup to "
+                            "Backup the Current Parameters (Parameters.Txt) & Set to Set another "
+                            "Set of Parameters to Parameters.txt. "));
     m_params->setMinimumWidth(200);
     m_params->setMinimumHeight(110);
 
-    m_bacup = makeButton(area, "Bacup", QStringLiteral("Backup"),
-                         QStringLiteral("Click to BackUp \"Current Parameters\" (Parameters.Txt.)"),
-                         Glyph::UpArrow);
-    m_settt =
-        makeButton(area, "Settt", QStringLiteral("Set"),
-                   QStringLiteral("Click to set the Currently Selected Parameters to \"Current Parameters\" "
-                                  "(Parameters.Txt.)"));
-    m_impit = makeButton(area, "Impit", QStringLiteral("Import"),
-                         QStringLiteral("Click to Import Parameters from another Folder"), Glyph::Import);
-    m_delP = makeButton(area, "DelP", QStringLiteral("Delete"),
-                        QStringLiteral("Click to completely remove the last selected Parameters Set."));
-    m_label3 = makeLabel(
-        area, "Label3",
-        QStringLiteral("Make Sure you have a back-up copy of parameters.txt before loading in a  new "
-                       "Parameters File. To Back Up Parameters.txt, Click Backup. To set the selected "
-                       "Parameters to Parameters.txt, Click Set. To Delete a Parameters Set click, "
-                       "Delete."),
-        helpFont());
+    m_bacup = makeButton(area, "Bacup", tr("Backup"),
+                         tr("Click to BackUp \"Current Parameters\" (Parameters.Txt.)"), Glyph::UpArrow);
+    m_settt = makeButton(area, "Settt", tr("Set"),
+                         tr("Click to set the Currently Selected Parameters to \"Current Parameters\" "
+                            "(Parameters.Txt.)"));
+    m_impit = makeButton(area, "Impit", tr("Import"), tr("Click to Import Parameters from another Folder"),
+                         Glyph::Import);
+    m_delP = makeButton(area, "DelP", tr("Delete"),
+                        tr("Click to completely remove the last selected Parameters Set."));
+    m_label3 = makeLabel(area, "Label3",
+                         tr("Make Sure you have a back-up copy of parameters.txt before loading in a  new "
+                            "Parameters File. To Back Up Parameters.txt, Click Backup. To set the selected "
+                            "Parameters to Parameters.txt, Click Set. To Delete a Parameters Set click, "
+                            "Delete."),
+                         helpFont());
     fixWrappedHeight(m_label3, 200);
 
     auto* buttons = new QGridLayout;
@@ -357,45 +353,43 @@ QWidget* Sett::buildSkinArea()
     layout->setContentsMargins(10, 8, 10, 8);
     layout->setSpacing(6);
 
-    m_label2 = makeLabel(area, "Label2", QStringLiteral("Skins:"), headingFont());
-    m_label5 = makeLabel(area, "Label5", QStringLiteral("Current Skin"), labelFont());
-    m_kakar = makeImage(
-        area, "kakar", QSize(SkinView, SkinView),
-        QStringLiteral("The Current skin: Specified in the Current \"Parameters.txt\". To Back this up "
-                       "Click \"Backup.\""));
-    m_bakbit = makeButton(area, "Bakbit", QStringLiteral("Backup"),
-                          QStringLiteral("Click to Backup the \"Current Skin.\""), Glyph::UpArrow);
+    m_label2 = makeLabel(area, "Label2", tr("Skins:"), headingFont());
+    m_label5 = makeLabel(area, "Label5", tr("Current Skin"), labelFont());
+    m_kakar = makeImage(area, "kakar", QSize(SkinView, SkinView),
+                        tr("The Current skin: Specified in the Current \"Parameters.txt\". To Back this up "
+                           "Click \"Backup.\""));
+    m_bakbit =
+        makeButton(area, "Bakbit", tr("Backup"), tr("Click to Backup the \"Current Skin.\""), Glyph::UpArrow);
 
-    m_label4 = makeLabel(area, "Label4", QStringLiteral("Other Skins"), labelFont());
-    m_otherIm =
-        makeImage(area, "OtherIm", QSize(SkinView, SkinView),
-                  QStringLiteral("Shows the currently selected \"Other Skin.\" Set in the Horizontal UpDown "
-                                 "Control(!)."));
-    m_cartIt = makeLabel(area, "Cart_It", QString(), labelFont(),
-                         QStringLiteral("The Filename of the \"Other Skin.\""));
+    m_label4 = makeLabel(area, "Label4", tr("Other Skins"), labelFont());
+    m_otherIm = makeImage(area, "OtherIm", QSize(SkinView, SkinView),
+                          tr("Shows the currently selected \"Other Skin.\" Set in the Horizontal UpDown "
+                             "Control(!)."));
+    m_cartIt = makeLabel(area, "Cart_It", QString(), labelFont(), tr("The Filename of the \"Other Skin.\""));
     m_cartIt->setAlignment(Qt::AlignCenter);
     m_cartIt->setFixedWidth(SkinView + 24);
     m_picSel = new HorizontalUpDown(area);
+    m_picSel->setAccessibleName(tr("Other skins"));
     m_picSel->setObjectName(QStringLiteral("PicSel"));
-    m_picSel->setToolTip(QStringLiteral("Use this to Scroll Between \"Other Skins.\""));
+    m_picSel->setToolTip(tr("Use this to Scroll Between \"Other Skins.\""));
     m_picSel->setFixedSize(SkinView, 22);
-    m_setskin = makeButton(area, "setskin", QStringLiteral("Set"),
-                           QStringLiteral("Click to Set the Current \"Other Skin\" to the \"Current Skin\""),
-                           Glyph::Tick);
-    m_immpit = makeButton(area, "IMMPIT", QStringLiteral("Import"),
-                          QStringLiteral("Click to Import Parameters from another Folder"), Glyph::Import);
-    m_delS = makeButton(area, "DelS", QStringLiteral("Delete"),
-                        QStringLiteral("Click to completely remove the last selected >Additional< Paintjob"));
+    m_setskin =
+        makeButton(area, "setskin", tr("Set"),
+                   tr("Click to Set the Current \"Other Skin\" to the \"Current Skin\""), Glyph::Tick);
+    m_immpit = makeButton(area, "IMMPIT", tr("Import"), tr("Click to Import Parameters from another Folder"),
+                          Glyph::Import);
+    m_delS = makeButton(area, "DelS", tr("Delete"),
+                        tr("Click to completely remove the last selected >Additional< Paintjob"));
     m_setskin->setEnabled(false);
     m_delS->setEnabled(false);
-    m_label6 = makeLabel(
-        area, "Label6",
-        QStringLiteral("When A Car has multiple skins, make sure you have a back-up copy of the current "
-                       "one before loading in another one. To Back Up Current Skin Click the Up Arrow. "
-                       "To make the Selected Other Skin, the Current Skin, click the tick. To delete an "
-                       "additional Skin, select one using the Horizontal (!) Up\\Down Control, then cick "
-                       "Delete."),
-        helpFont());
+    m_label6 =
+        makeLabel(area, "Label6",
+                  tr("When A Car has multiple skins, make sure you have a back-up copy of the current "
+                     "one before loading in another one. To Back Up Current Skin Click the Up Arrow. "
+                     "To make the Selected Other Skin, the Current Skin, click the tick. To delete an "
+                     "additional Skin, select one using the Horizontal (!) Up\\Down Control, then cick "
+                     "Delete."),
+                  helpFont());
     m_label6->setWordWrap(true);
 
     const int column = SkinView + 24;
@@ -454,7 +448,7 @@ void Sett::Timer1_Timer()
         return;
     m_filled = true;
 
-    QString moniker = QStringLiteral("Car Name: ") + m_carPath;
+    QString moniker = tr("Car Name: ") + m_carPath;
     m_pic->setPixmap(scaledInto(m_context.picture, m_pic->size() - QSize(4, 4)));
 
     const Error loaded = m_rtb.load(m_platform.fs, m_carPath, QStringLiteral("parameters.txt"));
@@ -465,7 +459,7 @@ void Sett::Timer1_Timer()
         // A file that is there but cannot be read (a FIFO, a device, far too large) is also said.
         if (loaded.number() != err::FileNotFound)
             m_platform.dialogs.message(loaded.miscMessage(), Dialogs::Icon::Exclamation);
-        moniker += QStringLiteral("  (this car has no readable parameters.txt)");
+        moniker += tr("  (this car has no readable parameters.txt)");
         for (StatBarImage* bar : {m_barGrip, m_barTurn, m_barAxle})
             bar->setBarWidth(0);
         m_currentSkin.clear();

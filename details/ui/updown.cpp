@@ -18,6 +18,8 @@ HorizontalUpDown::HorizontalUpDown(QWidget* parent) : QWidget(parent)
     m_right = new QToolButton(this);
     m_left->setArrowType(Qt::LeftArrow);
     m_right->setArrowType(Qt::RightArrow);
+    m_left->setAccessibleName(QStringLiteral("Previous"));
+    m_right->setAccessibleName(QStringLiteral("Next"));
     for (QToolButton* arrow : {m_left, m_right}) {
         arrow->setAutoRepeat(true);
         arrow->setFocusPolicy(Qt::NoFocus);

@@ -204,6 +204,28 @@ private slots:
         QCOMPARE(QColor(after), QColor(Qt::green));
     }
 
+    // Archives opened with Parkwen from a file manager: the where-to question comes first.
+    void openedWithArchives_asksWhereThenInstalls()
+    {
+        Window w;
+        const QString one =
+            w.b.archive(QStringLiteral("one.zip"), Format::Zip, carItems(QStringLiteral("cars/One")));
+        clickInNextBox(QStringLiteral("Cancel"));
+        w.command->open({one});
+        QVERIFY(w.cars->Gartery.texts().isEmpty());
+        QVERIFY(w.b.lib.dialogs.messages().isEmpty());
+
+        QString asked;
+        QTimer::singleShot(0, [&asked] {
+            QWidget* box = QApplication::activeModalWidget();
+            asked = box->objectName() + QLatin1Char(':') + static_cast<QMessageBox*>(box)->text();
+            box->findChild<QPushButton*>(QStringLiteral("GarageFolder"))->click();
+        });
+        w.command->open({one});
+        QCOMPARE(asked, QStringLiteral("InstallWhere:Install the cars of this archive into which folder?"));
+        QCOMPARE(w.cars->Gartery.texts(), QStringList{QStringLiteral("One")});
+    }
+
     void boxes_answerWithTheirButtons()
     {
         clickInNextBox(QStringLiteral("GarageFolder"));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -19,17 +20,21 @@ ClashAnswer QtInstallQuestions::clash(const CarClash& clash)
                     m_parent);
     box.setObjectName(QStringLiteral("InstallClash"));
     // Action buttons keep the order they are added in: Replace, Keep Both, then Skip.
-    QPushButton* replace = box.addButton(QStringLiteral("Replace"), QMessageBox::ActionRole);
-    QPushButton* keepBoth = box.addButton(QStringLiteral("Keep Both"), QMessageBox::ActionRole);
-    QPushButton* skip = box.addButton(QStringLiteral("Skip"), QMessageBox::RejectRole);
+    QPushButton* replace =
+        box.addButton(QCoreApplication::translate("InstallCommand", "Replace"), QMessageBox::ActionRole);
+    QPushButton* keepBoth =
+        box.addButton(QCoreApplication::translate("InstallCommand", "Keep Both"), QMessageBox::ActionRole);
+    QPushButton* skip =
+        box.addButton(QCoreApplication::translate("InstallCommand", "Skip"), QMessageBox::RejectRole);
     replace->setObjectName(QStringLiteral("Replace"));
     keepBoth->setObjectName(QStringLiteral("KeepBoth"));
     skip->setObjectName(QStringLiteral("Skip"));
     box.setDefaultButton(skip); // Enter never throws a car away
     box.setEscapeButton(skip);
-    auto* forAll = new QCheckBox(QStringLiteral("for all"), &box);
+    auto* forAll = new QCheckBox(QCoreApplication::translate("InstallCommand", "for all"), &box);
     forAll->setObjectName(QStringLiteral("ForAll"));
-    forAll->setToolTip(QStringLiteral("Give the same answer to every further clash of this install"));
+    forAll->setToolTip(QCoreApplication::translate(
+        "InstallCommand", "Give the same answer to every further clash of this install"));
     box.setCheckBox(forAll);
     box.exec();
     ClashAnswer answer;
@@ -67,7 +72,8 @@ void InstallProgress::step(int done)
         return;
     m_phases.back().done = qBound(0, done, m_phases.back().total);
     if (!m_dialog && m_started.elapsed() >= m_delayMs) {
-        m_dialog = new QProgressDialog(QString(), QStringLiteral("Cancel"), 0, 0, m_parent);
+        m_dialog = new QProgressDialog(QString(), QCoreApplication::translate("InstallCommand", "Cancel"), 0,
+                                       0, m_parent);
         m_dialog->setObjectName(QStringLiteral("InstallProgress"));
         m_dialog->setWindowTitle(QStringLiteral("Parkwen"));
         m_dialog->setWindowModality(Qt::WindowModal);
@@ -122,12 +128,14 @@ InstallCommand::InstallCommand(CarLibrary& cars, QWidget* parent) : m_cars(cars)
 
 QStringList InstallCommand::chooseArchives(QWidget* parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("Install Cars"));
+    QFileDialog dialog(parent, QCoreApplication::translate("InstallCommand", "Install Cars"));
     dialog.setObjectName(QStringLiteral("InstallChooser"));
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilters({QStringLiteral("Car archives (*.zip *.7z *.rar *.tar *.tar.gz *.tgz *.tar.xz *.txz "
-                                          "*.tar.bz2)"),
-                           QStringLiteral("All files (*)")});
+    dialog.setNameFilters(
+        {QCoreApplication::translate("InstallCommand",
+                                     "Car archives (*.zip *.7z *.rar *.tar *.tar.gz *.tgz *.tar.xz *.txz "
+                                     "*.tar.bz2)"),
+         QCoreApplication::translate("InstallCommand", "All files (*)")});
     const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     if (!downloads.isEmpty())
         dialog.setDirectory(downloads);
@@ -139,14 +147,20 @@ QStringList InstallCommand::chooseArchives(QWidget* parent)
 
 std::optional<CarInstaller::Target> InstallCommand::askTarget(QWidget* parent, int count)
 {
-    const QString text = count == 1 ? QStringLiteral("Install the cars of this archive into which folder?")
-                                    : QStringLiteral("Install the cars of these %1 archives into which folder?")
-                                          .arg(count);
+    const QString text =
+        count == 1 ? QCoreApplication::translate("InstallCommand",
+                                                 "Install the cars of this archive into which folder?")
+                   : QCoreApplication::translate("InstallCommand",
+                                                 "Install the cars of these %1 archives into which folder?")
+                         .arg(count);
     QMessageBox box(QMessageBox::Question, QStringLiteral("Parkwen"), text, QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("InstallWhere"));
-    QPushButton* cars = box.addButton(QStringLiteral("Car Folder"), QMessageBox::AcceptRole);
-    QPushButton* garage = box.addButton(QStringLiteral("Garage Folder"), QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton* cars =
+        box.addButton(QCoreApplication::translate("InstallCommand", "Car Folder"), QMessageBox::AcceptRole);
+    QPushButton* garage = box.addButton(QCoreApplication::translate("InstallCommand", "Garage Folder"),
+                                        QMessageBox::AcceptRole);
+    QPushButton* cancel =
+        box.addButton(QCoreApplication::translate("InstallCommand", "Cancel"), QMessageBox::RejectRole);
     cars->setObjectName(QStringLiteral("CarFolder"));
     garage->setObjectName(QStringLiteral("GarageFolder"));
     cancel->setObjectName(QStringLiteral("Cancel"));
@@ -161,7 +175,11 @@ std::optional<CarInstaller::Target> InstallCommand::askTarget(QWidget* parent, i
 
 void InstallCommand::run()
 {
-    const QStringList files = chooseFiles ? chooseFiles() : chooseArchives(m_parent);
+    open(chooseFiles ? chooseFiles() : chooseArchives(m_parent));
+}
+
+void InstallCommand::open(const QStringList& files)
+{
     if (files.isEmpty())
         return;
     const auto target = chooseTarget ? chooseTarget(int(files.size())) : askTarget(m_parent, int(files.size()));

@@ -75,6 +75,8 @@ public:
     InstallQuestions* questions = nullptr;
 
     void run();
+    // Archives handed over from outside (a file manager's "Open With"): where to, then the install.
+    void open(const QStringList& files);
     void install(const QStringList& sources, CarInstaller::Target target);
 
     // The file chooser: several archives at once, any suffix (archives are told apart by content).

@@ -4,6 +4,7 @@
 #include "castle.h"
 #include "testlibrary.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -47,7 +48,10 @@ class CarListsTest : public QObject
             lib.dialogs.clear();
         }
         template <typename T> T* find(const QString& name) { return castle->findChild<T*>(name); }
-        void press(const char* button) { QTest::mouseClick(find<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton); }
+        void press(const char* button)
+        {
+            QTest::mouseClick(find<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton);
+        }
         QString label(const char* name) { return find<QLabel>(QString::fromLatin1(name))->text(); }
     };
 
@@ -159,7 +163,7 @@ private slots:
         clickRow(f.cart, 4, Qt::ControlModifier);
         QCOMPARE(chosen(f.cart), QStringList({"a", "b", "c", "e"}));
         QCOMPARE(f.cars->carSelection, QStringLiteral("e")); // the entry clicked last is shown
-        clickRow(f.cart, 1, Qt::ControlModifier); // and chosen again it is left out
+        clickRow(f.cart, 1, Qt::ControlModifier);            // and chosen again it is left out
         QCOMPARE(chosen(f.cart), QStringList({"a", "c", "e"}));
         QCOMPARE(f.cars->carSelection, QStringLiteral("a"));
 
@@ -355,14 +359,15 @@ private slots:
         menu->findChild<QAction*>(QStringLiteral("MenuDelete"))->trigger();
         QCOMPARE(f.lib.dialogs.messages().size(), 1);
         // The end says whether they go to the trash, which depends on the disk the test runs on.
-        QVERIFY(f.lib.dialogs.messages().first().startsWith(QStringLiteral("Are you sure you want to delete the 2 chosen cars from your Garage Folder (")));
+        QVERIFY(f.lib.dialogs.messages().first().startsWith(
+            QStringLiteral("Are you sure you want to delete the 2 chosen cars from your Garage Folder (")));
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"b", "c", "x"}));
         f.press("Del"); // the button does the same (Yes this time)
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"x"}));
         QCOMPARE(f.cars->Gartery.texts(), QStringList({"x"}));
     }
 
-    void rightClick_opensTheMenu()
+    void contextMenu_byRightClick_menuKeyOrShiftF10()
     {
         Fixture f({"a", "b"}, {});
         QSignalSpy requested(f.cart, &CarListView::menuRequested);
@@ -373,6 +378,57 @@ private slots:
         QMenu* menu = f.castle->findChild<QMenu*>(QStringLiteral("ListMenu"));
         QVERIFY(menu);
         menu->close();
+        delete menu;
+
+        for (const auto& [key, modifiers] :
+             {std::pair{Qt::Key_Menu, Qt::NoModifier}, {Qt::Key_F10, Qt::ShiftModifier}}) {
+            f.cart->setFocus();
+            QTest::keyClick(f.cart, key, modifiers);
+            QTRY_VERIFY(f.castle->findChild<QMenu*>(QStringLiteral("ListMenu")));
+            menu = f.castle->findChild<QMenu*>(QStringLiteral("ListMenu"));
+            menu->close();
+            delete menu;
+        }
+        QCOMPARE(requested.size(), 3);
+    }
+
+    // A screen reader finds the filter boxes and the shown lines by what they are for, Tab reaches
+    // each filter box, and every control that takes the focus has a name.
+    void accessibility_filterBoxesAndShownLinesAreNamedInTheTree()
+    {
+        Fixture f({"alpha", "bravo"}, {"delta"});
+        QTest::keyClicks(f.cart->filterBox(), QStringLiteral("al"));
+        QHash<QString, QAccessibleInterface*> byName;
+        QStringList unnamed;
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            if (!node)
+                return;
+            const QString name = node->text(QAccessible::Name);
+            byName.insert(name, node);
+            auto* widget = qobject_cast<QWidget*>(node->object());
+            if (widget && widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus) && name.isEmpty())
+                unnamed << widget->objectName();
+            for (int i = 0; i < node->childCount(); ++i)
+                walk(node->child(i));
+        };
+        walk(QAccessible::queryAccessibleInterface(f.castle.get()));
+
+        for (const auto& [name, view] :
+             {std::pair{"Filter the Car Folder", f.cart}, {"Filter the Garage Folder", f.garage}}) {
+            QAccessibleInterface* box = byName.value(QString::fromLatin1(name));
+            QVERIFY2(box, name);
+            QCOMPARE(box->role(), QAccessible::EditableText);
+            QCOMPARE(box->object(), view->filterBox());
+        }
+        QAccessibleInterface* line = byName.value(QStringLiteral("1 of 2 shown"));
+        QVERIFY(line);
+        QCOMPARE(line->role(), QAccessible::StaticText);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char(' '))));
+
+        // Tab goes from a filter box to the entries it filters.
+        f.cart->filterBox()->setFocus();
+        QTest::keyClick(f.cart->filterBox(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.cart);
     }
 };
 

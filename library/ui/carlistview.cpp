@@ -29,15 +29,18 @@ CarListView::CarListView(const QString& name, QWidget* parent) : QListView(paren
     setDefaultDropAction(Qt::MoveAction);
     setItemDelegate(new CarItemDelegate(this));
 
-    m_filterBox = new QLineEdit(this);
+    // The filter box and the shown line sit over the list's frame but are its siblings: a list view
+    // shows accessibility tools only its entries, so children of it would be out of their reach.
+    QWidget* host = parent ? parent : this;
+    m_filterBox = new QLineEdit(host);
     m_filterBox->setObjectName(name + QStringLiteral("Filter"));
-    m_filterBox->setPlaceholderText(QStringLiteral("Filter cars"));
+    m_filterBox->setPlaceholderText(tr("Filter cars"));
     m_filterBox->setClearButtonEnabled(true);
-    m_filterBox->setToolTip(QStringLiteral("Shows only the cars whose names contain this text (Ctrl+F, Escape clears)"));
+    m_filterBox->setToolTip(tr("Shows only the cars whose names contain this text (Ctrl+F, Escape clears)"));
     m_filterBox->installEventFilter(this);
     connect(m_filterBox, &QLineEdit::textChanged, this, &CarListView::filterEdited);
 
-    m_shownLine = new QLabel(this);
+    m_shownLine = new QLabel(host);
     m_shownLine->setObjectName(name + QStringLiteral("Shown"));
     m_shownLine->setAlignment(Qt::AlignCenter);
     m_shownLine->setProperty("shownLine", true);
@@ -104,9 +107,30 @@ void CarListView::placeExtras()
     const int top = m_filterBox->sizeHint().height() + 2;
     const int bottom = m_shownLine->isVisible() ? m_shownLine->sizeHint().height() + 2 : 0;
     setViewportMargins(0, top, 0, bottom);
-    const QRect area = viewport()->geometry();
+    const QRect area =
+        viewport()->geometry().translated(m_filterBox->parentWidget() == this ? QPoint() : pos());
     m_filterBox->setGeometry(area.left(), area.top() - top, area.width(), top - 2);
     m_shownLine->setGeometry(area.left(), area.bottom() + 2, area.width(), bottom - 2);
+}
+
+bool CarListView::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+        placeExtras();
+        break;
+    case QEvent::Show:
+    case QEvent::Hide:
+        // Siblings follow the list's visibility by hand.
+        if (m_filterBox->parentWidget() != this) {
+            m_filterBox->setVisible(event->type() == QEvent::Show);
+            m_shownLine->setVisible(event->type() == QEvent::Show && !m_shownLine->text().isEmpty());
+        }
+        break;
+    default:
+        break;
+    }
+    return QListView::event(event);
 }
 
 bool CarListView::eventFilter(QObject* watched, QEvent* event)
@@ -229,6 +253,14 @@ void CarListView::mouseReleaseEvent(QMouseEvent* event)
 
 void CarListView::keyPressEvent(QKeyEvent* event)
 {
+    // The menu key and Shift+F10 open the context menu, as in every desktop's lists.
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        contextMenuEvent(&menu);
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Escape && m_filter && m_filter->isFiltering()) {
         clearFilter();
         event->accept();
@@ -247,7 +279,13 @@ void CarListView::focusInEvent(QFocusEvent* event)
 
 void CarListView::contextMenuEvent(QContextMenuEvent* event)
 {
-    emit menuRequested(event->globalPos());
+    // From the keyboard the menu opens at the current entry rather than wherever the mouse is.
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        const QRect entry = visualRect(currentIndex());
+        at = viewport()->mapToGlobal(entry.isValid() ? entry.bottomLeft() : QPoint(0, 0));
+    }
+    emit menuRequested(at);
     event->accept();
 }
 
@@ -257,7 +295,8 @@ void CarListView::contextMenuEvent(QContextMenuEvent* event)
 QByteArray CarListView::token() const
 {
     // Names this list within this very process.
-    return QByteArray::number(QCoreApplication::applicationPid()) + ':' + QByteArray::number(quintptr(this), 16);
+    return QByteArray::number(QCoreApplication::applicationPid()) + ':' +
+           QByteArray::number(quintptr(this), 16);
 }
 
 QMimeData* CarListView::dragData() const
@@ -298,7 +337,8 @@ void CarListView::startDrag(Qt::DropActions)
     const QModelIndex lead = viewIndex(leadRow());
     const QImage picture = lead.data(Qt::DecorationRole).value<QImage>();
     if (!picture.isNull())
-        drag->setPixmap(QPixmap::fromImage(picture.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        drag->setPixmap(
+            QPixmap::fromImage(picture.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     // The move itself is the drop's business: the view's own drag would remove the rows here.
     drag->exec(Qt::MoveAction, Qt::MoveAction);
 }
@@ -350,7 +390,8 @@ void CarListView::dropEvent(QDropEvent* event)
 // ---------------------------------------------------------------------------------------------
 // Drawing
 
-void CarItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void CarItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const
 {
     QStyledItemDelegate::paint(painter, option, index);
     if (!index.data(CarMarksModel::AlsoInOtherRole).toBool())

@@ -88,7 +88,7 @@ QStringList localPaths(const QMimeData* data)
 Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars)
 {
     setObjectName(QStringLiteral("Castle"));
-    setWindowTitle(QStringLiteral("Parkwen - Car Selection"));
+    setWindowTitle(tr("Parkwen - Car Selection"));
 
     m_marks = new BothFolders(m_cars.Cart3, m_cars.Gartery, this);
     auto makeList = [this](const char* name, CarList& model, const QString& tooltip) {
@@ -104,14 +104,13 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
         view->setToolTip(tooltip);
         return view;
     };
-    m_Cart3 = makeList(
-        "Cart3", m_cars.Cart3,
-        QStringLiteral("Double Click to View Settings & Stats for selected car. Single Click then click on "
-                       "the \">>\" Button to send to Garage Folder"));
-    m_Gartery = makeList(
-        "Gartery", m_cars.Gartery,
-        QStringLiteral("Double Click to View Settings & Stats for selected car. Single Click then click "
-                       "on the \"<<\" Button to send to Car Folder"));
+    m_Cart3 =
+        makeList("Cart3", m_cars.Cart3,
+                 tr("Double Click to View Settings & Stats for selected car. Single Click then click on "
+                    "the \">>\" Button to send to Garage Folder"));
+    m_Gartery = makeList("Gartery", m_cars.Gartery,
+                         tr("Double Click to View Settings & Stats for selected car. Single Click then click "
+                            "on the \"<<\" Button to send to Car Folder"));
 
     auto makeHeading = [this](const char* name, const QString& text, QListView* buddy) {
         auto* label = new QLabel(text, this);
@@ -122,34 +121,45 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
         buddy->setAccessibleName(text);
         return label;
     };
-    m_Label1 = makeHeading("Label1", QStringLiteral("Car Folder"), m_Cart3);
-    m_Label2 = makeHeading("Label2", QStringLiteral("Garage Folder"), m_Gartery);
+    m_Label1 = makeHeading("Label1", tr("Car Folder"), m_Cart3);
+    m_Label2 = makeHeading("Label2", tr("Garage Folder"), m_Gartery);
+    // What a screen reader says for the controls without a caption of their own.
+    m_Cart3->filterBox()->setAccessibleName(tr("Filter the Car Folder"));
+    m_Gartery->filterBox()->setAccessibleName(tr("Filter the Garage Folder"));
+    m_Cart3->shownLine()->setAccessibleDescription(tr("Cars of the Car Folder shown by the filter"));
+    m_Gartery->shownLine()->setAccessibleDescription(tr("Cars of the Garage Folder shown by the filter"));
+    // Tab: each filter box, then the entries it filters.
+    QWidget::setTabOrder(m_Cart3->filterBox(), m_Cart3);
+    QWidget::setTabOrder(m_Cart3, m_Gartery->filterBox());
+    QWidget::setTabOrder(m_Gartery->filterBox(), m_Gartery);
+    for (CarListView* view : {m_Cart3, m_Gartery})
+        view->setAccessibleDescription(tr("Menu key or Shift+F10: what to do with the chosen cars. "
+                                          "Ctrl+F: filter the list."));
 
-    m_Garter =
-        makeButton("Garter", QStringLiteral(">>"),
-                   QStringLiteral("Click to Send Car selected in \"Car Folder\" to \"Garage Folder.\""),
-                   &Castle::Garter_Click);
-    m_Carter =
-        makeButton("Carter", QStringLiteral("<<"),
-                   QStringLiteral("Click to Send Car selected in \"Garage Folder\" to \"Care Folder\""),
-                   &Castle::Carter_Click);
+    m_Garter = makeButton("Garter", QStringLiteral(">>"),
+                          tr("Click to Send Car selected in \"Car Folder\" to \"Garage Folder.\""),
+                          &Castle::Garter_Click);
+    m_Carter = makeButton("Carter", QStringLiteral("<<"),
+                          tr("Click to Send Car selected in \"Garage Folder\" to \"Care Folder\""),
+                          &Castle::Carter_Click);
     m_Garter->setParent(this);
     m_Carter->setParent(this);
 
     // The picture of the car chosen last.
-    m_PikFra = new QGroupBox(QStringLiteral("Picture"), this);
+    m_PikFra = new QGroupBox(tr("Picture"), this);
     m_PikFra->setObjectName(QStringLiteral("PikFra"));
     m_Pikcha = new QLabel(m_PikFra);
     m_Pikcha->setObjectName(QStringLiteral("Pikcha"));
     m_Pikcha->setScaledContents(true);
+    m_Pikcha->setAccessibleName(tr("Picture of the car chosen last"));
     m_Pikcha->setToolTip(
-        QStringLiteral("A Picture of the car last selected on both the \"Car Folder\" & \"Garage Folder.\""));
+        tr("A Picture of the car last selected on both the \"Car Folder\" & \"Garage Folder.\""));
     auto* pikLayout = new QVBoxLayout(m_PikFra);
     pikLayout->setContentsMargins(8, 4, 8, 8);
     pikLayout->addWidget(m_Pikcha, 0, Qt::AlignHCenter);
 
     // The toolbox.
-    m_AmtFra = new QGroupBox(QStringLiteral("Toolbox"), this);
+    m_AmtFra = new QGroupBox(tr("Toolbox"), this);
     m_AmtFra->setObjectName(QStringLiteral("AmtFra"));
     // The toolbox scrolls rather than squeezing its buttons together in a small window.
     auto* outer = new QVBoxLayout(m_AmtFra);
@@ -184,89 +194,83 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
         return b;
     };
 
-    addRow({makeInstruction("Label8",
-                            QStringLiteral("Click Create Set to Create a set of cars for use on the buttons "
-                                           "below & Edit Set to Edit a created set"))});
-    addRow({button("Crete", QStringLiteral("Create Set"),
-                   QStringLiteral("Click to Create a Set of Cars for Quick-loading"), &Castle::Crete_Click),
-            button("Ed_It", QStringLiteral("Edit Set"),
-                   QStringLiteral("Click to Edit a already created Set of Cars for Quick-loading"),
-                   &Castle::Ed_It_Click)});
-    addRow({makeInstruction("Label9",
-                            QStringLiteral("Load set: Loads Set. Set Only: Loads Set, remove other Cars. "
-                                           "Rem Set: Removes Set to Garage"))});
-    addRow({button("SetLdPlus", QStringLiteral("Load set"),
-                   QStringLiteral("Click to Load the selected Set into the Car Folder."),
-                   &Castle::SetLdPlus_Click),
-            button("SetLdOnly", QStringLiteral("Set only"),
-                   QStringLiteral(
-                       "Click to Load Only the selected Set into the Car Folder, all others will be removed "
-                       "from the Car Folder to the Garage Folder."),
-                   &Castle::SetLdOnly_Click),
-            button("SetRemv", QStringLiteral("Rem. Set"),
-                   QStringLiteral("Sends all set members not in Garage Folder, to Garage Folder"),
-                   &Castle::SetRemv_Click)});
-    addRow({makeInstruction("Label7",
-                            QStringLiteral("Click the X to Delete the last Car. Use the other buttons to "
-                                           "Select \\ Deselect all."))});
-    m_Del = button("Del", QStringLiteral("Del. Car"),
-                   QStringLiteral("Click to completely remove the last selected car."), &Castle::Del_Click);
-    addRow({button("DelAll", QStringLiteral("All: Gar."),
-                   QStringLiteral("Click to place all Cars into the Garage Folder"), &Castle::DelAll_Click),
-            button("CopAll", QStringLiteral("All: Car"),
-                   QStringLiteral("Click to place all Cars into the Car Folder"), &Castle::CopAll_Click),
-            m_Del});
-    addRow({button("Install", QStringLiteral("Install Cars"),
-                   QStringLiteral("Install cars from downloaded archives"), &Castle::Install_Click),
-            button("CarTableButton", QStringLiteral("Car Table"),
-                   QStringLiteral("Every car of both folders in one table, with statistics and health (F7)"),
-                   &Castle::CarTable_Click)});
-    addRow({makeInstruction(
-        "Label6", QStringLiteral("Click Keys to view the Shortcut keys. Click Help for complete Help"))});
-    addRow({button("ksl", QStringLiteral("Keys"), QStringLiteral("Click to view key Shortcuts"),
-                   &Castle::ksl_Click),
-            button("Mama", QStringLiteral("Help"), QStringLiteral("Click to view Help for Parkwen"),
-                   &Castle::Mama_Click)});
-    addRow({makeInstruction("Label5",
-                            QStringLiteral("Click Refresh to refresh the toolbars. Click \"Reset Reg.\" to "
-                                           "reset the Car Number in the Registry"))});
+    addRow({makeInstruction("Label8", tr("Click Create Set to Create a set of cars for use on the buttons "
+                                         "below & Edit Set to Edit a created set"))});
     addRow(
-        {button("Refra", QStringLiteral("Refresh"),
+        {button("Crete", tr("Create Set"), tr("Click to Create a Set of Cars for Quick-loading"),
+                &Castle::Crete_Click),
+         button("Ed_It", tr("Edit Set"), tr("Click to Edit a already created Set of Cars for Quick-loading"),
+                &Castle::Ed_It_Click)});
+    addRow({makeInstruction("Label9", tr("Load set: Loads Set. Set Only: Loads Set, remove other Cars. "
+                                         "Rem Set: Removes Set to Garage"))});
+    addRow(
+        {button("SetLdPlus", tr("Load set"), tr("Click to Load the selected Set into the Car Folder."),
+                &Castle::SetLdPlus_Click),
+         button("SetLdOnly", tr("Set only"),
+                QStringLiteral(
+                    "Click to Load Only the selected Set into the Car Folder, all others will be removed "
+                    "from the Car Folder to the Garage Folder."),
+                &Castle::SetLdOnly_Click),
+         button("SetRemv", tr("Rem. Set"), tr("Sends all set members not in Garage Folder, to Garage Folder"),
+                &Castle::SetRemv_Click)});
+    addRow({makeInstruction("Label7", tr("Click the X to Delete the last Car. Use the other buttons to "
+                                         "Select \\ Deselect all."))});
+    m_Del = button("Del", tr("Del. Car"), tr("Click to completely remove the last selected car."),
+                   &Castle::Del_Click);
+    addRow({button("DelAll", tr("All: Gar."), tr("Click to place all Cars into the Garage Folder"),
+                   &Castle::DelAll_Click),
+            button("CopAll", tr("All: Car"), tr("Click to place all Cars into the Car Folder"),
+                   &Castle::CopAll_Click),
+            m_Del});
+    addRow({button("Install", tr("Install Cars"), tr("Install cars from downloaded archives"),
+                   &Castle::Install_Click),
+            button("CarTableButton", tr("Car Table"),
+                   tr("Every car of both folders in one table, with statistics and health (F7)"),
+                   &Castle::CarTable_Click)});
+    addRow({makeInstruction("Label6",
+                            tr("Click Keys to view the Shortcut keys. Click Help for complete Help"))});
+    addRow({button("ksl", tr("Keys"), tr("Click to view key Shortcuts"), &Castle::ksl_Click),
+            button("Mama", tr("Help"), tr("Click to view Help for Parkwen"), &Castle::Mama_Click)});
+    addRow({makeInstruction("Label5", tr("Click Refresh to refresh the toolbars. Click \"Reset Reg.\" to "
+                                         "reset the Car Number in the Registry"))});
+    addRow(
+        {button("Refra", tr("Refresh"),
                 QStringLiteral(
                     "Click to refresh the \"Car Folder\" & \"Garage Folder\" if any subdirectory of those "
                     "directories has between moved\\deleted."),
                 &Castle::Refra_Click),
-         button("Reg", QStringLiteral("Reset Reg."),
+         button("Reg", tr("Reset Reg."),
                 QStringLiteral(
                     "To reset the \"Selected Car\" Number in the registry. Use if the last you selected in "
                     "Re-Volt exceeds the amount of cars you now have in your Car Directory"),
                 &Castle::Reg_Click)});
-    addRow(
-        {makeInstruction("Label4", QStringLiteral("Click Settings to setup your folders & Max Car Amount"))});
-    addRow({button("RUNA", QStringLiteral("Settings"), QStringLiteral("Click to run \"Rigwell.\""),
-                   &Castle::RUNA_Click)});
+    addRow({makeInstruction("Label4", tr("Click Settings to setup your folders & Max Car Amount"))});
+    addRow({button("RUNA", tr("Settings"), tr("Click to run \"Rigwell.\""), &Castle::RUNA_Click)});
 
     // The light and the counts.
     m_Light = new QLabel(m_AmtFra);
     m_Light->setObjectName(QStringLiteral("Light"));
     m_Light->setFixedSize(50, 50);
-    m_Light->setToolTip(QStringLiteral("This light flashes when the \"Car Amount\" for \"Car Fol.\" exceeds "
-                                       "that of the \"Max Car Amount.\""));
+    m_Light->setAccessibleName(tr("Warning light"));
+    m_Light->setToolTip(tr("This light flashes when the \"Car Amount\" for \"Car Fol.\" exceeds "
+                           "that of the \"Max Car Amount.\""));
     m_l1 = new QLabel(m_AmtFra);
     m_l1->setObjectName(QStringLiteral("l1"));
     m_l1->hide();
     m_l2 = new QLabel(m_AmtFra);
     m_l2->setObjectName(QStringLiteral("l2"));
     m_l2->hide();
-    auto* Label3 = new QLabel(QStringLiteral("Car Fol. Grg. Fol."), m_AmtFra);
+    auto* Label3 = new QLabel(tr("Car Fol. Grg. Fol."), m_AmtFra);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setProperty("heading", true);
     m_Cam = new QLabel(m_AmtFra);
     m_Cam->setObjectName(QStringLiteral("Cam"));
-    m_Cam->setToolTip(QStringLiteral("The Amount of Cars in \"Car Folder.\""));
+    m_Cam->setToolTip(tr("The Amount of Cars in \"Car Folder.\""));
     m_Gam = new QLabel(m_AmtFra);
     m_Gam->setObjectName(QStringLiteral("Gam"));
-    m_Gam->setToolTip(QStringLiteral("The Amount of Cars in \"Garage Folder.\""));
+    m_Gam->setToolTip(tr("The Amount of Cars in \"Garage Folder.\""));
+    m_Cam->setAccessibleDescription(tr("Cars in the Car Folder"));
+    m_Gam->setAccessibleDescription(tr("Cars in the Garage Folder"));
     for (QLabel* count : {m_Cam, m_Gam}) {
         count->setProperty("count", true);
         count->setAlignment(Qt::AlignCenter);
@@ -485,28 +489,27 @@ QMenu* Castle::listMenu(CarListView* view)
         return action;
     };
     // A single car-list entry is as movable and deletable as the buttons say (stock cars are not).
-    add("MenuMove", QStringLiteral("Move"), chosen > 1 || (chosen == 1 && (!carList || m_cars.garterEnabled)),
+    add("MenuMove", tr("Move"), chosen > 1 || (chosen == 1 && (!carList || m_cars.garterEnabled)),
         [this, carList] { sendChosen(carList); });
-    add("MenuDelete", QStringLiteral("Delete"), chosen > 1 || (chosen == 1 && (!carList || m_cars.delEnabled)),
+    add("MenuDelete", tr("Delete"), chosen > 1 || (chosen == 1 && (!carList || m_cars.delEnabled)),
         [this] { Del_Click(); });
     menu->addSeparator();
-    add("MenuDetails", QStringLiteral("Open Details"), lead >= 0, [this, carList] {
+    add("MenuDetails", tr("Open Details"), lead >= 0, [this, carList] {
         if (carList)
             m_cars.Cart3_DblClick();
         else
             m_cars.Gartery_DblClick();
     });
-    const QString folder =
-        lead < 0 ? QString()
-                 : joinPath(carList ? m_cars.carFolder : m_cars.garageFolder,
-                            (carList ? m_cars.Cart3 : m_cars.Gartery).text(lead));
-    add("MenuShow", QStringLiteral("Show in File Manager"), lead >= 0, [this, folder] {
+    const QString folder = lead < 0 ? QString()
+                                    : joinPath(carList ? m_cars.carFolder : m_cars.garageFolder,
+                                               (carList ? m_cars.Cart3 : m_cars.Gartery).text(lead));
+    add("MenuShow", tr("Show in File Manager"), lead >= 0, [this, folder] {
         if (openUrl)
             openUrl(QUrl::fromLocalFile(folder));
     });
     add("MenuTable", QStringLiteral("Car Table"), true, [this] { CarTable_Click(); });
     menu->addSeparator();
-    QAction* undoAction = add("MenuUndo", QStringLiteral("Undo"), m_moves.canUndo(), [this] { undo(); });
+    QAction* undoAction = add("MenuUndo", tr("Undo"), m_moves.canUndo(), [this] { undo(); });
     undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     return menu;
 }
@@ -552,7 +555,10 @@ void Castle::refresh()
 {
     m_Cam->setText(m_cars.cam());
     m_Gam->setText(m_cars.gam());
-    m_PikFra->setTitle(m_cars.frameCaption);
+    // The frame's own caption, before any car is chosen, is in the user's language; car names never are.
+    const bool ownCaption = m_cars.frameCaption == QLatin1String("Picture") && m_cars.carSelection.isEmpty() &&
+                            m_cars.garageSelection.isEmpty();
+    m_PikFra->setTitle(ownCaption ? tr("Picture") : m_cars.frameCaption);
     m_Pikcha->setPixmap(QPixmap::fromImage(m_cars.picture));
     m_Garter->setEnabled(m_cars.garterEnabled);
     m_Del->setEnabled(m_cars.delEnabled);

@@ -1,5 +1,6 @@
 #include "keyswindow.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QVBoxLayout>
 
@@ -8,19 +9,19 @@ namespace parkwen {
 const QStringList& KeysWindow::lines()
 {
     static const QStringList list = {
-        QStringLiteral("Car Selection Screen"),
-        QStringLiteral("\t Z : Send to Car Folder"),
-        QStringLiteral(" \t X : Send to Garage Folder"),
-        QStringLiteral("\tF1 : Run Rigwell"),
-        QStringLiteral("\tF2: Help"),
-        QStringLiteral("\tF3: Reset Registry"),
-        QStringLiteral("\tF5: Refresh"),
-        QStringLiteral("Car Settings Screen"),
-        QStringLiteral("\tF1: Import Parameters"),
-        QStringLiteral("\tF2: Backup Parameters"),
-        QStringLiteral("\tF3: Set Parameters"),
-        QStringLiteral("\tF4: Backup Skin"),
-        QStringLiteral("\tF5: Set Skin!"),
+        QCoreApplication::translate("KeysWindow", "Car Selection Screen"),
+        QCoreApplication::translate("KeysWindow", "\t Z : Send to Car Folder"),
+        QCoreApplication::translate("KeysWindow", " \t X : Send to Garage Folder"),
+        QCoreApplication::translate("KeysWindow", "\tF1 : Run Rigwell"),
+        QCoreApplication::translate("KeysWindow", "\tF2: Help"),
+        QCoreApplication::translate("KeysWindow", "\tF3: Reset Registry"),
+        QCoreApplication::translate("KeysWindow", "\tF5: Refresh"),
+        QCoreApplication::translate("KeysWindow", "Car Settings Screen"),
+        QCoreApplication::translate("KeysWindow", "\tF1: Import Parameters"),
+        QCoreApplication::translate("KeysWindow", "\tF2: Backup Parameters"),
+        QCoreApplication::translate("KeysWindow", "\tF3: Set Parameters"),
+        QCoreApplication::translate("KeysWindow", "\tF4: Backup Skin"),
+        QCoreApplication::translate("KeysWindow", "\tF5: Set Skin!"),
     };
     return list;
 }
@@ -31,10 +32,11 @@ KeysWindow::KeysWindow(QWidget* parent)
       m_list(new QListWidget(this))
 {
     setObjectName(QStringLiteral("ks"));
-    setWindowTitle(QStringLiteral("Key Shortcuts"));
+    setWindowTitle(QCoreApplication::translate("KeysWindow", "Key Shortcuts"));
     setModal(true);
 
     m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setAccessibleName(QCoreApplication::translate("KeysWindow", "Key Shortcuts"));
     m_list->addItems(lines());
     // The headings stand out from the shortcuts listed under them.
     for (int row : {0, 7}) {

@@ -30,10 +30,10 @@ CreateSetWindow::CreateSetWindow(SetForm form, SetStore& store, Dialogs& dialogs
     : QDialog(parent), m_form(std::move(form)), m_store(store), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("CreateSet"));
-    setWindowTitle(m_form.editMode ? QStringLiteral("Edit Set") : QStringLiteral("Create Set"));
+    setWindowTitle(m_form.editMode ? tr("Edit Set") : tr("Create Set"));
     setModal(true);
 
-    m_nameLabel = smallLabel(QStringLiteral("Name of Set:"), QStringLiteral("Label8"), this);
+    m_nameLabel = smallLabel(tr("Name of Set:"), QStringLiteral("Label8"), this);
     m_name = new QLineEdit(m_form.name, this);
     m_name->setObjectName(QStringLiteral("SetFname"));
     m_name->setReadOnly(m_form.editMode);
@@ -45,8 +45,8 @@ CreateSetWindow::CreateSetWindow(SetForm form, SetStore& store, Dialogs& dialogs
     }
     m_nameLabel->setBuddy(m_name);
 
-    m_listLabel = smallLabel(QStringLiteral("Tick the Files to be Included in your set."),
-                             QStringLiteral("Label1"), this);
+    m_listLabel =
+        smallLabel(tr("Tick the Files to be Included in your set."), QStringLiteral("Label1"), this);
     m_cars = new QListWidget(this);
     m_cars->setObjectName(QStringLiteral("CarSet"));
     m_cars->setUniformItemSizes(true);
@@ -60,7 +60,7 @@ CreateSetWindow::CreateSetWindow(SetForm form, SetStore& store, Dialogs& dialogs
     if (m_cars->count() > 0)
         m_cars->setCurrentRow(0, QItemSelectionModel::NoUpdate);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setAutoDefault(false);
     m_ok->setDefault(true);

@@ -1,5 +1,6 @@
 #include "setchooserwindow.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -7,23 +8,28 @@
 namespace parkwen {
 
 namespace {
-const QString BlankRefused =
-    QStringLiteral("Permission Denied. Blank. PKN is not to be edited, Select another Set to Edit!");
+// Translated when shown, once the translations are installed.
+QString BlankRefused()
+{
+    return QCoreApplication::translate(
+        "SetChooserWindow", "Permission Denied. Blank. PKN is not to be edited, Select another Set to Edit!");
 }
+} // namespace
 
 SetChooserWindow::SetChooserWindow(SetStore& store, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("editsel"));
-    setWindowTitle(QStringLiteral("Select Set"));
+    setWindowTitle(QCoreApplication::translate("SetChooserWindow", "Select Set"));
     setModal(true);
 
     m_file = new QListWidget(this);
     m_file->setObjectName(QStringLiteral("File"));
+    m_file->setAccessibleName(QCoreApplication::translate("SetChooserWindow", "Sets"));
     m_file->setSelectionMode(QAbstractItemView::SingleSelection);
     m_file->addItems(store.list());
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(QCoreApplication::translate("SetChooserWindow", "OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setDefault(true);
 
@@ -44,7 +50,7 @@ bool SetChooserWindow::mayClose()
     if (!m_okMark)
         return false;
     if (m_chosen == SetStore::BlankSet) {
-        m_dialogs.message(BlankRefused, Dialogs::Icon::Exclamation);
+        m_dialogs.message(BlankRefused(), Dialogs::Icon::Exclamation);
         return false;
     }
     return true;

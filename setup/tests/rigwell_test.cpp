@@ -92,6 +92,21 @@ private slots:
         QVERIFY(m_dialogs.messages().isEmpty());
     }
 
+    void interruptedFirstRun_emptyTable_isAFirstRunAgain()
+    {
+        QVERIFY(writePaths(file(), {}));
+        SetupValues values{m_start, m_start, QStringLiteral("200")};
+        QVERIFY(run(values, [&](SetupValues& v) {
+            QCOMPARE(v.carFolder, m_start);
+            QCOMPARE(v.maxCarAmount, QStringLiteral("200"));
+            v.carFolder = m_cars;
+            v.garageFolder = m_garage;
+        }));
+        QCOMPARE(m_dialogs.beeps(), 0);
+        QVERIFY(m_dialogs.messages().isEmpty());
+        QCOMPARE(storedPaths(file()), QStringList({m_cars, m_garage, "200"}));
+    }
+
     void secondRun_beepsLoadsAndRewritesTheFirstThreeRecords()
     {
         QVERIFY(writePaths(file(), {m_cars, m_garage, "25 cars", "extra"}));

@@ -23,37 +23,37 @@ Form1::Form1(const QString& databaseFile, const QString& startFolder, FileSystem
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(rigwellInfo::title);
 
-    m_label1 = new QLabel(QStringLiteral("Where Is Your:"), this);
+    m_label1 = new QLabel(tr("Where Is Your:"), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label2 = new QLabel(QStringLiteral("Car Folder?"), this);
+    m_label2 = new QLabel(tr("Car Folder?"), this);
     m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label3 = new QLabel(QStringLiteral("Garage Folder"), this);
+    m_label3 = new QLabel(tr("Garage Folder"), this);
     m_label3->setObjectName(QStringLiteral("Label3"));
 
     m_dir2 = new FolderList(fs, this);
     m_dir2->setObjectName(QStringLiteral("Dir2"));
-    m_dir2->setToolTip(QStringLiteral("Set the car folder to: Re-Volt Folder\\Cars"));
-    m_dir2->setAccessibleName(QStringLiteral("Car Folder"));
+    m_dir2->setToolTip(tr("Set the car folder to: Re-Volt Folder\\Cars"));
+    m_dir2->setAccessibleName(tr("Car Folder"));
     m_dir1 = new FolderList(fs, this);
     m_dir1->setObjectName(QStringLiteral("Dir1"));
-    m_dir1->setToolTip(QStringLiteral("Set the garage folder to the place where U keep back-up cars"));
-    m_dir1->setAccessibleName(QStringLiteral("Garage Folder"));
+    m_dir1->setToolTip(tr("Set the garage folder to the place where U keep back-up cars"));
+    m_dir1->setAccessibleName(tr("Garage Folder"));
     m_label2->setBuddy(m_dir2);
     m_label3->setBuddy(m_dir1);
 
-    m_label4 = new QLabel(QStringLiteral("My Max Car Amount is:"), this);
+    m_label4 = new QLabel(tr("My Max Car Amount is:"), this);
     m_label4->setObjectName(QStringLiteral("Label4"));
     m_max = new QLineEdit(this);
     m_max->setObjectName(QStringLiteral("mAX"));
-    m_max->setToolTip(QStringLiteral("Set the Max Car Amount to The Max Amount of Cars U can have before Re-volt bombs "
-                                     "(this does NOT include the Originals"));
-    m_max->setAccessibleName(QStringLiteral("Max Car Amount"));
+    m_max->setToolTip(tr("Set the Max Car Amount to The Max Amount of Cars U can have before Re-volt bombs "
+                         "(this does NOT include the Originals"));
+    m_max->setAccessibleName(tr("Max Car Amount"));
     m_max->setFixedWidth(81);
     m_label4->setBuddy(m_max);
 
-    m_command1 = new QPushButton(QStringLiteral("OK"), this);
+    m_command1 = new QPushButton(tr("OK"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setToolTip(QStringLiteral("Click to Finalise Settings"));
+    m_command1->setToolTip(tr("Click to Finalise Settings"));
     m_command1->setMinimumHeight(33);
 
     auto* folders = new QGridLayout;

@@ -1,6 +1,9 @@
 #include "commandline.h"
 #include "streamdialogs.h"
 
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace parkwen;
@@ -51,6 +54,30 @@ private slots:
         QCOMPARE(parsed.stockMode, stock);
         QCOMPARE(parsed.command, CommandLine::Command::None);
         QCOMPARE(parsed.noCache, line.contains(QLatin1String("--no-cache")));
+    }
+
+    // What a file manager's "Open With" hands over: the archives among the words open the window and
+    // are installed; other files, missing files and other words change nothing.
+    void window_withArchiveFiles_takesTheArchivesOnly()
+    {
+        QTemporaryDir dir;
+        auto write = [&](const char* name, const QByteArray& bytes) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            file.open(QIODevice::WriteOnly);
+            file.write(bytes);
+            return file.fileName();
+        };
+        const QString zip = write("pack.ZIP", "PK\x03\x04");
+        const QString tar = write("cars.tar.gz", "\x1f\x8b");
+        const QString unnamed = write("download", QByteArray("7z\xBC\xAF\x27\x1C", 6));
+        const QString text = write("notes.txt", "PK is not the start of this");
+        const CommandLine line =
+            parseCommandLine({QStringLiteral("parkwen"), zip, text, QStringLiteral("/ACC"),
+                              dir.filePath(QStringLiteral("gone.zip")), tar, unnamed});
+        QCOMPARE(line.mode, CommandLine::Mode::Window);
+        QCOMPARE(line.files, (QStringList{zip, tar, unnamed}));
+        QVERIFY(!line.stockMode);
+        QVERIFY(parse(QStringLiteral("whatever /ACC")).files.isEmpty());
     }
 
     void commands_data()
@@ -160,6 +187,38 @@ private slots:
         for (const char* option : {"--list", "--load-set", "--only-set", "--remove-set", "--move", "--to",
                                    "--install", "--stats", "--json", "--yes", "--version", "--help"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
+    }
+
+    // --help, the manual page and the three shell completions name exactly the options the program
+    // takes: an option added, renamed or dropped in one place fails here until all agree.
+    void manualAndCompletions_nameExactlyTheOptions_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char* file : {"parkwen.1", "completion/parkwen.bash", "completion/_parkwen", "completion/parkwen.fish"})
+            QTest::newRow(file) << QStringLiteral(PARKWEN_DIST_DIR "/") + QString::fromLatin1(file);
+        QTest::newRow("--help") << QString();
+    }
+    void manualAndCompletions_nameExactlyTheOptions()
+    {
+        QFETCH(QString, file);
+        QString text = commandLineHelp();
+        if (!file.isEmpty()) {
+            QFile f(file);
+            QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(file));
+            text = QString::fromUtf8(f.readAll()).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+        }
+        const bool fish = file.endsWith(QLatin1String(".fish"));
+        QSet<QString> options;
+        for (const CommandLineOption& option : commandLineOptions())
+            options << option.longName();
+        // fish names options without their dashes: "complete -c parkwen -l list".
+        const QRegularExpression named(fish ? QStringLiteral("complete -c parkwen (?:-s \\w )?-l ([a-z][a-z-]*)")
+                                            : QStringLiteral("(?<![\\w-])--([a-z][a-z-]*)"));
+        QSet<QString> found;
+        for (const QRegularExpressionMatch& m : named.globalMatch(text))
+            found << m.captured(1);
+        QCOMPARE(found - options, QSet<QString>());
+        QCOMPARE(options - found, QSet<QString>());
     }
 
     void streamDialogs_writeOneLineEach_andNeverWait()

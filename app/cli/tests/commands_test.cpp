@@ -1,6 +1,7 @@
 #include "../../../details/tests/sampleparams.h"
 #include "../../../install/tests/archivewriter.h"
 #include "commands.h"
+#include "paths_db.h"
 #include "streamdialogs.h"
 #include "testlibrary.h"
 #include "thumbcache.h"
@@ -175,14 +176,22 @@ private slots:
 
     void withoutSettings_saysSo_startsNothing_andFails()
     {
-        Fixture f({"A"}, {});
-        QVERIFY(QFile::remove(f.config + QStringLiteral("/paths.mdb")));
-        Outcome o = f.run(QStringLiteral("--list car"));
-        QCOMPARE(o.status, Commands::Failed);
-        QCOMPARE(o.err.size(), 1);
-        QVERIFY(o.err.first().contains(f.config + QStringLiteral("/paths.mdb")));
-        QVERIFY(o.out.isEmpty());
-        QVERIFY(f.lib.processes.started().isEmpty());
+        for (const bool emptyTable : {false, true}) {
+            Fixture f({"A"}, {});
+            const QString paths = f.config + QStringLiteral("/paths.mdb");
+            QVERIFY(QFile::remove(paths));
+            if (emptyTable) // an interrupted first setup
+                QVERIFY(PathsDatabase::create(paths).ok());
+            Outcome o = f.run(QStringLiteral("--list car"));
+            QCOMPARE(o.status, Commands::Failed);
+            QCOMPARE(o.err.size(), 1);
+            QVERIFY(o.err.first().contains(paths));
+            // Where to set up: the menu entry and the setup program's real path.
+            QVERIFY(o.err.first().contains(QStringLiteral("\"Parkwen Setup\"")));
+            QVERIFY(o.err.first().contains(f.lib.programFolder + QStringLiteral("/rigwell")));
+            QVERIFY(o.out.isEmpty());
+            QVERIFY(f.lib.processes.started().isEmpty());
+        }
     }
 
     void missingCarFolder_isTheWindowsStartupError()
@@ -305,7 +314,12 @@ private slots:
 
     void move_unknownCar_fails()
     {
-        Fixture f({"X"}, {"A"});
+        Fixture f({"X", "adeon"}, {"A"});
+        // A stock car is hidden from the lists, not missing.
+        Outcome stock = f.run(QStringLiteral("--move adeon --to garage"));
+        QCOMPARE(stock.status, Commands::Failed);
+        QCOMPARE(stock.err, QStringList{"\"adeon\" is one of the game's own cars: Parkwen leaves it in the Car Folder."});
+        QCOMPARE(f.carsOnDisk(), (QStringList{"X", "adeon"}));
         // Names compare with case: "a" is not the car "A".
         Outcome o = f.run(QStringLiteral("--move a --to car"));
         QCOMPARE(o.status, Commands::Failed);
@@ -376,6 +390,14 @@ private slots:
         QCOMPARE(json.value("transmission").toString(), QStringLiteral("4-WD"));
         QCOMPARE(json.value("base").toString(), QStringLiteral("Adeon"));
         QCOMPARE(json.value("skin").toString(), QStringLiteral("car.bmp"));
+
+        // A parameters.txt without the values gives null bars, as for every other unknown value.
+        const QString odd = makeCar(f.lib.carFolder, QStringLiteral("Odd"));
+        writeBytes(odd + QStringLiteral("/parameters.txt"), "not the file of a car\r\n");
+        f.run(QStringLiteral("--stats Odd --json"));
+        const QJsonObject unknown = QJsonDocument::fromJson(f.rawOut.toUtf8()).object();
+        for (const char* key : {"grip", "turn", "acceleration", "speed", "mass"})
+            QVERIFY2(unknown.value(QLatin1String(key)).isNull(), key);
     }
 
     void check_andListJson_tellEveryFolderItsHealth()
