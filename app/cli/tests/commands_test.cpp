@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTest>
 
 using namespace parkwen;
@@ -303,6 +304,35 @@ private slots:
         QCOMPARE(f.carsOnDisk(), QStringList{"A"});
     }
 
+    // Another process holds the library lock (here flock(1) on the Garage Folder, as a Parkwen busy
+    // moving would): a listing still works, a move says why it waits, gives up and fails, touching
+    // nothing; once the lock is gone the move goes through.
+    void lockedLibrary_listStillWorks_moveWaitsThenFails()
+    {
+        Fixture f({"X"}, {"A"});
+        QProcess holder;
+        holder.start(QStringLiteral("flock"), {QStringLiteral("-o"), f.lib.garageFolder,
+                                               QStringLiteral("sleep"), QStringLiteral("30")});
+        QVERIFY(holder.waitForStarted());
+        // Until flock has the lock, a move would still go through: wait for it.
+        QTRY_VERIFY_WITH_TIMEOUT(!f.lib.fs.tryLockFolder(f.lib.garageFolder), 10000);
+        qputenv("PARKWEN_LOCK_WAIT", "0");
+        const Outcome list = f.run(QStringLiteral("--list car"));
+        QCOMPARE(list.status, Commands::Done);
+        QCOMPARE(list.out, QStringList{"X"});
+        const Outcome move = f.run(QStringLiteral("--move A --to car"));
+        QCOMPARE(move.status, Commands::Failed);
+        QCOMPARE(move.err, (QStringList{"Another Parkwen is changing the car folders; waiting\u2026",
+                                        "Another Parkwen is changing the car folders."}));
+        QCOMPARE(f.carsOnDisk(), QStringList{"X"});
+        QCOMPARE(f.garageOnDisk(), QStringList{"A"});
+        holder.kill();
+        holder.waitForFinished();
+        qunsetenv("PARKWEN_LOCK_WAIT");
+        QCOMPARE(f.run(QStringLiteral("--move A --to car")).status, Commands::Done);
+        QCOMPARE(f.carsOnDisk(), (QStringList{"A", "X"}));
+    }
+
     void move_carAlreadyThere_isDone_withANote()
     {
         Fixture f({"X"}, {"A"});
@@ -318,7 +348,9 @@ private slots:
         // A stock car is hidden from the lists, not missing.
         Outcome stock = f.run(QStringLiteral("--move adeon --to garage"));
         QCOMPARE(stock.status, Commands::Failed);
-        QCOMPARE(stock.err, QStringList{"\"adeon\" is one of the game's own cars: Parkwen leaves it in the Car Folder."});
+        QCOMPARE(
+            stock.err,
+            QStringList{"\"adeon\" is one of the game's own cars: Parkwen leaves it in the Car Folder."});
         QCOMPARE(f.carsOnDisk(), (QStringList{"X", "adeon"}));
         // Names compare with case: "a" is not the car "A".
         Outcome o = f.run(QStringLiteral("--move a --to car"));
