@@ -26,6 +26,30 @@ struct Fd
     }
 };
 
+// Every name of an open folder but "." and "..", in the folder's order; closes the folder.
+Result<QList<QByteArray>> readNames(DIR* dir)
+{
+    QList<QByteArray> names;
+    int failure = 0;
+    for (;;) {
+        // readdir reports a failure only through errno, which anything in the loop may have set.
+        errno = 0;
+        dirent* entry = ::readdir(dir);
+        if (!entry) {
+            failure = errno;
+            break;
+        }
+        const char* n = entry->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
+            continue;
+        names << QByteArray(n);
+    }
+    ::closedir(dir);
+    if (failure)
+        return Error::fromErrno(failure);
+    return names;
+}
+
 } // namespace
 
 FileSystem::NodeInfo LocalFileSystem::nodeInfo(const QByteArray& path)
@@ -54,25 +78,9 @@ Result<QList<QByteArray>> LocalFileSystem::nodeNames(const QByteArray& folder)
     DIR* dir = ::opendir(folder.constData());
     if (!dir)
         return Error::fromErrno(errno);
-    QList<QByteArray> names;
-    int failure = 0;
-    for (;;) {
-        // readdir reports a failure only through errno, which anything in the loop may have set.
-        errno = 0;
-        dirent* entry = ::readdir(dir);
-        if (!entry) {
-            failure = errno;
-            break;
-        }
-        const char* n = entry->d_name;
-        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
-            continue;
-        names << QByteArray(n);
-    }
-    ::closedir(dir);
-    if (failure)
-        return Error::fromErrno(failure);
-    std::sort(names.begin(), names.end());
+    Result<QList<QByteArray>> names = readNames(dir);
+    if (names.ok())
+        std::sort(names.value().begin(), names.value().end());
     return names;
 }
 
@@ -207,24 +215,10 @@ Error emptyFolderAt(int folder, int depth)
         ::close(listFd);
         return Error::fromErrno(errno);
     }
-    QList<QByteArray> names;
-    int failure = 0;
-    for (;;) {
-        errno = 0;
-        dirent* entry = ::readdir(dir);
-        if (!entry) {
-            failure = errno;
-            break;
-        }
-        const char* n = entry->d_name;
-        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
-            continue;
-        names << QByteArray(n);
-    }
-    ::closedir(dir);
-    if (failure)
-        return Error::fromErrno(failure);
-    for (const QByteArray& name : std::as_const(names)) {
+    const Result<QList<QByteArray>> names = readNames(dir);
+    if (!names.ok())
+        return names.error();
+    for (const QByteArray& name : names.value()) {
         if (::unlinkat(folder, name.constData(), 0) == 0 || errno == ENOENT)
             continue;
         if (errno != EISDIR && errno != EPERM)
