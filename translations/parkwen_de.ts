@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>Names %1, &quot;%2&quot;, which is not there: the game shows the car without it, or not at all.</source>
-        <translation>Nennt %1, „%2“, das nicht da ist: Das Spiel zeigt das Auto ohne es oder gar nicht.</translation>
+        <translation>Nennt %1, „%2“, doch diese Datei fehlt: Das Spiel zeigt das Auto ohne sie oder gar nicht.</translation>
     </message>
     <message>
         <source>Names %1, &quot;%2&quot;, which is not there but is in the car&apos;s own folder: &quot;Fix paths&quot; points at it.</source>
-        <translation>Nennt %1, „%2“, das dort nicht ist, wohl aber im eigenen Ordner des Autos: „Pfade reparieren“ verweist darauf.</translation>
+        <translation>Nennt %1, „%2“, doch diese Datei fehlt dort; sie liegt aber im eigenen Ordner des Autos: „Pfade reparieren“ verweist darauf.</translation>
     </message>
     <message>
         <source>Not in Parkwen&apos;s lists: the folder has no picture (.jpg or .bmp) to show the car by, though the game offers it.</source>
