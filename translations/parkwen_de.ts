@@ -2032,6 +2032,10 @@ Parkwen Setup: Autoordner, Garagenordner und Höchstzahl an Autos für Parkwen w
         <source>(no picture)</source>
         <translation>(kein Bild)</translation>
     </message>
+    <message>
+        <source>A Picture of the car last selected on both the &quot;Car Folder&quot; &amp; &quot;Garage Folder.&quot;</source>
+        <translation>Ein Bild des zuletzt im „Autoordner“ oder „Garagenordner“ gewählten Autos.</translation>
+    </message>
 </context>
 <context>
     <name>parkwen::Form1</name>
