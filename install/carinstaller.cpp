@@ -3,6 +3,7 @@
 #include "carlibrary.h"
 #include "moveengine.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -17,7 +18,8 @@ namespace {
 
 QString folderLabel(bool garage)
 {
-    return garage ? QStringLiteral("Garage Folder") : QStringLiteral("Car Folder");
+    return garage ? QCoreApplication::translate("CarInstaller", "Garage Folder")
+                  : QCoreApplication::translate("CarInstaller", "Car Folder");
 }
 
 QString quoted(const QString& text)
@@ -36,7 +38,7 @@ QString cutList(QStringList names, int maxNames)
     if (maxNames > 0 && names.size() > maxNames) {
         const qsizetype rest = names.size() - maxNames;
         names = names.mid(0, maxNames);
-        names << QStringLiteral("and %1 more").arg(countText(rest));
+        names << QCoreApplication::translate("CarInstaller", "and %1 more").arg(countText(rest));
     }
     return names.join(QStringLiteral(", "));
 }
@@ -49,37 +51,47 @@ QString cutList(QStringList names, int maxNames)
 QString DialogsInstallQuestions::clashText(const CarClash& clash)
 {
     if (clash.inSameSource)
-        return QStringLiteral("%1 holds two cars named %2.\n\nReplace the first with the second, keep both "
-                              "(the second as %3), or skip the second?")
+        return QCoreApplication::translate(
+                   "CarInstaller",
+                   "%1 holds two cars named %2.\n\nReplace the first with the second, keep both "
+                   "(the second as %3), or skip the second?")
             .arg(clash.source, quoted(clash.name), quoted(clash.keepBothName));
-    return QStringLiteral("The %1 already holds a car named %2.\n\nReplace it with %3 from %4, keep both "
-                          "(the new car as %5), or skip %3?")
+    return QCoreApplication::translate(
+               "CarInstaller",
+               "The %1 already holds a car named %2.\n\nReplace it with %3 from %4, keep both "
+               "(the new car as %5), or skip %3?")
                .arg(folderLabel(clash.existingInGarage), quoted(clash.existingName), quoted(clash.name),
                     clash.source, quoted(clash.keepBothName)) +
            (clash.existingDeletedForGood
-                ? QStringLiteral("\n\nIts disk has no trash: if it is replaced, it will be deleted for good.")
+                ? QCoreApplication::translate(
+                      "CarInstaller",
+                      "\n\nIts disk has no trash: if it is replaced, it will be deleted for good.")
                 : QString());
 }
 
 bool DialogsInstallQuestions::addFiles(const QString& source, const QString& car, bool carInGarage,
                                        const QStringList& newFiles, const QStringList& existingFiles)
 {
-    QString text = QStringLiteral("%1 holds files for the car %2 in the %3, without a parameters.txt: "
-                                  "a skin pack or an update for that car.")
+    QString text = QCoreApplication::translate(
+                       "CarInstaller", "%1 holds files for the car %2 in the %3, without a parameters.txt: "
+                                       "a skin pack or an update for that car.")
                        .arg(source, quoted(car), folderLabel(carInGarage));
     if (!newFiles.isEmpty())
-        text += QStringLiteral("\n\nNew files: ") + cutList(newFiles, 15) + QLatin1Char('.');
+        text += QCoreApplication::translate("CarInstaller", "\n\nNew files: ") + cutList(newFiles, 15) +
+                QLatin1Char('.');
     if (!existingFiles.isEmpty())
-        text += QStringLiteral("\nFiles the car has already (you will be asked about each): ") +
+        text += QCoreApplication::translate("CarInstaller",
+                                            "\nFiles the car has already (you will be asked about each): ") +
                 cutList(existingFiles, 15) + QLatin1Char('.');
-    text += QStringLiteral("\n\nAdd them to %1?").arg(quoted(car));
+    text += QCoreApplication::translate("CarInstaller", "\n\nAdd them to %1?").arg(quoted(car));
     return m_dialogs.message(text, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
 }
 
 bool DialogsInstallQuestions::replaceFile(const QString& source, const QString& car, const QString& file)
 {
     const QString text =
-        QStringLiteral("The car %1 already has the file %2.\n\nReplace it with the one from %3?")
+        QCoreApplication::translate("CarInstaller",
+                                    "The car %1 already has the file %2.\n\nReplace it with the one from %3?")
             .arg(quoted(car), quoted(file), source);
     return m_dialogs.message(text, Dialogs::Icon::Question, Dialogs::Buttons::YesNoDefaultNo) ==
            Dialogs::Answer::Yes;
@@ -93,32 +105,35 @@ QString InstallSummary::text(int maxNames) const
     QStringList parts;
     const QString destination = folderLabel(toGarage);
     if (installed.isEmpty() && additions.isEmpty())
-        parts << QStringLiteral("No car was installed.");
+        parts << QCoreApplication::translate("CarInstaller", "No car was installed.");
     if (!installed.isEmpty()) {
         QStringList names;
         for (const Car& car : installed) {
             QString text = car.name;
             QStringList notes;
             if (!car.keptBeside.isEmpty())
-                notes << QStringLiteral("kept beside %1").arg(car.keptBeside);
+                notes << QCoreApplication::translate("CarInstaller", "kept beside %1").arg(car.keptBeside);
             if (!car.replacedName.isEmpty())
-                notes << QStringLiteral("replacing %1 of the %2, which %3")
+                notes << QCoreApplication::translate("CarInstaller", "replacing %1 of the %2, which %3")
                              .arg(car.replacedName, folderLabel(car.replacedInGarage),
-                                  car.replacedToTrash ? QStringLiteral("went to the trash")
-                                                      : QStringLiteral("was deleted"));
+                                  car.replacedToTrash
+                                      ? QCoreApplication::translate("CarInstaller", "went to the trash")
+                                      : QCoreApplication::translate("CarInstaller", "was deleted"));
             if (!car.hasPicture)
-                notes << QStringLiteral("it has no .jpg or .bmp picture, so the lists do not show it");
+                notes << QCoreApplication::translate(
+                    "CarInstaller", "it has no .jpg or .bmp picture, so the lists do not show it");
             if (!notes.isEmpty())
                 text += QStringLiteral(" (") + notes.join(QStringLiteral("; ")) + QLatin1Char(')');
             names << text;
         }
-        parts << QStringLiteral("Installed into the %1 (%2 %3): %4.")
+        parts << QCoreApplication::translate("CarInstaller", "Installed into the %1 (%2 %3): %4.")
                      .arg(destination, countText(installed.size()),
-                          installed.size() == 1 ? QStringLiteral("car") : QStringLiteral("cars"),
+                          installed.size() == 1 ? QCoreApplication::translate("CarInstaller", "car")
+                                                : QCoreApplication::translate("CarInstaller", "cars"),
                           cutList(names, maxNames));
     }
     for (const Addition& addition : additions)
-        parts << QStringLiteral("Added to %1 in the %2, from %3: %4.")
+        parts << QCoreApplication::translate("CarInstaller", "Added to %1 in the %2, from %3: %4.")
                      .arg(addition.car, folderLabel(addition.inGarage), addition.source,
                           cutList(addition.files, maxNames));
 
@@ -131,7 +146,8 @@ QString InstallSummary::text(int maxNames) const
         byReason[note.why] << note.what;
     }
     for (const QString& why : std::as_const(reasons))
-        parts << QStringLiteral("Not installed (%1): %2.").arg(why, cutList(byReason.value(why), maxNames));
+        parts << QCoreApplication::translate("CarInstaller", "Not installed (%1): %2.")
+                     .arg(why, cutList(byReason.value(why), maxNames));
 
     auto bySource = [&](const QList<Note>& notes, const QString& heading, bool withWhy) {
         QStringList sources;
@@ -145,10 +161,14 @@ QString InstallSummary::text(int maxNames) const
         for (const QString& source : std::as_const(sources))
             parts << heading.arg(source, cutList(items.value(source), maxNames));
     };
-    bySource(refused, QStringLiteral("Refused in %1 as unsafe, not written: %2."), true);
-    bySource(leftOut, QStringLiteral("Left out of %1, as not part of any car: %2."), false);
+    bySource(refused,
+             QCoreApplication::translate("CarInstaller", "Refused in %1 as unsafe, not written: %2."), true);
+    bySource(leftOut,
+             QCoreApplication::translate("CarInstaller", "Left out of %1, as not part of any car: %2."),
+             false);
     for (const Note& note : failed)
-        parts << QStringLiteral("Nothing of %1 was installed: %2.").arg(note.source, note.why);
+        parts << QCoreApplication::translate("CarInstaller", "Nothing of %1 was installed: %2.")
+                     .arg(note.source, note.why);
     return parts.join(QStringLiteral("\n\n"));
 }
 
@@ -171,20 +191,21 @@ InstallSummary CarInstaller::install(const QStringList& sources, Target target)
     const QString destination = m_summary.toGarage ? m_garageFolder : m_carFolder;
     if (!m_platform.fs.isFolder(destination)) {
         for (const QString& source : sources)
-            m_summary.failed.append(
-                {QFileInfo(source).fileName(), QString(),
-                 QStringLiteral("the %1 %2 is not there").arg(folderLabel(m_summary.toGarage), destination)});
+            m_summary.failed.append({QFileInfo(source).fileName(), QString(),
+                                     QCoreApplication::translate("CarInstaller", "the %1 %2 is not there")
+                                         .arg(folderLabel(m_summary.toGarage), destination)});
         return m_summary;
     }
     Progress* progress = m_platform.progress;
     if (progress)
-        progress->begin(QStringLiteral("Installing cars"), int(sources.size()));
+        progress->begin(QCoreApplication::translate("CarInstaller", "Installing cars"), int(sources.size()));
     for (qsizetype i = 0; i < sources.size(); ++i) {
         m_sourceIndex = int(i);
         if (!installSource(sources[i])) {
             for (qsizetype j = i + 1; j < sources.size(); ++j)
-                m_summary.failed.append({QFileInfo(sources[j]).fileName(), QString(),
-                                         QStringLiteral("the install was cancelled before it")});
+                m_summary.failed.append(
+                    {QFileInfo(sources[j]).fileName(), QString(),
+                     QCoreApplication::translate("CarInstaller", "the install was cancelled before it")});
             break;
         }
         if (progress)
@@ -231,13 +252,16 @@ bool CarInstaller::decideCar(const QString& source, const FoundCar& car, QList<C
     const bool toGarage = m_target == Target::GarageFolder;
     const QString& name = car.name;
     if (name.startsWith(QLatin1Char('.'))) {
-        m_summary.skipped.append(
-            {source, name, QStringLiteral("a hidden folder name, which the lists never show")});
+        m_summary.skipped.append({source, name,
+                                  QCoreApplication::translate(
+                                      "CarInstaller", "a hidden folder name, which the lists never show")});
         return false;
     }
     if (toGarage && isStockCar(name)) {
         m_summary.skipped.append(
-            {source, name, QStringLiteral("a stock car's name: such a car goes only into the Car Folder")});
+            {source, name,
+             QCoreApplication::translate("CarInstaller",
+                                         "a stock car's name: such a car goes only into the Car Folder")});
         return false;
     }
     const QHash<QString, QString>& inDestination = toGarage ? m_garageNames : m_carNames;
@@ -277,9 +301,10 @@ bool CarInstaller::decideCar(const QString& source, const FoundCar& car, QList<C
             m_forAll = answer;
         switch (answer.choice) {
         case ClashChoice::Skip:
-            m_summary.skipped.append({source, name,
-                                      QStringLiteral("a car of that name is already in the %1")
-                                          .arg(folderLabel(clash.existingInGarage))});
+            m_summary.skipped.append(
+                {source, name,
+                 QCoreApplication::translate("CarInstaller", "a car of that name is already in the %1")
+                     .arg(folderLabel(clash.existingInGarage))});
             return false;
         case ClashChoice::KeepBoth:
             job.finalName = clash.keepBothName;
@@ -293,7 +318,9 @@ bool CarInstaller::decideCar(const QString& source, const FoundCar& car, QList<C
                         earlier.dropped = true;
                         m_summary.skipped.append(
                             {source, earlier.finalName,
-                             QStringLiteral("replaced by a later car of the same name in the same archive")});
+                             QCoreApplication::translate(
+                                 "CarInstaller",
+                                 "replaced by a later car of the same name in the same archive")});
                         job.replacePath = earlier.replacePath;
                         job.replacedName = earlier.replacedName;
                         job.replacedInGarage = earlier.replacedInGarage;
@@ -359,8 +386,9 @@ void CarInstaller::decideAddition(const QString& source, const FoundAddition& ad
         }
     }
     if (!m_questions.addFiles(source, job.carName, job.inGarage, newFiles, existingFiles)) {
-        m_summary.skipped.append({source, QStringLiteral("files for %1").arg(job.carName),
-                                  QStringLiteral("you chose not to add them")});
+        m_summary.skipped.append(
+            {source, QCoreApplication::translate("CarInstaller", "files for %1").arg(job.carName),
+             QCoreApplication::translate("CarInstaller", "you chose not to add them")});
         return;
     }
     for (const PlannedEntry& file : std::as_const(existingEntries)) {
@@ -383,7 +411,8 @@ bool CarInstaller::installSource(const QString& path)
 
     std::unique_ptr<EntrySource> source = openSource(path);
     if (!source->open()) {
-        fail(QStringLiteral("it cannot be read as an archive (%1)").arg(source->errorText()));
+        fail(QCoreApplication::translate("CarInstaller", "it cannot be read as an archive (%1)")
+                 .arg(source->errorText()));
         return true;
     }
 
@@ -403,11 +432,13 @@ bool CarInstaller::installSource(const QString& path)
         if (next == EntrySource::Next::End)
             break;
         if (next == EntrySource::Next::Failed) {
-            fail(QStringLiteral("the archive is damaged (%1)").arg(source->errorText()));
+            fail(QCoreApplication::translate("CarInstaller", "the archive is damaged (%1)")
+                     .arg(source->errorText()));
             return true;
         }
         if (entries.size() >= m_limits.maxEntries) {
-            fail(QStringLiteral("it holds more than %1 entries, more than any car needs")
+            fail(QCoreApplication::translate("CarInstaller",
+                                             "it holds more than %1 entries, more than any car needs")
                      .arg(countText(m_limits.maxEntries)));
             return true;
         }
@@ -420,7 +451,8 @@ bool CarInstaller::installSource(const QString& path)
             declaredSizes.insert(key(entry.path), size);
         declared += size;
         if (declared > m_limits.maxUnpackedBytes) {
-            fail(QStringLiteral("it would unpack to more than %1").arg(sizeText(m_limits.maxUnpackedBytes)));
+            fail(QCoreApplication::translate("CarInstaller", "it would unpack to more than %1")
+                     .arg(sizeText(m_limits.maxUnpackedBytes)));
             return true;
         }
         entries << entry;
@@ -429,7 +461,7 @@ bool CarInstaller::installSource(const QString& path)
             m_platform.progress->step(m_sourceIndex);
         if (entries.size() % 256 == 0 && isCancelled()) {
             m_summary.cancelled = true;
-            fail(QStringLiteral("the install was cancelled"));
+            fail(QCoreApplication::translate("CarInstaller", "the install was cancelled"));
             return false;
         }
     }
@@ -443,7 +475,8 @@ bool CarInstaller::installSource(const QString& path)
     for (const QString& item : plan.leftOut)
         m_summary.leftOut.append({label, item, QString()});
     if (plan.cars.isEmpty() && plan.additions.isEmpty()) {
-        fail(QStringLiteral("it holds no car (no folder with a parameters.txt)"));
+        fail(
+            QCoreApplication::translate("CarInstaller", "it holds no car (no folder with a parameters.txt)"));
         return true;
     }
 
@@ -479,7 +512,7 @@ bool CarInstaller::installSource(const QString& path)
         auto staging = door.makeStagingFolder(destination, job.finalName);
         if (!staging.ok()) {
             removeAllStaging();
-            fail(QStringLiteral("no folder could be made in the %1 (%2)")
+            fail(QCoreApplication::translate("CarInstaller", "no folder could be made in the %1 (%2)")
                      .arg(folderLabel(toGarage), staging.error().description()));
             return true;
         }
@@ -492,7 +525,7 @@ bool CarInstaller::installSource(const QString& path)
         auto staging = door.makeStagingFolder(parentOf(job.carPath), job.carName);
         if (!staging.ok()) {
             removeAllStaging();
-            fail(QStringLiteral("no folder could be made beside %1 (%2)")
+            fail(QCoreApplication::translate("CarInstaller", "no folder could be made beside %1 (%2)")
                      .arg(job.carName, staging.error().description()));
             return true;
         }
@@ -512,7 +545,7 @@ bool CarInstaller::installSource(const QString& path)
     if (cancelled) {
         removeAllStaging();
         m_summary.cancelled = true;
-        fail(QStringLiteral("the install was cancelled"));
+        fail(QCoreApplication::translate("CarInstaller", "the install was cancelled"));
         return false;
     }
     if (!why.isEmpty()) {
@@ -532,7 +565,8 @@ bool CarInstaller::installSource(const QString& path)
         if (Error e = placed) {
             m_summary.skipped.append(
                 {label, job.finalName,
-                 QStringLiteral("it could not be put in place: %1").arg(e.description())});
+                 QCoreApplication::translate("CarInstaller", "it could not be put in place: %1")
+                     .arg(e.description())});
             continue;
         }
         InstallSummary::Car car;
@@ -558,8 +592,9 @@ bool CarInstaller::installSource(const QString& path)
             m_summary.additions.append({job.carName, job.inGarage, label, placed});
         if (e)
             m_summary.skipped.append(
-                {label, QStringLiteral("files for %1").arg(job.carName),
-                 QStringLiteral("they could not be put in place: %1").arg(e.description())});
+                {label, QCoreApplication::translate("CarInstaller", "files for %1").arg(job.carName),
+                 QCoreApplication::translate("CarInstaller", "they could not be put in place: %1")
+                     .arg(e.description())});
     }
     return true;
 }
@@ -568,7 +603,8 @@ QString CarInstaller::unpack(EntrySource& source, const QHash<int, Write>& write
                              bool& cancelled)
 {
     if (!source.open())
-        return QStringLiteral("it cannot be read again (%1)").arg(source.errorText());
+        return QCoreApplication::translate("CarInstaller", "it cannot be read again (%1)")
+            .arg(source.errorText());
     int last = 0;
     for (auto it = writes.constBegin(); it != writes.constEnd(); ++it)
         last = qMax(last, it.key());
@@ -576,7 +612,7 @@ QString CarInstaller::unpack(EntrySource& source, const QHash<int, Write>& write
     Progress* progress = m_platform.progress;
     const int totalKb = int(qMin<qint64>(totalBytes / 1024 + 1, std::numeric_limits<int>::max()));
     if (progress)
-        progress->begin(QStringLiteral("Unpacking ") + m_label, totalKb);
+        progress->begin(QCoreApplication::translate("CarInstaller", "Unpacking ") + m_label, totalKb);
     Unpacker unpacker(m_platform.fs, m_limits, progress, m_cancelled);
     unpacker.begin(source.packedPosition());
     QString why;
@@ -584,11 +620,12 @@ QString CarInstaller::unpack(EntrySource& source, const QHash<int, Write>& write
         SourceEntry entry;
         const EntrySource::Next next = source.next(entry);
         if (next == EntrySource::Next::End) {
-            why = QStringLiteral("the archive ended early");
+            why = QCoreApplication::translate("CarInstaller", "the archive ended early");
             break;
         }
         if (next == EntrySource::Next::Failed) {
-            why = QStringLiteral("the archive is damaged (%1)").arg(source.errorText());
+            why = QCoreApplication::translate("CarInstaller", "the archive is damaged (%1)")
+                      .arg(source.errorText());
             break;
         }
         if (isCancelled()) {
@@ -599,7 +636,7 @@ QString CarInstaller::unpack(EntrySource& source, const QHash<int, Write>& write
         if (write == writes.constEnd())
             continue;
         if (entry.path != write->sourcePath || entry.kind != write->entry.kind) {
-            why = QStringLiteral("it changed while it was being installed");
+            why = QCoreApplication::translate("CarInstaller", "it changed while it was being installed");
             break;
         }
         why = unpacker.write(source, write->staging, write->entry);
@@ -627,7 +664,9 @@ Error CarInstaller::placeCar(CarJob& job, bool& toTrash)
     if (!e && !keptAt.isEmpty())
         m_summary.skipped.append(
             {m_label, job.replacedName,
-             QStringLiteral("the car it replaced could not be removed; it was kept at %1").arg(keptAt)});
+             QCoreApplication::translate("CarInstaller",
+                                         "the car it replaced could not be removed; it was kept at %1")
+                 .arg(keptAt)});
     return e;
 }
 

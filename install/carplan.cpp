@@ -1,5 +1,6 @@
 #include "carplan.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
@@ -105,8 +106,8 @@ PathCheck splitEntryPath(const QString& path, QStringList& names)
 QString sourceBaseName(const QString& path)
 {
     QString name = QFileInfo(path).fileName();
-    static const char* const suffixes[] = {".tar.gz", ".tar.xz", ".tar.bz2", ".tgz", ".txz", ".tbz2",
-                                           ".tar",    ".zip",    ".7z",      ".rar"};
+    static const char* const suffixes[] = {".tar.gz", ".tar.xz", ".tar.bz2", ".tgz", ".txz",
+                                           ".tbz2",   ".tar",    ".zip",     ".7z",  ".rar"};
     for (const char* suffix : suffixes) {
         if (name.endsWith(QLatin1String(suffix), Qt::CaseInsensitive) &&
             name.size() > qsizetype(qstrlen(suffix)))
@@ -144,10 +145,11 @@ ArchivePlan planArchive(const QList<SourceEntry>& entries, const QString& source
         Checked& c = checked[i];
         switch (splitEntryPath(entry.path, c.names)) {
         case PathCheck::Absolute:
-            plan.refused.append({entry.path, QStringLiteral("an absolute path")});
+            plan.refused.append({entry.path, QCoreApplication::translate("CarPlan", "an absolute path")});
             continue;
         case PathCheck::Climbs:
-            plan.refused.append({entry.path, QStringLiteral("a path that climbs out with \"..\"")});
+            plan.refused.append(
+                {entry.path, QCoreApplication::translate("CarPlan", "a path that climbs out with \"..\"")});
             continue;
         case PathCheck::Empty:
             continue;
@@ -157,7 +159,8 @@ ArchivePlan planArchive(const QList<SourceEntry>& entries, const QString& source
         if (isPackingLeftover(c.names))
             continue;
         if (entry.kind == SourceEntry::Kind::Other) {
-            plan.refused.append({entry.path, QStringLiteral("a device, pipe or socket, not a file")});
+            plan.refused.append(
+                {entry.path, QCoreApplication::translate("CarPlan", "a device, pipe or socket, not a file")});
             continue;
         }
         c.usable = true;
@@ -211,7 +214,8 @@ ArchivePlan planArchive(const QList<SourceEntry>& entries, const QString& source
                 continue;
             const QStringList& names = checked[i].names;
             // A folder entry names its own folder too: the car's folder entry is its first mention.
-            const qsizetype deepest = entries[i].kind == SourceEntry::Kind::Folder ? names.size() : names.size() - 1;
+            const qsizetype deepest =
+                entries[i].kind == SourceEntry::Kind::Folder ? names.size() : names.size() - 1;
             for (qsizetype k = 1; k <= deepest; ++k) {
                 const QString folder = joinNames(names, k);
                 if (wanted.contains(folder) && !carIndex.contains(folder)) {
@@ -233,7 +237,7 @@ ArchivePlan planArchive(const QList<SourceEntry>& entries, const QString& source
         carRefused[c] = true;
         plan.refused.append(
             {visibleText(car.archiveFolder.isEmpty() ? car.name : car.archiveFolder + QLatin1Char('/')),
-             QStringLiteral("a car name with control characters")});
+             QCoreApplication::translate("CarPlan", "a car name with control characters")});
     }
 
     // What each entry of a car makes, relative to the car, and why it is refused, if it is.
@@ -272,7 +276,7 @@ ArchivePlan planArchive(const QList<SourceEntry>& entries, const QString& source
             for (qsizetype k = 1; k < names.size() && !throughLink; ++k)
                 throughLink = linkNames.contains(joinNames(names, k).toCaseFolded());
             if (throughLink) {
-                refusal[i] = QStringLiteral("a path that runs through a link");
+                refusal[i] = QCoreApplication::translate("CarPlan", "a path that runs through a link");
                 continue;
             }
             bool twice = false;
@@ -287,7 +291,7 @@ ArchivePlan planArchive(const QList<SourceEntry>& entries, const QString& source
                     twice = true;
             }
             if (twice)
-                refusal[i] = QStringLiteral("a name the archive declares twice");
+                refusal[i] = QCoreApplication::translate("CarPlan", "a name the archive declares twice");
             else if (kind == SourceEntry::Kind::Symlink)
                 linkEntries << i;
         }
@@ -307,7 +311,7 @@ ArchivePlan planArchive(const QList<SourceEntry>& entries, const QString& source
             QSet<QString> used;
             if (entries[i].linkTarget.isEmpty() ||
                 !resolveInside(links[car], folder, entries[i].linkTarget, follows, used)) {
-                refusal[i] = QStringLiteral("a link that points outside its car");
+                refusal[i] = QCoreApplication::translate("CarPlan", "a link that points outside its car");
                 const QString key = relatives[i].join(QLatin1Char('/')).toCaseFolded();
                 links[car].remove(key);
                 toCheck += throughIt.take(key);
@@ -354,7 +358,8 @@ ArchivePlan planArchive(const QList<SourceEntry>& entries, const QString& source
                                                     targetNames.mid(depth).join(QLatin1Char('/')))
                         : carFilesWritten.constEnd();
                 if (target == carFilesWritten.constEnd()) {
-                    plan.refused.append({entry.path, QStringLiteral("a link that points outside its car")});
+                    plan.refused.append({entry.path, QCoreApplication::translate(
+                                                         "CarPlan", "a link that points outside its car")});
                     continue;
                 }
                 planned.linkTarget = targetNames.mid(depth).join(QLatin1Char('/'));
@@ -390,8 +395,8 @@ ArchivePlan planArchive(const QList<SourceEntry>& entries, const QString& source
                     index = it.value();
                 }
                 FoundAddition& addition = plan.additions[index];
-                addition.files.append({int(i), names.mid(at + 1).join(QLatin1Char('/')), entry.kind, entry.size,
-                                       QString()});
+                addition.files.append(
+                    {int(i), names.mid(at + 1).join(QLatin1Char('/')), entry.kind, entry.size, QString()});
                 if (entry.size > 0)
                     addition.bytes += entry.size;
                 continue;

@@ -1,5 +1,6 @@
 #include "entrysource.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -87,7 +88,7 @@ bool ArchiveSource::open()
         archive_read_free(m_archive);
     m_archive = archive_read_new();
     if (!m_archive) {
-        m_error = QStringLiteral("out of memory");
+        m_error = QCoreApplication::translate("EntrySource", "out of memory");
         return false;
     }
     archive_read_support_filter_gzip(m_archive);
@@ -146,7 +147,8 @@ EntrySource::Next ArchiveSource::next(SourceEntry& entry)
         break;
     case 0:
         // Some zip writers leave the type out; a name ending in "/" is a folder, anything else a file.
-        entry.kind = entry.path.endsWith(QLatin1Char('/')) ? SourceEntry::Kind::Folder : SourceEntry::Kind::File;
+        entry.kind =
+            entry.path.endsWith(QLatin1Char('/')) ? SourceEntry::Kind::Folder : SourceEntry::Kind::File;
         break;
     default:
         entry.kind = SourceEntry::Kind::Other;
@@ -191,7 +193,7 @@ bool FolderSource::open()
     m_next = 0;
     m_position = 0;
     if (!QFileInfo(m_path).isDir()) {
-        m_error = QStringLiteral("not a folder");
+        m_error = QCoreApplication::translate("EntrySource", "not a folder");
         return false;
     }
     // Listed once: reading again must give the same entries, even when the install has meanwhile
@@ -252,7 +254,7 @@ bool FolderSource::readData(const Sink& sink)
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
         !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        m_error = QStringLiteral("not an ordinary file");
+        m_error = QCoreApplication::translate("EntrySource", "not an ordinary file");
         return false;
     }
     QByteArray buffer(256 * 1024, Qt::Uninitialized);

@@ -2,6 +2,7 @@
 
 #include "platform/progress.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 
@@ -17,17 +18,18 @@ QString countText(qint64 n)
 QString sizeText(qint64 bytes)
 {
     if (bytes >= (qint64(1) << 30) && bytes % (qint64(1) << 30) == 0)
-        return countText(bytes >> 30) + QStringLiteral(" GB");
+        return countText(bytes >> 30) + QCoreApplication::translate("CarInstaller", " GB");
     if (bytes >= (qint64(1) << 20) && bytes % (qint64(1) << 20) == 0)
-        return countText(bytes >> 20) + QStringLiteral(" MB");
-    return countText(bytes) + QStringLiteral(" bytes");
+        return countText(bytes >> 20) + QCoreApplication::translate("CarInstaller", " MB");
+    return countText(bytes) + QCoreApplication::translate("CarInstaller", " bytes");
 }
 
 namespace {
 
 QString notWritten(const QString& relative, const Error& e)
 {
-    return QStringLiteral("the file %1 could not be written (%2)").arg(relative, e.description());
+    return QCoreApplication::translate("CarInstaller", "the file %1 could not be written (%2)")
+        .arg(relative, e.description());
 }
 
 QString folderOf(const QString& relative)
@@ -49,7 +51,7 @@ QString Unpacker::count(qint64 bytes, qint64 entryBytes, qint64 entryPacked, qin
 {
     m_unpacked += bytes;
     if (m_unpacked > m_limits.maxUnpackedBytes)
-        return QStringLiteral("it unpacks to more than %1, so it was stopped")
+        return QCoreApplication::translate("CarInstaller", "it unpacks to more than %1, so it was stopped")
             .arg(sizeText(m_limits.maxUnpackedBytes));
     // Many entries each under the floor, or copies of one entry (hard links), add up: the archive as
     // a whole is held to the ratio too. The entry at hand is named when it is past the ratio itself.
@@ -57,18 +59,20 @@ QString Unpacker::count(qint64 bytes, qint64 entryBytes, qint64 entryPacked, qin
     const bool archiveOver = m_unpacked > m_limits.ratioFloorBytes &&
                              m_unpacked > m_limits.maxRatio * qMax<qint64>(1, packedNow - m_packedStart);
     if (entryOver && (entryBytes > m_limits.ratioFloorBytes || archiveOver))
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "CarInstaller",
                    "the entry %1 unpacks to more than %2 times its packed size, so it was stopped as a "
                    "possible archive bomb")
             .arg(relative, countText(m_limits.maxRatio));
     if (archiveOver)
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "CarInstaller",
                    "it unpacks to more than %1 times its packed size, so it was stopped as a possible "
                    "archive bomb")
             .arg(countText(m_limits.maxRatio));
     if (m_isCancelled && m_isCancelled()) {
         m_cancelled = true;
-        return QStringLiteral("cancelled");
+        return QCoreApplication::translate("CarInstaller", "cancelled");
     }
     if (m_progress && (m_unpacked >> 20) != m_shownMb) {
         m_shownMb = m_unpacked >> 20;
@@ -84,7 +88,8 @@ QString Unpacker::write(EntrySource& source, const QString& root, const PlannedE
         entry.kind == SourceEntry::Kind::Folder ? entry.relative : folderOf(entry.relative);
     if (!folder.isEmpty()) {
         if (Error e = m_fs.makeFolderBeneath(rootBytes, QFile::encodeName(folder)))
-            return QStringLiteral("the folder %1 could not be made (%2)").arg(folder, e.description());
+            return QCoreApplication::translate("CarInstaller", "the folder %1 could not be made (%2)")
+                .arg(folder, e.description());
     }
 
     switch (entry.kind) {
@@ -98,7 +103,9 @@ QString Unpacker::write(EntrySource& source, const QString& root, const PlannedE
         // A copy of a file this install wrote into the same car, counted as bytes of its own.
         const auto written = m_written.constFind(root + QLatin1Char('/') + entry.linkTarget);
         if (written == m_written.constEnd())
-            return QStringLiteral("the link %1 leads to no file written before it").arg(entry.relative);
+            return QCoreApplication::translate("CarInstaller",
+                                               "the link %1 leads to no file written before it")
+                .arg(entry.relative);
         const qint64 size = written.value();
         QString why = count(size, size, 0, source.packedPosition(), entry.relative);
         if (m_cancelled)
@@ -146,7 +153,9 @@ QString Unpacker::writeFile(EntrySource& source, const QString& root, const Plan
     });
     if (!ok) {
         file->close();
-        return why.isEmpty() ? QStringLiteral("the archive is damaged (%1)").arg(source.errorText()) : why;
+        return why.isEmpty() ? QCoreApplication::translate("CarInstaller", "the archive is damaged (%1)")
+                                   .arg(source.errorText())
+                             : why;
     }
     // A sparse file's hole at its end takes room too once copied.
     if (entry.size > end) {
@@ -180,7 +189,8 @@ QString Unpacker::finish()
             e = m_fs.makeLinkBeneath(link.root, QFile::encodeName(link.relative),
                                      QFile::encodeName(link.target));
         if (e)
-            return QStringLiteral("the link %1 could not be made (%2)").arg(link.relative, e.description());
+            return QCoreApplication::translate("CarInstaller", "the link %1 could not be made (%2)")
+                .arg(link.relative, e.description());
     }
     m_links.clear();
     return {};

@@ -2,6 +2,8 @@
 
 #include "carlist.h"
 
+#include <QCoreApplication>
+
 namespace parkwen {
 
 BothFolders::BothFolders(CarList& cars, CarList& garage, QObject* parent)
@@ -70,7 +72,8 @@ CarMarksModel::CarMarksModel(const BothFolders& marks, bool carList, QObject* pa
 
 QString CarMarksModel::markText() const
 {
-    return m_carList ? QStringLiteral("Also in the Garage Folder") : QStringLiteral("Also in the Car Folder");
+    return m_carList ? QCoreApplication::translate("CarLibrary", "Also in the Garage Folder")
+                     : QCoreApplication::translate("CarLibrary", "Also in the Car Folder");
 }
 
 Qt::ItemFlags CarMarksModel::flags(const QModelIndex& index) const
@@ -85,7 +88,8 @@ QVariant CarMarksModel::data(const QModelIndex& index, int role) const
 {
     if (role == AlsoInOtherRole || role == Qt::ToolTipRole) {
         const bool marked =
-            index.isValid() && m_marks.inOther(m_carList, QIdentityProxyModel::data(index, Qt::DisplayRole).toString());
+            index.isValid() &&
+            m_marks.inOther(m_carList, QIdentityProxyModel::data(index, Qt::DisplayRole).toString());
         if (role == AlsoInOtherRole)
             return marked;
         if (marked)

@@ -7,6 +7,7 @@
 #include "skins.h"
 #include "textbuffer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 
@@ -70,16 +71,16 @@ QString findIgnoringCase(const QStringList& names, const QString& name)
 QString whatItNames(const QString& key)
 {
     if (key == QLatin1String("MODEL"))
-        return QStringLiteral("a model");
+        return QCoreApplication::translate("CarHealth", "a model");
     if (key == QLatin1String("TPAGE"))
-        return QStringLiteral("the skin");
+        return QCoreApplication::translate("CarHealth", "the skin");
     if (key == QLatin1String("TCARBOX"))
-        return QStringLiteral("the box picture");
+        return QCoreApplication::translate("CarHealth", "the box picture");
     if (key == QLatin1String("TSHADOW"))
-        return QStringLiteral("the shadow");
+        return QCoreApplication::translate("CarHealth", "the shadow");
     if (key == QLatin1String("COLL"))
-        return QStringLiteral("the collision hull");
-    return QStringLiteral("a sound");
+        return QCoreApplication::translate("CarHealth", "the collision hull");
+    return QCoreApplication::translate("CarHealth", "a sound");
 }
 
 // Size and time of a folder; sizes of everything inside it, sub-folders included.
@@ -147,11 +148,13 @@ void checkPaths(Context& cx, CarRecord& car, const QList<ParamPath>& paths, cons
         }
         problem.text =
             problem.fixedPath.isEmpty()
-                ? QStringLiteral("Names %1, \"%2\", which is not there: the game shows the car without "
-                                 "it, or not at all.")
+                ? QCoreApplication::translate(
+                      "CarHealth", "Names %1, \"%2\", which is not there: the game shows the car without "
+                                   "it, or not at all.")
                       .arg(whatItNames(p.key), p.path)
-                : QStringLiteral("Names %1, \"%2\", which is not there but is in the car's own folder: "
-                                 "\"Fix paths\" points at it.")
+                : QCoreApplication::translate(
+                      "CarHealth", "Names %1, \"%2\", which is not there but is in the car's own folder: "
+                                   "\"Fix paths\" points at it.")
                       .arg(whatItNames(p.key), p.path);
         car.problems << problem;
     }
@@ -164,9 +167,9 @@ void checkUnlisted(Context& cx, CarRecord& car, const QList<ParamPath>& paths)
         return;
     CarProblem problem;
     problem.kind = CarProblem::Kind::NotListed;
-    problem.text =
-        QStringLiteral("Not in Parkwen's lists: the folder has no picture (.jpg or .bmp) to show the car "
-                       "by, though the game offers it.");
+    problem.text = QCoreApplication::translate(
+        "CarHealth", "Not in Parkwen's lists: the folder has no picture (.jpg or .bmp) to show the car "
+                     "by, though the game offers it.");
     const QStringList box = pathParts(boxPicturePath(ParamRefs{QString(), paths}));
     if (!box.isEmpty()) {
         const QStringList names = cx.finder.walk(cx.gameFolder, box);
@@ -174,7 +177,8 @@ void checkUnlisted(Context& cx, CarRecord& car, const QList<ParamPath>& paths)
                                  matchesPattern(names.last(), QStringLiteral("*.jpg")))) {
             car.boxSource = joinPath(cx.gameFolder, names.join(QLatin1Char('/')));
             problem.text +=
-                QStringLiteral(" Its box picture is \"%1\": \"Show in the lists\" copies it here.")
+                QCoreApplication::translate(
+                    "CarHealth", " Its box picture is \"%1\": \"Show in the lists\" copies it here.")
                     .arg(box.join(QLatin1Char('/')));
         }
     }
@@ -192,12 +196,15 @@ void checkUnlisted(Context& cx, CarRecord& car, const QList<ParamPath>& paths)
         variant.kind = CarProblem::Kind::BorrowedParts;
         variant.other = parts[1];
         variant.text =
-            installed ? QStringLiteral("A variant of \"%1\": it has only its parameters and uses the models "
-                                       "of that car, which is installed.")
-                            .arg(parts[1])
-                      : QStringLiteral("A variant of \"%1\": it has only its parameters and uses the models "
-                                       "of that car, which is not installed, so the game cannot show it.")
-                            .arg(parts[1]);
+            installed
+                ? QCoreApplication::translate(
+                      "CarHealth", "A variant of \"%1\": it has only its parameters and uses the models "
+                                   "of that car, which is installed.")
+                      .arg(parts[1])
+                : QCoreApplication::translate(
+                      "CarHealth", "A variant of \"%1\": it has only its parameters and uses the models "
+                                   "of that car, which is not installed, so the game cannot show it.")
+                      .arg(parts[1]);
         car.problems << variant;
         break;
     }
@@ -222,21 +229,24 @@ CarReading readOne(Context& cx, const QString& path, bool inGarage)
     CarProblem notACar;
     notACar.kind = CarProblem::Kind::NotACar;
     if (r.parameters.isEmpty()) {
-        notACar.text = QStringLiteral("Not a car: the folder has no parameters.txt.");
+        notACar.text =
+            QCoreApplication::translate("CarHealth", "Not a car: the folder has no parameters.txt.");
         car.problems << notACar;
         return r;
     }
     r.parametersStamp = cx.fs.stamp(joinPath(path, r.parameters));
     const Result<QByteArray> text = cx.fs.readFile(joinPath(path, r.parameters));
     if (!text.ok()) {
-        notACar.text = QStringLiteral("Not a car: its parameters.txt cannot be read (%1).")
-                           .arg(text.error().description());
+        notACar.text =
+            QCoreApplication::translate("CarHealth", "Not a car: its parameters.txt cannot be read (%1).")
+                .arg(text.error().description());
         car.problems << notACar;
         return r;
     }
     TextBuffer buffer(QString::fromLatin1(text.value()));
     if (!isParameterFile(buffer)) {
-        notACar.text = QStringLiteral("Not a car: its parameters.txt holds no car parameters.");
+        notACar.text = QCoreApplication::translate("CarHealth",
+                                                   "Not a car: its parameters.txt holds no car parameters.");
         car.problems << notACar;
         return r;
     }
@@ -298,8 +308,9 @@ void findTwins(QList<CarRecord>& cars)
                 twin.kind = CarProblem::Kind::SameName;
                 twin.other = cars[j].path;
                 twin.text =
-                    QStringLiteral("Another car is also called \"%1\" inside its parameters.txt (%2): "
-                                   "the game shows both under one name.")
+                    QCoreApplication::translate(
+                        "CarHealth", "Another car is also called \"%1\" inside its parameters.txt (%2): "
+                                     "the game shows both under one name.")
                         .arg(cars[i].nameInParameters.trimmed(), cars[j].path);
                 cars[i].problems << twin;
                 break;
@@ -314,10 +325,11 @@ void findTwins(QList<CarRecord>& cars)
                 CarProblem twin;
                 twin.kind = CarProblem::Kind::SameFolderName;
                 twin.other = cars[j].path;
-                twin.text =
-                    QStringLiteral("The folder \"%1\" differs from this one only in letter case: on a system "
-                                   "that ignores case they are one car, and one would replace the other.")
-                        .arg(cars[j].path);
+                twin.text = QCoreApplication::translate(
+                                "CarHealth",
+                                "The folder \"%1\" differs from this one only in letter case: on a system "
+                                "that ignores case they are one car, and one would replace the other.")
+                                .arg(cars[j].path);
                 cars[i].problems << twin;
                 break;
             }
@@ -354,9 +366,9 @@ void surveyFolder(Context& cx, CarStatsCache* cache, const QString& folder, cons
         measure(cx.fs, left.path, left);
         CarProblem problem;
         problem.kind = CarProblem::Kind::Leftover;
-        problem.text =
-            QStringLiteral("A hidden leftover Parkwen kept while recovering from an interrupted change: "
-                           "look inside, keep what you need, then delete it.");
+        problem.text = QCoreApplication::translate(
+            "CarHealth", "A hidden leftover Parkwen kept while recovering from an interrupted change: "
+                         "look inside, keep what you need, then delete it.");
         left.problems << problem;
         out << left;
     }
@@ -375,33 +387,33 @@ bool CarRecord::fixablePaths() const
 QString CarRecord::healthText() const
 {
     if (problems.isEmpty())
-        return QStringLiteral("OK");
+        return QCoreApplication::translate("CarHealth", "OK");
     QString first;
     switch (problems.first().kind) {
     case CarProblem::Kind::BrokenPath:
-        first = QStringLiteral("Broken path");
+        first = QCoreApplication::translate("CarHealth", "Broken path");
         break;
     case CarProblem::Kind::NotListed:
-        first = QStringLiteral("Not in the lists");
+        first = QCoreApplication::translate("CarHealth", "Not in the lists");
         break;
     case CarProblem::Kind::BorrowedParts:
-        first = QStringLiteral("Variant");
+        first = QCoreApplication::translate("CarHealth", "Variant");
         break;
     case CarProblem::Kind::SameName:
-        first = QStringLiteral("Twin name");
+        first = QCoreApplication::translate("CarHealth", "Twin name");
         break;
     case CarProblem::Kind::SameFolderName:
-        first = QStringLiteral("Twin folder");
+        first = QCoreApplication::translate("CarHealth", "Twin folder");
         break;
     case CarProblem::Kind::NotACar:
-        first = QStringLiteral("Not a car");
+        first = QCoreApplication::translate("CarHealth", "Not a car");
         break;
     case CarProblem::Kind::Leftover:
-        first = QStringLiteral("Leftover");
+        first = QCoreApplication::translate("CarHealth", "Leftover");
         break;
     }
     if (problems.size() > 1)
-        first += QStringLiteral(" (+%1 more)").arg(problems.size() - 1);
+        first += QCoreApplication::translate("CarHealth", " (+%1 more)").arg(problems.size() - 1);
     return first;
 }
 

@@ -1,5 +1,6 @@
 #include "moveengine.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -73,12 +74,14 @@ MoveResult failed(MoveResult::Status status, Error error)
 
 QString MoveEngine::busyText()
 {
-    return QStringLiteral("Another Parkwen is changing the car folders; waiting\u2026");
+    return QCoreApplication::translate("MoveEngine",
+                                       "Another Parkwen is changing the car folders; waiting\u2026");
 }
 
 Error MoveEngine::busyError()
 {
-    return Error(err::PermissionDenied, QStringLiteral("Another Parkwen is changing the car folders."));
+    return Error(err::PermissionDenied,
+                 QCoreApplication::translate("MoveEngine", "Another Parkwen is changing the car folders."));
 }
 
 MoveEngine::Lock MoveEngine::lock(const QStringList& folders)
@@ -547,7 +550,8 @@ bool MoveEngine::recoverFolder(const QByteArray& root, const QByteArray& other, 
         }
         Result<QList<QByteArray>> inside = m_fs.nodeNames(path);
         if (!inside.ok() || inside.value().size() > 1) {
-            problem(path, QStringLiteral("kept hidden there, as it is not as Parkwen leaves it"));
+            problem(path, QCoreApplication::translate(
+                              "MoveEngine", "kept hidden there, as it is not as Parkwen leaves it"));
             return QByteArray();
         }
         if (inside.value().isEmpty()) {
@@ -566,7 +570,8 @@ bool MoveEngine::recoverFolder(const QByteArray& root, const QByteArray& other, 
     auto putBack = [&](const QByteArray& hidden, Hidden kind, const QByteArray& carPath,
                        const QByteArray& car) {
         if (Error e = m_fs.renameNode(carPath, join(root, car))) {
-            problem(carPath, QStringLiteral("kept hidden there, as %1 could not take its name back (%2)")
+            problem(carPath, QCoreApplication::translate(
+                                 "MoveEngine", "kept hidden there, as %1 could not take its name back (%2)")
                                  .arg(text(car), e.description()));
             return;
         }
@@ -609,7 +614,8 @@ bool MoveEngine::recoverFolder(const QByteArray& root, const QByteArray& other, 
         }
         bool toTrash = false;
         if (Error e = disposeOf(carPath, text(join(root, car)), toTrash))
-            problem(carPath, QStringLiteral("kept hidden there (%1)").arg(e.description()));
+            problem(carPath,
+                    QCoreApplication::translate("MoveEngine", "kept hidden there (%1)").arg(e.description()));
         else
             m_fs.removeNode(join(root, hidden));
     }

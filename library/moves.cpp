@@ -177,16 +177,17 @@ MoveEngine::Batch CarLibrary::prepareMoves(const QStringList& names, bool toGara
     // A progress of its own, shown only once there is something to copy.
     Progress* progress = m_platform.progress;
     bool begun = false;
-    MoveEngine::Batch batch =
-        m_engine.prepareBatch(CarFolders{carFolder, garageFolder}, names,
-                              toGarage ? MoveDirection::ToGarage : MoveDirection::ToCars, [&](int done) {
-                                  if (!progress)
-                                      return;
-                                  if (!begun)
-                                      progress->begin(QStringLiteral("Copying the cars"), int(names.size()));
-                                  begun = true;
-                                  progress->step(done);
-                              });
+    MoveEngine::Batch batch = m_engine.prepareBatch(
+        CarFolders{carFolder, garageFolder}, names,
+        toGarage ? MoveDirection::ToGarage : MoveDirection::ToCars, [&](int done) {
+            if (!progress)
+                return;
+            if (!begun)
+                progress->begin(QCoreApplication::translate("CarLibrary", "Copying the cars"),
+                                int(names.size()));
+            begun = true;
+            progress->step(done);
+        });
     if (begun)
         progress->end();
     return batch;

@@ -2,6 +2,7 @@
 #include "carnames.h"
 #include "carpicture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -65,9 +66,10 @@ Decoded loadPicture(Platform& platform, ThumbCache* cache, const QString& path)
     }
     if (stamp.size > Pictures::MaxFileBytes) {
         // Refused unread, as the loader refuses it; the size is part of the key.
-        d.error = Error(err::InvalidPicture,
-                        describeError(err::InvalidPicture) + QStringLiteral(": ") + path +
-                            QStringLiteral(" is larger than %1 MB").arg(Pictures::MaxFileBytes >> 20));
+        d.error =
+            Error(err::InvalidPicture, describeError(err::InvalidPicture) + QStringLiteral(": ") + path +
+                                           QCoreApplication::translate("CarLibrary", " is larger than %1 MB")
+                                               .arg(Pictures::MaxFileBytes >> 20));
         return d;
     }
     Result<QByteArray> bytes = platform.fs.readBytes(path, Pictures::MaxFileBytes);
@@ -185,8 +187,9 @@ void scanInBatches(Platform& platform, ThumbCache* cache, const QStringList& fol
 
 QString notACarMessage(const QString& name)
 {
-    return QStringLiteral("Car: ") + name +
-           QStringLiteral(" is not a car or is an incomplete car, skipping to next one");
+    return QCoreApplication::translate("CarLibrary", "Car: ") + name +
+           QCoreApplication::translate("CarLibrary",
+                                       " is not a car or is an incomplete car, skipping to next one");
 }
 
 } // namespace
@@ -262,8 +265,8 @@ void CarLibrary::LoadCard()
             flush();
         return true;
     };
-    scanInBatches(m_platform, CarpList.cache(), folders.value(), QStringLiteral("Reading the Car Folder"),
-                  choose, apply);
+    scanInBatches(m_platform, CarpList.cache(), folders.value(),
+                  QCoreApplication::translate("CarLibrary", "Reading the Car Folder"), choose, apply);
     flush();
     if (!complete)
         return;
@@ -316,8 +319,8 @@ void CarLibrary::LoadGuard()
             flush();
         return true;
     };
-    scanInBatches(m_platform, GargList.cache(), folders.value(), QStringLiteral("Reading the Garage Folder"),
-                  choose, apply);
+    scanInBatches(m_platform, GargList.cache(), folders.value(),
+                  QCoreApplication::translate("CarLibrary", "Reading the Garage Folder"), choose, apply);
     flush();
     setGam(QString::number(Gartery.count()));
 }

@@ -1,5 +1,6 @@
 #include "paths_db.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -46,11 +47,13 @@ Error sqliteError(sqlite3* db, int rc, const QString& file)
 {
     switch (rc & 0xff) {
     case SQLITE_NOTADB:
-    case SQLITE_CORRUPT: return Error::of(err::UnrecognizedDatabase, file);
-    case SQLITE_FULL: return Error::of(err::DiskFull);
+    case SQLITE_CORRUPT:
+        return Error::of(err::UnrecognizedDatabase, file);
+    case SQLITE_FULL:
+        return Error::of(err::DiskFull);
     default:
-        return {err::PathFileAccess,
-                describeError(err::PathFileAccess) + QStringLiteral(" (") + engineText(db, rc) + QLatin1Char(')')};
+        return {err::PathFileAccess, describeError(err::PathFileAccess) + QStringLiteral(" (") +
+                                         engineText(db, rc) + QLatin1Char(')')};
     }
 }
 
@@ -250,7 +253,8 @@ Error PathsRecordset::setField0(const QString& value)
         return Error::of(err::InvalidCall);
     if (value.size() > PathsDatabase::MaxValueLength)
         return {PathsDatabase::FieldTooSmall,
-                QStringLiteral("The field is too small to accept the amount of data you attempted to add.")};
+                QCoreApplication::translate(
+                    "Error", "The field is too small to accept the amount of data you attempted to add.")};
     m_pending = value;
     m_pendingSet = true;
     return {};

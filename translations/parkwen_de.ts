@@ -5,12 +5,123 @@
     <name>CarFilterModel</name>
     <message>
         <source>en_US</source>
-        <extracomment>The language whose digit grouping the counts use ("3,041")</extracomment>
+        <extracomment>The language whose digit grouping the counts use (&quot;3,041&quot;)</extracomment>
         <translation>de_DE</translation>
     </message>
     <message>
         <source>%1 of %2 shown</source>
         <translation>%1 von %2 gezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>CarHealth</name>
+    <message>
+        <source>a model</source>
+        <translation>ein Modell</translation>
+    </message>
+    <message>
+        <source>the skin</source>
+        <translation>den Skin</translation>
+    </message>
+    <message>
+        <source>the box picture</source>
+        <translation>das Boxbild</translation>
+    </message>
+    <message>
+        <source>the shadow</source>
+        <translation>den Schatten</translation>
+    </message>
+    <message>
+        <source>the collision hull</source>
+        <translation>die Kollisionshülle</translation>
+    </message>
+    <message>
+        <source>a sound</source>
+        <translation>einen Klang</translation>
+    </message>
+    <message>
+        <source>Names %1, &quot;%2&quot;, which is not there: the game shows the car without it, or not at all.</source>
+        <translation>Nennt %1, „%2“, doch diese Datei fehlt: Das Spiel zeigt das Auto ohne sie oder gar nicht.</translation>
+    </message>
+    <message>
+        <source>Names %1, &quot;%2&quot;, which is not there but is in the car&apos;s own folder: &quot;Fix paths&quot; points at it.</source>
+        <translation>Nennt %1, „%2“, doch diese Datei fehlt dort; sie liegt aber im eigenen Ordner des Autos: „Pfade reparieren“ verweist darauf.</translation>
+    </message>
+    <message>
+        <source>Not in Parkwen&apos;s lists: the folder has no picture (.jpg or .bmp) to show the car by, though the game offers it.</source>
+        <translation>Nicht in Parkwens Listen: Der Ordner hat kein Bild (.jpg oder .bmp), mit dem das Auto gezeigt werden kann, obwohl das Spiel es anbietet.</translation>
+    </message>
+    <message>
+        <source> Its box picture is &quot;%1&quot;: &quot;Show in the lists&quot; copies it here.</source>
+        <translation> Sein Boxbild ist „%1“: „In den Listen zeigen“ kopiert es hierher.</translation>
+    </message>
+    <message>
+        <source>A variant of &quot;%1&quot;: it has only its parameters and uses the models of that car, which is installed.</source>
+        <translation>Eine Variante von „%1“: Sie hat nur ihre Parameter und nutzt die Modelle jenes Autos, das installiert ist.</translation>
+    </message>
+    <message>
+        <source>A variant of &quot;%1&quot;: it has only its parameters and uses the models of that car, which is not installed, so the game cannot show it.</source>
+        <translation>Eine Variante von „%1“: Sie hat nur ihre Parameter und nutzt die Modelle jenes Autos, das nicht installiert ist; daher kann das Spiel sie nicht zeigen.</translation>
+    </message>
+    <message>
+        <source>Not a car: the folder has no parameters.txt.</source>
+        <translation>Kein Auto: Der Ordner hat keine parameters.txt.</translation>
+    </message>
+    <message>
+        <source>Not a car: its parameters.txt cannot be read (%1).</source>
+        <translation>Kein Auto: Seine parameters.txt lässt sich nicht lesen (%1).</translation>
+    </message>
+    <message>
+        <source>Not a car: its parameters.txt holds no car parameters.</source>
+        <translation>Kein Auto: Seine parameters.txt enthält keine Autoparameter.</translation>
+    </message>
+    <message>
+        <source>Another car is also called &quot;%1&quot; inside its parameters.txt (%2): the game shows both under one name.</source>
+        <translation>Ein anderes Auto heißt in seiner parameters.txt ebenfalls „%1“ (%2): Das Spiel zeigt beide unter einem Namen.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; differs from this one only in letter case: on a system that ignores case they are one car, and one would replace the other.</source>
+        <translation>Der Ordner „%1“ unterscheidet sich von diesem nur in der Groß- und Kleinschreibung: Auf einem System, das sie nicht unterscheidet, sind beide ein Auto, und eines würde das andere ersetzen.</translation>
+    </message>
+    <message>
+        <source>A hidden leftover Parkwen kept while recovering from an interrupted change: look inside, keep what you need, then delete it.</source>
+        <translation>Ein versteckter Rest, den Parkwen beim Wiederherstellen nach einer unterbrochenen Änderung behalten hat: Schau hinein, behalte, was du brauchst, und lösche ihn dann.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Broken path</source>
+        <translation>Fehlender Pfad</translation>
+    </message>
+    <message>
+        <source>Not in the lists</source>
+        <translation>Nicht in den Listen</translation>
+    </message>
+    <message>
+        <source>Variant</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>Twin name</source>
+        <translation>Doppelter Name</translation>
+    </message>
+    <message>
+        <source>Twin folder</source>
+        <translation>Doppelter Ordner</translation>
+    </message>
+    <message>
+        <source>Not a car</source>
+        <translation>Kein Auto</translation>
+    </message>
+    <message>
+        <source>Leftover</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source> (+%1 more)</source>
+        <translation> (+%1 weitere)</translation>
     </message>
 </context>
 <context>
@@ -154,14 +265,6 @@ Sie durch die aus %3 ersetzen?</translation>
         <translation>Nichts aus %1 wurde installiert: %2.</translation>
     </message>
     <message>
-        <source>
-
-</source>
-        <translation>
-
-</translation>
-    </message>
-    <message>
         <source>the %1 %2 is not there</source>
         <translation>der %1 %2 ist nicht da</translation>
     </message>
@@ -178,7 +281,7 @@ Sie durch die aus %3 ersetzen?</translation>
         <translation>ein versteckter Ordnername, den die Listen nie zeigen</translation>
     </message>
     <message>
-        <source>a stock car's name: such a car goes only into the Car Folder</source>
+        <source>a stock car&apos;s name: such a car goes only into the Car Folder</source>
         <translation>der Name eines Autos des Spiels: so ein Auto kommt nur in den Autoordner</translation>
     </message>
     <message>
@@ -254,16 +357,8 @@ Sie durch die aus %3 ersetzen?</translation>
         <translation>es hat sich während der Installation geändert</translation>
     </message>
     <message>
-        <source>the folder %1 could not be made</source>
-        <translation>der Ordner %1 ließ sich nicht anlegen</translation>
-    </message>
-    <message>
         <source>the link %1 could not be made (%2)</source>
         <translation>die Verknüpfung %1 ließ sich nicht anlegen (%2)</translation>
-    </message>
-    <message>
-        <source>the file %1 could not be written</source>
-        <translation>die Datei %1 ließ sich nicht schreiben</translation>
     </message>
     <message>
         <source>the file %1 could not be written (%2)</source>
@@ -284,6 +379,18 @@ Sie durch die aus %3 ersetzen?</translation>
     <message>
         <source>the car it replaced could not be removed; it was kept at %1</source>
         <translation>das ersetzte Auto ließ sich nicht entfernen; es liegt in %1</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its packed size, so it was stopped as a possible archive bomb</source>
+        <translation>es entpackt sich auf mehr als das %1-Fache seiner gepackten Größe und wurde daher als mögliche Archivbombe angehalten</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made (%2)</source>
+        <translation>der Ordner %1 ließ sich nicht anlegen (%2)</translation>
+    </message>
+    <message>
+        <source>the link %1 leads to no file written before it</source>
+        <translation>die Verknüpfung %1 führt zu keiner zuvor geschriebenen Datei</translation>
     </message>
 </context>
 <context>
@@ -309,7 +416,7 @@ Sie durch die aus %3 ersetzen?</translation>
 </translation>
     </message>
     <message>
-        <source>This system has no registry, so there is no "Selected Car" number to reset. Nothing was changed.</source>
+        <source>This system has no registry, so there is no &quot;Selected Car&quot; number to reset. Nothing was changed.</source>
         <translation>Dieses System hat keine Registrierung, also gibt es keine Nummer „Gewähltes Auto“ zurückzusetzen. Nichts wurde geändert.</translation>
     </message>
     <message>
@@ -360,12 +467,276 @@ Sie durch die aus %3 ersetzen?</translation>
         <source>The car %1 could not be deleted completely. What is left of it is kept, hidden, in %2</source>
         <translation>Das Auto %1 konnte nicht ganz gelöscht werden. Was davon übrig ist, liegt versteckt in %2</translation>
     </message>
+    <message>
+        <source>Also in the Garage Folder</source>
+        <translation>Auch im Garagenordner</translation>
+    </message>
+    <message>
+        <source>Also in the Car Folder</source>
+        <translation>Auch im Autoordner</translation>
+    </message>
+    <message>
+        <source>Copying the cars</source>
+        <translation>Die Autos werden kopiert</translation>
+    </message>
+    <message>
+        <source> is larger than %1 MB</source>
+        <translation> ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>Car: </source>
+        <translation>Auto: </translation>
+    </message>
+    <message>
+        <source> is not a car or is an incomplete car, skipping to next one</source>
+        <translation> ist kein Auto oder ein unvollständiges Auto, weiter mit dem nächsten</translation>
+    </message>
+    <message>
+        <source>Reading the Car Folder</source>
+        <translation>Der Autoordner wird gelesen</translation>
+    </message>
+    <message>
+        <source>Reading the Garage Folder</source>
+        <translation>Der Garagenordner wird gelesen</translation>
+    </message>
+</context>
+<context>
+    <name>CarPlan</name>
+    <message>
+        <source>an absolute path</source>
+        <translation>ein absoluter Pfad</translation>
+    </message>
+    <message>
+        <source>a path that climbs out with &quot;..&quot;</source>
+        <translation>ein Pfad, der mit „..“ hinausführt</translation>
+    </message>
+    <message>
+        <source>a device, pipe or socket, not a file</source>
+        <translation>ein Gerät, eine Pipe oder ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>a car name with control characters</source>
+        <translation>ein Autoname mit Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>a path that runs through a link</source>
+        <translation>ein Pfad, der durch eine Verknüpfung führt</translation>
+    </message>
+    <message>
+        <source>a name the archive declares twice</source>
+        <translation>ein Name, den das Archiv zweimal angibt</translation>
+    </message>
+    <message>
+        <source>a link that points outside its car</source>
+        <translation>eine Verknüpfung, die aus ihrem Auto hinauszeigt</translation>
+    </message>
+</context>
+<context>
+    <name>CarTable</name>
+    <message>
+        <source>Folder name</source>
+        <translation>Ordnername</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>In</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>Transmission</source>
+        <translation>Antrieb</translation>
+    </message>
+    <message>
+        <source>Skins</source>
+        <translation>Skins</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Arrived</source>
+        <translation>Angekommen</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Garage</source>
+        <translation>Garage</translation>
+    </message>
+    <message>
+        <source>Car Folder</source>
+        <translation>Autoordner</translation>
+    </message>
+    <message>
+        <source>The picture the lists show</source>
+        <translation>Das Bild, das die Listen zeigen</translation>
+    </message>
+    <message>
+        <source>Car Table</source>
+        <translation>Autotabelle</translation>
+    </message>
+    <message>
+        <source>Find cars</source>
+        <translation>Autos suchen</translation>
+    </message>
+    <message>
+        <source>Find by folder or name</source>
+        <translation>Nach Ordner oder Name suchen</translation>
+    </message>
+    <message>
+        <source>Shows the cars whose folder name or name contains the text</source>
+        <translation>Zeigt die Autos, deren Ordnername oder Name den Text enthält</translation>
+    </message>
+    <message>
+        <source>Any class</source>
+        <translation>Jede Klasse</translation>
+    </message>
+    <message>
+        <source>Any rating</source>
+        <translation>Jede Stufe</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Both folders</source>
+        <translation>Beide Ordner</translation>
+    </message>
+    <message>
+        <source>Garage Folder</source>
+        <translation>Garagenordner</translation>
+    </message>
+    <message>
+        <source>Problems only</source>
+        <translation>Nur Probleme</translation>
+    </message>
+    <message>
+        <source>Cars shown</source>
+        <translation>Gezeigte Autos</translation>
+    </message>
+    <message>
+        <source>Cars of both folders</source>
+        <translation>Autos beider Ordner</translation>
+    </message>
+    <message>
+        <source>One row a car; a double-click opens its details, the menu key its commands</source>
+        <translation>Eine Zeile je Auto; ein Doppelklick öffnet seine Details, die Menütaste seine Befehle</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Send the chosen cars to the other folder</source>
+        <translation>Die gewählten Autos in den anderen Ordner schicken</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the chosen cars</source>
+        <translation>Die gewählten Autos löschen</translation>
+    </message>
+    <message>
+        <source>Add to Set</source>
+        <translation>Zum Set hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the chosen cars to a set</source>
+        <translation>Die gewählten Autos einem Set hinzufügen</translation>
+    </message>
+    <message>
+        <source>Fix paths</source>
+        <translation>Pfade reparieren</translation>
+    </message>
+    <message>
+        <source>Point the paths of parameters.txt at the car&apos;s own folder (a backup is kept)</source>
+        <translation>Die Pfade der parameters.txt auf den eigenen Ordner des Autos richten (eine Sicherung bleibt erhalten)</translation>
+    </message>
+    <message>
+        <source>Show in the lists</source>
+        <translation>In den Listen zeigen</translation>
+    </message>
+    <message>
+        <source>Copy the box picture the car names into its folder, so the lists show it</source>
+        <translation>Das Boxbild, das das Auto nennt, in seinen Ordner kopieren, damit die Listen es zeigen</translation>
+    </message>
+    <message>
+        <source>Undo Fix</source>
+        <translation>Reparatur rückgängig</translation>
+    </message>
+    <message>
+        <source>Take back the last &quot;Fix paths&quot; or &quot;Show in the lists&quot;</source>
+        <translation>Das letzte „Pfade reparieren“ oder „In den Listen zeigen“ zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Open the car&apos;s details</source>
+        <translation>Die Details des Autos öffnen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Read both folders again</source>
+        <translation>Beide Ordner neu lesen</translation>
+    </message>
+    <message>
+        <source>Open Both Twins</source>
+        <translation>Beide Zwillinge öffnen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%1 von %2 gezeigt</translation>
+    </message>
+    <message>
+        <source>Point the paths in the parameters.txt of %1 at its own folder? A backup of parameters.txt is kept; the details window can set it back.</source>
+        <translation>Die Pfade in der parameters.txt von %1 auf seinen eigenen Ordner richten? Eine Sicherung der parameters.txt bleibt erhalten; im Detailfenster lässt sie sich zurücksetzen.</translation>
+    </message>
+    <message>
+        <source>Point the paths in the parameters.txt of %1 cars at their own folders? A backup of each parameters.txt is kept; the details window can set it back.</source>
+        <translation>Die Pfade in den parameters.txt von %1 Autos auf ihre eigenen Ordner richten? Eine Sicherung jeder parameters.txt bleibt erhalten; im Detailfenster lässt sie sich zurücksetzen.</translation>
+    </message>
+    <message>
+        <source>Copy the box picture each car names into its folder, so the lists show it? The pictures named stay as they are:
+%1</source>
+        <translation>Das Boxbild, das jedes Auto nennt, in seinen Ordner kopieren, damit die Listen es zeigen? Die genannten Bilder bleiben, wie sie sind:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Keeps the Re-Volt cars you do not want loaded in a Garage Folder.
-Without a command the window opens; /ACC also lists the game's own cars, and archives named alone are installed from the window.
+Without a command the window opens; /ACC also lists the game&apos;s own cars, and archives named alone are installed from the window.
 Exit status: 0 when everything asked was done, 1 when part of it failed, 2 for a wrong command line.</source>
         <translation>Hält die Re-Volt-Autos, die das Spiel nicht laden soll, in einem Garagenordner.
 Ohne Befehl öffnet sich das Fenster; /ACC zeigt auch die Autos des Spiels, und allein genannte Archive werden aus dem Fenster installiert.
@@ -384,11 +755,7 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Die Version zeigen und wo die Einstellungen und Sets liegen, und beenden.</translation>
     </message>
     <message>
-        <source>Print the cars of the Car Folder (car) or the Garage Folder (garage), one name a line.</source>
-        <translation>Die Autos des Autoordners (car) oder des Garagenordners (garage) ausgeben, ein Name je Zeile.</translation>
-    </message>
-    <message>
-        <source>Load set: bring the set's cars into the Car Folder.</source>
+        <source>Load set: bring the set&apos;s cars into the Car Folder.</source>
         <translation>Set laden: die Autos des Sets in den Autoordner holen.</translation>
     </message>
     <message>
@@ -396,7 +763,7 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Nur Set: das Set laden und jedes andere Auto in den Garagenordner schicken.</translation>
     </message>
     <message>
-        <source>Rem. Set: send the set's cars to the Garage Folder.</source>
+        <source>Rem. Set: send the set&apos;s cars to the Garage Folder.</source>
         <translation>Set entf.: die Autos des Sets in den Garagenordner schicken.</translation>
     </message>
     <message>
@@ -412,20 +779,146 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Wohin --move und --install Autos schicken.</translation>
     </message>
     <message>
-        <source>Print a car's statistics.</source>
+        <source>Print a car&apos;s statistics.</source>
         <translation>Die Werte eines Autos ausgeben.</translation>
-    </message>
-    <message>
-        <source>Print --stats as JSON.</source>
-        <translation>--stats als JSON ausgeben.</translation>
     </message>
     <message>
         <source>Answer yes to the questions a command meets; without it a command takes the safe answer and never waits.</source>
         <translation>Die Fragen eines Befehls mit Ja beantworten; ohne dies nimmt ein Befehl die sichere Antwort und wartet nie.</translation>
     </message>
     <message>
-        <source>Start without the thumbnail cache: every picture is decoded again, and nothing is kept for the next start.</source>
-        <translation>Ohne den Vorschaubild-Speicher starten: jedes Bild wird neu gelesen, und nichts wird für den nächsten Start behalten.</translation>
+        <source>Print the cars of the Car Folder (car), the Garage Folder (garage) or both (all), one name a line; with --json every folder with its statistics and health.</source>
+        <translation>Die Autos des Autoordners (car), des Garagenordners (garage) oder beider (all) ausgeben, ein Name je Zeile; mit --json jeden Ordner mit seinen Werten und seinem Zustand.</translation>
+    </message>
+    <message>
+        <source>Look for broken cars in both folders; exit status 1 when any is found.</source>
+        <translation>In beiden Ordnern nach kaputten Autos suchen; Exit-Status 1, wenn eines gefunden wird.</translation>
+    </message>
+    <message>
+        <source>Print --stats, --list or --check as JSON.</source>
+        <translation>--stats, --list oder --check als JSON ausgeben.</translation>
+    </message>
+    <message>
+        <source>Start, or run a command, without the thumbnail cache: every picture is decoded again, and nothing is kept for the next start.</source>
+        <translation>Ohne den Vorschaubild-Speicher starten oder einen Befehl ausführen: Jedes Bild wird neu gelesen, und nichts wird für den nächsten Start behalten.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 ist mehr als einmal angegeben.</translation>
+    </message>
+    <message>
+        <source>One command at a time: %1.</source>
+        <translation>Nur ein Befehl auf einmal: %1.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a command.</source>
+        <translation>--%1 gehört zu einem Befehl.</translation>
+    </message>
+    <message>
+        <source>--to goes with --move or --install.</source>
+        <translation>--to gehört zu --move oder --install.</translation>
+    </message>
+    <message>
+        <source>--json goes with --stats, --list or --check.</source>
+        <translation>--json gehört zu --stats, --list oder --check.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>--list takes car, garage or all, not &quot;%1&quot;.</source>
+        <translation>--list nimmt car, garage oder all, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--to car or --to garage is missing.</source>
+        <translation>--to car oder --to garage fehlt.</translation>
+    </message>
+    <message>
+        <source>--to takes car or garage, not &quot;%1&quot;.</source>
+        <translation>--to nimmt car oder garage, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--install needs at least one file.</source>
+        <translation>--install braucht mindestens eine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 needs a name.</source>
+        <translation>%1 braucht einen Namen.</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>An interrupted move or deletion could not be finished: </source>
+        <translation>Ein unterbrochenes Verschieben oder Löschen konnte nicht abgeschlossen werden: </translation>
+    </message>
+    <message>
+        <source>Parkwen is not set up yet: %1 holds no settings. Start &quot;Parkwen Setup&quot; from the menu, or run %2, first.</source>
+        <translation>Parkwen ist noch nicht eingerichtet: %1 enthält keine Einstellungen. Starte zuerst „Parkwen Setup“ aus dem Menü oder führe %2 aus.</translation>
+    </message>
+    <message>
+        <source>The blank set cannot be loaded or removed.</source>
+        <translation>Das leere Set kann weder geladen noch entfernt werden.</translation>
+    </message>
+    <message>
+        <source>There is no set named &quot;%1&quot; in %2.</source>
+        <translation>In %2 gibt es kein Set namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Garage Folder</source>
+        <translation>Garagenordner</translation>
+    </message>
+    <message>
+        <source>Car Folder</source>
+        <translation>Autoordner</translation>
+    </message>
+    <message>
+        <source>%1 is in the %2 already.</source>
+        <translation>%1 ist schon im %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is one of the game&apos;s own cars: Parkwen leaves it in the Car Folder.</source>
+        <translation>„%1“ ist eines der spieleigenen Autos: Parkwen lässt es im Autoordner.</translation>
+    </message>
+    <message>
+        <source>There is no car named &quot;%1&quot; in the Car Folder or the Garage Folder.</source>
+        <translation>Im Autoordner und im Garagenordner gibt es kein Auto namens „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 has no readable parameters.txt: %2</source>
+        <translation>%1 hat keine lesbare parameters.txt: %2</translation>
+    </message>
+    <message>
+        <source>No problems found in %1 folders.</source>
+        <translation>In %1 Ordnern wurden keine Probleme gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 folders have problems.</source>
+        <translation>%1 von %2 Ordnern haben Probleme.</translation>
+    </message>
+</context>
+<context>
+    <name>DataLocations</name>
+    <message>
+        <source>Data: portable, kept beside the program</source>
+        <translation>Daten: portabel, neben dem Programm</translation>
+    </message>
+    <message>
+        <source>Data: per user</source>
+        <translation>Daten: je Benutzer</translation>
+    </message>
+    <message>
+        <source>Settings: </source>
+        <translation>Einstellungen: </translation>
+    </message>
+    <message>
+        <source>Sets: </source>
+        <translation>Sets: </translation>
+    </message>
+    <message>
+        <source>Programs: </source>
+        <translation>Programme: </translation>
     </message>
 </context>
 <context>
@@ -441,6 +934,21 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     <message>
         <source>%1 already exists. Replace it?</source>
         <translation>%1 gibt es schon. Ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>EntrySource</name>
+    <message>
+        <source>out of memory</source>
+        <translation>kein Speicher mehr frei</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>kein Ordner</translation>
+    </message>
+    <message>
+        <source>not an ordinary file</source>
+        <translation>keine gewöhnliche Datei</translation>
     </message>
 </context>
 <context>
@@ -478,7 +986,7 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Zugriff verweigert</translation>
     </message>
     <message>
-        <source>Can't rename with different drive</source>
+        <source>Can&apos;t rename with different drive</source>
         <translation>Umbenennen auf ein anderes Laufwerk nicht möglich</translation>
     </message>
     <message>
@@ -498,16 +1006,16 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Kein aktueller Datensatz.</translation>
     </message>
     <message>
-        <source>Could not find file '%1'.</source>
-        <translation>Die Datei '%1' wurde nicht gefunden.</translation>
+        <source>Could not find file &apos;%1&apos;.</source>
+        <translation>Die Datei &apos;%1&apos; wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>Database already exists.</source>
         <translation>Die Datenbank existiert bereits.</translation>
     </message>
     <message>
-        <source>Unrecognized database format '%1'.</source>
-        <translation>Nicht erkanntes Datenbankformat '%1'.</translation>
+        <source>Unrecognized database format &apos;%1&apos;.</source>
+        <translation>Nicht erkanntes Datenbankformat &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Index out of bounds</source>
@@ -524,6 +1032,179 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     <message>
         <source>Miscellaneous Error: No. </source>
         <translation>Sonstiger Fehler: Nr. </translation>
+    </message>
+    <message>
+        <source>The field is too small to accept the amount of data you attempted to add.</source>
+        <translation>Das Feld ist zu klein für die Datenmenge, die hinzugefügt werden sollte.</translation>
+    </message>
+</context>
+<context>
+    <name>FileSystem</name>
+    <message>
+        <source>%1 is not an ordinary file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 ist größer als %2 MB</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>&lt;h1&gt;Parkwen help&lt;/h1&gt;
+&lt;p&gt;Re-Volt loads every car folder in its cars folder and fails once too many add-on cars are
+installed. Parkwen keeps the cars you do not want loaded in your &lt;b&gt;Garage Folder&lt;/b&gt; and moves them
+back and forth for you.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;Hilfe zu Parkwen&lt;/h1&gt;
+&lt;p&gt;Re-Volt lädt jeden Autoordner in seinem Ordner cars und versagt, sobald zu viele zusätzliche Autos
+installiert sind. Parkwen bewahrt die Autos, die du nicht laden willst, in deinem &lt;b&gt;Garagenordner&lt;/b&gt; auf
+und schiebt sie für dich hin und her.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Setting up&lt;/h2&gt;
+&lt;p&gt;Press &lt;b&gt;Settings&lt;/b&gt; (F1) to start Parkwen Setup (also in the menu as &quot;Parkwen Setup&quot;). Choose the
+game&apos;s cars folder on the left, your Garage Folder on the right and the Max Car Amount (add-on cars
+only; the game&apos;s own cars do not count), then press OK. Press &lt;b&gt;Refresh&lt;/b&gt; (F5) in Parkwen to read
+the new settings. The first start of Parkwen opens Parkwen Setup by itself.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Einrichten&lt;/h2&gt;
+&lt;p&gt;Drücke &lt;b&gt;Einstellungen&lt;/b&gt; (F1), um Parkwen Setup zu starten (auch im Menü als „Parkwen Setup“). Wähle
+links den Ordner cars des Spiels, rechts deinen Garagenordner und die Höchstzahl an Autos (nur zusätzliche
+Autos; die spieleigenen Autos zählen nicht) und drücke dann OK. Drücke in Parkwen &lt;b&gt;Aktualisieren&lt;/b&gt; (F5),
+um die neuen Einstellungen zu lesen. Beim ersten Start öffnet Parkwen das Parkwen Setup von selbst.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;The main window&lt;/h2&gt;
+&lt;ul&gt;
+&lt;li&gt;The left list shows the cars in the Car Folder, the right list the cars in the Garage Folder, each
+with its picture. Click a car to see its picture; double-click it to open its details.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;&amp;gt;&amp;gt;&lt;/b&gt; (X) sends the chosen Car Folder cars to the Garage; &lt;b&gt;&amp;lt;&amp;lt;&lt;/b&gt; (Z) brings the
+chosen Garage cars into the Car Folder. &lt;b&gt;All: Gar.&lt;/b&gt; and &lt;b&gt;All: Car&lt;/b&gt; move every car.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Del. Car&lt;/b&gt; deletes the chosen cars, after asking. They go to the desktop&apos;s trash where there
+is one; a car folder that is a link loses only the link.&lt;/li&gt;
+&lt;li&gt;The counts show how many cars each folder holds. The light flashes once the Car Folder holds as many
+cars as your Max Car Amount.&lt;/li&gt;
+&lt;/ul&gt;</source>
+        <translation>&lt;h2&gt;Das Hauptfenster&lt;/h2&gt;
+&lt;ul&gt;
+&lt;li&gt;Die linke Liste zeigt die Autos im Autoordner, die rechte die Autos im Garagenordner, jedes mit seinem
+Bild. Klicke ein Auto an, um sein Bild zu sehen; doppelklicke es, um seine Details zu öffnen.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;&amp;gt;&amp;gt;&lt;/b&gt; (X) schickt die gewählten Autos des Autoordners in die Garage; &lt;b&gt;&amp;lt;&amp;lt;&lt;/b&gt; (Z) holt die
+gewählten Autos der Garage in den Autoordner. &lt;b&gt;Alle: Gar.&lt;/b&gt; und &lt;b&gt;Alle: Auto&lt;/b&gt; verschieben jedes Auto.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Löschen&lt;/b&gt; löscht die gewählten Autos nach einer Rückfrage. Sie kommen in den Papierkorb des Desktops,
+wo es einen gibt; bei einem Autoordner, der eine Verknüpfung ist, verschwindet nur die Verknüpfung.&lt;/li&gt;
+&lt;li&gt;Die Zähler zeigen, wie viele Autos jeder Ordner enthält. Das Licht blinkt, sobald der Autoordner so viele
+Autos enthält, wie deine Höchstzahl an Autos erlaubt.&lt;/li&gt;
+&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Many cars&lt;/h2&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Filter&lt;/b&gt;: the box above each list shows only the cars whose names contain what you type
+(letter case and accents do not count); the line under the list says how many are shown. Ctrl+F moves
+into the filter box of the list used last, Tab moves from a filter box to its list, Escape clears
+it. The counts and the &quot;All&quot; buttons still take every car.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Choosing many&lt;/b&gt;: Ctrl+click, Shift+click, Shift+arrows and Ctrl+A choose several cars;
+&amp;gt;&amp;gt;, &amp;lt;&amp;lt;, X, Z and Del. Car then act on all of them.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Dragging&lt;/b&gt;: drag chosen cars onto the other list to move them.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Undo&lt;/b&gt;: Ctrl+Z puts back the last move command, again and again, up to the last 50.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Context menu&lt;/b&gt;: right-click a list, or press the menu key or Shift+F10, for Move, Delete,
+Open Details, Show in File Manager and Undo.&lt;/li&gt;
+&lt;li&gt;A car whose name is in both folders carries an orange mark on its picture.&lt;/li&gt;
+&lt;/ul&gt;</source>
+        <translation>&lt;h2&gt;Viele Autos&lt;/h2&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Filter&lt;/b&gt;: Das Feld über jeder Liste zeigt nur die Autos, deren Namen enthalten, was du tippst
+(Groß- und Kleinschreibung und Akzente zählen nicht); die Zeile unter der Liste sagt, wie viele gezeigt
+werden. Strg+F führt in das Filterfeld der zuletzt benutzten Liste, Tab vom Filterfeld in seine Liste, Escape
+leert es. Die Zähler und die „Alle“-Knöpfe nehmen weiterhin jedes Auto.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Mehrere wählen&lt;/b&gt;: Strg+Klick, Umschalt+Klick, Umschalt+Pfeiltasten und Strg+A wählen mehrere Autos;
+&amp;gt;&amp;gt;, &amp;lt;&amp;lt;, X, Z und Löschen wirken dann auf alle.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Ziehen&lt;/b&gt;: Ziehe gewählte Autos auf die andere Liste, um sie zu verschieben.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Rückgängig&lt;/b&gt;: Strg+Z nimmt den letzten Verschiebebefehl zurück, immer wieder, bis zu den letzten 50.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Kontextmenü&lt;/b&gt;: Rechtsklick auf eine Liste, die Menütaste oder Umschalt+F10 bieten Verschieben,
+Löschen, Details öffnen, In der Dateiverwaltung zeigen und Rückgängig.&lt;/li&gt;
+&lt;li&gt;Ein Auto, dessen Name in beiden Ordnern vorkommt, trägt eine orange Marke auf seinem Bild.&lt;/li&gt;
+&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Installing cars&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;Install Cars&lt;/b&gt; (F6) installs cars from downloaded archives (zip, 7z, rar, tar, tar.gz,
+tar.xz, tar.bz2): choose the archives, then the folder. Archives and car folders dragged from a file
+manager onto a list install into that list&apos;s folder, and archives opened with Parkwen from a file
+manager install after Parkwen asks for the folder. A car that is already there can be replaced, kept
+beside the new one or skipped; unsafe entries are refused, and a summary says what went where.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Autos installieren&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;Autos installieren&lt;/b&gt; (F6) installiert Autos aus heruntergeladenen Archiven (zip, 7z, rar, tar, tar.gz,
+tar.xz, tar.bz2): Wähle die Archive, dann den Ordner. Archive und Autoordner, die aus einer Dateiverwaltung
+auf eine Liste gezogen werden, kommen in den Ordner dieser Liste; Archive, die aus einer Dateiverwaltung mit
+Parkwen geöffnet werden, werden installiert, nachdem Parkwen nach dem Ordner gefragt hat. Ein Auto, das
+schon da ist, kann ersetzt, neben dem neuen behalten oder übersprungen werden; unsichere Einträge werden
+abgelehnt, und eine Übersicht sagt, was wohin kam.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Sets&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;Create Set&lt;/b&gt; makes a named set of cars; &lt;b&gt;Edit Set&lt;/b&gt; changes one. &lt;b&gt;Load set&lt;/b&gt; brings a
+set&apos;s cars into the Car Folder, &lt;b&gt;Set only&lt;/b&gt; brings them in and sends every other car to the Garage,
+and &lt;b&gt;Rem. Set&lt;/b&gt; sends a set&apos;s cars back to the Garage.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Sets&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;Set erstellen&lt;/b&gt; legt ein benanntes Set von Autos an; &lt;b&gt;Set bearbeiten&lt;/b&gt; ändert eines. &lt;b&gt;Set laden&lt;/b&gt;
+holt die Autos eines Sets in den Autoordner, &lt;b&gt;Nur Set&lt;/b&gt; holt sie herein und schickt jedes andere Auto in die
+Garage, und &lt;b&gt;Set entf.&lt;/b&gt; schickt die Autos eines Sets zurück in die Garage.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Car details&lt;/h2&gt;
+&lt;p&gt;The details window shows a car&apos;s statistics read from its parameters.txt and the stock car it was
+built from. There you can back up, restore and delete parameter files (F2, F3), import parameters
+(F1), and back up (F4), switch (F5), delete and import skins.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Autodetails&lt;/h2&gt;
+&lt;p&gt;Das Detailfenster zeigt die Werte eines Autos aus seiner parameters.txt und das Originalauto, auf dem es
+aufbaut. Dort kannst du Parameterdateien sichern, wiederherstellen und löschen (F2, F3), Parameter importieren
+(F1) sowie Skins sichern (F4), wechseln (F5), löschen und importieren.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Keys&lt;/h2&gt;
+&lt;p&gt;Main window: Z, X, Ctrl+Z Undo, Ctrl+F Filter, menu key or Shift+F10 context menu, F1 Settings,
+F2 Help, F3 Reset Reg., F5 Refresh, F6 Install Cars.&lt;br&gt;
+Car details: F1 Import Parameters, F2 Backup Parameters, F3 Set Parameters, F4 Backup Skin,
+F5 Set Skin.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Tasten&lt;/h2&gt;
+&lt;p&gt;Hauptfenster: Z, X, Strg+Z Rückgängig, Strg+F Filter, Menütaste oder Umschalt+F10 Kontextmenü,
+F1 Einstellungen, F2 Hilfe, F3 Reg. zurücks., F5 Aktualisieren, F6 Autos installieren.&lt;br&gt;
+Autodetails: F1 Parameter importieren, F2 Parameter sichern, F3 Parameter setzen, F4 Skin sichern,
+F5 Skin setzen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Command line&lt;/h2&gt;
+&lt;p&gt;&lt;code&gt;parkwen --help&lt;/code&gt; lists the commands that work without a window: &lt;code&gt;--list&lt;/code&gt;,
+&lt;code&gt;--load-set&lt;/code&gt;, &lt;code&gt;--only-set&lt;/code&gt;, &lt;code&gt;--remove-set&lt;/code&gt;, &lt;code&gt;--move&lt;/code&gt;,
+&lt;code&gt;--install&lt;/code&gt;, &lt;code&gt;--stats&lt;/code&gt; (with &lt;code&gt;--json&lt;/code&gt;); &lt;code&gt;--no-cache&lt;/code&gt; (or
+PARKWEN_NO_CACHE=1) starts the window without the thumbnail cache. &lt;code&gt;man parkwen&lt;/code&gt; tells
+more.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Kommandozeile&lt;/h2&gt;
+&lt;p&gt;&lt;code&gt;parkwen --help&lt;/code&gt; nennt die Befehle, die ohne Fenster gehen: &lt;code&gt;--list&lt;/code&gt;,
+&lt;code&gt;--load-set&lt;/code&gt;, &lt;code&gt;--only-set&lt;/code&gt;, &lt;code&gt;--remove-set&lt;/code&gt;, &lt;code&gt;--move&lt;/code&gt;,
+&lt;code&gt;--install&lt;/code&gt;, &lt;code&gt;--stats&lt;/code&gt; (mit &lt;code&gt;--json&lt;/code&gt;); &lt;code&gt;--no-cache&lt;/code&gt; (oder
+PARKWEN_NO_CACHE=1) startet das Fenster ohne den Vorschaubild-Speicher. &lt;code&gt;man parkwen&lt;/code&gt; sagt
+mehr.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Where your files are&lt;/h2&gt;
+&lt;p&gt;Installed: the settings in &lt;code&gt;~/.config/parkwen/paths.mdb&lt;/code&gt; (XDG_CONFIG_HOME), the sets
+in &lt;code&gt;~/.local/share/parkwen/sets/&lt;/code&gt; (XDG_DATA_HOME), the thumbnail cache in
+&lt;code&gt;~/.cache/parkwen/thumbnails.sqlite&lt;/code&gt; (XDG_CACHE_HOME). A program folder you may write to,
+or one holding a file named &lt;code&gt;portable&lt;/code&gt;, keeps the settings and sets beside the programs.
+&lt;code&gt;parkwen --version&lt;/code&gt; tells which.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Wo deine Dateien liegen&lt;/h2&gt;
+&lt;p&gt;Installiert: die Einstellungen in &lt;code&gt;~/.config/parkwen/paths.mdb&lt;/code&gt; (XDG_CONFIG_HOME), die Sets
+in &lt;code&gt;~/.local/share/parkwen/sets/&lt;/code&gt; (XDG_DATA_HOME), der Vorschaubild-Speicher in
+&lt;code&gt;~/.cache/parkwen/thumbnails.sqlite&lt;/code&gt; (XDG_CACHE_HOME). Ein Programmordner, in den du schreiben
+darfst oder der eine Datei namens &lt;code&gt;portable&lt;/code&gt; enthält, bewahrt die Einstellungen und Sets neben den
+Programmen auf. &lt;code&gt;parkwen --version&lt;/code&gt; sagt, welches gilt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Parkwen Help</source>
+        <translation>Hilfe zu Parkwen</translation>
     </message>
 </context>
 <context>
@@ -664,6 +1345,47 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     </message>
 </context>
 <context>
+    <name>Main</name>
+    <message>
+        <source>Try &quot;parkwen --help&quot;.</source>
+        <translation>Siehe „parkwen --help“.</translation>
+    </message>
+    <message>
+        <source>Parkwen cannot create its folders in %1: %2</source>
+        <translation>Parkwen kann seine Ordner in %1 nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>parkwen: no display to open a window on; the commands %1 work without one
+</source>
+        <translation>parkwen: kein Bildschirm, auf dem sich ein Fenster öffnen ließe; die Befehle %1 gehen auch ohne
+</translation>
+    </message>
+    <message>
+        <source>Usage: rigwell
+Parkwen Setup: choose the Car Folder, the Garage Folder and the Max Car Amount for Parkwen.
+
+  -h, --help  Show this help and end.
+  --version   Show the version and where the settings are kept, and end.
+</source>
+        <translation>Aufruf: rigwell
+Parkwen Setup: Autoordner, Garagenordner und Höchstzahl an Autos für Parkwen wählen.
+
+  -h, --help  Diese Hilfe zeigen und beenden.
+  --version   Die Version zeigen und wo die Einstellungen liegen, und beenden.
+</translation>
+    </message>
+    <message>
+        <source>rigwell: no display to open a window on; Parkwen Setup runs on a desktop
+</source>
+        <translation>rigwell: kein Bildschirm, auf dem sich ein Fenster öffnen ließe; Parkwen Setup läuft auf einem Desktop
+</translation>
+    </message>
+    <message>
+        <source>Miscellaneous Error: </source>
+        <translation>Sonstiger Fehler: </translation>
+    </message>
+</context>
+<context>
     <name>ManyMoves</name>
     <message>
         <source>%1 chosen car</source>
@@ -735,9 +1457,32 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     </message>
 </context>
 <context>
+    <name>MoveEngine</name>
+    <message>
+        <source>Another Parkwen is changing the car folders; waiting…</source>
+        <translation>Ein anderes Parkwen ändert gerade die Autoordner; warte …</translation>
+    </message>
+    <message>
+        <source>Another Parkwen is changing the car folders.</source>
+        <translation>Ein anderes Parkwen ändert gerade die Autoordner.</translation>
+    </message>
+    <message>
+        <source>kept hidden there, as it is not as Parkwen leaves it</source>
+        <translation>dort versteckt behalten, da es nicht so ist, wie Parkwen es hinterlässt</translation>
+    </message>
+    <message>
+        <source>kept hidden there, as %1 could not take its name back (%2)</source>
+        <translation>dort versteckt behalten, da %1 seinen Namen nicht zurückbekommen konnte (%2)</translation>
+    </message>
+    <message>
+        <source>kept hidden there (%1)</source>
+        <translation>dort versteckt behalten (%1)</translation>
+    </message>
+</context>
+<context>
     <name>Naming</name>
     <message>
-        <source>A name cannot contain "/" or "\", and cannot be "." or "..". Please choose another name.</source>
+        <source>A name cannot contain &quot;/&quot; or &quot;\&quot;, and cannot be &quot;.&quot; or &quot;..&quot;. Please choose another name.</source>
         <translation>Ein Name darf weder „/“ noch „\“ enthalten und nicht „.“ oder „..“ sein. Bitte wähle einen anderen Namen.</translation>
     </message>
     <message>
@@ -793,6 +1538,24 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     </message>
 </context>
 <context>
+    <name>Processes</name>
+    <message>
+        <source>File not found: </source>
+        <translation>Datei nicht gefunden: </translation>
+    </message>
+    <message>
+        <source>Could not start </source>
+        <translation>Start nicht möglich: </translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v von %m</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Cancel</source>
@@ -819,13 +1582,20 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     </message>
 </context>
 <context>
+    <name>SetCommands</name>
+    <message>
+        <source>%1 of %2 cars added to %3.</source>
+        <translation>%1 von %2 Autos zu %3 hinzugefügt.</translation>
+    </message>
+</context>
+<context>
     <name>SetEditing</name>
     <message>
         <source>No Name Specified. Name your Set:</source>
         <translation>Kein Name angegeben. Gib deinem Set einen Namen:</translation>
     </message>
     <message>
-        <source>My Set's Name Is:</source>
+        <source>My Set&apos;s Name Is:</source>
         <translation>Mein Set heißt:</translation>
     </message>
     <message>
@@ -836,7 +1606,7 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
 <context>
     <name>SetLoading</name>
     <message>
-        <source>There is no Set to use yet. Click "Create Set" to create one.</source>
+        <source>There is no Set to use yet. Click &quot;Create Set&quot; to create one.</source>
         <translation>Es gibt noch kein Set. „Set erstellen“ legt eines an.</translation>
     </message>
     <message>
@@ -873,11 +1643,11 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
 <context>
     <name>Skins</name>
     <message>
-        <source>The parameters shown name no skin file of this car's folder.</source>
+        <source>The parameters shown name no skin file of this car&apos;s folder.</source>
         <translation>Die gezeigten Parameter nennen keine Skin-Datei aus dem Ordner dieses Autos.</translation>
     </message>
     <message>
-        <source>The parameters shown name %1 as the skin, which is not a .bmp file. The skin commands change only the car's .bmp files.</source>
+        <source>The parameters shown name %1 as the skin, which is not a .bmp file. The skin commands change only the car&apos;s .bmp files.</source>
         <translation>Die gezeigten Parameter nennen %1 als Skin, keine .bmp-Datei. Die Skin-Befehle ändern nur die .bmp-Dateien des Autos.</translation>
     </message>
     <message>
@@ -899,6 +1669,17 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     <message>
         <source> Deleted</source>
         <translation> gelöscht</translation>
+    </message>
+</context>
+<context>
+    <name>UpDown</name>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>
@@ -954,11 +1735,11 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Parkwen - Autoauswahl</translation>
     </message>
     <message>
-        <source>Double Click to View Settings &amp; Stats for selected car. Single Click then click on the "&gt;&gt;" Button to send to Garage Folder</source>
+        <source>Double Click to View Settings &amp; Stats for selected car. Single Click then click on the &quot;&gt;&gt;&quot; Button to send to Garage Folder</source>
         <translation>Doppelklick zeigt Einstellungen und Werte des Autos. Einfachklick, dann „&gt;&gt;“ schickt es in den Garagenordner</translation>
     </message>
     <message>
-        <source>Double Click to View Settings &amp; Stats for selected car. Single Click then click on the "&lt;&lt;" Button to send to Car Folder</source>
+        <source>Double Click to View Settings &amp; Stats for selected car. Single Click then click on the &quot;&lt;&lt;&quot; Button to send to Car Folder</source>
         <translation>Doppelklick zeigt Einstellungen und Werte des Autos. Einfachklick, dann „&lt;&lt;“ schickt es in den Autoordner</translation>
     </message>
     <message>
@@ -990,11 +1771,11 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Menütaste oder Umschalt+F10: was mit den gewählten Autos geschehen soll. Strg+F: die Liste filtern.</translation>
     </message>
     <message>
-        <source>Click to Send Car selected in "Car Folder" to "Garage Folder."</source>
+        <source>Click to Send Car selected in &quot;Car Folder&quot; to &quot;Garage Folder.&quot;</source>
         <translation>Klicken, um das im „Autoordner“ gewählte Auto in den „Garagenordner“ zu schicken.</translation>
     </message>
     <message>
-        <source>Click to Send Car selected in "Garage Folder" to "Care Folder"</source>
+        <source>Click to Send Car selected in &quot;Garage Folder&quot; to &quot;Care Folder&quot;</source>
         <translation>Klicken, um das im „Garagenordner“ gewählte Auto in den „Autoordner“ zu schicken</translation>
     </message>
     <message>
@@ -1006,7 +1787,7 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Bild des zuletzt gewählten Autos</translation>
     </message>
     <message>
-        <source>A Picture of the car last selected on both the "Car Folder" &amp; "Garage Folder."</source>
+        <source>A Picture of the car last selected on both the &quot;Car Folder&quot; &amp; &quot;Garage Folder.&quot;</source>
         <translation>Ein Bild des zuletzt im „Autoordner“ oder „Garagenordner“ gewählten Autos.</translation>
     </message>
     <message>
@@ -1114,7 +1895,7 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Klicken, um die Hilfe zu Parkwen zu sehen</translation>
     </message>
     <message>
-        <source>Click Refresh to refresh the toolbars. Click "Reset Reg." to reset the Car Number in the Registry</source>
+        <source>Click Refresh to refresh the toolbars. Click &quot;Reset Reg.&quot; to reset the Car Number in the Registry</source>
         <translation>Aktualisieren liest die Ordner neu. „Reg. zurücks.“ setzt die Autonummer in der Registrierung zurück</translation>
     </message>
     <message>
@@ -1134,7 +1915,7 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>Click to run "Rigwell."</source>
+        <source>Click to run &quot;Rigwell.&quot;</source>
         <translation>Klicken, um „Rigwell“ zu starten.</translation>
     </message>
     <message>
@@ -1142,7 +1923,7 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Warnlicht</translation>
     </message>
     <message>
-        <source>This light flashes when the "Car Amount" for "Car Fol." exceeds that of the "Max Car Amount."</source>
+        <source>This light flashes when the &quot;Car Amount&quot; for &quot;Car Fol.&quot; exceeds that of the &quot;Max Car Amount.&quot;</source>
         <translation>Dieses Licht blinkt, wenn die Zahl der Autos im „Autoordner“ die „Höchstzahl an Autos“ erreicht.</translation>
     </message>
     <message>
@@ -1150,11 +1931,11 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Autoordn. Garage</translation>
     </message>
     <message>
-        <source>The Amount of Cars in "Car Folder."</source>
+        <source>The Amount of Cars in &quot;Car Folder.&quot;</source>
         <translation>Die Zahl der Autos im „Autoordner“.</translation>
     </message>
     <message>
-        <source>The Amount of Cars in "Garage Folder."</source>
+        <source>The Amount of Cars in &quot;Garage Folder.&quot;</source>
         <translation>Die Zahl der Autos im „Garagenordner“.</translation>
     </message>
     <message>
@@ -1184,6 +1965,14 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     <message>
         <source>Undo</source>
         <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Car Table</source>
+        <translation>Autotabelle</translation>
+    </message>
+    <message>
+        <source>Every car of both folders in one table, with statistics and health (F7)</source>
+        <translation>Alle Autos beider Ordner in einer Tabelle, mit Werten und Zustand (F7)</translation>
     </message>
 </context>
 <context>
@@ -1242,6 +2031,10 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     <message>
         <source>(no picture)</source>
         <translation>(kein Bild)</translation>
+    </message>
+    <message>
+        <source>A Picture of the car last selected on both the &quot;Car Folder&quot; &amp; &quot;Garage Folder.&quot;</source>
+        <translation>Ein Bild des zuletzt im „Autoordner“ oder „Garagenordner“ gewählten Autos.</translation>
     </message>
 </context>
 <context>
@@ -1366,7 +2159,7 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Sichern</translation>
     </message>
     <message>
-        <source>Click to BackUp "Current Parameters" (Parameters.Txt.)</source>
+        <source>Click to BackUp &quot;Current Parameters&quot; (Parameters.Txt.)</source>
         <translation>Klicken, um die „aktuellen Parameter“ (Parameters.Txt) zu sichern.</translation>
     </message>
     <message>
@@ -1374,7 +2167,7 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Setzen</translation>
     </message>
     <message>
-        <source>Click to set the Currently Selected Parameters to "Current Parameters" (Parameters.Txt.)</source>
+        <source>Click to set the Currently Selected Parameters to &quot;Current Parameters&quot; (Parameters.Txt.)</source>
         <translation>Klicken, um die gewählten Parameter zu den „aktuellen Parametern“ (Parameters.Txt) zu machen.</translation>
     </message>
     <message>
@@ -1406,11 +2199,11 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Aktueller Skin</translation>
     </message>
     <message>
-        <source>The Current skin: Specified in the Current "Parameters.txt". To Back this up Click "Backup."</source>
+        <source>The Current skin: Specified in the Current &quot;Parameters.txt&quot;. To Back this up Click &quot;Backup.&quot;</source>
         <translation>Der aktuelle Skin, wie ihn die aktuelle „Parameters.txt“ nennt. Sichern sichert ihn.</translation>
     </message>
     <message>
-        <source>Click to Backup the "Current Skin."</source>
+        <source>Click to Backup the &quot;Current Skin.&quot;</source>
         <translation>Klicken, um den „aktuellen Skin“ zu sichern.</translation>
     </message>
     <message>
@@ -1418,11 +2211,11 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Andere Skins</translation>
     </message>
     <message>
-        <source>Shows the currently selected "Other Skin." Set in the Horizontal UpDown Control(!).</source>
+        <source>Shows the currently selected &quot;Other Skin.&quot; Set in the Horizontal UpDown Control(!).</source>
         <translation>Zeigt den gewählten „anderen Skin“. Mit den Pfeilen wählen(!).</translation>
     </message>
     <message>
-        <source>The Filename of the "Other Skin."</source>
+        <source>The Filename of the &quot;Other Skin.&quot;</source>
         <translation>Der Dateiname des „anderen Skins“.</translation>
     </message>
     <message>
@@ -1430,11 +2223,11 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Andere Skins</translation>
     </message>
     <message>
-        <source>Use this to Scroll Between "Other Skins."</source>
+        <source>Use this to Scroll Between &quot;Other Skins.&quot;</source>
         <translation>Hiermit durch die „anderen Skins“ blättern.</translation>
     </message>
     <message>
-        <source>Click to Set the Current "Other Skin" to the "Current Skin"</source>
+        <source>Click to Set the Current &quot;Other Skin&quot; to the &quot;Current Skin&quot;</source>
         <translation>Klicken, um den gezeigten „anderen Skin“ zum „aktuellen Skin“ zu machen</translation>
     </message>
     <message>

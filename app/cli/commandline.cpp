@@ -175,10 +175,12 @@ CommandLine parseCommandLine(const QStringList& allArguments)
         given << QStringLiteral("--") + name;
         line.command = option.command;
         if (parser.values(name).size() > 1)
-            return wrong(QStringLiteral("--%1 is given more than once.").arg(name));
+            return wrong(
+                QCoreApplication::translate("CommandLine", "--%1 is given more than once.").arg(name));
     }
     if (given.size() > 1)
-        return wrong(QStringLiteral("One command at a time: %1.").arg(given.join(QStringLiteral(", "))));
+        return wrong(QCoreApplication::translate("CommandLine", "One command at a time: %1.")
+                         .arg(given.join(QStringLiteral(", "))));
 
     const QStringList positional = parser.positionalArguments();
     line.json = parser.isSet(QStringLiteral("json"));
@@ -186,7 +188,8 @@ CommandLine parseCommandLine(const QStringList& allArguments)
     if (line.command == CommandLine::Command::None) {
         for (const char* option : {"to", "json", "yes"})
             if (parser.isSet(QString::fromLatin1(option)))
-                return wrong(QStringLiteral("--%1 goes with a command.").arg(QString::fromLatin1(option)));
+                return wrong(QCoreApplication::translate("CommandLine", "--%1 goes with a command.")
+                                 .arg(QString::fromLatin1(option)));
         // Archives named on the command line (a file manager's "Open With") are installed once the
         // window is up; any other text has never had a meaning: the window opens.
         for (const QString& word : positional)
@@ -199,20 +202,23 @@ CommandLine parseCommandLine(const QStringList& allArguments)
     const bool takesTo =
         line.command == CommandLine::Command::Move || line.command == CommandLine::Command::Install;
     if (parser.isSet(QStringLiteral("to")) && !takesTo)
-        return wrong(QStringLiteral("--to goes with --move or --install."));
+        return wrong(QCoreApplication::translate("CommandLine", "--to goes with --move or --install."));
     if (line.json && line.command != CommandLine::Command::Stats &&
         line.command != CommandLine::Command::List && line.command != CommandLine::Command::Check)
-        return wrong(QStringLiteral("--json goes with --stats, --list or --check."));
+        return wrong(
+            QCoreApplication::translate("CommandLine", "--json goes with --stats, --list or --check."));
     if (!positional.isEmpty() && line.command != CommandLine::Command::Install)
-        return wrong(QStringLiteral("Unexpected argument: %1").arg(positional.first()));
+        return wrong(
+            QCoreApplication::translate("CommandLine", "Unexpected argument: %1").arg(positional.first()));
 
     switch (line.command) {
     case CommandLine::Command::List:
         if (parser.value(QStringLiteral("list")) == QLatin1String("all"))
             line.folder = CommandLine::Folder::All;
         else if (!readFolder(parser.value(QStringLiteral("list")), line.folder))
-            return wrong(QStringLiteral("--list takes car, garage or all, not \"%1\".")
-                             .arg(parser.value(QStringLiteral("list"))));
+            return wrong(
+                QCoreApplication::translate("CommandLine", "--list takes car, garage or all, not \"%1\".")
+                    .arg(parser.value(QStringLiteral("list"))));
         break;
     case CommandLine::Command::LoadSet:
         line.name = parser.value(QStringLiteral("load-set"));
@@ -233,13 +239,13 @@ CommandLine parseCommandLine(const QStringList& allArguments)
         else
             line.files = positional;
         if (!parser.isSet(QStringLiteral("to")))
-            return wrong(QStringLiteral("--to car or --to garage is missing."));
+            return wrong(QCoreApplication::translate("CommandLine", "--to car or --to garage is missing."));
         if (parser.values(QStringLiteral("to")).size() > 1 ||
             !readFolder(parser.value(QStringLiteral("to")), line.folder))
-            return wrong(QStringLiteral("--to takes car or garage, not \"%1\".")
+            return wrong(QCoreApplication::translate("CommandLine", "--to takes car or garage, not \"%1\".")
                              .arg(parser.values(QStringLiteral("to")).join(QStringLiteral(" "))));
         if (line.command == CommandLine::Command::Install && line.files.isEmpty())
-            return wrong(QStringLiteral("--install needs at least one file."));
+            return wrong(QCoreApplication::translate("CommandLine", "--install needs at least one file."));
         break;
     case CommandLine::Command::Check:
     case CommandLine::Command::None:
@@ -247,7 +253,7 @@ CommandLine parseCommandLine(const QStringList& allArguments)
     }
     if (line.command != CommandLine::Command::List && line.command != CommandLine::Command::Install &&
         line.command != CommandLine::Command::Check && line.name.isEmpty())
-        return wrong(QStringLiteral("%1 needs a name.").arg(given.constFirst()));
+        return wrong(QCoreApplication::translate("CommandLine", "%1 needs a name.").arg(given.constFirst()));
     return line;
 }
 

@@ -14,6 +14,7 @@
 #include "setstore.h"
 #include "textbuffer.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
@@ -82,7 +83,9 @@ int Commands::run(const CommandLine& line)
         bool changed = false;
         for (const QString& problem :
              library.moveEngine().recover(CarFolders{library.carFolder, library.garageFolder}, &changed))
-            tell(QStringLiteral("An interrupted move or deletion could not be finished: ") + problem);
+            tell(QCoreApplication::translate("Commands",
+                                             "An interrupted move or deletion could not be finished: ") +
+                 problem);
         if (changed) {
             library.LoadCard();
             library.LoadGuard();
@@ -115,8 +118,9 @@ bool Commands::isSetUp()
     // menu entry and the setup program's real path (it is not on PATH once installed).
     const QString paths = joinPath(m_platform.configHome(), QStringLiteral("paths.mdb"));
     if (!m_platform.fs.exists(paths) || PathsDatabase::isUnfinished(paths)) {
-        tell(QStringLiteral("Parkwen is not set up yet: %1 holds no settings. Start \"Parkwen Setup\" from "
-                            "the menu, or run %2, first.")
+        tell(QCoreApplication::translate(
+                 "Commands", "Parkwen is not set up yet: %1 holds no settings. Start \"Parkwen Setup\" from "
+                             "the menu, or run %2, first.")
                  .arg(paths, joinPath(m_platform.programFolder, QStringLiteral("rigwell"))));
         return false;
     }
@@ -146,11 +150,12 @@ int Commands::applySet(CarLibrary& library, const CommandLine& line)
     SetStore store(m_platform.fs, m_platform.dataHome());
     const QString fileName = setFileName(line.name);
     if (fileName.compare(SetStore::BlankSet, Qt::CaseInsensitive) == 0) {
-        tell(QStringLiteral("The blank set cannot be loaded or removed."));
+        tell(QCoreApplication::translate("Commands", "The blank set cannot be loaded or removed."));
         return Failed;
     }
     if (!setFileNameProblem(fileName).isEmpty() || !store.exists(fileName)) {
-        tell(QStringLiteral("There is no set named \"%1\" in %2.").arg(line.name, store.folder()));
+        tell(QCoreApplication::translate("Commands", "There is no set named \"%1\" in %2.")
+                 .arg(line.name, store.folder()));
         return Failed;
     }
     Result<QStringList> read = store.read(fileName);
@@ -199,20 +204,23 @@ int Commands::move(CarLibrary& library, const QString& name, CommandLine::Folder
     const bool toGarage = to == CommandLine::Folder::Garage;
     CarList& source = toGarage ? library.Cart3 : library.Gartery;
     CarList& target = toGarage ? library.Gartery : library.Cart3;
-    const QString targetName = toGarage ? QStringLiteral("Garage Folder") : QStringLiteral("Car Folder");
+    const QString targetName = toGarage ? QCoreApplication::translate("Commands", "Garage Folder")
+                                        : QCoreApplication::translate("Commands", "Car Folder");
     if (source.rowOfText(name) < 0) {
         if (target.rowOfText(name) >= 0) {
-            tell(QStringLiteral("%1 is in the %2 already.").arg(name, targetName));
+            tell(QCoreApplication::translate("Commands", "%1 is in the %2 already.").arg(name, targetName));
             return Done;
         }
         // The game's own cars are left out of the lists, not missing.
         if (isStockCar(name) && m_platform.fs.isFolder(joinPath(library.carFolder, name))) {
-            tell(QStringLiteral("\"%1\" is one of the game's own cars: Parkwen leaves it in the Car Folder.")
+            tell(QCoreApplication::translate(
+                     "Commands", "\"%1\" is one of the game's own cars: Parkwen leaves it in the Car Folder.")
                      .arg(name));
             return Failed;
         }
-        tell(
-            QStringLiteral("There is no car named \"%1\" in the Car Folder or the Garage Folder.").arg(name));
+        tell(QCoreApplication::translate(
+                 "Commands", "There is no car named \"%1\" in the Car Folder or the Garage Folder.")
+                 .arg(name));
         return Failed;
     }
     if (toGarage) {
@@ -272,13 +280,15 @@ int Commands::stats(CarLibrary& library, const QString& name, bool json)
     QString where;
     const QString carPath = folderOfCar(library, name, where);
     if (carPath.isEmpty()) {
-        tell(
-            QStringLiteral("There is no car named \"%1\" in the Car Folder or the Garage Folder.").arg(name));
+        tell(QCoreApplication::translate(
+                 "Commands", "There is no car named \"%1\" in the Car Folder or the Garage Folder.")
+                 .arg(name));
         return Failed;
     }
     TextBuffer buffer;
     if (Error e = buffer.load(m_platform.fs, carPath, QStringLiteral("parameters.txt"))) {
-        tell(QStringLiteral("%1 has no readable parameters.txt: %2").arg(carPath, e.description()));
+        tell(QCoreApplication::translate("Commands", "%1 has no readable parameters.txt: %2")
+                 .arg(carPath, e.description()));
         return Failed;
     }
     CarStatistics stats;

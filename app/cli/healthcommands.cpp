@@ -3,6 +3,7 @@
 #include "carlibrary.h"
 #include "commands.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -42,9 +43,12 @@ int Commands::survey(CarLibrary& library, const CommandLine& line)
     if (!check)
         return Done;
     if (!line.json)
-        tell(shown.isEmpty()
-                 ? QStringLiteral("No problems found in %1 folders.").arg(cars.size())
-                 : QStringLiteral("%1 of %2 folders have problems.").arg(shown.size()).arg(cars.size()));
+        tell(
+            shown.isEmpty()
+                ? QCoreApplication::translate("Commands", "No problems found in %1 folders.").arg(cars.size())
+                : QCoreApplication::translate("Commands", "%1 of %2 folders have problems.")
+                      .arg(shown.size())
+                      .arg(cars.size()));
     return shown.isEmpty() ? Done : Failed;
 }
 

@@ -1,24 +1,25 @@
 // hovlen: the help viewer that Parkwen's Help button (F2) starts.
 
+#include "translations.h"
+
 #include <QApplication>
+#include <QCoreApplication>
 #include <QStyleFactory>
 #include <QTextBrowser>
 
 namespace {
 
-const char* kHelp = R"(
-<h1>Parkwen help</h1>
+// The help, a section a translation unit.
+const char* const kHelp[] = {QT_TRANSLATE_NOOP("Help", R"(<h1>Parkwen help</h1>
 <p>Re-Volt loads every car folder in its cars folder and fails once too many add-on cars are
 installed. Parkwen keeps the cars you do not want loaded in your <b>Garage Folder</b> and moves them
-back and forth for you.</p>
-
-<h2>Setting up</h2>
+back and forth for you.</p>)"),
+                             QT_TRANSLATE_NOOP("Help", R"(<h2>Setting up</h2>
 <p>Press <b>Settings</b> (F1) to start Parkwen Setup (also in the menu as "Parkwen Setup"). Choose the
 game's cars folder on the left, your Garage Folder on the right and the Max Car Amount (add-on cars
 only; the game's own cars do not count), then press OK. Press <b>Refresh</b> (F5) in Parkwen to read
-the new settings. The first start of Parkwen opens Parkwen Setup by itself.</p>
-
-<h2>The main window</h2>
+the new settings. The first start of Parkwen opens Parkwen Setup by itself.</p>)"),
+                             QT_TRANSLATE_NOOP("Help", R"(<h2>The main window</h2>
 <ul>
 <li>The left list shows the cars in the Car Folder, the right list the cars in the Garage Folder, each
 with its picture. Click a car to see its picture; double-click it to open its details.</li>
@@ -28,9 +29,8 @@ chosen Garage cars into the Car Folder. <b>All: Gar.</b> and <b>All: Car</b> mov
 is one; a car folder that is a link loses only the link.</li>
 <li>The counts show how many cars each folder holds. The light flashes once the Car Folder holds as many
 cars as your Max Car Amount.</li>
-</ul>
-
-<h2>Many cars</h2>
+</ul>)"),
+                             QT_TRANSLATE_NOOP("Help", R"(<h2>Many cars</h2>
 <ul>
 <li><b>Filter</b>: the box above each list shows only the cars whose names contain what you type
 (letter case and accents do not count); the line under the list says how many are shown. Ctrl+F moves
@@ -43,45 +43,38 @@ it. The counts and the "All" buttons still take every car.</li>
 <li><b>Context menu</b>: right-click a list, or press the menu key or Shift+F10, for Move, Delete,
 Open Details, Show in File Manager and Undo.</li>
 <li>A car whose name is in both folders carries an orange mark on its picture.</li>
-</ul>
-
-<h2>Installing cars</h2>
+</ul>)"),
+                             QT_TRANSLATE_NOOP("Help", R"(<h2>Installing cars</h2>
 <p><b>Install Cars</b> (F6) installs cars from downloaded archives (zip, 7z, rar, tar, tar.gz,
 tar.xz, tar.bz2): choose the archives, then the folder. Archives and car folders dragged from a file
 manager onto a list install into that list's folder, and archives opened with Parkwen from a file
 manager install after Parkwen asks for the folder. A car that is already there can be replaced, kept
-beside the new one or skipped; unsafe entries are refused, and a summary says what went where.</p>
-
-<h2>Sets</h2>
+beside the new one or skipped; unsafe entries are refused, and a summary says what went where.</p>)"),
+                             QT_TRANSLATE_NOOP("Help", R"(<h2>Sets</h2>
 <p><b>Create Set</b> makes a named set of cars; <b>Edit Set</b> changes one. <b>Load set</b> brings a
 set's cars into the Car Folder, <b>Set only</b> brings them in and sends every other car to the Garage,
-and <b>Rem. Set</b> sends a set's cars back to the Garage.</p>
-
-<h2>Car details</h2>
+and <b>Rem. Set</b> sends a set's cars back to the Garage.</p>)"),
+                             QT_TRANSLATE_NOOP("Help", R"(<h2>Car details</h2>
 <p>The details window shows a car's statistics read from its parameters.txt and the stock car it was
 built from. There you can back up, restore and delete parameter files (F2, F3), import parameters
-(F1), and back up (F4), switch (F5), delete and import skins.</p>
-
-<h2>Keys</h2>
+(F1), and back up (F4), switch (F5), delete and import skins.</p>)"),
+                             QT_TRANSLATE_NOOP("Help", R"(<h2>Keys</h2>
 <p>Main window: Z, X, Ctrl+Z Undo, Ctrl+F Filter, menu key or Shift+F10 context menu, F1 Settings,
 F2 Help, F3 Reset Reg., F5 Refresh, F6 Install Cars.<br>
 Car details: F1 Import Parameters, F2 Backup Parameters, F3 Set Parameters, F4 Backup Skin,
-F5 Set Skin.</p>
-
-<h2>Command line</h2>
+F5 Set Skin.</p>)"),
+                             QT_TRANSLATE_NOOP("Help", R"(<h2>Command line</h2>
 <p><code>parkwen --help</code> lists the commands that work without a window: <code>--list</code>,
 <code>--load-set</code>, <code>--only-set</code>, <code>--remove-set</code>, <code>--move</code>,
 <code>--install</code>, <code>--stats</code> (with <code>--json</code>); <code>--no-cache</code> (or
 PARKWEN_NO_CACHE=1) starts the window without the thumbnail cache. <code>man parkwen</code> tells
-more.</p>
-
-<h2>Where your files are</h2>
+more.</p>)"),
+                             QT_TRANSLATE_NOOP("Help", R"(<h2>Where your files are</h2>
 <p>Installed: the settings in <code>~/.config/parkwen/paths.mdb</code> (XDG_CONFIG_HOME), the sets
 in <code>~/.local/share/parkwen/sets/</code> (XDG_DATA_HOME), the thumbnail cache in
 <code>~/.cache/parkwen/thumbnails.sqlite</code> (XDG_CACHE_HOME). A program folder you may write to,
 or one holding a file named <code>portable</code>, keeps the settings and sets beside the programs.
-<code>parkwen --version</code> tells which.</p>
-)";
+<code>parkwen --version</code> tells which.</p>)")};
 
 } // namespace
 
@@ -90,10 +83,14 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Parkwen Help"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    parkwen::installTranslations(app);
+    QStringList sections;
+    for (const char* section : kHelp)
+        sections << QCoreApplication::translate("Help", section);
     QTextBrowser browser;
     browser.setObjectName(QStringLiteral("hovlen"));
-    browser.setWindowTitle(QStringLiteral("Parkwen Help"));
-    browser.setHtml(QString::fromUtf8(kHelp));
+    browser.setWindowTitle(QCoreApplication::translate("Help", "Parkwen Help"));
+    browser.setHtml(QLatin1Char('\n') + sections.join(QStringLiteral("\n\n")) + QLatin1Char('\n'));
     browser.resize(620, 640);
     browser.show();
     browser.raise();

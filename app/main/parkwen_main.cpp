@@ -21,6 +21,7 @@
 #include "translations.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QStyleFactory>
 #include <QTextStream>
 #include <QTimer>
@@ -98,14 +99,14 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
         return Commands::Done;
     case CommandLine::Mode::Wrong:
         err << QStringLiteral("parkwen: ") << line.problem << '\n'
-            << QStringLiteral("Try \"parkwen --help\".") << '\n';
+            << QCoreApplication::translate("Main", "Try \"parkwen --help\".") << '\n';
         return Commands::WrongCommandLine;
     default:
         break;
     }
 
     if (Error e = at.prepare()) {
-        err << QStringLiteral("Parkwen cannot create its folders in %1: %2")
+        err << QCoreApplication::translate("Main", "Parkwen cannot create its folders in %1: %2")
                    .arg(at.dataFolder, e.description())
             << '\n';
         return Commands::Failed;
@@ -133,12 +134,15 @@ int main(int argc, char* argv[])
     if (line.mode != CommandLine::Mode::Window)
         return runWithoutWindow(argc, argv, line);
     if (!hasDisplay(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        installTranslations(app);
         QStringList commands;
         for (const CommandLineOption& option : commandLineOptions())
             if (option.command != CommandLine::Command::None)
                 commands << QStringLiteral("--") + option.longName();
-        const QString text = QStringLiteral("parkwen: no display to open a window on; the commands %1 work "
-                                            "without one\n")
+        const QString text = QCoreApplication::translate(
+                                 "Main", "parkwen: no display to open a window on; the commands %1 work "
+                                         "without one\n")
                                  .arg(commands.join(QStringLiteral(", ")));
         std::fputs(text.toLocal8Bit().constData(), stderr);
         return 1;

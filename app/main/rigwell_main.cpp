@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QTextStream>
 
@@ -24,14 +25,15 @@ int answerWithoutWindow(int argc, char* argv[], bool help)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("rigwell"));
+    parkwen::installTranslations(app);
     QTextStream out(stdout);
     if (help) {
-        out << QStringLiteral(
-            "Usage: rigwell\n"
-            "Parkwen Setup: choose the Car Folder, the Garage Folder and the Max Car Amount "
-            "for Parkwen.\n\n"
-            "  -h, --help  Show this help and end.\n"
-            "  --version   Show the version and where the settings are kept, and end.\n");
+        out << QCoreApplication::translate(
+            "Main", "Usage: rigwell\n"
+                    "Parkwen Setup: choose the Car Folder, the Garage Folder and the Max Car Amount "
+                    "for Parkwen.\n\n"
+                    "  -h, --help  Show this help and end.\n"
+                    "  --version   Show the version and where the settings are kept, and end.\n");
         return 0;
     }
     out << parkwen::rigwellInfo::title << ' ' << parkwen::rigwellInfo::version << '\n';
@@ -58,7 +60,13 @@ int main(int argc, char* argv[])
     if (parser.isSet(help) || parser.isSet(version))
         return answerWithoutWindow(argc, argv, parser.isSet(help));
     if (!parkwen::hasDisplay(argc, argv)) {
-        std::fputs("rigwell: no display to open a window on; Parkwen Setup runs on a desktop\n", stderr);
+        QCoreApplication app(argc, argv);
+        parkwen::installTranslations(app);
+        std::fputs(QCoreApplication::translate(
+                       "Main", "rigwell: no display to open a window on; Parkwen Setup runs on a desktop\n")
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
         return 1;
     }
 
@@ -75,8 +83,8 @@ int main(int argc, char* argv[])
     const DataLocations at =
         DataLocations::resolve(QCoreApplication::applicationDirPath(), DataLocations::Asker::Helper);
     if (parkwen::Error e = at.prepare()) {
-        dialogs.plain(QStringLiteral("Miscellaneous Error: ") + QString::number(e.number()) +
-                      QLatin1Char(' ') + e.description());
+        dialogs.plain(QCoreApplication::translate("Main", "Miscellaneous Error: ") +
+                      QString::number(e.number()) + QLatin1Char(' ') + e.description());
         return 1;
     }
     parkwen::Form1 window(at.pathsFile(), QDir::currentPath(), fs, dialogs);

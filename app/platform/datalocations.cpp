@@ -1,5 +1,6 @@
 #include "datalocations.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -157,10 +158,11 @@ Error DataLocations::prepare() const
 
 QStringList DataLocations::describe() const
 {
-    return {portable ? QStringLiteral("Data: portable, kept beside the program")
-                     : QStringLiteral("Data: per user"),
-            QStringLiteral("Settings: ") + pathsFile(), QStringLiteral("Sets: ") + setsFolder(),
-            QStringLiteral("Programs: ") + helperFolder};
+    return {portable ? QCoreApplication::translate("DataLocations", "Data: portable, kept beside the program")
+                     : QCoreApplication::translate("DataLocations", "Data: per user"),
+            QCoreApplication::translate("DataLocations", "Settings: ") + pathsFile(),
+            QCoreApplication::translate("DataLocations", "Sets: ") + setsFolder(),
+            QCoreApplication::translate("DataLocations", "Programs: ") + helperFolder};
 }
 
 } // namespace parkwen

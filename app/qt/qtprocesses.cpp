@@ -1,5 +1,6 @@
 #include "qtprocesses.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
@@ -11,13 +12,13 @@ namespace {
 Error checkProgram(const QString& program)
 {
     if (!QFileInfo(program).isFile())
-        return {err::FileNotFound, QStringLiteral("File not found: ") + program};
+        return {err::FileNotFound, QCoreApplication::translate("Processes", "File not found: ") + program};
     return {};
 }
 
 Error notStarted(const QString& program)
 {
-    return {err::FileNotFound, QStringLiteral("Could not start ") + program};
+    return {err::FileNotFound, QCoreApplication::translate("Processes", "Could not start ") + program};
 }
 
 } // namespace

@@ -103,7 +103,7 @@ void QtProgress::show()
     // on each update.
     m_dialog->setWindowModality(Qt::NonModal);
     auto* bar = new QProgressBar(m_dialog);
-    bar->setFormat(QStringLiteral("%v of %m"));
+    bar->setFormat(QCoreApplication::translate("Progress", "%v of %m"));
     bar->setTextVisible(true);
     m_dialog->setBar(bar);
     m_dialog->setMinimumWidth(360);

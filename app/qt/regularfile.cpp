@@ -1,5 +1,6 @@
 #include "regularfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <utility>
@@ -13,12 +14,14 @@ namespace parkwen {
 
 QString notOrdinaryFileText(const QString& path)
 {
-    return QStringLiteral("%1 is not an ordinary file").arg(path);
+    return QCoreApplication::translate("FileSystem", "%1 is not an ordinary file").arg(path);
 }
 
 QString tooLargeText(const QString& path, qint64 maxBytes)
 {
-    return QStringLiteral("%1 is larger than %2 MB").arg(path).arg(maxBytes / (1024 * 1024));
+    return QCoreApplication::translate("FileSystem", "%1 is larger than %2 MB")
+        .arg(path)
+        .arg(maxBytes / (1024 * 1024));
 }
 
 Result<RegularFile> RegularFile::open(const QString& path, qint64 maxBytes)

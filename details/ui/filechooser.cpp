@@ -73,8 +73,8 @@ FileChooser::FileChooser(Kind kind, FileSystem& fs, Pictures& pictures, const QS
         m_pikcha = new QLabel(m_pikFra);
         m_previews = new Previews(m_pictures, this);
         m_pikcha->setObjectName(QStringLiteral("Pikcha"));
-        m_pikcha->setToolTip(QStringLiteral(
-            "A Picture of the car last selected on both the \"Car Folder\" & \"Garage Folder.\""));
+        m_pikcha->setToolTip(
+            tr("A Picture of the car last selected on both the \"Car Folder\" & \"Garage Folder.\""));
         m_pikcha->setAlignment(Qt::AlignCenter);
         auto* frameLayout = new QVBoxLayout(m_pikFra);
         frameLayout->addWidget(m_pikcha);

@@ -1,5 +1,6 @@
 #include "updown.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QToolButton>
@@ -18,8 +19,8 @@ HorizontalUpDown::HorizontalUpDown(QWidget* parent) : QWidget(parent)
     m_right = new QToolButton(this);
     m_left->setArrowType(Qt::LeftArrow);
     m_right->setArrowType(Qt::RightArrow);
-    m_left->setAccessibleName(QStringLiteral("Previous"));
-    m_right->setAccessibleName(QStringLiteral("Next"));
+    m_left->setAccessibleName(QCoreApplication::translate("UpDown", "Previous"));
+    m_right->setAccessibleName(QCoreApplication::translate("UpDown", "Next"));
     for (QToolButton* arrow : {m_left, m_right}) {
         arrow->setAutoRepeat(true);
         arrow->setFocusPolicy(Qt::NoFocus);

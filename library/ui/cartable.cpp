@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -37,9 +38,19 @@ double leadingNumber(const QString& caption)
     return readValue(captionValue(caption));
 }
 
-const char* const kHeaders[CarTableModel::ColumnCount] = {
-    "",     "Folder name",  "Name",  "In",   "Class",   "Rating", "Speed",
-    "Mass", "Transmission", "Skins", "Size", "Arrived", "Health"};
+const char* const kHeaders[CarTableModel::ColumnCount] = {"",
+                                                          QT_TRANSLATE_NOOP("CarTable", "Folder name"),
+                                                          QT_TRANSLATE_NOOP("CarTable", "Name"),
+                                                          QT_TRANSLATE_NOOP("CarTable", "In"),
+                                                          QT_TRANSLATE_NOOP("CarTable", "Class"),
+                                                          QT_TRANSLATE_NOOP("CarTable", "Rating"),
+                                                          QT_TRANSLATE_NOOP("CarTable", "Speed"),
+                                                          QT_TRANSLATE_NOOP("CarTable", "Mass"),
+                                                          QT_TRANSLATE_NOOP("CarTable", "Transmission"),
+                                                          QT_TRANSLATE_NOOP("CarTable", "Skins"),
+                                                          QT_TRANSLATE_NOOP("CarTable", "Size"),
+                                                          QT_TRANSLATE_NOOP("CarTable", "Arrived"),
+                                                          QT_TRANSLATE_NOOP("CarTable", "Health")};
 
 } // namespace
 
@@ -150,7 +161,8 @@ QVariant CarTableModel::display(const CarRecord& car, int column) const
     case Name:
         return car.nameInParameters;
     case Where:
-        return car.inGarage ? QStringLiteral("Garage") : QStringLiteral("Car Folder");
+        return car.inGarage ? QCoreApplication::translate("CarTable", "Garage")
+                            : QCoreApplication::translate("CarTable", "Car Folder");
     case Class:
         return stats ? captionValue(car.stats.classCaption) : QString();
     case Rating:
@@ -234,9 +246,9 @@ QVariant CarTableModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(kHeaders[section]);
+        return QCoreApplication::translate("CarTable", kHeaders[section]);
     if (role == Qt::ToolTipRole && section == Picture)
-        return QStringLiteral("The picture the lists show");
+        return QCoreApplication::translate("CarTable", "The picture the lists show");
     return QVariant();
 }
 
@@ -310,7 +322,7 @@ CarTable::CarTable(CarLibrary& cars, ManyMoves& moves, QWidget* parent)
     : QWidget(parent, Qt::Window), m_cars(cars), m_moves(moves)
 {
     setObjectName(QStringLiteral("CarTable"));
-    setWindowTitle(QStringLiteral("Car Table"));
+    setWindowTitle(QCoreApplication::translate("CarTable", "Car Table"));
     resize(1100, 640);
 
     m_model = new CarTableModel(cars, this);
@@ -326,39 +338,40 @@ CarTable::CarTable(CarLibrary& cars, ManyMoves& moves, QWidget* parent)
     };
 
     m_text = new QLineEdit(this);
-    named(m_text, "TableText", QStringLiteral("Find cars"));
-    m_text->setPlaceholderText(QStringLiteral("Find by folder or name"));
+    named(m_text, "TableText", QCoreApplication::translate("CarTable", "Find cars"));
+    m_text->setPlaceholderText(QCoreApplication::translate("CarTable", "Find by folder or name"));
     m_text->setClearButtonEnabled(true);
-    m_text->setAccessibleDescription(
-        QStringLiteral("Shows the cars whose folder name or name contains the text"));
+    m_text->setAccessibleDescription(QCoreApplication::translate(
+        "CarTable", "Shows the cars whose folder name or name contains the text"));
 
     m_class = new QComboBox(this);
-    named(m_class, "TableClass", QStringLiteral("Class"));
-    m_class->addItem(QStringLiteral("Any class"), QString());
+    named(m_class, "TableClass", QCoreApplication::translate("CarTable", "Class"));
+    m_class->addItem(QCoreApplication::translate("CarTable", "Any class"), QString());
     for (const char* c : {"Electric", "Glow", "Special"})
         m_class->addItem(QString::fromLatin1(c), QString::fromLatin1(c));
 
     m_rating = new QComboBox(this);
-    named(m_rating, "TableRating", QStringLiteral("Rating"));
-    m_rating->addItem(QStringLiteral("Any rating"), QString());
+    named(m_rating, "TableRating", QCoreApplication::translate("CarTable", "Rating"));
+    m_rating->addItem(QCoreApplication::translate("CarTable", "Any rating"), QString());
     for (const char* r : {"Rookie", "Amateur", "Advanced", "Semi-Pro", "Pro"})
         m_rating->addItem(QString::fromLatin1(r), QString::fromLatin1(r));
 
     m_place = new QComboBox(this);
-    named(m_place, "TableFolder", QStringLiteral("Folder"));
-    m_place->addItems(
-        {QStringLiteral("Both folders"), QStringLiteral("Car Folder"), QStringLiteral("Garage Folder")});
+    named(m_place, "TableFolder", QCoreApplication::translate("CarTable", "Folder"));
+    m_place->addItems({QCoreApplication::translate("CarTable", "Both folders"),
+                       QCoreApplication::translate("CarTable", "Car Folder"),
+                       QCoreApplication::translate("CarTable", "Garage Folder")});
 
-    m_problems = new QCheckBox(QStringLiteral("Problems only"), this);
-    named(m_problems, "TableProblems", QStringLiteral("Problems only"));
+    m_problems = new QCheckBox(QCoreApplication::translate("CarTable", "Problems only"), this);
+    named(m_problems, "TableProblems", QCoreApplication::translate("CarTable", "Problems only"));
 
     m_count = new QLabel(this);
-    named(m_count, "TableCount", QStringLiteral("Cars shown"));
+    named(m_count, "TableCount", QCoreApplication::translate("CarTable", "Cars shown"));
 
     m_view = new QTableView(this);
-    named(m_view, "TableView", QStringLiteral("Cars of both folders"));
-    m_view->setAccessibleDescription(
-        QStringLiteral("One row a car; a double-click opens its details, the menu key its commands"));
+    named(m_view, "TableView", QCoreApplication::translate("CarTable", "Cars of both folders"));
+    m_view->setAccessibleDescription(QCoreApplication::translate(
+        "CarTable", "One row a car; a double-click opens its details, the menu key its commands"));
     m_view->setModel(m_filter);
     m_view->setSortingEnabled(true);
     m_view->sortByColumn(CarTableModel::Folder, Qt::AscendingOrder);
@@ -385,27 +398,35 @@ CarTable::CarTable(CarLibrary& cars, ManyMoves& moves, QWidget* parent)
         connect(b, &QPushButton::clicked, this, h);
         return b;
     };
-    m_move = button("TableMove", QStringLiteral("Move"),
-                    QStringLiteral("Send the chosen cars to the other folder"), &CarTable::moveChosen);
-    m_delete = button("TableDelete", QStringLiteral("Delete"), QStringLiteral("Delete the chosen cars"),
-                      &CarTable::deleteChosen);
-    m_addToSet = button("TableAddToSet", QStringLiteral("Add to Set"),
-                        QStringLiteral("Add the chosen cars to a set"), &CarTable::addChosenToSet);
-    m_fixPaths =
-        button("TableFixPaths", QStringLiteral("Fix paths"),
-               QStringLiteral("Point the paths of parameters.txt at the car's own folder (a backup is kept)"),
-               &CarTable::fixChosenPaths);
+    m_move = button("TableMove", QCoreApplication::translate("CarTable", "Move"),
+                    QCoreApplication::translate("CarTable", "Send the chosen cars to the other folder"),
+                    &CarTable::moveChosen);
+    m_delete =
+        button("TableDelete", QCoreApplication::translate("CarTable", "Delete"),
+               QCoreApplication::translate("CarTable", "Delete the chosen cars"), &CarTable::deleteChosen);
+    m_addToSet = button("TableAddToSet", QCoreApplication::translate("CarTable", "Add to Set"),
+                        QCoreApplication::translate("CarTable", "Add the chosen cars to a set"),
+                        &CarTable::addChosenToSet);
+    m_fixPaths = button(
+        "TableFixPaths", QCoreApplication::translate("CarTable", "Fix paths"),
+        QCoreApplication::translate(
+            "CarTable", "Point the paths of parameters.txt at the car's own folder (a backup is kept)"),
+        &CarTable::fixChosenPaths);
     m_showInLists =
-        button("TableShowInLists", QStringLiteral("Show in the lists"),
-               QStringLiteral("Copy the box picture the car names into its folder, so the lists show it"),
+        button("TableShowInLists", QCoreApplication::translate("CarTable", "Show in the lists"),
+               QCoreApplication::translate(
+                   "CarTable", "Copy the box picture the car names into its folder, so the lists show it"),
                &CarTable::showChosenInLists);
-    m_undoFix = button("TableUndoFix", QStringLiteral("Undo Fix"),
-                       QStringLiteral("Take back the last \"Fix paths\" or \"Show in the lists\""),
-                       &CarTable::undoFix);
-    m_details = button("TableDetails", QStringLiteral("Details"), QStringLiteral("Open the car's details"),
-                       &CarTable::openChosen);
-    auto* refresh = button("TableRefresh", QStringLiteral("Refresh"),
-                           QStringLiteral("Read both folders again"), &CarTable::reload);
+    m_undoFix = button(
+        "TableUndoFix", QCoreApplication::translate("CarTable", "Undo Fix"),
+        QCoreApplication::translate("CarTable", "Take back the last \"Fix paths\" or \"Show in the lists\""),
+        &CarTable::undoFix);
+    m_details =
+        button("TableDetails", QCoreApplication::translate("CarTable", "Details"),
+               QCoreApplication::translate("CarTable", "Open the car's details"), &CarTable::openChosen);
+    auto* refresh =
+        button("TableRefresh", QCoreApplication::translate("CarTable", "Refresh"),
+               QCoreApplication::translate("CarTable", "Read both folders again"), &CarTable::reload);
 
     auto* filters = new QHBoxLayout;
     filters->addWidget(m_text, 3);
@@ -451,7 +472,7 @@ CarTable::CarTable(CarLibrary& cars, ManyMoves& moves, QWidget* parent)
         if (rows.size() == 1)
             for (const CarProblem& p : m_model->car(rows.first()).problems)
                 if (p.kind == CarProblem::Kind::SameName || p.kind == CarProblem::Kind::SameFolderName) {
-                    menu->addAction(QStringLiteral("Open Both Twins"), this,
+                    menu->addAction(QCoreApplication::translate("CarTable", "Open Both Twins"), this,
                                     [this, row = rows.first()] { openTwins(row); });
                     break;
                 }
@@ -505,7 +526,9 @@ void CarTable::updateButtons()
 
 void CarTable::updateCount()
 {
-    m_count->setText(QStringLiteral("%1 of %2 shown").arg(m_filter->rowCount()).arg(m_model->rowCount()));
+    m_count->setText(QCoreApplication::translate("CarTable", "%1 of %2 shown")
+                         .arg(m_filter->rowCount())
+                         .arg(m_model->rowCount()));
 }
 
 void CarTable::resurvey(const QList<int>& rows)
@@ -594,10 +617,12 @@ void CarTable::fixChosenPaths()
     Dialogs& dialogs = m_cars.platform().dialogs;
     const QString question =
         rows.size() == 1
-            ? QStringLiteral("Point the paths in the parameters.txt of %1 at its own folder? A backup of "
-                             "parameters.txt is kept; the details window can set it back.")
+            ? QCoreApplication::translate(
+                  "CarTable", "Point the paths in the parameters.txt of %1 at its own folder? A backup of "
+                              "parameters.txt is kept; the details window can set it back.")
                   .arg(m_model->car(rows.first()).folderName)
-            : QStringLiteral(
+            : QCoreApplication::translate(
+                  "CarTable",
                   "Point the paths in the parameters.txt of %1 cars at their own folders? A backup of "
                   "each parameters.txt is kept; the details window can set it back.")
                   .arg(rows.size());
@@ -627,11 +652,12 @@ void CarTable::showChosenInLists()
     QStringList sources;
     for (int row : rows)
         sources << m_model->car(row).boxSource;
-    if (dialogs.message(
-            QStringLiteral("Copy the box picture each car names into its folder, so the lists show it? "
-                           "The pictures named stay as they are:\n%1")
-                .arg(sources.join(QLatin1Char('\n'))),
-            Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+    if (dialogs.message(QCoreApplication::translate(
+                            "CarTable",
+                            "Copy the box picture each car names into its folder, so the lists show it? "
+                            "The pictures named stay as they are:\n%1")
+                            .arg(sources.join(QLatin1Char('\n'))),
+                        Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
     m_lastFix.clear();
     for (int row : rows) {

@@ -507,7 +507,7 @@ QMenu* Castle::listMenu(CarListView* view)
         if (openUrl)
             openUrl(QUrl::fromLocalFile(folder));
     });
-    add("MenuTable", QStringLiteral("Car Table"), true, [this] { CarTable_Click(); });
+    add("MenuTable", tr("Car Table"), true, [this] { CarTable_Click(); });
     menu->addSeparator();
     QAction* undoAction = add("MenuUndo", tr("Undo"), m_moves.canUndo(), [this] { undo(); });
     undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -556,8 +556,8 @@ void Castle::refresh()
     m_Cam->setText(m_cars.cam());
     m_Gam->setText(m_cars.gam());
     // The frame's own caption, before any car is chosen, is in the user's language; car names never are.
-    const bool ownCaption = m_cars.frameCaption == QLatin1String("Picture") && m_cars.carSelection.isEmpty() &&
-                            m_cars.garageSelection.isEmpty();
+    const bool ownCaption = m_cars.frameCaption == QLatin1String("Picture") &&
+                            m_cars.carSelection.isEmpty() && m_cars.garageSelection.isEmpty();
     m_PikFra->setTitle(ownCaption ? tr("Picture") : m_cars.frameCaption);
     m_Pikcha->setPixmap(QPixmap::fromImage(m_cars.picture));
     m_Garter->setEnabled(m_cars.garterEnabled);

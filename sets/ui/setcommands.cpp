@@ -4,6 +4,8 @@
 #include "createsetwindow.h"
 #include "setchooserwindow.h"
 
+#include <QCoreApplication>
+
 namespace parkwen {
 
 void Crete_Click(CarLibrary& library, Platform platform, QWidget* parent)
@@ -77,8 +79,10 @@ void addCarsToSet(Platform platform, QWidget* parent, const QStringList& names)
         platform.dialogs.message(e.miscMessage(), Dialogs::Icon::Exclamation);
         return;
     }
-    platform.dialogs.inform(
-        QStringLiteral("%1 of %2 cars added to %3.").arg(added).arg(names.size()).arg(*chosen));
+    platform.dialogs.inform(QCoreApplication::translate("SetCommands", "%1 of %2 cars added to %3.")
+                                .arg(added)
+                                .arg(names.size())
+                                .arg(*chosen));
 }
 
 } // namespace parkwen

@@ -1,6 +1,7 @@
 #include "carlibrary.h"
 #include "carlistview.h"
 #include "castle.h"
+#include "commandline.h"
 #include "testlibrary.h"
 #include "translations.h"
 
@@ -24,7 +25,8 @@ class TranslationsTest : public QObject
     struct Texts
     {
         QString title, install, settings, garageHeading, filterName, picture, shown;
-        QString qtCancel; // a button Qt names itself
+        QString qtCancel;    // a button Qt names itself
+        QString commandLine; // a command line's complaint, told without a window
     };
 
     static Texts windowTexts()
@@ -39,14 +41,17 @@ class TranslationsTest : public QObject
         auto* list = castle.findChild<CarListView*>(QStringLiteral("Cart3"));
         list->filterBox()->setText(QStringLiteral("al"));
         QDialogButtonBox buttons(QDialogButtonBox::Cancel);
-        return {castle.windowTitle(),
-                castle.findChild<QPushButton*>(QStringLiteral("Install"))->text(),
-                castle.findChild<QPushButton*>(QStringLiteral("RUNA"))->text(),
-                castle.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
-                list->filterBox()->accessibleName(),
-                castle.findChild<QGroupBox*>(QStringLiteral("PikFra"))->title(),
-                list->shownLine()->text(),
-                buttons.button(QDialogButtonBox::Cancel)->text()};
+        return {
+            castle.windowTitle(),
+            castle.findChild<QPushButton*>(QStringLiteral("Install"))->text(),
+            castle.findChild<QPushButton*>(QStringLiteral("RUNA"))->text(),
+            castle.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+            list->filterBox()->accessibleName(),
+            castle.findChild<QGroupBox*>(QStringLiteral("PikFra"))->title(),
+            list->shownLine()->text(),
+            buttons.button(QDialogButtonBox::Cancel)->text(),
+            parseCommandLine({QStringLiteral("parkwen"), QStringLiteral("--move"), QStringLiteral("alpha")})
+                .problem};
     }
 
     static void removeTranslators()
@@ -71,6 +76,7 @@ private slots:
         QCOMPARE(german.picture, QStringLiteral("Bild"));
         QCOMPARE(german.shown, QStringLiteral("1 von 2 gezeigt"));
         QCOMPARE(german.qtCancel, QStringLiteral("Abbrechen"));
+        QCOMPARE(german.commandLine, QStringLiteral("--to car oder --to garage fehlt."));
         removeTranslators();
 
         for (const QLocale& locale :
@@ -85,6 +91,7 @@ private slots:
             QCOMPARE(english.filterName, QStringLiteral("Filter the Car Folder"));
             QCOMPARE(english.picture, QStringLiteral("Picture"));
             QCOMPARE(english.shown, QStringLiteral("1 of 2 shown"));
+            QCOMPARE(english.commandLine, QStringLiteral("--to car or --to garage is missing."));
             removeTranslators();
         }
     }
