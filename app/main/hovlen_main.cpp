@@ -58,9 +58,19 @@ and <b>Rem. Set</b> sends a set's cars back to the Garage.</p>)"),
 <p>The details window shows a car's statistics read from its parameters.txt and the stock car it was
 built from. There you can back up, restore and delete parameter files (F2, F3), import parameters
 (F1), and back up (F4), switch (F5), delete and import skins.</p>)"),
+                             QT_TRANSLATE_NOOP("Help", R"(<h2>The car table and two Parkwens at once</h2>
+<p><b>Car Table</b> (F7, or the lists' menu) shows every car of both folders in one table, with its
+statistics, size, arrival and health. Click a heading to sort; filter by text, class, rating, folder
+or "Problems only". The chosen cars move, are deleted or go into a set as with the main window's
+buttons. The health check finds files that parameters.txt names and that are not there, cars the
+lists cannot show, parameter-only variants, twins, folders that are no car and hidden leftovers;
+"Fix paths" and "Show in the lists" mend what they can, after asking, and can be undone.</p>
+<p>While one Parkwen changes the car folders, another that wants to change them waits and says
+"Another Parkwen is changing the car folders; waiting…"; Cancel gives up. Nothing is lost when a
+Parkwen is stopped: the next start finishes or undoes what it was doing.</p>)"),
                              QT_TRANSLATE_NOOP("Help", R"(<h2>Keys</h2>
 <p>Main window: Z, X, Ctrl+Z Undo, Ctrl+F Filter, menu key or Shift+F10 context menu, F1 Settings,
-F2 Help, F3 Reset Reg., F5 Refresh, F6 Install Cars.<br>
+F2 Help, F3 Reset Reg., F5 Refresh, F6 Install Cars, F7 Car Table.<br>
 Car details: F1 Import Parameters, F2 Backup Parameters, F3 Set Parameters, F4 Backup Skin,
 F5 Set Skin.</p>)"),
                              QT_TRANSLATE_NOOP("Help", R"(<h2>Command line</h2>
