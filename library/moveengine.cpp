@@ -249,6 +249,12 @@ MoveResult MoveEngine::move(const CarFolders& folders, const QString& name, Move
     const QByteArray source = join(sourceRoot, native(name));
     const QByteArray target = join(targetRoot, native(name));
 
+    if (const auto batched = m_hidden.constFind(target); batched != m_hidden.constEnd()) {
+        const BatchCar car = batched.value();
+        m_hidden.remove(target);
+        return placeBatchCar(name, target, car);
+    }
+
     const FileSystem::NodeInfo info = m_fs.nodeInfo(source);
     if (info.kind == Kind::Missing)
         return failed(MoveResult::Status::SourceMissing, Error::of(err::PathNotFound));
@@ -357,6 +363,7 @@ MoveEngine::Batch MoveEngine::prepareBatch(const CarFolders& folders, const QStr
     const QByteArray sourceRoot = m_fs.realNodePath(native(toGarage ? folders.cars : folders.garage));
     const QByteArray targetRoot = m_fs.realNodePath(native(toGarage ? folders.garage : folders.cars));
     QByteArray last;
+    QHash<QByteArray, QByteArray> sources; // target -> source of each copy made
     int done = 0;
     for (const QString& name : names) {
         const QByteArray source = join(sourceRoot, native(name));
@@ -370,20 +377,81 @@ MoveEngine::Batch MoveEngine::prepareBatch(const CarFolders& folders, const QStr
             if (staging.ok()) {
                 if (copyTree(source, join(staging.value(), native(name))))
                     removeTreeAt(staging.value()); // the move tries again and reports why
-                else
+                else {
                     m_prepared.insert(target, last = staging.value());
+                    sources.insert(target, source);
+                }
             }
         }
         ++done;
     }
-    // One flush for every copy: the moves then only rename.
-    if (!last.isEmpty() && m_fs.syncNodeFileSystem(last))
-        discardPrepared();
+    // One flush for every copy, then every source steps aside at once and the folder it left is
+    // flushed once: the moves then only rename the copies into place.
+    if (last.isEmpty())
+        return batch;
+    if (m_fs.syncNodeFileSystem(last)) {
+        finishBatch();
+        return batch;
+    }
+    for (auto it = sources.cbegin(); it != sources.cend(); ++it) {
+        Result<QByteArray> leaving = makeHiddenFolder(sourceRoot, LeavingPrefix);
+        if (!leaving.ok())
+            continue; // its move copies after all
+        if (m_fs.renameNode(it.value(),
+                            join(leaving.value(), it.value().mid(it.value().lastIndexOf('/') + 1)))) {
+            m_fs.removeNode(leaving.value());
+            continue;
+        }
+        m_hidden.insert(it.key(),
+                        BatchCar{it.value(), m_prepared.take(it.key()), leaving.value(), targetRoot});
+    }
+    if (!m_hidden.isEmpty() && m_fs.syncNode(sourceRoot))
+        finishBatch(); // every source back under its name; nothing has moved
     return batch;
 }
 
-void MoveEngine::discardPrepared()
+MoveResult MoveEngine::placeBatchCar(const QString& name, const QByteArray& target, const BatchCar& car)
 {
+    const QByteArray carName = native(name);
+    const QByteArray hiddenSource = join(car.leaving, carName);
+    const Error e = m_fs.renameNode(join(car.staging, carName), target);
+    if (e) {
+        // Back under its name, whole; the copy goes.
+        MoveResult r = failed(e.number() == err::PathFileAccess ? MoveResult::Status::TargetTaken
+                                                                : MoveResult::Status::Failed,
+                              e);
+        if (m_fs.renameNode(hiddenSource, car.source))
+            r.leftover = text(hiddenSource);
+        else
+            m_fs.removeNode(car.leaving);
+        removeTreeAt(car.staging);
+        return r;
+    }
+    m_fs.removeNode(car.staging);
+    m_placed.append({car.leaving, car.targetRoot});
+    MoveResult r;
+    r.status = MoveResult::Status::Moved;
+    return r;
+}
+
+void MoveEngine::finishBatch()
+{
+    // The placed copies reach the disk before their sources go; until then recovery sorts it out.
+    QList<QByteArray> flushed;
+    for (const auto& [leaving, targetRoot] : std::as_const(m_placed)) {
+        if (!flushed.contains(targetRoot) && !m_fs.syncNode(targetRoot))
+            flushed << targetRoot;
+        if (flushed.contains(targetRoot))
+            removeTreeAt(leaving);
+    }
+    m_placed.clear();
+    for (const BatchCar& car : std::as_const(m_hidden)) {
+        const QByteArray name = car.source.mid(car.source.lastIndexOf('/') + 1);
+        if (!m_fs.renameNode(join(car.leaving, name), car.source))
+            m_fs.removeNode(car.leaving);
+        removeTreeAt(car.staging);
+    }
+    m_hidden.clear();
     for (const QByteArray& staging : std::as_const(m_prepared))
         removeTreeAt(staging);
     m_prepared.clear();
@@ -397,7 +465,7 @@ MoveEngine::Batch::Batch(Batch&& other) noexcept : m_engine(other.m_engine), m_l
 MoveEngine::Batch::~Batch()
 {
     if (m_engine)
-        m_engine->discardPrepared();
+        m_engine->finishBatch();
 }
 
 MoveResult MoveEngine::moveLink(const QByteArray& source, const QByteArray& target,

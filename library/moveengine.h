@@ -203,12 +203,28 @@ private:
 
     // Whether moving the car at `source` to `target` copies it (rather than one rename or a link).
     bool movesByCopy(const QByteArray& source, const QByteArray& targetRoot);
-    void discardPrepared();
+    // A car of a batch, copied, flushed and with its source hidden: only the rename of its copy into
+    // place is left.
+    struct BatchCar
+    {
+        QByteArray source;  // where the car stood, and stands again if its move does not happen
+        QByteArray staging; // the staging folder holding the copy
+        QByteArray leaving; // the hidden folder holding the source
+        QByteArray targetRoot;
+    };
+    MoveResult placeBatchCar(const QString& name, const QByteArray& target, const BatchCar& car);
+    // Ends a batch: the placed copies are flushed once, then their sources go; what no move used is
+    // put back.
+    void finishBatch();
 
     FileSystem& m_fs;
     Dialogs* m_dialogs;
     // Target path -> staging folder holding a flushed copy made by prepareBatch.
     QHash<QByteArray, QByteArray> m_prepared;
+    // Target path -> a batch car whose source is hidden already.
+    QHash<QByteArray, BatchCar> m_hidden;
+    // Hidden sources of placed batch cars, removed once their targets' folders are flushed.
+    QList<QPair<QByteArray, QByteArray>> m_placed; // (leaving folder, target root)
 };
 
 } // namespace parkwen

@@ -481,6 +481,38 @@ private slots:
         }
     }
 
+    // "All: Gar." by copying goes as one batch: every copy made and flushed, every source hidden at
+    // once, then the copies placed. A car whose copy cannot be placed is back under its name, whole
+    // and listed; the others move; nothing is left hidden.
+    void batchedAll_oneCarFailingToPlace_staysWholeWhereItWas()
+    {
+        Fixture f;
+        TreeRemover remover{f.lib.root.path()};
+        f.cars.moveEngine().renameAllowed = false;
+        QMap<QString, Snapshot> whole;
+        for (int i = 0; i < 4; ++i) {
+            const QString name = QStringLiteral("car%1").arg(i);
+            makeRichCar(f.lib.carFolder, name, m_outsideFile, i);
+            whole.insert(name, treeSnapshot(f.car(name)));
+        }
+        f.scan();
+        f.lib.fs.failWhen(
+            FaultyFileSystem::Op::Rename,
+            [](const QString& p) {
+                return p.contains(QStringLiteral("/.parkwen-staging-")) &&
+                       p.endsWith(QStringLiteral("/car2"));
+            },
+            Error::of(err::DiskFull));
+        f.cars.DelAll_Click();
+        QCOMPARE(f.messages().size(), 1);
+        QCOMPARE(f.cars.Cart3.texts(), QStringList({"car2"}));
+        QCOMPARE(entries(f.lib.carFolder), QStringList({"car2"}));
+        QCOMPARE(entries(f.lib.garageFolder), QStringList({"car0", "car1", "car3"}));
+        for (auto it = whole.cbegin(); it != whole.cend(); ++it)
+            QCOMPARE(treeSnapshot(it.key() == QLatin1String("car2") ? f.car(it.key()) : f.garage(it.key())),
+                     it.value());
+    }
+
     // A run killed (SIGKILL) in the middle of "All: Gar." and started again: every car is whole in
     // exactly one folder and listed there.
     void killedDuringAllToGarage_restartsWithEveryCarWholeOnce_data()
