@@ -179,6 +179,9 @@ void ManyMoves::remove(const QStringList& names, bool fromCars)
             else
                 m_cars.Gartery_NodeClick(row);
             m_cars.deleteChosenCar(false);
+        } else {
+            // A car folder without a picture: no entry to choose, the same deletion.
+            m_cars.deleteUnlistedCar(name, fromCars);
         }
         progress.step(++done);
     }
