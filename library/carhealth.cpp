@@ -9,6 +9,10 @@
 
 #include <QFile>
 #include <QHash>
+#include <QtConcurrent/QtConcurrentMap>
+#include <QThreadPool>
+
+#include <functional>
 
 namespace parkwen {
 
@@ -16,6 +20,8 @@ namespace {
 
 const QString kParameters = QStringLiteral("parameters.txt");
 const QString kLeftoverPrefix = QStringLiteral(".parkwen-");
+// Folders read at once: enough to keep a disk's queue full, few enough for a small machine.
+constexpr int kReaders = 8;
 
 // Finds names inside folders ignoring case, remembering what it found: many cars name the same
 // files of other folders (the aerial of "misc").
@@ -388,8 +394,30 @@ namespace {
 void surveyFolder(Context& cx, CarStatsCache* cache, const QString& folder, const QString& skip,
                   bool inGarage, QList<CarRecord>& out)
 {
-    for (const QString& path : carFoldersIn(cx.fs, folder, skip, inGarage))
-        out << surveyOne(cx, path, inGarage, cache);
+    // The folders are read on a pool of threads: on a cold disk most of the time is waiting for it,
+    // and the waits of several folders overlap. Reading touches nothing but the disk; the cache and
+    // the judging stay on this thread, in folder order.
+    struct Read
+    {
+        CarReading reading;
+        bool unchanged = false;
+    };
+    const QStringList paths = carFoldersIn(cx.fs, folder, skip, inGarage);
+    const std::function<Read(const QString&)> readAt = [&cx, cache, inGarage](const QString& path) {
+        Read r;
+        r.reading = readOne(cx, path, inGarage, cache ? cache->find(path) : nullptr, &r.unchanged);
+        return r;
+    };
+    QThreadPool pool;
+    pool.setMaxThreadCount(kReaders);
+    const QList<Read> reads = QtConcurrent::blockingMapped<QList<Read>>(&pool, paths, readAt);
+    for (const Read& r : reads) {
+        if (cache && r.unchanged)
+            cache->keep(r.reading.car.path);
+        else if (cache)
+            cache->store(r.reading);
+        out << judge(cx, r.reading);
+    }
     // Hidden leftovers of an interrupted move or delete.
     const Result<QList<QByteArray>> names = cx.fs.nodeNames(QFile::encodeName(folder));
     if (!names.ok())
