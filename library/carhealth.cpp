@@ -10,6 +10,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QtConcurrent/QtConcurrentMap>
+#include <QThreadPool>
+
+#include <functional>
 
 namespace parkwen {
 
@@ -17,6 +21,8 @@ namespace {
 
 const QString kParameters = QStringLiteral("parameters.txt");
 const QString kLeftoverPrefix = QStringLiteral(".parkwen-");
+// Folders read at once: enough to keep a disk's queue full, few enough for a small machine.
+constexpr int kReaders = 8;
 
 // Finds names inside folders ignoring case, remembering what it found: many cars name the same
 // files of other folders (the aerial of "misc").
@@ -210,52 +216,96 @@ void checkUnlisted(Context& cx, CarRecord& car, const QList<ParamPath>& paths)
     }
 }
 
-// Everything about a folder that depends on the folder alone.
-CarReading readOne(Context& cx, const QString& path, bool inGarage)
+// What depends on the folder's own files: its size, time, files and picture.
+void readFolder(Context& cx, CarReading& r, const QString& path, bool inGarage)
 {
-    CarReading r;
     CarRecord& car = r.car;
     car.path = path;
     car.folderName = lastName(path);
     car.inGarage = inGarage;
     measure(cx.fs, path, car);
     r.folderNs = cx.fs.nodeInfo(QFile::encodeName(path)).modifiedNs;
-
     r.files = cx.fs.listFiles(path);
     r.parameters = findIgnoringCase(r.files, kParameters);
     car.picture = carPictureFile(cx.fs, path);
     car.listed = !car.picture.isEmpty();
+}
 
+// What depends on parameters.txt alone: the statistics, the name, the paths, or why it is no car.
+void readParameters(Context& cx, CarReading& r)
+{
+    CarRecord& car = r.car;
     CarProblem notACar;
     notACar.kind = CarProblem::Kind::NotACar;
     if (r.parameters.isEmpty()) {
         notACar.text =
             QCoreApplication::translate("CarHealth", "Not a car: the folder has no parameters.txt.");
         car.problems << notACar;
-        return r;
+        return;
     }
-    r.parametersStamp = cx.fs.stamp(joinPath(path, r.parameters));
-    const Result<QByteArray> text = cx.fs.readFile(joinPath(path, r.parameters));
+    const Result<QByteArray> text = cx.fs.readFile(joinPath(car.path, r.parameters));
     if (!text.ok()) {
         notACar.text =
             QCoreApplication::translate("CarHealth", "Not a car: its parameters.txt cannot be read (%1).")
                 .arg(text.error().description());
         car.problems << notACar;
-        return r;
+        return;
     }
     TextBuffer buffer(QString::fromLatin1(text.value()));
     if (!isParameterFile(buffer)) {
         notACar.text = QCoreApplication::translate("CarHealth",
                                                    "Not a car: its parameters.txt holds no car parameters.");
         car.problems << notACar;
-        return r;
+        return;
     }
     car.hasParameters = true;
     loadparams(buffer, car.stats);
     ParamRefs refs = readParamRefs(text.value());
     car.nameInParameters = refs.name;
     r.paths = std::move(refs.paths);
-    car.skins = int(Skins::skinsOf(cx.fs, cx.pictures, path).size());
+}
+
+// Everything about a folder that depends on the folder alone. With a reading kept from before, the
+// statistics are taken from it when parameters.txt is the very file it was, and nothing is read
+// when the folder's own files are unchanged too.
+CarReading readOne(Context& cx, const QString& path, bool inGarage, const CarReading* kept = nullptr,
+                   bool* unchanged = nullptr)
+{
+    if (kept && kept->car.inGarage == inGarage && kept->car.path == path) {
+        const FileStamp now =
+            kept->parameters.isEmpty() ? FileStamp() : cx.fs.stamp(joinPath(path, kept->parameters));
+        const bool sameParameters = now == kept->parametersStamp;
+        if (sameParameters && cx.fs.nodeInfo(QFile::encodeName(path)).modifiedNs == kept->folderNs) {
+            if (unchanged)
+                *unchanged = true;
+            return *kept;
+        }
+        CarReading r;
+        readFolder(cx, r, path, inGarage);
+        if (sameParameters && r.parameters == kept->parameters) {
+            r.parametersStamp = now;
+            r.car.hasParameters = kept->car.hasParameters;
+            r.car.stats = kept->car.stats;
+            r.car.nameInParameters = kept->car.nameInParameters;
+            r.car.problems = kept->car.problems;
+            r.paths = kept->paths;
+        } else {
+            r.parametersStamp =
+                r.parameters.isEmpty() ? FileStamp() : cx.fs.stamp(joinPath(path, r.parameters));
+            readParameters(cx, r);
+        }
+        if (r.car.hasParameters)
+            r.car.skins = int(Skins::skinsOf(cx.fs, cx.pictures, path).size());
+        return r;
+    }
+    CarReading r;
+    readFolder(cx, r, path, inGarage);
+    // The stamp before the read: a change while reading makes the next survey read it again.
+    if (!r.parameters.isEmpty())
+        r.parametersStamp = cx.fs.stamp(joinPath(path, r.parameters));
+    readParameters(cx, r);
+    if (r.car.hasParameters)
+        r.car.skins = int(Skins::skinsOf(cx.fs, cx.pictures, path).size());
     return r;
 }
 
@@ -273,12 +323,13 @@ CarRecord judge(Context& cx, const CarReading& r)
 
 CarRecord surveyOne(Context& cx, const QString& path, bool inGarage, CarStatsCache* cache = nullptr)
 {
-    if (cache) {
-        if (const CarReading* known = cache->take(cx.fs, path); known && known->car.inGarage == inGarage)
-            return judge(cx, *known);
-    }
-    const CarReading reading = readOne(cx, path, inGarage);
-    if (cache)
+    if (!cache)
+        return judge(cx, readOne(cx, path, inGarage));
+    bool unchanged = false;
+    const CarReading reading = readOne(cx, path, inGarage, cache->find(path), &unchanged);
+    if (unchanged)
+        cache->keep(path);
+    else
         cache->store(reading);
     return judge(cx, reading);
 }
@@ -337,19 +388,47 @@ void findTwins(QList<CarRecord>& cars)
     }
 }
 
+QStringList carFoldersIn(FileSystem& fs, const QString& folder, const QString& skip, bool inGarage)
+{
+    QStringList paths;
+    const Result<QStringList> folders = fs.listFolders(folder);
+    if (!folders.ok())
+        return paths;
+    for (const QString& path : folders.value())
+        if (path != skip &&
+            (inGarage || lastName(path).compare(QLatin1String("misc"), Qt::CaseInsensitive) != 0))
+            paths << path;
+    return paths;
+}
+
 namespace {
 
 void surveyFolder(Context& cx, CarStatsCache* cache, const QString& folder, const QString& skip,
                   bool inGarage, QList<CarRecord>& out)
 {
-    const Result<QStringList> folders = cx.fs.listFolders(folder);
-    if (folders.ok()) {
-        for (const QString& path : folders.value()) {
-            if (path == skip ||
-                (!inGarage && lastName(path).compare(QLatin1String("misc"), Qt::CaseInsensitive) == 0))
-                continue;
-            out << surveyOne(cx, path, inGarage, cache);
-        }
+    // The folders are read on a pool of threads: on a cold disk most of the time is waiting for it,
+    // and the waits of several folders overlap. Reading touches nothing but the disk; the cache and
+    // the judging stay on this thread, in folder order.
+    struct Read
+    {
+        CarReading reading;
+        bool unchanged = false;
+    };
+    const QStringList paths = carFoldersIn(cx.fs, folder, skip, inGarage);
+    const std::function<Read(const QString&)> readAt = [&cx, cache, inGarage](const QString& path) {
+        Read r;
+        r.reading = readOne(cx, path, inGarage, cache ? cache->find(path) : nullptr, &r.unchanged);
+        return r;
+    };
+    QThreadPool pool;
+    pool.setMaxThreadCount(kReaders);
+    const QList<Read> reads = QtConcurrent::blockingMapped<QList<Read>>(&pool, paths, readAt);
+    for (const Read& r : reads) {
+        if (cache && r.unchanged)
+            cache->keep(r.reading.car.path);
+        else if (cache)
+            cache->store(r.reading);
+        out << judge(cx, r.reading);
     }
     // Hidden leftovers of an interrupted move or delete.
     const Result<QList<QByteArray>> names = cx.fs.nodeNames(QFile::encodeName(folder));

@@ -67,6 +67,10 @@ class CarStatsCache;
 QList<CarRecord> surveyLibrary(FileSystem& fs, Pictures& pictures, const QString& carFolder,
                                const QString& garageFolder, CarStatsCache* cache = nullptr);
 
+// The car folders of one folder that surveyLibrary reads (hidden leftovers aside): every folder but
+// `skip` (the Garage Folder inside the Car Folder) and, in the Car Folder, the shared "misc".
+QStringList carFoldersIn(FileSystem& fs, const QString& folder, const QString& skip, bool inGarage);
+
 // One folder, as surveyLibrary reads it, without the twins (which need the whole library).
 CarRecord surveyCar(FileSystem& fs, Pictures& pictures, const QString& carFolder, const QString& path,
                     bool inGarage);

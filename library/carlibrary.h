@@ -104,6 +104,9 @@ public:
     // Moves one car (">>" when toGarage) and keeps the lists, counts and picture in step, as ">>" or
     // "<<" would with `name` in their selection. Every failure is told to the user once.
     MoveOutcome moveCarNamed(const QString& name, bool toGarage);
+    // Moves a car folder the lists do not show (it has no picture) to the other folder, through the
+    // same engine and with the same messages as ">>" and "<<"; the lists do not change.
+    MoveOutcome moveUnlistedCar(const QString& name, bool toGarage);
     // Finishes what an earlier run left unfinished, under the library lock; runs at start-up and
     // when the paths are read again, never in a run that only reads.
     void recoverInterruptedMoves();
@@ -116,6 +119,9 @@ public:
     MoveEngine::Batch prepareMoves(const QStringList& names, bool toGarage);
     // "Del. Car"; without `ask` the question is left out (the caller has asked already).
     void deleteChosenCar(bool ask);
+    // Deletes a car folder the lists do not show, the way "Del. Car" would delete it (the caller has
+    // asked already), telling the user of a failure as "Del. Car" does. True when it is gone.
+    bool deleteUnlistedCar(const QString& name, bool fromCars);
     void Mama_Click(); // "Help"
     void Reg_Click();  // "Reset Reg."
     // A key pressed anywhere in the window; returns true when it was a shortcut.
@@ -164,6 +170,10 @@ private:
     // A stock entry of the stock-listing mode, which ">>" may not send.
     bool isProtectedStockEntry(const QString& name) const;
     void shiftStockFlagsDown(int position);
+    // Tells the user what a move that did not happen means; false for such a move.
+    bool reportMove(const MoveResult& moved);
+    // Tells the user of a deletion that did not finish; false when nothing was deleted.
+    bool reportDeletion(const DeleteResult& deleted, const QString& name);
     void showPictureOf(const QString& key, const PictureStore& store);
 
     Platform m_platform;

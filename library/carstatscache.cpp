@@ -11,7 +11,7 @@ namespace parkwen {
 namespace {
 
 // Bumped whenever what a reading holds changes: an older file is then simply not used.
-constexpr qint32 kVersion = 1;
+constexpr qint32 kVersion = 2;
 constexpr quint32 kMagic = 0x50574353; // "PWCS"
 
 QDataStream& operator<<(QDataStream& s, const StatBar& b)
@@ -43,7 +43,8 @@ void write(QDataStream& s, const CarReading& r)
     s << r.files << qint32(r.paths.size());
     for (const ParamPath& p : r.paths)
         s << p.key << p.path;
-    s << r.parameters << r.folderNs << r.parametersStamp.size << r.parametersStamp.modifiedNs;
+    const FileStamp& p = r.parametersStamp;
+    s << r.parameters << r.folderNs << p.size << p.modifiedNs << p.changedNs << p.inode << p.device;
 }
 
 void read(QDataStream& s, CarReading& r)
@@ -71,7 +72,8 @@ void read(QDataStream& s, CarReading& r)
         s >> p.key >> p.path;
         r.paths << p;
     }
-    s >> r.parameters >> r.folderNs >> r.parametersStamp.size >> r.parametersStamp.modifiedNs;
+    FileStamp& p = r.parametersStamp;
+    s >> r.parameters >> r.folderNs >> p.size >> p.modifiedNs >> p.changedNs >> p.inode >> p.device;
 }
 
 } // namespace
@@ -79,14 +81,6 @@ void read(QDataStream& s, CarReading& r)
 CarStatsCache::CarStatsCache(QString file) : m_file(std::move(file))
 {
     load();
-}
-
-QString CarStatsCache::defaultFile()
-{
-    QString base = qEnvironmentVariable("XDG_CACHE_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base))
-        base = QDir::homePath() + QStringLiteral("/.cache");
-    return base + QStringLiteral("/parkwen/carstats.bin");
 }
 
 void CarStatsCache::load()
@@ -112,22 +106,19 @@ void CarStatsCache::load()
         m_old.clear(); // a damaged file: read everything again
 }
 
-const CarReading* CarStatsCache::take(FileSystem& fs, const QString& path)
+const CarReading* CarStatsCache::find(const QString& path) const
+{
+    auto it = m_old.constFind(path);
+    return it == m_old.constEnd() ? nullptr : &*it;
+}
+
+void CarStatsCache::keep(const QString& path)
 {
     auto it = m_old.find(path);
     if (it == m_old.end())
-        return nullptr;
-    const CarReading& r = *it;
-    if (fs.nodeInfo(QFile::encodeName(path)).modifiedNs != r.folderNs)
-        return nullptr;
-    if (!r.parameters.isEmpty()) {
-        const FileStamp now = fs.stamp(joinPath(path, r.parameters));
-        if (now.size != r.parametersStamp.size || now.modifiedNs != r.parametersStamp.modifiedNs)
-            return nullptr;
-    }
-    auto kept = m_new.insert(path, std::move(*it));
+        return;
+    m_new.insert(path, std::move(*it));
     m_old.erase(it);
-    return &*kept;
 }
 
 void CarStatsCache::store(const CarReading& reading)

@@ -55,24 +55,8 @@ void CarLibrary::deleteChosenCar(bool ask)
         return;
 
     const DeleteResult deleted = m_engine.deleteCar(folder, name, way);
-    switch (deleted.status) {
-    case DeleteResult::Status::Deleted:
-        break;
-    case DeleteResult::Status::Kept:
-        // Nothing was deleted: the car stays whole and listed, unless it was not there at all.
-        dialogs.plain(deleted.error.miscMessage());
-        if (deleted.error.number() != err::PathNotFound)
-            return;
-        break;
-    case DeleteResult::Status::KeptHidden:
-        dialogs.plain(deleted.error.miscMessage());
-        dialogs.plain(
-            QCoreApplication::translate(
-                "CarLibrary",
-                "The car %1 could not be deleted completely. What is left of it is kept, hidden, in %2")
-                .arg(name, deleted.hiddenPath));
-        break;
-    }
+    if (!reportDeletion(deleted, name))
+        return;
 
     // The entry of the car just deleted leaves its list. A name that has no entry (the folder was
     // never listed) removes nothing and leaves the count alone.
@@ -115,6 +99,40 @@ void CarLibrary::deleteChosenCar(bool ask)
         delEnabled = !stock;
     }
     emit changed();
+}
+
+bool CarLibrary::reportDeletion(const DeleteResult& deleted, const QString& name)
+{
+    Dialogs& dialogs = m_platform.dialogs;
+    switch (deleted.status) {
+    case DeleteResult::Status::Deleted:
+        break;
+    case DeleteResult::Status::Kept:
+        // Nothing was deleted: the car stays whole and listed, unless it was not there at all.
+        dialogs.plain(deleted.error.miscMessage());
+        if (deleted.error.number() != err::PathNotFound)
+            return false;
+        break;
+    case DeleteResult::Status::KeptHidden:
+        dialogs.plain(deleted.error.miscMessage());
+        dialogs.plain(
+            QCoreApplication::translate(
+                "CarLibrary",
+                "The car %1 could not be deleted completely. What is left of it is kept, hidden, in %2")
+                .arg(name, deleted.hiddenPath));
+        break;
+    }
+    return true;
+}
+
+bool CarLibrary::deleteUnlistedCar(const QString& name, bool fromCars)
+{
+    const QString folder = fromCars ? carFolder : garageFolder;
+    if (name.isEmpty() || !m_platform.fs.isFolder(joinPath(folder, name)))
+        return false;
+    const DeleteResult deleted =
+        m_engine.deleteCar(folder, name, m_engine.deleteWayFor(joinPath(folder, name)));
+    return reportDeletion(deleted, name) && deleted.status == DeleteResult::Status::Deleted;
 }
 
 } // namespace parkwen

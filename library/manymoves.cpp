@@ -117,9 +117,13 @@ void ManyMoves::send(const QStringList& names, bool toGarage)
 void ManyMoves::remove(const QStringList& names, bool fromCars)
 {
     QStringList doomed;
-    for (const QString& name : names)
-        if (!(fromCars && isStockEntry(name)))
+    for (const QString& name : names) {
+        // A folder of a stock car's name that the lists do not show is kept as a stock car is.
+        const bool unlistedStock =
+            fromCars && m_cars.stockMode && isStockCar(name) && m_cars.Cart3.rowOfText(name) < 0;
+        if (!(fromCars && isStockEntry(name)) && !unlistedStock)
             doomed << name;
+    }
     if (doomed.isEmpty())
         return;
     QString question =
@@ -179,6 +183,9 @@ void ManyMoves::remove(const QStringList& names, bool fromCars)
             else
                 m_cars.Gartery_NodeClick(row);
             m_cars.deleteChosenCar(false);
+        } else {
+            // A car folder without a picture: no entry to choose, the same deletion.
+            m_cars.deleteUnlistedCar(name, fromCars);
         }
         progress.step(++done);
     }

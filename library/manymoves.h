@@ -30,8 +30,9 @@ public:
     // Garage Folder (as "All: Gar." passes them).
     void send(const QStringList& names, bool toGarage);
 
-    // Deletes the named cars of one list after one question naming how many. Stock cars are kept,
-    // as "Del. Car" refuses them.
+    // Deletes the named cars of one folder after one question naming how many. Stock cars are kept,
+    // as "Del. Car" refuses them. A folder the list does not show (a car without a picture) is
+    // deleted the same way.
     void remove(const QStringList& names, bool fromCars);
 
     // Moves the cars of the last recorded command back; cars no longer where that command left

@@ -40,6 +40,43 @@ bool CarLibrary::isProtectedStockEntry(const QString& name) const
     return position >= 1 && position < StockFlagCount && stockFlags[size_t(position)] == -1;
 }
 
+bool CarLibrary::reportMove(const MoveResult& moved)
+{
+    Dialogs& dialogs = m_platform.dialogs;
+    switch (moved.status) {
+    case MoveResult::Status::Moved:
+        // Moved; only tidying up the hidden source failed, which the next start finishes.
+        if (moved.error)
+            dialogs.plain(moved.error.description());
+        return true;
+    case MoveResult::Status::TargetTaken:
+    case MoveResult::Status::ReadOnly:
+        dialogs.plain(accessErrorMessage());
+        return false;
+    case MoveResult::Status::SourceMissing:
+    case MoveResult::Status::Failed:
+        // The access message covers read-only parts and taken names; any other reason the system
+        // gave (a link loop, say) is named after it rather than hidden behind it.
+        if (moved.error.number() != err::PathFileAccess)
+            dialogs.plain(moved.error.description());
+        else if (moved.error == Error::of(err::PathFileAccess))
+            dialogs.plain(accessErrorMessage());
+        else
+            dialogs.plain(accessErrorMessage() + QStringLiteral("\n\n") + moved.error.description());
+        return false;
+    }
+    return false;
+}
+
+MoveOutcome CarLibrary::moveUnlistedCar(const QString& name, bool toGarage)
+{
+    if (name.isEmpty() || (toGarage && stockMode && isStockCar(name)))
+        return MoveOutcome::Protected;
+    const MoveResult moved = m_engine.move(CarFolders{carFolder, garageFolder}, name,
+                                           toGarage ? MoveDirection::ToGarage : MoveDirection::ToCars);
+    return reportMove(moved) ? MoveOutcome::Moved : MoveOutcome::Blocked;
+}
+
 MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
 {
     // A copy: the caller may pass a selection, which the list updates below change.
@@ -64,28 +101,8 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
 
     const MoveResult moved = m_engine.move(CarFolders{carFolder, garageFolder}, name,
                                            toGarage ? MoveDirection::ToGarage : MoveDirection::ToCars);
-    switch (moved.status) {
-    case MoveResult::Status::Moved:
-        // Moved; only tidying up the hidden source failed, which the next start finishes.
-        if (moved.error)
-            dialogs.plain(moved.error.description());
-        break;
-    case MoveResult::Status::TargetTaken:
-    case MoveResult::Status::ReadOnly:
-        dialogs.plain(accessErrorMessage());
+    if (!reportMove(moved))
         return MoveOutcome::Blocked;
-    case MoveResult::Status::SourceMissing:
-    case MoveResult::Status::Failed:
-        // The access message covers read-only parts and taken names; any other reason the system
-        // gave (a link loop, say) is named after it rather than hidden behind it.
-        if (moved.error.number() != err::PathFileAccess)
-            dialogs.plain(moved.error.description());
-        else if (moved.error == Error::of(err::PathFileAccess))
-            dialogs.plain(accessErrorMessage());
-        else
-            dialogs.plain(accessErrorMessage() + QStringLiteral("\n\n") + moved.error.description());
-        return MoveOutcome::Blocked;
-    }
 
     // The car has moved on the disk; bring the lists up to date entry by entry.
     const int row = sourceList.rowOfKey(key);

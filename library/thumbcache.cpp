@@ -96,7 +96,7 @@ qsizetype rowBytes(const QImage& image)
 
 ThumbCache::ThumbCache(const QString& file) : ThumbCache(file, Options()) {}
 
-ThumbCache::ThumbCache(const QString& file, Options options) : m_options(std::move(options))
+ThumbCache::ThumbCache(const QString& file, Options options) : m_options(std::move(options)), m_file(file)
 {
     if (!file.isEmpty() && open(file))
         m_thread = std::thread([this] { writerLoop(); });
@@ -121,6 +121,11 @@ QString ThumbCache::defaultFile()
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.cache");
     return base + QStringLiteral("/parkwen/thumbnails.sqlite");
+}
+
+QString ThumbCache::besideFile(const QString& name) const
+{
+    return m_file.isEmpty() ? QString() : joinPath(parentFolder(m_file), name);
 }
 
 bool ThumbCache::onDisk() const

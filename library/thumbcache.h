@@ -69,6 +69,9 @@ public:
 
     // Whether the entries go to the file (false: memory only, for this run).
     bool onDisk() const;
+    // A file of the given name in the cache file's folder (where the car readings are kept); empty
+    // when the cache is in memory only.
+    QString besideFile(const QString& name) const;
 
     // Reads which pictures the file knows, for the scan that starts. `known` then answers from
     // that reading, from any thread, until the next call.
@@ -123,6 +126,7 @@ private:
     QImage decodeAgain(const PictureId& id);
 
     Options m_options;
+    QString m_file;
     sqlite3* m_reader = nullptr; // the window's thread: snapshots and thumbnails
     sqlite3* m_writer = nullptr; // the writing thread
     QHash<QString, Known> m_known;

@@ -1,11 +1,15 @@
 #include "carhealth.h"
 #include "carjson.h"
 #include "carlibrary.h"
+#include "carstatscache.h"
 #include "commands.h"
+#include "thumbcache.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
+
+#include <optional>
 
 namespace parkwen {
 
@@ -16,8 +20,14 @@ int Commands::survey(CarLibrary& library, const CommandLine& line)
         tell(paths.error().miscMessage());
         return Failed;
     }
+    // The readings are kept beside the thumbnails, and under the same switch (--no-cache).
+    std::optional<CarStatsCache> cache;
+    if (m_thumbnails && !m_thumbnails->besideFile(CarStatsCache::FileName).isEmpty())
+        cache.emplace(m_thumbnails->besideFile(CarStatsCache::FileName));
     const QList<CarRecord> cars = surveyLibrary(m_platform.fs, m_platform.pictures, paths.value().carFolder,
-                                                paths.value().garageFolder);
+                                                paths.value().garageFolder, cache ? &*cache : nullptr);
+    if (cache)
+        cache->save();
     const bool check = line.command == CommandLine::Command::Check;
 
     QList<const CarRecord*> shown;

@@ -173,8 +173,8 @@ int main(int argc, char* argv[])
 
     // The car table's readings are kept beside the thumbnails, under the same switch.
     std::unique_ptr<CarStatsCache> stats;
-    if (thumbnails)
-        stats = std::make_unique<CarStatsCache>(CarStatsCache::defaultFile());
+    if (thumbnails && !thumbnails->besideFile(CarStatsCache::FileName).isEmpty())
+        stats = std::make_unique<CarStatsCache>(thumbnails->besideFile(CarStatsCache::FileName));
 
     CarLibrary cars(platform);
     cars.CarpList.setCache(thumbnails.get());

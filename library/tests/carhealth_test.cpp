@@ -6,6 +6,11 @@
 
 #include <QtTest>
 
+#include <array>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
 using namespace parkwen;
 using namespace parkwen::test;
 
@@ -195,8 +200,9 @@ private slots:
         QVERIFY(!showInLists(lib.fs, *find(cars, QStringLiteral("ghost"))).ok());
     }
 
-    // A second survey reads no unchanged folder again, re-reads a changed one, and judges every
-    // car's paths afresh, since they depend on other folders.
+    // A second survey reads no unchanged parameters.txt again, even in a folder that gained a file;
+    // re-reads a changed one, even one replaced by a file of the same size and times; and judges
+    // every car's paths afresh, since they depend on other folders.
     void cache_skipsUnchangedFolders_rereadsChangedOnes_judgesPathsAfresh()
     {
         TestLibrary lib;
@@ -210,6 +216,7 @@ private slots:
         const QString still = car(QStringLiteral("still"), parameters("Still", "TopSpeed 30.0\r\n"));
         const QString tuned = car(QStringLiteral("tuned"), parameters("Tuned", "TopSpeed 30.0\r\n"));
         car(QStringLiteral("fog"), parameters("Fog", "MODEL 16 \"cars\\misc\\foglights.prm\"\r\n"));
+        const QString swapped = car(QStringLiteral("swapped"), parameters("Swap", "TopSpeed 30.0\r\n"));
         const QString file = lib.root.path() + QStringLiteral("/carstats.bin");
         {
             CarStatsCache cache(file);
@@ -219,6 +226,25 @@ private slots:
         // A different size: a rewrite within one tick of the clock keeps the time.
         writeBytes(tuned + QStringLiteral("/parameters.txt"), parameters("Tuned", "TopSpeed 45.500\r\n"));
         writeBytes(misc + QStringLiteral("/foglights.prm"), "model");
+        writeBytes(still + QStringLiteral("/readme.txt"), "a file the player added");
+        // Another file of the same size put in its place (as a copy keeping times does), with the
+        // folder's time set back too: only the file's own number tells it apart.
+        const QString old = swapped + QStringLiteral("/parameters.txt");
+        const QString other = swapped + QStringLiteral("/other.txt");
+        writeBytes(other, parameters("Swap", "TopSpeed 45.5\r\n"));
+        QCOMPARE(QFileInfo(other).size(), QFileInfo(old).size());
+        const auto timesOf = [](const QString& path) {
+            struct stat st
+            {
+            };
+            ::stat(QFile::encodeName(path).constData(), &st);
+            return std::array<timespec, 2>{st.st_atim, st.st_mtim};
+        };
+        const std::array<timespec, 2> fileTimes = timesOf(old);
+        const std::array<timespec, 2> folderTimes = timesOf(swapped);
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(other).constData(), fileTimes.data(), 0), 0);
+        QCOMPARE(::rename(QFile::encodeName(other).constData(), QFile::encodeName(old).constData()), 0);
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(swapped).constData(), folderTimes.data(), 0), 0);
         // Reading the unchanged car's parameters now fails: only the cache can give its statistics.
         lib.fs.failOnName(FaultyFileSystem::Op::Read, QStringLiteral("still/parameters.txt"),
                           Error::of(err::PermissionDenied));
@@ -229,6 +255,7 @@ private slots:
         QCOMPARE(find(cars, QStringLiteral("still"))->stats.speed, QStringLiteral("Speed: 30.00mph"));
         QVERIFY(find(cars, QStringLiteral("still"))->healthy());
         QCOMPARE(find(cars, QStringLiteral("tuned"))->stats.speed, QStringLiteral("Speed: 45.50mph"));
+        QCOMPARE(find(cars, QStringLiteral("swapped"))->stats.speed, QStringLiteral("Speed: 45.50mph"));
         QVERIFY(find(cars, QStringLiteral("fog"))->healthy());
         QCOMPARE(find(cars, QStringLiteral("still"))->path, still);
     }

@@ -41,6 +41,16 @@ class CarTableTest : public QObject
         return values;
     }
 
+    // Every row as "folder:car" or "folder:garage", sorted.
+    static QStringList places(CarTable& table)
+    {
+        QStringList where;
+        for (const CarRecord& record : table.model().cars())
+            where << record.folderName + QLatin1Char(':') + (record.inGarage ? "garage" : "car");
+        where.sort();
+        return where;
+    }
+
 private slots:
     void table_sortsFiltersAndMoves_mainListsFollow()
     {
@@ -126,6 +136,77 @@ private slots:
         QStringList back = cars.Cart3.texts();
         back.sort();
         QCOMPARE(back, (QStringList{"alpha", "bravo", "charlie"}));
+        // The table follows the undo done in the main window, without Refresh.
+        QCoreApplication::processEvents();
+        QCOMPARE(places(*table), (QStringList{"alpha:car", "bravo:car", "charlie:car", "delta:garage"}));
+    }
+
+    // Changes made in the main window reach the table's rows; cars the lists do not show move and are
+    // deleted from the table through the same engine and questions as the listed ones.
+    void table_followsMainWindow_movesAndDeletesUnlistedCars()
+    {
+        TestLibrary lib;
+        lib.writePaths();
+        lib.fs.trashOffered = false;
+        car(lib.carFolder, QStringLiteral("alpha"), QStringLiteral("30.0"));
+        car(lib.carFolder, QStringLiteral("bravo"), QStringLiteral("31.0"));
+        // A car for the game without the picture the lists show.
+        QDir().mkpath(lib.carFolder + QStringLiteral("/echo"));
+        SampleParams sample;
+        sample.name = QStringLiteral("echo");
+        sample.folder = QStringLiteral("echo");
+        writeBytes(lib.carFolder + QStringLiteral("/echo/parameters.txt"), sample.text().toLatin1());
+        CarLibrary cars(lib.platform());
+        Castle castle(cars);
+        QVERIFY(cars.startupReading(QString()));
+        castle.show();
+        castle.CarTable_Click();
+        CarTable* table = castle.carTable();
+        QCOMPARE(places(*table), (QStringList{"alpha:car", "bravo:car", "echo:car"}));
+
+        // ">>" in the main window, "Del. Car", and a car installed: the rows follow each.
+        cars.Cart3_NodeClick(cars.Cart3.rowOfText(QStringLiteral("alpha")));
+        cars.Garter_Click();
+        QCoreApplication::processEvents();
+        QCOMPARE(places(*table), (QStringList{"alpha:garage", "bravo:car", "echo:car"}));
+        cars.Cart3_NodeClick(cars.Cart3.rowOfText(QStringLiteral("bravo")));
+        lib.dialogs.queueAnswer(Dialogs::Answer::Yes);
+        cars.Del_Click();
+        car(lib.carFolder, QStringLiteral("foxtrot"), QStringLiteral("32.0"));
+        QVERIFY(cars.addInstalledCar(QStringLiteral("foxtrot"), false));
+        QCoreApplication::processEvents();
+        QCOMPARE(places(*table), (QStringList{"alpha:garage", "echo:car", "foxtrot:car"}));
+
+        // The unlisted car moves to the Garage Folder from the table; the lists stay as they were.
+        const auto choose = [&](const QString& name) {
+            QTableView* view = table->view();
+            view->selectionModel()->clearSelection();
+            for (int row = 0; row < view->model()->rowCount(); ++row)
+                if (view->model()->index(row, CarTableModel::Folder).data().toString() == name)
+                    view->selectionModel()->select(view->model()->index(row, 0),
+                                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        };
+        choose(QStringLiteral("echo"));
+        table->findChild<QPushButton*>(QStringLiteral("TableMove"))->click();
+        QVERIFY(QFileInfo(lib.garageFolder + QStringLiteral("/echo/parameters.txt")).isFile());
+        QVERIFY(!QFileInfo::exists(lib.carFolder + QStringLiteral("/echo")));
+        QCOMPARE(cars.Gartery.texts(), QStringList{"alpha"});
+        QCOMPARE(places(*table), (QStringList{"alpha:garage", "echo:garage", "foxtrot:car"}));
+
+        // Deleting it asks as "Del. Car" asks, naming that it is deleted for good; "No" keeps it.
+        choose(QStringLiteral("echo"));
+        lib.dialogs.clear();
+        lib.dialogs.queueAnswer(Dialogs::Answer::No);
+        table->findChild<QPushButton*>(QStringLiteral("TableDelete"))->click();
+        QCOMPARE(lib.dialogs.messages().size(), 1);
+        QVERIFY2(lib.dialogs.messages().first().endsWith(QStringLiteral(" (it is deleted for good)")),
+                 qPrintable(lib.dialogs.messages().first()));
+        QVERIFY(QFileInfo::exists(lib.garageFolder + QStringLiteral("/echo")));
+        lib.dialogs.queueAnswer(Dialogs::Answer::Yes);
+        table->findChild<QPushButton*>(QStringLiteral("TableDelete"))->click();
+        QVERIFY(!QFileInfo::exists(lib.garageFolder + QStringLiteral("/echo")));
+        QCOMPARE(places(*table), (QStringList{"alpha:garage", "foxtrot:car"}));
+        QCOMPARE(cars.Gartery.texts(), QStringList{"alpha"});
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -36,6 +38,22 @@ QString captionValue(const QString& caption)
 double leadingNumber(const QString& caption)
 {
     return readValue(captionValue(caption));
+}
+
+// A hidden folder kept by recovery: shown, but neither moved nor deleted from the table.
+bool isLeftover(const CarRecord& car)
+{
+    for (const CarProblem& p : car.problems)
+        if (p.kind == CarProblem::Kind::Leftover)
+            return true;
+    return false;
+}
+
+bool sameProblems(const QList<CarProblem>& a, const QList<CarProblem>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const CarProblem& x, const CarProblem& y) {
+        return x.kind == y.kind && x.text == y.text && x.other == y.other;
+    });
 }
 
 const char* const kHeaders[CarTableModel::ColumnCount] = {"",
@@ -140,6 +158,18 @@ void CarTableModel::update(int row, const std::optional<CarRecord>& record)
     m_cars[row] = *record;
     m_keys[row] = keysOf(*record);
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+void CarTableModel::append(const QList<CarRecord>& records)
+{
+    if (records.isEmpty())
+        return;
+    beginInsertRows(QModelIndex(), int(m_cars.size()), int(m_cars.size() + records.size() - 1));
+    for (const CarRecord& car : records) {
+        m_cars.append(car);
+        m_keys.append(keysOf(car));
+    }
+    endInsertRows();
 }
 
 int CarTableModel::rowCount(const QModelIndex& parent) const
@@ -478,12 +508,143 @@ CarTable::CarTable(CarLibrary& cars, ManyMoves& moves, QWidget* parent)
                 }
         menu->popup(m_view->viewport()->mapToGlobal(at));
     });
+
+    // The rows follow whatever changes the folders: the main window's moves, deletions and
+    // installs, the set commands, undo. Many signals of one change make one follow().
+    for (CarList* list : {&cars.Cart3, &cars.Gartery}) {
+        connect(list, &QAbstractItemModel::rowsInserted, this, [this] { followLater(true); });
+        connect(list, &QAbstractItemModel::rowsRemoved, this, [this] { followLater(true); });
+        connect(list, &QAbstractItemModel::modelReset, this, [this] { followLater(true); });
+    }
+    connect(&cars, &CarLibrary::changed, this, [this] { followLater(false); });
+    connect(&cars, &CarLibrary::foldersChanged, this, [this] { followLater(true); });
+    updateButtons();
+}
+
+QPair<qint64, qint64> CarTable::folderTimes()
+{
+    FileSystem& fs = m_cars.platform().fs;
+    const auto time = [&fs](const QString& folder) {
+        return folder.isEmpty() ? 0 : fs.nodeInfo(fs.realNodePath(QFile::encodeName(folder))).modifiedNs;
+    };
+    return {time(m_cars.carFolder), time(m_cars.garageFolder)};
+}
+
+void CarTable::followLater(bool force)
+{
+    m_followForced = m_followForced || force;
+    if (m_followPending)
+        return;
+    m_followPending = true;
+    QMetaObject::invokeMethod(this, &CarTable::follow, Qt::QueuedConnection);
+}
+
+struct CarTable::Busy
+{
+    explicit Busy(CarTable& table) : table(table) { ++table.m_busy; }
+    ~Busy()
+    {
+        if (--table.m_busy == 0) {
+            table.m_followForced = true;
+            table.follow();
+        }
+    }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+    CarTable& table;
+};
+
+void CarTable::follow()
+{
+    m_followPending = false;
+    // A command of the table's own follows when it is done; a hidden table reads again when shown.
+    if (m_busy > 0 || !isVisible())
+        return;
+    if (m_cars.carFolder != m_readCars || m_cars.garageFolder != m_readGarage) {
+        reload();
+        return;
+    }
+    // A car arriving or leaving changes its folder's time; the lists' changes say so in any case.
+    const QPair<qint64, qint64> times = folderTimes();
+    if (!m_followForced && times == m_readTimes)
+        return;
+    m_followForced = false;
+    m_readTimes = times;
+
+    Platform& platform = m_cars.platform();
+    FileSystem& fs = platform.fs;
+    QList<CarRecord> cars = m_model->cars();
+    QSet<QString> known;
+    for (const CarRecord& car : std::as_const(cars))
+        known.insert(car.path);
+    QList<bool> reread(cars.size(), false);
+    QList<bool> gone(cars.size(), false);
+    for (int i = 0; i < cars.size(); ++i) {
+        const CarRecord& old = cars[i];
+        if (fs.isFolder(old.path)) {
+            // A folder whose time is unchanged holds the same files.
+            if (isLeftover(old) ||
+                fs.nodeInfo(QFile::encodeName(old.path)).modifiedNs / 1000000 == old.arrivedMs)
+                continue;
+            cars[i] = surveyCar(fs, platform.pictures, m_cars.carFolder, old.path, old.inGarage);
+            reread[i] = true;
+            continue;
+        }
+        // A car that went to the other folder keeps its row.
+        const bool inGarage = !old.inGarage;
+        const QString other = joinPath(inGarage ? m_cars.garageFolder : m_cars.carFolder, old.folderName);
+        if (!isLeftover(old) && !known.contains(other) && fs.isFolder(other)) {
+            cars[i] = surveyCar(fs, platform.pictures, m_cars.carFolder, other, inGarage);
+            known.insert(other);
+            reread[i] = true;
+        } else {
+            gone[i] = true;
+        }
+    }
+    QList<CarRecord> all;
+    QList<int> rowOf; // the model's row of each of `all`; -1 for a car that arrived
+    for (int i = 0; i < cars.size(); ++i) {
+        if (!gone[i]) {
+            all << cars[i];
+            rowOf << i;
+        }
+    }
+    const auto arrivals = [&](const QString& folder, const QString& skip, bool inGarage) {
+        for (const QString& path : carFoldersIn(fs, folder, skip, inGarage)) {
+            if (!known.contains(path)) {
+                all << surveyCar(fs, platform.pictures, m_cars.carFolder, path, inGarage);
+                rowOf << -1;
+            }
+        }
+    };
+    arrivals(m_cars.carFolder, m_cars.garageFolder, false);
+    if (!m_cars.garageFolder.isEmpty() && m_cars.garageFolder != m_cars.carFolder)
+        arrivals(m_cars.garageFolder, QString(), true);
+    // Twins depend on the whole library: a car that left or arrived can make or end one.
+    findTwins(all);
+
+    QList<CarRecord> arrived;
+    for (int k = 0; k < all.size(); ++k) {
+        const int row = rowOf[k];
+        if (row < 0)
+            arrived << all[k];
+        else if (reread[row] || !sameProblems(all[k].problems, m_model->car(row).problems))
+            m_model->update(row, all[k]);
+    }
+    for (int row = int(gone.size()) - 1; row >= 0; --row)
+        if (gone[row])
+            m_model->update(row, std::nullopt);
+    m_model->append(arrived);
     updateButtons();
 }
 
 void CarTable::reload()
 {
     Platform& platform = m_cars.platform();
+    m_readCars = m_cars.carFolder;
+    m_readGarage = m_cars.garageFolder;
+    m_readTimes = folderTimes();
+    m_followForced = false;
     m_model->setCars(
         surveyLibrary(platform.fs, platform.pictures, m_cars.carFolder, m_cars.garageFolder, statsCache));
     if (statsCache)
@@ -506,16 +667,18 @@ void CarTable::updateButtons()
 {
     const QList<int> rows = chosenRows();
     bool listed = false;
+    bool movable = false;
     bool fixable = false;
     bool showable = false;
     for (int row : rows) {
         const CarRecord& car = m_model->car(row);
         listed = listed || car.listed;
+        movable = movable || !isLeftover(car);
         fixable = fixable || car.fixablePaths();
         showable = showable || !car.boxSource.isEmpty();
     }
-    m_move->setEnabled(listed);
-    m_delete->setEnabled(listed);
+    m_move->setEnabled(movable);
+    m_delete->setEnabled(movable);
     m_addToSet->setEnabled(listed && onAddToSet);
     m_details->setEnabled(rows.size() == 1 && m_model->car(rows.first()).hasParameters);
     m_fixPaths->setEnabled(fixable);
@@ -561,13 +724,16 @@ void CarTable::resurvey(const QList<int>& rows)
 
 void CarTable::moveChosen()
 {
-    const QList<int> rows = chosenRows();
-    QStringList toGarage;
-    QStringList toCars;
-    for (int row : rows) {
+    const Busy busy(*this);
+    QStringList toGarage, toCars, unlistedToGarage, unlistedToCars;
+    for (int row : chosenRows()) {
         const CarRecord& car = m_model->car(row);
+        if (isLeftover(car))
+            continue;
         if (car.listed)
             (car.inGarage ? toCars : toGarage) << car.folderName;
+        else
+            (car.inGarage ? unlistedToCars : unlistedToGarage) << car.folderName;
     }
     // The same command as the main window's: one undo step, the lists and counts follow.
     m_moves.record([&] {
@@ -576,24 +742,27 @@ void CarTable::moveChosen()
         if (!toCars.isEmpty())
             m_moves.send(toCars, false);
     });
-    resurvey(rows);
+    // Cars the lists do not show move through the same engine; no list changes.
+    for (const QString& name : std::as_const(unlistedToGarage))
+        m_cars.moveUnlistedCar(name, true);
+    for (const QString& name : std::as_const(unlistedToCars))
+        m_cars.moveUnlistedCar(name, false);
 }
 
 void CarTable::deleteChosen()
 {
-    const QList<int> rows = chosenRows();
+    const Busy busy(*this);
     QStringList fromCars;
     QStringList fromGarage;
-    for (int row : rows) {
+    for (int row : chosenRows()) {
         const CarRecord& car = m_model->car(row);
-        if (car.listed)
+        if (!isLeftover(car))
             (car.inGarage ? fromGarage : fromCars) << car.folderName;
     }
     if (!fromCars.isEmpty())
         m_moves.remove(fromCars, true);
     if (!fromGarage.isEmpty())
         m_moves.remove(fromGarage, false);
-    resurvey(rows);
 }
 
 void CarTable::addChosenToSet()
@@ -608,6 +777,7 @@ void CarTable::addChosenToSet()
 
 void CarTable::fixChosenPaths()
 {
+    const Busy busy(*this);
     QList<int> rows;
     for (int row : chosenRows())
         if (m_model->car(row).fixablePaths())
@@ -642,6 +812,7 @@ void CarTable::fixChosenPaths()
 
 void CarTable::showChosenInLists()
 {
+    const Busy busy(*this);
     QList<int> rows;
     for (int row : chosenRows())
         if (!m_model->car(row).boxSource.isEmpty())
@@ -675,6 +846,7 @@ void CarTable::showChosenInLists()
 
 void CarTable::undoFix()
 {
+    const Busy busy(*this);
     FileSystem& fs = m_cars.platform().fs;
     QList<int> rows;
     for (const DoneFix& done : std::as_const(m_lastFix)) {
@@ -700,6 +872,7 @@ void CarTable::undoFix()
 
 void CarTable::openDetails(int row)
 {
+    const Busy busy(*this);
     const CarRecord& car = m_model->car(row);
     if (!car.hasParameters)
         return;

@@ -54,6 +54,8 @@ public:
     const CarRecord& car(int row) const { return m_cars[row]; }
     // Replaces one row (after a fix or a move); removes it when `record` is empty.
     void update(int row, const std::optional<CarRecord>& record);
+    // New rows at the end.
+    void append(const QList<CarRecord>& records);
     // The order of two rows by a column: numbers as numbers, text ignoring case.
     bool lessThan(int left, int right, int column) const;
     // The value after the caption's label, for the filters: "Glow", "Pro".
@@ -131,6 +133,10 @@ public:
 
     // Reads both folders again.
     void reload();
+    // Brings the rows in step with the folders after a change made elsewhere (the main window, a
+    // command, an install): cars that left, arrived, moved or changed are read again, the rest are
+    // not. The table does this by itself, once the change is done.
+    void follow();
     CarTableModel& model() { return *m_model; }
     CarTableFilter& filter() { return *m_filter; }
     QTableView* view() { return m_view; }
@@ -155,6 +161,13 @@ private:
     void updateCount();
     // Reads one car again after something changed it; gone when its folder is gone.
     void resurvey(const QList<int>& rows);
+    // Asks for follow() once the current change is done (many signals, one follow).
+    void followLater(bool force);
+    // The folders' own times, which any car arriving or leaving changes.
+    QPair<qint64, qint64> folderTimes();
+    // While one lives (one of the table's own commands runs), the table does not follow: the rows
+    // its command chose stay where they are. When the last goes, the table follows once.
+    struct Busy;
 
     CarLibrary& m_cars;
     ManyMoves& m_moves;
@@ -183,6 +196,13 @@ private:
     };
     QList<DoneFix> m_lastFix;
     QPushButton* m_details;
+    bool m_followPending = false;
+    bool m_followForced = false;
+    int m_busy = 0;
+    // What the rows were read from.
+    QString m_readCars;
+    QString m_readGarage;
+    QPair<qint64, qint64> m_readTimes;
 };
 
 } // namespace parkwen

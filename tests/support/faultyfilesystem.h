@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 
 namespace parkwen::test {
 
@@ -267,6 +268,8 @@ private:
     };
     Error check(Op op, const QString& path)
     {
+        // Reads come from the pool's threads too (the scans' pictures, the survey's folders).
+        const std::lock_guard lock(m_checkLock);
         ++m_counts[int(op)];
         for (const Rule& r : m_rules)
             if (r.op == op && r.match(path))
@@ -288,6 +291,7 @@ private:
     }
     QList<Rule> m_rules;
     QHash<int, int> m_counts;
+    std::mutex m_checkLock;
     int m_step = 0;
     int m_failStep = 0;
     Error m_stepError;
