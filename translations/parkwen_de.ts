@@ -1163,18 +1163,6 @@ aufbaut. Dort kannst du Parameterdateien sichern, wiederherstellen und löschen 
 (F1) sowie Skins sichern (F4), wechseln (F5), löschen und importieren.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Keys&lt;/h2&gt;
-&lt;p&gt;Main window: Z, X, Ctrl+Z Undo, Ctrl+F Filter, menu key or Shift+F10 context menu, F1 Settings,
-F2 Help, F3 Reset Reg., F5 Refresh, F6 Install Cars.&lt;br&gt;
-Car details: F1 Import Parameters, F2 Backup Parameters, F3 Set Parameters, F4 Backup Skin,
-F5 Set Skin.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Tasten&lt;/h2&gt;
-&lt;p&gt;Hauptfenster: Z, X, Strg+Z Rückgängig, Strg+F Filter, Menütaste oder Umschalt+F10 Kontextmenü,
-F1 Einstellungen, F2 Hilfe, F3 Reg. zurücks., F5 Aktualisieren, F6 Autos installieren.&lt;br&gt;
-Autodetails: F1 Parameter importieren, F2 Parameter sichern, F3 Parameter setzen, F4 Skin sichern,
-F5 Skin setzen.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;h2&gt;Command line&lt;/h2&gt;
 &lt;p&gt;&lt;code&gt;parkwen --help&lt;/code&gt; lists the commands that work without a window: &lt;code&gt;--list&lt;/code&gt;,
 &lt;code&gt;--load-set&lt;/code&gt;, &lt;code&gt;--only-set&lt;/code&gt;, &lt;code&gt;--remove-set&lt;/code&gt;, &lt;code&gt;--move&lt;/code&gt;,
@@ -1205,6 +1193,43 @@ Programmen auf. &lt;code&gt;parkwen --version&lt;/code&gt; sagt, welches gilt.&l
     <message>
         <source>Parkwen Help</source>
         <translation>Hilfe zu Parkwen</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;The car table and two Parkwens at once&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;Car Table&lt;/b&gt; (F7, or the lists&apos; menu) shows every car of both folders in one table, with its
+statistics, size, arrival and health. Click a heading to sort; filter by text, class, rating, folder
+or &quot;Problems only&quot;. The chosen cars move, are deleted or go into a set as with the main window&apos;s
+buttons. The health check finds files that parameters.txt names and that are not there, cars the
+lists cannot show, parameter-only variants, twins, folders that are no car and hidden leftovers;
+&quot;Fix paths&quot; and &quot;Show in the lists&quot; mend what they can, after asking, and can be undone.&lt;/p&gt;
+&lt;p&gt;While one Parkwen changes the car folders, another that wants to change them waits and says
+&quot;Another Parkwen is changing the car folders; waiting…&quot;; Cancel gives up. Nothing is lost when a
+Parkwen is stopped: the next start finishes or undoes what it was doing.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Die Autotabelle und zwei Parkwens gleichzeitig&lt;/h2&gt;
+&lt;p&gt;Die &lt;b&gt;Autotabelle&lt;/b&gt; (F7 oder das Menü der Listen) zeigt alle Autos beider Ordner in einer
+Tabelle, mit ihren Werten, ihrer Größe, ihrer Ankunft und ihrem Zustand. Klicke auf eine Überschrift,
+um zu sortieren; filtere nach Text, Klasse, Wertung, Ordner oder „Nur Probleme“. Die gewählten Autos
+werden verschoben, gelöscht oder kommen in ein Set wie mit den Knöpfen des Hauptfensters. Die
+Zustandsprüfung findet Dateien, die parameters.txt nennt und die fehlen, Autos, die die Listen nicht
+zeigen können, Varianten nur aus Parametern, Zwillinge, Ordner, die kein Auto sind, und versteckte
+Überreste; „Pfade reparieren“ und „In den Listen zeigen“ beheben, was sie können, nach einer
+Rückfrage, und lassen sich rückgängig machen.&lt;/p&gt;
+&lt;p&gt;Während ein Parkwen die Autoordner ändert, wartet ein anderes, das sie ändern will, und meldet
+„Ein anderes Parkwen ändert gerade die Autoordner; warte …“; Abbrechen gibt auf. Nichts geht
+verloren, wenn ein Parkwen angehalten wird: Der nächste Start beendet oder macht rückgängig, was es
+gerade tat.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Keys&lt;/h2&gt;
+&lt;p&gt;Main window: Z, X, Ctrl+Z Undo, Ctrl+F Filter, menu key or Shift+F10 context menu, F1 Settings,
+F2 Help, F3 Reset Reg., F5 Refresh, F6 Install Cars, F7 Car Table.&lt;br&gt;
+Car details: F1 Import Parameters, F2 Backup Parameters, F3 Set Parameters, F4 Backup Skin,
+F5 Set Skin.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Tasten&lt;/h2&gt;
+&lt;p&gt;Hauptfenster: Z, X, Strg+Z Rückgängig, Strg+F Filter, Menütaste oder Umschalt+F10 Kontextmenü,
+F1 Einstellungen, F2 Hilfe, F3 Reg. zurücks., F5 Aktualisieren, F6 Autos installieren, F7 Autotabelle.&lt;br&gt;
+Autodetails: F1 Parameter importieren, F2 Parameter sichern, F3 Parameter setzen, F4 Skin sichern,
+F5 Skin setzen.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
