@@ -9,8 +9,9 @@
 // offscreen platform unless a display is set. Prints a Markdown table; PARKWEN_BENCH_VERBOSE=1
 // also prints each keystroke.
 
-#include "castle.h"
+#include "benchplatform.h"
 #include "carlistview.h"
+#include "castle.h"
 #include "qt/localfilesystem.h"
 #include "qt/qtpictures.h"
 #include "qt/qtprocesses.h"
@@ -26,16 +27,9 @@
 #include <cstdio>
 
 using namespace parkwen;
+using bench::SilentDialogs;
 
 namespace {
-
-class SilentDialogs : public Dialogs
-{
-public:
-    Answer message(const QString&, Icon, Buttons) override { return Answer::Ok; }
-    std::optional<QString> input(const QString&, const QString&) override { return std::nullopt; }
-    void beep() override {}
-};
 
 // splitmix64: the same names for the same seed on every machine.
 struct Random
@@ -54,11 +48,13 @@ struct Random
 QString carName(Random& r, int i)
 {
     static const QStringList words = {
-        QStringLiteral("Ferrari"), QStringLiteral("Mustang"), QStringLiteral("Turbo"), QStringLiteral("Rally"),
-        QStringLiteral("Évora"),   QStringLiteral("Škoda"),   QStringLiteral("Nitro"), QStringLiteral("Buggy"),
-        QStringLiteral("GT"),      QStringLiteral("Drift"),   QStringLiteral("Citroën"), QStringLiteral("Mini"),
-        QStringLiteral("Police"),  QStringLiteral("Monster"), QStringLiteral("Truck"), QStringLiteral("Zoom"),
-        QStringLiteral("McLaren"), QStringLiteral("Speedy"),  QStringLiteral("Retro"), QStringLiteral("Ghost")};
+        QStringLiteral("Ferrari"), QStringLiteral("Mustang"), QStringLiteral("Turbo"),
+        QStringLiteral("Rally"),   QStringLiteral("Évora"),   QStringLiteral("Škoda"),
+        QStringLiteral("Nitro"),   QStringLiteral("Buggy"),   QStringLiteral("GT"),
+        QStringLiteral("Drift"),   QStringLiteral("Citroën"), QStringLiteral("Mini"),
+        QStringLiteral("Police"),  QStringLiteral("Monster"), QStringLiteral("Truck"),
+        QStringLiteral("Zoom"),    QStringLiteral("McLaren"), QStringLiteral("Speedy"),
+        QStringLiteral("Retro"),   QStringLiteral("Ghost")};
     static const QStringList joins = {QStringLiteral(" "), QStringLiteral("_"), QStringLiteral("-")};
     QString name;
     const int parts = 1 + r.below(3);
@@ -137,15 +133,17 @@ int main(int argc, char* argv[])
         view->viewport()->repaint(); // the paint of the entries now shown counts too
     };
     QElapsedTimer timer;
-    for (const QString& word : {QStringLiteral("ferrari"), QStringLiteral("evora gt"), QStringLiteral("skoda"),
-                                QStringLiteral("zoom-1"), QStringLiteral("mclaren_speedy")}) {
+    for (const QString& word :
+         {QStringLiteral("ferrari"), QStringLiteral("evora gt"), QStringLiteral("skoda"),
+          QStringLiteral("zoom-1"), QStringLiteral("mclaren_speedy")}) {
         for (QChar c : word) {
             timer.start();
             typeKey(box, c.toUpper().unicode(), QString(c));
             settle();
             typed << timer.nsecsElapsed() / 1e6;
             if (qEnvironmentVariableIsSet("PARKWEN_BENCH_VERBOSE"))
-                std::printf("%s %.2f %s\n", qPrintable(box->text()), typed.last(), qPrintable(view->shownLine()->text()));
+                std::printf("%s %.2f %s\n", qPrintable(box->text()), typed.last(),
+                            qPrintable(view->shownLine()->text()));
         }
         lines << QStringLiteral("| \"%1\" | %2 |").arg(word, view->shownLine()->text());
         while (!box->text().isEmpty()) {

@@ -9,6 +9,7 @@
 // an empty Car Folder. Each run starts after a `sync`, on a warm page cache (the archive is read
 // once first). It prints a Markdown report; the best run of each counts.
 
+#include "benchplatform.h"
 #include "carinstaller.h"
 #include "libgen.h"
 #include "qt/localfilesystem.h"
@@ -32,23 +33,10 @@
 #include <unistd.h>
 
 using namespace parkwen;
+using bench::NoProcesses;
+using bench::SilentDialogs;
 
 namespace {
-
-class SilentDialogs : public Dialogs
-{
-public:
-    Answer message(const QString&, Icon, Buttons) override { return Answer::Ok; }
-    std::optional<QString> input(const QString&, const QString&) override { return std::nullopt; }
-    void beep() override {}
-};
-
-class NoProcesses : public Processes
-{
-public:
-    Error start(const QString&, const QStringList&) override { return Error::of(err::FileNotFound); }
-    Error startAndWait(const QString&, const QStringList&) override { return Error::of(err::FileNotFound); }
-};
 
 bool writeZip(const QString& sourceCars, const QString& zip)
 {
@@ -171,7 +159,8 @@ int main(int argc, char* argv[])
         syncDisk();
         QElapsedTimer timer;
         timer.start();
-        const int rc = QProcess::execute(QStringLiteral("bsdtar"), {QStringLiteral("-xf"), zip, QStringLiteral("-C"), out});
+        const int rc = QProcess::execute(QStringLiteral("bsdtar"),
+                                         {QStringLiteral("-xf"), zip, QStringLiteral("-C"), out});
         bsdtarMs << double(timer.nsecsElapsed()) / 1e6;
         if (rc != 0) {
             std::fprintf(stderr, "bsdtar failed\n");
@@ -208,8 +197,8 @@ int main(int argc, char* argv[])
         QStringList list;
         for (double ms : runs)
             list << QString::number(ms, 'f', 0);
-        std::printf("| %s | %.0f | %.0f | %s |\n", what, *std::min_element(runs.begin(), runs.end()), median(runs),
-                    qPrintable(list.join(QStringLiteral(", "))));
+        std::printf("| %s | %.0f | %.0f | %s |\n", what, *std::min_element(runs.begin(), runs.end()),
+                    median(runs), qPrintable(list.join(QStringLiteral(", "))));
     };
     row("`bsdtar -xf pack.zip`", bsdtarMs);
     row("Parkwen install into the Car Folder", installMs);

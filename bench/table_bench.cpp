@@ -10,6 +10,7 @@
 // maximum resident set. Then, in one process, sorting by each numeric column and filtering at
 // --cars x 2 rows. Prints Markdown.
 
+#include "benchplatform.h"
 #include "carlibrary.h"
 #include "carstatscache.h"
 #include "cartable.h"
@@ -33,23 +34,10 @@
 #include <cstdio>
 
 using namespace parkwen;
+using bench::NoProcesses;
+using bench::SilentDialogs;
 
 namespace {
-
-class SilentDialogs : public Dialogs
-{
-public:
-    Answer message(const QString&, Icon, Buttons) override { return Answer::Ok; }
-    std::optional<QString> input(const QString&, const QString&) override { return std::nullopt; }
-    void beep() override {}
-};
-
-class NoProcesses : public Processes
-{
-public:
-    Error start(const QString&, const QStringList&) override { return Error::of(err::FileNotFound); }
-    Error startAndWait(const QString&, const QStringList&) override { return Error::of(err::FileNotFound); }
-};
 
 // A parameter file of the game's layout for car `index`, naming the car's own files.
 QByteArray gameParameters(const QString& folder, int index)

@@ -1,6 +1,5 @@
 #include "carlibrary.h"
 #include "libraryfixture.h"
-#include "qt/localfilesystem.h"
 #include "treesnapshot.h"
 
 #include <QProcess>
@@ -106,19 +105,13 @@ QString checkWholeOnce(Fixture& f, const QString& name, const Snapshot& whole)
     return {};
 }
 
-// A child process moving many cars, killed at a step of its file work.
-constexpr char kChildVariable[] = "PARKWEN_MOVE_CHILD";
-
-int childMain(int argc, char** argv)
+// The library of a child process over the two folders its variable names ("cars|garage|..."),
+// scanned, copying every car it moves (as onto another disk); returns what `work` returns.
+template <typename Work>
+int inChildLibrary(int argc, char** argv, const char* variable, FaultyFileSystem& fs, Work work)
 {
     QGuiApplication app(argc, argv);
-    const QStringList args = QString::fromLocal8Bit(qgetenv(kChildVariable)).split(QLatin1Char('|'));
-    FaultyFileSystem fs;
-    const int killAt = args.value(2).toInt();
-    fs.onStep = [killAt](int step) {
-        if (step == killAt)
-            ::raise(SIGKILL);
-    };
+    const QStringList args = QString::fromLocal8Bit(qgetenv(variable)).split(QLatin1Char('|'));
     QtPictures pictures;
     ScriptedDialogs dialogs;
     RecordingProcesses processes;
@@ -128,8 +121,24 @@ int childMain(int argc, char** argv)
     cars.moveEngine().renameAllowed = false;
     cars.LoadCard();
     cars.LoadGuard();
-    cars.DelAll_Click();
-    return 0;
+    return work(cars, args);
+}
+
+// A child process moving many cars, killed at a step of its file work.
+constexpr char kChildVariable[] = "PARKWEN_MOVE_CHILD";
+
+int childMain(int argc, char** argv)
+{
+    FaultyFileSystem fs;
+    return inChildLibrary(argc, argv, kChildVariable, fs, [&fs](CarLibrary& cars, const QStringList& args) {
+        const int killAt = args.value(2).toInt();
+        fs.onStep = [killAt](int step) {
+            if (step == killAt)
+                ::raise(SIGKILL);
+        };
+        cars.DelAll_Click();
+        return 0;
+    });
 }
 
 // A child process that moves the car "big" to the Garage Folder by copying it, as onto another disk.
@@ -137,19 +146,10 @@ constexpr char kBigMoveVariable[] = "PARKWEN_BIG_MOVE_CHILD";
 
 int bigMoveMain(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
-    const QStringList args = QString::fromLocal8Bit(qgetenv(kBigMoveVariable)).split(QLatin1Char('|'));
-    LocalFileSystem fs;
-    QtPictures pictures;
-    ScriptedDialogs dialogs;
-    RecordingProcesses processes;
-    CarLibrary cars(Platform{fs, pictures, dialogs, processes, QString()});
-    cars.carFolder = args.value(0);
-    cars.garageFolder = args.value(1);
-    cars.moveEngine().renameAllowed = false;
-    cars.LoadCard();
-    cars.LoadGuard();
-    return cars.moveCarNamed(QStringLiteral("big"), true) == MoveOutcome::Moved ? 0 : 1;
+    FaultyFileSystem fs;
+    return inChildLibrary(argc, argv, kBigMoveVariable, fs, [](CarLibrary& cars, const QStringList&) {
+        return cars.moveCarNamed(QStringLiteral("big"), true) == MoveOutcome::Moved ? 0 : 1;
+    });
 }
 
 } // namespace
