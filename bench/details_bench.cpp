@@ -7,11 +7,11 @@
 // Each car is measured in a process of its own, so that memory one measurement leaves with the
 // allocator never hides the peak of the next.
 
-#include "qt/localfilesystem.h"
-#include "qt/qtdialogs.h"
-#include "qt/qtpictures.h"
-#include "qt/qtprocesses.h"
-#include "sett.h"
+#include "details/ui/sett.h"
+#include "platform/qt/localfilesystem.h"
+#include "platform/qt/qtdialogs.h"
+#include "platform/qt/qtpictures.h"
+#include "platform/qt/qtprocesses.h"
 
 #include <QApplication>
 #include <QDir>
@@ -82,7 +82,8 @@ QByteArray parameters(const QByteArray& folder)
     text += "TPAGE\t\"cars\\" + folder + "\\car.bmp\"\r\nCOLL\t\"cars\\" + folder + "\\hull.hul\"\r\n";
     text += "TopSpeed\t38.000000\r\nClass\t1\r\nRating\t3\r\nBODY {\r\nMass\t1.500000\r\n}\r\n";
     for (int w = 0; w < 4; ++w)
-        text += "WHEEL " + QByteArray::number(w) + " {\r\nIsPowered\tTRUE\r\nGrip\t0.020000\r\n"
+        text += "WHEEL " + QByteArray::number(w) +
+                " {\r\nIsPowered\tTRUE\r\nGrip\t0.020000\r\n"
                 "SteerRatio\t-0.3\r\nEngineRatio\t30000.0\r\n}\r\n";
     text += "AI {\r\n}\r\n}\r\n\r\nb7e9d8a1\r\n";
     return text;
@@ -123,7 +124,8 @@ QString makeCar(const QString& root, const QString& name, int side, const char* 
     // Two different pictures, the rest copies: only the current skin and the first other one are
     // decoded when the window opens.
     for (int i = 0; i < count; ++i) {
-        const QString file = folder + (i == 0 ? QStringLiteral("/car.bmp") : QStringLiteral("/car%1.bmp").arg(i));
+        const QString file =
+            folder + (i == 0 ? QStringLiteral("/car.bmp") : QStringLiteral("/car%1.bmp").arg(i));
         if (i < 2)
             texture(side, quint32(7 + i * 101)).save(file, format);
         else
@@ -139,7 +141,7 @@ struct Opening
     double pictures = 0; // and both skin pictures
     double cpu = 0;
     double windowThreadCpu = 0; // the window's own thread, until it is filled
-    double peakAbove = 0; // MB above the size before the window
+    double peakAbove = 0;       // MB above the size before the window
 };
 
 Opening openOnce(Platform platform, const QString& car)
@@ -234,10 +236,10 @@ int measure(const QString& label, const QString& folder, int reps)
         if (o.pictures < naive.pictures)
             naive = o;
     }
-    std::printf("| %s | %.1f MB | %.3f s | %.3f s | %.3f s | %.3f s | %.1f MB | %.3f s | %.3f s | %.1f MB |\n",
-                qPrintable(label), double(QFileInfo(folder + QStringLiteral("/car1.bmp")).size()) / 1e6,
-                best.filled, best.windowThreadCpu, best.pictures, best.cpu, first.peakAbove, naive.pictures,
-                naive.cpu, naivePeak);
+    std::printf(
+        "| %s | %.1f MB | %.3f s | %.3f s | %.3f s | %.3f s | %.1f MB | %.3f s | %.3f s | %.1f MB |\n",
+        qPrintable(label), double(QFileInfo(folder + QStringLiteral("/car1.bmp")).size()) / 1e6, best.filled,
+        best.windowThreadCpu, best.pictures, best.cpu, first.peakAbove, naive.pictures, naive.cpu, naivePeak);
     return 0;
 }
 
@@ -249,7 +251,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (qEnvironmentVariableIntValue("PARKWEN_BENCH_WORKERS") > 0)
-        QThreadPool::globalInstance()->setMaxThreadCount(qEnvironmentVariableIntValue("PARKWEN_BENCH_WORKERS"));
+        QThreadPool::globalInstance()->setMaxThreadCount(
+            qEnvironmentVariableIntValue("PARKWEN_BENCH_WORKERS"));
     QString root = QStringLiteral("/tmp/parkwen-details-bench");
     int reps = 3;
     QString only;
@@ -274,10 +277,12 @@ int main(int argc, char** argv)
         QString folder;
     };
     const Case cases[] = {
-        {QStringLiteral("six 256² BMP skins (a 1999 car)"), makeCar(root, QStringLiteral("classic"), 256, "BMP", 6)},
+        {QStringLiteral("six 256² BMP skins (a 1999 car)"),
+         makeCar(root, QStringLiteral("classic"), 256, "BMP", 6)},
         {QStringLiteral("six 1024² PNG skins"), makeCar(root, QStringLiteral("modern1k"), 1024, "PNG", 6)},
         {QStringLiteral("six 4096² PNG skins"), makeCar(root, QStringLiteral("modern4k"), 4096, "PNG", 6)},
-        {QStringLiteral("six 4096² JPEG skins"), makeCar(root, QStringLiteral("modern4kjpeg"), 4096, "JPEG", 6)},
+        {QStringLiteral("six 4096² JPEG skins"),
+         makeCar(root, QStringLiteral("modern4kjpeg"), 4096, "JPEG", 6)},
     };
 
     std::printf("Machine: %d logical CPUs, %s, Qt %s  \n", QThread::idealThreadCount(),
@@ -292,8 +297,8 @@ int main(int argc, char** argv)
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--only"), c.folder, QStringLiteral("--label"), c.label, QStringLiteral("--reps"),
-                     QString::number(reps)});
+                    {QStringLiteral("--only"), c.folder, QStringLiteral("--label"), c.label,
+                     QStringLiteral("--reps"), QString::number(reps)});
         child.waitForFinished(-1);
         std::fputs(child.readAllStandardOutput().constData(), stdout);
         std::fflush(stdout);

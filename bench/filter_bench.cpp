@@ -9,12 +9,12 @@
 // offscreen platform unless a display is set. Prints a Markdown table; PARKWEN_BENCH_VERBOSE=1
 // also prints each keystroke.
 
-#include "benchplatform.h"
-#include "carlistview.h"
-#include "castle.h"
-#include "qt/localfilesystem.h"
-#include "qt/qtpictures.h"
-#include "qt/qtprocesses.h"
+#include "bench/benchplatform.h"
+#include "library/ui/carlistview.h"
+#include "library/ui/castle.h"
+#include "platform/qt/localfilesystem.h"
+#include "platform/qt/qtpictures.h"
+#include "platform/qt/qtprocesses.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

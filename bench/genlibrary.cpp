@@ -2,7 +2,7 @@
 //
 //   parkwen_genlibrary <folder> <cars> [--seed N] [--tag T]
 
-#include "libgen.h"
+#include "bench/libgen.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -9,11 +9,11 @@
 // an empty Car Folder. Each run starts after a `sync`, on a warm page cache (the archive is read
 // once first). It prints a Markdown report; the best run of each counts.
 
-#include "benchplatform.h"
-#include "carinstaller.h"
-#include "libgen.h"
-#include "qt/localfilesystem.h"
-#include "qt/qtpictures.h"
+#include "bench/benchplatform.h"
+#include "bench/libgen.h"
+#include "install/carinstaller.h"
+#include "platform/qt/localfilesystem.h"
+#include "platform/qt/qtpictures.h"
 
 #include <QCoreApplication>
 #include <QDir>

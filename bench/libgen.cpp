@@ -1,4 +1,4 @@
-#include "libgen.h"
+#include "bench/libgen.h"
 
 #include <QBuffer>
 #include <QDir>

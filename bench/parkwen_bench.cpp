@@ -15,13 +15,13 @@
 // where a figure is repeated (--reps), the best run counts, which filters out other work on a
 // shared machine.
 
-#include "carlibrary.h"
-#include "carpicture.h"
-#include "libgen.h"
-#include "paths_db.h"
-#include "qt/localfilesystem.h"
-#include "qt/qtpictures.h"
-#include "thumbcache.h"
+#include "bench/libgen.h"
+#include "library/carlibrary.h"
+#include "library/carpicture.h"
+#include "library/thumbcache.h"
+#include "platform/qt/localfilesystem.h"
+#include "platform/qt/qtpictures.h"
+#include "setup/paths_db.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -821,8 +821,9 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
         out(QString());
         out(QStringLiteral("### Scans and Refresh with the thumbnail cache (in the process, N + N)"));
         out(QString());
-        out(QStringLiteral("| N + N | scans without the cache | cold (empty cache) | warm (filled) | warm / cold | "
-                           "Refresh cold | Refresh warm | warm / cold | listed cold, warm | cache file |"));
+        out(QStringLiteral(
+            "| N + N | scans without the cache | cold (empty cache) | warm (filled) | warm / cold | "
+            "Refresh cold | Refresh warm | warm / cold | listed cold, warm | cache file |"));
         out(QStringLiteral("|---|---|---|---|---|---|---|---|---|---|"));
         for (int n : sizes) {
             const auto& c = cached[n];
@@ -844,8 +845,9 @@ int parent(const QString& root, const QList<int>& sizes, const QList<int>& moveS
         out(QString());
         out(QStringLiteral("### Start-up of the program, from outside (launch to both lists drawn, N + N)"));
         out(QString());
-        out(QStringLiteral("| N + N | without the cache | cold (empty cache) | warm (filled) | warm / cold | "
-                           "cold / without | peak memory without | peak cold | peak warm | counts checked |"));
+        out(QStringLiteral(
+            "| N + N | without the cache | cold (empty cache) | warm (filled) | warm / cold | "
+            "cold / without | peak memory without | peak cold | peak warm | counts checked |"));
         out(QStringLiteral("|---|---|---|---|---|---|---|---|---|---|"));
         for (int n : startupSizes) {
             const auto& v = startups[n];
@@ -1004,9 +1006,8 @@ int main(int argc, char** argv)
             otherFs = next;
             ++i;
         } else {
-            std::fprintf(stderr,
-                         "usage: parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] "
-                         "[--startup 1000,5000] [--reps 3] [--seed 1] [--other-fs DIR]\n");
+            std::fprintf(stderr, "usage: parkwen_bench [--root DIR] [--sizes 1000,5000] [--moves 1000] "
+                                 "[--startup 1000,5000] [--reps 3] [--seed 1] [--other-fs DIR]\n");
             return 2;
         }
     }

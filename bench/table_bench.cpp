@@ -10,14 +10,14 @@
 // maximum resident set. Then, in one process, sorting by each numeric column and filtering at
 // --cars x 2 rows. Prints Markdown.
 
-#include "benchplatform.h"
-#include "carlibrary.h"
-#include "carstatscache.h"
-#include "cartable.h"
-#include "libgen.h"
-#include "manymoves.h"
-#include "qt/localfilesystem.h"
-#include "qt/qtpictures.h"
+#include "bench/benchplatform.h"
+#include "bench/libgen.h"
+#include "library/carlibrary.h"
+#include "library/carstatscache.h"
+#include "library/manymoves.h"
+#include "library/ui/cartable.h"
+#include "platform/qt/localfilesystem.h"
+#include "platform/qt/qtpictures.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "basecar.h"
+#include "details/basecar.h"
 
 #include <array>
 

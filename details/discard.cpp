@@ -1,4 +1,4 @@
-#include "discard.h"
+#include "details/discard.h"
 
 #include <QCoreApplication>
 

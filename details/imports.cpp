@@ -1,9 +1,9 @@
-#include "imports.h"
+#include "details/imports.h"
 
-#include "naming.h"
-#include "paramtext.h"
-#include "textbuffer.h"
-#include "textencoding.h"
+#include "details/naming.h"
+#include "details/paramtext.h"
+#include "details/textbuffer.h"
+#include "details/textencoding.h"
 
 #include <QCoreApplication>
 
@@ -197,8 +197,10 @@ bool importSkin(ImportContext& context, Skins& skins, const QString& carPath)
 {
     FileSystem& fs = context.fs;
     Dialogs& dialogs = context.dialogs;
-    const std::optional<QString> source = context.choosers.chooseBitmap(
-        context.startFolder, [&](const QString& path) { return acceptBitmap(fs, context.pictures, dialogs, path); });
+    const std::optional<QString> source =
+        context.choosers.chooseBitmap(context.startFolder, [&](const QString& path) {
+            return acceptBitmap(fs, context.pictures, dialogs, path);
+        });
     if (!source)
         return false;
     const std::optional<QString> fileName =

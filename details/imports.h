@@ -1,7 +1,7 @@
 #pragma once
 
-#include "paramfiles.h"
-#include "skins.h"
+#include "details/paramfiles.h"
+#include "details/skins.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "naming.h"
+#include "details/naming.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
-#include "paramfiles.h"
+#include "details/paramfiles.h"
 
-#include "discard.h"
+#include "details/discard.h"
 
-#include "naming.h"
-#include "paramtext.h"
+#include "details/naming.h"
+#include "details/paramtext.h"
 
 #include <QCoreApplication>
 

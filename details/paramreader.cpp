@@ -1,8 +1,8 @@
-#include "paramreader.h"
+#include "details/paramreader.h"
 
-#include "basecar.h"
-#include "textbuffer.h"
-#include "textencoding.h"
+#include "details/basecar.h"
+#include "details/textbuffer.h"
+#include "details/textencoding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "paramrefs.h"
+#include "details/paramrefs.h"
 
-#include "textencoding.h"
+#include "details/textencoding.h"
 
 #include <algorithm>
 

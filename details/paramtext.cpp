@@ -1,8 +1,8 @@
-#include "paramtext.h"
+#include "details/paramtext.h"
 
-#include "paramreader.h"
-#include "textbuffer.h"
-#include "textencoding.h"
+#include "details/paramreader.h"
+#include "details/textbuffer.h"
+#include "details/textencoding.h"
 
 namespace parkwen::paramtext {
 

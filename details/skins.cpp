@@ -1,7 +1,7 @@
-#include "skins.h"
+#include "details/skins.h"
 
-#include "discard.h"
-#include "naming.h"
+#include "details/discard.h"
+#include "details/naming.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "textbuffer.h"
+#include "details/textbuffer.h"
 
 #include "platform/filesystem.h"
 

@@ -1,4 +1,4 @@
-#include "textencoding.h"
+#include "details/textencoding.h"
 
 #include <QStringDecoder>
 

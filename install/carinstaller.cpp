@@ -1,7 +1,7 @@
-#include "carinstaller.h"
+#include "install/carinstaller.h"
 
-#include "carlibrary.h"
-#include "moveengine.h"
+#include "library/carlibrary.h"
+#include "library/moveengine.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "carplan.h"
-#include "moveengine.h"
+#include "install/carplan.h"
+#include "install/unpacker.h"
+#include "library/moveengine.h"
 #include "platform/platform.h"
-#include "unpacker.h"
 
 #include <QHash>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "carplan.h"
+#include "install/carplan.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

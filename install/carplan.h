@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entrysource.h"
+#include "install/entrysource.h"
 
 #include <QList>
 #include <QString>

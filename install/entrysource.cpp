@@ -1,4 +1,4 @@
-#include "entrysource.h"
+#include "install/entrysource.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "unpacker.h"
+#include "install/unpacker.h"
 
 #include "platform/progress.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "carplan.h"
+#include "install/carplan.h"
 #include "platform/filesystem.h"
 
 #include <QHash>

@@ -1,6 +1,6 @@
-#include "bothfolders.h"
+#include "library/bothfolders.h"
 
-#include "carlist.h"
+#include "library/carlist.h"
 
 #include <QCoreApplication>
 

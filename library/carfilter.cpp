@@ -1,4 +1,4 @@
-#include "carfilter.h"
+#include "library/carfilter.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -43,22 +43,26 @@ void CarFilterModel::setSourceModel(QAbstractItemModel* source)
     m_connections.clear();
     QAbstractProxyModel::setSourceModel(source);
     if (source) {
-        m_connections << connect(source, &QAbstractItemModel::rowsInserted, this,
-                                 [this](const QModelIndex&, int first, int last) { sourceRowsInserted(first, last); });
-        m_connections << connect(source, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-                                 [this](const QModelIndex&, int first, int last) {
-                                     sourceRowsAboutToBeRemoved(first, last);
-                                 });
-        m_connections << connect(source, &QAbstractItemModel::rowsRemoved, this,
-                                 [this](const QModelIndex&, int first, int last) { sourceRowsRemoved(first, last); });
-        m_connections << connect(source, &QAbstractItemModel::dataChanged, this, &CarFilterModel::sourceDataChanged);
+        m_connections << connect(
+            source, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { sourceRowsInserted(first, last); });
+        m_connections << connect(
+            source, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex&, int first, int last) { sourceRowsAboutToBeRemoved(first, last); });
+        m_connections << connect(
+            source, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first, int last) { sourceRowsRemoved(first, last); });
+        m_connections << connect(source, &QAbstractItemModel::dataChanged, this,
+                                 &CarFilterModel::sourceDataChanged);
         // A list rebuilt or rearranged as a whole: shown afresh.
-        m_connections << connect(source, &QAbstractItemModel::modelAboutToBeReset, this, [this] { beginResetModel(); });
+        m_connections << connect(source, &QAbstractItemModel::modelAboutToBeReset, this,
+                                 [this] { beginResetModel(); });
         m_connections << connect(source, &QAbstractItemModel::modelReset, this, [this] {
             rebuild();
             endResetModel();
         });
-        m_connections << connect(source, &QAbstractItemModel::layoutAboutToBeChanged, this, [this] { beginResetModel(); });
+        m_connections << connect(source, &QAbstractItemModel::layoutAboutToBeChanged, this,
+                                 [this] { beginResetModel(); });
         m_connections << connect(source, &QAbstractItemModel::layoutChanged, this, [this] {
             rebuild();
             endResetModel();

@@ -1,11 +1,11 @@
-#include "carhealth.h"
+#include "library/carhealth.h"
 
-#include "carlibrary.h"
-#include "carpicture.h"
-#include "carstatscache.h"
-#include "paramrefs.h"
-#include "skins.h"
-#include "textbuffer.h"
+#include "details/paramrefs.h"
+#include "details/skins.h"
+#include "details/textbuffer.h"
+#include "library/carlibrary.h"
+#include "library/carpicture.h"
+#include "library/carstatscache.h"
 
 #include <QCoreApplication>
 #include <QFile>

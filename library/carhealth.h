@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paramreader.h"
+#include "details/paramreader.h"
 #include "platform/filesystem.h"
 #include "platform/pictures.h"
 

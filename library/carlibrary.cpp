@@ -1,9 +1,9 @@
-#include "carlibrary.h"
+#include "library/carlibrary.h"
 
-#include "carnames.h"
-#include "carpicture.h"
-#include "paths_db.h"
+#include "library/carnames.h"
+#include "library/carpicture.h"
 #include "platform/numbers.h"
+#include "setup/paths_db.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "carlist.h"
-#include "moveengine.h"
+#include "library/carlist.h"
+#include "library/moveengine.h"
 #include "platform/platform.h"
 
 #include <QObject>

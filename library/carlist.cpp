@@ -1,4 +1,4 @@
-#include "carlist.h"
+#include "library/carlist.h"
 
 namespace parkwen {
 

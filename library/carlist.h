@@ -1,8 +1,8 @@
 #pragma once
 
-#include "carnames.h"
+#include "library/carnames.h"
+#include "library/thumbcache.h"
 #include "platform/error.h"
-#include "thumbcache.h"
 
 #include <QAbstractListModel>
 #include <QCache>
@@ -51,8 +51,8 @@ public:
 private:
     struct Slot
     {
-        PictureId id;  // valid: the picture lives in the cache
-        QImage image;  // otherwise the picture itself
+        PictureId id; // valid: the picture lives in the cache
+        QImage image; // otherwise the picture itself
     };
     QImage pictureAt(int index) const;
     void setSlot(int index, QImage picture);

@@ -1,4 +1,4 @@
-#include "carnames.h"
+#include "library/carnames.h"
 
 namespace parkwen {
 

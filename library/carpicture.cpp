@@ -1,6 +1,6 @@
-#include "carpicture.h"
+#include "library/carpicture.h"
 
-#include "paramrefs.h"
+#include "details/paramrefs.h"
 
 namespace parkwen {
 

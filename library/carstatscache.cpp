@@ -1,4 +1,4 @@
-#include "carstatscache.h"
+#include "library/carstatscache.h"
 
 #include <QDataStream>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "carhealth.h"
-#include "paramrefs.h"
+#include "details/paramrefs.h"
+#include "library/carhealth.h"
 
 #include <QHash>
 

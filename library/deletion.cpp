@@ -1,5 +1,5 @@
-#include "carlibrary.h"
-#include "carnames.h"
+#include "library/carlibrary.h"
+#include "library/carnames.h"
 
 #include <QCoreApplication>
 

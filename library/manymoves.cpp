@@ -1,6 +1,6 @@
-#include "manymoves.h"
+#include "library/manymoves.h"
 
-#include "carlibrary.h"
+#include "library/carlibrary.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "undo.h"
+#include "library/undo.h"
 
 #include <QMetaObject>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "moveengine.h"
+#include "library/moveengine.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "carlibrary.h"
-#include "carnames.h"
-#include "carpicture.h"
+#include "library/carlibrary.h"
+#include "library/carnames.h"
+#include "library/carpicture.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "thumbcache.h"
+#include "library/thumbcache.h"
 
 #include "platform/pictures.h"
 

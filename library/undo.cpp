@@ -1,6 +1,6 @@
-#include "undo.h"
+#include "library/undo.h"
 
-#include "carlist.h"
+#include "library/carlist.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
-#include "setediting.h"
+#include "sets/setediting.h"
 
-#include "setfile.h"
+#include "sets/setfile.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/dialogs.h"
-#include "setstore.h"
+#include "sets/setstore.h"
 
 #include <QList>
 #include <QString>

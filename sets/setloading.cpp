@@ -1,6 +1,6 @@
-#include "setloading.h"
+#include "sets/setloading.h"
 
-#include "carlibrary.h"
+#include "library/carlibrary.h"
 
 #include <QCoreApplication>
 #include <QSet>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
-#include "setstore.h"
+#include "sets/setstore.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "setstore.h"
+#include "sets/setstore.h"
 
-#include "setfile.h"
+#include "sets/setfile.h"
 
 #include <QCoreApplication>
 

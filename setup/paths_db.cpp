@@ -1,4 +1,4 @@
-#include "paths_db.h"
+#include "setup/paths_db.h"
 
 #include <QCoreApplication>
 #include <QFile>

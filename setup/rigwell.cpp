@@ -1,4 +1,4 @@
-#include "rigwell.h"
+#include "setup/rigwell.h"
 
 #include "platform/numbers.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paths_db.h"
+#include "setup/paths_db.h"
 
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"

@@ -1,4 +1,4 @@
-#include "translations.h"
+#include "translations/translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

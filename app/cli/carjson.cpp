@@ -1,7 +1,7 @@
-#include "carjson.h"
+#include "app/cli/carjson.h"
 
-#include "carhealth.h"
-#include "paramreader.h"
+#include "details/paramreader.h"
+#include "library/carhealth.h"
 
 #include <QDateTime>
 #include <QJsonArray>

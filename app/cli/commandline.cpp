@@ -1,4 +1,4 @@
-#include "commandline.h"
+#include "app/cli/commandline.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

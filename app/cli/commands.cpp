@@ -1,18 +1,18 @@
-#include "commands.h"
+#include "app/cli/commands.h"
 
-#include "carinstaller.h"
+#include "install/carinstaller.h"
 
 #include <limits>
 
-#include "carjson.h"
-#include "carlibrary.h"
-#include "naming.h"
-#include "paramreader.h"
-#include "paths_db.h"
-#include "setfile.h"
-#include "setloading.h"
-#include "setstore.h"
-#include "textbuffer.h"
+#include "app/cli/carjson.h"
+#include "details/naming.h"
+#include "details/paramreader.h"
+#include "details/textbuffer.h"
+#include "library/carlibrary.h"
+#include "sets/setfile.h"
+#include "sets/setloading.h"
+#include "sets/setstore.h"
+#include "setup/paths_db.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commandline.h"
+#include "app/cli/commandline.h"
 #include "platform/platform.h"
 
 #include <QTextStream>

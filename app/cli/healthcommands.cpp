@@ -1,9 +1,9 @@
-#include "carhealth.h"
-#include "carjson.h"
-#include "carlibrary.h"
-#include "carstatscache.h"
-#include "commands.h"
-#include "thumbcache.h"
+#include "app/cli/carjson.h"
+#include "app/cli/commands.h"
+#include "library/carhealth.h"
+#include "library/carlibrary.h"
+#include "library/carstatscache.h"
+#include "library/thumbcache.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

@@ -1,4 +1,4 @@
-#include "streamdialogs.h"
+#include "app/cli/streamdialogs.h"
 
 namespace parkwen {
 

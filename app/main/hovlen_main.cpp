@@ -1,6 +1,6 @@
 // hovlen: the help viewer that Parkwen's Help button (F2) starts.
 
-#include "translations.h"
+#include "translations/translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>

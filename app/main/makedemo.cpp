@@ -4,7 +4,7 @@
 // Garage Folder ("garage") with more cars. Every car has a picture, a parameters.txt and a skin;
 // some have extra skins and parameter backups. A few cars have the troubles the health check finds.
 
-#include "paths_db.h"
+#include "setup/paths_db.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
 // rigwell: asks where the Car Folder and the Garage Folder are and the Max Car Amount, and keeps them
 // in paths.mdb for Parkwen to read. Beyond --help and --version it takes no command line.
 
-#include "form1.h"
 #include "platform/datalocations.h"
-#include "qt/display.h"
-#include "qt/localfilesystem.h"
-#include "qt/qtdialogs.h"
-#include "translations.h"
+#include "platform/qt/display.h"
+#include "platform/qt/localfilesystem.h"
+#include "platform/qt/qtdialogs.h"
+#include "setup/ui/form1.h"
+#include "translations/translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

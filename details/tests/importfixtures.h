@@ -2,15 +2,15 @@
 
 // Car folders, parameter files and bitmaps for the tests of parameter files, skins and imports.
 
-#include "imports.h"
-#include "support/carfolders.h"
+#include "details/imports.h"
+#include "tests/support/carfolders.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QColor>
-#include <QImage>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QQueue>
 #include <QString>
 #include <QStringList>

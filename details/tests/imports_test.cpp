@@ -1,11 +1,11 @@
-#include "importfixtures.h"
-#include "imports.h"
-#include "naming.h"
-#include "paramtext.h"
-#include "support/faultyfilesystem.h"
-#include "support/scripteddialogs.h"
+#include "details/imports.h"
+#include "details/naming.h"
+#include "details/paramtext.h"
+#include "details/tests/importfixtures.h"
+#include "tests/support/faultyfilesystem.h"
+#include "tests/support/scripteddialogs.h"
 
-#include "qt/qtpictures.h"
+#include "platform/qt/qtpictures.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -94,8 +94,8 @@ private slots:
         writeBytes(d + "/jpeg512.bmp", encodedPicture(512, 512, "JPG"));
         writeBytes(d + "/ruineddata.bmp", damagedPngData(256));
         writeBytes(d + "/notapicture.bmp", QByteArray(196400, '\0'));
-        for (const char* name : {"bmp512.bmp", "png256.bmp", "png1024.BMP", "jpeg512.bmp", "ruineddata.bmp",
-                                 "notapicture.bmp"})
+        for (const char* name :
+             {"bmp512.bmp", "png256.bmp", "png1024.BMP", "jpeg512.bmp", "ruineddata.bmp", "notapicture.bmp"})
             QVERIFY2(acceptBitmap(m_fs, m_pictures, m_dialogs, d + "/" + name), name);
         QVERIFY(m_dialogs.messages().isEmpty());
 

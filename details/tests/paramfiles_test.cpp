@@ -1,9 +1,9 @@
-#include "importfixtures.h"
-#include "paramfiles.h"
-#include "paramtext.h"
-#include "support/faultyfilesystem.h"
-#include "support/scripteddialogs.h"
-#include "support/trashingfilesystem.h"
+#include "details/paramfiles.h"
+#include "details/paramtext.h"
+#include "details/tests/importfixtures.h"
+#include "tests/support/faultyfilesystem.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/trashingfilesystem.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

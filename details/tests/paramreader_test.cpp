@@ -1,7 +1,7 @@
-#include "basecar.h"
-#include "paramreader.h"
-#include "sampleparams.h"
-#include "textbuffer.h"
+#include "details/basecar.h"
+#include "details/paramreader.h"
+#include "details/tests/sampleparams.h"
+#include "details/textbuffer.h"
 
 #include <QTest>
 

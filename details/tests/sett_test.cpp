@@ -1,12 +1,12 @@
-#include "sampleparams.h"
-#include "sett.h"
-#include "statbar.h"
-#include "support/carfolders.h"
-#include "support/recordingprocesses.h"
-#include "support/scripteddialogs.h"
+#include "details/tests/sampleparams.h"
+#include "details/ui/sett.h"
+#include "details/ui/statbar.h"
+#include "tests/support/carfolders.h"
+#include "tests/support/recordingprocesses.h"
+#include "tests/support/scripteddialogs.h"
 
-#include "qt/localfilesystem.h"
-#include "qt/qtpictures.h"
+#include "platform/qt/localfilesystem.h"
+#include "platform/qt/qtpictures.h"
 
 #include <QLabel>
 #include <QTemporaryDir>

@@ -1,15 +1,15 @@
-#include "cardial.h"
-#include "filechooser.h"
-#include "importfixtures.h"
-#include "sett.h"
-#include "settfiles.h"
-#include "support/recordingprocesses.h"
-#include "support/scripteddialogs.h"
-#include "support/trashingfilesystem.h"
-#include "updown.h"
+#include "details/tests/importfixtures.h"
+#include "details/ui/cardial.h"
+#include "details/ui/filechooser.h"
+#include "details/ui/sett.h"
+#include "details/ui/settfiles.h"
+#include "details/ui/updown.h"
+#include "tests/support/recordingprocesses.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/trashingfilesystem.h"
 
-#include "qt/localfilesystem.h"
-#include "qt/qtpictures.h"
+#include "platform/qt/localfilesystem.h"
+#include "platform/qt/qtpictures.h"
 
 #include <QLabel>
 #include <QListWidget>

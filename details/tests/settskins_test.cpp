@@ -1,12 +1,12 @@
-#include "cardial.h"
-#include "importfixtures.h"
-#include "sett.h"
-#include "support/recordingprocesses.h"
-#include "support/scripteddialogs.h"
-#include "updown.h"
+#include "details/tests/importfixtures.h"
+#include "details/ui/cardial.h"
+#include "details/ui/sett.h"
+#include "details/ui/updown.h"
+#include "tests/support/recordingprocesses.h"
+#include "tests/support/scripteddialogs.h"
 
-#include "qt/localfilesystem.h"
-#include "qt/qtpictures.h"
+#include "platform/qt/localfilesystem.h"
+#include "platform/qt/qtpictures.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,10 +1,10 @@
-#include "importfixtures.h"
-#include "skins.h"
-#include "support/faultyfilesystem.h"
-#include "support/scripteddialogs.h"
-#include "support/trashingfilesystem.h"
+#include "details/skins.h"
+#include "details/tests/importfixtures.h"
+#include "tests/support/faultyfilesystem.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/trashingfilesystem.h"
 
-#include "qt/qtpictures.h"
+#include "platform/qt/qtpictures.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -307,9 +307,8 @@ private slots:
         s.list(QStringLiteral("car.bmp"));
         // The header alone decides: a PNG whose pixels are ruined still counts, one whose header
         // is ruined does not.
-        const QStringList expected{"a_bmp256.bmp",   "b_bmp512.bmp",     "c_png256.bmp",
-                                   "d_png1024.bmp",  "e_png4096.bmp",    "f_jpeg512.bmp",
-                                   "j_ruineddata.bmp", "k_notapicture.bmp"};
+        const QStringList expected{"a_bmp256.bmp",  "b_bmp512.bmp",  "c_png256.bmp",     "d_png1024.bmp",
+                                   "e_png4096.bmp", "f_jpeg512.bmp", "j_ruineddata.bmp", "k_notapicture.bmp"};
         QCOMPARE(s.others(), expected);
         QStringList withCurrent = expected;
         withCurrent.insert(3, QStringLiteral("car.bmp"));

@@ -1,6 +1,6 @@
-#include "textbuffer.h"
+#include "details/textbuffer.h"
 
-#include "qt/localfilesystem.h"
+#include "platform/qt/localfilesystem.h"
 
 #include <QTemporaryDir>
 #include <QTest>

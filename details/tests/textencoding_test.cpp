@@ -1,14 +1,14 @@
-#include "importfixtures.h"
-#include "paramfiles.h"
-#include "paramreader.h"
-#include "paramtext.h"
-#include "skins.h"
-#include "support/scripteddialogs.h"
-#include "textbuffer.h"
-#include "textencoding.h"
+#include "details/paramfiles.h"
+#include "details/paramreader.h"
+#include "details/paramtext.h"
+#include "details/skins.h"
+#include "details/tests/importfixtures.h"
+#include "details/textbuffer.h"
+#include "details/textencoding.h"
+#include "tests/support/scripteddialogs.h"
 
-#include "qt/localfilesystem.h"
-#include "qt/qtpictures.h"
+#include "platform/qt/localfilesystem.h"
+#include "platform/qt/qtpictures.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -29,10 +29,7 @@ class TextEncodingTest : public QObject
     ScriptedDialogs m_dialogs;
 
     // "Café € Racer" as an old car writes it, with CR LF line ends and a byte that is no UTF-8.
-    static QByteArray oldParams()
-    {
-        return paramsText("old", "Caf\xe9 \x80 Racer");
-    }
+    static QByteArray oldParams() { return paramsText("old", "Caf\xe9 \x80 Racer"); }
     // The same name as a new car writes it, with LF line ends.
     static QByteArray newParams()
     {

@@ -1,7 +1,7 @@
-#include "cardial.h"
+#include "details/ui/cardial.h"
 
-#include "previews.h"
-#include "updown.h"
+#include "details/ui/previews.h"
+#include "details/ui/updown.h"
 
 #include <QGridLayout>
 #include <QLabel>

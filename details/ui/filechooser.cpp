@@ -1,6 +1,6 @@
-#include "filechooser.h"
+#include "details/ui/filechooser.h"
 
-#include "previews.h"
+#include "details/ui/previews.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imports.h"
+#include "details/imports.h"
 #include "platform/filesystem.h"
 #include "platform/pictures.h"
 

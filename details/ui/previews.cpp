@@ -1,10 +1,10 @@
-#include "previews.h"
+#include "details/ui/previews.h"
 
 #include <QFutureWatcher>
 #include <QLabel>
 #include <QPixmap>
-#include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
+#include <QThread>
 
 namespace parkwen {
 
@@ -31,7 +31,8 @@ void Previews::show(QLabel* image, const QString& path, const QString& failureTe
     auto* watcher = new Watcher(this);
     job.watcher = watcher;
     connect(watcher, &Watcher::finished, this, [this, image, watcher] { deliver(image, watcher); });
-    watcher->setFuture(QtConcurrent::run(&m_pool, [&pictures, path, box] { return pictures.loadToFit(path, box); }));
+    watcher->setFuture(
+        QtConcurrent::run(&m_pool, [&pictures, path, box] { return pictures.loadToFit(path, box); }));
 }
 
 void Previews::deliver(QLabel* image, Watcher* watcher)

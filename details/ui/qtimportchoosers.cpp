@@ -1,7 +1,7 @@
-#include "qtimportchoosers.h"
+#include "details/ui/qtimportchoosers.h"
 
-#include "cardial.h"
-#include "filechooser.h"
+#include "details/ui/cardial.h"
+#include "details/ui/filechooser.h"
 
 namespace parkwen {
 

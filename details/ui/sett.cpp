@@ -1,8 +1,8 @@
-#include "sett.h"
+#include "details/ui/sett.h"
 
-#include "previews.h"
-#include "statbar.h"
-#include "updown.h"
+#include "details/ui/previews.h"
+#include "details/ui/statbar.h"
+#include "details/ui/updown.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "detailscontext.h"
-#include "paramreader.h"
+#include "details/detailscontext.h"
+#include "details/paramreader.h"
+#include "details/textbuffer.h"
 #include "platform/platform.h"
-#include "textbuffer.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,14 +1,14 @@
 // The commands of the details window's parameter and skin areas. The work is done by ParamFiles,
 // Skins and the imports; the handlers here run them and draw the result.
 
-#include "sett.h"
+#include "details/ui/sett.h"
 
-#include "imports.h"
-#include "paramfiles.h"
-#include "qtimportchoosers.h"
-#include "settfiles.h"
-#include "skins.h"
-#include "updown.h"
+#include "details/imports.h"
+#include "details/paramfiles.h"
+#include "details/skins.h"
+#include "details/ui/qtimportchoosers.h"
+#include "details/ui/settfiles.h"
+#include "details/ui/updown.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "statbar.h"
+#include "details/ui/statbar.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "updown.h"
+#include "details/ui/updown.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>

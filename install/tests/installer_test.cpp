@@ -1,7 +1,7 @@
-#include "installsupport.h"
+#include "install/tests/installsupport.h"
 
-#include "moveengine.h"
-#include "treesnapshot.h"
+#include "library/moveengine.h"
+#include "tests/support/treesnapshot.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "archivewriter.h"
-#include "carinstaller.h"
-#include "testlibrary.h"
+#include "install/carinstaller.h"
+#include "install/tests/archivewriter.h"
+#include "tests/support/testlibrary.h"
 
 #include <QDir>
 #include <QQueue>
@@ -36,8 +36,8 @@ public:
     QQueue<bool> addAnswers;          // none left: Yes
     QQueue<bool> replaceAnswers;      // none left: No
     QList<CarClash> clashes;
-    QStringList offered;        // cars offered files
-    QStringList replaceAsked;   // "car/file"
+    QStringList offered;      // cars offered files
+    QStringList replaceAsked; // "car/file"
 
     ClashAnswer clash(const CarClash& clash) override
     {
@@ -70,7 +70,8 @@ struct InstallBench
 
     Platform platform() { return Platform{fs, lib.pictures, lib.dialogs, lib.processes, lib.programFolder}; }
 
-    QString archive(const QString& name, Format format, const QList<Item>& items, const QList<ZeroFile>& zeros = {})
+    QString archive(const QString& name, Format format, const QList<Item>& items,
+                    const QList<ZeroFile>& zeros = {})
     {
         const QString path = downloads + QLatin1Char('/') + name;
         writeArchive(path, format, items, zeros);

@@ -1,6 +1,6 @@
-#include "castle.h"
-#include "installcommand.h"
-#include "installsupport.h"
+#include "install/tests/installsupport.h"
+#include "install/ui/installcommand.h"
+#include "library/ui/castle.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -9,8 +9,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
-#include <QUrl>
 #include <QtTest>
+#include <QUrl>
 
 using namespace parkwen;
 using namespace parkwen::test;
@@ -37,11 +37,15 @@ struct Window
         command->questions = &b.questions;
         castle->onInstall = [this] { command->run(); };
         castle->onDropInstall = [this](const QStringList& paths, bool toGarage) {
-            command->install(paths, toGarage ? CarInstaller::Target::GarageFolder : CarInstaller::Target::CarFolder);
+            command->install(paths,
+                             toGarage ? CarInstaller::Target::GarageFolder : CarInstaller::Target::CarFolder);
         };
         castle->show();
     }
-    template <typename T> T* find(const char* name) { return castle->findChild<T*>(QString::fromLatin1(name)); }
+    template <typename T> T* find(const char* name)
+    {
+        return castle->findChild<T*>(QString::fromLatin1(name));
+    }
     QString label(const char* name) { return find<QLabel>(name)->text(); }
 
     // Drags local files over a list and drops them, as a file manager does.
@@ -58,7 +62,8 @@ struct Window
         QApplication::sendEvent(viewport, &enter);
         if (!enter.isAccepted())
             return false;
-        QDropEvent dropped(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent dropped(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                           Qt::NoModifier);
         QApplication::sendEvent(viewport, &dropped);
         return dropped.isAccepted();
     }
@@ -87,7 +92,8 @@ private slots:
     void dropOntoEachList_installsIntoThatFolderAndUpdatesTheLists()
     {
         Window w;
-        const QString one = w.b.archive(QStringLiteral("one.zip"), Format::Zip, carItems(QStringLiteral("cars/One")));
+        const QString one =
+            w.b.archive(QStringLiteral("one.zip"), Format::Zip, carItems(QStringLiteral("cars/One")));
         const QString pack = w.b.archive(QStringLiteral("pack.7z"), Format::SevenZip,
                                          carItems(QStringLiteral("Two")) + carItems(QStringLiteral("Three")));
 
@@ -117,7 +123,8 @@ private slots:
         QWidget* viewport = w.find<QListView>("Cart3")->viewport();
         QMimeData data;
         data.setText(QStringLiteral("just text"));
-        QDragEnterEvent enter(viewport->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(viewport->rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
         QApplication::sendEvent(viewport, &enter);
         QVERIFY(!enter.isAccepted());
     }
@@ -129,8 +136,10 @@ private slots:
         QVERIFY(button);
         QCOMPARE(button->text(), QStringLiteral("Install Cars"));
         QCOMPARE(button->toolTip(), QStringLiteral("Install cars from downloaded archives"));
-        const QString a = w.b.archive(QStringLiteral("a.tar.gz"), Format::TarGz, carItems(QStringLiteral("A")));
-        const QString bArchive = w.b.archive(QStringLiteral("b.zip"), Format::Zip, carItems(QStringLiteral("B")));
+        const QString a =
+            w.b.archive(QStringLiteral("a.tar.gz"), Format::TarGz, carItems(QStringLiteral("A")));
+        const QString bArchive =
+            w.b.archive(QStringLiteral("b.zip"), Format::Zip, carItems(QStringLiteral("B")));
         w.command->chooseFiles = [&] { return QStringList{a, bArchive}; };
         int asked = 0;
         std::optional<CarInstaller::Target> answer; // Cancel first
@@ -173,7 +182,8 @@ private slots:
         QCOMPARE(w.label("Gam"), QStringLiteral("1"));
         QVERIFY(!w.cars->overLimit);
         w.b.questions.clashAnswers << ClashAnswer{ClashChoice::Replace, false};
-        const QString archive = w.b.archive(QStringLiteral("bolt.zip"), Format::Zip, carItems(QStringLiteral("Bolt")));
+        const QString archive =
+            w.b.archive(QStringLiteral("bolt.zip"), Format::Zip, carItems(QStringLiteral("Bolt")));
 
         w.command->install({archive}, CarInstaller::Target::CarFolder);
 
@@ -235,8 +245,9 @@ private slots:
 
         ScriptedDialogs dialogs;
         QtInstallQuestions questions(dialogs, nullptr);
-        CarClash clash{QStringLiteral("pack.zip"), QStringLiteral("Bolt"), QStringLiteral("bolt"), true, true, false,
-                       QStringLiteral("Bolt-2")};
+        CarClash clash{
+            QStringLiteral("pack.zip"), QStringLiteral("Bolt"), QStringLiteral("bolt"), true, true, false,
+            QStringLiteral("Bolt-2")};
         clickInNextBox(QStringLiteral("KeepBoth"), true);
         ClashAnswer answer = questions.clash(clash);
         QCOMPARE(answer.choice, ClashChoice::KeepBoth);
@@ -251,11 +262,13 @@ private slots:
         QVERIFY(!questions.addFiles(QStringLiteral("skins.zip"), QStringLiteral("Bolt"), false,
                                     {QStringLiteral("new.bmp")}, {QStringLiteral("car.bmp")}));
         QVERIFY(dialogs.messages().last().contains(QStringLiteral("Add them to \"Bolt\"?")));
-        QVERIFY(questions.replaceFile(QStringLiteral("skins.zip"), QStringLiteral("Bolt"), QStringLiteral("car.bmp")));
+        QVERIFY(questions.replaceFile(QStringLiteral("skins.zip"), QStringLiteral("Bolt"),
+                                      QStringLiteral("car.bmp")));
         QCOMPARE(dialogs.shown().last().buttons, Dialogs::Buttons::YesNoDefaultNo);
         QCOMPARE(dialogs.messages().last(),
-                 QStringLiteral("The car \"Bolt\" already has the file \"car.bmp\".\n\nReplace it with the one from "
-                                "skins.zip?"));
+                 QStringLiteral(
+                     "The car \"Bolt\" already has the file \"car.bmp\".\n\nReplace it with the one from "
+                     "skins.zip?"));
     }
 
     void progress_cancelButtonStopsTheInstall()

@@ -1,4 +1,4 @@
-#include "installcommand.h"
+#include "install/ui/installcommand.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -182,7 +182,8 @@ void InstallCommand::open(const QStringList& files)
 {
     if (files.isEmpty())
         return;
-    const auto target = chooseTarget ? chooseTarget(int(files.size())) : askTarget(m_parent, int(files.size()));
+    const auto target =
+        chooseTarget ? chooseTarget(int(files.size())) : askTarget(m_parent, int(files.size()));
     if (!target)
         return;
     install(files, *target);
@@ -217,7 +218,8 @@ void InstallCommand::install(const QStringList& sources, CarInstaller::Target ta
             m_cars.Cart3_NodeClick(m_cars.Cart3.rowOfText(shown));
     }
     const bool nothing = summary.installed.isEmpty() && summary.additions.isEmpty();
-    platform.dialogs.message(summary.text(), nothing ? Dialogs::Icon::Exclamation : Dialogs::Icon::Information);
+    platform.dialogs.message(summary.text(),
+                             nothing ? Dialogs::Icon::Exclamation : Dialogs::Icon::Information);
 }
 
 } // namespace parkwen

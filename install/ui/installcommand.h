@@ -1,7 +1,7 @@
 #pragma once
 
-#include "carinstaller.h"
-#include "carlibrary.h"
+#include "install/carinstaller.h"
+#include "library/carlibrary.h"
 #include "platform/progress.h"
 
 #include <QElapsedTimer>
@@ -21,7 +21,9 @@ namespace parkwen {
 class QtInstallQuestions : public DialogsInstallQuestions
 {
 public:
-    QtInstallQuestions(Dialogs& dialogs, QWidget* parent) : DialogsInstallQuestions(dialogs), m_parent(parent) {}
+    QtInstallQuestions(Dialogs& dialogs, QWidget* parent) : DialogsInstallQuestions(dialogs), m_parent(parent)
+    {
+    }
     ClashAnswer clash(const CarClash& clash) override;
 
 private:

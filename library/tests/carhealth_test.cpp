@@ -1,8 +1,8 @@
-#include "carhealth.h"
-#include "carpicture.h"
-#include "carstatscache.h"
-#include "paramfiles.h"
-#include "testlibrary.h"
+#include "details/paramfiles.h"
+#include "library/carhealth.h"
+#include "library/carpicture.h"
+#include "library/carstatscache.h"
+#include "tests/support/testlibrary.h"
 
 #include <QtTest>
 

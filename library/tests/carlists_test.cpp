@@ -1,8 +1,8 @@
-#include "bothfolders.h"
-#include "carlibrary.h"
-#include "carlistview.h"
-#include "castle.h"
-#include "testlibrary.h"
+#include "library/bothfolders.h"
+#include "library/carlibrary.h"
+#include "library/ui/carlistview.h"
+#include "library/ui/castle.h"
+#include "tests/support/testlibrary.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "../../details/tests/sampleparams.h"
-#include "carlibrary.h"
-#include "cartable.h"
-#include "castle.h"
-#include "testlibrary.h"
+#include "details/tests/sampleparams.h"
+#include "library/carlibrary.h"
+#include "library/ui/cartable.h"
+#include "library/ui/castle.h"
+#include "tests/support/testlibrary.h"
 
 #include <QCheckBox>
 #include <QHeaderView>

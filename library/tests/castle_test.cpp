@@ -1,6 +1,6 @@
-#include "carlibrary.h"
-#include "castle.h"
-#include "testlibrary.h"
+#include "library/carlibrary.h"
+#include "library/ui/castle.h"
+#include "tests/support/testlibrary.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "carlibrary.h"
-#include "libraryfixture.h"
-#include "treesnapshot.h"
+#include "library/carlibrary.h"
+#include "library/tests/libraryfixture.h"
+#include "tests/support/treesnapshot.h"
 
 #include <QtTest>
 
@@ -190,8 +190,7 @@ private slots:
                             Error::of(err::PermissionDenied));
         f.cars.Gartery_NodeClick(0);
         f.cars.Del_Click();
-        const QStringList hidden =
-            entries(f.lib.garageFolder).filter(QStringLiteral(".parkwen-deleting-"));
+        const QStringList hidden = entries(f.lib.garageFolder).filter(QStringLiteral(".parkwen-deleting-"));
         QCOMPARE(hidden.size(), 1);
         QCOMPARE(entries(f.lib.garageFolder), QStringList({hidden.first(), "beta"}));
         QCOMPARE(

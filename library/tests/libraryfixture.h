@@ -1,7 +1,7 @@
 #pragma once
 
-#include "carlibrary.h"
-#include "testlibrary.h"
+#include "library/carlibrary.h"
+#include "tests/support/testlibrary.h"
 
 namespace parkwen::test {
 

@@ -1,7 +1,7 @@
-#include "bothfolders.h"
-#include "carfilter.h"
-#include "carlist.h"
-#include "undo.h"
+#include "library/bothfolders.h"
+#include "library/carfilter.h"
+#include "library/carlist.h"
+#include "library/undo.h"
 
 #include <QStringListModel>
 #include <QtTest>
@@ -120,8 +120,10 @@ private slots:
         };
         QVERIFY(mark(carMarks, 0) && !mark(carMarks, 1));
         QVERIFY(mark(garageMarks, 0) && !mark(garageMarks, 1));
-        QCOMPARE(carMarks.index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("Also in the Garage Folder"));
-        QCOMPARE(garageMarks.index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("Also in the Car Folder"));
+        QCOMPARE(carMarks.index(0, 0).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("Also in the Garage Folder"));
+        QCOMPARE(garageMarks.index(0, 0).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("Also in the Car Folder"));
         QCOMPARE(carMarks.index(1, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("alpha"));
 
         // "alpha" reaches the garage: the car list's alpha is marked, and the view is told so.
@@ -157,8 +159,8 @@ private slots:
 
     void movesBack_reversesEachCarOnce_andDropsRoundTrips()
     {
-        const MoveCommand command = {{"a", true}, {"b", false}, {"c", true}, {"c", false}, {"d", true},
-                                     {"d", false}, {"d", true}};
+        const MoveCommand command = {{"a", true}, {"b", false}, {"c", true}, {"c", false},
+                                     {"d", true}, {"d", false}, {"d", true}};
         QCOMPARE(movesBack(command), MoveCommand({{"a", false}, {"b", true}, {"d", false}}));
     }
 

@@ -1,6 +1,6 @@
-#include "carlibrary.h"
-#include "manymoves.h"
-#include "testlibrary.h"
+#include "library/carlibrary.h"
+#include "library/manymoves.h"
+#include "tests/support/testlibrary.h"
 
 #include <QtTest>
 
@@ -15,7 +15,10 @@ class RecordingProgress : public Progress
 public:
     QStringList log;
     int lastStep = 0;
-    void begin(const QString& label, int total) override { log << QStringLiteral("begin %1 %2").arg(label).arg(total); }
+    void begin(const QString& label, int total) override
+    {
+        log << QStringLiteral("begin %1 %2").arg(label).arg(total);
+    }
     void step(int done) override { lastStep = done; }
     void end() override { log << QStringLiteral("end"); }
 };
@@ -150,7 +153,8 @@ private slots:
         f.moves->remove({"a", "c"}, true);
         QCOMPARE(f.lib.dialogs.messages().size(), 1);
         // The end says whether they go to the trash, which depends on the disk the test runs on.
-        QVERIFY(f.lib.dialogs.messages().first().startsWith(QStringLiteral("Are you sure you want to delete the 2 chosen cars from your Car Folder (")));
+        QVERIFY(f.lib.dialogs.messages().first().startsWith(
+            QStringLiteral("Are you sure you want to delete the 2 chosen cars from your Car Folder (")));
         QCOMPARE(f.lib.dialogs.shown().first().buttons, Dialogs::Buttons::YesNoDefaultNo);
         QCOMPARE(f.lib.dialogs.shown().first().icon, Dialogs::Icon::Question);
         QCOMPARE(f.carsOnDisk(), QStringList({"a", "b", "c"}));

@@ -1,6 +1,6 @@
-#include "carlibrary.h"
-#include "libraryfixture.h"
-#include "treesnapshot.h"
+#include "library/carlibrary.h"
+#include "library/tests/libraryfixture.h"
+#include "tests/support/treesnapshot.h"
 
 #include <QProcess>
 #include <QtTest>

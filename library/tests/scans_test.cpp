@@ -1,5 +1,5 @@
-#include "carlibrary.h"
-#include "libraryfixture.h"
+#include "library/carlibrary.h"
+#include "library/tests/libraryfixture.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "carlibrary.h"
-#include "testlibrary.h"
+#include "library/carlibrary.h"
+#include "tests/support/testlibrary.h"
 
 #include <QtTest>
 

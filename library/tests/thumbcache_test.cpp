@@ -1,6 +1,6 @@
-#include "carlibrary.h"
-#include "testlibrary.h"
-#include "thumbcache.h"
+#include "library/carlibrary.h"
+#include "library/thumbcache.h"
+#include "tests/support/testlibrary.h"
 
 #include <QListView>
 #include <QtTest>

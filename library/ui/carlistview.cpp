@@ -1,7 +1,7 @@
-#include "carlistview.h"
+#include "library/ui/carlistview.h"
 
-#include "bothfolders.h"
-#include "carfilter.h"
+#include "library/bothfolders.h"
+#include "library/carfilter.h"
 
 #include <QAbstractProxyModel>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "cartable.h"
+#include "library/ui/cartable.h"
 
-#include "carlibrary.h"
-#include "carnames.h"
-#include "carstatscache.h"
-#include "manymoves.h"
+#include "library/carlibrary.h"
+#include "library/carnames.h"
+#include "library/carstatscache.h"
+#include "library/manymoves.h"
 
 #include <QCheckBox>
 #include <QComboBox>

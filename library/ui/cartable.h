@@ -1,6 +1,6 @@
 #pragma once
 
-#include "carhealth.h"
+#include "library/carhealth.h"
 
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>

@@ -1,10 +1,10 @@
-#include "castle.h"
+#include "library/ui/castle.h"
 
-#include "bothfolders.h"
-#include "carlistview.h"
-#include "cartable.h"
-#include "keyswindow.h"
-#include "lightart.h"
+#include "library/bothfolders.h"
+#include "library/ui/carlistview.h"
+#include "library/ui/cartable.h"
+#include "library/ui/keyswindow.h"
+#include "library/ui/lightart.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

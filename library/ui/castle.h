@@ -1,7 +1,7 @@
 #pragma once
 
-#include "carlibrary.h"
-#include "manymoves.h"
+#include "library/carlibrary.h"
+#include "library/manymoves.h"
 
 #include <QWidget>
 

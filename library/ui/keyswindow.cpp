@@ -1,4 +1,4 @@
-#include "keyswindow.h"
+#include "library/ui/keyswindow.h"
 
 #include <QCoreApplication>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "lightart.h"
+#include "library/ui/lightart.h"
 
 #include <QLinearGradient>
 #include <QPainter>

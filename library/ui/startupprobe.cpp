@@ -1,6 +1,6 @@
-#include "startupprobe.h"
+#include "library/ui/startupprobe.h"
 
-#include "carlibrary.h"
+#include "library/carlibrary.h"
 
 #include <QAbstractScrollArea>
 #include <QCoreApplication>
@@ -46,7 +46,8 @@ private:
     void report()
     {
         std::printf("shown cars=%d garage=%d cam=%s gam=%s hwm_kb=%lld\n", m_cars.Cart3.count(),
-                    m_cars.Gartery.count(), qPrintable(m_cars.cam()), qPrintable(m_cars.gam()), peakMemoryKb());
+                    m_cars.Gartery.count(), qPrintable(m_cars.cam()), qPrintable(m_cars.gam()),
+                    peakMemoryKb());
         std::fflush(stdout);
         QCoreApplication::quit();
     }

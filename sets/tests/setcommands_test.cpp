@@ -1,6 +1,6 @@
-#include "carlibrary.h"
-#include "setloading.h"
-#include "testlibrary.h"
+#include "library/carlibrary.h"
+#include "sets/setloading.h"
+#include "tests/support/testlibrary.h"
 
 #include <QDir>
 #include <QQueue>

@@ -1,7 +1,7 @@
-#include "setediting.h"
-#include "support/carfolders.h"
-#include "support/faultyfilesystem.h"
-#include "support/scripteddialogs.h"
+#include "sets/setediting.h"
+#include "tests/support/carfolders.h"
+#include "tests/support/faultyfilesystem.h"
+#include "tests/support/scripteddialogs.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "setfile.h"
+#include "sets/setfile.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
-#include "createsetwindow.h"
-#include "setchooserwindow.h"
-#include "support/carfolders.h"
-#include "support/scripteddialogs.h"
+#include "sets/ui/createsetwindow.h"
+#include "sets/ui/setchooserwindow.h"
+#include "tests/support/carfolders.h"
+#include "tests/support/scripteddialogs.h"
 
-#include "qt/localfilesystem.h"
+#include "platform/qt/localfilesystem.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "createsetwindow.h"
+#include "sets/ui/createsetwindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

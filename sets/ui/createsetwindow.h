@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/dialogs.h"
-#include "setediting.h"
+#include "sets/setediting.h"
 
 #include <QDialog>
 

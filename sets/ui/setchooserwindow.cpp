@@ -1,4 +1,4 @@
-#include "setchooserwindow.h"
+#include "sets/ui/setchooserwindow.h"
 
 #include <QCoreApplication>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/dialogs.h"
-#include "setloading.h"
+#include "sets/setloading.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
-#include "setcommands.h"
+#include "sets/ui/setcommands.h"
 
-#include "carlibrary.h"
-#include "createsetwindow.h"
-#include "setchooserwindow.h"
+#include "library/carlibrary.h"
+#include "sets/ui/createsetwindow.h"
+#include "sets/ui/setchooserwindow.h"
 
 #include <QCoreApplication>
 

@@ -1,10 +1,10 @@
-#include "folderlist.h"
-#include "form1.h"
+#include "setup/ui/folderlist.h"
+#include "setup/ui/form1.h"
 
-#include "pathsfile.h"
-#include "qt/localfilesystem.h"
-#include "support/carfolders.h"
-#include "support/scripteddialogs.h"
+#include "platform/qt/localfilesystem.h"
+#include "setup/tests/pathsfile.h"
+#include "tests/support/carfolders.h"
+#include "tests/support/scripteddialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,7 +50,8 @@ private slots:
         QCOMPARE(window.size(), QSize(312, 273));
         QCOMPARE(control<QLabel>(window, "Label2")->text(), QStringLiteral("Car Folder?"));
         QCOMPARE(control<QLabel>(window, "Label3")->text(), QStringLiteral("Garage Folder"));
-        QCOMPARE(control(window, "Dir2")->toolTip(), QStringLiteral("Set the car folder to: Re-Volt Folder\\Cars"));
+        QCOMPARE(control(window, "Dir2")->toolTip(),
+                 QStringLiteral("Set the car folder to: Re-Volt Folder\\Cars"));
         QCOMPARE(control(window, "Dir1")->toolTip(),
                  QStringLiteral("Set the garage folder to the place where U keep back-up cars"));
         QCOMPARE(control<QPushButton>(window, "Command1")->text(), QStringLiteral("OK"));

@@ -1,7 +1,7 @@
-#include "paths_db.h"
+#include "setup/paths_db.h"
 
-#include "pathsfile.h"
-#include "support/carfolders.h"
+#include "setup/tests/pathsfile.h"
+#include "tests/support/carfolders.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -40,7 +40,8 @@ private slots:
         QVERIFY(storedPaths(file()).isEmpty());
 
         writeBytes(file(), "not touched");
-        QCOMPARE(PathsDatabase::create(file()).error(), Error(3204, QStringLiteral("Database already exists.")));
+        QCOMPARE(PathsDatabase::create(file()).error(),
+                 Error(3204, QStringLiteral("Database already exists.")));
         QCOMPARE(readBytes(file()), QByteArray("not touched"));
         QVERIFY(QDir().mkdir(m_dir->filePath(QStringLiteral("folder.mdb"))));
         QCOMPARE(PathsDatabase::create(m_dir->filePath(QStringLiteral("folder.mdb"))).error().number(), 3204);
@@ -64,7 +65,8 @@ private slots:
         QVERIFY(execSql(file(), "CREATE TABLE Paths (Name TEXT)"));
         QCOMPARE(PathsDatabase::open(file()).error(), notPaths);
         QVERIFY(QDir().mkdir(m_dir->filePath(QStringLiteral("folder.mdb"))));
-        QCOMPARE(PathsDatabase::open(m_dir->filePath(QStringLiteral("folder.mdb"))).error().number(), err::PathFileAccess);
+        QCOMPARE(PathsDatabase::open(m_dir->filePath(QStringLiteral("folder.mdb"))).error().number(),
+                 err::PathFileAccess);
 
         // The table name is matched in any case.
         QFile::remove(file());

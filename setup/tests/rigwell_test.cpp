@@ -1,9 +1,9 @@
-#include "rigwell.h"
+#include "setup/rigwell.h"
 
-#include "pathsfile.h"
-#include "qt/localfilesystem.h"
-#include "support/carfolders.h"
-#include "support/scripteddialogs.h"
+#include "platform/qt/localfilesystem.h"
+#include "setup/tests/pathsfile.h"
+#include "tests/support/carfolders.h"
+#include "tests/support/scripteddialogs.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -135,10 +135,12 @@ private slots:
     {
         QTest::addColumn<QByteArray>("sql");
         QTest::addColumn<QString>("message");
-        QTest::newRow("two records") << QByteArray("CREATE TABLE Paths (Path TEXT); INSERT INTO Paths VALUES ('/');"
-                                                   "INSERT INTO Paths VALUES ('/');")
+        QTest::newRow("two records") << QByteArray(
+                                            "CREATE TABLE Paths (Path TEXT); INSERT INTO Paths VALUES ('/');"
+                                            "INSERT INTO Paths VALUES ('/');")
                                      << "Miscellaneous Error: 3021 No current record.";
-        QTest::newRow("not a database") << QByteArray() << "Miscellaneous Error: 3343 Unrecognized database format '%1'.";
+        QTest::newRow("not a database")
+            << QByteArray() << "Miscellaneous Error: 3343 Unrecognized database format '%1'.";
     }
 
     void openingError_isReportedAndEndsWithoutTouchingTheFile()
@@ -154,7 +156,8 @@ private slots:
         SetupSession session(file(), m_fs, m_dialogs);
         SetupValues values{m_start, m_start, QStringLiteral("200")};
         QVERIFY(!session.open(values));
-        QCOMPARE(m_dialogs.messages(), QStringList{message.contains(QLatin1String("%1")) ? message.arg(file()) : message});
+        QCOMPARE(m_dialogs.messages(),
+                 QStringList{message.contains(QLatin1String("%1")) ? message.arg(file()) : message});
         QCOMPARE(m_dialogs.shown().first().icon, Dialogs::Icon::None);
         QCOMPARE(m_dialogs.shown().first().buttons, Dialogs::Buttons::Ok);
         QVERIFY(!session.close(values));
@@ -189,30 +192,48 @@ private slots:
         // A database deleted while the window was open is reported, not written into the void.
         m_dialogs.clear();
         QVERIFY(!run(values, [&](SetupValues&) { QVERIFY(QFile::remove(file())); }));
-        QCOMPARE(m_dialogs.messages(), QStringList{"Miscellaneous Error: 3024 " + describeError(3024, file())});
+        QCOMPARE(m_dialogs.messages(),
+                 QStringList{"Miscellaneous Error: 3024 " + describeError(3024, file())});
     }
 
     void canonicalAmount_keepsTheLeadingNumber_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("canonical");
-        QTest::newRow("canonical") << "200" << "200";
-        QTest::newRow("empty") << "" << "0";
-        QTest::newRow("letters") << "abc" << "0";
-        QTest::newRow("digits then letters") << "12abc" << "12";
-        QTest::newRow("blanks skipped") << " 4 2 " << "42";
-        QTest::newRow("leading zeros, sign") << "+007" << "7";
-        QTest::newRow("double sign") << "--5" << "0";
-        QTest::newRow("negative zero") << "-0" << "0";
-        QTest::newRow("fraction") << "-.50x" << "-0.5";
-        QTest::newRow("second point ends it") << "1.2.3" << "1.2";
-        QTest::newRow("exponent") << "25E-1" << "2.5";
-        QTest::newRow("unfinished exponent") << "12e+" << "12";
-        QTest::newRow("large") << "123456789012345678901" << "123456789012345680000";
-        QTest::newRow("very large") << "1e21" << "1e+21";
-        QTest::newRow("very small") << "0.0000001" << "1e-7";
-        QTest::newRow("overflow") << "1e400" << "1.7976931348623157e+308";
-        QTest::newRow("underflow") << "1e-400" << "0";
+        QTest::newRow("canonical") << "200"
+                                   << "200";
+        QTest::newRow("empty") << ""
+                               << "0";
+        QTest::newRow("letters") << "abc"
+                                 << "0";
+        QTest::newRow("digits then letters") << "12abc"
+                                             << "12";
+        QTest::newRow("blanks skipped") << " 4 2 "
+                                        << "42";
+        QTest::newRow("leading zeros, sign") << "+007"
+                                             << "7";
+        QTest::newRow("double sign") << "--5"
+                                     << "0";
+        QTest::newRow("negative zero") << "-0"
+                                       << "0";
+        QTest::newRow("fraction") << "-.50x"
+                                  << "-0.5";
+        QTest::newRow("second point ends it") << "1.2.3"
+                                              << "1.2";
+        QTest::newRow("exponent") << "25E-1"
+                                  << "2.5";
+        QTest::newRow("unfinished exponent") << "12e+"
+                                             << "12";
+        QTest::newRow("large") << "123456789012345678901"
+                               << "123456789012345680000";
+        QTest::newRow("very large") << "1e21"
+                                    << "1e+21";
+        QTest::newRow("very small") << "0.0000001"
+                                    << "1e-7";
+        QTest::newRow("overflow") << "1e400"
+                                  << "1.7976931348623157e+308";
+        QTest::newRow("underflow") << "1e-400"
+                                   << "0";
     }
 
     void canonicalAmount_keepsTheLeadingNumber()

@@ -1,4 +1,4 @@
-#include "folderlist.h"
+#include "setup/ui/folderlist.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -137,7 +137,8 @@ void FolderList::setPath(const QString& folder)
     for (const QString& name : target.mid(rootPath.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         item->setData(0, FilledRole, true);
         item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
-        item->setIcon(0, style()->standardIcon(item == rootItem ? QStyle::SP_DriveHDIcon : QStyle::SP_DirOpenIcon));
+        item->setIcon(
+            0, style()->standardIcon(item == rootItem ? QStyle::SP_DriveHDIcon : QStyle::SP_DirOpenIcon));
         current = joinPath(current, name);
         QTreeWidgetItem* next = addFolder(item, current, name);
         item->setExpanded(true);

@@ -1,6 +1,6 @@
-#include "form1.h"
+#include "setup/ui/form1.h"
 
-#include "folderlist.h"
+#include "setup/ui/folderlist.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rigwell.h"
+#include "setup/rigwell.h"
 
 #include <QWidget>
 

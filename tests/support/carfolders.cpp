@@ -1,4 +1,4 @@
-#include "carfolders.h"
+#include "tests/support/carfolders.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "qt/localfilesystem.h"
+#include "platform/qt/localfilesystem.h"
 
 #include <QFile>
 #include <QHash>

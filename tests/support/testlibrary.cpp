@@ -1,6 +1,6 @@
-#include "testlibrary.h"
+#include "tests/support/testlibrary.h"
 
-#include "paths_db.h"
+#include "setup/paths_db.h"
 
 #include <stdexcept>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "carfolders.h"
-#include "faultyfilesystem.h"
 #include "platform/platform.h"
-#include "qt/qtpictures.h"
-#include "recordingprocesses.h"
-#include "scripteddialogs.h"
+#include "platform/qt/qtpictures.h"
+#include "tests/support/carfolders.h"
+#include "tests/support/faultyfilesystem.h"
+#include "tests/support/recordingprocesses.h"
+#include "tests/support/scripteddialogs.h"
 
 #include <QTemporaryDir>
 

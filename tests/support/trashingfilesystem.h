@@ -1,6 +1,6 @@
 #pragma once
 
-#include "faultyfilesystem.h"
+#include "tests/support/faultyfilesystem.h"
 
 #include <QDir>
 

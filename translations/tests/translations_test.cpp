@@ -1,9 +1,9 @@
-#include "carlibrary.h"
-#include "carlistview.h"
-#include "castle.h"
-#include "commandline.h"
-#include "testlibrary.h"
-#include "translations.h"
+#include "app/cli/commandline.h"
+#include "library/carlibrary.h"
+#include "library/ui/carlistview.h"
+#include "library/ui/castle.h"
+#include "tests/support/testlibrary.h"
+#include "translations/translations.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

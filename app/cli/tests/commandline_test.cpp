@@ -1,5 +1,5 @@
-#include "commandline.h"
-#include "streamdialogs.h"
+#include "app/cli/commandline.h"
+#include "app/cli/streamdialogs.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -194,7 +194,8 @@ private slots:
     void manualAndCompletions_nameExactlyTheOptions_data()
     {
         QTest::addColumn<QString>("file");
-        for (const char* file : {"parkwen.1", "completion/parkwen.bash", "completion/_parkwen", "completion/parkwen.fish"})
+        for (const char* file :
+             {"parkwen.1", "completion/parkwen.bash", "completion/_parkwen", "completion/parkwen.fish"})
             QTest::newRow(file) << QStringLiteral(PARKWEN_DIST_DIR "/") + QString::fromLatin1(file);
         QTest::newRow("--help") << QString();
     }
@@ -212,8 +213,9 @@ private slots:
         for (const CommandLineOption& option : commandLineOptions())
             options << option.longName();
         // fish names options without their dashes: "complete -c parkwen -l list".
-        const QRegularExpression named(fish ? QStringLiteral("complete -c parkwen (?:-s \\w )?-l ([a-z][a-z-]*)")
-                                            : QStringLiteral("(?<![\\w-])--([a-z][a-z-]*)"));
+        const QRegularExpression named(
+            fish ? QStringLiteral("complete -c parkwen (?:-s \\w )?-l ([a-z][a-z-]*)")
+                 : QStringLiteral("(?<![\\w-])--([a-z][a-z-]*)"));
         QSet<QString> found;
         for (const QRegularExpressionMatch& m : named.globalMatch(text))
             found << m.captured(1);

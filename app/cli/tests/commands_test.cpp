@@ -1,10 +1,10 @@
-#include "../../../details/tests/sampleparams.h"
-#include "../../../install/tests/archivewriter.h"
-#include "commands.h"
-#include "paths_db.h"
-#include "streamdialogs.h"
-#include "testlibrary.h"
-#include "thumbcache.h"
+#include "app/cli/commands.h"
+#include "app/cli/streamdialogs.h"
+#include "details/tests/sampleparams.h"
+#include "install/tests/archivewriter.h"
+#include "library/thumbcache.h"
+#include "setup/paths_db.h"
+#include "tests/support/testlibrary.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
