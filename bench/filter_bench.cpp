@@ -109,14 +109,15 @@ int main(int argc, char* argv[])
     const QList<QImage> shades = {thumbnail(QColor(200, 40, 40)), thumbnail(QColor(40, 90, 200)),
                                   thumbnail(QColor(40, 160, 80))};
     std::vector<CarEntry> entries;
+    QList<QImage> thumbnails;
     entries.reserve(size_t(count));
     for (int i = 0; i < count; ++i) {
         const QString name = carName(random, i);
-        cars.CarpList.add(name + QStringLiteral("CAR"), shades[i % shades.size()]);
+        thumbnails.append(shades[i % shades.size()]);
         entries.push_back({name + QStringLiteral("CAR"), name});
     }
-    cars.Cart3.appendMany(std::move(entries));
-    cars.setCam(QString::number(count));
+    cars.appendToCarList(std::move(entries), thumbnails);
+    cars.setCarCountText(QString::number(count));
 
     castle.resize(1280, 900);
     castle.show();

@@ -244,17 +244,17 @@ int scanChild(const QString& root, int reps, bool scansOnly = false)
     }
     Platform platform{fs, pictures, dialogs, processes, program.path()};
     CarLibrary cars(platform);
-    cars.carFolder = carFolder;
-    cars.garageFolder = garageFolder;
-    cars.maxCars = 30000;
+    cars.setCarFolder(carFolder);
+    cars.setGarageFolder(garageFolder);
+    cars.setMaxCars(30000);
 
     report("rss_before_scan_kb", statusKb("VmRSS:"));
     double cpu = 0;
     const double scans = best(
         reps,
         [&] {
-            cars.LoadCard();
-            cars.LoadGuard();
+            cars.scanCarFolder();
+            cars.scanGarageFolder();
         },
         &cpu);
     report("scan_s", scans);
@@ -263,12 +263,12 @@ int scanChild(const QString& root, int reps, bool scansOnly = false)
     report("rss_after_scan_kb", statusKb("VmRSS:"));
     if (scansOnly)
         return 0;
-    report("listed_cars", qint64(cars.Cart3.count()));
-    report("listed_garage", qint64(cars.Gartery.count()));
+    report("listed_cars", qint64(cars.carList().count()));
+    report("listed_garage", qint64(cars.garageList().count()));
     report("messages", qint64(dialogs.messages.size()));
-    report("thumbnail_bytes", qint64(cars.CarpList.picture(cars.Cart3.at(0).key).sizeInBytes()));
+    report("thumbnail_bytes", qint64(cars.carPictures().picture(cars.carList().at(0).key).sizeInBytes()));
 
-    const double refresh = best(reps, [&] { cars.Refra_Click(); });
+    const double refresh = best(reps, [&] { cars.rereadPaths(); });
     report("refresh_s", refresh);
     report("hwm_refresh_kb", statusKb("VmHWM:"));
     report("messages_after_refresh", qint64(dialogs.messages.size()));
@@ -306,25 +306,24 @@ int scanChild(const QString& root, int reps, bool scansOnly = false)
     report("read_decode18_2t_s", both);
 
     // The naive decoder through the same scans.
-    cars.CarpList.clear();
-    cars.GargList.clear();
+    cars.dropPictures();
     NaivePictures naive;
     Platform naivePlatform{fs, naive, dialogs, processes, program.path()};
     CarLibrary naiveCars(naivePlatform);
-    naiveCars.carFolder = carFolder;
-    naiveCars.garageFolder = garageFolder;
-    naiveCars.maxCars = 30000;
+    naiveCars.setCarFolder(carFolder);
+    naiveCars.setGarageFolder(garageFolder);
+    naiveCars.setMaxCars(30000);
     double naiveCpu = 0;
     const double naiveScans = best(
         1,
         [&] {
-            naiveCars.LoadCard();
-            naiveCars.LoadGuard();
+            naiveCars.scanCarFolder();
+            naiveCars.scanGarageFolder();
         },
         &naiveCpu);
     report("naive_scan_s", naiveScans);
     report("naive_scan_cpu_s", naiveCpu);
-    report("naive_listed", qint64(naiveCars.Cart3.count() + naiveCars.Gartery.count()));
+    report("naive_listed", qint64(naiveCars.carList().count() + naiveCars.garageList().count()));
     return 0;
 }
 
@@ -367,21 +366,20 @@ int cacheChild(const QString& root, int reps)
                 emptyCache();
             std::unique_ptr<ThumbCache> cache;
             CarLibrary cars(platform);
-            cars.carFolder = carFolder;
-            cars.garageFolder = garageFolder;
-            cars.maxCars = 30000;
+            cars.setCarFolder(carFolder);
+            cars.setGarageFolder(garageFolder);
+            cars.setMaxCars(30000);
             QElapsedTimer t;
             t.start();
             cache = std::make_unique<ThumbCache>(cacheFile);
-            cars.CarpList.setCache(cache.get());
-            cars.GargList.setCache(cache.get());
+            cars.setThumbnailCache(cache.get());
             if (refresh) {
-                cars.Refra_Click();
+                cars.rereadPaths();
             } else {
-                cars.LoadCard();
-                cars.LoadGuard();
+                cars.scanCarFolder();
+                cars.scanGarageFolder();
             }
-            *listed = cars.Cart3.count() + cars.Gartery.count();
+            *listed = cars.carList().count() + cars.garageList().count();
         });
     };
     int listed = 0;
@@ -586,24 +584,24 @@ int movesChild(const QString& library, const QString& workspace, int reps, const
     };
     auto moveAll = [&](FileSystem& disk, Figures& f) {
         CarLibrary library(Platform{disk, pictures, dialogs, processes, workspace});
-        library.carFolder = cars;
-        library.garageFolder = garage;
-        library.maxCars = 30000;
-        library.LoadCard();
-        library.LoadGuard();
-        const int count = library.Cart3.count();
+        library.setCarFolder(cars);
+        library.setGarageFolder(garage);
+        library.setMaxCars(30000);
+        library.scanCarFolder();
+        library.scanGarageFolder();
+        const int count = library.carList().count();
         syncDisk();
         QElapsedTimer t;
         t.start();
-        library.DelAll_Click();
+        library.sendAllToGarage();
         f.gar = std::min(f.gar, seconds(t));
-        f.toGarage = library.Gartery.count();
+        f.toGarage = library.garageList().count();
         syncDisk();
         t.start();
-        library.CopAll_Click();
+        library.bringAllToCarFolder();
         f.car = std::min(f.car, seconds(t));
-        f.toCars = library.Cart3.count();
-        if (library.Cart3.count() != count) // restore for the next round whatever happened
+        f.toCars = library.carList().count();
+        if (library.carList().count() != count) // restore for the next round whatever happened
             run(QStringLiteral("sh"), {QStringLiteral("-c"), plain, garage, cars});
     };
 

@@ -137,8 +137,8 @@ int openTable(const QString& root)
     SilentDialogs dialogs;
     NoProcesses processes;
     CarLibrary cars(platformOf(fs, pictures, dialogs, processes));
-    cars.carFolder = root + QStringLiteral("/cars");
-    cars.garageFolder = root + QStringLiteral("/garage");
+    cars.setCarFolder(root + QStringLiteral("/cars"));
+    cars.setGarageFolder(root + QStringLiteral("/garage"));
     ManyMoves moves(cars);
     CarTable table(cars, moves);
     table.statsCache = &cache;
@@ -165,8 +165,8 @@ int sortAndFilter(const QString& root)
     SilentDialogs dialogs;
     NoProcesses processes;
     CarLibrary cars(platformOf(fs, pictures, dialogs, processes));
-    cars.carFolder = root + QStringLiteral("/cars");
-    cars.garageFolder = root + QStringLiteral("/garage");
+    cars.setCarFolder(root + QStringLiteral("/cars"));
+    cars.setGarageFolder(root + QStringLiteral("/garage"));
     ManyMoves moves(cars);
     CarTable table(cars, moves);
     table.reload();

@@ -6,7 +6,7 @@
 
 namespace parkwen {
 
-BothFolders::BothFolders(CarList& cars, CarList& garage, QObject* parent)
+BothFolders::BothFolders(const CarList& cars, const CarList& garage, QObject* parent)
     : QObject(parent), m_cars{&cars, {}}, m_garage{&garage, {}}
 {
     rebuild(m_cars);
@@ -18,7 +18,7 @@ BothFolders::BothFolders(CarList& cars, CarList& garage, QObject* parent)
 void BothFolders::watch(bool carList)
 {
     Side& side = carList ? m_cars : m_garage;
-    CarList* list = side.list;
+    const CarList* list = side.list;
     // Entries are read while they are still there (before removal) or once they are (after insertion).
     connect(list, &QAbstractItemModel::rowsAboutToBeRemoved, this,
             [this, &side, carList](const QModelIndex&, int first, int last) {

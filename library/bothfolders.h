@@ -13,7 +13,7 @@ class BothFolders : public QObject
 {
     Q_OBJECT
 public:
-    BothFolders(CarList& cars, CarList& garage, QObject* parent = nullptr);
+    BothFolders(const CarList& cars, const CarList& garage, QObject* parent = nullptr);
 
     // True when a car of this name is in the other folder than the list named (carList: the Car
     // Folder's list).
@@ -26,7 +26,7 @@ signals:
 private:
     struct Side
     {
-        CarList* list;
+        const CarList* list;
         QHash<QString, int> names; // case-folded name -> number of entries
     };
     void watch(bool carList);

@@ -39,6 +39,12 @@ CarLibrary::CarLibrary(Platform platform, QObject* parent) : QObject(parent), m_
 {
 }
 
+void CarLibrary::setThumbnailCache(ThumbCache* cache, int resident)
+{
+    m_carPictures.setCache(cache, resident);
+    m_garagePictures.setCache(cache, resident);
+}
+
 double CarLibrary::leadingNumber(const QString& text)
 {
     return parkwen::leadingNumber(text);
@@ -71,50 +77,32 @@ Result<qint16> convertWhole(const QString& text)
 // ---------------------------------------------------------------------------------------------
 // Counts and the warning light
 
-void CarLibrary::setCam(const QString& caption)
+void CarLibrary::setCarCountText(const QString& caption)
 {
-    m_cam = caption;
-    overLimitCheck();
+    m_carCount = caption;
+    checkLimit();
 }
 
-void CarLibrary::setGam(const QString& caption)
+void CarLibrary::setGarageCountText(const QString& caption)
 {
-    m_gam = caption;
+    m_garageCount = caption;
     emit changed();
 }
 
-void CarLibrary::addToCam(int delta)
+void CarLibrary::addToCarCount(int delta)
 {
-    setCam(QString::number(qint64(leadingNumber(m_cam)) + delta));
+    setCarCountText(QString::number(qint64(leadingNumber(m_carCount)) + delta));
 }
 
-void CarLibrary::addToGam(int delta)
+void CarLibrary::addToGarageCount(int delta)
 {
-    setGam(QString::number(qint64(leadingNumber(m_gam)) + delta));
+    setGarageCountText(QString::number(qint64(leadingNumber(m_garageCount)) + delta));
 }
 
-void CarLibrary::overLimitCheck()
+void CarLibrary::checkLimit()
 {
-    overLimit = leadingNumber(m_cam) >= maxCars;
+    m_overLimit = leadingNumber(m_carCount) >= m_maxCars;
     emit changed();
-}
-
-void CarLibrary::Electricity_Timer()
-{
-    const bool before = lightLit;
-    if (overLimit) {
-        if (!lightPhase) {
-            lightLit = false;
-            lightPhase = true;
-        } else {
-            lightLit = true;
-            lightPhase = false;
-        }
-    } else {
-        lightLit = false;
-    }
-    if (before != lightLit)
-        emit changed();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -161,27 +149,27 @@ Result<CarLibrary::PathsRecord> CarLibrary::readPaths()
 Error CarLibrary::startupAttempt(const QString& commandLine)
 {
     if (isStockSwitch(commandLine))
-        stockMode = true;
+        m_listsStockCars = true;
     auto paths = readPaths();
     if (!paths.ok())
         return paths.error();
     auto max = toInt16(leadingNumber(paths.value().maxText));
     if (!max.ok())
         return max.error();
-    carFolder = paths.value().carFolder;
-    garageFolder = paths.value().garageFolder;
-    maxCars = max.value();
+    m_carFolder = paths.value().carFolder;
+    m_garageFolder = paths.value().garageFolder;
+    m_maxCars = max.value();
 
     recoverInterruptedMoves();
     scanBoth();
 
-    const bool stockFirst = stockFlags[1] == -1;
-    garterEnabled = !stockFirst;
-    delEnabled = !stockFirst;
-    auto first = CarpList.first();
+    const bool stockFirst = m_stockFlags[1] == -1;
+    m_canSendChosen = !stockFirst;
+    m_canDeleteChosen = !stockFirst;
+    auto first = m_carPictures.first();
     if (!first.ok())
         return first.error();
-    picture = first.value();
+    m_shownPicture = first.value();
     emit changed();
     return {};
 }
@@ -223,13 +211,13 @@ bool CarLibrary::readFolders()
         m_platform.dialogs.plain(max.error().miscMessage());
         return false;
     }
-    carFolder = paths.value().carFolder;
-    garageFolder = paths.value().garageFolder;
-    maxCars = max.value();
+    m_carFolder = paths.value().carFolder;
+    m_garageFolder = paths.value().garageFolder;
+    m_maxCars = max.value();
     return true;
 }
 
-void CarLibrary::Refra_Click()
+void CarLibrary::rereadPaths()
 {
     // Everything is read before anything changes, so a failed reread leaves the window as it was.
     auto paths = readPaths();
@@ -243,14 +231,14 @@ void CarLibrary::Refra_Click()
         return;
     }
     // Another library: what Ctrl+Z remembers belongs to the old one.
-    if (carFolder != paths.value().carFolder || garageFolder != paths.value().garageFolder)
+    if (m_carFolder != paths.value().carFolder || m_garageFolder != paths.value().garageFolder)
         emit foldersChanged();
-    carFolder = paths.value().carFolder;
-    garageFolder = paths.value().garageFolder;
-    maxCars = max.value();
+    m_carFolder = paths.value().carFolder;
+    m_garageFolder = paths.value().garageFolder;
+    m_maxCars = max.value();
     recoverInterruptedMoves();
     scanBoth();
-    overLimitCheck();
+    checkLimit();
 }
 
 void CarLibrary::scanBoth()
@@ -258,23 +246,23 @@ void CarLibrary::scanBoth()
     Progress* progress = m_platform.progress;
     if (progress)
         progress->begin(QCoreApplication::translate("CarLibrary", "Reading the car library"), 2);
-    LoadCard();
+    scanCarFolder();
     if (progress)
         progress->step(1);
-    LoadGuard();
+    scanGarageFolder();
     if (progress) {
         progress->step(2);
         progress->end();
     }
 }
 
-void CarLibrary::RUNA_Click()
+void CarLibrary::runSetup()
 {
     if (Error e = startProgram(QStringLiteral("rigwell"))) {
         m_platform.dialogs.plain(e.miscMessage());
         return;
     }
-    Refra_Click();
+    rereadPaths();
 }
 
 QString CarLibrary::programPath(const QString& name) const
@@ -296,63 +284,63 @@ Error CarLibrary::startProgram(const QString& name, const QStringList& arguments
 
 void CarLibrary::showPictureOf(const QString& key, const PictureStore& store)
 {
-    picture = store.picture(key);
+    m_shownPicture = store.picture(key);
 }
 
-void CarLibrary::Cart3_NodeClick(int row)
+void CarLibrary::chooseCarRow(int row)
 {
-    if (row < 0 || row >= Cart3.count())
+    if (row < 0 || row >= m_carList.count())
         return;
-    Cart3.setSelectedRow(row);
-    lastSelected = LastCarList;
-    const QString text = Cart3.text(row);
-    frameCaption = text;
-    carSelection = text;
-    showPictureOf(carKey(carSelection), CarpList);
+    m_carList.setSelectedRow(row);
+    m_lastChosenList = LastCarList;
+    const QString text = m_carList.text(row);
+    m_pictureCaption = text;
+    m_chosenCar = text;
+    showPictureOf(carKey(m_chosenCar), m_carPictures);
     const int position = row + 1;
-    const bool stock = position < StockFlagCount && stockFlags[size_t(position)] == -1;
-    garterEnabled = !stock;
-    delEnabled = !stock;
+    const bool stock = position < StockFlagCount && m_stockFlags[size_t(position)] == -1;
+    m_canSendChosen = !stock;
+    m_canDeleteChosen = !stock;
     emit changed();
 }
 
-void CarLibrary::Gartery_NodeClick(int row)
+void CarLibrary::chooseGarageRow(int row)
 {
-    if (row < 0 || row >= Gartery.count())
+    if (row < 0 || row >= m_garageList.count())
         return;
-    Gartery.setSelectedRow(row);
-    lastSelected = LastGarageList;
-    const QString text = Gartery.text(row);
-    frameCaption = text;
-    garageSelection = text;
-    showPictureOf(carKey(garageSelection), GargList);
+    m_garageList.setSelectedRow(row);
+    m_lastChosenList = LastGarageList;
+    const QString text = m_garageList.text(row);
+    m_pictureCaption = text;
+    m_chosenGarageCar = text;
+    showPictureOf(carKey(m_chosenGarageCar), m_garagePictures);
     emit changed();
 }
 
-void CarLibrary::Cart3_DblClick()
+void CarLibrary::openChosenCar()
 {
     // A double click where no entry is selected opens nothing.
-    if (!Cart3.hasSelection())
+    if (!m_carList.hasSelection())
         return;
-    lastSelected = LastCarList;
-    const QString text = Cart3.selectedText();
-    carSelection = text == QLatin1String("R5Turbo") ? QStringLiteral("R5") : text;
+    m_lastChosenList = LastCarList;
+    const QString text = m_carList.selectedText();
+    m_chosenCar = text == QLatin1String("R5Turbo") ? QStringLiteral("R5") : text;
     emit changed();
-    OpenUp(joinPath(carFolder, text));
+    openCar(joinPath(m_carFolder, text));
 }
 
-void CarLibrary::Gartery_DblClick()
+void CarLibrary::openChosenGarageCar()
 {
-    if (!Gartery.hasSelection())
+    if (!m_garageList.hasSelection())
         return;
-    lastSelected = LastGarageList;
+    m_lastChosenList = LastGarageList;
     emit changed();
-    OpenUp(joinPath(garageFolder, Gartery.selectedText()));
+    openCar(joinPath(m_garageFolder, m_garageList.selectedText()));
 }
 
-void CarLibrary::OpenUp(const QString& path)
+void CarLibrary::openCar(const QString& path)
 {
-    carPath = path;
+    m_openedCarPath = path;
     if (openDetails)
         openDetails(path);
 }
@@ -363,17 +351,17 @@ void CarLibrary::OpenUp(const QString& path)
 bool CarLibrary::addInstalledCar(const QString& name, bool inGarage)
 {
     FileSystem& fs = m_platform.fs;
-    const QString folder = joinPath(inGarage ? garageFolder : carFolder, name);
-    if (isStockCar(name) && (inGarage || !stockMode))
+    const QString folder = joinPath(inGarage ? m_garageFolder : m_carFolder, name);
+    if (isStockCar(name) && (inGarage || !m_listsStockCars))
         return false;
-    if (!inGarage && (folder == garageFolder || name.toUpper() == QLatin1String("MISC")))
+    if (!inGarage && (folder == m_garageFolder || name.toUpper() == QLatin1String("MISC")))
         return false;
     const QString picture = carPictureFile(fs, folder);
     if (picture.isEmpty())
         return false;
 
-    CarList& list = inGarage ? Gartery : Cart3;
-    PictureStore& store = inGarage ? GargList : CarpList;
+    CarList& list = inGarage ? m_garageList : m_carList;
+    PictureStore& store = inGarage ? m_garagePictures : m_carPictures;
     const QString key = carKey(name);
     // A car replaced under the same name shows its new picture, not the one registered before.
     auto loaded =
@@ -382,32 +370,39 @@ bool CarLibrary::addInstalledCar(const QString& name, bool inGarage)
     if (list.rowOfKey(key) < 0) {
         list.append(key, name);
         if (inGarage) {
-            addToGam(1);
+            addToGarageCount(1);
         } else {
             const int position = list.count();
-            if (stockMode && isStockCar(name) && position < StockFlagCount)
-                stockFlags[size_t(position)] = -1;
-            addToCam(1);
+            if (m_listsStockCars && isStockCar(name) && position < StockFlagCount)
+                m_stockFlags[size_t(position)] = -1;
+            addToCarCount(1);
         }
     }
     emit changed();
     return true;
 }
 
+void CarLibrary::appendToCarList(std::vector<CarEntry> entries, const QList<QImage>& pictures)
+{
+    for (size_t i = 0; i < entries.size() && qsizetype(i) < pictures.size(); ++i)
+        m_carPictures.add(entries[i].key, pictures[qsizetype(i)]);
+    m_carList.appendMany(std::move(entries));
+}
+
 void CarLibrary::removeGoneCar(const QString& name, bool inGarage)
 {
-    CarList& list = inGarage ? Gartery : Cart3;
+    CarList& list = inGarage ? m_garageList : m_carList;
     const int row = list.rowOfKey(carKey(name));
     if (row < 0)
         return;
     list.removeRow(row);
-    QString& selection = inGarage ? garageSelection : carSelection;
+    QString& selection = inGarage ? m_chosenGarageCar : m_chosenCar;
     if (inGarage) {
-        addToGam(-1);
+        addToGarageCount(-1);
     } else {
-        if (stockMode)
+        if (m_listsStockCars)
             shiftStockFlagsDown(row + 1);
-        addToCam(-1);
+        addToCarCount(-1);
     }
     if (selection == name)
         selection = list.selectedText();
@@ -417,7 +412,7 @@ void CarLibrary::removeGoneCar(const QString& name, bool inGarage)
 // ---------------------------------------------------------------------------------------------
 // Help, registry, keys
 
-void CarLibrary::Mama_Click()
+void CarLibrary::showHelp()
 {
     if (Error e = startProgram(QStringLiteral("hovlen")))
         m_platform.dialogs.plain(
@@ -425,7 +420,7 @@ void CarLibrary::Mama_Click()
             e.description());
 }
 
-void CarLibrary::Reg_Click()
+void CarLibrary::resetSelectedCarNumber()
 {
 #ifdef Q_OS_WIN
     const QString file = joinPath(m_platform.programFolder, QStringLiteral("Parkwen.reg"));
@@ -438,32 +433,6 @@ void CarLibrary::Reg_Click()
         "CarLibrary", "This system has no registry, so there is no \"Selected Car\" number "
                       "to reset. Nothing was changed."));
 #endif
-}
-
-bool CarLibrary::keyDown(int key)
-{
-    switch (key) {
-    case Qt::Key_F1:
-        RUNA_Click();
-        return true;
-    case Qt::Key_F2:
-        Mama_Click();
-        return true;
-    case Qt::Key_F3:
-        Reg_Click();
-        return true;
-    case Qt::Key_F5:
-        Refra_Click();
-        return true;
-    case Qt::Key_Z:
-        Carter_Click();
-        return true;
-    case Qt::Key_X:
-        Garter_Click();
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace parkwen

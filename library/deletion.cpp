@@ -5,18 +5,18 @@
 
 namespace parkwen {
 
-void CarLibrary::Del_Click()
+void CarLibrary::deleteChosen()
 {
     deleteChosenCar(true);
 }
 
 void CarLibrary::deleteChosenCar(bool ask)
 {
-    const bool fromCars = lastSelected == LastCarList;
+    const bool fromCars = m_lastChosenList == LastCarList;
     const int listValue = fromCars ? LastCarList : LastGarageList;
-    CarList& list = fromCars ? Cart3 : Gartery;
-    PictureStore& store = fromCars ? CarpList : GargList;
-    QString& selection = fromCars ? carSelection : garageSelection;
+    CarList& list = fromCars ? m_carList : m_garageList;
+    PictureStore& store = fromCars ? m_carPictures : m_garagePictures;
+    QString& selection = fromCars ? m_chosenCar : m_chosenGarageCar;
     Dialogs& dialogs = m_platform.dialogs;
 
     const QString name = selection;
@@ -25,7 +25,7 @@ void CarLibrary::deleteChosenCar(bool ask)
                                                    "Please Select Something to Delete. Fix, Think About It"));
         return;
     }
-    const QString folder = fromCars ? carFolder : garageFolder;
+    const QString folder = fromCars ? m_carFolder : m_garageFolder;
     const QString path = joinPath(folder, name);
 
     // The question says what will happen to the files.
@@ -63,40 +63,40 @@ void CarLibrary::deleteChosenCar(bool ask)
     const int row = list.rowOfKey(carKey(name));
     if (row >= 0) {
         list.removeRow(row);
-        if (fromCars && stockMode)
+        if (fromCars && m_listsStockCars)
             shiftStockFlagsDown(row + 1);
         if (fromCars)
-            addToCam(-1);
+            addToCarCount(-1);
         else
-            addToGam(-1);
+            addToGarageCount(-1);
     } else {
         dialogs.plain(Error::of(err::IndexOutOfBounds).miscMessage());
     }
 
     emit focusRequested(listValue);
-    lastSelected = listValue;
+    m_lastChosenList = listValue;
 
     if (list.hasSelection()) {
-        frameCaption = list.selectedText();
+        m_pictureCaption = list.selectedText();
         selection = list.selectedText();
     } else {
         dialogs.plain(Error::of(err::IndexOutOfBounds).miscMessage());
     }
-    if (fromCars && carSelection == QLatin1String("r5"))
-        carSelection = QStringLiteral("R5Turbo");
-    picture = store.picture(carKey(selection));
+    if (fromCars && m_chosenCar == QLatin1String("r5"))
+        m_chosenCar = QStringLiteral("R5Turbo");
+    m_shownPicture = store.picture(carKey(selection));
 
     if (fromCars) {
         bool stock = false;
-        if (Cart3.hasSelection()) {
-            const int position = Cart3.selectedRow() + 1;
-            stock = position < StockFlagCount && stockFlags[size_t(position)] == -1;
+        if (m_carList.hasSelection()) {
+            const int position = m_carList.selectedRow() + 1;
+            stock = position < StockFlagCount && m_stockFlags[size_t(position)] == -1;
         } else {
             dialogs.plain(Error::of(err::IndexOutOfBounds).miscMessage());
             stock = true;
         }
-        garterEnabled = !stock;
-        delEnabled = !stock;
+        m_canSendChosen = !stock;
+        m_canDeleteChosen = !stock;
     }
     emit changed();
 }
@@ -127,7 +127,7 @@ bool CarLibrary::reportDeletion(const DeleteResult& deleted, const QString& name
 
 bool CarLibrary::deleteUnlistedCar(const QString& name, bool fromCars)
 {
-    const QString folder = fromCars ? carFolder : garageFolder;
+    const QString folder = fromCars ? m_carFolder : m_garageFolder;
     if (name.isEmpty() || !m_platform.fs.isFolder(joinPath(folder, name)))
         return false;
     const DeleteResult deleted =

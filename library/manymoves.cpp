@@ -64,11 +64,11 @@ void ManyMoves::record(const std::function<void()>& command)
         return;
     }
     // One lock for the whole command, so that another Parkwen waits once, not between cars.
-    const MoveEngine::Lock held = m_cars.moveEngine().lock({m_cars.carFolder, m_cars.garageFolder});
+    const MoveEngine::Lock held = m_cars.moveEngine().lock({m_cars.carFolder(), m_cars.garageFolder()});
     if (!held.held())
         return;
     m_recording = true;
-    MoveRecorder recorder(m_cars.Cart3, m_cars.Gartery);
+    MoveRecorder recorder(m_cars.carList(), m_cars.garageList());
     command();
     m_recording = false;
     m_history.push(recorder.moves());
@@ -83,17 +83,17 @@ void ManyMoves::moveOne(const QString& name, bool toGarage)
 
 bool ManyMoves::isStockEntry(const QString& name) const
 {
-    if (!m_cars.stockMode)
+    if (!m_cars.listsStockCars())
         return false;
-    const int position = m_cars.Cart3.rowOfText(name) + 1;
+    const int position = m_cars.carList().rowOfText(name) + 1;
     return position >= 1 && position < CarLibrary::StockFlagCount &&
-           m_cars.stockFlags[size_t(position)] == -1;
+           m_cars.stockFlags()[size_t(position)] == -1;
 }
 
 void ManyMoves::send(const QStringList& names, bool toGarage)
 {
     record([&] {
-        const CarList& source = toGarage ? m_cars.Cart3 : m_cars.Gartery;
+        const CarList& source = toGarage ? m_cars.carList() : m_cars.garageList();
         QStringList moving;
         for (const QString& name : names)
             if (source.rowOfText(name) >= 0 && !(toGarage && isStockEntry(name)))
@@ -120,7 +120,7 @@ void ManyMoves::remove(const QStringList& names, bool fromCars)
     for (const QString& name : names) {
         // A folder of a stock car's name that the lists do not show is kept as a stock car is.
         const bool unlistedStock =
-            fromCars && m_cars.stockMode && isStockCar(name) && m_cars.Cart3.rowOfText(name) < 0;
+            fromCars && m_cars.listsStockCars() && isStockCar(name) && m_cars.carList().rowOfText(name) < 0;
         if (!(fromCars && isStockEntry(name)) && !unlistedStock)
             doomed << name;
     }
@@ -136,7 +136,7 @@ void ManyMoves::remove(const QStringList& names, bool fromCars)
     int trashed = 0, forGood = 0, links = 0;
     for (const QString& name : std::as_const(doomed)) {
         switch (m_cars.moveEngine().deleteWayFor(
-            joinPath(fromCars ? m_cars.carFolder : m_cars.garageFolder, name))) {
+            joinPath(fromCars ? m_cars.carFolder() : m_cars.garageFolder(), name))) {
         case MoveEngine::DeleteWay::Trash:
             ++trashed;
             break;
@@ -171,7 +171,7 @@ void ManyMoves::remove(const QStringList& names, bool fromCars)
         m_cars.platform().progress,
         QCoreApplication::translate("ManyMoves", "Deleting %1").arg(carsWord(int(doomed.size()))),
         int(doomed.size()));
-    const CarList& list = fromCars ? m_cars.Cart3 : m_cars.Gartery;
+    const CarList& list = fromCars ? m_cars.carList() : m_cars.garageList();
     int done = 0;
     for (const QString& name : std::as_const(doomed)) {
         // Each car is chosen first, as a click on it would, so that the list then shows its
@@ -179,9 +179,9 @@ void ManyMoves::remove(const QStringList& names, bool fromCars)
         const int row = list.rowOfText(name);
         if (row >= 0) {
             if (fromCars)
-                m_cars.Cart3_NodeClick(row);
+                m_cars.chooseCarRow(row);
             else
-                m_cars.Gartery_NodeClick(row);
+                m_cars.chooseGarageRow(row);
             m_cars.deleteChosenCar(false);
         } else {
             // A car folder without a picture: no entry to choose, the same deletion.
@@ -208,7 +208,7 @@ void ManyMoves::undo()
     int done = 0;
     for (const MovedCar& car : back) {
         // The car must still be where the command left it; anything else has been changed since.
-        const CarList& from = car.toGarage ? m_cars.Cart3 : m_cars.Gartery;
+        const CarList& from = car.toGarage ? m_cars.carList() : m_cars.garageList();
         if (from.rowOfText(car.name) >= 0)
             moveOne(car.name, car.toGarage);
         progress.step(++done);

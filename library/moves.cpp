@@ -17,27 +17,27 @@ QString accessErrorMessage()
 
 } // namespace
 
-void CarLibrary::Garter_Click()
+void CarLibrary::sendChosenToGarage()
 {
     // The key X reaches here even while ">>" is disabled for a stock entry.
-    if (isProtectedStockEntry(carSelection)) {
+    if (isProtectedStockEntry(m_chosenCar)) {
         m_platform.dialogs.beep();
         return;
     }
-    moveCarNamed(carSelection, true);
+    moveCarNamed(m_chosenCar, true);
 }
 
-void CarLibrary::Carter_Click()
+void CarLibrary::bringChosenToCarFolder()
 {
-    moveCarNamed(garageSelection, false);
+    moveCarNamed(m_chosenGarageCar, false);
 }
 
 bool CarLibrary::isProtectedStockEntry(const QString& name) const
 {
-    if (!stockMode || name.isEmpty())
+    if (!m_listsStockCars || name.isEmpty())
         return false;
-    const int position = Cart3.rowOfKey(carKey(name)) + 1;
-    return position >= 1 && position < StockFlagCount && stockFlags[size_t(position)] == -1;
+    const int position = m_carList.rowOfKey(carKey(name)) + 1;
+    return position >= 1 && position < StockFlagCount && m_stockFlags[size_t(position)] == -1;
 }
 
 bool CarLibrary::reportMove(const MoveResult& moved)
@@ -70,9 +70,9 @@ bool CarLibrary::reportMove(const MoveResult& moved)
 
 MoveOutcome CarLibrary::moveUnlistedCar(const QString& name, bool toGarage)
 {
-    if (name.isEmpty() || (toGarage && stockMode && isStockCar(name)))
+    if (name.isEmpty() || (toGarage && m_listsStockCars && isStockCar(name)))
         return MoveOutcome::Protected;
-    const MoveResult moved = m_engine.move(CarFolders{carFolder, garageFolder}, name,
+    const MoveResult moved = m_engine.move(CarFolders{m_carFolder, m_garageFolder}, name,
                                            toGarage ? MoveDirection::ToGarage : MoveDirection::ToCars);
     return reportMove(moved) ? MoveOutcome::Moved : MoveOutcome::Blocked;
 }
@@ -81,11 +81,11 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
 {
     // A copy: the caller may pass a selection, which the list updates below change.
     const QString name = carName;
-    CarList& sourceList = toGarage ? Cart3 : Gartery;
-    CarList& targetList = toGarage ? Gartery : Cart3;
-    PictureStore& sourceStore = toGarage ? CarpList : GargList;
-    PictureStore& targetStore = toGarage ? GargList : CarpList;
-    QString& selection = toGarage ? carSelection : garageSelection;
+    CarList& sourceList = toGarage ? m_carList : m_garageList;
+    CarList& targetList = toGarage ? m_garageList : m_carList;
+    PictureStore& sourceStore = toGarage ? m_carPictures : m_garagePictures;
+    PictureStore& targetStore = toGarage ? m_garagePictures : m_carPictures;
+    QString& selection = toGarage ? m_chosenCar : m_chosenGarageCar;
     Dialogs& dialogs = m_platform.dialogs;
 
     if (name.isEmpty()) {
@@ -97,9 +97,9 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
         return MoveOutcome::Protected;
     selection = name;
     const QString key = carKey(name);
-    const QString targetFolder = joinPath(toGarage ? garageFolder : carFolder, name);
+    const QString targetFolder = joinPath(toGarage ? m_garageFolder : m_carFolder, name);
 
-    const MoveResult moved = m_engine.move(CarFolders{carFolder, garageFolder}, name,
+    const MoveResult moved = m_engine.move(CarFolders{m_carFolder, m_garageFolder}, name,
                                            toGarage ? MoveDirection::ToGarage : MoveDirection::ToCars);
     if (!reportMove(moved))
         return MoveOutcome::Blocked;
@@ -108,7 +108,7 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
     const int row = sourceList.rowOfKey(key);
     if (row >= 0) {
         sourceList.removeRow(row);
-        if (toGarage && stockMode)
+        if (toGarage && m_listsStockCars)
             shiftStockFlagsDown(row + 1);
     } else {
         dialogs.plain(QCoreApplication::translate("CarLibrary", "Element not found"));
@@ -133,13 +133,13 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
     targetList.append(key, name);
 
     if (toGarage) {
-        addToGam(1);
-        addToCam(-1);
+        addToGarageCount(1);
+        addToCarCount(-1);
     } else {
-        addToCam(1);
-        addToGam(-1);
+        addToCarCount(1);
+        addToGarageCount(-1);
     }
-    frameCaption = name;
+    m_pictureCaption = name;
 
     if (sourceList.isEmpty()) {
         selection.clear();
@@ -148,22 +148,22 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
     }
     if (sourceList.hasSelection()) {
         selection = sourceList.selectedText();
-        picture = sourceStore.picture(carKey(selection));
+        m_shownPicture = sourceStore.picture(carKey(selection));
     } else {
-        picture = sourceStore.picture(key);
+        m_shownPicture = sourceStore.picture(key);
     }
 
     if (toGarage) {
-        if (Cart3.hasSelection()) {
-            const int position = Cart3.selectedRow() + 1;
-            const bool stock = position < StockFlagCount && stockFlags[size_t(position)] == -1;
-            garterEnabled = !stock;
-            delEnabled = !stock;
+        if (m_carList.hasSelection()) {
+            const int position = m_carList.selectedRow() + 1;
+            const bool stock = position < StockFlagCount && m_stockFlags[size_t(position)] == -1;
+            m_canSendChosen = !stock;
+            m_canDeleteChosen = !stock;
         } else {
-            garterEnabled = false;
-            delEnabled = false;
-            if (!Gartery.isEmpty())
-                picture = GargList.picture(Gartery.at(0).key);
+            m_canSendChosen = false;
+            m_canDeleteChosen = false;
+            if (!m_garageList.isEmpty())
+                m_shownPicture = m_garagePictures.picture(m_garageList.at(0).key);
         }
     }
     emit changed();
@@ -172,9 +172,9 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
 
 void CarLibrary::recoverInterruptedMoves()
 {
-    if (carFolder.isEmpty() || garageFolder.isEmpty() || m_onlyReads)
+    if (m_carFolder.isEmpty() || m_garageFolder.isEmpty() || m_onlyReads)
         return;
-    for (const QString& problem : m_engine.recover(CarFolders{carFolder, garageFolder}))
+    for (const QString& problem : m_engine.recover(CarFolders{m_carFolder, m_garageFolder}))
         m_platform.dialogs.plain(
             QCoreApplication::translate("CarLibrary",
                                         "An interrupted move or deletion could not be finished: ") +
@@ -186,7 +186,7 @@ void CarLibrary::shiftStockFlagsDown(int position)
     if (position < 1)
         return;
     for (int p = position; p < StockFlagCount - 1; ++p)
-        stockFlags[size_t(p)] = stockFlags[size_t(p + 1)];
+        m_stockFlags[size_t(p)] = m_stockFlags[size_t(p + 1)];
 }
 
 MoveEngine::Batch CarLibrary::prepareMoves(const QStringList& names, bool toGarage)
@@ -195,7 +195,7 @@ MoveEngine::Batch CarLibrary::prepareMoves(const QStringList& names, bool toGara
     Progress* progress = m_platform.progress;
     bool begun = false;
     MoveEngine::Batch batch = m_engine.prepareBatch(
-        CarFolders{carFolder, garageFolder}, names,
+        CarFolders{m_carFolder, m_garageFolder}, names,
         toGarage ? MoveDirection::ToGarage : MoveDirection::ToCars, [&](int done) {
             if (!progress)
                 return;
@@ -210,18 +210,18 @@ MoveEngine::Batch CarLibrary::prepareMoves(const QStringList& names, bool toGara
     return batch;
 }
 
-void CarLibrary::CopAll_Click()
+void CarLibrary::bringAllToCarFolder()
 {
-    const int passes = Gartery.count();
-    const MoveEngine::Batch batch = prepareMoves(Gartery.texts(), false);
+    const int passes = m_garageList.count();
+    const MoveEngine::Batch batch = prepareMoves(m_garageList.texts(), false);
     Progress* progress = m_platform.progress;
     if (progress)
         progress->begin(QCoreApplication::translate("CarLibrary", "Sending all cars to the Car Folder"),
                         passes);
     // A car that cannot move was reported by its move; it keeps its place and the others go on.
     int row = 0;
-    for (int pass = 0; pass < passes && row < Gartery.count(); ++pass) {
-        if (moveCarNamed(Gartery.text(row), false) != MoveOutcome::Moved)
+    for (int pass = 0; pass < passes && row < m_garageList.count(); ++pass) {
+        if (moveCarNamed(m_garageList.text(row), false) != MoveOutcome::Moved)
             ++row;
         if (progress)
             progress->step(pass + 1);
@@ -230,11 +230,11 @@ void CarLibrary::CopAll_Click()
         progress->end();
 }
 
-void CarLibrary::DelAll_Click()
+void CarLibrary::sendAllToGarage()
 {
-    const int passes = Cart3.count();
+    const int passes = m_carList.count();
     QStringList names;
-    for (const QString& name : Cart3.texts())
+    for (const QString& name : m_carList.texts())
         if (!isProtectedStockEntry(name))
             names << name;
     const MoveEngine::Batch batch = prepareMoves(names, true);
@@ -243,11 +243,11 @@ void CarLibrary::DelAll_Click()
         progress->begin(QCoreApplication::translate("CarLibrary", "Sending all cars to the Garage Folder"),
                         passes);
     int row = 0;
-    for (int pass = 0; pass < passes && row < Cart3.count(); ++pass) {
-        carSelection = Cart3.text(row);
+    for (int pass = 0; pass < passes && row < m_carList.count(); ++pass) {
+        m_chosenCar = m_carList.text(row);
         // The entries after a moved car move up, so the position stays; stock entries and cars that
         // cannot move are passed.
-        if (moveCarNamed(carSelection, true) != MoveOutcome::Moved)
+        if (moveCarNamed(m_chosenCar, true) != MoveOutcome::Moved)
             ++row;
         if (progress)
             progress->step(pass + 1);

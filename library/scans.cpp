@@ -194,21 +194,21 @@ QString notACarMessage(const QString& name)
 
 } // namespace
 
-bool CarLibrary::Noncus(QString& path)
+bool CarLibrary::reduceToCarName(QString& path)
 {
     path = lastName(path);
     return isStockCar(path);
 }
 
-void CarLibrary::LoadCard()
+void CarLibrary::scanCarFolder()
 {
-    Cart3.clear();
-    CarpList.clear();
-    stockFlags.fill(0);
+    m_carList.clear();
+    m_carPictures.clear();
+    m_stockFlags.fill(0);
 
     FileSystem& fs = m_platform.fs;
     Dialogs& dialogs = m_platform.dialogs;
-    auto folders = fs.listFolders(carFolder);
+    auto folders = fs.listFolders(m_carFolder);
     if (!folders.ok()) {
         dialogs.plain(folders.error().miscMessage());
         emit changed();
@@ -216,13 +216,13 @@ void CarLibrary::LoadCard()
     }
 
     auto choose = [&](const QString& path) -> std::optional<Candidate> {
-        if (path == garageFolder)
+        if (path == m_garageFolder)
             return std::nullopt;
         QString name = path;
-        const bool stock = Noncus(name);
-        if (!stockMode && stock)
+        const bool stock = reduceToCarName(name);
+        if (!m_listsStockCars && stock)
             return std::nullopt;
-        if (stockMode && name.toUpper() == QLatin1String("MISC"))
+        if (m_listsStockCars && name.toUpper() == QLatin1String("MISC"))
             return std::nullopt;
         const QString file = carPictureFile(fs, path);
         return Candidate{name, file.isEmpty() ? path : joinPath(path, file), stock};
@@ -232,13 +232,13 @@ void CarLibrary::LoadCard()
     // message, so the list shows everything found up to that point.
     std::vector<CarEntry> added;
     auto flush = [&] {
-        Cart3.appendMany(std::move(added));
+        m_carList.appendMany(std::move(added));
         added.clear();
     };
     bool complete = true;
     auto apply = [&](const Candidate& c, Decoded& loaded) {
         const QString key = carKey(c.name);
-        Error e = registerPicture(CarpList, key, loaded);
+        Error e = registerPicture(m_carPictures, key, loaded);
         if (e.number() == err::PathNotFound) {
             flush();
             dialogs.inform(notACarMessage(c.name));
@@ -251,46 +251,46 @@ void CarLibrary::LoadCard()
             return false;
         }
         added.push_back({key, c.name});
-        if (stockMode && c.stock) {
-            const int position = Cart3.count() + int(added.size());
+        if (m_listsStockCars && c.stock) {
+            const int position = m_carList.count() + int(added.size());
             if (position >= StockFlagCount) {
                 flush();
                 dialogs.plain(Error::of(err::SubscriptOutOfRange).miscMessage());
                 complete = false;
                 return false;
             }
-            stockFlags[size_t(position)] = -1;
+            m_stockFlags[size_t(position)] = -1;
         }
         if (added.size() >= size_t(kBatch))
             flush();
         return true;
     };
-    scanInBatches(m_platform, CarpList.cache(), folders.value(),
+    scanInBatches(m_platform, m_carPictures.cache(), folders.value(),
                   QCoreApplication::translate("CarLibrary", "Reading the Car Folder"), choose, apply);
     flush();
     if (!complete)
         return;
-    setCam(QString::number(stockMode ? Cart3.count() - 35 : Cart3.count()));
-    setGam(QString::number(Gartery.count()));
+    setCarCountText(QString::number(m_listsStockCars ? m_carList.count() - 35 : m_carList.count()));
+    setGarageCountText(QString::number(m_garageList.count()));
 }
 
-void CarLibrary::LoadGuard()
+void CarLibrary::scanGarageFolder()
 {
-    Gartery.clear();
-    GargList.clear();
+    m_garageList.clear();
+    m_garagePictures.clear();
 
     FileSystem& fs = m_platform.fs;
     Dialogs& dialogs = m_platform.dialogs;
-    auto folders = fs.listFolders(garageFolder);
+    auto folders = fs.listFolders(m_garageFolder);
     if (!folders.ok()) {
         dialogs.plain(folders.error().miscMessage());
-        setGam(QString::number(Gartery.count()));
+        setGarageCountText(QString::number(m_garageList.count()));
         return;
     }
 
     auto choose = [&](const QString& path) -> std::optional<Candidate> {
         QString name = path;
-        if (Noncus(name))
+        if (reduceToCarName(name))
             return std::nullopt;
         const QString file = carPictureFile(fs, path);
         return Candidate{name, file.isEmpty() ? path : joinPath(path, file), false};
@@ -298,12 +298,12 @@ void CarLibrary::LoadGuard()
 
     std::vector<CarEntry> added;
     auto flush = [&] {
-        Gartery.appendMany(std::move(added));
+        m_garageList.appendMany(std::move(added));
         added.clear();
     };
     auto apply = [&](const Candidate& c, Decoded& loaded) {
         const QString key = carKey(c.name);
-        Error e = registerPicture(GargList, key, loaded);
+        Error e = registerPicture(m_garagePictures, key, loaded);
         if (e.number() == err::PathNotFound) {
             flush();
             dialogs.inform(notACarMessage(c.name));
@@ -319,10 +319,10 @@ void CarLibrary::LoadGuard()
             flush();
         return true;
     };
-    scanInBatches(m_platform, GargList.cache(), folders.value(),
+    scanInBatches(m_platform, m_garagePictures.cache(), folders.value(),
                   QCoreApplication::translate("CarLibrary", "Reading the Garage Folder"), choose, apply);
     flush();
-    setGam(QString::number(Gartery.count()));
+    setGarageCountText(QString::number(m_garageList.count()));
 }
 
 } // namespace parkwen

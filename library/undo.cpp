@@ -33,7 +33,7 @@ void UndoHistory::push(MoveCommand command)
         m_commands.removeFirst();
 }
 
-MoveRecorder::MoveRecorder(CarList& cars, CarList& garage)
+MoveRecorder::MoveRecorder(const CarList& cars, const CarList& garage)
 {
     watch(garage, true);
     watch(cars, false);
@@ -45,7 +45,7 @@ MoveRecorder::~MoveRecorder()
         QObject::disconnect(c);
 }
 
-void MoveRecorder::watch(CarList& list, bool toGarage)
+void MoveRecorder::watch(const CarList& list, bool toGarage)
 {
     m_connections << QObject::connect(&list, &QAbstractItemModel::rowsInserted,
                                       [this, &list, toGarage](const QModelIndex&, int first, int last) {

@@ -48,7 +48,7 @@ private:
 class MoveRecorder
 {
 public:
-    MoveRecorder(CarList& cars, CarList& garage);
+    MoveRecorder(const CarList& cars, const CarList& garage);
     ~MoveRecorder();
     MoveRecorder(const MoveRecorder&) = delete;
     MoveRecorder& operator=(const MoveRecorder&) = delete;
@@ -57,7 +57,7 @@ public:
     MoveCommand moves() const { return m_rebuilt ? MoveCommand() : m_moves; }
 
 private:
-    void watch(CarList& list, bool toGarage);
+    void watch(const CarList& list, bool toGarage);
 
     MoveCommand m_moves;
     bool m_rebuilt = false;

@@ -38,7 +38,7 @@ std::optional<QStringList> readChosenSet(Platform& platform, SetChooser& chooser
 // move was reported by its move and is passed, so it is not tried (and reported) again.
 void loadMembers(CarLibrary& library, const QStringList& members)
 {
-    CarList& garage = library.Gartery;
+    const CarList& garage = library.garageList();
     QStringList arriving;
     for (const QString& member : members)
         if (garage.rowOfText(member) >= 0)
@@ -63,7 +63,7 @@ void loadMembers(CarLibrary& library, const QStringList& members)
 // move, keep their place.
 template <typename Predicate> void sendCarsToGarage(CarLibrary& library, Predicate send)
 {
-    CarList& cars = library.Cart3;
+    const CarList& cars = library.carList();
     QStringList leaving;
     for (const QString& name : cars.texts())
         if (send(name))
@@ -74,8 +74,8 @@ template <typename Predicate> void sendCarsToGarage(CarLibrary& library, Predica
     for (int pass = 1; pass <= passes; ++pass) {
         if (row >= cars.count())
             break;
-        library.carSelection = cars.text(row);
-        const QString name = library.carSelection;
+        library.setChosenCar(cars.text(row));
+        const QString name = library.chosenCar();
         if (!send(name) || library.moveCarNamed(name, true) != MoveOutcome::Moved)
             ++row;
     }

@@ -61,8 +61,7 @@ int Commands::run(const CommandLine& line)
     if (line.command == CommandLine::Command::Check ||
         (line.command == CommandLine::Command::List && line.json))
         return isSetUp() ? survey(library, line) : Failed;
-    library.CarpList.setCache(m_thumbnails);
-    library.GargList.setCache(m_thumbnails);
+    library.setThumbnailCache(m_thumbnails);
     // The statistics of one car need no scan (and no picture decoded).
     if (line.command == CommandLine::Command::Stats)
         return startLibrary(library, false) ? stats(library, line.name, line.json) : Failed;
@@ -74,7 +73,7 @@ int Commands::run(const CommandLine& line)
         return Failed;
     MoveEngine::Lock held;
     if (!onlyReads) {
-        held = library.moveEngine().lock({library.carFolder, library.garageFolder});
+        held = library.moveEngine().lock({library.carFolder(), library.garageFolder()});
         if (!held.held()) {
             tell(MoveEngine::busyError().description());
             return Failed;
@@ -82,13 +81,13 @@ int Commands::run(const CommandLine& line)
         library.setOnlyReads(false);
         bool changed = false;
         for (const QString& problem :
-             library.moveEngine().recover(CarFolders{library.carFolder, library.garageFolder}, &changed))
+             library.moveEngine().recover(CarFolders{library.carFolder(), library.garageFolder()}, &changed))
             tell(QCoreApplication::translate("Commands",
                                              "An interrupted move or deletion could not be finished: ") +
                  problem);
         if (changed) {
-            library.LoadCard();
-            library.LoadGuard();
+            library.scanCarFolder();
+            library.scanGarageFolder();
         }
     }
 
@@ -136,9 +135,9 @@ int Commands::list(CarLibrary& library, CommandLine::Folder folder)
 {
     QStringList names;
     if (folder != CommandLine::Folder::Garage)
-        names << library.Cart3.texts();
+        names << library.carList().texts();
     if (folder != CommandLine::Folder::Car)
-        names << library.Gartery.texts();
+        names << library.garageList().texts();
     for (const QString& name : names)
         m_out << name << '\n';
     m_out.flush();
@@ -165,7 +164,7 @@ int Commands::applySet(CarLibrary& library, const CommandLine& line)
     }
     const QSet<QString> members(read.value().begin(), read.value().end());
     QSet<QString> inGarage;
-    for (const QString& name : library.Gartery.texts())
+    for (const QString& name : library.garageList().texts())
         if (members.contains(name))
             inGarage.insert(name);
 
@@ -186,11 +185,11 @@ int Commands::applySet(CarLibrary& library, const CommandLine& line)
     // Done when every car asked for stands where the set puts it; a move that failed has said why.
     bool done = true;
     if (line.command != CommandLine::Command::RemoveSet) {
-        for (const QString& name : library.Gartery.texts())
+        for (const QString& name : library.garageList().texts())
             if (inGarage.contains(name))
                 done = false;
     }
-    for (const QString& name : library.Cart3.texts()) {
+    for (const QString& name : library.carList().texts()) {
         const bool member = members.contains(name);
         if ((line.command == CommandLine::Command::OnlySet && !member) ||
             (line.command == CommandLine::Command::RemoveSet && member))
@@ -202,8 +201,8 @@ int Commands::applySet(CarLibrary& library, const CommandLine& line)
 int Commands::move(CarLibrary& library, const QString& name, CommandLine::Folder to)
 {
     const bool toGarage = to == CommandLine::Folder::Garage;
-    CarList& source = toGarage ? library.Cart3 : library.Gartery;
-    CarList& target = toGarage ? library.Gartery : library.Cart3;
+    const CarList& source = toGarage ? library.carList() : library.garageList();
+    const CarList& target = toGarage ? library.garageList() : library.carList();
     const QString targetName = toGarage ? QCoreApplication::translate("Commands", "Garage Folder")
                                         : QCoreApplication::translate("Commands", "Car Folder");
     if (source.rowOfText(name) < 0) {
@@ -212,7 +211,7 @@ int Commands::move(CarLibrary& library, const QString& name, CommandLine::Folder
             return Done;
         }
         // The game's own cars are left out of the lists, not missing.
-        if (isStockCar(name) && m_platform.fs.isFolder(joinPath(library.carFolder, name))) {
+        if (isStockCar(name) && m_platform.fs.isFolder(joinPath(library.carFolder(), name))) {
             tell(QCoreApplication::translate(
                      "Commands", "\"%1\" is one of the game's own cars: Parkwen leaves it in the Car Folder.")
                      .arg(name));
@@ -224,11 +223,11 @@ int Commands::move(CarLibrary& library, const QString& name, CommandLine::Folder
         return Failed;
     }
     if (toGarage) {
-        library.carSelection = name;
-        library.Garter_Click();
+        library.setChosenCar(name);
+        library.sendChosenToGarage();
     } else {
-        library.garageSelection = name;
-        library.Carter_Click();
+        library.setChosenGarageCar(name);
+        library.bringChosenToCarFolder();
     }
     return source.rowOfText(name) < 0 && target.rowOfText(name) >= 0 ? Done : Failed;
 }
@@ -239,7 +238,7 @@ int Commands::install(CarLibrary& library, const CommandLine& line)
     // a clash is skipped, or with --yes the new car replaces the old one (which goes where "Del. Car"
     // sends cars); files for a car already installed are left out, or with --yes added when new.
     FixedInstallAnswers answers(line.yes ? ClashChoice::Replace : ClashChoice::Skip, line.yes);
-    CarInstaller installer(library.platform(), library.carFolder, library.garageFolder, answers);
+    CarInstaller installer(library.platform(), library.carFolder(), library.garageFolder(), answers);
     const bool toGarage = line.folder == CommandLine::Folder::Garage;
     const InstallSummary summary = installer.install(line.files, toGarage ? CarInstaller::Target::GarageFolder
                                                                           : CarInstaller::Target::CarFolder);
@@ -263,8 +262,8 @@ QString Commands::folderOfCar(const CarLibrary& library, const QString& name, QS
     if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || !isPlainName(name) || isStockCar(name))
         return {}; // hidden folders are not listed either
     for (const bool garage : {false, true}) {
-        const QString path = joinPath(garage ? library.garageFolder : library.carFolder, name);
-        if (path == library.garageFolder || !fs.isFolder(path))
+        const QString path = joinPath(garage ? library.garageFolder() : library.carFolder(), name);
+        if (path == library.garageFolder() || !fs.isFolder(path))
             continue;
         if (fs.listFiles(path, QStringLiteral("*.jpg")).isEmpty() &&
             fs.listFiles(path, QStringLiteral("*.bmp")).isEmpty())

@@ -177,8 +177,7 @@ int main(int argc, char* argv[])
         stats = std::make_unique<CarStatsCache>(thumbnails->besideFile(CarStatsCache::FileName));
 
     CarLibrary cars(platform);
-    cars.CarpList.setCache(thumbnails.get());
-    cars.GargList.setCache(thumbnails.get());
+    cars.setThumbnailCache(thumbnails.get());
     Castle castle(cars);
     castle.statsCache = stats.get();
 
@@ -194,15 +193,16 @@ int main(int argc, char* argv[])
     // The details window reads the list the car was chosen in, its selected entry and that entry's
     // picture; nothing comes back.
     cars.openDetails = [&](const QString& path) {
-        const bool carList = cars.lastSelected == CarLibrary::LastCarList;
-        const CarList& list = carList ? cars.Cart3 : cars.Gartery;
+        const bool carList = cars.lastChosenList() == CarLibrary::LastCarList;
+        const CarList& list = carList ? cars.carList() : cars.garageList();
         DetailsContext context;
         context.carPath = path;
-        context.lastSelectedList = cars.lastSelected;
+        context.lastSelectedList = cars.lastChosenList();
         context.selectedEntry = list.selectedText();
-        context.picture = (carList ? cars.CarpList : cars.GargList).picture(carKey(context.selectedEntry));
-        context.carFolder = cars.carFolder;
-        context.garageFolder = cars.garageFolder;
+        context.picture =
+            (carList ? cars.carPictures() : cars.garagePictures()).picture(carKey(context.selectedEntry));
+        context.carFolder = cars.carFolder();
+        context.garageFolder = cars.garageFolder();
         Sett sett(platform, context, &castle);
         sett.exec();
     };

@@ -98,22 +98,23 @@ private slots:
                                          carItems(QStringLiteral("Two")) + carItems(QStringLiteral("Three")));
 
         QVERIFY(w.drop("Gartery", {one}));
-        QTRY_COMPARE(w.cars->Gartery.texts(), QStringList{QStringLiteral("One")});
+        QTRY_COMPARE(w.cars->garageList().texts(), QStringList{QStringLiteral("One")});
         QVERIFY(QFile::exists(w.b.garage(QStringLiteral("One/parameters.txt"))));
         QCOMPARE(w.label("Gam"), QStringLiteral("1"));
-        QVERIFY(!w.cars->GargList.picture(QStringLiteral("OneCAR")).isNull());
+        QVERIFY(!w.cars->garagePictures().picture(QStringLiteral("OneCAR")).isNull());
         QCOMPARE(w.b.lib.dialogs.messages().last(),
                  QStringLiteral("Installed into the Garage Folder (1 car): One."));
 
         QVERIFY(w.drop("Cart3", {pack}));
-        QTRY_COMPARE(w.cars->Cart3.texts(), (QStringList{QStringLiteral("Two"), QStringLiteral("Three")}));
+        QTRY_COMPARE(w.cars->carList().texts(),
+                     (QStringList{QStringLiteral("Two"), QStringLiteral("Three")}));
         QCOMPARE(w.label("Cam"), QStringLiteral("2"));
         QCOMPARE(w.label("Gam"), QStringLiteral("1"));
-        QVERIFY(!w.cars->CarpList.picture(QStringLiteral("ThreeCAR")).isNull());
+        QVERIFY(!w.cars->carPictures().picture(QStringLiteral("ThreeCAR")).isNull());
         QCOMPARE(w.b.lib.dialogs.shown().last().icon, Dialogs::Icon::Information);
         // The last car installed is the one chosen, and its picture is shown.
-        QCOMPARE(w.cars->carSelection, QStringLiteral("Three"));
-        QCOMPARE(w.cars->frameCaption, QStringLiteral("Three"));
+        QCOMPARE(w.cars->chosenCar(), QStringLiteral("Three"));
+        QCOMPARE(w.cars->pictureCaption(), QStringLiteral("Three"));
         QCOMPARE(w.find<QListView>("Cart3")->currentIndex().row(), 1);
     }
 
@@ -150,12 +151,12 @@ private slots:
 
         button->click();
         QCOMPARE(asked, 2);
-        QVERIFY(w.cars->Gartery.isEmpty());
+        QVERIFY(w.cars->garageList().isEmpty());
         QVERIFY(w.b.lib.dialogs.messages().isEmpty()); // Cancel: nothing happens, nothing is said
 
         answer = CarInstaller::Target::GarageFolder;
         button->click();
-        QCOMPARE(w.cars->Gartery.texts(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+        QCOMPARE(w.cars->garageList().texts(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
         QCOMPARE(w.label("Gam"), QStringLiteral("2"));
     }
 
@@ -178,28 +179,28 @@ private slots:
         Window w(QStringLiteral("2"));
         makeCar(w.b.lib.carFolder, QStringLiteral("Keep"));
         makeCar(w.b.lib.garageFolder, QStringLiteral("Bolt"));
-        w.cars->Refra_Click();
+        w.cars->rereadPaths();
         QCOMPARE(w.label("Gam"), QStringLiteral("1"));
-        QVERIFY(!w.cars->overLimit);
+        QVERIFY(!w.cars->isOverLimit());
         w.b.questions.clashAnswers << ClashAnswer{ClashChoice::Replace, false};
         const QString archive =
             w.b.archive(QStringLiteral("bolt.zip"), Format::Zip, carItems(QStringLiteral("Bolt")));
 
         w.command->install({archive}, CarInstaller::Target::CarFolder);
 
-        QCOMPARE(w.cars->Cart3.texts(), (QStringList{QStringLiteral("Keep"), QStringLiteral("Bolt")}));
-        QVERIFY(w.cars->Gartery.isEmpty());
+        QCOMPARE(w.cars->carList().texts(), (QStringList{QStringLiteral("Keep"), QStringLiteral("Bolt")}));
+        QVERIFY(w.cars->garageList().isEmpty());
         QCOMPARE(w.label("Cam"), QStringLiteral("2"));
         QCOMPARE(w.label("Gam"), QStringLiteral("0"));
-        QVERIFY(w.cars->overLimit); // two cars at a Max Car Amount of 2
+        QVERIFY(w.cars->isOverLimit()); // two cars at a Max Car Amount of 2
     }
 
     void replacingUnderTheSameName_showsTheNewPicture()
     {
         Window w;
         makeCar(w.b.lib.carFolder, QStringLiteral("Bolt"), QStringLiteral("car.bmp"), Qt::red);
-        w.cars->Refra_Click();
-        const QRgb before = w.cars->CarpList.picture(QStringLiteral("BoltCAR")).pixel(32, 32);
+        w.cars->rereadPaths();
+        const QRgb before = w.cars->carPictures().picture(QStringLiteral("BoltCAR")).pixel(32, 32);
         w.b.questions.clashAnswers << ClashAnswer{ClashChoice::Replace, false};
         QList<Item> items = {Item::file(QStringLiteral("Bolt/parameters.txt"), "{}"),
                              Item::file(QStringLiteral("Bolt/car.bmp"), bmpBytes(Qt::green))};
@@ -207,9 +208,9 @@ private slots:
         w.command->install({w.b.archive(QStringLiteral("bolt.zip"), Format::Zip, items)},
                            CarInstaller::Target::CarFolder);
 
-        QCOMPARE(w.cars->Cart3.texts(), QStringList{QStringLiteral("Bolt")});
+        QCOMPARE(w.cars->carList().texts(), QStringList{QStringLiteral("Bolt")});
         QCOMPARE(w.label("Cam"), QStringLiteral("1"));
-        const QRgb after = w.cars->CarpList.picture(QStringLiteral("BoltCAR")).pixel(32, 32);
+        const QRgb after = w.cars->carPictures().picture(QStringLiteral("BoltCAR")).pixel(32, 32);
         QVERIFY(before != after);
         QCOMPARE(QColor(after), QColor(Qt::green));
     }
@@ -222,7 +223,7 @@ private slots:
             w.b.archive(QStringLiteral("one.zip"), Format::Zip, carItems(QStringLiteral("cars/One")));
         clickInNextBox(QStringLiteral("Cancel"));
         w.command->open({one});
-        QVERIFY(w.cars->Gartery.texts().isEmpty());
+        QVERIFY(w.cars->garageList().texts().isEmpty());
         QVERIFY(w.b.lib.dialogs.messages().isEmpty());
 
         QString asked;
@@ -233,7 +234,7 @@ private slots:
         });
         w.command->open({one});
         QCOMPARE(asked, QStringLiteral("InstallWhere:Install the cars of this archive into which folder?"));
-        QCOMPARE(w.cars->Gartery.texts(), QStringList{QStringLiteral("One")});
+        QCOMPARE(w.cars->garageList().texts(), QStringList{QStringLiteral("One")});
     }
 
     void boxes_answerWithTheirButtons()

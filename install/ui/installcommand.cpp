@@ -197,7 +197,7 @@ void InstallCommand::install(const QStringList& sources, CarInstaller::Target ta
     InstallProgress progress(m_parent);
     platform.progress = &progress;
     QtInstallQuestions windowQuestions(platform.dialogs, m_parent);
-    CarInstaller installer(platform, m_cars.carFolder, m_cars.garageFolder,
+    CarInstaller installer(platform, m_cars.carFolder(), m_cars.garageFolder(),
                            questions ? *questions : static_cast<InstallQuestions&>(windowQuestions));
     installer.setCancelCheck([&progress] { return progress.cancelled(); });
     const InstallSummary summary = installer.install(sources, target);
@@ -213,9 +213,9 @@ void InstallCommand::install(const QStringList& sources, CarInstaller::Target ta
     }
     if (!shown.isEmpty()) {
         if (summary.toGarage)
-            m_cars.Gartery_NodeClick(m_cars.Gartery.rowOfText(shown));
+            m_cars.chooseGarageRow(m_cars.garageList().rowOfText(shown));
         else
-            m_cars.Cart3_NodeClick(m_cars.Cart3.rowOfText(shown));
+            m_cars.chooseCarRow(m_cars.carList().rowOfText(shown));
     }
     const bool nothing = summary.installed.isEmpty() && summary.additions.isEmpty();
     platform.dialogs.message(summary.text(),

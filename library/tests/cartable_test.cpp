@@ -94,8 +94,8 @@ private slots:
                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
         }
         table->findChild<QPushButton*>(QStringLiteral("TableMove"))->click();
-        QCOMPARE(cars.Cart3.texts(), QStringList{"bravo"});
-        QStringList garage = cars.Gartery.texts();
+        QCOMPARE(cars.carList().texts(), QStringList{"bravo"});
+        QStringList garage = cars.garageList().texts();
         garage.sort();
         QCOMPARE(garage, (QStringList{"alpha", "charlie", "delta"}));
         QCOMPARE(castle.findChild<QLabel*>(QStringLiteral("Cam"))->text(), QStringLiteral("1"));
@@ -133,7 +133,7 @@ private slots:
         QVERIFY(!charlieRecord().healthy());
 
         castle.undo();
-        QStringList back = cars.Cart3.texts();
+        QStringList back = cars.carList().texts();
         back.sort();
         QCOMPARE(back, (QStringList{"alpha", "bravo", "charlie"}));
         // The table follows the undo done in the main window, without Refresh.
@@ -165,13 +165,13 @@ private slots:
         QCOMPARE(places(*table), (QStringList{"alpha:car", "bravo:car", "echo:car"}));
 
         // ">>" in the main window, "Del. Car", and a car installed: the rows follow each.
-        cars.Cart3_NodeClick(cars.Cart3.rowOfText(QStringLiteral("alpha")));
-        cars.Garter_Click();
+        cars.chooseCarRow(cars.carList().rowOfText(QStringLiteral("alpha")));
+        cars.sendChosenToGarage();
         QCoreApplication::processEvents();
         QCOMPARE(places(*table), (QStringList{"alpha:garage", "bravo:car", "echo:car"}));
-        cars.Cart3_NodeClick(cars.Cart3.rowOfText(QStringLiteral("bravo")));
+        cars.chooseCarRow(cars.carList().rowOfText(QStringLiteral("bravo")));
         lib.dialogs.queueAnswer(Dialogs::Answer::Yes);
-        cars.Del_Click();
+        cars.deleteChosen();
         car(lib.carFolder, QStringLiteral("foxtrot"), QStringLiteral("32.0"));
         QVERIFY(cars.addInstalledCar(QStringLiteral("foxtrot"), false));
         QCoreApplication::processEvents();
@@ -190,7 +190,7 @@ private slots:
         table->findChild<QPushButton*>(QStringLiteral("TableMove"))->click();
         QVERIFY(QFileInfo(lib.garageFolder + QStringLiteral("/echo/parameters.txt")).isFile());
         QVERIFY(!QFileInfo::exists(lib.carFolder + QStringLiteral("/echo")));
-        QCOMPARE(cars.Gartery.texts(), QStringList{"alpha"});
+        QCOMPARE(cars.garageList().texts(), QStringList{"alpha"});
         QCOMPARE(places(*table), (QStringList{"alpha:garage", "echo:garage", "foxtrot:car"}));
 
         // Deleting it asks as "Del. Car" asks, naming that it is deleted for good; "No" keeps it.
@@ -206,7 +206,7 @@ private slots:
         table->findChild<QPushButton*>(QStringLiteral("TableDelete"))->click();
         QVERIFY(!QFileInfo::exists(lib.garageFolder + QStringLiteral("/echo")));
         QCOMPARE(places(*table), (QStringList{"alpha:garage", "foxtrot:car"}));
-        QCOMPARE(cars.Gartery.texts(), QStringList{"alpha"});
+        QCOMPARE(cars.garageList().texts(), QStringList{"alpha"});
     }
 };
 

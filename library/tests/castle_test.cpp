@@ -76,16 +76,16 @@ private slots:
         QListView* cart = f.list("Cart3");
         QTest::mouseClick(cart->viewport(), Qt::LeftButton, {},
                           cart->visualRect(cart->model()->index(0, 0)).center());
-        QCOMPARE(f.cars->carSelection, QStringLiteral("alpha"));
+        QCOMPARE(f.cars->chosenCar(), QStringLiteral("alpha"));
         QCOMPARE(f.find<QGroupBox>("PikFra")->title(), QStringLiteral("alpha"));
         QTest::keyClick(cart, Qt::Key_Down);
-        QCOMPARE(f.cars->carSelection, QStringLiteral("bravo"));
-        QCOMPARE(f.cars->lastSelected, -1);
+        QCOMPARE(f.cars->chosenCar(), QStringLiteral("bravo"));
+        QCOMPARE(f.cars->lastChosenList(), -1);
         QListView* garage = f.list("Gartery");
         QTest::mouseClick(garage->viewport(), Qt::LeftButton, {},
                           garage->visualRect(garage->model()->index(0, 0)).center());
-        QCOMPARE(f.cars->garageSelection, QStringLiteral("garaged"));
-        QCOMPARE(f.cars->lastSelected, 0);
+        QCOMPARE(f.cars->chosenGarageCar(), QStringLiteral("garaged"));
+        QCOMPARE(f.cars->lastChosenList(), 0);
     }
 
     void focusAlone_choosesNothing()
@@ -93,7 +93,7 @@ private slots:
         Fixture f({"alpha"});
         f.list("Cart3")->setFocus();
         QCoreApplication::processEvents();
-        QVERIFY(f.cars->carSelection.isEmpty());
+        QVERIFY(f.cars->chosenCar().isEmpty());
         QCOMPARE(f.find<QGroupBox>("PikFra")->title(), QStringLiteral("Picture"));
     }
 
@@ -102,7 +102,7 @@ private slots:
         Fixture f({"alpha"});
         makeCar(f.lib.carFolder, QStringLiteral("zulu"));
         QTest::keyClick(f.list("Gartery"), Qt::Key_F5, Qt::ShiftModifier);
-        QCOMPARE(f.cars->Cart3.texts(), QStringList({"alpha", "zulu"}));
+        QCOMPARE(f.cars->carList().texts(), QStringList({"alpha", "zulu"}));
         QCOMPARE(f.find<QLabel>("Cam")->text(), QStringLiteral("2"));
     }
 
@@ -113,7 +113,7 @@ private slots:
         QTest::mouseClick(garage->viewport(), Qt::LeftButton, {},
                           garage->visualRect(garage->model()->index(0, 0)).center());
         QTest::keyClick(f.list("Cart3"), Qt::Key_Z); // the key works whichever list has the focus
-        QCOMPARE(f.cars->Cart3.texts(), QStringList({"alpha", "beta"}));
+        QCOMPARE(f.cars->carList().texts(), QStringList({"alpha", "beta"}));
         QVERIFY(QFileInfo::exists(f.lib.carFolder + QStringLiteral("/beta/parameters.txt")));
         QCOMPARE(f.find<QLabel>("Cam")->text(), QStringLiteral("2"));
         QCOMPARE(f.find<QLabel>("Gam")->text(), QStringLiteral("0"));
@@ -122,8 +122,8 @@ private slots:
         QTest::mouseClick(cart->viewport(), Qt::LeftButton, {},
                           cart->visualRect(cart->model()->index(0, 0)).center());
         QTest::keyClick(garage, Qt::Key_X, Qt::ShiftModifier);
-        QCOMPARE(f.cars->Gartery.texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars->Cart3.texts(), QStringList({"beta"}));
+        QCOMPARE(f.cars->garageList().texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars->carList().texts(), QStringList({"beta"}));
         QVERIFY(f.lib.dialogs.messages().isEmpty());
     }
 

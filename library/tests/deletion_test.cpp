@@ -49,17 +49,17 @@ private slots:
         Fixture f;
         makeCar(f.lib.carFolder, QStringLiteral("alpha"));
         f.scan();
-        f.cars.Cart3_NodeClick(0);
+        f.cars.chooseCarRow(0);
         f.lib.dialogs.queueAnswer(Dialogs::Answer::No);
-        f.cars.Del_Click();
+        f.cars.deleteChosen();
         QCOMPARE(
             f.messages(),
             QStringList({"Are you sure you want to delete the car alpha from your Car Folder" + kToTrash}));
         QCOMPARE(f.lib.dialogs.shown().at(0).icon, Dialogs::Icon::Question);
         QCOMPARE(f.lib.dialogs.shown().at(0).buttons, Dialogs::Buttons::YesNoDefaultNo);
         QCOMPARE(entries(f.car("alpha")), QStringList({"car.jpg", "parameters.txt"}));
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars.cam(), QStringLiteral("1"));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("1"));
         QVERIFY(f.focus.isEmpty());
     }
 
@@ -68,10 +68,10 @@ private slots:
         Fixture f;
         makeCar(f.lib.garageFolder, QStringLiteral("alpha"));
         f.scan();
-        f.cars.Del_Click(); // the garage list is the last-selected list at first, with nothing chosen
+        f.cars.deleteChosen(); // the garage list is the last-selected list at first, with nothing chosen
         QCOMPARE(f.messages(), QStringList({"Please Select Something to Delete. Fix, Think About It"}));
         QVERIFY(QFileInfo::exists(f.garage("alpha")));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha"}));
     }
 
     void fromCarList_removesFolderEntryAndSelectsTheNextCar()
@@ -82,27 +82,27 @@ private slots:
         makeCar(f.lib.carFolder, QStringLiteral("gamma"), QStringLiteral("c.jpg"), Qt::blue);
         makeCar(f.lib.garageFolder, QStringLiteral("delta"));
         f.scan();
-        f.cars.Cart3_NodeClick(1);
-        f.cars.Gartery_NodeClick(0);
-        f.cars.Cart3_NodeClick(1); // the car list was used last
-        f.cars.Del_Click();
+        f.cars.chooseCarRow(1);
+        f.cars.chooseGarageRow(0);
+        f.cars.chooseCarRow(1); // the car list was used last
+        f.cars.deleteChosen();
         QCOMPARE(
             f.messages(),
             QStringList({"Are you sure you want to delete the car beta from your Car Folder" + kToTrash}));
         QVERIFY(!QFileInfo::exists(f.car("beta")));
         QCOMPARE(entries(trashed(QStringLiteral("beta"))), QStringList({"b.jpg", "parameters.txt"}));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"alpha", "gamma"}));
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha", "gamma"}));
-        QCOMPARE(f.cars.cam(), QStringLiteral("2"));
-        QCOMPARE(f.cars.gam(), QStringLiteral("1"));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha", "gamma"}));
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("2"));
+        QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
         QCOMPARE(f.focus, QList<int>({CarLibrary::LastCarList}));
-        QCOMPARE(f.cars.lastSelected, CarLibrary::LastCarList);
-        QCOMPARE(f.cars.frameCaption, QStringLiteral("gamma"));
-        QCOMPARE(f.cars.carSelection, QStringLiteral("gamma"));
-        QVERIFY(isMostly(f.cars.picture, Qt::blue));
-        QVERIFY(f.cars.garterEnabled && f.cars.delEnabled);
+        QCOMPARE(f.cars.lastChosenList(), CarLibrary::LastCarList);
+        QCOMPARE(f.cars.pictureCaption(), QStringLiteral("gamma"));
+        QCOMPARE(f.cars.chosenCar(), QStringLiteral("gamma"));
+        QVERIFY(isMostly(f.cars.shownPicture(), Qt::blue));
+        QVERIFY(f.cars.canSendChosen() && f.cars.canDeleteChosen());
         // The picture stays registered.
-        QVERIFY(f.cars.CarpList.contains(QStringLiteral("betaCAR")));
+        QVERIFY(f.cars.carPictures().contains(QStringLiteral("betaCAR")));
     }
 
     void fromGarageList_showsNextGarageCarWithoutMessage()
@@ -112,21 +112,21 @@ private slots:
         makeCar(f.lib.garageFolder, QStringLiteral("beta"), QStringLiteral("b.jpg"), Qt::green);
         makeCar(f.lib.garageFolder, QStringLiteral("gamma"), QStringLiteral("c.jpg"), Qt::blue);
         f.scan();
-        f.cars.garterEnabled = false; // whatever the buttons show, a garage deletion leaves them
-        f.cars.Gartery_NodeClick(1);
-        f.cars.Del_Click();
+        f.cars.setChosenCarActions(false); // whatever the buttons show, a garage deletion leaves them
+        f.cars.chooseGarageRow(1);
+        f.cars.deleteChosen();
         QCOMPARE(f.messages(),
                  QStringList(
                      {"Are you sure you want to delete the car gamma from your Garage Folder" + kToTrash}));
         QVERIFY(!QFileInfo::exists(f.garage("gamma")));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"beta"}));
-        QCOMPARE(f.cars.gam(), QStringLiteral("1"));
-        QCOMPARE(f.cars.cam(), QStringLiteral("1"));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"beta"}));
+        QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("1"));
         QCOMPARE(f.focus, QList<int>({CarLibrary::LastGarageList}));
-        QCOMPARE(f.cars.garageSelection, QStringLiteral("beta"));
-        QCOMPARE(f.cars.frameCaption, QStringLiteral("beta"));
-        QVERIFY(isMostly(f.cars.picture, Qt::green));
-        QVERIFY(!f.cars.garterEnabled);
+        QCOMPARE(f.cars.chosenGarageCar(), QStringLiteral("beta"));
+        QCOMPARE(f.cars.pictureCaption(), QStringLiteral("beta"));
+        QVERIFY(isMostly(f.cars.shownPicture(), Qt::green));
+        QVERIFY(!f.cars.canSendChosen());
     }
 
     void forGood_deletesTheWholeTree_andNothingItLinksTo()
@@ -146,16 +146,16 @@ private slots:
             QFile::link(outside + QStringLiteral("/keep.txt"), f.car("alpha") + QStringLiteral("/keep.txt")));
         const auto before = treeSnapshot(outside);
         f.scan();
-        f.cars.Cart3_NodeClick(0);
-        f.cars.Del_Click();
+        f.cars.chooseCarRow(0);
+        f.cars.deleteChosen();
         QCOMPARE(
             f.messages(),
             QStringList({"Are you sure you want to delete the car alpha from your Car Folder" + kForGood}));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"beta"}));
         QCOMPARE(treeSnapshot(outside), before);
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"beta"}));
-        QCOMPARE(f.cars.cam(), QStringLiteral("1"));
-        QCOMPARE(f.cars.carSelection, QStringLiteral("beta"));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"beta"}));
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("1"));
+        QCOMPARE(f.cars.chosenCar(), QStringLiteral("beta"));
     }
 
     void forGood_withReadOnlyFile_isReportedAndDeletesNothing()
@@ -169,13 +169,13 @@ private slots:
         QVERIFY(!f.lib.fs.setReadOnly(f.garage("alpha") + QStringLiteral("/bonus/z.prm")));
         const auto whole = treeSnapshot(f.garage("alpha"));
         f.scan();
-        f.cars.Gartery_NodeClick(0);
-        f.cars.Del_Click();
+        f.cars.chooseGarageRow(0);
+        f.cars.deleteChosen();
         QCOMPARE(f.messages().mid(1), QStringList({misc(err::PathFileAccess)}));
         QCOMPARE(treeSnapshot(f.garage("alpha")), whole);
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"alpha", "beta"}));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha", "beta"}));
-        QCOMPARE(f.cars.gam(), QStringLiteral("2"));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha", "beta"}));
+        QCOMPARE(f.cars.garageCountText(), QStringLiteral("2"));
         QVERIFY(f.focus.isEmpty());
     }
 
@@ -188,8 +188,8 @@ private slots:
         f.scan();
         f.lib.fs.failOnName(FaultyFileSystem::Op::Delete, QStringLiteral("/parameters.txt"),
                             Error::of(err::PermissionDenied));
-        f.cars.Gartery_NodeClick(0);
-        f.cars.Del_Click();
+        f.cars.chooseGarageRow(0);
+        f.cars.deleteChosen();
         const QStringList hidden = entries(f.lib.garageFolder).filter(QStringLiteral(".parkwen-deleting-"));
         QCOMPARE(hidden.size(), 1);
         QCOMPARE(entries(f.lib.garageFolder), QStringList({hidden.first(), "beta"}));
@@ -199,8 +199,8 @@ private slots:
                 {misc(err::PermissionDenied),
                  "The car alpha could not be deleted completely. What is left of it is kept, hidden, in " +
                      f.garage(hidden.first()) + "/alpha"}));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"beta"}));
-        QCOMPARE(f.cars.gam(), QStringLiteral("1"));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"beta"}));
+        QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
 
         // The next start finishes the deletion the user asked for.
         f.lib.fs.clearFailures();
@@ -218,8 +218,8 @@ private slots:
         QVERIFY(QFile::link(target, f.car("far")));
         makeCar(f.lib.carFolder, QStringLiteral("near"));
         f.scan();
-        f.cars.Cart3_NodeClick(0);
-        f.cars.Del_Click();
+        f.cars.chooseCarRow(0);
+        f.cars.deleteChosen();
         QCOMPARE(
             f.messages(),
             QStringList({"Are you sure you want to delete the car far from your Car Folder (it is a link: "
@@ -228,7 +228,7 @@ private slots:
         QCOMPARE(entries(f.lib.carFolder), QStringList({"near"}));
         QCOMPARE(treeSnapshot(secondDisk.path()), behind);
         QVERIFY(!QFileInfo::exists(trashed(QStringLiteral("far"))));
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"near"}));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"near"}));
     }
 
     void lastCarOfCarList_reportsMissingSelectionAndDisablesButtons()
@@ -236,41 +236,41 @@ private slots:
         Fixture f;
         makeCar(f.lib.carFolder, QStringLiteral("alpha"));
         f.scan();
-        f.cars.Cart3_NodeClick(0);
-        f.cars.Del_Click();
+        f.cars.chooseCarRow(0);
+        f.cars.deleteChosen();
         QCOMPARE(f.messages().mid(1),
                  QStringList({misc(err::IndexOutOfBounds), misc(err::IndexOutOfBounds)}));
-        QVERIFY(f.cars.Cart3.isEmpty());
-        QCOMPARE(f.cars.cam(), QStringLiteral("0"));
-        QCOMPARE(f.cars.carSelection, QStringLiteral("alpha"));
-        QVERIFY(!f.cars.garterEnabled && !f.cars.delEnabled);
+        QVERIFY(f.cars.carList().isEmpty());
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("0"));
+        QCOMPARE(f.cars.chosenCar(), QStringLiteral("alpha"));
+        QVERIFY(!f.cars.canSendChosen() && !f.cars.canDeleteChosen());
         QVERIFY(!QFileInfo::exists(f.car("alpha")));
     }
 
     void r5SelectedAfterwards_becomesR5Turbo_andStockFlagsFollow()
     {
         Fixture f;
-        f.cars.stockMode = true;
+        f.cars.setListsStockCars(true);
         makeCar(f.lib.carFolder, QStringLiteral("q"), QStringLiteral("q.jpg"), Qt::white);
         makeCar(f.lib.carFolder, QStringLiteral("r4car"), QStringLiteral("a.jpg"), Qt::red);
         makeCar(f.lib.carFolder, QStringLiteral("r5"), QStringLiteral("b.jpg"), Qt::green);
         makeCar(f.lib.carFolder, QStringLiteral("R5Turbo"), QStringLiteral("c.jpg"), Qt::blue);
         f.scan();
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"q", "r4car", "r5", "R5Turbo"}));
-        QCOMPARE(f.cars.stockFlags[3], -1);
-        f.cars.Cart3_NodeClick(1);
-        f.cars.Del_Click();
+        QCOMPARE(f.cars.carList().texts(), QStringList({"q", "r4car", "r5", "R5Turbo"}));
+        QCOMPARE(f.cars.stockFlags()[3], -1);
+        f.cars.chooseCarRow(1);
+        f.cars.deleteChosen();
         QCOMPARE(f.messages().size(), 1);
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"q", "r5", "R5Turbo"}));
-        QCOMPARE(f.cars.frameCaption, QStringLiteral("r5"));
-        QCOMPARE(f.cars.carSelection, QStringLiteral("R5Turbo"));
-        QVERIFY(isMostly(f.cars.picture, Qt::blue));
-        QCOMPARE(f.cars.stockFlags[1], -1);
-        QCOMPARE(f.cars.stockFlags[2], -1);
-        QCOMPARE(f.cars.stockFlags[3], 0);
+        QCOMPARE(f.cars.carList().texts(), QStringList({"q", "r5", "R5Turbo"}));
+        QCOMPARE(f.cars.pictureCaption(), QStringLiteral("r5"));
+        QCOMPARE(f.cars.chosenCar(), QStringLiteral("R5Turbo"));
+        QVERIFY(isMostly(f.cars.shownPicture(), Qt::blue));
+        QCOMPARE(f.cars.stockFlags()[1], -1);
+        QCOMPARE(f.cars.stockFlags()[2], -1);
+        QCOMPARE(f.cars.stockFlags()[3], 0);
         // The entry now selected is the stock car r5.
-        QVERIFY(!f.cars.garterEnabled && !f.cars.delEnabled);
-        QCOMPARE(f.cars.cam(), QStringLiteral("-32"));
+        QVERIFY(!f.cars.canSendChosen() && !f.cars.canDeleteChosen());
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("-32"));
     }
 };
 

@@ -14,16 +14,16 @@ struct LibraryFixture
 
     LibraryFixture()
     {
-        cars.carFolder = lib.carFolder;
-        cars.garageFolder = lib.garageFolder;
-        cars.maxCars = 200;
+        cars.setCarFolder(lib.carFolder);
+        cars.setGarageFolder(lib.garageFolder);
+        cars.setMaxCars(200);
         QObject::connect(&cars, &CarLibrary::focusRequested, [this](int list) { focus << list; });
     }
     // Both scans; their messages stay in the transcript.
     void scanBoth()
     {
-        cars.LoadCard();
-        cars.LoadGuard();
+        cars.scanCarFolder();
+        cars.scanGarageFolder();
     }
     // Both scans, then a clean transcript for what the test does next.
     void scan()

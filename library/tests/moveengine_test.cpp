@@ -95,12 +95,12 @@ QString checkWholeOnce(Fixture& f, const QString& name, const Snapshot& whole)
     if (treeSnapshot(inCars ? f.car(name) : f.garage(name)) != whole)
         return QStringLiteral("not whole");
     CarLibrary fresh(f.lib.platform());
-    fresh.carFolder = f.lib.carFolder;
-    fresh.garageFolder = f.lib.garageFolder;
-    fresh.LoadCard();
-    fresh.LoadGuard();
-    if (sorted(fresh.Cart3.texts()) != sorted(f.cars.Cart3.texts()) ||
-        sorted(fresh.Gartery.texts()) != sorted(f.cars.Gartery.texts()))
+    fresh.setCarFolder(f.lib.carFolder);
+    fresh.setGarageFolder(f.lib.garageFolder);
+    fresh.scanCarFolder();
+    fresh.scanGarageFolder();
+    if (sorted(fresh.carList().texts()) != sorted(f.cars.carList().texts()) ||
+        sorted(fresh.garageList().texts()) != sorted(f.cars.garageList().texts()))
         return QStringLiteral("lists differ from the disk");
     return {};
 }
@@ -116,11 +116,11 @@ int inChildLibrary(int argc, char** argv, const char* variable, FaultyFileSystem
     ScriptedDialogs dialogs;
     RecordingProcesses processes;
     CarLibrary cars(Platform{fs, pictures, dialogs, processes, QString()});
-    cars.carFolder = args.value(0);
-    cars.garageFolder = args.value(1);
+    cars.setCarFolder(args.value(0));
+    cars.setGarageFolder(args.value(1));
     cars.moveEngine().renameAllowed = false;
-    cars.LoadCard();
-    cars.LoadGuard();
+    cars.scanCarFolder();
+    cars.scanGarageFolder();
     return work(cars, args);
 }
 
@@ -136,7 +136,7 @@ int childMain(int argc, char** argv)
             if (step == killAt)
                 ::raise(SIGKILL);
         };
-        cars.DelAll_Click();
+        cars.sendAllToGarage();
         return 0;
     });
 }
@@ -187,32 +187,32 @@ private slots:
         const Snapshot outside = treeSnapshot(m_outside.path());
         QVERIFY(whole.contains("bonus/deep/notes.txt") && whole.contains(kForeignName));
 
-        f.cars.carSelection = QStringLiteral("rich");
-        f.cars.Garter_Click();
+        f.cars.setChosenCar(QStringLiteral("rich"));
+        f.cars.sendChosenToGarage();
         QCOMPARE(f.messages(), QStringList());
         QVERIFY(!nodeExists(f.car(QStringLiteral("rich"))));
         QCOMPARE(treeSnapshot(f.garage(QStringLiteral("rich"))), whole);
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"rich"}));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"rich"}));
 
         // Back again: the read-only file is in the Garage Folder now, and blocks "<<".
-        f.cars.garageSelection = QStringLiteral("rich");
-        f.cars.Carter_Click();
+        f.cars.setChosenGarageCar(QStringLiteral("rich"));
+        f.cars.bringChosenToCarFolder();
         QCOMPARE(f.messages().size(), 1);
         QVERIFY(f.messages().first().startsWith(QLatin1String("Path\\File Access Error.")));
         QCOMPARE(treeSnapshot(f.garage(QStringLiteral("rich"))), whole);
         QCOMPARE(entries(f.lib.carFolder), QStringList()); // not even a hidden staging folder
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"rich"}));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"rich"}));
 
         // Writable again, it goes back whole.
         ::chmod(QFile::encodeName(f.garage(QStringLiteral("rich")) + QStringLiteral("/ro.txt")).constData(),
                 0644);
         const Snapshot writable = treeSnapshot(f.garage(QStringLiteral("rich")));
         f.lib.dialogs.clear();
-        f.cars.Carter_Click();
+        f.cars.bringChosenToCarFolder();
         QCOMPARE(f.messages(), QStringList());
         QCOMPARE(treeSnapshot(f.car(QStringLiteral("rich"))), writable);
         QCOMPARE(entries(f.lib.garageFolder), QStringList());
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"rich"}));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"rich"}));
         // The file the car linked to was never touched.
         QCOMPARE(treeSnapshot(m_outside.path()), outside);
     }
@@ -229,20 +229,20 @@ private slots:
             QDir(f.lib.carFolder).relativeFilePath(secondDisk.path() + QStringLiteral("/far"));
         QVERIFY(QFile::link(relative, f.car(QStringLiteral("far"))));
         f.scan();
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"far"}));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"far"}));
 
-        f.cars.carSelection = QStringLiteral("far");
-        f.cars.Garter_Click();
+        f.cars.setChosenCar(QStringLiteral("far"));
+        f.cars.sendChosenToGarage();
         QCOMPARE(f.messages(), QStringList());
         const QFileInfo moved(f.garage(QStringLiteral("far")));
         QVERIFY(moved.isSymLink());
         QCOMPARE(moved.canonicalFilePath(),
                  QFileInfo(secondDisk.path() + QStringLiteral("/far")).canonicalFilePath());
         QVERIFY(!nodeExists(f.car(QStringLiteral("far"))));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"far"}));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"far"}));
 
-        f.cars.garageSelection = QStringLiteral("far");
-        f.cars.Carter_Click();
+        f.cars.setChosenGarageCar(QStringLiteral("far"));
+        f.cars.bringChosenToCarFolder();
         QCOMPARE(f.messages(), QStringList());
         QVERIFY(QFileInfo(f.car(QStringLiteral("far"))).isSymLink());
         QCOMPARE(entries(f.lib.garageFolder), QStringList());
@@ -503,9 +503,9 @@ private slots:
                        p.endsWith(QStringLiteral("/car2"));
             },
             Error::of(err::DiskFull));
-        f.cars.DelAll_Click();
+        f.cars.sendAllToGarage();
         QCOMPARE(f.messages().size(), 1);
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"car2"}));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"car2"}));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"car2"}));
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"car0", "car1", "car3"}));
         for (auto it = whole.cbegin(); it != whole.cend(); ++it)
@@ -548,7 +548,7 @@ private slots:
         QVERIFY(f.cars.startupReading(QString()));
         QCOMPARE(hiddenEntries(f.lib.carFolder), QStringList());
         QCOMPARE(hiddenEntries(f.lib.garageFolder), QStringList());
-        QStringList listed = f.cars.Cart3.texts() + f.cars.Gartery.texts();
+        QStringList listed = f.cars.carList().texts() + f.cars.garageList().texts();
         QCOMPARE(sorted(listed), whole.keys());
         for (auto it = whole.cbegin(); it != whole.cend(); ++it) {
             const bool inCars = nodeExists(f.car(it.key()));

@@ -1,5 +1,6 @@
 #include "library/carlibrary.h"
 #include "library/tests/libraryfixture.h"
+#include "library/ui/shortcuts.h"
 
 #include <QtTest>
 
@@ -48,14 +49,14 @@ private slots:
         makeCar(f.lib.carFolder, QStringLiteral("alpha"));
         makeCar(f.lib.garageFolder, QStringLiteral("beta"));
         f.scan();
-        f.cars.Garter_Click();
-        f.cars.Carter_Click();
+        f.cars.sendChosenToGarage();
+        f.cars.bringChosenToCarFolder();
         QCOMPARE(f.messages(), QStringList({kNothingSelected, kNothingSelected}));
         QCOMPARE(f.lib.dialogs.shown().at(0).icon, Dialogs::Icon::Information);
         QCOMPARE(entries(f.lib.carFolder), QStringList({"alpha"}));
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"beta"}));
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"beta"}));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"beta"}));
     }
 
     void sendToGarage_movesFilesAndUpdatesListsCountsSelectionAndPicture()
@@ -71,22 +72,22 @@ private slots:
         int changes = 0;
         QObject::connect(&f.cars, &CarLibrary::changed, [&] { ++changes; });
 
-        f.cars.Cart3_NodeClick(1);
-        f.cars.Garter_Click();
+        f.cars.chooseCarRow(1);
+        f.cars.sendChosenToGarage();
 
         QVERIFY(f.messages().isEmpty());
         QVERIFY(!QFileInfo::exists(f.car("beta")));
         QCOMPARE(snapshot(f.garage("beta")), before);
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha", "gamma"}));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"delta", "beta"}));
-        QCOMPARE(f.cars.cam(), QStringLiteral("2"));
-        QCOMPARE(f.cars.gam(), QStringLiteral("2"));
-        QCOMPARE(f.cars.frameCaption, QStringLiteral("beta"));
-        QVERIFY(isMostly(f.cars.GargList.picture(QStringLiteral("betaCAR")), Qt::green));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha", "gamma"}));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"delta", "beta"}));
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("2"));
+        QCOMPARE(f.cars.garageCountText(), QStringLiteral("2"));
+        QCOMPARE(f.cars.pictureCaption(), QStringLiteral("beta"));
+        QVERIFY(isMostly(f.cars.garagePictures().picture(QStringLiteral("betaCAR")), Qt::green));
         // The entry that took the moved car's place is the new selection, with its picture.
-        QCOMPARE(f.cars.carSelection, QStringLiteral("gamma"));
-        QVERIFY(isMostly(f.cars.picture, Qt::blue));
-        QVERIFY(f.cars.garterEnabled && f.cars.delEnabled);
+        QCOMPARE(f.cars.chosenCar(), QStringLiteral("gamma"));
+        QVERIFY(isMostly(f.cars.shownPicture(), Qt::blue));
+        QVERIFY(f.cars.canSendChosen() && f.cars.canDeleteChosen());
         QVERIFY(changes > 0);
     }
 
@@ -97,15 +98,15 @@ private slots:
         makeCar(f.lib.garageFolder, QStringLiteral("alpha"), QStringLiteral("a.jpg"), Qt::red);
         makeCar(f.lib.garageFolder, QStringLiteral("beta"), QStringLiteral("b.jpg"), Qt::green);
         f.scan();
-        f.cars.garageSelection = QStringLiteral("alpha");
-        f.cars.Carter_Click();
+        f.cars.setChosenGarageCar(QStringLiteral("alpha"));
+        f.cars.bringChosenToCarFolder();
         QVERIFY(f.messages().isEmpty());
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"beta"}));
-        QCOMPARE(f.cars.garageSelection, QStringLiteral("alpha"));
-        QVERIFY(isMostly(f.cars.picture, Qt::red));
-        QCOMPARE(f.cars.cam(), QStringLiteral("1"));
-        QCOMPARE(f.cars.gam(), QStringLiteral("1"));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"beta"}));
+        QCOMPARE(f.cars.chosenGarageCar(), QStringLiteral("alpha"));
+        QVERIFY(isMostly(f.cars.shownPicture(), Qt::red));
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("1"));
+        QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
     }
 
     void sendToGarage_withoutSelectedEntry_disablesButtonsAndShowsFirstGarageCar()
@@ -115,12 +116,12 @@ private slots:
         makeCar(f.lib.carFolder, QStringLiteral("beta"), QStringLiteral("b.jpg"), Qt::green);
         makeCar(f.lib.garageFolder, QStringLiteral("aaa"), QStringLiteral("g.jpg"), Qt::blue);
         f.scan();
-        f.cars.carSelection = QStringLiteral("beta");
-        f.cars.Garter_Click();
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"aaa", "beta"}));
-        QCOMPARE(f.cars.carSelection, QStringLiteral("beta"));
-        QVERIFY(!f.cars.garterEnabled && !f.cars.delEnabled);
-        QVERIFY(isMostly(f.cars.picture, Qt::blue));
+        f.cars.setChosenCar(QStringLiteral("beta"));
+        f.cars.sendChosenToGarage();
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"aaa", "beta"}));
+        QCOMPARE(f.cars.chosenCar(), QStringLiteral("beta"));
+        QVERIFY(!f.cars.canSendChosen() && !f.cars.canDeleteChosen());
+        QVERIFY(isMostly(f.cars.shownPicture(), Qt::blue));
     }
 
     void targetFolderExists_reportsAccessErrorAndChangesNothing()
@@ -132,15 +133,15 @@ private slots:
         f.scan();
         const auto source = snapshot(f.car("alpha"));
         const auto target = snapshot(f.garage("alpha"));
-        f.cars.Cart3_NodeClick(0);
-        f.cars.Garter_Click();
+        f.cars.chooseCarRow(0);
+        f.cars.sendChosenToGarage();
         QCOMPARE(f.messages(), QStringList({kAccessError}));
         QCOMPARE(f.lib.dialogs.shown().at(0).icon, Dialogs::Icon::None);
         QCOMPARE(snapshot(f.car("alpha")), source);
         QCOMPARE(snapshot(f.garage("alpha")), target);
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
-        QVERIFY(f.cars.Gartery.isEmpty());
-        QCOMPARE(f.cars.cam(), QStringLiteral("1"));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha"}));
+        QVERIFY(f.cars.garageList().isEmpty());
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("1"));
     }
 
     void carWithSubfolderAndHiddenFiles_movesWhole()
@@ -151,17 +152,17 @@ private slots:
         writeBytes(f.car("alpha") + QStringLiteral("/extras/notes.txt"), "notes");
         writeBytes(f.car("alpha") + QStringLiteral("/._carbox.bmp"), "resource fork");
         f.scan();
-        f.cars.Cart3_NodeClick(0);
-        f.cars.Garter_Click();
+        f.cars.chooseCarRow(0);
+        f.cars.sendChosenToGarage();
         QVERIFY(f.messages().isEmpty());
         QCOMPARE(entries(f.garage("alpha")),
                  QStringList({"._carbox.bmp", "car.jpg", "extras", "parameters.txt"}));
         QCOMPARE(readBytes(f.garage("alpha") + QStringLiteral("/extras/notes.txt")), QByteArray("notes"));
         QCOMPARE(entries(f.lib.carFolder), QStringList());
-        QVERIFY(f.cars.Cart3.isEmpty());
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars.cam(), QStringLiteral("0"));
-        QCOMPARE(f.cars.gam(), QStringLiteral("1"));
+        QVERIFY(f.cars.carList().isEmpty());
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("0"));
+        QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
     }
 
     void readOnlyFilesInCarFolder_sendToGarageSucceeds()
@@ -171,12 +172,12 @@ private slots:
         QVERIFY(!f.lib.fs.setReadOnly(f.car("alpha") + QStringLiteral("/parameters.txt")));
         QVERIFY(!f.lib.fs.setReadOnly(f.car("alpha") + QStringLiteral("/car.jpg")));
         f.scan();
-        f.cars.Cart3_NodeClick(0);
-        f.cars.Garter_Click();
+        f.cars.chooseCarRow(0);
+        f.cars.sendChosenToGarage();
         QVERIFY(f.messages().isEmpty());
         QVERIFY(!QFileInfo::exists(f.car("alpha")));
         QCOMPARE(entries(f.garage("alpha")), QStringList({"car.jpg", "parameters.txt"}));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha"}));
     }
 
     void readOnlyFileInGarage_stopsBeforeAnythingIsCopied()
@@ -190,14 +191,14 @@ private slots:
         for (bool rename : {true, false}) {
             f.cars.moveEngine().renameAllowed = rename;
             f.scan();
-            f.cars.Gartery_NodeClick(0);
-            f.cars.Carter_Click();
+            f.cars.chooseGarageRow(0);
+            f.cars.bringChosenToCarFolder();
             QCOMPARE(f.messages(), QStringList({kAccessError}));
             QCOMPARE(snapshot(f.garage("alpha")), whole);
             QCOMPARE(entries(f.lib.carFolder), QStringList());
-            QVERIFY(f.cars.Cart3.isEmpty());
-            QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha"}));
-            QCOMPARE(f.cars.gam(), QStringLiteral("1"));
+            QVERIFY(f.cars.carList().isEmpty());
+            QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha"}));
+            QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
         }
     }
 
@@ -212,19 +213,19 @@ private slots:
         f.lib.fs.failOnName(FaultyFileSystem::Op::Copy, QStringLiteral("/parameters.txt"),
                             Error::of(err::DiskFull));
         f.cars.moveEngine().renameAllowed = false;
-        f.cars.Cart3_NodeClick(0);
-        f.cars.Garter_Click();
+        f.cars.chooseCarRow(0);
+        f.cars.sendChosenToGarage();
         QCOMPARE(f.messages(), QStringList({QStringLiteral("Disk full")}));
         QCOMPARE(snapshot(f.car("alpha")), whole);
         QCOMPARE(entries(f.lib.garageFolder), QStringList()); // no half copy, hidden or not
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
-        QVERIFY(f.cars.Gartery.isEmpty());
-        QCOMPARE(f.cars.cam(), QStringLiteral("1"));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha"}));
+        QVERIFY(f.cars.garageList().isEmpty());
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("1"));
 
         // Once the disk works again the same move goes through.
         f.lib.fs.clearFailures();
         f.lib.dialogs.clear();
-        f.cars.Garter_Click();
+        f.cars.sendChosenToGarage();
         QVERIFY(f.messages().isEmpty());
         QCOMPARE(snapshot(f.garage("alpha")), whole);
     }
@@ -237,14 +238,14 @@ private slots:
         makeCar(f.lib.carFolder, QStringLiteral("bmps"), QStringLiteral("b.bmp"), Qt::green);
         writePicture(f.car("bmps") + QStringLiteral("/c.bmp"), Qt::blue);
         f.scan();
-        f.cars.carSelection = QStringLiteral("both");
-        f.cars.Garter_Click();
-        f.cars.carSelection = QStringLiteral("bmps");
-        f.cars.Garter_Click();
+        f.cars.setChosenCar(QStringLiteral("both"));
+        f.cars.sendChosenToGarage();
+        f.cars.setChosenCar(QStringLiteral("bmps"));
+        f.cars.sendChosenToGarage();
         QVERIFY(f.messages().isEmpty());
-        QCOMPARE(f.cars.GargList.picture(QStringLiteral("bothCAR")).size(), QSize(64, 64));
-        QVERIFY(isMostly(f.cars.GargList.picture(QStringLiteral("bothCAR")), Qt::red));
-        QVERIFY(isMostly(f.cars.GargList.picture(QStringLiteral("bmpsCAR")), Qt::green));
+        QCOMPARE(f.cars.garagePictures().picture(QStringLiteral("bothCAR")).size(), QSize(64, 64));
+        QVERIFY(isMostly(f.cars.garagePictures().picture(QStringLiteral("bothCAR")), Qt::red));
+        QVERIFY(isMostly(f.cars.garagePictures().picture(QStringLiteral("bmpsCAR")), Qt::green));
     }
 
     void awayAndBack_keepsThePictureRegisteredFirstWithoutMessage()
@@ -252,16 +253,16 @@ private slots:
         Fixture f;
         makeCar(f.lib.carFolder, QStringLiteral("alpha"), QStringLiteral("car.jpg"), Qt::red);
         f.scan();
-        f.cars.Cart3_NodeClick(0);
-        f.cars.Garter_Click();
+        f.cars.chooseCarRow(0);
+        f.cars.sendChosenToGarage();
         // Repainted while in the garage: the car list still knows it by its old picture.
         writePicture(f.garage("alpha") + QStringLiteral("/car.jpg"), Qt::blue);
-        f.cars.Gartery_NodeClick(0);
-        f.cars.Carter_Click();
+        f.cars.chooseGarageRow(0);
+        f.cars.bringChosenToCarFolder();
         QVERIFY(f.messages().isEmpty());
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars.CarpList.count(), 1);
-        QVERIFY(isMostly(f.cars.CarpList.picture(QStringLiteral("alphaCAR")), Qt::red));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.carPictures().count(), 1);
+        QVERIFY(isMostly(f.cars.carPictures().picture(QStringLiteral("alphaCAR")), Qt::red));
     }
 
     void targetWithoutPicture_isListedAndReported()
@@ -271,11 +272,11 @@ private slots:
         f.scan();
         // The picture goes away between the scan and the move.
         QFile::remove(f.car("alpha") + QStringLiteral("/car.jpg"));
-        f.cars.carSelection = QStringLiteral("alpha");
-        f.cars.Garter_Click();
+        f.cars.setChosenCar(QStringLiteral("alpha"));
+        f.cars.sendChosenToGarage();
         QCOMPARE(f.messages(), QStringList({describeError(err::PathNotFound)}));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha"}));
-        QVERIFY(f.cars.Cart3.isEmpty());
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha"}));
+        QVERIFY(f.cars.carList().isEmpty());
     }
 
     void lastCarOfList_emptiesSelectionAndCountsChangeByOne()
@@ -284,40 +285,41 @@ private slots:
         makeCar(f.lib.carFolder, QStringLiteral("alpha"));
         makeCar(f.lib.garageFolder, QStringLiteral("beta"));
         f.scan();
-        f.cars.Cart3_NodeClick(0);
-        f.cars.Garter_Click();
-        QCOMPARE(f.cars.carSelection, QString());
-        QCOMPARE(f.cars.cam(), QStringLiteral("0"));
-        QCOMPARE(f.cars.gam(), QStringLiteral("2"));
-        f.cars.Gartery_NodeClick(1);
-        f.cars.Carter_Click();
-        f.cars.Gartery_NodeClick(0);
-        f.cars.Carter_Click();
-        QCOMPARE(f.cars.garageSelection, QString());
-        QCOMPARE(f.cars.cam(), QStringLiteral("2"));
-        QCOMPARE(f.cars.gam(), QStringLiteral("0"));
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha", "beta"}));
+        f.cars.chooseCarRow(0);
+        f.cars.sendChosenToGarage();
+        QCOMPARE(f.cars.chosenCar(), QString());
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("0"));
+        QCOMPARE(f.cars.garageCountText(), QStringLiteral("2"));
+        f.cars.chooseGarageRow(1);
+        f.cars.bringChosenToCarFolder();
+        f.cars.chooseGarageRow(0);
+        f.cars.bringChosenToCarFolder();
+        QCOMPARE(f.cars.chosenGarageCar(), QString());
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("2"));
+        QCOMPARE(f.cars.garageCountText(), QStringLiteral("0"));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha", "beta"}));
     }
 
     void light_flashesAtMaxAndRestsOneBelow()
     {
+        WarningLight light;
         Fixture f;
-        f.cars.maxCars = 2;
+        f.cars.setMaxCars(2);
         makeCar(f.lib.carFolder, QStringLiteral("alpha"));
         makeCar(f.lib.garageFolder, QStringLiteral("beta"));
         f.scan();
-        QVERIFY(!f.cars.overLimit);
-        f.cars.Gartery_NodeClick(0);
-        f.cars.Carter_Click();
-        QVERIFY(f.cars.overLimit);
-        f.cars.Electricity_Timer();
-        f.cars.Electricity_Timer();
-        QVERIFY(f.cars.lightLit);
-        f.cars.Cart3_NodeClick(0);
-        f.cars.Garter_Click();
-        QVERIFY(!f.cars.overLimit);
-        f.cars.Electricity_Timer();
-        QVERIFY(!f.cars.lightLit);
+        QVERIFY(!f.cars.isOverLimit());
+        f.cars.chooseGarageRow(0);
+        f.cars.bringChosenToCarFolder();
+        QVERIFY(f.cars.isOverLimit());
+        light.tick(f.cars.isOverLimit());
+        light.tick(f.cars.isOverLimit());
+        QVERIFY(light.isLit());
+        f.cars.chooseCarRow(0);
+        f.cars.sendChosenToGarage();
+        QVERIFY(!f.cars.isOverLimit());
+        light.tick(f.cars.isOverLimit());
+        QVERIFY(!light.isLit());
     }
 
     void allToCars_withUnmovableFirst_reportsItOnceAndMovesTheOthers()
@@ -327,14 +329,14 @@ private slots:
             makeCar(f.lib.garageFolder, QString::fromLatin1(name));
         makeFolder(f.lib.carFolder, QStringLiteral("alpha")); // not a car, but in the way
         f.scan();
-        f.cars.CopAll_Click();
+        f.cars.bringAllToCarFolder();
         QCOMPARE(f.messages(), QStringList({kAccessError}));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"beta", "gamma"}));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"beta", "gamma"}));
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"alpha"}));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"alpha", "beta", "gamma"}));
-        QCOMPARE(f.cars.cam(), QStringLiteral("2"));
-        QCOMPARE(f.cars.gam(), QStringLiteral("1"));
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("2"));
+        QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
     }
 
     void allToGarage_withBlockedCars_reportsEachOnceAndMovesTheOthers()
@@ -345,31 +347,31 @@ private slots:
         makeFolder(f.lib.garageFolder, QStringLiteral("beta"));
         makeFolder(f.lib.garageFolder, QStringLiteral("delta"));
         f.scan();
-        f.cars.DelAll_Click();
+        f.cars.sendAllToGarage();
         QCOMPARE(f.messages(), QStringList({kAccessError, kAccessError}));
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"beta", "delta"}));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha", "gamma"}));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"beta", "delta"}));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha", "gamma"}));
     }
 
     void keyX_onStockEntryInStockMode_movesNothing()
     {
         Fixture f;
-        f.cars.stockMode = true;
+        f.cars.setListsStockCars(true);
         for (const char* name : {"adeon", "zulu"})
             makeCar(f.lib.carFolder, QString::fromLatin1(name));
         f.scan();
-        f.cars.Cart3_NodeClick(0);
-        QVERIFY(!f.cars.garterEnabled);
-        QVERIFY(f.cars.keyDown(Qt::Key_X));
+        f.cars.chooseCarRow(0);
+        QVERIFY(!f.cars.canSendChosen());
+        QVERIFY(runShortcut(f.cars, Qt::Key_X));
         QCOMPARE(f.lib.dialogs.beeps(), 1);
         QVERIFY(f.messages().isEmpty());
         QCOMPARE(entries(f.lib.carFolder), QStringList({"adeon", "zulu"}));
         QCOMPARE(entries(f.lib.garageFolder), QStringList());
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"adeon", "zulu"}));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"adeon", "zulu"}));
         // Any other car still goes.
-        f.cars.Cart3_NodeClick(1);
-        QVERIFY(f.cars.keyDown(Qt::Key_X));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"zulu"}));
+        f.cars.chooseCarRow(1);
+        QVERIFY(runShortcut(f.cars, Qt::Key_X));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"zulu"}));
     }
 
     void allToCars_movesEveryGarageCarInOrder()
@@ -379,60 +381,60 @@ private slots:
         for (const char* name : {"alpha", "beta", "gamma"})
             makeCar(f.lib.garageFolder, QString::fromLatin1(name));
         f.scan();
-        f.cars.CopAll_Click();
+        f.cars.bringAllToCarFolder();
         QVERIFY(f.messages().isEmpty());
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"zulu", "alpha", "beta", "gamma"}));
-        QVERIFY(f.cars.Gartery.isEmpty());
+        QCOMPARE(f.cars.carList().texts(), QStringList({"zulu", "alpha", "beta", "gamma"}));
+        QVERIFY(f.cars.garageList().isEmpty());
         QCOMPARE(entries(f.lib.garageFolder), QStringList());
-        QCOMPARE(f.cars.cam(), QStringLiteral("4"));
-        QCOMPARE(f.cars.gam(), QStringLiteral("0"));
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("4"));
+        QCOMPARE(f.cars.garageCountText(), QStringLiteral("0"));
     }
 
     void allToGarage_inStockMode_leavesStockCarsInOrder()
     {
         Fixture f;
-        f.cars.stockMode = true;
+        f.cars.setListsStockCars(true);
         for (const char* name : {"adeon", "alpha", "beta", "rc", "zulu", "q"})
             makeCar(f.lib.carFolder, QString::fromLatin1(name));
         f.scan();
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"adeon", "alpha", "beta", "q", "rc", "zulu"}));
-        f.cars.DelAll_Click();
+        QCOMPARE(f.cars.carList().texts(), QStringList({"adeon", "alpha", "beta", "q", "rc", "zulu"}));
+        f.cars.sendAllToGarage();
         QVERIFY(f.messages().isEmpty());
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"adeon", "q", "rc"}));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"alpha", "beta", "zulu"}));
-        QCOMPARE(f.cars.stockFlags[1], -1);
-        QCOMPARE(f.cars.stockFlags[2], -1);
-        QCOMPARE(f.cars.stockFlags[3], -1);
-        QCOMPARE(f.cars.stockFlags[4], 0);
-        QCOMPARE(f.cars.cam(), QStringLiteral("-32"));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"adeon", "q", "rc"}));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha", "beta", "zulu"}));
+        QCOMPARE(f.cars.stockFlags()[1], -1);
+        QCOMPARE(f.cars.stockFlags()[2], -1);
+        QCOMPARE(f.cars.stockFlags()[3], -1);
+        QCOMPARE(f.cars.stockFlags()[4], 0);
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("-32"));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"adeon", "q", "rc"}));
     }
 
     void sendToGarage_inStockMode_shiftsFlagsAndDisablesOnStockEntry()
     {
         Fixture f;
-        f.cars.stockMode = true;
+        f.cars.setListsStockCars(true);
         for (const char* name : {"aaa", "adeon", "bbb", "rc"})
             makeCar(f.lib.carFolder, QString::fromLatin1(name));
         f.scan();
-        QCOMPARE(f.cars.stockFlags[2], -1);
-        QCOMPARE(f.cars.stockFlags[4], -1);
-        f.cars.Cart3_NodeClick(0);
-        f.cars.Garter_Click();
+        QCOMPARE(f.cars.stockFlags()[2], -1);
+        QCOMPARE(f.cars.stockFlags()[4], -1);
+        f.cars.chooseCarRow(0);
+        f.cars.sendChosenToGarage();
         // "adeon" took the place (and the selection) of the moved car.
-        QCOMPARE(f.cars.carSelection, QStringLiteral("adeon"));
-        QCOMPARE(f.cars.stockFlags[1], -1);
-        QCOMPARE(f.cars.stockFlags[2], 0);
-        QCOMPARE(f.cars.stockFlags[3], -1);
-        QVERIFY(!f.cars.garterEnabled && !f.cars.delEnabled);
+        QCOMPARE(f.cars.chosenCar(), QStringLiteral("adeon"));
+        QCOMPARE(f.cars.stockFlags()[1], -1);
+        QCOMPARE(f.cars.stockFlags()[2], 0);
+        QCOMPARE(f.cars.stockFlags()[3], -1);
+        QVERIFY(!f.cars.canSendChosen() && !f.cars.canDeleteChosen());
 
-        f.cars.Cart3_NodeClick(1);
-        QVERIFY(f.cars.garterEnabled);
-        f.cars.Garter_Click();
+        f.cars.chooseCarRow(1);
+        QVERIFY(f.cars.canSendChosen());
+        f.cars.sendChosenToGarage();
         // "rc" is selected now: still a stock entry, now at position 2.
-        QCOMPARE(f.cars.carSelection, QStringLiteral("rc"));
-        QCOMPARE(f.cars.stockFlags[2], -1);
-        QVERIFY(!f.cars.garterEnabled && !f.cars.delEnabled);
+        QCOMPARE(f.cars.chosenCar(), QStringLiteral("rc"));
+        QCOMPARE(f.cars.stockFlags()[2], -1);
+        QVERIFY(!f.cars.canSendChosen() && !f.cars.canDeleteChosen());
     }
 };
 

@@ -46,9 +46,9 @@ private slots:
         Platform platform = lib.platform();
         platform.progress = &progress;
         CarLibrary cars(platform);
-        cars.carFolder = lib.carFolder;
-        cars.garageFolder = lib.garageFolder;
-        cars.maxCars = 10000;
+        cars.setCarFolder(lib.carFolder);
+        cars.setGarageFolder(lib.garageFolder);
+        cars.setMaxCars(10000);
         const int count = 700;
         for (int i = 0; i < count; ++i) {
             for (const QString& folder : {lib.carFolder, lib.garageFolder}) {
@@ -67,29 +67,29 @@ private slots:
             QStringLiteral("Car: %1 is not a car or is an incomplete car, skipping to next one");
         const QString damaged = QStringLiteral("Miscellaneous Error: No. 481 Invalid picture");
 
-        cars.setCam(QStringLiteral("12"));
-        cars.LoadCard();
-        QCOMPARE(cars.Cart3.count(), 499); // cars 0..499 but 300
-        QCOMPARE(cars.Cart3.text(0), carName(0));
-        QCOMPARE(cars.Cart3.text(299), carName(299));
-        QCOMPARE(cars.Cart3.text(300), carName(301));
-        QCOMPARE(cars.Cart3.text(498), carName(499));
+        cars.setCarCountText(QStringLiteral("12"));
+        cars.scanCarFolder();
+        QCOMPARE(cars.carList().count(), 499); // cars 0..499 but 300
+        QCOMPARE(cars.carList().text(0), carName(0));
+        QCOMPARE(cars.carList().text(299), carName(299));
+        QCOMPARE(cars.carList().text(300), carName(301));
+        QCOMPARE(cars.carList().text(498), carName(499));
         QCOMPARE(lib.dialogs.messages(), QStringList({notACar.arg(carName(300)), damaged}));
-        QCOMPARE(cars.cam(), QStringLiteral("12"));
+        QCOMPARE(cars.carCountText(), QStringLiteral("12"));
         QCOMPARE(progress.totals, QList<int>({count}));
         QCOMPARE(progress.ends, 1);
 
         lib.dialogs.clear();
         progress.steps.clear();
-        cars.LoadGuard();
-        QCOMPARE(cars.Gartery.count(), count - 2);
-        QCOMPARE(cars.Gartery.text(count - 3), carName(count - 1));
+        cars.scanGarageFolder();
+        QCOMPARE(cars.garageList().count(), count - 2);
+        QCOMPARE(cars.garageList().text(count - 3), carName(count - 1));
         QCOMPARE(lib.dialogs.messages(),
                  QStringList({notACar.arg(carName(300)), damaged, notACar.arg(carName(650))}));
-        QCOMPARE(cars.gam(), QString::number(count - 2));
-        QVERIFY(cars.GargList.picture(QStringLiteral("car0500CAR")).isNull());
-        QCOMPARE(cars.GargList.picture(QStringLiteral("car0699CAR")).size(), QSize(64, 64));
-        QCOMPARE(cars.GargList.count(), count - 3);
+        QCOMPARE(cars.garageCountText(), QString::number(count - 2));
+        QVERIFY(cars.garagePictures().picture(QStringLiteral("car0500CAR")).isNull());
+        QCOMPARE(cars.garagePictures().picture(QStringLiteral("car0699CAR")).size(), QSize(64, 64));
+        QCOMPARE(cars.garagePictures().count(), count - 3);
 
         // Steps count the sub-folders examined, rise, and reach the total.
         QCOMPARE(progress.labels.size(), 2);

@@ -25,10 +25,10 @@ private slots:
     void noncus_takesLastNameAndTellsStockCarsWithCase()
     {
         QString path = QStringLiteral("/games/revolt/cars/rc");
-        QVERIFY(CarLibrary::Noncus(path));
+        QVERIFY(CarLibrary::reduceToCarName(path));
         QCOMPARE(path, QStringLiteral("rc"));
         QString other = QStringLiteral("/games/cars/Adeon");
-        QVERIFY(!CarLibrary::Noncus(other));
+        QVERIFY(!CarLibrary::reduceToCarName(other));
         QCOMPARE(other, QStringLiteral("Adeon"));
         QCOMPARE(stockCarNames().size(), 36);
     }
@@ -42,45 +42,45 @@ private slots:
         makeCar(f.lib.garageFolder, QStringLiteral("rc")); // a stock name is never listed in the garage
         makeCar(f.lib.garageFolder, QStringLiteral("bolt"));
         f.scan();
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"Adeon", "zapper"}));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"bolt"}));
-        QCOMPARE(f.cars.cam(), QStringLiteral("2"));
-        QCOMPARE(f.cars.gam(), QStringLiteral("1"));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"Adeon", "zapper"}));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"bolt"}));
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("2"));
+        QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
         QVERIFY(f.lib.dialogs.messages().isEmpty());
-        QCOMPARE(f.cars.Cart3.at(0).key, QStringLiteral("AdeonCAR"));
-        QVERIFY(!f.cars.CarpList.picture(QStringLiteral("AdeonCAR")).isNull());
-        QCOMPARE(f.cars.CarpList.picture(QStringLiteral("AdeonCAR")).size(), QSize(64, 64));
+        QCOMPARE(f.cars.carList().at(0).key, QStringLiteral("AdeonCAR"));
+        QVERIFY(!f.cars.carPictures().picture(QStringLiteral("AdeonCAR")).isNull());
+        QCOMPARE(f.cars.carPictures().picture(QStringLiteral("AdeonCAR")).size(), QSize(64, 64));
     }
 
     void stockMode_listsStockCarsButMisc_andSubtracts35()
     {
         Fixture f;
-        f.cars.stockMode = true;
+        f.cars.setListsStockCars(true);
         makeStockFolders(f.lib.carFolder);
         makeCar(f.lib.carFolder, QStringLiteral("MISC"));
         makeCar(f.lib.carFolder, QStringLiteral("aardvark"));
         makeCar(f.lib.carFolder, QStringLiteral("zapper"));
         f.scan();
-        QCOMPARE(f.cars.Cart3.count(), 37);
-        QVERIFY(!f.cars.Cart3.texts().contains(QStringLiteral("misc")));
-        QVERIFY(!f.cars.Cart3.texts().contains(QStringLiteral("MISC")));
-        QCOMPARE(f.cars.cam(), QStringLiteral("2"));
+        QCOMPARE(f.cars.carList().count(), 37);
+        QVERIFY(!f.cars.carList().texts().contains(QStringLiteral("misc")));
+        QVERIFY(!f.cars.carList().texts().contains(QStringLiteral("MISC")));
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("2"));
         // aardvark sorts first; adeon (stock) second.
-        QCOMPARE(f.cars.Cart3.text(0), QStringLiteral("aardvark"));
-        QCOMPARE(f.cars.stockFlags[1], 0);
-        QCOMPARE(f.cars.stockFlags[2], -1);
-        QCOMPARE(f.cars.stockFlags[0], 0);
+        QCOMPARE(f.cars.carList().text(0), QStringLiteral("aardvark"));
+        QCOMPARE(f.cars.stockFlags()[1], 0);
+        QCOMPARE(f.cars.stockFlags()[2], -1);
+        QCOMPARE(f.cars.stockFlags()[0], 0);
     }
 
     void emptyCarFolder_countsZeroOrMinus35()
     {
         Fixture f;
         f.scan();
-        QCOMPARE(f.cars.cam(), QStringLiteral("0"));
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("0"));
         Fixture g;
-        g.cars.stockMode = true;
+        g.cars.setListsStockCars(true);
         g.scan();
-        QCOMPARE(g.cars.cam(), QStringLiteral("-35"));
+        QCOMPARE(g.cars.carCountText(), QStringLiteral("-35"));
     }
 
     void pictureChoice_jpgBeforeBmp_andFirstBmp()
@@ -93,9 +93,9 @@ private slots:
             makeCar(f.lib.carFolder, QStringLiteral("bmps"), QStringLiteral("B.bmp"), Qt::yellow);
         writePicture(bmps + QStringLiteral("/c.bmp"), Qt::blue);
         f.scan();
-        const QColor bothColour = f.cars.CarpList.picture(QStringLiteral("bothCAR")).pixelColor(32, 32);
+        const QColor bothColour = f.cars.carPictures().picture(QStringLiteral("bothCAR")).pixelColor(32, 32);
         QVERIFY2(bothColour.green() > 200 && bothColour.red() < 60, "the jpg is shown");
-        const QColor bmpColour = f.cars.CarpList.picture(QStringLiteral("bmpsCAR")).pixelColor(32, 32);
+        const QColor bmpColour = f.cars.carPictures().picture(QStringLiteral("bmpsCAR")).pixelColor(32, 32);
         QVERIFY2(bmpColour.red() > 200 && bmpColour.green() > 200, "the first bmp is shown");
     }
 
@@ -125,13 +125,13 @@ private slots:
             params += ";)TCARBOX \"" + tcarbox + "\"\r\n";
         writeBytes(box + QStringLiteral("/parameters.txt"), params + "}\r\n");
         f.scan();
-        const QColor colour = f.cars.CarpList.picture(QStringLiteral("BoxCAR")).pixelColor(32, 32);
+        const QColor colour = f.cars.carPictures().picture(QStringLiteral("BoxCAR")).pixelColor(32, 32);
         QVERIFY2(colour.blue() > 200 && colour.red() < 60, "the box picture is shown");
         // A car arriving in the other folder is shown by the same picture.
-        f.cars.carSelection = QStringLiteral("Box");
-        f.cars.Garter_Click();
-        QVERIFY(f.cars.Gartery.rowOfText(QStringLiteral("Box")) >= 0);
-        QCOMPARE(f.cars.GargList.picture(QStringLiteral("BoxCAR")).pixelColor(32, 32), colour);
+        f.cars.setChosenCar(QStringLiteral("Box"));
+        f.cars.sendChosenToGarage();
+        QVERIFY(f.cars.garageList().rowOfText(QStringLiteral("Box")) >= 0);
+        QCOMPARE(f.cars.garagePictures().picture(QStringLiteral("BoxCAR")).pixelColor(32, 32), colour);
     }
 
     void foldersWithoutPicture_oneMessageEach_scanGoesOn()
@@ -143,7 +143,7 @@ private slots:
         makeCar(f.lib.carFolder, QStringLiteral("omega"));
         makeCar(f.lib.garageFolder, QStringLiteral("hollow"), QString());
         f.scan();
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha", "omega"}));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha", "omega"}));
         QCOMPARE(f.lib.dialogs.messages(),
                  QStringList({"Car: empty1 is not a car or is an incomplete car, skipping to next one",
                               "Car: empty2 is not a car or is an incomplete car, skipping to next one",
@@ -163,20 +163,21 @@ private slots:
         writeBytes(gbroken + QStringLiteral("/car.bmp"), "BMgarbage");
         makeCar(f.lib.garageFolder, QStringLiteral("charlie"), QStringLiteral("car.jpg"), Qt::green);
 
-        f.cars.setCam(QStringLiteral("7"));
-        f.cars.LoadCard();
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars.cam(), QStringLiteral("7")); // the count keeps its caption
+        f.cars.setCarCountText(QStringLiteral("7"));
+        f.cars.scanCarFolder();
+        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.carCountText(), QStringLiteral("7")); // the count keeps its caption
         QCOMPARE(f.lib.dialogs.messages(), QStringList({"Miscellaneous Error: No. 481 Invalid picture"}));
 
         f.lib.dialogs.clear();
-        f.cars.LoadGuard();
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"able", "broken", "charlie"}));
+        f.cars.scanGarageFolder();
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"able", "broken", "charlie"}));
         QCOMPARE(f.lib.dialogs.messages(), QStringList({"Miscellaneous Error: No. 481 Invalid picture"}));
-        QCOMPARE(f.cars.gam(), QStringLiteral("3"));
+        QCOMPARE(f.cars.garageCountText(), QStringLiteral("3"));
         // The damaged car has no picture of its own; the later car keeps its own.
-        QVERIFY(f.cars.GargList.picture(QStringLiteral("brokenCAR")).isNull());
-        QVERIFY(f.cars.GargList.picture(QStringLiteral("charlieCAR")).pixelColor(32, 32).green() > 200);
+        QVERIFY(f.cars.garagePictures().picture(QStringLiteral("brokenCAR")).isNull());
+        QVERIFY(f.cars.garagePictures().picture(QStringLiteral("charlieCAR")).pixelColor(32, 32).green() >
+                200);
     }
 
     void garageInsideCarFolder_isNotListedAsCar()
@@ -184,27 +185,27 @@ private slots:
         Fixture f;
         const QString garage = makeFolder(f.lib.carFolder, QStringLiteral("stored"));
         writePicture(garage + QStringLiteral("/looks-like-a-car.jpg"));
-        f.cars.garageFolder = garage;
+        f.cars.setGarageFolder(garage);
         makeCar(f.lib.carFolder, QStringLiteral("racer"));
         makeCar(garage, QStringLiteral("parked"));
         f.scan();
-        QCOMPARE(f.cars.Cart3.texts(), QStringList({"racer"}));
-        QCOMPARE(f.cars.Gartery.texts(), QStringList({"parked"}));
+        QCOMPARE(f.cars.carList().texts(), QStringList({"racer"}));
+        QCOMPARE(f.cars.garageList().texts(), QStringList({"parked"}));
     }
 
     void stockCarPastPosition150_endsCarScanWithMessage()
     {
         Fixture f;
-        f.cars.stockMode = true;
+        f.cars.setListsStockCars(true);
         for (int i = 0; i < 160; ++i)
             makeCar(f.lib.carFolder, QStringLiteral("a%1").arg(i, 3, 10, QLatin1Char('0')));
         makeCar(f.lib.carFolder, QStringLiteral("zz"));
         makeCar(f.lib.carFolder, QStringLiteral("wincar")); // sorts after the a-cars
-        f.cars.LoadCard();
+        f.cars.scanCarFolder();
         QCOMPARE(f.lib.dialogs.messages(),
                  QStringList({"Miscellaneous Error: No. 9 Subscript out of range"}));
-        QCOMPARE(f.cars.Cart3.count(), 161);
-        QCOMPARE(f.cars.Cart3.text(160), QStringLiteral("wincar"));
+        QCOMPARE(f.cars.carList().count(), 161);
+        QCOMPARE(f.cars.carList().text(160), QStringLiteral("wincar"));
     }
 
     void hiddenFoldersAndFiles_areNotSeen()
@@ -214,7 +215,7 @@ private slots:
         const QString onlyHidden = makeCar(f.lib.carFolder, QStringLiteral("ghost"), QString());
         writePicture(onlyHidden + QStringLiteral("/.car.jpg"));
         f.scan();
-        QVERIFY(f.cars.Cart3.isEmpty());
+        QVERIFY(f.cars.carList().isEmpty());
         QCOMPARE(f.lib.dialogs.messages().size(), 1); // ghost: not a car
     }
 };

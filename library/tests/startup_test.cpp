@@ -1,4 +1,5 @@
 #include "library/carlibrary.h"
+#include "library/ui/shortcuts.h"
 #include "tests/support/testlibrary.h"
 
 #include <QtTest>
@@ -38,16 +39,16 @@ private slots:
         makeCar(lib.garageFolder, QStringLiteral("beta"));
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QString()));
-        QCOMPARE(cars.carFolder, lib.carFolder);
-        QCOMPARE(cars.garageFolder, lib.garageFolder);
-        QCOMPARE(cars.maxCars, qint16(25)); // the leading number at start-up
-        QCOMPARE(cars.cam(), QStringLiteral("1"));
-        QCOMPARE(cars.gam(), QStringLiteral("1"));
-        QVERIFY(cars.picture.pixelColor(32, 32).green() > 200);
-        QCOMPARE(cars.frameCaption, QStringLiteral("Picture"));
-        QVERIFY(cars.carSelection.isEmpty());
-        QCOMPARE(cars.lastSelected, 0);
-        QVERIFY(cars.garterEnabled && cars.delEnabled);
+        QCOMPARE(cars.carFolder(), lib.carFolder);
+        QCOMPARE(cars.garageFolder(), lib.garageFolder);
+        QCOMPARE(cars.maxCars(), qint16(25)); // the leading number at start-up
+        QCOMPARE(cars.carCountText(), QStringLiteral("1"));
+        QCOMPARE(cars.garageCountText(), QStringLiteral("1"));
+        QVERIFY(cars.shownPicture().pixelColor(32, 32).green() > 200);
+        QCOMPARE(cars.pictureCaption(), QStringLiteral("Picture"));
+        QVERIFY(cars.chosenCar().isEmpty());
+        QCOMPARE(cars.lastChosenList(), 0);
+        QVERIFY(cars.canSendChosen() && cars.canDeleteChosen());
         QVERIFY(lib.dialogs.messages().isEmpty());
     }
 
@@ -58,7 +59,7 @@ private slots:
             lib.writePaths(QString::fromLatin1(text));
             CarLibrary cars(lib.platform());
             QVERIFY(cars.startupReading(QString()));
-            QCOMPARE(int(cars.maxCars), expected);
+            QCOMPARE(int(cars.maxCars()), expected);
         }
         TestLibrary lib;
         lib.writePaths(QStringLiteral("40000"));
@@ -73,7 +74,7 @@ private slots:
         lib.writePaths();
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QString()));
-        QVERIFY(cars.picture.isNull());
+        QVERIFY(cars.shownPicture().isNull());
         QVERIFY(lib.dialogs.messages().isEmpty());
     }
 
@@ -104,7 +105,7 @@ private slots:
         QCOMPARE(lib.processes.started().size(), 1);
         QCOMPARE(lib.processes.started().first().program, lib.programFolder + QStringLiteral("/rigwell"));
         QVERIFY(lib.processes.started().first().waited);
-        QCOMPARE(cars.Cart3.texts(), QStringList({"alpha"}));
+        QCOMPARE(cars.carList().texts(), QStringList({"alpha"}));
     }
 
     void missingDatabase_rigwellMissing_saysSoAndEnds()
@@ -158,9 +159,9 @@ private slots:
         makeCar(lib.carFolder, QStringLiteral("zed"));
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QStringLiteral("/acc")));
-        QVERIFY(cars.stockMode);
-        QVERIFY(!cars.garterEnabled && !cars.delEnabled);
-        QCOMPARE(cars.cam(), QStringLiteral("-33"));
+        QVERIFY(cars.listsStockCars());
+        QVERIFY(!cars.canSendChosen() && !cars.canDeleteChosen());
+        QCOMPARE(cars.carCountText(), QStringLiteral("-33"));
     }
 
     void refresh_convertsWholeTextOnly_andKeepsStateOnFailure()
@@ -170,49 +171,50 @@ private slots:
         makeCar(lib.carFolder, QStringLiteral("alpha"));
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QString()));
-        cars.Refra_Click();
-        QCOMPARE(cars.maxCars, qint16(25));
+        cars.rereadPaths();
+        QCOMPARE(cars.maxCars(), qint16(25));
         QVERIFY(lib.dialogs.messages().isEmpty());
 
         lib.writePaths(QStringLiteral("25 cars"));
         makeCar(lib.carFolder, QStringLiteral("beta"));
-        cars.Refra_Click();
+        cars.rereadPaths();
         QCOMPARE(lib.dialogs.messages(), QStringList({"Miscellaneous Error: No. 13 Type mismatch"}));
-        QCOMPARE(cars.Cart3.texts(), QStringList({"alpha"})); // nothing was rescanned
-        QCOMPARE(cars.maxCars, qint16(25));
+        QCOMPARE(cars.carList().texts(), QStringList({"alpha"})); // nothing was rescanned
+        QCOMPARE(cars.maxCars(), qint16(25));
 
         lib.dialogs.clear();
         QFile::remove(lib.programFolder + QStringLiteral("/paths.mdb"));
-        cars.Refra_Click();
+        cars.rereadPaths();
         QCOMPARE(lib.dialogs.messages().size(), 1);
         QVERIFY(lib.dialogs.messages().first().startsWith(QStringLiteral("Miscellaneous Error: No. 3024")));
-        QCOMPARE(cars.Cart3.texts(), QStringList({"alpha"}));
+        QCOMPARE(cars.carList().texts(), QStringList({"alpha"}));
     }
 
     void refreshLoweringMax_setsOverLimitAtOnce()
     {
+        WarningLight light;
         TestLibrary lib;
         lib.writePaths(QStringLiteral("10"));
         makeCar(lib.carFolder, QStringLiteral("alpha"));
         makeCar(lib.carFolder, QStringLiteral("beta"));
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QString()));
-        QVERIFY(!cars.overLimit);
+        QVERIFY(!cars.isOverLimit());
         lib.writePaths(QStringLiteral("2"));
-        cars.Refra_Click();
-        QVERIFY(cars.overLimit); // count 2 reaches the max of 2
-        cars.Electricity_Timer();
-        QVERIFY(!cars.lightLit);
-        cars.Electricity_Timer();
-        QVERIFY(cars.lightLit);
-        cars.Electricity_Timer();
-        QVERIFY(!cars.lightLit);
+        cars.rereadPaths();
+        QVERIFY(cars.isOverLimit()); // count 2 reaches the max of 2
+        light.tick(cars.isOverLimit());
+        QVERIFY(!light.isLit());
+        light.tick(cars.isOverLimit());
+        QVERIFY(light.isLit());
+        light.tick(cars.isOverLimit());
+        QVERIFY(!light.isLit());
         lib.writePaths(QStringLiteral("3"));
-        cars.Refra_Click();
-        QVERIFY(!cars.overLimit);
-        cars.Electricity_Timer();
-        cars.Electricity_Timer();
-        QVERIFY(!cars.lightLit);
+        cars.rereadPaths();
+        QVERIFY(!cars.isOverLimit());
+        light.tick(cars.isOverLimit());
+        light.tick(cars.isOverLimit());
+        QVERIFY(!light.isLit());
     }
 
     void settings_startsRigwellThenRereads_missingRigwellReported()
@@ -222,17 +224,17 @@ private slots:
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QString()));
         makeCar(lib.carFolder, QStringLiteral("late"));
-        cars.RUNA_Click();
+        cars.runSetup();
         QCOMPARE(lib.dialogs.messages().size(), 1);
         QVERIFY(lib.dialogs.messages().first().contains(QStringLiteral("rigwell")));
-        QVERIFY(cars.Cart3.isEmpty());
+        QVERIFY(cars.carList().isEmpty());
 
         lib.dialogs.clear();
         lib.installProgram(QStringLiteral("rigwell"));
-        cars.RUNA_Click();
+        cars.runSetup();
         QVERIFY(lib.dialogs.messages().isEmpty());
         QCOMPARE(lib.processes.started().size(), 1);
-        QCOMPARE(cars.Cart3.texts(), QStringList({"late"}));
+        QCOMPARE(cars.carList().texts(), QStringList({"late"}));
     }
 
     void chooseAndOpen_followTheLists()
@@ -246,17 +248,17 @@ private slots:
         QStringList opened;
         cars.openDetails = [&](const QString& path) { opened << path; };
 
-        cars.Gartery_NodeClick(0);
-        QCOMPARE(cars.garageSelection, QStringLiteral("parked"));
-        QCOMPARE(cars.lastSelected, 0);
-        cars.Gartery_DblClick();
-        QCOMPARE(cars.garageSelection, QStringLiteral("parked"));
+        cars.chooseGarageRow(0);
+        QCOMPARE(cars.chosenGarageCar(), QStringLiteral("parked"));
+        QCOMPARE(cars.lastChosenList(), 0);
+        cars.openChosenGarageCar();
+        QCOMPARE(cars.chosenGarageCar(), QStringLiteral("parked"));
 
-        cars.Cart3_NodeClick(0);
-        QCOMPARE(cars.lastSelected, -1);
-        QCOMPARE(cars.frameCaption, QStringLiteral("R5Turbo"));
-        cars.Cart3_DblClick();
-        QCOMPARE(cars.carSelection, QStringLiteral("R5"));
+        cars.chooseCarRow(0);
+        QCOMPARE(cars.lastChosenList(), -1);
+        QCOMPARE(cars.pictureCaption(), QStringLiteral("R5Turbo"));
+        cars.openChosenCar();
+        QCOMPARE(cars.chosenCar(), QStringLiteral("R5"));
         QCOMPARE(opened, QStringList({lib.garageFolder + "/parked", lib.carFolder + "/R5Turbo"}));
     }
 
@@ -269,26 +271,26 @@ private slots:
         makeCar(lib.garageFolder, QStringLiteral("parked"));
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QStringLiteral("/ACC")));
-        cars.Cart3_NodeClick(1);
-        QVERIFY(!cars.garterEnabled && !cars.delEnabled);
-        cars.Gartery_NodeClick(0);
-        QVERIFY(!cars.garterEnabled && !cars.delEnabled);
-        cars.Cart3_NodeClick(0);
-        QVERIFY(cars.garterEnabled && cars.delEnabled);
+        cars.chooseCarRow(1);
+        QVERIFY(!cars.canSendChosen() && !cars.canDeleteChosen());
+        cars.chooseGarageRow(0);
+        QVERIFY(!cars.canSendChosen() && !cars.canDeleteChosen());
+        cars.chooseCarRow(0);
+        QVERIFY(cars.canSendChosen() && cars.canDeleteChosen());
     }
 
     void helpAndRegistry_reportWhatCannotStart()
     {
         TestLibrary lib;
         CarLibrary cars(lib.platform());
-        cars.Mama_Click();
+        cars.showHelp();
         QCOMPARE(lib.dialogs.messages().size(), 1);
         QVERIFY(lib.dialogs.messages().first().contains(lib.programFolder + QStringLiteral("/hovlen")));
         lib.installProgram(QStringLiteral("hovlen"));
-        cars.Mama_Click();
+        cars.showHelp();
         QCOMPARE(lib.processes.started().size(), 1);
         lib.dialogs.clear();
-        cars.Reg_Click();
+        cars.resetSelectedCarNumber();
         QCOMPARE(lib.dialogs.messages().size(), 1);
         QCOMPARE(lib.processes.started().size(), 1);
     }

@@ -104,22 +104,21 @@ class ThumbCacheTest : public QObject
         m_lib->dialogs.clear();
         CarLibrary cars(
             Platform{m_lib->fs, pictures, m_lib->dialogs, m_lib->processes, m_lib->programFolder});
-        cars.CarpList.setCache(cache, resident);
-        cars.GargList.setCache(cache, resident);
-        cars.carFolder = m_lib->carFolder;
-        cars.garageFolder = m_lib->garageFolder;
-        cars.setCam(QStringLiteral("7"));
-        cars.LoadCard();
-        cars.LoadGuard();
+        cars.setThumbnailCache(cache, resident);
+        cars.setCarFolder(m_lib->carFolder);
+        cars.setGarageFolder(m_lib->garageFolder);
+        cars.setCarCountText(QStringLiteral("7"));
+        cars.scanCarFolder();
+        cars.scanGarageFolder();
         Outcome o;
         o.decoded = pictures.loads;
-        o.cars = cars.Cart3.texts();
-        o.garage = cars.Gartery.texts();
-        o.carPictures = picturesOf(cars.Cart3, cars.CarpList);
-        o.garagePictures = picturesOf(cars.Gartery, cars.GargList);
+        o.cars = cars.carList().texts();
+        o.garage = cars.garageList().texts();
+        o.carPictures = picturesOf(cars.carList(), cars.carPictures());
+        o.garagePictures = picturesOf(cars.garageList(), cars.garagePictures());
         o.messages = m_lib->dialogs.messages();
-        o.cam = cars.cam();
-        o.gam = cars.gam();
+        o.cam = cars.carCountText();
+        o.gam = cars.garageCountText();
         return o;
     }
     // A start of the program on the cache file: the cache opens, the scans run, the cache closes.
@@ -488,29 +487,28 @@ private slots:
         makeManyCars(10);
         ThumbCache cache(m_cacheFile);
         CarLibrary cars(m_lib->platform());
-        cars.CarpList.setCache(&cache, 1);
-        cars.GargList.setCache(&cache, 1);
-        cars.carFolder = m_lib->carFolder;
-        cars.garageFolder = m_lib->garageFolder;
-        cars.maxCars = 200;
-        cars.LoadCard();
-        cars.LoadGuard();
-        cars.Cart3_NodeClick(3);
-        QVERIFY(centreOf(cars.picture).blue() > 200);
-        cars.Cart3_NodeClick(8);
-        QVERIFY(centreOf(cars.picture).red() > 200);
+        cars.setThumbnailCache(&cache, 1);
+        cars.setCarFolder(m_lib->carFolder);
+        cars.setGarageFolder(m_lib->garageFolder);
+        cars.setMaxCars(200);
+        cars.scanCarFolder();
+        cars.scanGarageFolder();
+        cars.chooseCarRow(3);
+        QVERIFY(centreOf(cars.shownPicture()).blue() > 200);
+        cars.chooseCarRow(8);
+        QVERIFY(centreOf(cars.shownPicture()).red() > 200);
 
         // The moved car's picture file is gone from where the cache saw it; its thumbnail is not.
-        cars.Cart3_NodeClick(3);
-        cars.Garter_Click();
-        QCOMPARE(cars.Gartery.texts(), QStringList({"car003"}));
-        QVERIFY(centreOf(cars.GargList.picture(QStringLiteral("car003CAR"))).blue() > 200);
-        cars.Cart3_NodeClick(0);
-        cars.Gartery_NodeClick(0);
-        QVERIFY(centreOf(cars.picture).blue() > 200);
-        cars.Carter_Click();
-        QCOMPARE(cars.Cart3.count(), 10);
-        QVERIFY(centreOf(cars.CarpList.picture(QStringLiteral("car003CAR"))).blue() > 200);
+        cars.chooseCarRow(3);
+        cars.sendChosenToGarage();
+        QCOMPARE(cars.garageList().texts(), QStringList({"car003"}));
+        QVERIFY(centreOf(cars.garagePictures().picture(QStringLiteral("car003CAR"))).blue() > 200);
+        cars.chooseCarRow(0);
+        cars.chooseGarageRow(0);
+        QVERIFY(centreOf(cars.shownPicture()).blue() > 200);
+        cars.bringChosenToCarFolder();
+        QCOMPARE(cars.carList().count(), 10);
+        QVERIFY(centreOf(cars.carPictures().picture(QStringLiteral("car003CAR"))).blue() > 200);
         QVERIFY(m_lib->dialogs.messages().isEmpty());
     }
 
@@ -519,29 +517,29 @@ private slots:
         makeManyCars(300);
         ThumbCache cache(m_cacheFile);
         CarLibrary cars(m_lib->platform());
-        cars.CarpList.setCache(&cache, 16);
-        cars.carFolder = m_lib->carFolder;
-        cars.garageFolder = m_lib->garageFolder;
-        cars.LoadCard();
-        QCOMPARE(cars.Cart3.count(), 300);
+        cars.setThumbnailCache(&cache, 16);
+        cars.setCarFolder(m_lib->carFolder);
+        cars.setGarageFolder(m_lib->garageFolder);
+        cars.scanCarFolder();
+        QCOMPARE(cars.carList().count(), 300);
 
         QListView view;
-        view.setModel(&cars.Cart3);
+        view.setModel(cars.carListModel());
         view.setIconSize(QSize(PictureStore::Size, PictureStore::Size));
         view.setUniformItemSizes(true);
         view.resize(240, 400);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         for (int target : {299, 150, 0, 220}) {
-            view.scrollTo(cars.Cart3.index(target), QAbstractItemView::PositionAtCenter);
+            view.scrollTo(cars.carList().index(target), QAbstractItemView::PositionAtCenter);
             const QImage shot = view.viewport()->grab().toImage();
             int checked = 0;
-            for (int row = 0; row < cars.Cart3.count(); ++row) {
-                const QRect rect = view.visualRect(cars.Cart3.index(row));
+            for (int row = 0; row < cars.carList().count(); ++row) {
+                const QRect rect = view.visualRect(cars.carList().index(row));
                 if (!view.viewport()->rect().contains(rect))
                     continue;
                 const QImage thumbnail =
-                    cars.Cart3.data(cars.Cart3.index(row), Qt::DecorationRole).value<QImage>();
+                    cars.carList().data(cars.carList().index(row), Qt::DecorationRole).value<QImage>();
                 QVERIFY(!thumbnail.isNull());
                 const QColor drawn = shot.pixelColor(rect.left() + PictureStore::Size / 2, rect.center().y());
                 if (row % 2)
@@ -551,7 +549,7 @@ private slots:
                 ++checked;
             }
             QVERIFY(checked >= 3);
-            QVERIFY(cars.CarpList.residentCount() <= 16);
+            QVERIFY(cars.carPictures().residentCount() <= 16);
         }
     }
 };

@@ -249,7 +249,7 @@ QVariant CarTableModel::data(const QModelIndex& index, int role) const
     case Qt::DecorationRole:
         if (index.column() == Picture && car.listed) {
             // The lists' own thumbnail: only rows on screen ask, so nothing is decoded for the rest.
-            const PictureStore& store = car.inGarage ? m_library.GargList : m_library.CarpList;
+            const PictureStore& store = car.inGarage ? m_library.garagePictures() : m_library.carPictures();
             const QImage image = store.picture(carKey(car.folderName));
             if (!image.isNull())
                 return image.scaled(kThumbnail, kThumbnail, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -511,7 +511,7 @@ CarTable::CarTable(CarLibrary& cars, ManyMoves& moves, QWidget* parent)
 
     // The rows follow whatever changes the folders: the main window's moves, deletions and
     // installs, the set commands, undo. Many signals of one change make one follow().
-    for (CarList* list : {&cars.Cart3, &cars.Gartery}) {
+    for (const CarList* list : {&cars.carList(), &cars.garageList()}) {
         connect(list, &QAbstractItemModel::rowsInserted, this, [this] { followLater(true); });
         connect(list, &QAbstractItemModel::rowsRemoved, this, [this] { followLater(true); });
         connect(list, &QAbstractItemModel::modelReset, this, [this] { followLater(true); });
@@ -527,7 +527,7 @@ QPair<qint64, qint64> CarTable::folderTimes()
     const auto time = [&fs](const QString& folder) {
         return folder.isEmpty() ? 0 : fs.nodeInfo(fs.realNodePath(QFile::encodeName(folder))).modifiedNs;
     };
-    return {time(m_cars.carFolder), time(m_cars.garageFolder)};
+    return {time(m_cars.carFolder()), time(m_cars.garageFolder())};
 }
 
 void CarTable::followLater(bool force)
@@ -560,7 +560,7 @@ void CarTable::follow()
     // A command of the table's own follows when it is done; a hidden table reads again when shown.
     if (m_busy > 0 || !isVisible())
         return;
-    if (m_cars.carFolder != m_readCars || m_cars.garageFolder != m_readGarage) {
+    if (m_cars.carFolder() != m_readCars || m_cars.garageFolder() != m_readGarage) {
         reload();
         return;
     }
@@ -586,15 +586,15 @@ void CarTable::follow()
             if (isLeftover(old) ||
                 fs.nodeInfo(QFile::encodeName(old.path)).modifiedNs / 1000000 == old.arrivedMs)
                 continue;
-            cars[i] = surveyCar(fs, platform.pictures, m_cars.carFolder, old.path, old.inGarage);
+            cars[i] = surveyCar(fs, platform.pictures, m_cars.carFolder(), old.path, old.inGarage);
             reread[i] = true;
             continue;
         }
         // A car that went to the other folder keeps its row.
         const bool inGarage = !old.inGarage;
-        const QString other = joinPath(inGarage ? m_cars.garageFolder : m_cars.carFolder, old.folderName);
+        const QString other = joinPath(inGarage ? m_cars.garageFolder() : m_cars.carFolder(), old.folderName);
         if (!isLeftover(old) && !known.contains(other) && fs.isFolder(other)) {
-            cars[i] = surveyCar(fs, platform.pictures, m_cars.carFolder, other, inGarage);
+            cars[i] = surveyCar(fs, platform.pictures, m_cars.carFolder(), other, inGarage);
             known.insert(other);
             reread[i] = true;
         } else {
@@ -612,14 +612,14 @@ void CarTable::follow()
     const auto arrivals = [&](const QString& folder, const QString& skip, bool inGarage) {
         for (const QString& path : carFoldersIn(fs, folder, skip, inGarage)) {
             if (!known.contains(path)) {
-                all << surveyCar(fs, platform.pictures, m_cars.carFolder, path, inGarage);
+                all << surveyCar(fs, platform.pictures, m_cars.carFolder(), path, inGarage);
                 rowOf << -1;
             }
         }
     };
-    arrivals(m_cars.carFolder, m_cars.garageFolder, false);
-    if (!m_cars.garageFolder.isEmpty() && m_cars.garageFolder != m_cars.carFolder)
-        arrivals(m_cars.garageFolder, QString(), true);
+    arrivals(m_cars.carFolder(), m_cars.garageFolder(), false);
+    if (!m_cars.garageFolder().isEmpty() && m_cars.garageFolder() != m_cars.carFolder())
+        arrivals(m_cars.garageFolder(), QString(), true);
     // Twins depend on the whole library: a car that left or arrived can make or end one.
     findTwins(all);
 
@@ -641,12 +641,12 @@ void CarTable::follow()
 void CarTable::reload()
 {
     Platform& platform = m_cars.platform();
-    m_readCars = m_cars.carFolder;
-    m_readGarage = m_cars.garageFolder;
+    m_readCars = m_cars.carFolder();
+    m_readGarage = m_cars.garageFolder();
     m_readTimes = folderTimes();
     m_followForced = false;
     m_model->setCars(
-        surveyLibrary(platform.fs, platform.pictures, m_cars.carFolder, m_cars.garageFolder, statsCache));
+        surveyLibrary(platform.fs, platform.pictures, m_cars.carFolder(), m_cars.garageFolder(), statsCache));
     if (statsCache)
         statsCache->save();
     m_filter->sort(m_view->horizontalHeader()->sortIndicatorSection(),
@@ -706,10 +706,10 @@ void CarTable::resurvey(const QList<int>& rows)
         bool inGarage = old.inGarage;
         if (!platform.fs.isFolder(path)) {
             inGarage = !inGarage;
-            path = joinPath(inGarage ? m_cars.garageFolder : m_cars.carFolder, old.folderName);
+            path = joinPath(inGarage ? m_cars.garageFolder() : m_cars.carFolder(), old.folderName);
         }
         if (platform.fs.isFolder(path))
-            cars[row] = surveyCar(platform.fs, platform.pictures, m_cars.carFolder, path, inGarage);
+            cars[row] = surveyCar(platform.fs, platform.pictures, m_cars.carFolder(), path, inGarage);
         else
             gone << row;
     }
@@ -877,19 +877,19 @@ void CarTable::openDetails(int row)
     if (!car.hasParameters)
         return;
     // As a double-click on the car's list entry does; a car the lists do not show opens by its path.
-    CarList& list = car.inGarage ? m_cars.Gartery : m_cars.Cart3;
+    const CarList& list = car.inGarage ? m_cars.garageList() : m_cars.carList();
     const int listRow = list.rowOfText(car.folderName);
     const QString path = car.path;
     if (listRow >= 0) {
         if (car.inGarage) {
-            m_cars.Gartery_NodeClick(listRow);
-            m_cars.Gartery_DblClick();
+            m_cars.chooseGarageRow(listRow);
+            m_cars.openChosenGarageCar();
         } else {
-            m_cars.Cart3_NodeClick(listRow);
-            m_cars.Cart3_DblClick();
+            m_cars.chooseCarRow(listRow);
+            m_cars.openChosenCar();
         }
     } else {
-        m_cars.OpenUp(path);
+        m_cars.openCar(path);
     }
     // The details window may have changed the parameters or the skins.
     const int now = [&] {

@@ -5,6 +5,7 @@
 #include "library/ui/cartable.h"
 #include "library/ui/keyswindow.h"
 #include "library/ui/lightart.h"
+#include "library/ui/shortcuts.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -90,12 +91,12 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     setObjectName(QStringLiteral("Castle"));
     setWindowTitle(tr("Parkwen - Car Selection"));
 
-    m_marks = new BothFolders(m_cars.Cart3, m_cars.Gartery, this);
-    auto makeList = [this](const char* name, CarList& model, const QString& tooltip) {
+    m_marks = new BothFolders(m_cars.carList(), m_cars.garageList(), this);
+    auto makeList = [this](const char* name, bool carList, const QString& tooltip) {
         auto* view = new CarListView(QString::fromLatin1(name), this);
         auto* proxy = new PlaceholderModel(view);
-        proxy->setSourceModel(&model);
-        view->setEntries(proxy, *m_marks, &model == &m_cars.Cart3);
+        proxy->setSourceModel(carList ? m_cars.carListModel() : m_cars.garageListModel());
+        view->setEntries(proxy, *m_marks, carList);
         view->setViewMode(QListView::ListMode);
         view->setIconSize(QSize(PictureStore::Size, PictureStore::Size));
         view->setUniformItemSizes(true); // keeps thousands of entries cheap to lay out
@@ -105,10 +106,10 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
         return view;
     };
     m_Cart3 =
-        makeList("Cart3", m_cars.Cart3,
+        makeList("Cart3", true,
                  tr("Double Click to View Settings & Stats for selected car. Single Click then click on "
                     "the \">>\" Button to send to Garage Folder"));
-    m_Gartery = makeList("Gartery", m_cars.Gartery,
+    m_Gartery = makeList("Gartery", false,
                          tr("Double Click to View Settings & Stats for selected car. Single Click then click "
                             "on the \"<<\" Button to send to Car Folder"));
 
@@ -311,7 +312,7 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     m_Electricity = new QTimer(this);
     m_Electricity->setObjectName(QStringLiteral("Electricity"));
     m_Electricity->setInterval(500);
-    connect(m_Electricity, &QTimer::timeout, this, [this] { m_cars.Electricity_Timer(); });
+    connect(m_Electricity, &QTimer::timeout, this, &Castle::Electricity_Timer);
     m_Electricity->start();
 
     // Every key reaches the window first, whichever control has the focus.
@@ -358,16 +359,16 @@ QLabel* Castle::makeInstruction(const char* name, const QString& text)
 
 void Castle::connectList(CarListView* view, bool carList)
 {
-    CarList& list = carList ? m_cars.Cart3 : m_cars.Gartery;
+    const CarList& list = carList ? m_cars.carList() : m_cars.garageList();
     // A click chooses, and so does moving through the list with the keyboard; the list taking the
     // focus or a filter hiding entries chooses nothing.
     connect(view, &CarListView::choiceChangedByUser, this, [this, view] { chooseLead(view); });
     connect(view, &QListView::clicked, this, [this, view] { chooseLead(view); });
     connect(view, &QListView::doubleClicked, this, [this, carList](const QModelIndex&) {
         if (carList)
-            m_cars.Cart3_DblClick();
+            m_cars.openChosenCar();
         else
-            m_cars.Gartery_DblClick();
+            m_cars.openChosenGarageCar();
     });
     connect(view, &CarListView::used, this, [this, view] { m_lastUsedList = view; });
     connect(view, &CarListView::carsDropped, this,
@@ -400,15 +401,15 @@ void Castle::chooseLead(CarListView* view)
         return;
     m_choosing = true;
     if (view == m_Cart3)
-        m_cars.Cart3_NodeClick(row);
+        m_cars.chooseCarRow(row);
     else
-        m_cars.Gartery_NodeClick(row);
+        m_cars.chooseGarageRow(row);
     m_choosing = false;
 }
 
 QStringList Castle::chosenNames(CarListView* view) const
 {
-    const CarList& list = view == m_Cart3 ? m_cars.Cart3 : m_cars.Gartery;
+    const CarList& list = view == m_Cart3 ? m_cars.carList() : m_cars.garageList();
     QStringList names;
     for (int row : view->chosenRows())
         names << list.text(row);
@@ -421,19 +422,19 @@ void Castle::sendChosen(bool toGarage)
     if (view->chosenCount() > 1)
         m_moves.send(chosenNames(view), toGarage);
     else if (toGarage)
-        m_moves.record([this] { m_cars.Garter_Click(); });
+        m_moves.record([this] { m_cars.sendChosenToGarage(); });
     else
-        m_moves.record([this] { m_cars.Carter_Click(); });
+        m_moves.record([this] { m_cars.bringChosenToCarFolder(); });
 }
 
 void Castle::CopAll_Click()
 {
-    m_moves.record([this] { m_cars.CopAll_Click(); });
+    m_moves.record([this] { m_cars.bringAllToCarFolder(); });
 }
 
 void Castle::DelAll_Click()
 {
-    m_moves.record([this] { m_cars.DelAll_Click(); });
+    m_moves.record([this] { m_cars.sendAllToGarage(); });
 }
 
 void Castle::SetLdPlus_Click()
@@ -453,12 +454,12 @@ void Castle::SetRemv_Click()
 
 void Castle::Del_Click()
 {
-    const bool fromCars = m_cars.lastSelected == CarLibrary::LastCarList;
+    const bool fromCars = m_cars.lastChosenList() == CarLibrary::LastCarList;
     CarListView* view = fromCars ? m_Cart3 : m_Gartery;
     if (view->chosenCount() > 1)
         m_moves.remove(chosenNames(view), fromCars);
     else
-        m_cars.Del_Click();
+        m_cars.deleteChosen();
 }
 
 void Castle::undo()
@@ -489,20 +490,20 @@ QMenu* Castle::listMenu(CarListView* view)
         return action;
     };
     // A single car-list entry is as movable and deletable as the buttons say (stock cars are not).
-    add("MenuMove", tr("Move"), chosen > 1 || (chosen == 1 && (!carList || m_cars.garterEnabled)),
+    add("MenuMove", tr("Move"), chosen > 1 || (chosen == 1 && (!carList || m_cars.canSendChosen())),
         [this, carList] { sendChosen(carList); });
-    add("MenuDelete", tr("Delete"), chosen > 1 || (chosen == 1 && (!carList || m_cars.delEnabled)),
+    add("MenuDelete", tr("Delete"), chosen > 1 || (chosen == 1 && (!carList || m_cars.canDeleteChosen())),
         [this] { Del_Click(); });
     menu->addSeparator();
     add("MenuDetails", tr("Open Details"), lead >= 0, [this, carList] {
         if (carList)
-            m_cars.Cart3_DblClick();
+            m_cars.openChosenCar();
         else
-            m_cars.Gartery_DblClick();
+            m_cars.openChosenGarageCar();
     });
     const QString folder = lead < 0 ? QString()
-                                    : joinPath(carList ? m_cars.carFolder : m_cars.garageFolder,
-                                               (carList ? m_cars.Cart3 : m_cars.Gartery).text(lead));
+                                    : joinPath(carList ? m_cars.carFolder() : m_cars.garageFolder(),
+                                               (carList ? m_cars.carList() : m_cars.garageList()).text(lead));
     add("MenuShow", tr("Show in File Manager"), lead >= 0, [this, folder] {
         if (openUrl)
             openUrl(QUrl::fromLocalFile(folder));
@@ -544,6 +545,12 @@ void Castle::ksl_Click()
         KeysWindow::showModal(this);
 }
 
+void Castle::Electricity_Timer()
+{
+    if (m_light.tick(m_cars.isOverLimit()))
+        refresh();
+}
+
 void Castle::setLightPictures(const QPixmap& resting, const QPixmap& lit)
 {
     m_l1->setPixmap(resting);
@@ -553,16 +560,16 @@ void Castle::setLightPictures(const QPixmap& resting, const QPixmap& lit)
 
 void Castle::refresh()
 {
-    m_Cam->setText(m_cars.cam());
-    m_Gam->setText(m_cars.gam());
+    m_Cam->setText(m_cars.carCountText());
+    m_Gam->setText(m_cars.garageCountText());
     // The frame's own caption, before any car is chosen, is in the user's language; car names never are.
-    const bool ownCaption = m_cars.frameCaption == QLatin1String("Picture") &&
-                            m_cars.carSelection.isEmpty() && m_cars.garageSelection.isEmpty();
-    m_PikFra->setTitle(ownCaption ? tr("Picture") : m_cars.frameCaption);
-    m_Pikcha->setPixmap(QPixmap::fromImage(m_cars.picture));
-    m_Garter->setEnabled(m_cars.garterEnabled);
-    m_Del->setEnabled(m_cars.delEnabled);
-    m_Light->setPixmap(m_cars.lightLit ? m_l2->pixmap() : m_l1->pixmap());
+    const bool ownCaption = m_cars.pictureCaption() == QLatin1String("Picture") &&
+                            m_cars.chosenCar().isEmpty() && m_cars.chosenGarageCar().isEmpty();
+    m_PikFra->setTitle(ownCaption ? tr("Picture") : m_cars.pictureCaption());
+    m_Pikcha->setPixmap(QPixmap::fromImage(m_cars.shownPicture()));
+    m_Garter->setEnabled(m_cars.canSendChosen());
+    m_Del->setEnabled(m_cars.canDeleteChosen());
+    m_Light->setPixmap(m_light.isLit() ? m_l2->pixmap() : m_l1->pixmap());
 }
 
 bool Castle::eventFilter(QObject* watched, QEvent* event)
@@ -598,11 +605,11 @@ bool Castle::eventFilter(QObject* watched, QEvent* event)
                 if ((toGarage ? m_Cart3 : m_Gartery)->chosenCount() > 1)
                     sendChosen(toGarage);
                 else
-                    m_moves.record([this, key] { m_cars.keyDown(key->key()); });
+                    m_moves.record([this, key] { runShortcut(m_cars, key->key()); });
                 return true;
             }
             if (!key->isAutoRepeat()) {
-                if (m_cars.keyDown(key->key()))
+                if (runShortcut(m_cars, key->key()))
                     return true;
             }
         }

@@ -2,6 +2,7 @@
 
 #include "library/carlibrary.h"
 #include "library/manymoves.h"
+#include "library/ui/shortcuts.h"
 
 #include <QWidget>
 
@@ -93,10 +94,10 @@ private:
     void CopAll_Click();
     void DelAll_Click();
     void Del_Click();
-    void Mama_Click() { m_cars.Mama_Click(); }
-    void Reg_Click() { m_cars.Reg_Click(); }
-    void Refra_Click() { m_cars.Refra_Click(); }
-    void RUNA_Click() { m_cars.RUNA_Click(); }
+    void Mama_Click() { m_cars.showHelp(); }
+    void Reg_Click() { m_cars.resetSelectedCarNumber(); }
+    void Refra_Click() { m_cars.rereadPaths(); }
+    void RUNA_Click() { m_cars.runSetup(); }
     void ksl_Click();
     void Crete_Click() { runHook(onCrete); }
     void Ed_It_Click() { runHook(onEdIt); }
@@ -104,6 +105,8 @@ private:
     void SetLdOnly_Click();
     void SetRemv_Click();
     void Install_Click() { runHook(onInstall); }
+    // The warning light's timer: flashes while the car count is over the limit.
+    void Electricity_Timer();
 
     CarLibrary& m_cars;
     ManyMoves m_moves{m_cars};
@@ -126,6 +129,7 @@ private:
     QLabel* m_Cam;
     QLabel* m_Gam;
     QTimer* m_Electricity;
+    WarningLight m_light;
     CarTable* m_table = nullptr;
 };
 

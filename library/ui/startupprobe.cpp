@@ -45,9 +45,9 @@ protected:
 private:
     void report()
     {
-        std::printf("shown cars=%d garage=%d cam=%s gam=%s hwm_kb=%lld\n", m_cars.Cart3.count(),
-                    m_cars.Gartery.count(), qPrintable(m_cars.cam()), qPrintable(m_cars.gam()),
-                    peakMemoryKb());
+        std::printf("shown cars=%d garage=%d cam=%s gam=%s hwm_kb=%lld\n", m_cars.carList().count(),
+                    m_cars.garageList().count(), qPrintable(m_cars.carCountText()),
+                    qPrintable(m_cars.garageCountText()), peakMemoryKb());
         std::fflush(stdout);
         QCoreApplication::quit();
     }

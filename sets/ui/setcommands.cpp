@@ -12,7 +12,7 @@ void Crete_Click(CarLibrary& library, Platform platform, QWidget* parent)
 {
     setSession().editMode = false;
     SetStore store(platform.fs, platform.dataHome());
-    CreateSetWindow window(newSetForm(library.Gartery.texts(), library.Cart3.texts()), store,
+    CreateSetWindow window(newSetForm(library.garageList().texts(), library.carList().texts()), store,
                            platform.dialogs, parent);
     window.exec();
 }
@@ -25,7 +25,8 @@ void Ed_It_Click(CarLibrary& library, Platform platform, QWidget* parent)
     const std::optional<QString> chosen = chooseSet(chooser, store, platform.dialogs);
     if (!chosen)
         return;
-    Result<SetForm> form = editSetForm(library.Gartery.texts(), library.Cart3.texts(), store, *chosen);
+    Result<SetForm> form =
+        editSetForm(library.garageList().texts(), library.carList().texts(), store, *chosen);
     if (!form.ok()) {
         platform.dialogs.message(form.error().miscMessage(), Dialogs::Icon::Exclamation);
         return;
