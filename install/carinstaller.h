@@ -1,6 +1,8 @@
 #pragma once
 
 #include "install/carplan.h"
+#include "install/installquestions.h"
+#include "install/installsummary.h"
 #include "install/unpacker.h"
 #include "library/moveengine.h"
 #include "platform/platform.h"
@@ -14,119 +16,6 @@
 #include <optional>
 
 namespace parkwen {
-
-// A car of the same name (ignoring case) already in one of the two folders, or earlier in the
-// same install.
-struct CarClash
-{
-    QString source;       // the archive's file name
-    QString name;         // the new car's name
-    QString existingName; // the name of the car already there
-    bool existingInGarage = false;
-    bool existingInDestination = false;
-    bool inSameSource = false;           // a second car of that name in the same archive
-    QString keepBothName;                // the name "Keep Both" would give the new car
-    bool existingDeletedForGood = false; // replacing it cannot send it to the trash
-};
-
-enum class ClashChoice { Replace, KeepBoth, Skip };
-
-struct ClashAnswer
-{
-    ClashChoice choice = ClashChoice::Skip;
-    bool forAll = false; // the same answer for every further clash of this install
-};
-
-// The questions an install asks. The window asks the user; the command line answers from its
-// options; tests answer from a script.
-class InstallQuestions
-{
-public:
-    virtual ~InstallQuestions() = default;
-    virtual ClashAnswer clash(const CarClash& clash) = 0;
-    // Files for a car already installed (a skin pack): add the new ones?
-    virtual bool addFiles(const QString& source, const QString& car, bool carInGarage,
-                          const QStringList& newFiles, const QStringList& existingFiles) = 0;
-    // Replace one existing file of that car?
-    virtual bool replaceFile(const QString& source, const QString& car, const QString& file) = 0;
-};
-
-// Answers without asking: one choice for every clash, skin packs added or not (not unless told),
-// and existing files never replaced. For installs without a window.
-class FixedInstallAnswers : public InstallQuestions
-{
-public:
-    explicit FixedInstallAnswers(ClashChoice clash = ClashChoice::Skip, bool addFiles = false)
-        : m_clash(clash), m_addFiles(addFiles)
-    {
-    }
-    ClashAnswer clash(const CarClash&) override { return {m_clash, true}; }
-    bool addFiles(const QString&, const QString&, bool, const QStringList&, const QStringList&) override
-    {
-        return m_addFiles;
-    }
-    bool replaceFile(const QString&, const QString&, const QString&) override { return false; }
-
-private:
-    ClashChoice m_clash;
-    bool m_addFiles;
-};
-
-// Asks the skin-pack questions through message boxes; the clash question is left to a subclass,
-// which needs buttons of its own.
-class DialogsInstallQuestions : public InstallQuestions
-{
-public:
-    explicit DialogsInstallQuestions(Dialogs& dialogs) : m_dialogs(dialogs) {}
-    bool addFiles(const QString& source, const QString& car, bool carInGarage, const QStringList& newFiles,
-                  const QStringList& existingFiles) override;
-    bool replaceFile(const QString& source, const QString& car, const QString& file) override;
-
-    static QString clashText(const CarClash& clash);
-
-protected:
-    Dialogs& m_dialogs;
-};
-
-// What an install did, for the one message afterwards and for bringing the lists up to date.
-struct InstallSummary
-{
-    struct Car
-    {
-        QString name; // the folder name it has now
-        QString source;
-        QString keptBeside;   // "Keep Both": the car it was kept beside
-        QString replacedName; // "Replace": the car that made way
-        bool replacedInGarage = false;
-        bool replacedToTrash = false;
-        bool hasPicture = true; // false: the lists do not show it (no .jpg or .bmp)
-    };
-    struct Addition
-    {
-        QString car;
-        bool inGarage = false;
-        QString source;
-        QStringList files;
-    };
-    struct Note
-    {
-        QString source;
-        QString what;
-        QString why;
-    };
-
-    bool toGarage = false;
-    QList<Car> installed;
-    QList<Addition> additions;
-    QList<Note> skipped; // cars not installed, and why
-    QList<Note> refused; // unsafe entries that were not written
-    QList<Note> leftOut; // everything outside a car
-    QList<Note> failed;  // sources of which nothing was installed
-    bool cancelled = false;
-
-    // The text of the summary message. Long lists are cut after `maxNames` names.
-    QString text(int maxNames = 25) const;
-};
 
 // Installs cars from archives (or car folders) into the Car Folder or the Garage Folder. Works
 // without a window: questions go through InstallQuestions, progress through the platform's
@@ -177,19 +66,57 @@ private:
         PlannedEntry entry;
         QString sourcePath; // the entry's path when the source was first read
     };
+    // One source on its way in: what it holds, what becomes of it, and what is to be written where.
+    // The jobs point into the plan, so it stays where it was made.
+    struct SourceInstall
+    {
+        QList<SourceEntry> entries;
+        ArchivePlan plan;
+        QList<CarJob> cars;
+        QList<AdditionJob> additions;
+        QHash<int, Write> writes; // by the entry's index in the source
+        qint64 totalBytes = 0;
+    };
+    // How a step of a source's install ended: go on with the next step, go on with the next
+    // source, or stop the install.
+    enum class Step { Next, SourceDone, Stop };
 
     // False once the install was cancelled.
     bool installSource(const QString& path);
+    void failSource(const QString& why);
+    // The first pass: the entries' names, kinds and sizes, and the limits that need only those.
+    Step readEntries(EntrySource& source, QList<SourceEntry>& entries);
+    // Sorts the entries into cars and skin packs and decides what becomes of each. False when the
+    // source holds neither.
+    bool planSource(const QString& path, SourceInstall& install);
     void refreshExisting();
     // The name of a car of that name (ignoring case) in a folder's listing, or empty.
     QString existingIn(const QHash<QString, QString>& names, const QString& name) const;
     QString freeName(const QString& name) const;
     bool decideCar(const QString& source, const FoundCar& car, QList<CarJob>& jobs);
+    // The car of that name already in a folder or earlier in the source, if there is one.
+    std::optional<CarClash> clashOf(const QString& source, const QString& name);
+    QString existingCarPath(const CarClash& clash) const;
+    // Asks about a clash and applies the answer to the job. False when the car is skipped.
+    bool settleClash(const CarClash& clash, CarJob& job, QList<CarJob>& jobs);
+    void replaceEarlierCar(const CarClash& clash, CarJob& job, QList<CarJob>& jobs);
     void decideAddition(const QString& source, const FoundAddition& addition, QList<AdditionJob>& jobs);
+    // The car the skin pack's files are for, in the destination first, then in the other folder.
+    bool findAdditionCar(const QString& carName, AdditionJob& job) const;
+    bool carHasFile(const QString& carPath, const QString& relative) const;
+    // Makes a staging folder for every job and lists what goes into each. False (with the source
+    // failed and every staging folder gone) when a folder cannot be made.
+    bool makeStagingFolders(SourceInstall& install);
+    void discardStaging(SourceInstall& install);
     // Unpacks the planned entries into their staging folders. Empty on success, else why not.
     QString unpack(EntrySource& source, const QHash<int, Write>& writes, qint64 totalBytes, bool& cancelled);
+    void placeCars(QList<CarJob>& jobs);
     Error placeCar(CarJob& job, bool& toTrash);
+    void noteInstalled(const CarJob& job, bool toTrash);
+    void placeAdditions(QList<AdditionJob>& jobs);
     bool isCancelled() const { return m_cancelled && m_cancelled(); }
+    bool toGarage() const { return m_target == Target::GarageFolder; }
+    QString destination() const { return toGarage() ? m_garageFolder : m_carFolder; }
 
     Platform m_platform;
     // Every change to the folders goes through the library's one door.

@@ -1,12 +1,11 @@
 #include "install/carplan.h"
 
+#include "install/carlinks.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
-#include <QRegularExpression>
 #include <QSet>
-
-#include <optional>
 
 namespace parkwen {
 
@@ -41,43 +40,307 @@ QString visibleText(QString text)
     return text;
 }
 
-// Follows a link's target from the folder that holds it, through the other links of the same car;
-// the names of the place it reaches inside the car, or nothing when it leaves the car. `links` is
-// keyed by the links' names ignoring case; `used` gathers the keys of the links followed. Like the
-// system, it follows at most 40 links in all: past that the link leads nowhere, and a crafted
-// archive cannot make the check take for ever.
-std::optional<QStringList> resolveInside(const QHash<QString, QString>& links, QStringList folder,
-                                         const QString& target, int& follows, QSet<QString>& used)
+// The sorting of one source's entries, step by step.
+struct Sorting
 {
-    if (target.startsWith(QLatin1Char('/')) || target.startsWith(QLatin1Char('\\')) ||
-        (target.size() >= 2 && target[1] == QLatin1Char(':')))
-        return std::nullopt;
-    static const QRegularExpression separators(QStringLiteral("[/\\\\]"));
-    const QStringList parts = target.split(separators, Qt::SkipEmptyParts);
-    for (const QString& part : parts) {
-        if (part == QLatin1String("."))
+    explicit Sorting(const QList<SourceEntry>& sourceEntries) : entries(sourceEntries) {}
+
+    const QList<SourceEntry>& entries;
+    QList<CheckedEntry> checked; // beside each entry
+    ArchivePlan plan;
+    bool rootCar = false;                   // a parameters.txt at the root: the whole source is one car
+    QHash<QString, int> carIndex;           // a car's archive folder -> its place among the plan's cars
+    QList<bool> carRefused;                 // beside each car
+    QHash<QString, int> additionIndex;      // a skin pack's archive folder -> its place among the additions
+    QHash<QString, qint64> carFilesWritten; // "car/relative" -> size of files already planned, for hard links
+
+    // The car a path lies in, or -1.
+    int carOf(const QStringList& names) const
+    {
+        if (rootCar)
+            return 0;
+        for (qsizetype k = 1; k < names.size(); ++k) {
+            const auto it = carIndex.constFind(joinNames(names, k));
+            if (it != carIndex.constEnd())
+                return it.value();
+        }
+        return -1;
+    }
+    // How many names of a path the car's own folder takes.
+    qsizetype depthOf(int car) const
+    {
+        return rootCar ? 0 : plan.cars[car].archiveFolder.count(QLatin1Char('/')) + 1;
+    }
+};
+
+// Checks every path once.
+void checkPaths(Sorting& s)
+{
+    s.checked.resize(s.entries.size());
+    for (qsizetype i = 0; i < s.entries.size(); ++i) {
+        const SourceEntry& entry = s.entries[i];
+        CheckedEntry& c = s.checked[i];
+        switch (splitEntryPath(entry.path, c.names)) {
+        case PathCheck::Absolute:
+            s.plan.refused.append({entry.path, QCoreApplication::translate("CarPlan", "an absolute path")});
             continue;
-        if (part == QLatin1String("..")) {
-            if (folder.isEmpty())
-                return std::nullopt;
-            folder.removeLast();
+        case PathCheck::Climbs:
+            s.plan.refused.append(
+                {entry.path, QCoreApplication::translate("CarPlan", "a path that climbs out with \"..\"")});
+            continue;
+        case PathCheck::Empty:
+            continue;
+        case PathCheck::Ok:
+            break;
+        }
+        if (isPackingLeftover(c.names))
+            continue;
+        if (entry.kind == SourceEntry::Kind::Other) {
+            s.plan.refused.append(
+                {entry.path, QCoreApplication::translate("CarPlan", "a device, pipe or socket, not a file")});
             continue;
         }
-        folder << part;
-        const QString key = folder.join(QLatin1Char('/')).toCaseFolded();
-        const auto link = links.constFind(key);
-        if (link != links.constEnd()) {
-            if (++follows > 40)
-                return std::nullopt;
-            used.insert(key);
-            folder.removeLast();
-            auto reached = resolveInside(links, folder, link.value(), follows, used);
-            if (!reached)
-                return std::nullopt;
-            folder = *reached;
+        c.usable = true;
+    }
+}
+
+// Every folder holding a parameters.txt; one at the root makes the whole source a car.
+QSet<QString> parameterFolders(Sorting& s)
+{
+    QSet<QString> carFolders;
+    for (qsizetype i = 0; i < s.entries.size(); ++i) {
+        const SourceEntry::Kind kind = s.entries[i].kind;
+        if (!s.checked[i].usable || (kind != SourceEntry::Kind::File && kind != SourceEntry::Kind::Hardlink))
+            continue;
+        const QStringList& names = s.checked[i].names;
+        if (names.last().compare(kParameters, Qt::CaseInsensitive) != 0)
+            continue;
+        if (names.size() == 1)
+            s.rootCar = true;
+        else
+            carFolders.insert(joinNames(names, names.size() - 1));
+    }
+    return carFolders;
+}
+
+// A car inside another car is part of it.
+QSet<QString> outermostOf(const QSet<QString>& carFolders)
+{
+    QSet<QString> outermost;
+    for (const QString& folder : carFolders) {
+        const QStringList names = folder.split(QLatin1Char('/'));
+        bool inside = false;
+        for (qsizetype k = 1; k < names.size() && !inside; ++k)
+            inside = carFolders.contains(joinNames(names, k));
+        if (!inside)
+            outermost.insert(folder);
+    }
+    return outermost;
+}
+
+// Cars in the order the source first mentions them.
+void listCarsInOrder(Sorting& s, const QSet<QString>& wanted)
+{
+    for (qsizetype i = 0; i < s.entries.size(); ++i) {
+        if (!s.checked[i].usable)
+            continue;
+        const QStringList& names = s.checked[i].names;
+        // A folder entry names its own folder too: the car's folder entry is its first mention.
+        const qsizetype deepest =
+            s.entries[i].kind == SourceEntry::Kind::Folder ? names.size() : names.size() - 1;
+        for (qsizetype k = 1; k <= deepest; ++k) {
+            const QString folder = joinNames(names, k);
+            if (wanted.contains(folder) && !s.carIndex.contains(folder)) {
+                s.carIndex.insert(folder, int(s.plan.cars.size()));
+                s.plan.cars.append({names[k - 1], folder, {}, 0});
+                break;
+            }
         }
     }
-    return folder;
+}
+
+void findCars(Sorting& s, const QString& sourceName)
+{
+    const QSet<QString> carFolders = parameterFolders(s);
+    if (s.rootCar) {
+        s.plan.cars.append({sourceName, QString(), {}, 0});
+        s.carIndex.insert(QString(), 0);
+        return;
+    }
+    listCarsInOrder(s, outermostOf(carFolders));
+}
+
+// A car whose name holds control characters (a line break would split every one-name-a-line list)
+// is refused whole.
+void refuseControlNames(Sorting& s)
+{
+    s.carRefused.fill(false, s.plan.cars.size());
+    for (qsizetype c = 0; c < s.plan.cars.size(); ++c) {
+        const FoundCar& car = s.plan.cars[c];
+        if (!hasControlCharacters(car.name))
+            continue;
+        s.carRefused[c] = true;
+        s.plan.refused.append(
+            {visibleText(car.archiveFolder.isEmpty() ? car.name : car.archiveFolder + QLatin1Char('/')),
+             QCoreApplication::translate("CarPlan", "a car name with control characters")});
+    }
+}
+
+// What each entry of a car makes, relative to the car; the entries of each car, but for its own
+// folder entry.
+QList<QList<qsizetype>> entriesByCar(Sorting& s)
+{
+    QList<QList<qsizetype>> carEntries(s.plan.cars.size());
+    for (qsizetype i = 0; i < s.entries.size(); ++i) {
+        CheckedEntry& entry = s.checked[i];
+        if (!entry.usable)
+            continue;
+        const int car = s.carOf(entry.names);
+        if (car < 0 || s.carRefused[car])
+            continue;
+        entry.relative = entry.names.mid(s.depthOf(car));
+        if (!entry.relative.isEmpty())
+            carEntries[car] << i;
+    }
+    return carEntries;
+}
+
+QString fileKey(int car, const QString& relative)
+{
+    return QString::number(car) + QLatin1Char('/') + relative;
+}
+
+// A hard link is a copy of a file of the same car written before it, and nothing else: its target
+// relative to the car, and the bytes it copies. False when it names anything else.
+bool resolveHardLink(const Sorting& s, const SourceEntry& entry, int car, PlannedEntry& planned,
+                     qint64& bytes)
+{
+    QStringList targetNames;
+    const qsizetype depth = s.depthOf(car);
+    if (splitEntryPath(entry.linkTarget, targetNames) != PathCheck::Ok || targetNames.size() <= depth ||
+        s.carOf(targetNames) != car)
+        return false;
+    const QString relative = targetNames.mid(depth).join(QLatin1Char('/'));
+    const auto target = s.carFilesWritten.constFind(fileKey(car, relative));
+    if (target == s.carFilesWritten.constEnd())
+        return false;
+    planned.linkTarget = relative;
+    bytes = target.value();
+    return true;
+}
+
+void addToCar(Sorting& s, qsizetype i, int car)
+{
+    const SourceEntry& entry = s.entries[i];
+    const CheckedEntry& checked = s.checked[i];
+    if (checked.relative.isEmpty())
+        return; // the car's own folder entry
+    if (!checked.refusal.isEmpty()) {
+        s.plan.refused.append({entry.path, checked.refusal});
+        return;
+    }
+    const QString relative = checked.relative.join(QLatin1Char('/'));
+    PlannedEntry planned{int(i), relative, entry.kind, entry.size, QString()};
+    qint64 bytes = entry.kind == SourceEntry::Kind::File ? qMax<qint64>(0, entry.size) : 0;
+    if (entry.kind == SourceEntry::Kind::Symlink) {
+        planned.linkTarget = entry.linkTarget;
+    } else if (entry.kind == SourceEntry::Kind::Hardlink && !resolveHardLink(s, entry, car, planned, bytes)) {
+        s.plan.refused.append(
+            {entry.path, QCoreApplication::translate("CarPlan", "a link that points outside its car")});
+        return;
+    }
+    if (entry.kind == SourceEntry::Kind::File || entry.kind == SourceEntry::Kind::Hardlink)
+        s.carFilesWritten.insert(fileKey(car, relative), bytes);
+    FoundCar& found = s.plan.cars[car];
+    found.bytes += bytes;
+    found.entries.append(planned);
+}
+
+// A skin pack: files under cars/<name>/ (or <name>/ at the root) for a car already installed.
+// False when the entry is no such file.
+bool addToSkinPack(Sorting& s, qsizetype i, const std::function<bool(const QString&)>& isExistingCar)
+{
+    const SourceEntry& entry = s.entries[i];
+    const QStringList& names = s.checked[i].names;
+    if (entry.kind != SourceEntry::Kind::File || names.size() < 2)
+        return false;
+    qsizetype at = 0;
+    for (qsizetype k = names.size() - 2; k >= 0; --k) {
+        if (isCarsFolderName(names[k]) && k + 1 < names.size() - 1) {
+            at = k + 1;
+            break;
+        }
+    }
+    const QString folder = joinNames(names, at + 1);
+    auto it = s.additionIndex.constFind(folder);
+    if (it == s.additionIndex.constEnd() && !isExistingCar(names[at]))
+        return false;
+    int index = 0;
+    if (it == s.additionIndex.constEnd()) {
+        index = int(s.plan.additions.size());
+        s.additionIndex.insert(folder, index);
+        s.plan.additions.append({names[at], folder, {}, 0});
+    } else {
+        index = it.value();
+    }
+    FoundAddition& addition = s.plan.additions[index];
+    addition.files.append(
+        {int(i), names.mid(at + 1).join(QLatin1Char('/')), entry.kind, entry.size, QString()});
+    if (entry.size > 0)
+        addition.bytes += entry.size;
+    return true;
+}
+
+// Puts every usable entry into its car or skin pack; the entries left out, but for folders.
+QList<qsizetype> sortEntries(Sorting& s, const std::function<bool(const QString&)>& isExistingCar)
+{
+    QList<qsizetype> leftOutEntries;
+    for (qsizetype i = 0; i < s.entries.size(); ++i) {
+        if (!s.checked[i].usable)
+            continue;
+        const int car = s.carOf(s.checked[i].names);
+        if (car >= 0) {
+            if (!s.carRefused[car])
+                addToCar(s, i, car);
+            continue;
+        }
+        if (addToSkinPack(s, i, isExistingCar))
+            continue;
+        if (s.entries[i].kind != SourceEntry::Kind::Folder)
+            leftOutEntries << i;
+    }
+    return leftOutEntries;
+}
+
+// Names what is left out by its outermost folder that holds no car, or by the file itself.
+void nameLeftOut(Sorting& s, const QList<qsizetype>& leftOutEntries)
+{
+    QSet<QString> ancestors;
+    auto addAncestors = [&](const QString& folder) {
+        const QStringList names = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        for (qsizetype k = 1; k <= names.size(); ++k)
+            ancestors.insert(joinNames(names, k));
+    };
+    for (const FoundCar& car : std::as_const(s.plan.cars))
+        addAncestors(car.archiveFolder);
+    for (const FoundAddition& addition : std::as_const(s.plan.additions))
+        addAncestors(addition.archiveFolder);
+    QSet<QString> named;
+    for (qsizetype i : leftOutEntries) {
+        const QStringList& names = s.checked[i].names;
+        QString label = names.join(QLatin1Char('/'));
+        for (qsizetype k = 1; k < names.size(); ++k) {
+            const QString folder = joinNames(names, k);
+            if (!ancestors.contains(folder)) {
+                label = folder + QLatin1Char('/');
+                break;
+            }
+        }
+        if (!named.contains(label)) {
+            named.insert(label);
+            s.plan.leftOut << label;
+        }
+    }
 }
 
 } // namespace
@@ -131,313 +394,19 @@ bool isPackingLeftover(const QStringList& names)
 ArchivePlan planArchive(const QList<SourceEntry>& entries, const QString& sourceName,
                         const std::function<bool(const QString&)>& isExistingCar)
 {
-    ArchivePlan plan;
-
-    // Check every path once.
-    struct Checked
-    {
-        QStringList names;
-        bool usable = false;
-    };
-    QList<Checked> checked(entries.size());
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const SourceEntry& entry = entries[i];
-        Checked& c = checked[i];
-        switch (splitEntryPath(entry.path, c.names)) {
-        case PathCheck::Absolute:
-            plan.refused.append({entry.path, QCoreApplication::translate("CarPlan", "an absolute path")});
-            continue;
-        case PathCheck::Climbs:
-            plan.refused.append(
-                {entry.path, QCoreApplication::translate("CarPlan", "a path that climbs out with \"..\"")});
-            continue;
-        case PathCheck::Empty:
-            continue;
-        case PathCheck::Ok:
-            break;
-        }
-        if (isPackingLeftover(c.names))
-            continue;
-        if (entry.kind == SourceEntry::Kind::Other) {
-            plan.refused.append(
-                {entry.path, QCoreApplication::translate("CarPlan", "a device, pipe or socket, not a file")});
-            continue;
-        }
-        c.usable = true;
-    }
-
-    // Every folder holding a parameters.txt is a car; a car inside another car is part of it.
-    QSet<QString> carFolders;
-    bool rootCar = false;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const SourceEntry::Kind kind = entries[i].kind;
-        if (!checked[i].usable || (kind != SourceEntry::Kind::File && kind != SourceEntry::Kind::Hardlink))
-            continue;
-        const QStringList& names = checked[i].names;
-        if (names.last().compare(kParameters, Qt::CaseInsensitive) != 0)
-            continue;
-        if (names.size() == 1)
-            rootCar = true;
-        else
-            carFolders.insert(joinNames(names, names.size() - 1));
-    }
-    QStringList outermost;
-    for (const QString& folder : std::as_const(carFolders)) {
-        if (rootCar)
-            break;
-        const QStringList names = folder.split(QLatin1Char('/'));
-        bool inside = false;
-        for (qsizetype k = 1; k < names.size() && !inside; ++k)
-            inside = carFolders.contains(joinNames(names, k));
-        if (!inside)
-            outermost << folder;
-    }
-    // Cars in the order the archive first mentions them.
-    QHash<QString, int> carIndex;
-    auto carOf = [&](const QStringList& names) -> int {
-        if (rootCar)
-            return 0;
-        for (qsizetype k = 1; k < names.size(); ++k) {
-            const auto it = carIndex.constFind(joinNames(names, k));
-            if (it != carIndex.constEnd())
-                return it.value();
-        }
-        return -1;
-    };
-    if (rootCar) {
-        plan.cars.append({sourceName, QString(), {}, 0});
-        carIndex.insert(QString(), 0);
-    } else {
-        QSet<QString> wanted(outermost.begin(), outermost.end());
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            if (!checked[i].usable)
-                continue;
-            const QStringList& names = checked[i].names;
-            // A folder entry names its own folder too: the car's folder entry is its first mention.
-            const qsizetype deepest =
-                entries[i].kind == SourceEntry::Kind::Folder ? names.size() : names.size() - 1;
-            for (qsizetype k = 1; k <= deepest; ++k) {
-                const QString folder = joinNames(names, k);
-                if (wanted.contains(folder) && !carIndex.contains(folder)) {
-                    carIndex.insert(folder, int(plan.cars.size()));
-                    plan.cars.append({names[k - 1], folder, {}, 0});
-                    break;
-                }
-            }
-        }
-    }
-
-    // A car whose name holds control characters (a line break would split every one-name-a-line
-    // list) is refused whole.
-    QList<bool> carRefused(plan.cars.size(), false);
-    for (qsizetype c = 0; c < plan.cars.size(); ++c) {
-        const FoundCar& car = plan.cars[c];
-        if (!hasControlCharacters(car.name))
-            continue;
-        carRefused[c] = true;
-        plan.refused.append(
-            {visibleText(car.archiveFolder.isEmpty() ? car.name : car.archiveFolder + QLatin1Char('/')),
-             QCoreApplication::translate("CarPlan", "a car name with control characters")});
-    }
-
-    // What each entry of a car makes, relative to the car, and why it is refused, if it is.
-    QList<QStringList> relatives(entries.size());
-    QList<QString> refusal(entries.size());
-    QList<QList<qsizetype>> carEntries(plan.cars.size());
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (!checked[i].usable)
-            continue;
-        const int car = carOf(checked[i].names);
-        if (car < 0 || carRefused[car])
-            continue;
-        const qsizetype depth = rootCar ? 0 : plan.cars[car].archiveFolder.count(QLatin1Char('/')) + 1;
-        relatives[i] = checked[i].names.mid(depth);
-        if (!relatives[i].isEmpty()) // not the car's own folder entry
-            carEntries[car] << i;
-    }
-    // The links each car will hold, by their names ignoring case, to check where they lead before
-    // anything is written.
-    QList<QHash<QString, QString>> links(plan.cars.size());
-    for (qsizetype car = 0; car < plan.cars.size(); ++car) {
-        // Nothing is written through a link: it could lead anywhere once followed. Every name declared
-        // as a link counts, whichever declaration of it the disk would hold.
-        QSet<QString> linkNames;
-        for (qsizetype i : std::as_const(carEntries[car]))
-            if (entries[i].kind == SourceEntry::Kind::Symlink)
-                linkNames.insert(relatives[i].join(QLatin1Char('/')).toCaseFolded());
-        // Each name is made once, by its first declaration: a name declared again (as a folder and a
-        // link, a link and a file...) could only be written over, or through, what the first made.
-        QHash<QString, SourceEntry::Kind> declared;
-        QList<qsizetype> linkEntries;
-        for (qsizetype i : std::as_const(carEntries[car])) {
-            const QStringList& names = relatives[i];
-            const SourceEntry::Kind kind = entries[i].kind;
-            bool throughLink = false;
-            for (qsizetype k = 1; k < names.size() && !throughLink; ++k)
-                throughLink = linkNames.contains(joinNames(names, k).toCaseFolded());
-            if (throughLink) {
-                refusal[i] = QCoreApplication::translate("CarPlan", "a path that runs through a link");
-                continue;
-            }
-            bool twice = false;
-            for (qsizetype k = 1; k <= names.size(); ++k) {
-                const bool own = k == names.size();
-                const SourceEntry::Kind made = own ? kind : SourceEntry::Kind::Folder;
-                const QString key = joinNames(names, k).toCaseFolded();
-                const auto at = declared.constFind(key);
-                if (at == declared.constEnd())
-                    declared.insert(key, made);
-                else if (at.value() != SourceEntry::Kind::Folder || made != SourceEntry::Kind::Folder)
-                    twice = true;
-            }
-            if (twice)
-                refusal[i] = QCoreApplication::translate("CarPlan", "a name the archive declares twice");
-            else if (kind == SourceEntry::Kind::Symlink)
-                linkEntries << i;
-        }
-        for (qsizetype i : std::as_const(linkEntries))
-            links[car].insert(relatives[i].join(QLatin1Char('/')).toCaseFolded(), entries[i].linkTarget);
-        // A link that leads out is not made, which can change where the links through it lead: those
-        // are checked again, until every link that stays leads inside the car as the disk will hold it.
-        QHash<QString, QList<qsizetype>> throughIt; // link -> the links whose check went through it
-        QList<qsizetype> toCheck = linkEntries;
-        while (!toCheck.isEmpty()) {
-            const qsizetype i = toCheck.takeLast();
-            if (!refusal[i].isEmpty())
-                continue;
-            QStringList folder = relatives[i];
-            folder.removeLast();
-            int follows = 0;
-            QSet<QString> used;
-            if (entries[i].linkTarget.isEmpty() ||
-                !resolveInside(links[car], folder, entries[i].linkTarget, follows, used)) {
-                refusal[i] = QCoreApplication::translate("CarPlan", "a link that points outside its car");
-                const QString key = relatives[i].join(QLatin1Char('/')).toCaseFolded();
-                links[car].remove(key);
-                toCheck += throughIt.take(key);
-                continue;
-            }
-            for (const QString& key : std::as_const(used))
-                throughIt[key] << i;
-        }
-    }
-
-    QHash<QString, int> additionIndex;
-    QHash<QString, qint64> carFilesWritten; // "car/relative" -> size of files already planned, for hard links
-    QList<qsizetype> leftOutEntries;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (!checked[i].usable)
-            continue;
-        const SourceEntry& entry = entries[i];
-        const QStringList& names = checked[i].names;
-        const int car = carOf(names);
-        if (car >= 0 && carRefused[car])
-            continue;
-        if (car >= 0) {
-            FoundCar& found = plan.cars[car];
-            const qsizetype depth = rootCar ? 0 : found.archiveFolder.count(QLatin1Char('/')) + 1;
-            const QStringList& relativeNames = relatives[i];
-            if (relativeNames.isEmpty())
-                continue; // the car's own folder entry
-            if (!refusal[i].isEmpty()) {
-                plan.refused.append({entry.path, refusal[i]});
-                continue;
-            }
-            const QString relative = relativeNames.join(QLatin1Char('/'));
-            PlannedEntry planned{int(i), relative, entry.kind, entry.size, QString()};
-            qint64 bytes = entry.kind == SourceEntry::Kind::File ? qMax<qint64>(0, entry.size) : 0;
-            if (entry.kind == SourceEntry::Kind::Symlink) {
-                planned.linkTarget = entry.linkTarget;
-            } else if (entry.kind == SourceEntry::Kind::Hardlink) {
-                // A copy of a file of the same car written before it, and nothing else.
-                QStringList targetNames;
-                const bool valid = splitEntryPath(entry.linkTarget, targetNames) == PathCheck::Ok;
-                const auto target =
-                    valid && targetNames.size() > depth && carOf(targetNames) == car
-                        ? carFilesWritten.constFind(QString::number(car) + QLatin1Char('/') +
-                                                    targetNames.mid(depth).join(QLatin1Char('/')))
-                        : carFilesWritten.constEnd();
-                if (target == carFilesWritten.constEnd()) {
-                    plan.refused.append({entry.path, QCoreApplication::translate(
-                                                         "CarPlan", "a link that points outside its car")});
-                    continue;
-                }
-                planned.linkTarget = targetNames.mid(depth).join(QLatin1Char('/'));
-                bytes = target.value();
-            }
-            if (entry.kind == SourceEntry::Kind::File || entry.kind == SourceEntry::Kind::Hardlink)
-                carFilesWritten.insert(QString::number(car) + QLatin1Char('/') + relative, bytes);
-            found.bytes += bytes;
-            found.entries.append(planned);
-            continue;
-        }
-
-        // A skin pack: files under cars/<name>/ (or <name>/ at the root) for a car already installed.
-        if (entry.kind == SourceEntry::Kind::File && names.size() >= 2) {
-            qsizetype at = -1;
-            for (qsizetype k = names.size() - 2; k >= 0; --k) {
-                if (isCarsFolderName(names[k]) && k + 1 < names.size() - 1) {
-                    at = k + 1;
-                    break;
-                }
-            }
-            if (at < 0 && names.size() >= 2)
-                at = 0;
-            const QString folder = joinNames(names, at + 1);
-            if (additionIndex.contains(folder) || isExistingCar(names[at])) {
-                auto it = additionIndex.constFind(folder);
-                int index = 0;
-                if (it == additionIndex.constEnd()) {
-                    index = int(plan.additions.size());
-                    additionIndex.insert(folder, index);
-                    plan.additions.append({names[at], folder, {}, 0});
-                } else {
-                    index = it.value();
-                }
-                FoundAddition& addition = plan.additions[index];
-                addition.files.append(
-                    {int(i), names.mid(at + 1).join(QLatin1Char('/')), entry.kind, entry.size, QString()});
-                if (entry.size > 0)
-                    addition.bytes += entry.size;
-                continue;
-            }
-        }
-        if (entry.kind != SourceEntry::Kind::Folder)
-            leftOutEntries << i;
-    }
-
-    for (qsizetype c = plan.cars.size() - 1; c >= 0; --c)
-        if (carRefused[c])
-            plan.cars.removeAt(c);
-
-    // Name what is left out by its outermost folder that holds no car, or by the file itself.
-    QSet<QString> ancestors;
-    auto addAncestors = [&](const QString& folder) {
-        const QStringList names = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-        for (qsizetype k = 1; k <= names.size(); ++k)
-            ancestors.insert(joinNames(names, k));
-    };
-    for (const FoundCar& car : std::as_const(plan.cars))
-        addAncestors(car.archiveFolder);
-    for (const FoundAddition& addition : std::as_const(plan.additions))
-        addAncestors(addition.archiveFolder);
-    QSet<QString> named;
-    for (qsizetype i : std::as_const(leftOutEntries)) {
-        const QStringList& names = checked[i].names;
-        QString label = names.join(QLatin1Char('/'));
-        for (qsizetype k = 1; k < names.size(); ++k) {
-            const QString folder = joinNames(names, k);
-            if (!ancestors.contains(folder)) {
-                label = folder + QLatin1Char('/');
-                break;
-            }
-        }
-        if (!named.contains(label)) {
-            named.insert(label);
-            plan.leftOut << label;
-        }
-    }
-    return plan;
+    Sorting s(entries);
+    checkPaths(s);
+    findCars(s, sourceName);
+    refuseControlNames(s);
+    const QList<QList<qsizetype>> carEntries = entriesByCar(s);
+    for (const QList<qsizetype>& car : carEntries)
+        refuseUnsafeCarEntries(entries, s.checked, car);
+    const QList<qsizetype> leftOutEntries = sortEntries(s, isExistingCar);
+    for (qsizetype c = s.plan.cars.size() - 1; c >= 0; --c)
+        if (s.carRefused[c])
+            s.plan.cars.removeAt(c);
+    nameLeftOut(s, leftOutEntries);
+    return s.plan;
 }
 
 } // namespace parkwen
