@@ -97,115 +97,161 @@ double median(QList<double> values)
     return values[values.size() / 2];
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// What the command line asks for.
+struct Options
 {
-    QCoreApplication app(argc, argv);
     QString root = QStringLiteral("/tmp/parkwen-install-bench");
     int cars = 200;
     int reps = 3;
     quint64 seed = 1;
-    const QStringList args = app.arguments();
+};
+
+Options readOptions(const QStringList& args)
+{
+    Options o;
     for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
         if (args[i] == QLatin1String("--root"))
-            root = args[i + 1];
+            o.root = args[i + 1];
         else if (args[i] == QLatin1String("--cars"))
-            cars = args[i + 1].toInt();
+            o.cars = args[i + 1].toInt();
         else if (args[i] == QLatin1String("--reps"))
-            reps = args[i + 1].toInt();
+            o.reps = args[i + 1].toInt();
         else if (args[i] == QLatin1String("--seed"))
-            seed = args[i + 1].toULongLong();
+            o.seed = args[i + 1].toULongLong();
     }
-    QDir().mkpath(root);
-    const QString source = root + QStringLiteral("/source");
-    const QString zip = root + QStringLiteral("/pack.zip");
-    if (!QFileInfo::exists(zip)) {
-        QDir(source).removeRecursively();
-        bench::LibraryRecipe recipe;
-        recipe.cars = cars;
-        recipe.seed = seed;
-        recipe.tag = QStringLiteral("p");
-        const QString failed = bench::generateLibrary(source, recipe);
-        if (!failed.isEmpty() || !writeZip(source, zip)) {
-            std::fprintf(stderr, "cannot make the pack: %s\n", qPrintable(failed));
-            return 1;
-        }
-    }
-    // Warm the page cache with the archive.
-    {
-        QFile file(zip);
-        file.open(QIODevice::ReadOnly);
-        while (!file.read(1 << 20).isEmpty()) {
-        }
-    }
+    return o;
+}
 
-    LocalFileSystem fs;
-    QtPictures pictures;
-    SilentDialogs dialogs;
-    NoProcesses processes;
-    Platform platform{fs, pictures, dialogs, processes, root};
-    FixedInstallAnswers answers;
+// Generates the cars and packs them into `zip`, unless an earlier run left the archive.
+bool ensurePack(const Options& o, const QString& zip)
+{
+    if (QFileInfo::exists(zip))
+        return true;
+    const QString source = o.root + QStringLiteral("/source");
+    QDir(source).removeRecursively();
+    bench::LibraryRecipe recipe;
+    recipe.cars = o.cars;
+    recipe.seed = o.seed;
+    recipe.tag = QStringLiteral("p");
+    const QString failed = bench::generateLibrary(source, recipe);
+    if (!failed.isEmpty() || !writeZip(source, zip)) {
+        std::fprintf(stderr, "cannot make the pack: %s\n", qPrintable(failed));
+        return false;
+    }
+    return true;
+}
 
+// Reads the archive once so that every run finds it in the page cache.
+void warmPageCache(const QString& zip)
+{
+    QFile file(zip);
+    file.open(QIODevice::ReadOnly);
+    while (!file.read(1 << 20).isEmpty()) {
+    }
+}
+
+// The times of each run, and what the last run of each left on disk.
+struct Runs
+{
     QList<double> bsdtarMs;
     QList<double> installMs;
     Tree bsdtarTree;
     Tree installTree;
     int installed = 0;
-    for (int rep = 0; rep < reps; ++rep) {
-        const QString out = root + QStringLiteral("/bsdtar");
-        QDir(out).removeRecursively();
-        QDir().mkpath(out);
-        syncDisk();
-        QElapsedTimer timer;
-        timer.start();
-        const int rc = QProcess::execute(QStringLiteral("bsdtar"),
-                                         {QStringLiteral("-xf"), zip, QStringLiteral("-C"), out});
-        bsdtarMs << double(timer.nsecsElapsed()) / 1e6;
-        if (rc != 0) {
-            std::fprintf(stderr, "bsdtar failed\n");
-            return 1;
-        }
-        bsdtarTree = measure(out);
-        QDir(out).removeRecursively();
+};
 
-        const QString carFolder = root + QStringLiteral("/cars");
-        const QString garageFolder = root + QStringLiteral("/garage");
-        QDir(carFolder).removeRecursively();
-        QDir(garageFolder).removeRecursively();
-        QDir().mkpath(carFolder);
-        QDir().mkpath(garageFolder);
-        syncDisk();
-        timer.start();
-        CarInstaller installer(platform, carFolder, garageFolder, answers);
-        const InstallSummary summary = installer.install({zip}, CarInstaller::Target::CarFolder);
-        installMs << double(timer.nsecsElapsed()) / 1e6;
-        installed = int(summary.installed.size());
-        installTree = measure(carFolder);
-        QDir(carFolder).removeRecursively();
-    }
+// One `bsdtar -xf` into an empty folder; false when bsdtar failed.
+bool timeBsdtar(const QString& root, const QString& zip, Runs& runs)
+{
+    const QString out = root + QStringLiteral("/bsdtar");
+    QDir(out).removeRecursively();
+    QDir().mkpath(out);
     syncDisk();
+    QElapsedTimer timer;
+    timer.start();
+    const int rc =
+        QProcess::execute(QStringLiteral("bsdtar"), {QStringLiteral("-xf"), zip, QStringLiteral("-C"), out});
+    runs.bsdtarMs << double(timer.nsecsElapsed()) / 1e6;
+    if (rc != 0) {
+        std::fprintf(stderr, "bsdtar failed\n");
+        return false;
+    }
+    runs.bsdtarTree = measure(out);
+    QDir(out).removeRecursively();
+    return true;
+}
 
-    const double bestBsdtar = *std::min_element(bsdtarMs.begin(), bsdtarMs.end());
-    const double bestInstall = *std::min_element(installMs.begin(), installMs.end());
-    std::printf("## Installing a %d-car zip pack\n\n", cars);
+// One install of the archive into an empty Car Folder.
+void timeInstall(const Platform& platform, InstallQuestions& answers, const QString& root, const QString& zip,
+                 Runs& runs)
+{
+    const QString carFolder = root + QStringLiteral("/cars");
+    const QString garageFolder = root + QStringLiteral("/garage");
+    QDir(carFolder).removeRecursively();
+    QDir(garageFolder).removeRecursively();
+    QDir().mkpath(carFolder);
+    QDir().mkpath(garageFolder);
+    syncDisk();
+    QElapsedTimer timer;
+    timer.start();
+    CarInstaller installer(platform, carFolder, garageFolder, answers);
+    const InstallSummary summary = installer.install({zip}, CarInstaller::Target::CarFolder);
+    runs.installMs << double(timer.nsecsElapsed()) / 1e6;
+    runs.installed = int(summary.installed.size());
+    runs.installTree = measure(carFolder);
+    QDir(carFolder).removeRecursively();
+}
+
+void printReport(const Options& o, const QString& zip, const Runs& runs)
+{
+    const double bestBsdtar = *std::min_element(runs.bsdtarMs.begin(), runs.bsdtarMs.end());
+    const double bestInstall = *std::min_element(runs.installMs.begin(), runs.installMs.end());
+    std::printf("## Installing a %d-car zip pack\n\n", o.cars);
     std::printf("Machine: %s, %d cores; archive %.1f MB, %d files, %.1f MB unpacked.\n\n",
                 qPrintable(QSysInfo::prettyProductName()), QThread::idealThreadCount(),
-                QFileInfo(zip).size() / 1e6, bsdtarTree.files, bsdtarTree.bytes / 1e6);
-    std::printf("| | best of %d (ms) | median (ms) | runs (ms) |\n|---|---:|---:|---|\n", reps);
-    auto row = [&](const char* what, const QList<double>& runs) {
+                QFileInfo(zip).size() / 1e6, runs.bsdtarTree.files, runs.bsdtarTree.bytes / 1e6);
+    std::printf("| | best of %d (ms) | median (ms) | runs (ms) |\n|---|---:|---:|---|\n", o.reps);
+    auto row = [&](const char* what, const QList<double>& times) {
         QStringList list;
-        for (double ms : runs)
+        for (double ms : times)
             list << QString::number(ms, 'f', 0);
-        std::printf("| %s | %.0f | %.0f | %s |\n", what, *std::min_element(runs.begin(), runs.end()),
-                    median(runs), qPrintable(list.join(QStringLiteral(", "))));
+        std::printf("| %s | %.0f | %.0f | %s |\n", what, *std::min_element(times.begin(), times.end()),
+                    median(times), qPrintable(list.join(QStringLiteral(", "))));
     };
-    row("`bsdtar -xf pack.zip`", bsdtarMs);
-    row("Parkwen install into the Car Folder", installMs);
+    row("`bsdtar -xf pack.zip`", runs.bsdtarMs);
+    row("Parkwen install into the Car Folder", runs.installMs);
     std::printf("\nRatio (best install / best bsdtar): %.2f; median ratio %.2f. Cars installed: %d; files %d "
                 "(bsdtar %d), bytes %lld (bsdtar %lld).\n",
-                bestInstall / bestBsdtar, median(installMs) / median(bsdtarMs), installed, installTree.files,
-                bsdtarTree.files, static_cast<long long>(installTree.bytes),
-                static_cast<long long>(bsdtarTree.bytes));
+                bestInstall / bestBsdtar, median(runs.installMs) / median(runs.bsdtarMs), runs.installed,
+                runs.installTree.files, runs.bsdtarTree.files, static_cast<long long>(runs.installTree.bytes),
+                static_cast<long long>(runs.bsdtarTree.bytes));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const Options options = readOptions(app.arguments());
+    QDir().mkpath(options.root);
+    const QString zip = options.root + QStringLiteral("/pack.zip");
+    if (!ensurePack(options, zip))
+        return 1;
+    warmPageCache(zip);
+
+    LocalFileSystem fs;
+    QtPictures pictures;
+    SilentDialogs dialogs;
+    NoProcesses processes;
+    const Platform platform{fs, pictures, dialogs, processes, options.root};
+    FixedInstallAnswers answers;
+    Runs runs;
+    for (int rep = 0; rep < options.reps; ++rep) {
+        if (!timeBsdtar(options.root, zip, runs))
+            return 1;
+        timeInstall(platform, answers, options.root, zip, runs);
+    }
+    syncDisk();
+    printReport(options, zip, runs);
     return 0;
 }

@@ -140,6 +140,108 @@ bool readFolder(const QString& text, CommandLine::Folder& folder)
     return true;
 }
 
+// The steps below return what is wrong with the command line, for the user; empty when nothing is.
+
+// The one command given, in `line.command`; `given` receives it as the user wrote it ("--move").
+QString readCommand(const QCommandLineParser& parser, CommandLine& line, QStringList& given)
+{
+    for (const CommandLineOption& option : kOptions) {
+        const QString name = option.longName();
+        if (option.command == CommandLine::Command::None || !parser.isSet(name))
+            continue;
+        given << QStringLiteral("--") + name;
+        line.command = option.command;
+        if (parser.values(name).size() > 1)
+            return QCoreApplication::translate("CommandLine", "--%1 is given more than once.").arg(name);
+    }
+    if (given.size() > 1)
+        return QCoreApplication::translate("CommandLine", "One command at a time: %1.")
+            .arg(given.join(QStringLiteral(", ")));
+    return {};
+}
+
+// Without a command the window opens. Archives named on the command line (a file manager's "Open
+// With") are installed once the window is up; any other text has never had a meaning.
+QString readWindowArguments(const QCommandLineParser& parser, const QStringList& positional,
+                            CommandLine& line)
+{
+    for (const char* option : {"to", "json", "yes"})
+        if (parser.isSet(QString::fromLatin1(option)))
+            return QCoreApplication::translate("CommandLine", "--%1 goes with a command.")
+                .arg(QString::fromLatin1(option));
+    for (const QString& word : positional)
+        if (isArchiveFile(word))
+            line.files << QFileInfo(word).absoluteFilePath();
+    return {};
+}
+
+// The switches and arguments that go with some commands only.
+QString checkCompanions(const QCommandLineParser& parser, const QStringList& positional,
+                        const CommandLine& line)
+{
+    const bool takesTo =
+        line.command == CommandLine::Command::Move || line.command == CommandLine::Command::Install;
+    if (parser.isSet(QStringLiteral("to")) && !takesTo)
+        return QCoreApplication::translate("CommandLine", "--to goes with --move or --install.");
+    if (line.json && line.command != CommandLine::Command::Stats &&
+        line.command != CommandLine::Command::List && line.command != CommandLine::Command::Check)
+        return QCoreApplication::translate("CommandLine", "--json goes with --stats, --list or --check.");
+    if (!positional.isEmpty() && line.command != CommandLine::Command::Install)
+        return QCoreApplication::translate("CommandLine", "Unexpected argument: %1").arg(positional.first());
+    return {};
+}
+
+// --move's car or --install's archives, and where --to sends them.
+QString readMoveOrInstall(const QCommandLineParser& parser, const QStringList& positional, CommandLine& line)
+{
+    if (line.command == CommandLine::Command::Move)
+        line.name = parser.value(QStringLiteral("move"));
+    else
+        line.files = positional;
+    if (!parser.isSet(QStringLiteral("to")))
+        return QCoreApplication::translate("CommandLine", "--to car or --to garage is missing.");
+    if (parser.values(QStringLiteral("to")).size() > 1 ||
+        !readFolder(parser.value(QStringLiteral("to")), line.folder))
+        return QCoreApplication::translate("CommandLine", "--to takes car or garage, not \"%1\".")
+            .arg(parser.values(QStringLiteral("to")).join(QStringLiteral(" ")));
+    if (line.command == CommandLine::Command::Install && line.files.isEmpty())
+        return QCoreApplication::translate("CommandLine", "--install needs at least one file.");
+    return {};
+}
+
+// What the command works on: a folder, a set, a car or archives.
+QString readCommandValue(const QCommandLineParser& parser, const QStringList& positional, CommandLine& line)
+{
+    switch (line.command) {
+    case CommandLine::Command::List:
+        if (parser.value(QStringLiteral("list")) == QLatin1String("all"))
+            line.folder = CommandLine::Folder::All;
+        else if (!readFolder(parser.value(QStringLiteral("list")), line.folder))
+            return QCoreApplication::translate("CommandLine", "--list takes car, garage or all, not \"%1\".")
+                .arg(parser.value(QStringLiteral("list")));
+        break;
+    case CommandLine::Command::LoadSet:
+        line.name = parser.value(QStringLiteral("load-set"));
+        break;
+    case CommandLine::Command::OnlySet:
+        line.name = parser.value(QStringLiteral("only-set"));
+        break;
+    case CommandLine::Command::RemoveSet:
+        line.name = parser.value(QStringLiteral("remove-set"));
+        break;
+    case CommandLine::Command::Stats:
+        line.name = parser.value(QStringLiteral("stats"));
+        break;
+    case CommandLine::Command::Move:
+    case CommandLine::Command::Install:
+        return readMoveOrInstall(parser, positional, line);
+    case CommandLine::Command::Check:
+    case CommandLine::Command::None:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& allArguments)
@@ -168,89 +270,21 @@ CommandLine parseCommandLine(const QStringList& allArguments)
     }
 
     QStringList given;
-    for (const CommandLineOption& option : kOptions) {
-        const QString name = option.longName();
-        if (option.command == CommandLine::Command::None || !parser.isSet(name))
-            continue;
-        given << QStringLiteral("--") + name;
-        line.command = option.command;
-        if (parser.values(name).size() > 1)
-            return wrong(
-                QCoreApplication::translate("CommandLine", "--%1 is given more than once.").arg(name));
-    }
-    if (given.size() > 1)
-        return wrong(QCoreApplication::translate("CommandLine", "One command at a time: %1.")
-                         .arg(given.join(QStringLiteral(", "))));
-
+    if (const QString problem = readCommand(parser, line, given); !problem.isEmpty())
+        return wrong(problem);
     const QStringList positional = parser.positionalArguments();
     line.json = parser.isSet(QStringLiteral("json"));
     line.yes = parser.isSet(QStringLiteral("yes"));
     if (line.command == CommandLine::Command::None) {
-        for (const char* option : {"to", "json", "yes"})
-            if (parser.isSet(QString::fromLatin1(option)))
-                return wrong(QCoreApplication::translate("CommandLine", "--%1 goes with a command.")
-                                 .arg(QString::fromLatin1(option)));
-        // Archives named on the command line (a file manager's "Open With") are installed once the
-        // window is up; any other text has never had a meaning: the window opens.
-        for (const QString& word : positional)
-            if (isArchiveFile(word))
-                line.files << QFileInfo(word).absoluteFilePath();
-        return line;
+        const QString problem = readWindowArguments(parser, positional, line);
+        return problem.isEmpty() ? line : wrong(problem);
     }
 
     line.mode = CommandLine::Mode::Command;
-    const bool takesTo =
-        line.command == CommandLine::Command::Move || line.command == CommandLine::Command::Install;
-    if (parser.isSet(QStringLiteral("to")) && !takesTo)
-        return wrong(QCoreApplication::translate("CommandLine", "--to goes with --move or --install."));
-    if (line.json && line.command != CommandLine::Command::Stats &&
-        line.command != CommandLine::Command::List && line.command != CommandLine::Command::Check)
-        return wrong(
-            QCoreApplication::translate("CommandLine", "--json goes with --stats, --list or --check."));
-    if (!positional.isEmpty() && line.command != CommandLine::Command::Install)
-        return wrong(
-            QCoreApplication::translate("CommandLine", "Unexpected argument: %1").arg(positional.first()));
-
-    switch (line.command) {
-    case CommandLine::Command::List:
-        if (parser.value(QStringLiteral("list")) == QLatin1String("all"))
-            line.folder = CommandLine::Folder::All;
-        else if (!readFolder(parser.value(QStringLiteral("list")), line.folder))
-            return wrong(
-                QCoreApplication::translate("CommandLine", "--list takes car, garage or all, not \"%1\".")
-                    .arg(parser.value(QStringLiteral("list"))));
-        break;
-    case CommandLine::Command::LoadSet:
-        line.name = parser.value(QStringLiteral("load-set"));
-        break;
-    case CommandLine::Command::OnlySet:
-        line.name = parser.value(QStringLiteral("only-set"));
-        break;
-    case CommandLine::Command::RemoveSet:
-        line.name = parser.value(QStringLiteral("remove-set"));
-        break;
-    case CommandLine::Command::Stats:
-        line.name = parser.value(QStringLiteral("stats"));
-        break;
-    case CommandLine::Command::Move:
-    case CommandLine::Command::Install:
-        if (line.command == CommandLine::Command::Move)
-            line.name = parser.value(QStringLiteral("move"));
-        else
-            line.files = positional;
-        if (!parser.isSet(QStringLiteral("to")))
-            return wrong(QCoreApplication::translate("CommandLine", "--to car or --to garage is missing."));
-        if (parser.values(QStringLiteral("to")).size() > 1 ||
-            !readFolder(parser.value(QStringLiteral("to")), line.folder))
-            return wrong(QCoreApplication::translate("CommandLine", "--to takes car or garage, not \"%1\".")
-                             .arg(parser.values(QStringLiteral("to")).join(QStringLiteral(" "))));
-        if (line.command == CommandLine::Command::Install && line.files.isEmpty())
-            return wrong(QCoreApplication::translate("CommandLine", "--install needs at least one file."));
-        break;
-    case CommandLine::Command::Check:
-    case CommandLine::Command::None:
-        break;
-    }
+    if (const QString problem = checkCompanions(parser, positional, line); !problem.isEmpty())
+        return wrong(problem);
+    if (const QString problem = readCommandValue(parser, positional, line); !problem.isEmpty())
+        return wrong(problem);
     if (line.command != CommandLine::Command::List && line.command != CommandLine::Command::Install &&
         line.command != CommandLine::Command::Check && line.name.isEmpty())
         return wrong(QCoreApplication::translate("CommandLine", "%1 needs a name.").arg(given.constFirst()));

@@ -17,6 +17,7 @@
 #include <QRandomGenerator>
 
 #include <cstdio>
+#include <utility>
 
 using namespace parkwen;
 
@@ -106,132 +107,164 @@ void drawCar(QImage& image, const QColor& colour, const QString& title)
     p.drawText(QRectF(0, h * 0.05, w, h * 0.2), Qt::AlignCenter, title);
 }
 
-QByteArray parameters(const DemoCar& car, const QString& folder)
+// A parameters.txt being written line by line (the game's CR LF endings), its figures drawn from a
+// generator seeded by the car's folder name, so that every demo gets the same files.
+class ParameterText
 {
-    QRandomGenerator rng(qHash(QByteArray(car.folder)));
-    auto num = [&](double lo, double hi) {
-        return QByteArray::number(lo + (hi - lo) * rng.generateDouble(), 'f', 6);
-    };
-    const QByteArray f = folder.toLatin1();
-    QByteArray t;
-    auto line = [&](const QByteArray& s) { t += s + "\r\n"; };
-    line("{");
-    line("");
-    line(";============================================================");
-    line("; Name");
-    line(";============================================================");
-    line("Name      \t\"" + QByteArray(car.title) + "\"");
-    line("");
-    line(";====================");
-    line("; Model Filenames");
-    line(";====================");
-    line("");
-    const char* models[] = {"body.prm", "wheelfl.prm", "wheelfr.prm", "wheelbl.prm", "wheelbr.prm"};
-    for (int i = 0; i < 19; ++i)
-        line("MODEL \t" + QByteArray::number(i) + " \t\"" +
-             (i < 5 ? "cars\\" + f + "\\" + models[i] : QByteArray("NONE")) + "\"");
-    line("TPAGE \t\"cars\\" + f + "\\car.bmp\"");
-    line("COLL \t\"cars\\" + f + "\\hull.hul\"");
-    line("EnvRGB \t200 200 200");
-    line("");
-    line(";====================");
-    line("; Frontend");
-    line(";====================");
-    line("");
-    line("BestTime   \tTRUE");
-    line("Selectable \tTRUE");
-    line("Class      \t" + QByteArray::number(rng.bounded(3)) +
-         " \t\t\t; Engine type (0=Elec, 1=Glow, 2=Other)");
-    line("Obtain     \t0 \t\t\t; Obtain method");
-    line("Rating     \t" + QByteArray::number(rng.bounded(5)) +
-         " \t\t\t; Skill level (rookie, amateur, ...)");
-    line("TopEnd     \t" + num(2800, 3600) + " \t\t\t; Actual top speed (mph) for frontend bars");
-    line("Acc        \t" + num(3, 8) + " \t\t\t; Acceleration rating (empirical)");
-    line("Weight     \t" + num(1, 2) + " \t\t\t; Scaled weight (for frontend bars)");
-    line("Trans      \t0 \t\t\t; Transmission type");
-    line("MaxRevs    \t0.500000 \t\t\t; Max Revs (for rev counter)");
-    line("");
-    line(";====================");
-    line("; Handling");
-    line(";====================");
-    line("");
-    line("SteerRate  \t" + num(2, 4) + " \t\t\t; Rate at which steer angle approaches value from input");
-    line("SteerMod   \t" + num(0.2, 0.6) + " \t\t\t;");
-    line("EngineRate \t4.500000 \t\t\t; Rate at which Engine voltage approaches set value");
-    line("TopSpeed   \t" + num(32, 46) + " \t\t\t; Car's theoretical top speed");
-    line("DownForceMod\t2.000000 \t\t\t; Down force modifier when car on floor");
-    line("CoM        \t0.000000 -2.000000 -4.000000 \t\t; Centre of mass relative to model centre");
-    line("Weapon     \t0.000000 -32.000000 64.000000 \t\t; Weapon generation offset");
-    line("");
-    line(";====================");
-    line("; Body");
-    line(";====================");
-    line("");
-    line("BODY {\t\t; Start Body");
-    line("ModelNum   \t0 \t\t\t; Model Number in above list");
-    line("Offset     \t0, 0, 0 \t\t; Calculated in game");
-    line("Mass       \t" + num(1.2, 2.2));
-    line("Inertia    \t1000.000000 0.000000 0.000000");
-    line("           \t0.000000 2000.000000 0.000000");
-    line("           \t0.000000 0.000000 500.000000");
-    line("Gravity\t\t2200 \t\t\t; No longer used");
-    line("Hardness   \t0.000000");
-    line("Resistance \t0.001000 \t\t\t; Linear air resistance");
-    line("AngRes     \t0.001000 \t\t\t; Angular air resistance");
-    line("ResMod     \t25.000000 \t\t\t; Ang air resistance scale when in air");
-    line("Grip       \t" + num(0.008, 0.02) + " \t\t\t; Converts downforce to friction value");
-    line("StaticFriction \t0.800000");
-    line("KineticFriction \t0.400000");
-    line("}     \t\t; End Body");
-    line("");
-    const bool front = rng.bounded(2) == 0;
-    const bool back = true;
-    for (int wheel = 0; wheel < 4; ++wheel) {
-        const bool powered = wheel < 2 ? front : back;
+public:
+    explicit ParameterText(const DemoCar& car) : m_rng(qHash(QByteArray(car.folder))) {}
+
+    void line(const QByteArray& s) { m_text += s + "\r\n"; }
+    // The banner above each block of the file.
+    void section(const QByteArray& title)
+    {
         line(";====================");
-        line("; Wheel " + QByteArray::number(wheel));
+        line("; " + title);
         line(";====================");
-        line("");
-        line("WHEEL " + QByteArray::number(wheel) + " { \t; Start Wheel");
-        line("ModelNum \t" + QByteArray::number(wheel + 1));
-        line("Offset1  \t" + QByteArray(wheel % 2 ? "24.000000" : "-24.000000") + " 4.000000 " +
-             QByteArray(wheel < 2 ? "32.000000" : "-32.000000"));
-        line("Offset2  \t0.000000 0.000000 0.000000");
-        line("IsPresent   \tTRUE");
-        line("IsPowered   \t" + QByteArray(powered ? "TRUE" : "FALSE"));
-        line("IsTurnable  \t" + QByteArray(wheel < 2 ? "TRUE" : "FALSE"));
-        line("SteerRatio  \t" + QByteArray(wheel < 2 ? "-0.500000" : "0.100000"));
-        line("EngineRatio \t" + (powered ? num(18000, 32000) : QByteArray("0.000000")));
-        line("Radius      \t11.000000");
-        line("Mass        \t0.150000");
-        line("Gravity     \t2200.000000");
-        line("MaxPos      \t5.000000");
-        line("SkidWidth   \t10.000000");
-        line("ToeIn       \t0.000000");
-        line("AxleFriction    \t0.020000");
-        line("Grip            \t" + num(0.010, 0.018));
-        line("StaticFriction  \t1.800000");
-        line("KineticFriction \t1.700000");
-        line("}          \t; End Wheel");
         line("");
     }
-    line(";====================");
-    line("; AI");
-    line(";====================");
-    line("");
-    line("AI {\t\t ;Start AI");
-    line("UnderThresh \t200.000000");
-    line("UnderRange  \t1500.000000");
-    line("OverThresh  \t1800.000000");
-    line("OverRange   \t1500.000000");
-    line("PullMag     \t0.000000");
-    line("PullChange  \t0.000000");
-    line("}           \t; End AI");
-    line("");
-    line("}");
-    line("");
-    t += car.checksum;
-    return t;
+    QByteArray num(double lo, double hi)
+    {
+        return QByteArray::number(lo + (hi - lo) * m_rng.generateDouble(), 'f', 6);
+    }
+    int bounded(int highest) { return m_rng.bounded(highest); }
+    QByteArray take() { return std::move(m_text); }
+
+private:
+    QRandomGenerator m_rng;
+    QByteArray m_text;
+};
+
+void writeNameAndModels(ParameterText& t, const DemoCar& car, const QByteArray& f)
+{
+    t.line("{");
+    t.line("");
+    t.line(";============================================================");
+    t.line("; Name");
+    t.line(";============================================================");
+    t.line("Name      \t\"" + QByteArray(car.title) + "\"");
+    t.line("");
+    t.section("Model Filenames");
+    const char* models[] = {"body.prm", "wheelfl.prm", "wheelfr.prm", "wheelbl.prm", "wheelbr.prm"};
+    for (int i = 0; i < 19; ++i)
+        t.line("MODEL \t" + QByteArray::number(i) + " \t\"" +
+               (i < 5 ? "cars\\" + f + "\\" + models[i] : QByteArray("NONE")) + "\"");
+    t.line("TPAGE \t\"cars\\" + f + "\\car.bmp\"");
+    t.line("COLL \t\"cars\\" + f + "\\hull.hul\"");
+    t.line("EnvRGB \t200 200 200");
+    t.line("");
+}
+
+void writeFrontend(ParameterText& t)
+{
+    t.section("Frontend");
+    t.line("BestTime   \tTRUE");
+    t.line("Selectable \tTRUE");
+    t.line("Class      \t" + QByteArray::number(t.bounded(3)) +
+           " \t\t\t; Engine type (0=Elec, 1=Glow, 2=Other)");
+    t.line("Obtain     \t0 \t\t\t; Obtain method");
+    t.line("Rating     \t" + QByteArray::number(t.bounded(5)) +
+           " \t\t\t; Skill level (rookie, amateur, ...)");
+    t.line("TopEnd     \t" + t.num(2800, 3600) + " \t\t\t; Actual top speed (mph) for frontend bars");
+    t.line("Acc        \t" + t.num(3, 8) + " \t\t\t; Acceleration rating (empirical)");
+    t.line("Weight     \t" + t.num(1, 2) + " \t\t\t; Scaled weight (for frontend bars)");
+    t.line("Trans      \t0 \t\t\t; Transmission type");
+    t.line("MaxRevs    \t0.500000 \t\t\t; Max Revs (for rev counter)");
+    t.line("");
+}
+
+void writeHandling(ParameterText& t)
+{
+    t.section("Handling");
+    t.line("SteerRate  \t" + t.num(2, 4) + " \t\t\t; Rate at which steer angle approaches value from input");
+    t.line("SteerMod   \t" + t.num(0.2, 0.6) + " \t\t\t;");
+    t.line("EngineRate \t4.500000 \t\t\t; Rate at which Engine voltage approaches set value");
+    t.line("TopSpeed   \t" + t.num(32, 46) + " \t\t\t; Car's theoretical top speed");
+    t.line("DownForceMod\t2.000000 \t\t\t; Down force modifier when car on floor");
+    t.line("CoM        \t0.000000 -2.000000 -4.000000 \t\t; Centre of mass relative to model centre");
+    t.line("Weapon     \t0.000000 -32.000000 64.000000 \t\t; Weapon generation offset");
+    t.line("");
+}
+
+void writeBody(ParameterText& t)
+{
+    t.section("Body");
+    t.line("BODY {\t\t; Start Body");
+    t.line("ModelNum   \t0 \t\t\t; Model Number in above list");
+    t.line("Offset     \t0, 0, 0 \t\t; Calculated in game");
+    t.line("Mass       \t" + t.num(1.2, 2.2));
+    t.line("Inertia    \t1000.000000 0.000000 0.000000");
+    t.line("           \t0.000000 2000.000000 0.000000");
+    t.line("           \t0.000000 0.000000 500.000000");
+    t.line("Gravity\t\t2200 \t\t\t; No longer used");
+    t.line("Hardness   \t0.000000");
+    t.line("Resistance \t0.001000 \t\t\t; Linear air resistance");
+    t.line("AngRes     \t0.001000 \t\t\t; Angular air resistance");
+    t.line("ResMod     \t25.000000 \t\t\t; Ang air resistance scale when in air");
+    t.line("Grip       \t" + t.num(0.008, 0.02) + " \t\t\t; Converts downforce to friction value");
+    t.line("StaticFriction \t0.800000");
+    t.line("KineticFriction \t0.400000");
+    t.line("}     \t\t; End Body");
+    t.line("");
+}
+
+void writeWheel(ParameterText& t, int wheel, bool powered)
+{
+    t.section("Wheel " + QByteArray::number(wheel));
+    t.line("WHEEL " + QByteArray::number(wheel) + " { \t; Start Wheel");
+    t.line("ModelNum \t" + QByteArray::number(wheel + 1));
+    t.line("Offset1  \t" + QByteArray(wheel % 2 ? "24.000000" : "-24.000000") + " 4.000000 " +
+           QByteArray(wheel < 2 ? "32.000000" : "-32.000000"));
+    t.line("Offset2  \t0.000000 0.000000 0.000000");
+    t.line("IsPresent   \tTRUE");
+    t.line("IsPowered   \t" + QByteArray(powered ? "TRUE" : "FALSE"));
+    t.line("IsTurnable  \t" + QByteArray(wheel < 2 ? "TRUE" : "FALSE"));
+    t.line("SteerRatio  \t" + QByteArray(wheel < 2 ? "-0.500000" : "0.100000"));
+    t.line("EngineRatio \t" + (powered ? t.num(18000, 32000) : QByteArray("0.000000")));
+    t.line("Radius      \t11.000000");
+    t.line("Mass        \t0.150000");
+    t.line("Gravity     \t2200.000000");
+    t.line("MaxPos      \t5.000000");
+    t.line("SkidWidth   \t10.000000");
+    t.line("ToeIn       \t0.000000");
+    t.line("AxleFriction    \t0.020000");
+    t.line("Grip            \t" + t.num(0.010, 0.018));
+    t.line("StaticFriction  \t1.800000");
+    t.line("KineticFriction \t1.700000");
+    t.line("}          \t; End Wheel");
+    t.line("");
+}
+
+void writeAi(ParameterText& t)
+{
+    t.section("AI");
+    t.line("AI {\t\t ;Start AI");
+    t.line("UnderThresh \t200.000000");
+    t.line("UnderRange  \t1500.000000");
+    t.line("OverThresh  \t1800.000000");
+    t.line("OverRange   \t1500.000000");
+    t.line("PullMag     \t0.000000");
+    t.line("PullChange  \t0.000000");
+    t.line("}           \t; End AI");
+    t.line("");
+}
+
+// A parameters.txt in the game's layout for `car` in `folder`, ending in the car's checksum line.
+QByteArray parameters(const DemoCar& car, const QString& folder)
+{
+    ParameterText t(car);
+    writeNameAndModels(t, car, folder.toLatin1());
+    writeFrontend(t);
+    writeHandling(t);
+    writeBody(t);
+    // The back wheels are always driven, the front ones on some cars.
+    const bool front = t.bounded(2) == 0;
+    for (int wheel = 0; wheel < 4; ++wheel)
+        writeWheel(t, wheel, wheel < 2 ? front : true);
+    writeAi(t);
+    t.line("}");
+    t.line("");
+    return t.take() + car.checksum;
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes)

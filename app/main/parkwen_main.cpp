@@ -122,39 +122,94 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
     return commands.run(line);
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// Without a display only the commands work: says so, and which they are.
+int refuseWindowWithoutDisplay(int argc, char* argv[])
 {
-    g_defaultHandler = qInstallMessageHandler(quietImageReaders);
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine line = parseCommandLine(arguments);
-    if (line.mode != CommandLine::Mode::Window)
-        return runWithoutWindow(argc, argv, line);
-    if (!hasDisplay(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        installTranslations(app);
-        QStringList commands;
-        for (const CommandLineOption& option : commandLineOptions())
-            if (option.command != CommandLine::Command::None)
-                commands << QStringLiteral("--") + option.longName();
-        const QString text = QCoreApplication::translate(
-                                 "Main", "parkwen: no display to open a window on; the commands %1 work "
-                                         "without one\n")
-                                 .arg(commands.join(QStringLiteral(", ")));
-        std::fputs(text.toLocal8Bit().constData(), stderr);
-        return 1;
-    }
+    QCoreApplication app(argc, argv);
+    installTranslations(app);
+    QStringList commands;
+    for (const CommandLineOption& option : commandLineOptions())
+        if (option.command != CommandLine::Command::None)
+            commands << QStringLiteral("--") + option.longName();
+    const QString text =
+        QCoreApplication::translate("Main", "parkwen: no display to open a window on; the commands %1 work "
+                                            "without one\n")
+            .arg(commands.join(QStringLiteral(", ")));
+    std::fputs(text.toLocal8Bit().constData(), stderr);
+    return 1;
+}
 
-    QApplication app(argc, argv);
+void dressApplication(QApplication& app)
+{
     nameApplication();
     installTranslations(app);
     // The window belongs to its menu entry. No display name: the window manager would add it to every
     // title ("Parkwen - Car Selection — Parkwen").
     QGuiApplication::setDesktopFileName(QStringLiteral("org.parkwen.Parkwen"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+// The car table's readings are kept beside the thumbnails, under the same switch.
+std::unique_ptr<CarStatsCache> openStats(const ThumbCache* thumbnails)
+{
+    if (thumbnails && !thumbnails->besideFile(CarStatsCache::FileName).isEmpty())
+        return std::make_unique<CarStatsCache>(thumbnails->besideFile(CarStatsCache::FileName));
+    return nullptr;
+}
+
+// The command line the window reads is everything after the program's name (but the cache's switch).
+QString windowCommandLine(const QStringList& arguments)
+{
+    QStringList windowArguments = arguments.mid(1);
+    windowArguments.removeAll(QStringLiteral("--no-cache"));
+    return windowArguments.join(QLatin1Char(' '));
+}
+
+// The details window reads the list the car was chosen in, its selected entry and that entry's
+// picture; nothing comes back.
+void connectDetails(CarLibrary& cars, Platform& platform, Castle& castle)
+{
+    cars.openDetails = [&cars, &platform, &castle](const QString& path) {
+        const bool carList = cars.lastChosenList() == CarLibrary::LastCarList;
+        const CarList& list = carList ? cars.carList() : cars.garageList();
+        DetailsContext context;
+        context.carPath = path;
+        context.lastSelectedList = cars.lastChosenList();
+        context.selectedEntry = list.selectedText();
+        context.picture = (carList ? cars.carPictures() : cars.garagePictures()).picture(carKey(context.selectedEntry));
+        context.carFolder = cars.carFolder();
+        context.garageFolder = cars.garageFolder();
+        Sett sett(platform, context, &castle);
+        sett.exec();
+    };
+}
+
+void connectSets(CarLibrary& cars, Platform& platform, Castle& castle)
+{
+    castle.onCrete = [&cars, &platform, &castle] { Crete_Click(cars, platform, &castle); };
+    castle.onEdIt = [&cars, &platform, &castle] { Ed_It_Click(cars, platform, &castle); };
+    castle.onSetLdPlus = [&cars, &platform, &castle] { SetLdPlus_Click(cars, platform, &castle); };
+    castle.onSetLdOnly = [&cars, &platform, &castle] { SetLdOnly_Click(cars, platform, &castle); };
+    castle.onSetRemv = [&cars, &platform, &castle] { SetRemv_Click(cars, platform, &castle); };
+    castle.onAddToSet = [&platform, &castle](const QStringList& names) {
+        addCarsToSet(platform, castle.carTable(), names);
+    };
+}
+
+void connectInstall(InstallCommand& install, Castle& castle)
+{
+    castle.onInstall = [&install] { install.run(); };
+    castle.onDropInstall = [&install](const QStringList& paths, bool toGarage) {
+        install.install(paths,
+                        toGarage ? CarInstaller::Target::GarageFolder : CarInstaller::Target::CarFolder);
+    };
+}
+
+// The main window over the car library, until it is closed.
+int runWindow(int argc, char* argv[], const CommandLine& line, const QStringList& arguments)
+{
+    QApplication app(argc, argv);
+    dressApplication(app);
 
     LocalFileSystem fs;
     QtPictures pictures;
@@ -168,56 +223,22 @@ int main(int argc, char* argv[])
         return 1;
     }
     Platform platform = platformAt(at, fs, pictures, dialogs, processes, &progress);
-
     const std::unique_ptr<ThumbCache> thumbnails = openThumbnails(line, fs, pictures);
-
-    // The car table's readings are kept beside the thumbnails, under the same switch.
-    std::unique_ptr<CarStatsCache> stats;
-    if (thumbnails && !thumbnails->besideFile(CarStatsCache::FileName).isEmpty())
-        stats = std::make_unique<CarStatsCache>(thumbnails->besideFile(CarStatsCache::FileName));
+    const std::unique_ptr<CarStatsCache> stats = openStats(thumbnails.get());
 
     CarLibrary cars(platform);
     cars.setThumbnailCache(thumbnails.get());
     Castle castle(cars);
     castle.statsCache = stats.get();
-
-    // The command line is everything after the program's name (but the cache's switch).
-    QStringList windowArguments = arguments.mid(1);
-    windowArguments.removeAll(QStringLiteral("--no-cache"));
-    const QString commandLine = windowArguments.join(QLatin1Char(' '));
-    if (!cars.startupReading(commandLine))
+    if (!cars.startupReading(windowCommandLine(arguments)))
         return 1;
 
     dialogs.setParent(&castle);
     progress.setParent(&castle);
-    // The details window reads the list the car was chosen in, its selected entry and that entry's
-    // picture; nothing comes back.
-    cars.openDetails = [&](const QString& path) {
-        const bool carList = cars.lastChosenList() == CarLibrary::LastCarList;
-        const CarList& list = carList ? cars.carList() : cars.garageList();
-        DetailsContext context;
-        context.carPath = path;
-        context.lastSelectedList = cars.lastChosenList();
-        context.selectedEntry = list.selectedText();
-        context.picture =
-            (carList ? cars.carPictures() : cars.garagePictures()).picture(carKey(context.selectedEntry));
-        context.carFolder = cars.carFolder();
-        context.garageFolder = cars.garageFolder();
-        Sett sett(platform, context, &castle);
-        sett.exec();
-    };
-    castle.onCrete = [&] { Crete_Click(cars, platform, &castle); };
-    castle.onEdIt = [&] { Ed_It_Click(cars, platform, &castle); };
-    castle.onSetLdPlus = [&] { SetLdPlus_Click(cars, platform, &castle); };
-    castle.onSetLdOnly = [&] { SetLdOnly_Click(cars, platform, &castle); };
-    castle.onSetRemv = [&] { SetRemv_Click(cars, platform, &castle); };
-    castle.onAddToSet = [&](const QStringList& names) { addCarsToSet(platform, castle.carTable(), names); };
+    connectDetails(cars, platform, castle);
+    connectSets(cars, platform, castle);
     InstallCommand install(cars, &castle);
-    castle.onInstall = [&] { install.run(); };
-    castle.onDropInstall = [&](const QStringList& paths, bool toGarage) {
-        install.install(paths,
-                        toGarage ? CarInstaller::Target::GarageFolder : CarInstaller::Target::CarFolder);
-    };
+    connectInstall(install, castle);
     castle.show();
     castle.raise();
     castle.activateWindow();
@@ -228,4 +249,20 @@ int main(int argc, char* argv[])
     if (!qEnvironmentVariableIsEmpty("PARKWEN_STARTUP_PROBE"))
         reportWhenShown(&castle, cars);
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    g_defaultHandler = qInstallMessageHandler(quietImageReaders);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = parseCommandLine(arguments);
+    if (line.mode != CommandLine::Mode::Window)
+        return runWithoutWindow(argc, argv, line);
+    if (!hasDisplay(argc, argv))
+        return refuseWindowWithoutDisplay(argc, argv);
+    return runWindow(argc, argv, line, arguments);
 }

@@ -1,6 +1,7 @@
 #include "details/ui/sett.h"
 
 #include "details/ui/previews.h"
+#include "details/ui/settfiles.h"
 #include "details/ui/statbar.h"
 #include "details/ui/updown.h"
 
@@ -196,6 +197,12 @@ Sett::Sett(Platform platform, DetailsContext context, QWidget* parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildWindow();
     m_previews = new Previews(m_platform.pictures, this);
+    m_fileAreas = std::make_unique<SettFileAreas>(
+        m_platform, m_context, m_carPath,
+        SettFileControls{this, m_params, m_xtrabmps, m_picSel, m_kakar, m_otherIm, m_cartIt, m_setskin,
+                         m_delS, m_rtb, m_paramFiles, m_currentSkin, m_foundSkin, m_filled},
+        SettFileWindow{[this] { loadparams(); },
+                       [this](QLabel* image, const QString& name) { showCarPicture(image, name); }});
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -209,6 +216,11 @@ Sett::Sett(Platform platform, DetailsContext context, QWidget* parent)
 }
 
 Sett::~Sett() = default;
+
+void setImportChoosers(Sett& window, ImportChoosers* choosers)
+{
+    window.m_fileAreas->setChoosers(choosers);
+}
 
 void Sett::buildWindow()
 {

@@ -3,10 +3,13 @@
 #include "details/detailscontext.h"
 #include "details/paramreader.h"
 #include "details/textbuffer.h"
+#include "details/ui/settfileareas.h"
 #include "platform/platform.h"
 
 #include <QDialog>
 #include <QStringList>
+
+#include <memory>
 
 class QLabel;
 class QListWidget;
@@ -17,6 +20,7 @@ class QWidget;
 namespace parkwen {
 
 class HorizontalUpDown;
+class ImportChoosers;
 class Previews;
 class StatBarImage;
 
@@ -24,7 +28,7 @@ class StatBarImage;
 // skins. Shown modally over the main window; filled once by Timer1 right after it is shown.
 //
 // The window itself (layout, opening, statistics, keys) lives in sett.cpp; the commands of the
-// parameter and skin areas live in sett_files.cpp.
+// parameter and skin areas live in SettFileAreas, to which the handlers below hand over.
 class Sett : public QDialog
 {
     Q_OBJECT
@@ -45,27 +49,28 @@ public:
     bool isParameterFile() const;
     const CarStatistics& statistics() const { return m_stats; }
 
-    // --- Parameter area (sett_files.cpp) ---
-    void Params_Click(); // an entry of Params was chosen (click or arrow keys)
-    void Bacup_Click();  // F2
-    void Settt_Click();  // F3
-    void DelP_Click();
-    void Impit_Click(); // F1
+    // --- Parameter area ---
+    // An entry of Params was chosen (click or arrow keys).
+    void Params_Click() { m_fileAreas->Params_Click(); }
+    void Bacup_Click() { m_fileAreas->Bacup_Click(); } // F2
+    void Settt_Click() { m_fileAreas->Settt_Click(); } // F3
+    void DelP_Click() { m_fileAreas->DelP_Click(); }
+    void Impit_Click() { m_fileAreas->Impit_Click(); } // F1
     // Opening step 8: fills Params and the parameter file table from the car folder's text files.
-    void listParams();
+    void listParams() { m_fileAreas->listParams(); }
     // Adds the name field of the parameter file at `path` to Params.
-    void par(const QString& path);
+    void par(const QString& path) { m_fileAreas->par(path); }
     // Titles the imported copy held in RTB and adds the title to Params.
-    void par2();
+    void par2() { m_fileAreas->par2(); }
 
-    // --- Skin area (sett_files.cpp) ---
-    void PicSel_Change();
-    void setskin_Click(); // F5
-    void Bakbit_Click();  // F4
-    void DelS_Click();
-    void IMMPIT_Click();
+    // --- Skin area ---
+    void PicSel_Change() { m_fileAreas->PicSel_Change(); }
+    void setskin_Click() { m_fileAreas->setskin_Click(); } // F5
+    void Bakbit_Click() { m_fileAreas->Bakbit_Click(); }   // F4
+    void DelS_Click() { m_fileAreas->DelS_Click(); }
+    void IMMPIT_Click() { m_fileAreas->IMMPIT_Click(); }
     // Opening step 7: fills Xtrabmps from the car folder's bitmaps and shows the first other skin.
-    void listSkins();
+    void listSkins() { m_fileAreas->listSkins(); }
 
     // --- Shared state ---
     Platform& platform() { return m_platform; }
@@ -159,8 +164,11 @@ protected:
     QListWidget* m_xtrabmps = nullptr;
     QTimer* m_timer1 = nullptr;
     Previews* m_previews = nullptr;
+    std::unique_ptr<SettFileAreas> m_fileAreas;
 
 private:
+    friend void setImportChoosers(Sett& window, ImportChoosers* choosers);
+
     void buildWindow();
     QWidget* buildStatistics();
     QWidget* buildParameterArea();
