@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QListView;
@@ -75,10 +76,20 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void refresh();
+    // Building the window, in the order its controls are made (castlecontrols.cpp).
+    void makeLists();
+    void makeMoveButtons();
+    void makePicture();
+    // The toolbox's buttons and instructions; `row` ends as the grid's next free row.
+    QGridLayout* makeToolbox(int& row);
+    void makeCounts(QGridLayout* toolbox, int row);
+    void acceptInstallDrops();
+    void applyStyle();
     QPushButton* makeButton(const char* name, const QString& caption, const QString& tooltip,
                             void (Castle::*handler)());
     QLabel* makeInstruction(const char* name, const QString& text);
+
+    void refresh();
     void connectList(CarListView* view, bool carList);
     // Chooses the entry chosen last in a list, as a click on it does.
     void chooseLead(CarListView* view);
@@ -88,23 +99,28 @@ private:
     void focusFilter();
     void runHook(const std::function<void()>& hook);
 
-    // Button handlers
-    void Garter_Click() { sendChosen(true); }
-    void Carter_Click() { sendChosen(false); }
-    void CopAll_Click();
-    void DelAll_Click();
-    void Del_Click();
-    void Mama_Click() { m_cars.showHelp(); }
-    void Reg_Click() { m_cars.resetSelectedCarNumber(); }
-    void Refra_Click() { m_cars.rereadPaths(); }
-    void RUNA_Click() { m_cars.runSetup(); }
-    void ksl_Click();
-    void Crete_Click() { runHook(onCrete); }
-    void Ed_It_Click() { runHook(onEdIt); }
-    void SetLdPlus_Click();
-    void SetLdOnly_Click();
-    void SetRemv_Click();
-    void Install_Click() { runHook(onInstall); }
+    // The controls' events, each handed to the library's command for it. This is the one place
+    // where a control's name meets what the library calls the command.
+    void Cart3_NodeClick(int row) { m_cars.chooseCarRow(row); }      // a car-list entry clicked
+    void Gartery_NodeClick(int row) { m_cars.chooseGarageRow(row); } // a garage-list entry clicked
+    void Cart3_DblClick() { m_cars.openChosenCar(); }                // its details opened
+    void Gartery_DblClick() { m_cars.openChosenGarageCar(); }
+    void Garter_Click() { sendChosen(true); }             // ">>"
+    void Carter_Click() { sendChosen(false); }            // "<<"
+    void CopAll_Click();                                  // "All: Car"
+    void DelAll_Click();                                  // "All: Gar."
+    void Del_Click();                                     // "Del. Car"
+    void Mama_Click() { m_cars.showHelp(); }              // "Help"
+    void Reg_Click() { m_cars.resetSelectedCarNumber(); } // "Reset Reg."
+    void Refra_Click() { m_cars.rereadPaths(); }          // "Refresh"
+    void RUNA_Click() { m_cars.runSetup(); }              // "Settings"
+    void ksl_Click();                                     // "Keys"
+    void Crete_Click() { runHook(onCrete); }              // "Create Set"
+    void Ed_It_Click() { runHook(onEdIt); }               // "Edit Set"
+    void SetLdPlus_Click();                               // "Load set"
+    void SetLdOnly_Click();                               // "Set only"
+    void SetRemv_Click();                                 // "Rem. Set"
+    void Install_Click() { runHook(onInstall); }          // "Install Cars"
     // The warning light's timer: flashes while the car count is over the limit.
     void Electricity_Timer();
 

@@ -1,0 +1,120 @@
+#include "library/ui/castle.h"
+
+#include "library/ui/carlistview.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QUrl>
+
+// The two lists: what a click, a double-click, a drop or the context menu does with their entries.
+
+namespace parkwen {
+
+void Castle::connectList(CarListView* view, bool carList)
+{
+    const CarList& list = carList ? m_cars.carList() : m_cars.garageList();
+    // A click chooses, and so does moving through the list with the keyboard; the list taking the
+    // focus or a filter hiding entries chooses nothing.
+    connect(view, &CarListView::choiceChangedByUser, this, [this, view] { chooseLead(view); });
+    connect(view, &QListView::clicked, this, [this, view] { chooseLead(view); });
+    connect(view, &QListView::doubleClicked, this, [this, carList](const QModelIndex&) {
+        if (carList)
+            Cart3_DblClick();
+        else
+            Gartery_DblClick();
+    });
+    connect(view, &CarListView::used, this, [this, view] { m_lastUsedList = view; });
+    connect(view, &CarListView::carsDropped, this,
+            [this, carList](const QStringList& names) { m_moves.send(names, !carList); });
+    connect(view, &CarListView::menuRequested, this, [this, view](const QPoint& at) {
+        QMenu* menu = listMenu(view);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(at);
+    });
+    // The list's own idea of its selected entry follows the model (after moves and deletions).
+    connect(&list, &CarList::selectedRowChanged, this, [this, view](int row) {
+        if (m_choosing) // the view shows that choice already, perhaps among several
+            return;
+        const QModelIndex index = view->viewIndex(row);
+        if (index.isValid()) {
+            view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+            view->scrollTo(index);
+        } else {
+            view->clearSelection();
+            view->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
+        }
+    });
+}
+
+void Castle::chooseLead(CarListView* view)
+{
+    m_lastUsedList = view;
+    const int row = view->leadRow();
+    if (row < 0)
+        return;
+    m_choosing = true;
+    if (view == m_Cart3)
+        Cart3_NodeClick(row);
+    else
+        Gartery_NodeClick(row);
+    m_choosing = false;
+}
+
+QStringList Castle::chosenNames(CarListView* view) const
+{
+    const CarList& list = view == m_Cart3 ? m_cars.carList() : m_cars.garageList();
+    QStringList names;
+    for (int row : view->chosenRows())
+        names << list.text(row);
+    return names;
+}
+
+void Castle::focusFilter()
+{
+    QLineEdit* box = m_lastUsedList->filterBox();
+    box->setFocus(Qt::ShortcutFocusReason);
+    box->selectAll();
+}
+
+QMenu* Castle::listMenu(CarListView* view)
+{
+    const bool carList = view == m_Cart3;
+    chooseLead(view);
+    const int chosen = view->chosenCount();
+    const int lead = view->leadRow();
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("ListMenu"));
+    auto add = [menu](const char* name, const QString& text, bool enabled, auto handler) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setEnabled(enabled);
+        QObject::connect(action, &QAction::triggered, menu, handler);
+        return action;
+    };
+    // A single car-list entry is as movable and deletable as the buttons say (stock cars are not).
+    add("MenuMove", tr("Move"), chosen > 1 || (chosen == 1 && (!carList || m_cars.canSendChosen())),
+        [this, carList] { sendChosen(carList); });
+    add("MenuDelete", tr("Delete"), chosen > 1 || (chosen == 1 && (!carList || m_cars.canDeleteChosen())),
+        [this] { Del_Click(); });
+    menu->addSeparator();
+    add("MenuDetails", tr("Open Details"), lead >= 0, [this, carList] {
+        if (carList)
+            Cart3_DblClick();
+        else
+            Gartery_DblClick();
+    });
+    const QString folder = lead < 0 ? QString()
+                                    : joinPath(carList ? m_cars.carFolder() : m_cars.garageFolder(),
+                                               (carList ? m_cars.carList() : m_cars.garageList()).text(lead));
+    add("MenuShow", tr("Show in File Manager"), lead >= 0, [this, folder] {
+        if (openUrl)
+            openUrl(QUrl::fromLocalFile(folder));
+    });
+    add("MenuTable", tr("Car Table"), true, [this] { CarTable_Click(); });
+    menu->addSeparator();
+    QAction* undoAction = add("MenuUndo", tr("Undo"), m_moves.canUndo(), [this] { undo(); });
+    undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    return menu;
+}
+
+} // namespace parkwen
