@@ -23,6 +23,49 @@ bool sameProblems(const QList<CarProblem>& a, const QList<CarProblem>& b)
     });
 }
 
+// The rows as the folders hold them now: a row whose folder changed is read again, and a car that
+// went to the other folder keeps its row, read there; a car that is in neither is gone.
+struct RowsNow
+{
+    QList<CarRecord> cars;
+    QSet<QString> known; // the folders the rows show
+    QList<bool> reread;
+    QList<bool> gone;
+};
+
+RowsNow rowsNow(QList<CarRecord> cars, FileSystem& fs, Pictures& pictures, const QString& carFolder,
+                const QString& garageFolder)
+{
+    RowsNow now;
+    for (const CarRecord& car : std::as_const(cars))
+        now.known.insert(car.path);
+    now.reread = QList<bool>(cars.size(), false);
+    now.gone = QList<bool>(cars.size(), false);
+    for (int i = 0; i < cars.size(); ++i) {
+        const CarRecord& old = cars[i];
+        if (fs.isFolder(old.path)) {
+            // A folder whose time is unchanged holds the same files.
+            if (isLeftover(old) ||
+                fs.nodeInfo(QFile::encodeName(old.path)).modifiedNs / 1000000 == old.arrivedMs)
+                continue;
+            cars[i] = surveyCar(fs, pictures, carFolder, old.path, old.inGarage);
+            now.reread[i] = true;
+            continue;
+        }
+        const bool inGarage = !old.inGarage;
+        const QString other = joinPath(inGarage ? garageFolder : carFolder, old.folderName);
+        if (!isLeftover(old) && !now.known.contains(other) && fs.isFolder(other)) {
+            cars[i] = surveyCar(fs, pictures, carFolder, other, inGarage);
+            now.known.insert(other);
+            now.reread[i] = true;
+        } else {
+            now.gone[i] = true;
+        }
+    }
+    now.cars = std::move(cars);
+    return now;
+}
+
 } // namespace
 
 QPair<qint64, qint64> CarTable::folderTimes()
@@ -62,45 +105,19 @@ void CarTable::follow()
 
     Platform& platform = m_cars.platform();
     FileSystem& fs = platform.fs;
-    QList<CarRecord> cars = m_model->cars();
-    QSet<QString> known;
-    for (const CarRecord& car : std::as_const(cars))
-        known.insert(car.path);
-    QList<bool> reread(cars.size(), false);
-    QList<bool> gone(cars.size(), false);
-    for (int i = 0; i < cars.size(); ++i) {
-        const CarRecord& old = cars[i];
-        if (fs.isFolder(old.path)) {
-            // A folder whose time is unchanged holds the same files.
-            if (isLeftover(old) ||
-                fs.nodeInfo(QFile::encodeName(old.path)).modifiedNs / 1000000 == old.arrivedMs)
-                continue;
-            cars[i] = surveyCar(fs, platform.pictures, m_cars.carFolder(), old.path, old.inGarage);
-            reread[i] = true;
-            continue;
-        }
-        // A car that went to the other folder keeps its row.
-        const bool inGarage = !old.inGarage;
-        const QString other = joinPath(inGarage ? m_cars.garageFolder() : m_cars.carFolder(), old.folderName);
-        if (!isLeftover(old) && !known.contains(other) && fs.isFolder(other)) {
-            cars[i] = surveyCar(fs, platform.pictures, m_cars.carFolder(), other, inGarage);
-            known.insert(other);
-            reread[i] = true;
-        } else {
-            gone[i] = true;
-        }
-    }
+    const RowsNow now =
+        rowsNow(m_model->cars(), fs, platform.pictures, m_cars.carFolder(), m_cars.garageFolder());
     QList<CarRecord> all;
     QList<int> rowOf; // the model's row of each of `all`; -1 for a car that arrived
-    for (int i = 0; i < cars.size(); ++i) {
-        if (!gone[i]) {
-            all << cars[i];
+    for (int i = 0; i < now.cars.size(); ++i) {
+        if (!now.gone[i]) {
+            all << now.cars[i];
             rowOf << i;
         }
     }
     const auto arrivals = [&](const QString& folder, const QString& skip, bool inGarage) {
         for (const QString& path : carFoldersIn(fs, folder, skip, inGarage)) {
-            if (!known.contains(path)) {
+            if (!now.known.contains(path)) {
                 all << surveyCar(fs, platform.pictures, m_cars.carFolder(), path, inGarage);
                 rowOf << -1;
             }
@@ -117,11 +134,11 @@ void CarTable::follow()
         const int row = rowOf[k];
         if (row < 0)
             arrived << all[k];
-        else if (reread[row] || !sameProblems(all[k].problems, m_model->car(row).problems))
+        else if (now.reread[row] || !sameProblems(all[k].problems, m_model->car(row).problems))
             m_model->update(row, all[k]);
     }
-    for (int row = int(gone.size()) - 1; row >= 0; --row)
-        if (gone[row])
+    for (int row = int(now.gone.size()) - 1; row >= 0; --row)
+        if (now.gone[row])
             m_model->update(row, std::nullopt);
     m_model->append(arrived);
     updateButtons();
