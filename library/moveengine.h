@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace parkwen {
@@ -183,6 +184,9 @@ public:
     Error removeTree(const QString& path);
 
 private:
+    static MoveResult failed(MoveResult::Status status, Error error);
+
+    // --- Trees (enginetrees.cpp) ---
     Error copyTree(const QByteArray& source, const QByteArray& target);
     Error removeTreeAt(const QByteArray& path);
     // 75 when a file or folder of the tree (links aside) is read-only.
@@ -190,19 +194,39 @@ private:
     // Whether everything of `part` is in `whole` with the same kind, size and link target.
     bool containedIn(const QByteArray& part, const QByteArray& whole);
     QByteArray absoluteLinkTarget(const QByteArray& link);
-    MoveResult moveLink(const QByteArray& source, const QByteArray& target, const QByteArray& sourceRoot,
-                        const QByteArray& targetRoot, const QString& name);
     // A new hidden folder `prefix<token>` in `root`; its path.
     Result<QByteArray> makeHiddenFolder(const QByteArray& root, QLatin1StringView prefix);
-    // Sends a car out of the library: the trash (remembered as `shownAs`), or for good.
-    Error disposeOf(const QByteArray& path, const QString& shownAs, bool& toTrash);
-    // Returns whether the folder held anything to recover.
-    bool recoverFolder(const QByteArray& root, const QByteArray& other, QStringList& problems);
-    Error addStagedFiles(const QByteArray& staging, const QByteArray& car, const QByteArray& relative,
-                         QStringList& placed);
 
+    // --- One car's move (enginemove.cpp) ---
+    // Where a move takes cars from and to, as the folders really are.
+    struct Roots
+    {
+        QByteArray source;
+        QByteArray target;
+    };
+    Roots rootsOf(const CarFolders& folders, MoveDirection direction);
+    // Why the car at `source` cannot move at all, known before anything changes; none when it may.
+    std::optional<MoveResult> refusal(const FileSystem::NodeInfo& info, const QByteArray& source,
+                                      const QByteArray& target, MoveDirection direction);
+    // None when the two folders are different mounts of one file system, and the car must be copied.
+    std::optional<MoveResult> moveByRename(const QByteArray& source, const QByteArray& target);
+    // A copy of the car in a new staging folder beside its target, flushed; the staging folder.
+    Result<QByteArray> stageCopy(const QByteArray& source, const QByteArray& targetRoot, const QString& name);
+    // `prepared`: the staging folder of the car's copy made by a batch, if any.
+    MoveResult moveByCopy(const QByteArray& source, const QByteArray& target, const Roots& roots,
+                          const QString& name, const QByteArray& prepared);
+    MoveResult moveLink(const QByteArray& source, const QByteArray& target, const Roots& roots,
+                        const QString& name);
+    // Hides the source, then `place` puts the car at its target. When that fails the source is back
+    // under its name and `discard` drops what was made for the target; once the car is placed,
+    // `tidy` clears what placing left, and the hidden source goes.
+    MoveResult hideThenPlace(const QByteArray& source, const Roots& roots, const QString& name,
+                             const std::function<Error()>& place, const std::function<void()>& discard,
+                             const std::function<Error()>& tidy);
     // Whether moving the car at `source` to `target` copies it (rather than one rename or a link).
     bool movesByCopy(const QByteArray& source, const QByteArray& targetRoot);
+
+    // --- Batches (enginebatch.cpp) ---
     // A car of a batch, copied, flushed and with its source hidden: only the rename of its copy into
     // place is left.
     struct BatchCar
@@ -212,10 +236,28 @@ private:
         QByteArray leaving; // the hidden folder holding the source
         QByteArray targetRoot;
     };
+    // Copies the cars of `names` whose moves would copy them; target -> source of each copy made.
+    // `last` receives the last staging folder made.
+    QHash<QByteArray, QByteArray> copyBatch(const Roots& roots, const QStringList& names,
+                                            MoveDirection direction, const std::function<void(int)>& copying,
+                                            QByteArray& last);
+    // Steps the sources of the copied cars aside, each into a leaving folder of its own.
+    void hideBatchSources(const QHash<QByteArray, QByteArray>& sources, const Roots& roots);
     MoveResult placeBatchCar(const QString& name, const QByteArray& target, const BatchCar& car);
     // Ends a batch: the placed copies are flushed once, then their sources go; what no move used is
     // put back.
     void finishBatch();
+
+    // --- Recovery (enginerecovery.cpp) ---
+    struct Recovery;
+    // Returns whether the folder held anything to recover.
+    bool recoverFolder(const QByteArray& root, const QByteArray& other, QStringList& problems);
+
+    // --- Installs (enginestaging.cpp) ---
+    // Sends a car out of the library: the trash (remembered as `shownAs`), or for good.
+    Error disposeOf(const QByteArray& path, const QString& shownAs, bool& toTrash);
+    Error addStagedFiles(const QByteArray& staging, const QByteArray& car, const QByteArray& relative,
+                         QStringList& placed);
 
     FileSystem& m_fs;
     Dialogs* m_dialogs;

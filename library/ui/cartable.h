@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -157,6 +158,19 @@ public:
     void openTwins(int row);
 
 private:
+    // The window's parts, made in the order the keyboard's focus goes through them.
+    QHBoxLayout* makeFilters();
+    void makeView();
+    QHBoxLayout* makeButtons();
+    QPushButton* makeButton(const char* name, const QString& caption, const QString& tip,
+                            void (CarTable::*command)());
+    void connectFilters();
+    void connectView();
+    // The buttons' commands for the chosen rows, and "Open Both Twins" for one row with a twin.
+    void showMenu(const QPoint& at);
+    // Has the rows follow the changes to the library's lists and folders.
+    void followLibrary();
+
     void updateButtons();
     void updateCount();
     // Reads one car again after something changed it; gone when its folder is gone.
