@@ -176,7 +176,8 @@ void connectDetails(CarLibrary& cars, Platform& platform, Castle& castle)
         context.carPath = path;
         context.lastSelectedList = cars.lastChosenList();
         context.selectedEntry = list.selectedText();
-        context.picture = (carList ? cars.carPictures() : cars.garagePictures()).picture(carKey(context.selectedEntry));
+        context.picture =
+            (carList ? cars.carPictures() : cars.garagePictures()).picture(carKey(context.selectedEntry));
         context.carFolder = cars.carFolder();
         context.garageFolder = cars.garageFolder();
         Sett sett(platform, context, &castle);
