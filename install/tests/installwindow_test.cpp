@@ -7,6 +7,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>

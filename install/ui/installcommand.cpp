@@ -51,74 +51,12 @@ ClashAnswer QtInstallQuestions::clash(const CarClash& clash)
 // ---------------------------------------------------------------------------------------------
 // Progress with Cancel
 
-InstallProgress::InstallProgress(QWidget* parent, int delayMs) : m_parent(parent), m_delayMs(delayMs) {}
-
-InstallProgress::~InstallProgress()
+InstallProgress::InstallProgress(QWidget* parent, int delayMs)
+    : QtProgress(QStringLiteral("Parkwen"),
+                 Look{QStringLiteral("InstallProgress"),
+                      QCoreApplication::translate("InstallCommand", "Cancel"), 380, false},
+                 delayMs, parent)
 {
-    delete m_dialog.data();
-}
-
-void InstallProgress::begin(const QString& label, int total)
-{
-    if (m_phases.isEmpty())
-        m_started.start();
-    m_phases.push_back({label, qMax(0, total), 0});
-    showPhase();
-}
-
-void InstallProgress::step(int done)
-{
-    if (m_phases.isEmpty())
-        return;
-    m_phases.back().done = qBound(0, done, m_phases.back().total);
-    if (!m_dialog && m_started.elapsed() >= m_delayMs) {
-        m_dialog = new QProgressDialog(QString(), QCoreApplication::translate("InstallCommand", "Cancel"), 0,
-                                       0, m_parent);
-        m_dialog->setObjectName(QStringLiteral("InstallProgress"));
-        m_dialog->setWindowTitle(QStringLiteral("Parkwen"));
-        m_dialog->setWindowModality(Qt::WindowModal);
-        m_dialog->setAutoClose(false);
-        m_dialog->setAutoReset(false);
-        m_dialog->setMinimumDuration(0);
-        m_dialog->setMinimumWidth(380);
-        QObject::connect(m_dialog.data(), &QProgressDialog::canceled, [this] { m_cancelled = true; });
-        m_dialog->show();
-        showPhase();
-    }
-    if (!m_dialog)
-        return;
-    m_dialog->setValue(m_phases.back().done);
-    pump();
-}
-
-void InstallProgress::end()
-{
-    if (m_phases.isEmpty())
-        return;
-    m_phases.pop_back();
-    if (m_phases.isEmpty())
-        delete m_dialog.data();
-    else
-        showPhase();
-}
-
-void InstallProgress::showPhase()
-{
-    if (!m_dialog || m_phases.isEmpty())
-        return;
-    const Phase& phase = m_phases.back();
-    m_dialog->setLabelText(phase.label);
-    m_dialog->setRange(0, phase.total);
-    m_dialog->setValue(phase.done);
-}
-
-void InstallProgress::pump()
-{
-    // About 30 times a second is enough to paint and to see a press on Cancel.
-    if (m_lastPump.isValid() && m_lastPump.elapsed() < 33)
-        return;
-    QCoreApplication::processEvents();
-    m_lastPump.start();
 }
 
 // ---------------------------------------------------------------------------------------------

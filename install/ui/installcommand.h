@@ -2,12 +2,8 @@
 
 #include "install/carinstaller.h"
 #include "library/carlibrary.h"
-#include "platform/progress.h"
+#include "platform/qt/qtprogress.h"
 
-#include <QElapsedTimer>
-#include <QList>
-#include <QPointer>
-#include <QProgressDialog>
 #include <QString>
 
 #include <functional>
@@ -32,35 +28,10 @@ private:
 
 // The progress of an install, shown once it has run for half a second, with a Cancel button. Only
 // the dialog takes input while it is up; the window behind it waits.
-class InstallProgress : public Progress
+class InstallProgress : public QtProgress
 {
 public:
     explicit InstallProgress(QWidget* parent, int delayMs = 500);
-    ~InstallProgress() override;
-
-    void begin(const QString& label, int total) override;
-    void step(int done) override;
-    void end() override;
-    bool cancelled() const { return m_cancelled; }
-    QProgressDialog* dialog() const { return m_dialog.data(); }
-
-private:
-    void pump();
-    void showPhase();
-
-    QWidget* m_parent;
-    int m_delayMs;
-    QPointer<QProgressDialog> m_dialog;
-    QElapsedTimer m_started;
-    QElapsedTimer m_lastPump;
-    struct Phase
-    {
-        QString label;
-        int total = 0;
-        int done = 0;
-    };
-    QList<Phase> m_phases; // outermost first; the dialog shows the innermost
-    bool m_cancelled = false;
 };
 
 // "Install Cars" (and F6): choose archives, choose the folder, install, bring the lists up to date

@@ -33,7 +33,12 @@ protected:
 } // namespace
 
 QtProgress::QtProgress(QString title, int delayMs, QWidget* parent)
-    : m_title(std::move(title)), m_delayMs(delayMs), m_parent(parent)
+    : QtProgress(std::move(title), Look(), delayMs, parent)
+{
+}
+
+QtProgress::QtProgress(QString title, Look look, int delayMs, QWidget* parent)
+    : m_title(std::move(title)), m_look(std::move(look)), m_delayMs(delayMs), m_parent(parent)
 {
 }
 
@@ -92,21 +97,30 @@ void QtProgress::showPhase()
 
 void QtProgress::show()
 {
-    m_dialog = new ProgressDialog(QString(), QString(), 0, 0, m_parent.data());
-    m_dialog->setObjectName(QStringLiteral("Progress"));
+    const bool cancellable = !m_look.cancelText.isEmpty();
+    if (cancellable) {
+        m_dialog = new QProgressDialog(QString(), m_look.cancelText, 0, 0, m_parent.data());
+        m_dialog->setWindowModality(Qt::WindowModal);
+        QObject::connect(m_dialog.data(), &QProgressDialog::canceled, [this] { m_cancelled = true; });
+    } else {
+        m_dialog = new ProgressDialog(QString(), QString(), 0, 0, m_parent.data());
+        m_dialog->setCancelButton(nullptr);
+        // Not modal: a modal progress dialog would process every pending event, user input
+        // included, on each update.
+        m_dialog->setWindowModality(Qt::NonModal);
+    }
+    m_dialog->setObjectName(m_look.objectName);
     m_dialog->setWindowTitle(m_title);
-    m_dialog->setCancelButton(nullptr);
     m_dialog->setAutoClose(false);
     m_dialog->setAutoReset(false);
     m_dialog->setMinimumDuration(0);
-    // Not modal: a modal progress dialog would process every pending event, user input included,
-    // on each update.
-    m_dialog->setWindowModality(Qt::NonModal);
-    auto* bar = new QProgressBar(m_dialog);
-    bar->setFormat(QCoreApplication::translate("Progress", "%v of %m"));
-    bar->setTextVisible(true);
-    m_dialog->setBar(bar);
-    m_dialog->setMinimumWidth(360);
+    if (m_look.countsInBar) {
+        auto* bar = new QProgressBar(m_dialog);
+        bar->setFormat(QCoreApplication::translate("Progress", "%v of %m"));
+        bar->setTextVisible(true);
+        m_dialog->setBar(bar);
+    }
+    m_dialog->setMinimumWidth(m_look.minimumWidth);
     m_dialog->show();
     showPhase();
 }
@@ -115,7 +129,11 @@ void QtProgress::pump(bool force)
 {
     if (!force && m_lastPump.isValid() && m_lastPump.elapsed() < kPumpIntervalMs)
         return;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // A Cancel button must see its press; the window behind a window-modal dialog gets no input.
+    if (m_look.cancelText.isEmpty())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    else
+        QCoreApplication::processEvents();
     m_lastPump.start();
 }
 
