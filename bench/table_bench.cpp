@@ -123,24 +123,30 @@ Run runChild(const QStringList& arguments)
     return {timer.nsecsElapsed() / 1e9, usage.ru_maxrss};
 }
 
-Platform platformOf(LocalFileSystem& fs, QtPictures& pictures, SilentDialogs& dialogs, NoProcesses& processes)
+// The car table over the library at `root`, on this machine, with nobody to answer.
+struct TableOnDisk
 {
-    return Platform{fs, pictures, dialogs, processes, QDir::tempPath()};
-}
+    LocalFileSystem fs;
+    QtPictures pictures;
+    SilentDialogs dialogs;
+    NoProcesses processes;
+    CarLibrary cars{Platform{fs, pictures, dialogs, processes, QDir::tempPath()}};
+    ManyMoves moves{cars};
+    CarTable table{cars, moves};
+
+    explicit TableOnDisk(const QString& root)
+    {
+        cars.setCarFolder(root + QStringLiteral("/cars"));
+        cars.setGarageFolder(root + QStringLiteral("/garage"));
+    }
+};
 
 // In the child: opens the table on the library and paints it once.
 int openTable(const QString& root)
 {
     CarStatsCache cache(root + QStringLiteral("/carstats.bin"));
-    LocalFileSystem fs;
-    QtPictures pictures;
-    SilentDialogs dialogs;
-    NoProcesses processes;
-    CarLibrary cars(platformOf(fs, pictures, dialogs, processes));
-    cars.setCarFolder(root + QStringLiteral("/cars"));
-    cars.setGarageFolder(root + QStringLiteral("/garage"));
-    ManyMoves moves(cars);
-    CarTable table(cars, moves);
+    TableOnDisk run(root);
+    CarTable& table = run.table;
     table.statsCache = &cache;
     table.reload();
     table.show();
@@ -160,15 +166,8 @@ double millisecondsOf(const std::function<void()>& work)
 
 int sortAndFilter(const QString& root)
 {
-    LocalFileSystem fs;
-    QtPictures pictures;
-    SilentDialogs dialogs;
-    NoProcesses processes;
-    CarLibrary cars(platformOf(fs, pictures, dialogs, processes));
-    cars.setCarFolder(root + QStringLiteral("/cars"));
-    cars.setGarageFolder(root + QStringLiteral("/garage"));
-    ManyMoves moves(cars);
-    CarTable table(cars, moves);
+    TableOnDisk run(root);
+    CarTable& table = run.table;
     table.reload();
     table.show();
     QApplication::processEvents();

@@ -341,26 +341,30 @@ Error LocalFileSystem::deleteFile(const QString& path)
     return {};
 }
 
-Error LocalFileSystem::setNormal(const QString& path)
+namespace {
+
+// Changes a node's permission bits by `change`, from what they are now.
+Error changeMode(const QString& path, mode_t (*change)(mode_t))
 {
     const QByteArray p = native(path);
     struct stat st;
     if (::stat(p.constData(), &st) != 0)
         return Error::fromErrno(errno);
-    if (::chmod(p.constData(), (st.st_mode & 07777) | S_IRUSR | S_IWUSR) != 0)
+    if (::chmod(p.constData(), change(st.st_mode & 07777)) != 0)
         return Error::fromErrno(errno);
     return {};
 }
 
+} // namespace
+
+Error LocalFileSystem::setNormal(const QString& path)
+{
+    return changeMode(path, [](mode_t mode) -> mode_t { return mode | S_IRUSR | S_IWUSR; });
+}
+
 Error LocalFileSystem::setReadOnly(const QString& path)
 {
-    const QByteArray p = native(path);
-    struct stat st;
-    if (::stat(p.constData(), &st) != 0)
-        return Error::fromErrno(errno);
-    if (::chmod(p.constData(), (st.st_mode & 07777) & ~(S_IWUSR | S_IWGRP | S_IWOTH)) != 0)
-        return Error::fromErrno(errno);
-    return {};
+    return changeMode(path, [](mode_t mode) -> mode_t { return mode & ~(S_IWUSR | S_IWGRP | S_IWOTH); });
 }
 
 bool LocalFileSystem::isReadOnly(const QString& path)
