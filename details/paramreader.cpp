@@ -3,6 +3,7 @@
 #include "details/basecar.h"
 #include "details/textbuffer.h"
 #include "details/textencoding.h"
+#include "platform/numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,58 +21,6 @@ bool isTrueFalseLetter(QChar c)
 {
     const char l = c.toLatin1();
     return l == 'T' || l == 't' || l == 'F' || l == 'f';
-}
-
-// The parts of a text's leading number, as written.
-struct LeadingNumber
-{
-    bool negative = false;
-    QString intDigits;
-    QString fracDigits;
-    int exponent = 0;
-};
-
-LeadingNumber parseLeading(const QString& text)
-{
-    QString s;
-    s.reserve(text.size());
-    for (QChar c : text) {
-        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n'))
-            s.append(c);
-    }
-    LeadingNumber n;
-    qsizetype i = 0;
-    const auto at = [&](qsizetype k) { return k < s.size() ? s.at(k) : QChar(); };
-    if (at(i) == QLatin1Char('+') || at(i) == QLatin1Char('-')) {
-        n.negative = at(i) == QLatin1Char('-');
-        ++i;
-    }
-    while (isDigit(at(i)))
-        n.intDigits.append(s.at(i++));
-    if (at(i) == QLatin1Char('.')) {
-        ++i;
-        while (isDigit(at(i)))
-            n.fracDigits.append(s.at(i++));
-    }
-    if (n.intDigits.isEmpty() && n.fracDigits.isEmpty())
-        return {};
-    if (at(i) == QLatin1Char('e') || at(i) == QLatin1Char('E')) {
-        qsizetype j = i + 1;
-        bool negativeExponent = false;
-        if (at(j) == QLatin1Char('+') || at(j) == QLatin1Char('-')) {
-            negativeExponent = at(j) == QLatin1Char('-');
-            ++j;
-        }
-        int exponent = 0;
-        bool any = false;
-        while (isDigit(at(j))) {
-            exponent = std::min(exponent * 10 + (s.at(j++).unicode() - '0'), 100000);
-            any = true;
-        }
-        if (any)
-            n.exponent = negativeExponent ? -exponent : exponent;
-    }
-    return n;
 }
 
 // The reading cursor over the text buffer with the reader's primitives.
@@ -209,13 +158,13 @@ StatBar readGrip(Cursor& c)
     c.search(grip, 0);
     if (!c.scanToDigit())
         return emptyBar();
-    double sum = readValue(c.take(8));
+    double sum = leadingNumber(c.take(8));
     c.advance(12);
     for (int i = 0; i < 4; ++i) {
         c.search(grip, c.position());
         if (!c.scanToDigit())
             return emptyBar();
-        sum += readValue(c.take(8));
+        sum += leadingNumber(c.take(8));
         c.advance(17);
     }
     return barFor((sum / 5) * 100 / 0.02);
@@ -227,17 +176,17 @@ StatBar readTurn(Cursor& c)
     c.search(QStringLiteral("SteerRate"), 0);
     if (!c.scanToDigit())
         return emptyBar();
-    const double rate = readValue(c.take(8));
+    const double rate = leadingNumber(c.take(8));
     c.search(QStringLiteral("SteerMod"), 0);
     if (!c.scanToDigit())
         return emptyBar();
-    const double modifier = readValue(c.take(8));
+    const double modifier = leadingNumber(c.take(8));
     double ratios = 0;
     for (int i = 0; i < 4; ++i) {
         c.search(QStringLiteral("SteerRatio"), c.position());
         if (!c.scanToDigit())
             return emptyBar();
-        ratios += std::fabs(readValue(c.take(8)));
+        ratios += std::fabs(leadingNumber(c.take(8)));
         c.advance(14);
     }
     return barFor((rate / 3 + modifier * 2 + ratios) * 100 / 6);
@@ -265,7 +214,7 @@ StatBar readAcceleration(Cursor& c)
             c.search(QStringLiteral("EngineRatio"), c.position());
             if (!c.scanToDigit())
                 return emptyBar();
-            engines += readValue(c.take(12));
+            engines += leadingNumber(c.take(12));
             c.advance(13);
         }
     }
@@ -368,29 +317,9 @@ void readSkin(TextBuffer& buffer, CarStatistics& stats)
 
 } // namespace
 
-double readValue(const QString& text)
-{
-    const LeadingNumber n = parseLeading(text);
-    if (n.intDigits.isEmpty() && n.fracDigits.isEmpty())
-        return 0;
-    QString normal = n.negative ? QStringLiteral("-") : QString();
-    normal += n.intDigits.isEmpty() ? QStringLiteral("0") : n.intDigits;
-    if (!n.fracDigits.isEmpty())
-        normal += QLatin1Char('.') + n.fracDigits;
-    if (n.exponent != 0)
-        normal += QLatin1Char('e') + QString::number(n.exponent);
-    bool ok = false;
-    const double value = normal.toDouble(&ok);
-    if (ok)
-        return value;
-    // Out of range: toDouble refuses, but the size of the number is plain from its exponent.
-    const bool huge = n.exponent > 0;
-    return huge ? (n.negative ? -HUGE_VAL : HUGE_VAL) : 0.0;
-}
-
 QString Formatt(const QString& text)
 {
-    const LeadingNumber n = parseLeading(text);
+    const LeadingDigits n = leadingDigits(text);
     const QString digits = n.intDigits + n.fracDigits;
     // Where the decimal point falls among the digits; a bound keeps absurd exponents printable.
     const int point = int(std::clamp<qsizetype>(n.intDigits.size() + n.exponent, -400, 400));

@@ -45,11 +45,6 @@ void loadparams(TextBuffer& buffer, CarStatistics& stats);
 bool isParameterFile(const QString& text);
 bool isParameterFile(const TextBuffer& buffer);
 
-// The leading number of a text: blanks, tabs and line feeds are skipped wherever they stand, then
-// a sign, digits with at most one decimal point and an exponent are read up to the first other
-// character. 0 when the text holds no number.
-double readValue(const QString& text);
-
 // Speed and mass for display: the leading number cut (not rounded) to two decimals, with at least
 // two digits before the point ("38.000000" gives "38.00", "1.5" gives "01.50").
 QString Formatt(const QString& text);

@@ -1,5 +1,6 @@
 #include "platform/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -8,10 +9,9 @@ namespace parkwen {
 
 namespace {
 
-bool isBlank(QChar c)
+bool isPassedOver(QChar c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') ||
-           c == QLatin1Char('\r');
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
 }
 
 bool isDigit(QChar c)
@@ -21,29 +21,26 @@ bool isDigit(QChar c)
 
 } // namespace
 
-double leadingNumber(const QString& text)
+LeadingDigits leadingDigits(const QString& text)
 {
     enum class State { Start, Sign, Int, Frac, Exp, ExpSign, ExpDigits };
     State state = State::Start;
-    bool negative = false;
-    std::string intDigits, fracDigits;
+    LeadingDigits n;
     bool expNegative = false;
-    long exponent = 0;
-    bool exponentTaken = false;
+    int exponent = 0;
 
     for (QChar c : text) {
-        if (isBlank(c))
+        if (isPassedOver(c))
             continue;
         const bool digit = isDigit(c);
         const bool sign = c == QLatin1Char('+') || c == QLatin1Char('-');
         const bool point = c == QLatin1Char('.');
         const bool e = c == QLatin1Char('e') || c == QLatin1Char('E');
-        const bool haveMantissa = !intDigits.empty() || !fracDigits.empty();
         bool goOn = true;
         switch (state) {
         case State::Start:
             if (sign) {
-                negative = c == QLatin1Char('-');
+                n.negative = c == QLatin1Char('-');
                 state = State::Sign;
                 break;
             }
@@ -51,11 +48,11 @@ double leadingNumber(const QString& text)
         case State::Sign:
         case State::Int:
             if (digit) {
-                intDigits += char(c.unicode());
+                n.intDigits.append(c);
                 state = State::Int;
             } else if (point) {
                 state = State::Frac;
-            } else if (e && haveMantissa) {
+            } else if (e && !n.isEmpty()) {
                 state = State::Exp;
             } else {
                 goOn = false;
@@ -63,8 +60,8 @@ double leadingNumber(const QString& text)
             break;
         case State::Frac:
             if (digit)
-                fracDigits += char(c.unicode());
-            else if (e && haveMantissa)
+                n.fracDigits.append(c);
+            else if (e && !n.isEmpty())
                 state = State::Exp;
             else
                 goOn = false;
@@ -79,9 +76,7 @@ double leadingNumber(const QString& text)
         case State::ExpSign:
         case State::ExpDigits:
             if (digit) {
-                // Saturates far beyond the range of a double.
-                exponent = std::min(exponent * 10 + (c.unicode() - '0'), 1'000'000L);
-                exponentTaken = true;
+                exponent = std::min(exponent * 10 + (c.unicode() - '0'), 1'000'000);
                 state = State::ExpDigits;
             } else {
                 goOn = false;
@@ -91,31 +86,47 @@ double leadingNumber(const QString& text)
         if (!goOn)
             break;
     }
+    if (n.isEmpty())
+        return {};
+    n.exponent = expNegative ? -exponent : exponent;
+    return n;
+}
 
-    const auto firstNonZero = [](const std::string& s) { return s.find_first_not_of('0'); };
-    const size_t intStart = firstNonZero(intDigits);
-    const size_t fracStart = firstNonZero(fracDigits);
-    if (intStart == std::string::npos && fracStart == std::string::npos)
+double leadingNumber(const QString& text)
+{
+    const LeadingDigits n = leadingDigits(text);
+    const qsizetype intStart = [&] {
+        for (qsizetype i = 0; i < n.intDigits.size(); ++i)
+            if (n.intDigits.at(i) != QLatin1Char('0'))
+                return i;
+        return qsizetype(-1);
+    }();
+    const qsizetype fracStart = [&] {
+        for (qsizetype i = 0; i < n.fracDigits.size(); ++i)
+            if (n.fracDigits.at(i) != QLatin1Char('0'))
+                return i;
+        return qsizetype(-1);
+    }();
+    if (intStart < 0 && fracStart < 0)
         return 0.0;
-    const long exp10 = exponentTaken ? (expNegative ? -exponent : exponent) : 0;
 
-    std::string number = intDigits.empty() ? std::string("0") : intDigits;
-    if (!fracDigits.empty())
-        number += '.' + fracDigits;
-    number += 'e' + std::to_string(exp10);
+    std::string number = n.intDigits.isEmpty() ? std::string("0") : n.intDigits.toStdString();
+    if (!n.fracDigits.isEmpty())
+        number += '.' + n.fracDigits.toStdString();
+    number += 'e' + std::to_string(n.exponent);
 
     double value = 0.0;
     const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
         // Where the first significant digit stands tells an overflow from an underflow.
-        const long magnitude = intStart != std::string::npos ? long(intDigits.size() - intStart) - 1 + exp10
-                                                             : -long(fracStart) - 1 + exp10;
+        const long magnitude = intStart >= 0 ? long(n.intDigits.size() - intStart) - 1 + n.exponent
+                                             : -long(fracStart) - 1 + n.exponent;
         value = magnitude > 0 ? std::numeric_limits<double>::max() : 0.0;
     } else if (ec != std::errc()) {
         value = 0.0;
     }
-    return negative ? -value : value;
+    return n.negative ? -value : value;
 }
 
 } // namespace parkwen

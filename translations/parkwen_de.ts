@@ -1368,6 +1368,26 @@ F5 Skin setzen.&lt;/p&gt;</translation>
         <source>Key Shortcuts</source>
         <translation>Tastenkürzel</translation>
     </message>
+    <message>
+        <source>	F6: Install Cars</source>
+        <translation>	F6: Autos installieren</translation>
+    </message>
+    <message>
+        <source>	F7: Car Table</source>
+        <translation>	F7: Autotabelle</translation>
+    </message>
+    <message>
+        <source>	Ctrl+F: Filter the list used last (Escape clears it)</source>
+        <translation>	Strg+F: Die zuletzt benutzte Liste filtern (Escape leert den Filter)</translation>
+    </message>
+    <message>
+        <source>	Ctrl+Z: Undo the last move</source>
+        <translation>	Strg+Z: Den letzten Umzug rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Car Selection Screen: more keys</source>
+        <translation>Autoauswahl: weitere Tasten</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1998,6 +2018,22 @@ Parkwen Setup: Autoordner, Garagenordner und Höchstzahl an Autos für Parkwen w
     <message>
         <source>Every car of both folders in one table, with statistics and health (F7)</source>
         <translation>Alle Autos beider Ordner in einer Tabelle, mit Werten und Zustand (F7)</translation>
+    </message>
+    <message>
+        <source>To reset the &quot;Selected Car&quot; Number in the registry. Use if the last you selected in Re-Volt exceeds the amount of cars you now have in your Car Directory</source>
+        <translation>Setzt die Nummer des &quot;gewählten Autos&quot; in der Registry zurück. Nötig, wenn das zuletzt in Re-Volt gewählte Auto über der Zahl der Autos liegt, die jetzt im Autoordner sind</translation>
+    </message>
+    <message>
+        <source>Click to refresh the &quot;Car Folder&quot; &amp; &quot;Garage Folder&quot; if any subdirectory of those directories has between moved\deleted.</source>
+        <translation>Klicken, um &quot;Autoordner&quot; und &quot;Garagenordner&quot; neu einzulesen, wenn dort Unterordner verschoben oder gelöscht wurden.</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtern</translation>
+    </message>
+    <message>
+        <source>Click to Load Only the selected Set into the Car Folder, all others will be removed from the Car Folder to the Garage Folder.</source>
+        <translation>Klicken, um nur das gewählte Set in den Autoordner zu laden; alle anderen Autos kommen aus dem Autoordner in den Garagenordner.</translation>
     </message>
 </context>
 <context>

@@ -187,23 +187,22 @@ void connectDetails(CarLibrary& cars, Platform& platform, Castle& castle)
 
 void connectSets(CarLibrary& cars, Platform& platform, Castle& castle)
 {
-    castle.onCrete = [&cars, &platform, &castle] { Crete_Click(cars, platform, &castle); };
-    castle.onEdIt = [&cars, &platform, &castle] { Ed_It_Click(cars, platform, &castle); };
-    castle.onSetLdPlus = [&cars, &platform, &castle] { SetLdPlus_Click(cars, platform, &castle); };
-    castle.onSetLdOnly = [&cars, &platform, &castle] { SetLdOnly_Click(cars, platform, &castle); };
-    castle.onSetRemv = [&cars, &platform, &castle] { SetRemv_Click(cars, platform, &castle); };
-    castle.onAddToSet = [&platform, &castle](const QStringList& names) {
-        addCarsToSet(platform, castle.carTable(), names);
-    };
+    QObject::connect(&castle, &Castle::createSetRequested, [&] { createSet(cars, platform, &castle); });
+    QObject::connect(&castle, &Castle::editSetRequested, [&] { editSet(cars, platform, &castle); });
+    QObject::connect(&castle, &Castle::loadSetRequested, [&] { loadSet(cars, platform, &castle); });
+    QObject::connect(&castle, &Castle::setOnlyRequested, [&] { loadSetOnly(cars, platform, &castle); });
+    QObject::connect(&castle, &Castle::removeSetRequested, [&] { removeSet(cars, platform, &castle); });
+    QObject::connect(&castle, &Castle::addToSetRequested,
+                     [&](const QStringList& names) { addCarsToSet(platform, castle.carTable(), names); });
 }
 
 void connectInstall(InstallCommand& install, Castle& castle)
 {
-    castle.onInstall = [&install] { install.run(); };
-    castle.onDropInstall = [&install](const QStringList& paths, bool toGarage) {
+    QObject::connect(&castle, &Castle::installRequested, [&install] { install.run(); });
+    QObject::connect(&castle, &Castle::installDropped, [&install](const QStringList& paths, bool toGarage) {
         install.install(paths,
                         toGarage ? CarInstaller::Target::GarageFolder : CarInstaller::Target::CarFolder);
-    };
+    });
 }
 
 // The main window over the car library, until it is closed.

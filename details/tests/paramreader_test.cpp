@@ -2,8 +2,12 @@
 #include "details/paramreader.h"
 #include "details/tests/sampleparams.h"
 #include "details/textbuffer.h"
+#include "platform/numbers.h"
 
+#include <QFile>
 #include <QTest>
+
+#include <limits>
 
 using namespace parkwen;
 using parkwen::test::SampleParams;
@@ -127,7 +131,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(double, value);
-        QCOMPARE(readValue(text), value);
+        QCOMPARE(leadingNumber(text), value);
     }
 
     void classAndRating_unknownDigitKeepsPreviousCaption()
@@ -352,6 +356,103 @@ private slots:
         const CarStatistics s = read(text);
         QCOMPARE(s.classCaption, QStringLiteral("Class:"));
         QCOMPARE(s.grip.width, 0);
+    }
+    // Real cars as players have them, read as they come (LF) and as half of all cars are written (CR LF):
+    // the line end never changes a number.
+    void realCars_readTheSameWithEitherLineEnd_data()
+    {
+        QTest::addColumn<QString>("car");
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<QString>("classCaption");
+        QTest::addColumn<QString>("rating");
+        QTest::addColumn<QString>("mass");
+        QTest::newRow("2022") << "2022"
+                              << "Speed: 34.10mph"
+                              << "Class: Electric"
+                              << "Rating: Semi-Pro"
+                              << "Mass: 00.84kg";
+        QTest::newRow("amw") << "amw"
+                             << "Speed: 43.00mph"
+                             << "Class: Glow"
+                             << "Rating: Pro"
+                             << "Mass: 01.00kg";
+        QTest::newRow("baddrc") << "baddrc"
+                                << "Speed: 35.00mph"
+                                << "Class: Electric"
+                                << "Rating: Amateur"
+                                << "Mass: 02.00kg";
+        QTest::newRow("ballista") << "ballista"
+                                  << "Speed: 38.50mph"
+                                  << "Class: Glow"
+                                  << "Rating: Semi-Pro"
+                                  << "Mass: 02.00kg";
+        QTest::newRow("docta") << "docta"
+                               << "Speed: 32.00mph"
+                               << "Class: Glow"
+                               << "Rating: Semi-Pro"
+                               << "Mass: 01.20kg";
+        QTest::newRow("gleam") << "gleam"
+                               << "Speed: 40.00mph"
+                               << "Class: Glow"
+                               << "Rating: Pro"
+                               << "Mass: 01.00kg";
+        QTest::newRow("tc12") << "tc12"
+                              << "Speed: 32.50mph"
+                              << "Class: Electric"
+                              << "Rating: Amateur"
+                              << "Mass: 01.20kg";
+        QTest::newRow("wincar4") << "wincar4"
+                                 << "Speed: 45.00mph"
+                                 << "Class: Electric"
+                                 << "Rating: Pro"
+                                 << "Mass: 01.20kg";
+    }
+    void realCars_readTheSameWithEitherLineEnd()
+    {
+        QFETCH(QString, car);
+        QFile file(QFINDTESTDATA(QStringLiteral("realcars/") + car + QStringLiteral("/parameters.txt")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray lf = file.readAll();
+        QVERIFY(!lf.contains('\r'));
+        QByteArray crlf = lf;
+        crlf.replace("\n", "\r\n");
+        const CarStatistics a = read(QString::fromLatin1(lf));
+        const CarStatistics b = read(QString::fromLatin1(crlf));
+        for (const CarStatistics& s : {a, b}) {
+            QTEST(s.speed, "speed");
+            QTEST(s.classCaption, "classCaption");
+            QTEST(s.rating, "rating");
+            QTEST(s.mass, "mass");
+        }
+        QCOMPARE(b.transmission, a.transmission);
+        QCOMPARE(b.grip.tooltip, a.grip.tooltip);
+        QCOMPARE(b.turn.tooltip, a.turn.tooltip);
+        QCOMPARE(b.accel.tooltip, a.accel.tooltip);
+        QCOMPARE(b.base, a.base);
+        QCOMPARE(b.currentSkin, a.currentSkin);
+        QVERIFY(a.grip.known && a.turn.known && a.accel.known);
+    }
+
+    // The one reading of a leading number: where it stops and what a number too large gives, the
+    // same for a parameter, a caption and the Max Car Amount.
+    void leadingNumber_stopsAtCarriageReturnAndSaturates_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("line feed inside") << "2\n5" << 25.0;
+        QTest::newRow("carriage return ends") << "2\r5" << 2.0;
+        QTest::newRow("CR LF ends") << "0.015000\r\n\t\t1" << 0.015;
+        QTest::newRow("too large") << "9e999" << std::numeric_limits<double>::max();
+        QTest::newRow("too large, negative") << "-1e400" << -std::numeric_limits<double>::max();
+        QTest::newRow("too small") << "1e-400" << 0.0;
+        QTest::newRow("digits beyond a double")
+            << QString(400, QLatin1Char('9')) << std::numeric_limits<double>::max();
+    }
+    void leadingNumber_stopsAtCarriageReturnAndSaturates()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(leadingNumber(text), value);
     }
 };
 

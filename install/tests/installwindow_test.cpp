@@ -36,11 +36,12 @@ struct Window
         b.lib.dialogs.clear();
         command = std::make_unique<InstallCommand>(*cars, castle.get());
         command->questions = &b.questions;
-        castle->onInstall = [this] { command->run(); };
-        castle->onDropInstall = [this](const QStringList& paths, bool toGarage) {
-            command->install(paths,
-                             toGarage ? CarInstaller::Target::GarageFolder : CarInstaller::Target::CarFolder);
-        };
+        QObject::connect(castle.get(), &Castle::installRequested, [this] { command->run(); });
+        QObject::connect(castle.get(), &Castle::installDropped,
+                         [this](const QStringList& paths, bool toGarage) {
+                             command->install(paths, toGarage ? CarInstaller::Target::GarageFolder
+                                                              : CarInstaller::Target::CarFolder);
+                         });
         castle->show();
     }
     template <typename T> T* find(const char* name)

@@ -328,7 +328,8 @@ private slots:
     {
         Fixture f({"a", "b", "c"}, {"x"});
         QList<QUrl> opened;
-        f.castle->openUrl = [&](const QUrl& url) { opened << url; };
+        QObject::connect(f.castle.get(), &Castle::folderOpenRequested,
+                         [&](const QUrl& url) { opened << url; });
         QStringList details;
         f.cars->openDetails = [&](const QString& path) { details << path; };
 

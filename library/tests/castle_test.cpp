@@ -1,9 +1,12 @@
 #include "library/carlibrary.h"
 #include "library/ui/castle.h"
+#include "library/ui/castleactions.h"
+#include "library/ui/keyswindow.h"
 #include "tests/support/testlibrary.h"
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QtTest>
@@ -176,6 +179,60 @@ private slots:
         QCOMPARE(f.lib.dialogs.beeps(), 0);
         QVERIFY(f.list("Cart3")->width() >= 100 && f.list("Cart3")->height() >= 200);
         QVERIFY(f.list("Gartery")->x() + f.list("Gartery")->width() <= f.find<QGroupBox>("PikFra")->x());
+    }
+    // The keys come from one list of actions: the help's key table names exactly their keys, the Keys
+    // window shows its first thirteen lines as it always has and then every key added since, and the
+    // keys work from any control of the window, but type into a filter box.
+    void keys_helpTableKeysWindowAndWindowFollowOneListOfActions()
+    {
+        QFile readme(QFINDTESTDATA("../../README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString text = QString::fromUtf8(readme.readAll());
+        const qsizetype table = text.indexOf(QStringLiteral("| Key | Does |"));
+        QVERIFY(table >= 0);
+        QStringList helpKeys;
+        for (const QString& line : text.mid(table).split(QLatin1Char('\n')).mid(2)) {
+            if (!line.startsWith(QLatin1Char('|')))
+                break;
+            helpKeys << line.section(QLatin1Char('|'), 1, 1).trimmed();
+        }
+        QStringList registered = CastleActions::helpKeys();
+        helpKeys.sort();
+        registered.sort();
+        QCOMPARE(helpKeys, registered);
+
+        const QStringList lines = KeysWindow::lines();
+        const QStringList always = {"Car Selection Screen",
+                                    "\t Z : Send to Car Folder",
+                                    " \t X : Send to Garage Folder",
+                                    "\tF1 : Run Rigwell",
+                                    "\tF2: Help",
+                                    "\tF3: Reset Registry",
+                                    "\tF5: Refresh",
+                                    "Car Settings Screen",
+                                    "\tF1: Import Parameters",
+                                    "\tF2: Backup Parameters",
+                                    "\tF3: Set Parameters",
+                                    "\tF4: Backup Skin",
+                                    "\tF5: Set Skin!"};
+        QCOMPARE(lines.mid(0, 13), always);
+        for (const char* key : {"F6:", "F7:", "Ctrl+F:", "Ctrl+Z:"})
+            QVERIFY2(lines.mid(13).join(QLatin1Char('\n')).contains(QLatin1String(key)), key);
+
+        Fixture f({"alpha"}, {"beta"});
+        int installs = 0;
+        QObject::connect(f.castle.get(), &Castle::installRequested, [&] { ++installs; });
+        QLineEdit* box = f.castle->findChildren<QLineEdit*>().first();
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_F6);
+        QCOMPARE(installs, 1);
+        QTest::keyClick(box, Qt::Key_X);
+        QTest::keyClick(box, Qt::Key_Z);
+        QCOMPARE(box->text(), QStringLiteral("xz"));
+        QCOMPARE(f.cars->garageList().texts(), QStringList({"beta"}));
+        QVERIFY(f.castle->findChild<QPushButton*>(QStringLiteral("Refra"))
+                    ->toolTip()
+                    .startsWith("Click to refresh"));
     }
 };
 

@@ -1,6 +1,6 @@
 #include "library/carlibrary.h"
 #include "library/tests/libraryfixture.h"
-#include "library/ui/shortcuts.h"
+#include "library/ui/warninglight.h"
 
 #include <QtTest>
 
@@ -362,7 +362,7 @@ private slots:
         f.scan();
         f.cars.chooseCarRow(0);
         QVERIFY(!f.cars.canSendChosen());
-        QVERIFY(runShortcut(f.cars, Qt::Key_X));
+        f.cars.sendChosenToGarage(); // the X key
         QCOMPARE(f.lib.dialogs.beeps(), 1);
         QVERIFY(f.messages().isEmpty());
         QCOMPARE(entries(f.lib.carFolder), QStringList({"adeon", "zulu"}));
@@ -370,7 +370,7 @@ private slots:
         QCOMPARE(f.cars.carList().texts(), QStringList({"adeon", "zulu"}));
         // Any other car still goes.
         f.cars.chooseCarRow(1);
-        QVERIFY(runShortcut(f.cars, Qt::Key_X));
+        f.cars.sendChosenToGarage(); // the X key
         QCOMPARE(f.cars.garageList().texts(), QStringList({"zulu"}));
     }
 

@@ -1,5 +1,5 @@
 #include "library/carlibrary.h"
-#include "library/ui/shortcuts.h"
+#include "library/ui/warninglight.h"
 #include "tests/support/testlibrary.h"
 
 #include <QtTest>

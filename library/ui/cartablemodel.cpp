@@ -3,6 +3,7 @@
 #include "library/carlibrary.h"
 #include "library/carnames.h"
 #include "library/ui/cartablerows.h"
+#include "platform/numbers.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -21,9 +22,9 @@ QString captionValue(const QString& caption)
     return colon < 0 ? QString() : caption.mid(colon + 1).trimmed();
 }
 
-double leadingNumber(const QString& caption)
+double captionNumber(const QString& caption)
 {
-    return readValue(captionValue(caption));
+    return leadingNumber(captionValue(caption));
 }
 
 const char* const kHeaders[CarTableModel::ColumnCount] = {"",
@@ -52,8 +53,8 @@ CarTableModel::Keys CarTableModel::keysOf(const CarRecord& car)
     k.folder = car.folderName.toLower();
     k.name = car.nameInParameters.toLower();
     if (car.hasParameters) {
-        k.speed = leadingNumber(car.stats.speed);
-        k.mass = leadingNumber(car.stats.mass);
+        k.speed = captionNumber(car.stats.speed);
+        k.mass = captionNumber(car.stats.mass);
         k.cls = captionValue(car.stats.classCaption);
         k.rating = captionValue(car.stats.rating);
         k.transmission = captionValue(car.stats.transmission);

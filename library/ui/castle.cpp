@@ -1,16 +1,14 @@
 #include "library/ui/castle.h"
 
+#include "library/carnames.h"
 #include "library/ui/carlistview.h"
 #include "library/ui/cartable.h"
 #include "library/ui/keyswindow.h"
-#include "library/ui/shortcuts.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QDesktopServices>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -19,7 +17,8 @@
 
 namespace parkwen {
 
-Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars)
+Castle::Castle(CarLibrary& cars, QWidget* parent)
+    : QWidget(parent), m_cars(cars), m_actions(new CastleActions(this))
 {
     setObjectName(QStringLiteral("Castle"));
     setWindowTitle(tr("Parkwen - Car Selection"));
@@ -35,8 +34,8 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     m_Cart3->setPartner(m_Gartery);
     m_Gartery->setPartner(m_Cart3);
     m_lastUsedList = m_Cart3;
-    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     acceptInstallDrops();
+    connectActions();
     connect(&m_cars, &CarLibrary::changed, this, &Castle::refresh);
     connect(&m_cars, &CarLibrary::focusRequested, this,
             [this](int list) { (list == CarLibrary::LastCarList ? m_Cart3 : m_Gartery)->setFocus(); });
@@ -46,9 +45,6 @@ Castle::Castle(CarLibrary& cars, QWidget* parent) : QWidget(parent), m_cars(cars
     m_Electricity->setInterval(500);
     connect(m_Electricity, &QTimer::timeout, this, &Castle::Electricity_Timer);
     m_Electricity->start();
-
-    // Every key reaches the window first, whichever control has the focus.
-    qApp->installEventFilter(this);
 
     applyStyle();
     refresh();
@@ -77,17 +73,17 @@ void Castle::DelAll_Click()
 
 void Castle::SetLdPlus_Click()
 {
-    m_moves.record([this] { runHook(onSetLdPlus); });
+    m_moves.record([this] { emit loadSetRequested(); });
 }
 
 void Castle::SetLdOnly_Click()
 {
-    m_moves.record([this] { runHook(onSetLdOnly); });
+    m_moves.record([this] { emit setOnlyRequested(); });
 }
 
 void Castle::SetRemv_Click()
 {
-    m_moves.record([this] { runHook(onSetRemv); });
+    m_moves.record([this] { emit removeSetRequested(); });
 }
 
 void Castle::Del_Click()
@@ -109,10 +105,7 @@ void Castle::CarTable_Click()
 {
     if (!m_table) {
         m_table = new CarTable(m_cars, m_moves, this);
-        m_table->onAddToSet = [this](const QStringList& names) {
-            if (onAddToSet)
-                onAddToSet(names);
-        };
+        m_table->onAddToSet = [this](const QStringList& names) { emit addToSetRequested(names); };
     }
     m_table->statsCache = statsCache;
     m_table->reload();
@@ -121,18 +114,63 @@ void Castle::CarTable_Click()
     m_table->activateWindow();
 }
 
-void Castle::runHook(const std::function<void()>& hook)
-{
-    if (hook)
-        hook();
-}
-
 void Castle::ksl_Click()
 {
-    if (onKeys)
-        onKeys();
+    if (isListened(&Castle::keysRequested))
+        emit keysRequested();
     else
         KeysWindow::showModal(this);
+}
+
+void Castle::connectActions()
+{
+    using C = CastleActions;
+    const auto on = [this](C::Command command, auto handler) {
+        connect(m_actions->action(command), &QAction::triggered, this, handler);
+    };
+    on(C::BringChosen, [this] { Carter_Click(); });
+    on(C::SendChosen, [this] { Garter_Click(); });
+    on(C::Settings, [this] { RUNA_Click(); });
+    on(C::Help, [this] { Mama_Click(); });
+    on(C::ResetNumber, [this] { Reg_Click(); });
+    on(C::Refresh, [this] { Refra_Click(); });
+    on(C::Install, [this] { Install_Click(); });
+    on(C::Table, [this] { CarTable_Click(); });
+    on(C::Filter, [this] { focusFilter(); });
+    on(C::Undo, [this] { undo(); });
+    on(C::CreateSet, [this] { Crete_Click(); });
+    on(C::EditSet, [this] { Ed_It_Click(); });
+    on(C::LoadSet, [this] { SetLdPlus_Click(); });
+    on(C::SetOnly, [this] { SetLdOnly_Click(); });
+    on(C::RemoveSet, [this] { SetRemv_Click(); });
+    on(C::AllToGarage, [this] { DelAll_Click(); });
+    on(C::AllToCarFolder, [this] { CopAll_Click(); });
+    on(C::DeleteCar, [this] { Del_Click(); });
+    on(C::Keys, [this] { ksl_Click(); });
+    on(C::MoveFromList, [this] { sendChosen(m_menuList == m_Cart3); });
+    on(C::DeleteFromList, [this] { Del_Click(); });
+    on(C::OpenDetails, [this] {
+        if (m_menuList == m_Cart3)
+            Cart3_DblClick();
+        else
+            Gartery_DblClick();
+    });
+    on(C::ShowInFileManager, [this] { showChosenInFileManager(); });
+}
+
+void Castle::showChosenInFileManager()
+{
+    const bool carList = m_menuList == m_Cart3;
+    const int lead = m_menuList ? m_menuList->leadRow() : -1;
+    if (lead < 0)
+        return;
+    const QString folder = joinPath(carList ? m_cars.carFolder() : m_cars.garageFolder(),
+                                    (carList ? m_cars.carList() : m_cars.garageList()).text(lead));
+    const QUrl url = QUrl::fromLocalFile(folder);
+    if (isListened(&Castle::folderOpenRequested))
+        emit folderOpenRequested(url);
+    else
+        QDesktopServices::openUrl(url);
 }
 
 void Castle::Electricity_Timer()
@@ -160,51 +198,6 @@ void Castle::refresh()
     m_Garter->setEnabled(m_cars.canSendChosen());
     m_Del->setEnabled(m_cars.canDeleteChosen());
     m_Light->setPixmap(m_light.isLit() ? m_l2->pixmap() : m_l1->pixmap());
-}
-
-bool Castle::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && isActiveWindow()) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_F6 && !key->isAutoRepeat()) {
-                Install_Click();
-                return true;
-            }
-            if (key->key() == Qt::Key_F7 && !key->isAutoRepeat()) {
-                CarTable_Click();
-                return true;
-            }
-            const bool ctrl = key->modifiers() & Qt::ControlModifier;
-            if (ctrl && key->key() == Qt::Key_F) {
-                focusFilter();
-                return true;
-            }
-            // Typing into a filter box types; only the function keys stay shortcuts there.
-            const bool functionKey = key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35;
-            if (qobject_cast<QLineEdit*>(widget) && !functionKey)
-                return QWidget::eventFilter(watched, event);
-            if (ctrl && key->key() == Qt::Key_Z) {
-                if (!key->isAutoRepeat())
-                    undo();
-                return true;
-            }
-            if (key->key() == Qt::Key_X || key->key() == Qt::Key_Z) {
-                const bool toGarage = key->key() == Qt::Key_X;
-                if ((toGarage ? m_Cart3 : m_Gartery)->chosenCount() > 1)
-                    sendChosen(toGarage);
-                else
-                    m_moves.record([this, key] { runShortcut(m_cars, key->key()); });
-                return true;
-            }
-            if (!key->isAutoRepeat()) {
-                if (runShortcut(m_cars, key->key()))
-                    return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace parkwen

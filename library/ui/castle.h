@@ -2,11 +2,11 @@
 
 #include "library/carlibrary.h"
 #include "library/manymoves.h"
-#include "library/ui/shortcuts.h"
+#include "library/ui/castleactions.h"
+#include "library/ui/warninglight.h"
 
+#include <QMetaMethod>
 #include <QWidget>
-
-#include <functional>
 
 class QGridLayout;
 class QGroupBox;
@@ -38,23 +38,10 @@ public:
 
     CarLibrary& cars() { return m_cars; }
 
-    // The set commands live outside the car library; the program connects them here.
-    std::function<void()> onCrete;
-    std::function<void()> onEdIt;
-    std::function<void()> onSetLdPlus;
-    std::function<void()> onSetLdOnly;
-    std::function<void()> onSetRemv;
-    // "Install Cars" and F6; archives or folders dropped onto a list (true: the garage list).
-    std::function<void()> onInstall;
-    std::function<void(const QStringList& paths, bool toGarage)> onDropInstall;
-    // Adds cars to a set the player chooses (the car table's "Add to Set").
-    std::function<void(const QStringList& names)> onAddToSet;
     // Keeps the car table's readings between openings (none: every opening reads every folder).
     CarStatsCache* statsCache = nullptr;
-    // Shows the keys window instead of the built-in one (tests).
-    std::function<void()> onKeys;
-    // Opens a car's folder in the desktop's file manager (tests replace it).
-    std::function<void(const QUrl&)> openUrl;
+    // Every command of the window, with its keys; the buttons and the lists' menu trigger these.
+    CastleActions& actions() { return *m_actions; }
     // Pictures of the light: resting and lit.
     void setLightPictures(const QPixmap& resting, const QPixmap& lit);
 
@@ -71,8 +58,24 @@ public:
     // The context menu of a list, for the entries chosen in it.
     QMenu* listMenu(CarListView* view);
 
+signals:
+    // The set commands live outside the car library; the program connects them.
+    void createSetRequested();
+    void editSetRequested();
+    void loadSetRequested();
+    void setOnlyRequested();
+    void removeSetRequested();
+    // "Install Cars" and F6; archives or folders dropped onto a list (true: the garage list).
+    void installRequested();
+    void installDropped(const QStringList& paths, bool toGarage);
+    // Adds cars to a set the player chooses (the car table's "Add to Set").
+    void addToSetRequested(const QStringList& names);
+    // "Keys": connected, it replaces the built-in keys window (tests).
+    void keysRequested();
+    // Opens a car's folder in the desktop's file manager; unconnected, the desktop's own opener.
+    void folderOpenRequested(const QUrl& folder);
+
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -85,8 +88,14 @@ private:
     void makeCounts(QGridLayout* toolbox, int row);
     void acceptInstallDrops();
     void applyStyle();
-    QPushButton* makeButton(const char* name, const QString& caption, const QString& tooltip,
-                            void (Castle::*handler)());
+    QPushButton* makeButton(CastleActions::Command command, const char* name);
+    // Connects every command to its handler.
+    void connectActions();
+    // Whether the program listens to one of the signals above.
+    template <typename Signal> bool isListened(Signal signal) const
+    {
+        return isSignalConnected(QMetaMethod::fromSignal(signal));
+    }
     QLabel* makeInstruction(const char* name, const QString& text);
 
     void refresh();
@@ -97,7 +106,8 @@ private:
     // ">>" (toGarage) or "<<": one chosen car as the buttons always did, several in one command.
     void sendChosen(bool toGarage);
     void focusFilter();
-    void runHook(const std::function<void()>& hook);
+    // "Show in File Manager" of the lists' menu: the folder of the entry chosen last in that list.
+    void showChosenInFileManager();
 
     // The controls' events, each handed to the library's command for it. This is the one place
     // where a control's name meets what the library calls the command.
@@ -115,17 +125,19 @@ private:
     void Refra_Click() { m_cars.rereadPaths(); }          // "Refresh"
     void RUNA_Click() { m_cars.runSetup(); }              // "Settings"
     void ksl_Click();                                     // "Keys"
-    void Crete_Click() { runHook(onCrete); }              // "Create Set"
-    void Ed_It_Click() { runHook(onEdIt); }               // "Edit Set"
+    void Crete_Click() { emit createSetRequested(); }     // "Create Set"
+    void Ed_It_Click() { emit editSetRequested(); }       // "Edit Set"
     void SetLdPlus_Click();                               // "Load set"
     void SetLdOnly_Click();                               // "Set only"
     void SetRemv_Click();                                 // "Rem. Set"
-    void Install_Click() { runHook(onInstall); }          // "Install Cars"
+    void Install_Click() { emit installRequested(); }     // "Install Cars"
     // The warning light's timer: flashes while the car count is over the limit.
     void Electricity_Timer();
 
     CarLibrary& m_cars;
     ManyMoves m_moves{m_cars};
+    CastleActions* m_actions;
+    CarListView* m_menuList = nullptr; // the list whose menu was opened last
     BothFolders* m_marks;
     CarListView* m_Cart3;
     CarListView* m_Gartery;

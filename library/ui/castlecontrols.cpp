@@ -132,12 +132,8 @@ void Castle::makeLists()
 
 void Castle::makeMoveButtons()
 {
-    m_Garter = makeButton("Garter", QStringLiteral(">>"),
-                          tr("Click to Send Car selected in \"Car Folder\" to \"Garage Folder.\""),
-                          &Castle::Garter_Click);
-    m_Carter = makeButton("Carter", QStringLiteral("<<"),
-                          tr("Click to Send Car selected in \"Garage Folder\" to \"Care Folder\""),
-                          &Castle::Carter_Click);
+    m_Garter = makeButton(CastleActions::SendChosen, "Garter");
+    m_Carter = makeButton(CastleActions::BringChosen, "Carter");
     m_Garter->setParent(this);
     m_Carter->setParent(this);
 }
@@ -189,64 +185,33 @@ QGridLayout* Castle::makeToolbox(int& row)
         }
         ++row;
     };
-    auto button = [&](const char* name, const QString& caption, const QString& tooltip, void (Castle::*h)()) {
-        QPushButton* b = makeButton(name, caption, tooltip, h);
+    using C = CastleActions;
+    auto button = [&](C::Command command, const char* name) {
+        QPushButton* b = makeButton(command, name);
         b->setParent(m_AmtFra);
         return b;
     };
 
     addRow({makeInstruction("Label8", tr("Click Create Set to Create a set of cars for use on the buttons "
                                          "below & Edit Set to Edit a created set"))});
-    addRow(
-        {button("Crete", tr("Create Set"), tr("Click to Create a Set of Cars for Quick-loading"),
-                &Castle::Crete_Click),
-         button("Ed_It", tr("Edit Set"), tr("Click to Edit a already created Set of Cars for Quick-loading"),
-                &Castle::Ed_It_Click)});
+    addRow({button(C::CreateSet, "Crete"), button(C::EditSet, "Ed_It")});
     addRow({makeInstruction("Label9", tr("Load set: Loads Set. Set Only: Loads Set, remove other Cars. "
                                          "Rem Set: Removes Set to Garage"))});
     addRow(
-        {button("SetLdPlus", tr("Load set"), tr("Click to Load the selected Set into the Car Folder."),
-                &Castle::SetLdPlus_Click),
-         button("SetLdOnly", tr("Set only"),
-                QStringLiteral(
-                    "Click to Load Only the selected Set into the Car Folder, all others will be removed "
-                    "from the Car Folder to the Garage Folder."),
-                &Castle::SetLdOnly_Click),
-         button("SetRemv", tr("Rem. Set"), tr("Sends all set members not in Garage Folder, to Garage Folder"),
-                &Castle::SetRemv_Click)});
+        {button(C::LoadSet, "SetLdPlus"), button(C::SetOnly, "SetLdOnly"), button(C::RemoveSet, "SetRemv")});
     addRow({makeInstruction("Label7", tr("Click the X to Delete the last Car. Use the other buttons to "
                                          "Select \\ Deselect all."))});
-    m_Del = button("Del", tr("Del. Car"), tr("Click to completely remove the last selected car."),
-                   &Castle::Del_Click);
-    addRow({button("DelAll", tr("All: Gar."), tr("Click to place all Cars into the Garage Folder"),
-                   &Castle::DelAll_Click),
-            button("CopAll", tr("All: Car"), tr("Click to place all Cars into the Car Folder"),
-                   &Castle::CopAll_Click),
-            m_Del});
-    addRow({button("Install", tr("Install Cars"), tr("Install cars from downloaded archives"),
-                   &Castle::Install_Click),
-            button("CarTableButton", tr("Car Table"),
-                   tr("Every car of both folders in one table, with statistics and health (F7)"),
-                   &Castle::CarTable_Click)});
+    m_Del = button(C::DeleteCar, "Del");
+    addRow({button(C::AllToGarage, "DelAll"), button(C::AllToCarFolder, "CopAll"), m_Del});
+    addRow({button(C::Install, "Install"), button(C::Table, "CarTableButton")});
     addRow({makeInstruction("Label6",
                             tr("Click Keys to view the Shortcut keys. Click Help for complete Help"))});
-    addRow({button("ksl", tr("Keys"), tr("Click to view key Shortcuts"), &Castle::ksl_Click),
-            button("Mama", tr("Help"), tr("Click to view Help for Parkwen"), &Castle::Mama_Click)});
+    addRow({button(C::Keys, "ksl"), button(C::Help, "Mama")});
     addRow({makeInstruction("Label5", tr("Click Refresh to refresh the toolbars. Click \"Reset Reg.\" to "
                                          "reset the Car Number in the Registry"))});
-    addRow(
-        {button("Refra", tr("Refresh"),
-                QStringLiteral(
-                    "Click to refresh the \"Car Folder\" & \"Garage Folder\" if any subdirectory of those "
-                    "directories has between moved\\deleted."),
-                &Castle::Refra_Click),
-         button("Reg", tr("Reset Reg."),
-                QStringLiteral(
-                    "To reset the \"Selected Car\" Number in the registry. Use if the last you selected in "
-                    "Re-Volt exceeds the amount of cars you now have in your Car Directory"),
-                &Castle::Reg_Click)});
+    addRow({button(C::Refresh, "Refra"), button(C::ResetNumber, "Reg")});
     addRow({makeInstruction("Label4", tr("Click Settings to setup your folders & Max Car Amount"))});
-    addRow({button("RUNA", tr("Settings"), tr("Click to run \"Rigwell.\""), &Castle::RUNA_Click)});
+    addRow({button(C::Settings, "RUNA")});
     return box;
 }
 
@@ -296,14 +261,12 @@ void Castle::acceptInstallDrops()
     for (CarListView* view : {m_Cart3, m_Gartery}) {
         const bool garage = view == m_Gartery;
         view->acceptsExternalDrop = [this](const QMimeData* data) {
-            return onDropInstall && !localPaths(data).isEmpty();
+            return isListened(&Castle::installDropped) && !localPaths(data).isEmpty();
         };
         view->onExternalDrop = [this, garage](const QMimeData* data) {
             // The install runs once the drop has returned, so the file manager is not kept waiting.
-            QTimer::singleShot(0, this, [this, paths = localPaths(data), garage] {
-                if (onDropInstall)
-                    onDropInstall(paths, garage);
-            });
+            QTimer::singleShot(
+                0, this, [this, paths = localPaths(data), garage] { emit installDropped(paths, garage); });
         };
     }
 }
@@ -328,15 +291,9 @@ void Castle::applyStyle()
     resize(px(13800), px(10500));
 }
 
-QPushButton* Castle::makeButton(const char* name, const QString& caption, const QString& tooltip,
-                                void (Castle::*handler)())
+QPushButton* Castle::makeButton(CastleActions::Command command, const char* name)
 {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tooltip);
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, handler);
-    return b;
+    return m_actions->makeButton(command, name, this);
 }
 
 QLabel* Castle::makeInstruction(const char* name, const QString& text)

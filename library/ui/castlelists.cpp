@@ -78,42 +78,29 @@ void Castle::focusFilter()
 
 QMenu* Castle::listMenu(CarListView* view)
 {
+    using C = CastleActions;
     const bool carList = view == m_Cart3;
     chooseLead(view);
+    m_menuList = view;
     const int chosen = view->chosenCount();
     const int lead = view->leadRow();
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("ListMenu"));
-    auto add = [menu](const char* name, const QString& text, bool enabled, auto handler) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setEnabled(enabled);
-        QObject::connect(action, &QAction::triggered, menu, handler);
-        return action;
+    auto add = [this, menu](C::Command command, const char* name, bool enabled) {
+        QAction* entry = m_actions->addToMenu(command, name, menu);
+        entry->setEnabled(enabled);
+        return entry;
     };
     // A single car-list entry is as movable and deletable as the buttons say (stock cars are not).
-    add("MenuMove", tr("Move"), chosen > 1 || (chosen == 1 && (!carList || m_cars.canSendChosen())),
-        [this, carList] { sendChosen(carList); });
-    add("MenuDelete", tr("Delete"), chosen > 1 || (chosen == 1 && (!carList || m_cars.canDeleteChosen())),
-        [this] { Del_Click(); });
+    add(C::MoveFromList, "MenuMove", chosen > 1 || (chosen == 1 && (!carList || m_cars.canSendChosen())));
+    add(C::DeleteFromList, "MenuDelete",
+        chosen > 1 || (chosen == 1 && (!carList || m_cars.canDeleteChosen())));
     menu->addSeparator();
-    add("MenuDetails", tr("Open Details"), lead >= 0, [this, carList] {
-        if (carList)
-            Cart3_DblClick();
-        else
-            Gartery_DblClick();
-    });
-    const QString folder = lead < 0 ? QString()
-                                    : joinPath(carList ? m_cars.carFolder() : m_cars.garageFolder(),
-                                               (carList ? m_cars.carList() : m_cars.garageList()).text(lead));
-    add("MenuShow", tr("Show in File Manager"), lead >= 0, [this, folder] {
-        if (openUrl)
-            openUrl(QUrl::fromLocalFile(folder));
-    });
-    add("MenuTable", tr("Car Table"), true, [this] { CarTable_Click(); });
+    add(C::OpenDetails, "MenuDetails", lead >= 0);
+    add(C::ShowInFileManager, "MenuShow", lead >= 0);
+    add(C::Table, "MenuTable", true);
     menu->addSeparator();
-    QAction* undoAction = add("MenuUndo", tr("Undo"), m_moves.canUndo(), [this] { undo(); });
-    undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    add(C::Undo, "MenuUndo", m_moves.canUndo());
     return menu;
 }
 

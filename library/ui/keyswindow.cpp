@@ -1,29 +1,16 @@
 #include "library/ui/keyswindow.h"
 
+#include "library/ui/castleactions.h"
+
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QVBoxLayout>
 
 namespace parkwen {
 
-const QStringList& KeysWindow::lines()
+QStringList KeysWindow::lines()
 {
-    static const QStringList list = {
-        QCoreApplication::translate("KeysWindow", "Car Selection Screen"),
-        QCoreApplication::translate("KeysWindow", "\t Z : Send to Car Folder"),
-        QCoreApplication::translate("KeysWindow", " \t X : Send to Garage Folder"),
-        QCoreApplication::translate("KeysWindow", "\tF1 : Run Rigwell"),
-        QCoreApplication::translate("KeysWindow", "\tF2: Help"),
-        QCoreApplication::translate("KeysWindow", "\tF3: Reset Registry"),
-        QCoreApplication::translate("KeysWindow", "\tF5: Refresh"),
-        QCoreApplication::translate("KeysWindow", "Car Settings Screen"),
-        QCoreApplication::translate("KeysWindow", "\tF1: Import Parameters"),
-        QCoreApplication::translate("KeysWindow", "\tF2: Backup Parameters"),
-        QCoreApplication::translate("KeysWindow", "\tF3: Set Parameters"),
-        QCoreApplication::translate("KeysWindow", "\tF4: Backup Skin"),
-        QCoreApplication::translate("KeysWindow", "\tF5: Set Skin!"),
-    };
-    return list;
+    return CastleActions::keysWindowLines();
 }
 
 KeysWindow::KeysWindow(QWidget* parent)
@@ -37,9 +24,12 @@ KeysWindow::KeysWindow(QWidget* parent)
 
     m_list->setObjectName(QStringLiteral("List1"));
     m_list->setAccessibleName(QCoreApplication::translate("KeysWindow", "Key Shortcuts"));
-    m_list->addItems(lines());
+    const QStringList shown = lines();
+    m_list->addItems(shown);
     // The headings stand out from the shortcuts listed under them.
-    for (int row : {0, 7}) {
+    for (int row = 0; row < shown.size(); ++row) {
+        if (shown[row].startsWith(QLatin1Char('\t')) || shown[row].startsWith(QLatin1Char(' ')))
+            continue;
         QFont font = m_list->item(row)->font();
         font.setBold(true);
         m_list->item(row)->setFont(font);
@@ -50,8 +40,11 @@ KeysWindow::KeysWindow(QWidget* parent)
     layout->addWidget(m_list);
 
     const QFontMetrics metrics(m_list->font());
-    resize(qMax(260, metrics.horizontalAdvance(QStringLiteral("        X : Send to Garage Folder")) + 60),
-           metrics.height() * (int(lines().size()) + 2) + 40);
+    int widest = metrics.horizontalAdvance(QStringLiteral("        X : Send to Garage Folder"));
+    for (const QString& line : shown)
+        widest = qMax(widest, metrics.horizontalAdvance(
+                                  QString(line).replace(QLatin1Char('\t'), QString(8, QLatin1Char(' ')))));
+    resize(qMax(260, widest + 60), metrics.height() * (int(shown.size()) + 2) + 40);
 }
 
 void KeysWindow::showModal(QWidget* parent)

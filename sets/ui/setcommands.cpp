@@ -8,7 +8,7 @@
 
 namespace parkwen {
 
-void Crete_Click(CarLibrary& library, Platform platform, QWidget* parent)
+void createSet(CarLibrary& library, Platform platform, QWidget* parent)
 {
     setSession().editMode = false;
     SetStore store(platform.fs, platform.dataHome());
@@ -17,7 +17,7 @@ void Crete_Click(CarLibrary& library, Platform platform, QWidget* parent)
     window.exec();
 }
 
-void Ed_It_Click(CarLibrary& library, Platform platform, QWidget* parent)
+void editSet(CarLibrary& library, Platform platform, QWidget* parent)
 {
     setSession().editMode = true;
     SetStore store(platform.fs, platform.dataHome());
@@ -35,21 +35,21 @@ void Ed_It_Click(CarLibrary& library, Platform platform, QWidget* parent)
     window.exec();
 }
 
-void SetLdPlus_Click(CarLibrary& library, Platform platform, QWidget* parent)
+void loadSet(CarLibrary& library, Platform platform, QWidget* parent)
 {
     SetStore store(platform.fs, platform.dataHome());
     WindowSetChooser chooser(store, platform.dialogs, parent);
     loadSet(library, platform, chooser);
 }
 
-void SetLdOnly_Click(CarLibrary& library, Platform platform, QWidget* parent)
+void loadSetOnly(CarLibrary& library, Platform platform, QWidget* parent)
 {
     SetStore store(platform.fs, platform.dataHome());
     WindowSetChooser chooser(store, platform.dialogs, parent);
     loadSetOnly(library, platform, chooser);
 }
 
-void SetRemv_Click(CarLibrary& library, Platform platform, QWidget* parent)
+void removeSet(CarLibrary& library, Platform platform, QWidget* parent)
 {
     SetStore store(platform.fs, platform.dataHome());
     WindowSetChooser chooser(store, platform.dialogs, parent);

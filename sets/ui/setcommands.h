@@ -13,15 +13,15 @@ class CarLibrary;
 // failures and update the lists and counts.
 
 // "Create Set" (Crete): the set window for a new set.
-void Crete_Click(CarLibrary& library, Platform platform, QWidget* parent);
+void createSet(CarLibrary& library, Platform platform, QWidget* parent);
 // "Edit Set" (Ed_It): the set chooser, then the set window for the chosen set.
-void Ed_It_Click(CarLibrary& library, Platform platform, QWidget* parent);
+void editSet(CarLibrary& library, Platform platform, QWidget* parent);
 // "Load set" (SetLdPlus).
-void SetLdPlus_Click(CarLibrary& library, Platform platform, QWidget* parent);
+void loadSet(CarLibrary& library, Platform platform, QWidget* parent);
 // "Set only" (SetLdOnly).
-void SetLdOnly_Click(CarLibrary& library, Platform platform, QWidget* parent);
+void loadSetOnly(CarLibrary& library, Platform platform, QWidget* parent);
 // "Rem. Set" (SetRemv).
-void SetRemv_Click(CarLibrary& library, Platform platform, QWidget* parent);
+void removeSet(CarLibrary& library, Platform platform, QWidget* parent);
 // The car table's "Add to Set": the set chooser, then the named cars added to the chosen set
 // (members it has already are not added twice).
 void addCarsToSet(Platform platform, QWidget* parent, const QStringList& names);

@@ -95,6 +95,30 @@ private slots:
             removeTranslators();
         }
     }
+    // Every tooltip of the main window's buttons reads in German under a German locale.
+    void tooltips_germanUnderGermanLocale()
+    {
+        const auto tooltips = [] {
+            TestLibrary lib;
+            lib.writePaths();
+            CarLibrary cars(lib.platform());
+            Castle castle(cars);
+            QMap<QString, QString> texts;
+            for (QPushButton* button : castle.findChildren<QPushButton*>())
+                texts.insert(button->objectName(), button->toolTip());
+            return texts;
+        };
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        const QMap<QString, QString> english = tooltips();
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        installTranslations(*qApp);
+        const QMap<QString, QString> german = tooltips();
+        removeTranslators();
+        QVERIFY(english.size() >= 17);
+        for (auto it = english.cbegin(); it != english.cend(); ++it)
+            if (!it.value().isEmpty())
+                QVERIFY2(german.value(it.key()) != it.value(), qPrintable(it.key()));
+    }
 };
 
 QTEST_MAIN(TranslationsTest)

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QObject>
+#include <QStringList>
+
+#include <array>
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QWidget;
+
+namespace parkwen {
+
+// Every command of the main window a player reaches by key, button or menu, as one QAction each:
+// its caption, keys, tooltip and accessible name, translated. The buttons, the lists' menu and the
+// keys are built from it, and so are the Keys window and the key table of the help. The actions
+// only announce that they were triggered; the window connects them to what they do.
+class CastleActions : public QObject
+{
+    Q_OBJECT
+public:
+    enum Command {
+        BringChosen, // "<<", Z
+        SendChosen,  // ">>", X
+        Settings,    // F1
+        Help,        // F2
+        ResetNumber, // F3
+        Refresh,     // F5
+        Install,     // F6
+        Table,       // F7
+        Filter,      // Ctrl+F
+        Undo,        // Ctrl+Z
+        CreateSet,
+        EditSet,
+        LoadSet,
+        SetOnly,
+        RemoveSet,
+        AllToGarage,
+        AllToCarFolder,
+        DeleteCar,
+        Keys,
+        MoveFromList, // the lists' menu
+        DeleteFromList,
+        OpenDetails,
+        ShowInFileManager,
+        CommandCount
+    };
+
+    // What one command is, before it is translated.
+    struct Info
+    {
+        const char* name;     // the action's object name
+        const char* caption;  // its text, on its button and in the menu
+        const char* tooltip;  // empty: none
+        QKeySequence key;     // the key the Keys window and the help name; empty: none
+        const char* keysLine; // its line in the Keys window; null: none
+        bool autoRepeat;      // held down, the key repeats the command
+    };
+    static const Info& info(Command command);
+
+    // The actions of `window`, reached by their keys wherever the focus is in it.
+    explicit CastleActions(QWidget* window);
+
+    QAction* action(Command command) const { return m_actions[size_t(command)]; }
+
+    // A button showing the command's caption, tooltip and accessible name; clicking it triggers
+    // the command.
+    QPushButton* makeButton(Command command, const char* buttonName, QWidget* parent) const;
+    // An entry of `menu` for the command: an action of the menu's own (so that a menu can be
+    // enabled differently each time it opens) that triggers the command.
+    QAction* addToMenu(Command command, const char* entryName, QMenu* menu) const;
+
+    // The lines of the Keys window: the main window's keys and the details window's, as the window
+    // has always listed them, then the keys added since.
+    static QStringList keysWindowLines();
+    // The rows of the help's key table: the key, as the help writes it.
+    static QStringList helpKeys();
+
+private:
+    std::array<QAction*, CommandCount> m_actions{};
+};
+
+} // namespace parkwen
