@@ -28,6 +28,12 @@ done
 grep -q "GPL-3+" "$root/$datadir/doc/parkwen/copyright" || fail "the copyright file does not give the licence"
 grep -qx "StartupWMClass=Parkwen" "$root/$datadir/applications/$id.desktop" || fail "the menu entry does not name the window"
 grep -q "^MimeType=.*application/zip;" "$root/$datadir/applications/$id.desktop" || fail "the menu entry takes no archives"
+[ "$(basename "$bindir")" = games ] || fail "parkwen is installed in $bindir, not where Debian keeps a game's programs"
+[ ! -e "$root/bin" ] || fail "the bin folder is used: the package's section is games"
+zcat "$root/$datadir/man/man6/parkwen.6.gz" | head -n1 | grep -q '^\.TH PARKWEN 6 ' ||
+  fail "the manual page is not in section 6 beside the program in games/"
+grep -qx "Exec=$prefix/$bindir/parkwen %F" "$root/$datadir/applications/$id.desktop" ||
+  fail "the menu entry does not start the installed parkwen"
 for f in blank.pkn paths.mdb sets rigwell; do
   [ ! -e "$root/$bindir/$f" ] || fail "$bindir/$f: nothing but parkwen belongs in the bin folder"
 done

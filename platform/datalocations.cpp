@@ -10,7 +10,7 @@
 #define PARKWEN_HELPERS_FROM_BIN "../libexec/parkwen"
 #endif
 #ifndef PARKWEN_BIN_FROM_HELPERS
-#define PARKWEN_BIN_FROM_HELPERS "../../bin"
+#define PARKWEN_BIN_FROM_HELPERS "../../games"
 #endif
 #ifndef PARKWEN_SHARE_FROM_BIN
 #define PARKWEN_SHARE_FROM_BIN "../share/parkwen"
@@ -88,7 +88,7 @@ DataLocations DataLocations::resolve(const QString& executableFolder, Asker aske
     at.helperFolder = exe;
 
     // The installed layout is recognised by the other half of the install standing where it was put:
-    // the helper folder beside bin/, or the main program in bin/ beside the helper folder. Looking it up
+    // the helper folder beside games/, or the main program in games/ beside the helper folder. Looking it up
     // relative to the running program lets a whole install move elsewhere.
     if (asker == Asker::Main) {
         const QString helpers = under(exe, PARKWEN_HELPERS_FROM_BIN);
