@@ -177,7 +177,7 @@ bool importParameters(ImportContext& context, ParamFiles& params)
         return false;
     }
     QByteArray copy = text.take();
-    const QString title = params.par2(copy);
+    const QString title = params.askImportedTitle(copy);
     copy = mergeCarLines(copy, car.value(), [&]() -> std::optional<QString> {
         const QStringList skins = Skins::skinsOf(fs, context.pictures, carPath);
         if (skins.isEmpty())

@@ -55,11 +55,11 @@ void ParamFiles::fill()
         // A file that cannot be read is simply not a parameter file we can offer.
         if (!readInto(name, text, false) || !paramtext::isParameterText(text))
             continue;
-        par(name, text);
+        addFile(name, text);
     }
 }
 
-void ParamFiles::par(const QString& fileName, const QByteArray& text)
+void ParamFiles::addFile(const QString& fileName, const QByteArray& text)
 {
     const paramtext::Field field = paramtext::nameField(text);
     // A file without a name field is listed under its file name, so that it can still be chosen.
@@ -72,7 +72,7 @@ void ParamFiles::addEntry(const QString& title, const QString& fileName)
     m_entries.append({title, fileName});
 }
 
-QString ParamFiles::par2(QByteArray& text)
+QString ParamFiles::askImportedTitle(QByteArray& text)
 {
     for (;;) {
         const std::optional<QString> answer = m_dialogs.input(
@@ -98,7 +98,7 @@ QString ParamFiles::par2(QByteArray& text)
     return paramtext::nameOf(text);
 }
 
-void ParamFiles::Params_Click(int row)
+void ParamFiles::showEntry(int row)
 {
     if (row < 0 || row >= count())
         return;
@@ -109,7 +109,7 @@ void ParamFiles::Params_Click(int row)
         showText(text);
 }
 
-bool ParamFiles::Bacup_Click()
+bool ParamFiles::backUp()
 {
     const std::optional<QString> answer = askPlainName(
         m_dialogs, QCoreApplication::translate("ParamFiles", "Back Up As:"), QStringLiteral("Backup"),
@@ -154,7 +154,7 @@ bool ParamFiles::Bacup_Click()
     return true;
 }
 
-void ParamFiles::Settt_Click(int selected)
+void ParamFiles::setAsCurrent(int selected)
 {
     if (selected < 0 || selected >= count())
         return;
@@ -174,7 +174,7 @@ void ParamFiles::Settt_Click(int selected)
     m_dialogs.inform(QCoreApplication::translate("ParamFiles", "Parameters Set"));
 }
 
-bool ParamFiles::DelP_Click(int selected)
+bool ParamFiles::deleteEntry(int selected)
 {
     if (selected < 0 || selected >= count()) {
         m_dialogs.message(
@@ -199,7 +199,7 @@ bool ParamFiles::DelP_Click(int selected)
         return false;
     }
     m_entries.removeAt(selected);
-    Params_Click(0);
+    showEntry(0);
     m_dialogs.inform(QCoreApplication::translate("ParamFiles", "Parameters.txt Removed"));
     return true;
 }

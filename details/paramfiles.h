@@ -13,7 +13,7 @@
 
 namespace parkwen {
 
-// The parameter files of one car: the list `Params` and the table of file names behind it, kept in
+// The parameter files of one car: the list the window shows and the table of file names behind it, kept in
 // step (entry k is the file at table position k), and the commands of the parameter area.
 // Entry 0 is "Current Parameters", the car's parameters.txt. There is no fixed limit on the number
 // of entries.
@@ -22,7 +22,7 @@ class ParamFiles
 public:
     struct Entry
     {
-        QString title;    // what `Params` shows
+        QString title;    // what the list shows
         QString fileName; // the file in the car's folder
     };
 
@@ -45,21 +45,21 @@ public:
     // Fills the list from the text files of the car's folder.
     void fill();
     // Adds a parameter file (its text already read) to the end of the list under its name field.
-    void par(const QString& fileName, const QByteArray& text);
+    void addFile(const QString& fileName, const QByteArray& text);
     // Asks for the title of an imported copy (held in `text`) and writes it into its name field.
     // Returns the title to list: the answer, or the copy's own name when the user cancels.
-    QString par2(QByteArray& text);
+    QString askImportedTitle(QByteArray& text);
     // Adds an entry at the end of the list.
     void addEntry(const QString& title, const QString& fileName);
 
     // Click on entry `row`: shows that file's statistics.
-    void Params_Click(int row);
+    void showEntry(int row);
     // "Backup": copies parameters.txt to a new backup. True when the list changed.
-    bool Bacup_Click();
+    bool backUp();
     // "Set": makes the selected file the car's parameters.txt. `selected` is -1 when none is.
-    void Settt_Click(int selected);
+    void setAsCurrent(int selected);
     // "Delete": deletes the selected file. True when the list changed.
-    bool DelP_Click(int selected);
+    bool deleteEntry(int selected);
 
 private:
     void reportError(const Error& e);

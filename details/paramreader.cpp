@@ -229,7 +229,7 @@ void readMass(Cursor& c, CarStatistics& stats)
     c.setPosition(first + 12);
     c.search(QStringLiteral("Mass"), c.position());
     if (c.scanToDigit())
-        stats.mass = QStringLiteral("Mass: ") + Formatt(c.take(8)) + QStringLiteral("kg");
+        stats.mass = QStringLiteral("Mass: ") + twoDecimals(c.take(8)) + QStringLiteral("kg");
     c.setPosition(0);
 }
 
@@ -317,7 +317,7 @@ void readSkin(TextBuffer& buffer, CarStatistics& stats)
 
 } // namespace
 
-QString Formatt(const QString& text)
+QString twoDecimals(const QString& text)
 {
     const LeadingDigits n = leadingDigits(text);
     const QString digits = n.intDigits + n.fracDigits;
@@ -373,7 +373,7 @@ bool isParameterFile(const TextBuffer& buffer)
     return isParameterFile(buffer.text());
 }
 
-void loadparams(TextBuffer& buffer, CarStatistics& stats)
+void readStatistics(TextBuffer& buffer, CarStatistics& stats)
 {
     Cursor c(buffer);
     stats.grip = StatBar();
@@ -383,7 +383,7 @@ void loadparams(TextBuffer& buffer, CarStatistics& stats)
     c.setPosition(1);
     c.search(QStringLiteral("Topspeed"), 0);
     if (c.scanToDigit())
-        stats.speed = QStringLiteral("Speed: ") + Formatt(c.take(9)) + QStringLiteral("mph");
+        stats.speed = QStringLiteral("Speed: ") + twoDecimals(c.take(9)) + QStringLiteral("mph");
 
     readClass(buffer, stats);
     readRating(c, stats);

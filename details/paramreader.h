@@ -39,7 +39,7 @@ struct CarStatistics
 
 // The statistics reader. Reads the text in `buffer` by keyword, moving its cursor, and updates
 // `stats`. Never writes to disk; time is linear in the length of the text.
-void loadparams(TextBuffer& buffer, CarStatistics& stats);
+void readStatistics(TextBuffer& buffer, CarStatistics& stats);
 
 // Whether a text is a car parameter file: it holds "BODY {" in any letter case.
 bool isParameterFile(const QString& text);
@@ -47,7 +47,7 @@ bool isParameterFile(const TextBuffer& buffer);
 
 // Speed and mass for display: the leading number cut (not rounded) to two decimals, with at least
 // two digits before the point ("38.000000" gives "38.00", "1.5" gives "01.50").
-QString Formatt(const QString& text);
+QString twoDecimals(const QString& text);
 
 // The name of a combination of powered wheels: front left, front right, back left, back right.
 QString transmissionName(const std::array<bool, 4>& powered);

@@ -102,13 +102,13 @@ bool Skins::currentSkinUsable(const QString& currentSkin)
     return true;
 }
 
-void Skins::PicSel_Change(int value)
+void Skins::showOther(int value)
 {
     m_value = qBound(0, value, maximum());
     showSelected();
 }
 
-bool Skins::setskin_Click(const QString& currentSkin)
+bool Skins::setChosenAsCurrent(const QString& currentSkin)
 {
     if (m_others.isEmpty() || !currentSkinUsable(currentSkin))
         return false;
@@ -137,7 +137,7 @@ bool Skins::setskin_Click(const QString& currentSkin)
     return true;
 }
 
-void Skins::Bakbit_Click(const QString& currentSkin)
+void Skins::backUpCurrent(const QString& currentSkin)
 {
     if (!currentSkinUsable(currentSkin))
         return;
@@ -175,7 +175,7 @@ void Skins::Bakbit_Click(const QString& currentSkin)
     showSelected();
 }
 
-void Skins::DelS_Click()
+void Skins::deleteChosen()
 {
     if (m_others.isEmpty())
         return;

@@ -9,8 +9,8 @@
 
 namespace parkwen {
 
-// The skins of one car: the other-skin list `Xtrabmps` with its up-down `PicSel`, and the commands
-// of the skin area. The current skin is named by the parameters shown (their TPAGE line); the window
+// The skins of one car: the list of its other skins with the one of them shown, and the commands of
+// the skin area. The current skin is named by the parameters shown (their TPAGE line); the window
 // hands its name to each command.
 class Skins
 {
@@ -33,25 +33,25 @@ public:
     void list(const QString& currentSkin);
 
     const QStringList& others() const { return m_others; }
-    // PicSel: its value and its upper bound.
+    // The position of the other skin shown, and the last position.
     int value() const { return m_value; }
     int maximum() const { return m_others.isEmpty() ? 0 : int(m_others.size()) - 1; }
     // Whether any other skin is listed; "Set" and "Delete" are usable only then.
     bool found() const { return !m_others.isEmpty(); }
-    // What OtherIm and Cart_It show: the file name and its path, empty when nothing is shown.
+    // The other skin shown: its file name and its path, empty when nothing is shown.
     const QString& shownName() const { return m_shown; }
     QString shownPath() const;
-    // The file `kakar` shows for the current skin.
+    // The file shown as the current skin.
     QString currentSkinPath(const QString& currentSkin) const;
 
-    // PicSel changed.
-    void PicSel_Change(int value);
+    // Shows the other skin at `value`.
+    void showOther(int value);
     // "Set": the selected other skin becomes the current skin. True when the current skin changed.
-    bool setskin_Click(const QString& currentSkin);
+    bool setChosenAsCurrent(const QString& currentSkin);
     // "Backup": copies the current skin to a new file and lists it.
-    void Bakbit_Click(const QString& currentSkin);
+    void backUpCurrent(const QString& currentSkin);
     // "Delete": deletes the selected other skin.
-    void DelS_Click();
+    void deleteChosen();
     // Lists a skin just copied into the folder and shows the selected one.
     void addSkin(const QString& fileName);
 

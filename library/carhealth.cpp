@@ -259,7 +259,7 @@ void readParameters(Context& cx, CarReading& r)
         return;
     }
     car.hasParameters = true;
-    loadparams(buffer, car.stats);
+    readStatistics(buffer, car.stats);
     ParamRefs refs = readParamRefs(text.value());
     car.nameInParameters = refs.name;
     r.paths = std::move(refs.paths);

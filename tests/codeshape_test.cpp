@@ -190,6 +190,34 @@ private slots:
         QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong.join(QLatin1Char('\n'))));
     }
 
+    // The names the windows give their controls and handlers stay in the windows (and the tests that
+    // find controls by them); below the windows names say what things do. Strings are not names: a
+    // benchmark may find a control by its name.
+    void formNames_stayInTheWindows()
+    {
+        static const QRegularExpression formName(QStringLiteral(
+            "\\b(\\w+_(Click|DblClick|NodeClick|Change|Timer|KeyDown|KeyPress|Unload)|loadparams|Formatt|"
+            "par2?(?=\\()|"
+            "OtherIm|kakar|Xtrabmps|PicSel|Cart_It|Cart3|Gartery|Garter|Carter|LoadCard|LoadGuard|Pikcha|"
+            "PikFra|Electricity)\\b"));
+        static const QRegularExpression literal(QStringLiteral("\"(\\\\.|[^\"\\\\])*\""));
+        QStringList found;
+        for (const SourceFile& file : std::as_const(m_files)) {
+            // The programs deliver their windows' first events (rigwell's Form_Load).
+            if (isTestCode(file.path) || isWindowCode(file.path) ||
+                file.path.startsWith(QLatin1String("app/main/")))
+                continue;
+            for (int i = 0; i < file.lines.size(); ++i) {
+                QString line = file.lines[i];
+                line.remove(literal);
+                const QRegularExpressionMatch m = formName.match(line);
+                if (m.hasMatch())
+                    found << QStringLiteral("%1:%2: %3").arg(file.path).arg(i + 1).arg(m.captured(1));
+            }
+        }
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    }
+
 private:
     QList<SourceFile> m_files;
 };

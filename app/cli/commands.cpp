@@ -291,7 +291,7 @@ int Commands::stats(CarLibrary& library, const QString& name, bool json)
         return Failed;
     }
     CarStatistics stats;
-    loadparams(buffer, stats);
+    readStatistics(buffer, stats);
 
     if (json) {
         QJsonObject object = statisticsJson(stats);

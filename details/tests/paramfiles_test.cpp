@@ -62,7 +62,7 @@ private slots:
         p.fill();
         QCOMPARE(p.count(), 15);
         QCOMPARE(p.entries()[14].fileName, QStringLiteral("b13.txt"));
-        p.Params_Click(14);
+        p.showEntry(14);
         QCOMPARE(paramtext::nameOf(m_shown.last()), QStringLiteral("N13"));
     }
 
@@ -72,7 +72,7 @@ private slots:
         attach(p);
         p.fill();
         m_dialogs.queueInput(QStringLiteral("Backup"));
-        QVERIFY(p.Bacup_Click());
+        QVERIFY(p.backUp());
         QCOMPARE(m_dialogs.prompts(), QStringList{"Back Up As:"});
         QCOMPARE(m_dialogs.defaults(), QStringList{"Backup"});
         QCOMPARE(m_dialogs.messages(), QStringList{"Parameters.txt Backed Up"});
@@ -83,7 +83,7 @@ private slots:
         writeBytes(m_car + "/parameters.txt", paramsText("own", "Racer Mk2"));
         m_dialogs.clear();
         m_dialogs.queueInput(QStringLiteral("Backup"));
-        QVERIFY(p.Bacup_Click());
+        QVERIFY(p.backUp());
         QCOMPARE(m_dialogs.messages(),
                  QStringList({"Backup.txt already exists. Replace it?", "Parameters.txt Backed Up"}));
         QCOMPARE(readBytes(m_car + "/Backup.txt"), paramsText("own", "Racer Mk2"));
@@ -100,7 +100,7 @@ private slots:
         // "readme" finds ReadMe.txt, as the game's file system would.
         m_dialogs.queueInput(QStringLiteral("readme"));
         m_dialogs.queueAnswer(Dialogs::Answer::No);
-        QVERIFY(!p.Bacup_Click());
+        QVERIFY(!p.backUp());
         QCOMPARE(m_dialogs.messages(), QStringList{"ReadMe.txt already exists. Replace it?"});
         QCOMPARE(m_dialogs.shown().first().buttons, Dialogs::Buttons::YesNoDefaultNo);
         QCOMPARE(m_dialogs.shown().first().icon, Dialogs::Icon::Question);
@@ -110,7 +110,7 @@ private slots:
         m_dialogs.clear();
         m_dialogs.queueInput(QStringLiteral("readme"));
         m_dialogs.queueAnswer(Dialogs::Answer::Yes);
-        QVERIFY(p.Bacup_Click());
+        QVERIFY(p.backUp());
         QCOMPARE(readBytes(m_car + "/ReadMe.txt"), readBytes(m_car + "/parameters.txt"));
         QCOMPARE(entries(m_car), QStringList({"ReadMe.txt", "parameters.txt"}));
         QCOMPARE(p.titles(), QStringList({"Current Parameters", "Racer"}));
@@ -123,9 +123,9 @@ private slots:
         p.fill();
         const QStringList before = entries(m_car);
         m_dialogs.queueInput(std::nullopt);
-        QVERIFY(!p.Bacup_Click());
+        QVERIFY(!p.backUp());
         m_dialogs.queueInput(QString());
-        QVERIFY(!p.Bacup_Click());
+        QVERIFY(!p.backUp());
         QCOMPARE(entries(m_car), before);
         QVERIFY(m_dialogs.messages().isEmpty());
 
@@ -135,7 +135,7 @@ private slots:
         m_dialogs.queueInput(QStringLiteral(".."));
         m_dialogs.queueInput(QStringLiteral("PARAMETERS"));
         m_dialogs.queueInput(QStringLiteral("Safe"));
-        QVERIFY(p.Bacup_Click());
+        QVERIFY(p.backUp());
         QCOMPARE(m_dialogs.prompts().size(), 2 + 5);
         QCOMPARE(m_dialogs.messages().size(), 5);
         QCOMPARE(m_dialogs.messages().last(), QStringLiteral("Parameters.txt Backed Up"));
@@ -149,9 +149,9 @@ private slots:
         ParamFiles p(m_fs, m_dialogs, m_car);
         attach(p);
         p.fill();
-        p.Settt_Click(-1);
+        p.setAsCurrent(-1);
         QVERIFY(m_dialogs.messages().isEmpty());
-        p.Settt_Click(0);
+        p.setAsCurrent(0);
         QCOMPARE(m_dialogs.messages(),
                  QStringList{"Copying Parameters.txt to Parameters.txt is pointless. I aint doing it, OK?"});
         QCOMPARE(m_dialogs.shown()[0].icon, Dialogs::Icon::Exclamation);
@@ -165,7 +165,7 @@ private slots:
         ParamFiles p(m_fs, m_dialogs, m_car);
         attach(p);
         p.fill();
-        p.Settt_Click(1);
+        p.setAsCurrent(1);
         QCOMPARE(m_dialogs.messages(), QStringList{"Parameters Set"});
         QCOMPARE(readBytes(m_car + "/parameters.txt"), odd);
         QCOMPARE(readBytes(m_car + "/Odd.txt"), odd);
@@ -181,7 +181,7 @@ private slots:
         ParamFiles p(fs, m_dialogs, m_car);
         attach(p);
         p.fill();
-        p.Settt_Click(1);
+        p.setAsCurrent(1);
         QCOMPARE(m_dialogs.messages(), QStringList{"Miscellaneous Error: No. 61 Disk full"});
         QCOMPARE(readBytes(m_car + "/parameters.txt"), paramsText("own", "Racer"));
         QCOMPARE(entries(m_car), QStringList({"Odd.txt", "parameters.txt"}));
@@ -192,8 +192,8 @@ private slots:
         ParamFiles p(m_fs, m_dialogs, m_car);
         attach(p);
         p.fill();
-        QVERIFY(!p.DelP_Click(-1));
-        QVERIFY(!p.DelP_Click(0));
+        QVERIFY(!p.deleteEntry(-1));
+        QVERIFY(!p.deleteEntry(0));
         QCOMPARE(
             m_dialogs.messages(),
             QStringList({"No File Selected for Deletion. Fix: Select a File from the Parameters Listbox.",
@@ -209,7 +209,7 @@ private slots:
         attach(p);
         p.fill();
         QCOMPARE(p.count(), 3);
-        QVERIFY(p.DelP_Click(1));
+        QVERIFY(p.deleteEntry(1));
         QVERIFY(!QFile::exists(m_car + "/A.txt"));
         QCOMPARE(m_dialogs.messages(),
                  QStringList({"Delete A.txt? There is no trash for this disk: it will be deleted for good.",
@@ -217,7 +217,7 @@ private slots:
         // The statistics are those of parameters.txt again.
         QCOMPARE(m_shown.last(), readBytes(m_car + "/parameters.txt"));
         QCOMPARE(p.titles(), QStringList({"Current Parameters", "Second"}));
-        p.Params_Click(1);
+        p.showEntry(1);
         QCOMPARE(m_shown.last(), readBytes(m_car + "/B.txt"));
     }
 
@@ -229,7 +229,7 @@ private slots:
         ParamFiles p(fs, m_dialogs, m_car);
         attach(p);
         p.fill();
-        QVERIFY(!p.DelP_Click(1));
+        QVERIFY(!p.deleteEntry(1));
         QCOMPARE(p.count(), 2);
         QCOMPARE(m_dialogs.messages().last(),
                  QStringLiteral("Miscellaneous Error: No. 75 Path/File access error"));
@@ -242,7 +242,7 @@ private slots:
         attach(p);
         p.fill();
         m_dialogs.queueAnswer(Dialogs::Answer::No);
-        QVERIFY(!p.DelP_Click(1));
+        QVERIFY(!p.deleteEntry(1));
         QCOMPARE(m_dialogs.shown().size(), 1);
         QCOMPARE(m_dialogs.shown().first().buttons, Dialogs::Buttons::YesNoDefaultNo);
         QCOMPARE(m_dialogs.shown().first().icon, Dialogs::Icon::Question);
@@ -257,7 +257,7 @@ private slots:
         ParamFiles p(m_fs, m_dialogs, m_car);
         attach(p);
         p.fill();
-        QVERIFY(p.DelP_Click(1));
+        QVERIFY(p.deleteEntry(1));
         QCOMPARE(m_dialogs.messages(),
                  QStringList({"Delete A.txt? It goes to the trash, from where it can be restored.",
                               "Parameters.txt Removed"}));
@@ -270,7 +270,7 @@ private slots:
         QVERIFY(QFile::setPermissions(m_car + "/B.txt", QFileDevice::ReadOwner));
         p.fill();
         m_dialogs.clear();
-        QVERIFY(!p.DelP_Click(1));
+        QVERIFY(!p.deleteEntry(1));
         QCOMPARE(m_dialogs.messages().last(),
                  QStringLiteral("Miscellaneous Error: No. 75 Path/File access error"));
         QVERIFY(QFile::exists(m_car + "/B.txt"));
@@ -284,9 +284,9 @@ private slots:
         attach(p);
         p.fill();
         QCOMPARE(p.count(), 2);
-        p.Params_Click(0);
+        p.showEntry(0);
         QCOMPARE(paramtext::nameOf(m_shown.last()), QStringLiteral("Racer"));
-        p.Settt_Click(1);
+        p.setAsCurrent(1);
         QCOMPARE(entries(m_car), QStringList({"A.txt", "PARAMETERS.TXT"}));
         QCOMPARE(readBytes(m_car + "/PARAMETERS.TXT"), paramsText("donor", "First"));
     }

@@ -17,7 +17,7 @@ namespace {
 CarStatistics read(const QString& text, CarStatistics stats = CarStatistics())
 {
     TextBuffer buffer(text);
-    loadparams(buffer, stats);
+    readStatistics(buffer, stats);
     return stats;
 }
 
@@ -111,7 +111,7 @@ private slots:
     {
         QFETCH(QString, taken);
         QFETCH(QString, shown);
-        QCOMPARE(Formatt(taken), shown);
+        QCOMPARE(twoDecimals(taken), shown);
     }
 
     void readValue_skipsBlanksAndLineFeedsAndStopsAtOtherCharacters_data()

@@ -59,9 +59,9 @@ private slots:
         QCOMPARE(s.shownName(), QStringLiteral("car2.bmp"));
         QCOMPARE(s.shownPath(), m_car + "/car2.bmp");
         QCOMPARE(s.currentSkinPath(QStringLiteral("car.bmp")), m_car + "/CAR.BMP");
-        s.PicSel_Change(1);
+        s.showOther(1);
         QCOMPARE(s.shownName(), QStringLiteral("four.bmp"));
-        s.PicSel_Change(5);
+        s.showOther(5);
         QCOMPARE(s.value(), 1);
     }
 
@@ -86,7 +86,7 @@ private slots:
         writeBytes(m_car + "/car2.bmq", "new companion");
         Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
-        QVERIFY(s.setskin_Click(QStringLiteral("car.bmp")));
+        QVERIFY(s.setChosenAsCurrent(QStringLiteral("car.bmp")));
         QCOMPARE(m_dialogs.messages(), QStringList{"Skin Set"});
         QCOMPARE(readBytes(m_car + "/car.bmp"), bmp24(256, 256, Qt::green));
         QCOMPARE(readBytes(m_car + "/car.bmq"), QByteArray("new companion"));
@@ -102,7 +102,7 @@ private slots:
         writeSkin(m_car + "/car2.bmp", Qt::green);
         Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
-        QVERIFY(s.setskin_Click(QStringLiteral("car.bmp")));
+        QVERIFY(s.setChosenAsCurrent(QStringLiteral("car.bmp")));
         QCOMPARE(entries(m_car), QStringList({"car.bmp", "car2.bmp"}));
         QCOMPARE(readBytes(m_car + "/car.bmp"), bmp24(256, 256, Qt::green));
     }
@@ -116,7 +116,7 @@ private slots:
         writeSkin(m_car + "/car2.bmp", Qt::green);
         Skins s(fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
-        QVERIFY(!s.setskin_Click(QStringLiteral("car.bmp")));
+        QVERIFY(!s.setChosenAsCurrent(QStringLiteral("car.bmp")));
         QCOMPARE(m_dialogs.messages(), QStringList{"Miscellaneous Error: No. 61 Disk full"});
         QCOMPARE(readBytes(m_car + "/car.bmp"), bmp24(256, 256, Qt::red));
         QCOMPARE(entries(m_car), QStringList({"car.bmp", "car.bmq", "car2.bmp"}));
@@ -127,8 +127,8 @@ private slots:
         writeSkin(m_car + "/car2.bmp");
         Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("../car.bmp"));
-        QVERIFY(!s.setskin_Click(QStringLiteral("../car.bmp")));
-        s.Bakbit_Click(QString());
+        QVERIFY(!s.setChosenAsCurrent(QStringLiteral("../car.bmp")));
+        s.backUpCurrent(QString());
         QCOMPARE(m_dialogs.messages().size(), 2);
         QVERIFY(m_dialogs.prompts().isEmpty());
         QVERIFY(!QFile::exists(m_dir.path() + "/car.bmp"));
@@ -142,7 +142,7 @@ private slots:
         s.list(QStringLiteral("car.bmp"));
         QVERIFY(!s.found());
         m_dialogs.queueInput(QStringLiteral("Backup"));
-        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        s.backUpCurrent(QStringLiteral("car.bmp"));
         QCOMPARE(m_dialogs.prompts(), QStringList{"Back Up As:"});
         QCOMPARE(m_dialogs.defaults(), QStringList{"Backup"});
         QCOMPARE(m_dialogs.messages(), QStringList{"car.bmp Backed Up"});
@@ -157,14 +157,14 @@ private slots:
         m_dialogs.clear();
         m_dialogs.queueInput(QStringLiteral("backup"));
         m_dialogs.queueAnswer(Dialogs::Answer::No);
-        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        s.backUpCurrent(QStringLiteral("car.bmp"));
         QCOMPARE(m_dialogs.messages(), QStringList{"Backup.bmp already exists. Replace it?"});
         QCOMPARE(m_dialogs.shown().first().buttons, Dialogs::Buttons::YesNoDefaultNo);
         QCOMPARE(readBytes(m_car + "/Backup.bmp"), bmp24(256, 256, Qt::red));
 
         m_dialogs.queueInput(QStringLiteral("backup"));
         m_dialogs.queueAnswer(Dialogs::Answer::Yes);
-        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        s.backUpCurrent(QStringLiteral("car.bmp"));
         QCOMPARE(readBytes(m_car + "/Backup.bmp"), bmp24(256, 256, Qt::green));
         QCOMPARE(s.others(), QStringList{"Backup.bmp"});
         QCOMPARE(entries(m_car), QStringList({"Backup.bmp", "car.bmp"}));
@@ -178,9 +178,9 @@ private slots:
         makeFolder(m_car, QStringLiteral("folder.bmp"));
         Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("parameters.txt"));
-        QVERIFY(!s.setskin_Click(QStringLiteral("Parameters.txt")));
-        s.Bakbit_Click(QStringLiteral("parameters.txt"));
-        QVERIFY(!s.setskin_Click(QStringLiteral("folder.bmp")));
+        QVERIFY(!s.setChosenAsCurrent(QStringLiteral("Parameters.txt")));
+        s.backUpCurrent(QStringLiteral("parameters.txt"));
+        QVERIFY(!s.setChosenAsCurrent(QStringLiteral("folder.bmp")));
         QCOMPARE(
             m_dialogs.messages(),
             QStringList({"The parameters shown name Parameters.txt as the skin, which is not a .bmp file. "
@@ -201,7 +201,7 @@ private slots:
         Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
         m_dialogs.queueAnswer(Dialogs::Answer::No);
-        s.DelS_Click();
+        s.deleteChosen();
         QCOMPARE(
             m_dialogs.messages(),
             QStringList{"Delete car2.bmp? There is no trash for this disk: it will be deleted for good."});
@@ -211,7 +211,7 @@ private slots:
 
         m_fs.trashFolder = m_dir.path() + QStringLiteral("/trash");
         m_dialogs.clear();
-        s.DelS_Click();
+        s.deleteChosen();
         QCOMPARE(m_dialogs.messages(),
                  QStringList({"Delete car2.bmp? It goes to the trash, from where it can be restored.",
                               "car2.bmp Deleted"}));
@@ -226,14 +226,14 @@ private slots:
         Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
         m_dialogs.queueInput(std::nullopt);
-        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        s.backUpCurrent(QStringLiteral("car.bmp"));
         m_dialogs.queueInput(QString());
-        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        s.backUpCurrent(QStringLiteral("car.bmp"));
         QVERIFY(m_dialogs.messages().isEmpty());
         m_dialogs.queueInput(QStringLiteral("a/b"));
         m_dialogs.queueInput(QStringLiteral("CAR"));
         m_dialogs.queueInput(std::nullopt);
-        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        s.backUpCurrent(QStringLiteral("car.bmp"));
         QCOMPARE(m_dialogs.messages().size(), 2);
         QCOMPARE(entries(m_car), QStringList{"car.bmp"});
         QCOMPARE(readBytes(m_car + "/car.bmp"), bmp24(256, 256, Qt::red));
@@ -245,7 +245,7 @@ private slots:
         writeSkin(m_car + "/car2.bmp");
         Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
-        s.DelS_Click();
+        s.deleteChosen();
         QCOMPARE(m_dialogs.messages().last(), QStringLiteral("car2.bmp Deleted"));
         QVERIFY(!s.found());
         QVERIFY(s.shownName().isEmpty());
@@ -253,7 +253,7 @@ private slots:
         QCOMPARE(entries(m_car), QStringList{"car.bmp"});
         // A backup afterwards is shown as the one other skin.
         m_dialogs.queueInput(QStringLiteral("Backup"));
-        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        s.backUpCurrent(QStringLiteral("car.bmp"));
         QCOMPARE(s.maximum(), 0);
         QCOMPARE(s.shownName(), QStringLiteral("Backup.bmp"));
     }
@@ -265,8 +265,8 @@ private slots:
         writeSkin(m_car + "/car3.bmp");
         Skins s(m_fs, m_pictures, m_dialogs, m_car);
         s.list(QStringLiteral("car.bmp"));
-        s.PicSel_Change(1);
-        s.DelS_Click();
+        s.showOther(1);
+        s.deleteChosen();
         QCOMPARE(m_dialogs.messages().last(), QStringLiteral("car3.bmp Deleted"));
         QVERIFY(s.found());
         QCOMPARE(s.maximum(), 0);
@@ -315,9 +315,9 @@ private slots:
         QCOMPARE(Skins::skinsOf(m_fs, m_pictures, m_car), withCurrent);
 
         // Stepping shows each in turn.
-        s.PicSel_Change(4);
+        s.showOther(4);
         QCOMPARE(s.shownPath(), m_car + "/e_png4096.bmp");
-        s.PicSel_Change(5);
+        s.showOther(5);
         QCOMPARE(s.shownName(), QStringLiteral("f_jpeg512.bmp"));
     }
 
@@ -332,19 +332,19 @@ private slots:
         QCOMPARE(s.others(), QStringList{"green.bmp"});
 
         m_dialogs.queueInput(QStringLiteral("Backup"));
-        s.Bakbit_Click(QStringLiteral("car.bmp"));
+        s.backUpCurrent(QStringLiteral("car.bmp"));
         QCOMPARE(readBytes(m_car + "/Backup.bmp"), red);
         QCOMPARE(s.others(), QStringList({"green.bmp", "Backup.bmp"}));
 
-        QVERIFY(s.setskin_Click(QStringLiteral("car.bmp")));
+        QVERIFY(s.setChosenAsCurrent(QStringLiteral("car.bmp")));
         QCOMPARE(readBytes(m_car + "/car.bmp"), green);
         QCOMPARE(m_dialogs.messages(), QStringList({"car.bmp Backed Up", "Skin Set"}));
 
         // A fresh listing still finds all three.
         s.list(QStringLiteral("car.bmp"));
         QCOMPARE(s.others(), QStringList({"Backup.bmp", "green.bmp"}));
-        s.PicSel_Change(1);
-        s.DelS_Click();
+        s.showOther(1);
+        s.deleteChosen();
         QCOMPARE(entries(m_car), QStringList({"Backup.bmp", "car.bmp"}));
     }
 };

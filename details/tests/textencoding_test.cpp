@@ -84,14 +84,14 @@ private slots:
         QCOMPARE(p.titles(), QStringList({"Current Parameters", name, name}));
 
         // The files are listed by name: new.txt, then old.txt.
-        p.Settt_Click(2);
+        p.setAsCurrent(2);
         QCOMPARE(readBytes(m_car + "/parameters.txt"), oldParams());
         m_dialogs.queueInput(QStringLiteral("Kept"));
-        QVERIFY(p.Bacup_Click());
+        QVERIFY(p.backUp());
         QCOMPARE(readBytes(m_car + "/Kept.txt"), oldParams());
         QCOMPARE(p.titles().last(), name);
 
-        p.Settt_Click(1);
+        p.setAsCurrent(1);
         QCOMPARE(readBytes(m_car + "/parameters.txt"), newParams());
     }
 
@@ -102,7 +102,7 @@ private slots:
 
         QByteArray old = oldParams();
         m_dialogs.queueInput(title);
-        QCOMPARE(p.par2(old), title);
+        QCOMPARE(p.askImportedTitle(old), title);
         QByteArray expectedOld = oldParams();
         expectedOld.replace("Caf\xe9 \x80 Racer", "Se\xf1or \x80");
         QCOMPARE(old, expectedOld);
@@ -110,7 +110,7 @@ private slots:
 
         QByteArray fresh = newParams();
         m_dialogs.queueInput(title);
-        QCOMPARE(p.par2(fresh), title);
+        QCOMPARE(p.askImportedTitle(fresh), title);
         QByteArray expectedNew = newParams();
         expectedNew.replace("Caf\xc3\xa9 \xe2\x82\xac Racer", title.toUtf8());
         QCOMPARE(fresh, expectedNew);
@@ -120,11 +120,11 @@ private slots:
         old = oldParams();
         m_dialogs.queueInput(QStringLiteral("Жук"));
         m_dialogs.queueInput(QStringLiteral("Zhuk"));
-        QCOMPARE(p.par2(old), QStringLiteral("Zhuk"));
+        QCOMPARE(p.askImportedTitle(old), QStringLiteral("Zhuk"));
         QCOMPARE(m_dialogs.messages().size(), 1);
         fresh = newParams();
         m_dialogs.queueInput(QStringLiteral("Жук"));
-        QCOMPARE(p.par2(fresh), QStringLiteral("Жук"));
+        QCOMPARE(p.askImportedTitle(fresh), QStringLiteral("Жук"));
         QCOMPARE(paramtext::nameOf(fresh), QStringLiteral("Жук"));
         QCOMPARE(m_dialogs.messages().size(), 1);
     }
@@ -141,7 +141,7 @@ private slots:
         for (const QByteArray& text : {old, fresh}) {
             TextBuffer buffer(QString::fromLatin1(text));
             CarStatistics stats;
-            loadparams(buffer, stats);
+            readStatistics(buffer, stats);
             QCOMPARE(stats.currentSkin, skin);
             Skins s(m_fs, m_pictures, m_dialogs, m_car);
             s.list(stats.currentSkin);

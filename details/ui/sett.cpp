@@ -486,7 +486,7 @@ void Sett::Timer1_Timer()
 
 void Sett::loadparams()
 {
-    parkwen::loadparams(m_rtb, m_stats);
+    parkwen::readStatistics(m_rtb, m_stats);
     m_currentSkin = m_stats.currentSkin;
     showStatistics();
     showCarPicture(m_kakar, m_currentSkin);

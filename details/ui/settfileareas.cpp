@@ -109,7 +109,7 @@ void SettFileAreas::par(const QString& path)
     m_c.rtb.setPosition(0);
     if (m_c.rtb.load(m_platform.fs, path))
         return;
-    params.par(lastName(path), m_c.rtb.bytes());
+    params.addFile(lastName(path), m_c.rtb.bytes());
     drawParams(m_c.params->currentRow());
 }
 
@@ -118,7 +118,7 @@ void SettFileAreas::par2()
     // Titles the copy held in RTB. The import lists it once the copy has been written, so that the
     // list never shows a file that is not there.
     QByteArray text = m_c.rtb.bytes();
-    files().params.par2(text);
+    files().params.askImportedTitle(text);
     m_c.rtb.setText(QString::fromLatin1(text));
 }
 
@@ -126,14 +126,14 @@ void SettFileAreas::Params_Click()
 {
     if (!m_c.filled)
         return;
-    files().params.Params_Click(m_c.params->currentRow());
+    files().params.showEntry(m_c.params->currentRow());
 }
 
 void SettFileAreas::Bacup_Click()
 {
     if (!m_c.filled)
         return;
-    if (files().params.Bacup_Click())
+    if (files().params.backUp())
         drawParams(m_c.params->currentRow());
 }
 
@@ -141,14 +141,14 @@ void SettFileAreas::Settt_Click()
 {
     if (!m_c.filled)
         return;
-    files().params.Settt_Click(m_c.params->currentRow());
+    files().params.setAsCurrent(m_c.params->currentRow());
 }
 
 void SettFileAreas::DelP_Click()
 {
     if (!m_c.filled)
         return;
-    if (files().params.DelP_Click(m_c.params->currentRow()))
+    if (files().params.deleteEntry(m_c.params->currentRow()))
         drawParams(-1);
 }
 
@@ -174,7 +174,7 @@ void SettFileAreas::PicSel_Change()
 {
     if (!m_c.filled)
         return;
-    files().skins.PicSel_Change(m_c.picSel->value());
+    files().skins.showOther(m_c.picSel->value());
     drawSkins();
 }
 
@@ -182,7 +182,7 @@ void SettFileAreas::setskin_Click()
 {
     if (!m_c.filled)
         return;
-    if (files().skins.setskin_Click(m_c.currentSkin))
+    if (files().skins.setChosenAsCurrent(m_c.currentSkin))
         m_window.showCarPicture(m_c.kakar, m_c.currentSkin);
 }
 
@@ -190,7 +190,7 @@ void SettFileAreas::Bakbit_Click()
 {
     if (!m_c.filled)
         return;
-    files().skins.Bakbit_Click(m_c.currentSkin);
+    files().skins.backUpCurrent(m_c.currentSkin);
     drawSkins();
 }
 
@@ -198,7 +198,7 @@ void SettFileAreas::DelS_Click()
 {
     if (!m_c.filled)
         return;
-    files().skins.DelS_Click();
+    files().skins.deleteChosen();
     drawSkins();
 }
 

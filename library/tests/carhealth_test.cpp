@@ -127,7 +127,7 @@ private slots:
             if (params.entries()[k].fileName == backup.value())
                 row = k;
         QVERIFY(row > 0);
-        params.Settt_Click(row);
+        params.setAsCurrent(row);
         QCOMPARE(readBytes(car + QStringLiteral("/parameters.txt")), text);
     }
 
