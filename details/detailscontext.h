@@ -1,5 +1,7 @@
 #pragma once
 
+#include "details/cardoor.h"
+
 #include <QImage>
 #include <QString>
 
@@ -22,6 +24,8 @@ struct DetailsContext
     // The Car Folder and the Garage Folder (the import choosers start in the Car Folder).
     QString carFolder;
     QString garageFolder;
+    // The door the window's writes into the car go through; none: they go straight in.
+    CarDoor* door = nullptr;
 };
 
 } // namespace parkwen

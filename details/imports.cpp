@@ -184,10 +184,14 @@ bool importParameters(ImportContext& context, ParamFiles& params)
             return std::nullopt;
         return context.choosers.chooseSkin(carPath, skins);
     });
+    CarDoor::Pass pass = CarDoor::enter(params.door());
+    if (!pass)
+        return false;
     if (Error e = fs.writeFileAtomic(joinPath(carPath, *fileName), copy)) {
         dialogs.message(e.miscMessage(), Dialogs::Icon::Exclamation);
         return false;
     }
+    pass.reset();
     params.addEntry(title.isEmpty() ? *fileName : title, *fileName);
     dialogs.inform(QCoreApplication::translate("Imports", "Import Successful"));
     return true;
@@ -209,10 +213,14 @@ bool importSkin(ImportContext& context, Skins& skins, const QString& carPath)
                        QStringLiteral("Impskin"), QStringLiteral(".bmp"));
     if (!fileName)
         return false;
+    CarDoor::Pass pass = CarDoor::enter(skins.door());
+    if (!pass)
+        return false;
     if (Error e = fs.replaceFileAtomic(*source, joinPath(carPath, *fileName))) {
         dialogs.message(e.miscMessage(), Dialogs::Icon::Exclamation);
         return false;
     }
+    pass.reset();
     skins.addSkin(*fileName);
     dialogs.inform(QCoreApplication::translate("Imports", "Import Successful"));
     return true;

@@ -130,10 +130,14 @@ bool ParamFiles::backUp()
     const QString target = m_fs.resolve(m_carPath, *answer + QStringLiteral(".txt"));
     if (!confirmReplace(m_fs, m_dialogs, joinPath(m_carPath, target)))
         return false;
+    CarDoor::Pass pass = CarDoor::enter(m_door);
+    if (!pass)
+        return false;
     if (Error e = m_fs.replaceFileAtomic(pathOf(currentFileName()), joinPath(m_carPath, target))) {
         reportError(e);
         return false;
     }
+    pass.reset();
     QByteArray text;
     readInto(target, text, false);
     const paramtext::Field field = paramtext::nameField(text);
@@ -167,10 +171,14 @@ void ParamFiles::setAsCurrent(int selected)
     }
     // The chosen file is copied beside parameters.txt and renamed over it: a failed copy leaves the
     // car's parameters.txt as it was.
+    CarDoor::Pass pass = CarDoor::enter(m_door);
+    if (!pass)
+        return;
     if (Error e = m_fs.replaceFileAtomic(pathOf(m_entries[selected].fileName), pathOf(currentFileName()))) {
         reportError(e);
         return;
     }
+    pass.reset();
     m_dialogs.inform(QCoreApplication::translate("ParamFiles", "Parameters Set"));
 }
 
@@ -192,7 +200,11 @@ bool ParamFiles::deleteEntry(int selected)
     const QString path = pathOf(m_entries[selected].fileName);
     if (!confirmDiscard(m_fs, m_dialogs, path))
         return false;
+    CarDoor::Pass pass = CarDoor::enter(m_door);
+    if (!pass)
+        return false;
     const Error e = discardFile(m_fs, path);
+    pass.reset();
     // A file already gone only needs its entry removed.
     if (e && e.number() != err::FileNotFound) {
         reportError(e);

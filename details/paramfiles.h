@@ -1,5 +1,6 @@
 #pragma once
 
+#include "details/cardoor.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
 
@@ -35,6 +36,10 @@ public:
     // runs the statistics reader.
     std::function<void(const QByteArray& text)> showText;
 
+    // Every command that writes into the car goes through `door` (none: straight in).
+    void setDoor(CarDoor* door) { m_door = door; }
+    CarDoor* door() const { return m_door; }
+
     const QString& carPath() const { return m_carPath; }
     const QList<Entry>& entries() const { return m_entries; }
     QStringList titles() const;
@@ -69,6 +74,7 @@ private:
     Dialogs& m_dialogs;
     QString m_carPath;
     QList<Entry> m_entries;
+    CarDoor* m_door = nullptr;
 };
 
 } // namespace parkwen

@@ -114,6 +114,10 @@ bool Skins::setChosenAsCurrent(const QString& currentSkin)
         return false;
     const QString other = m_others[m_value];
     const QString current = m_fs.resolve(m_carPath, currentSkin);
+    // The skin and its companion change together: no other Parkwen writes between them.
+    CarDoor::Pass pass = CarDoor::enter(m_door);
+    if (!pass)
+        return false;
     // Copied beside the current skin and renamed over it: a failed copy leaves the old paint.
     if (Error e = m_fs.replaceFileAtomic(joinPath(m_carPath, m_fs.resolve(m_carPath, other)),
                                          joinPath(m_carPath, current))) {
@@ -131,6 +135,7 @@ bool Skins::setChosenAsCurrent(const QString& currentSkin)
         e = m_fs.replaceFileAtomic(otherCompanionPath, currentCompanionPath);
     else if (m_fs.exists(currentCompanionPath))
         e = m_fs.deleteFile(currentCompanionPath);
+    pass.reset();
     if (e)
         reportError(e);
     m_dialogs.inform(QCoreApplication::translate("Skins", "Skin Set"));
@@ -160,10 +165,14 @@ void Skins::backUpCurrent(const QString& currentSkin)
     const QString target = m_fs.resolve(m_carPath, *answer + QStringLiteral(".bmp"));
     if (!confirmReplace(m_fs, m_dialogs, joinPath(m_carPath, target)))
         return;
+    CarDoor::Pass pass = CarDoor::enter(m_door);
+    if (!pass)
+        return;
     if (Error e = m_fs.replaceFileAtomic(joinPath(m_carPath, current), joinPath(m_carPath, target))) {
         reportError(e);
         return;
     }
+    pass.reset();
     // A file listed already keeps its one entry.
     bool listed = false;
     for (const QString& name : m_others)
@@ -183,7 +192,11 @@ void Skins::deleteChosen()
     const QString path = joinPath(m_carPath, m_fs.resolve(m_carPath, name));
     if (!confirmDiscard(m_fs, m_dialogs, path))
         return;
+    CarDoor::Pass pass = CarDoor::enter(m_door);
+    if (!pass)
+        return;
     const Error e = discardFile(m_fs, path);
+    pass.reset();
     // A file already gone only needs its entry removed.
     if (e && e.number() != err::FileNotFound) {
         reportError(e);

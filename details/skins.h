@@ -1,5 +1,6 @@
 #pragma once
 
+#include "details/cardoor.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
 #include "platform/pictures.h"
@@ -28,6 +29,10 @@ public:
     static QStringList skinsOf(FileSystem& fs, Pictures& pictures, const QString& folder);
 
     Skins(FileSystem& fs, Pictures& pictures, Dialogs& dialogs, QString carPath);
+
+    // Every command that writes into the car goes through `door` (none: straight in).
+    void setDoor(CarDoor* door) { m_door = door; }
+    CarDoor* door() const { return m_door; }
 
     // Fills the list with the skins other than the current one and shows the first.
     void list(const QString& currentSkin);
@@ -67,6 +72,7 @@ private:
     QStringList m_others;
     int m_value = 0;
     QString m_shown;
+    CarDoor* m_door = nullptr;
 };
 
 } // namespace parkwen

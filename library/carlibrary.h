@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/carlist.h"
+#include "library/librarydoor.h"
 #include "library/moveengine.h"
 #include "platform/platform.h"
 
@@ -149,6 +150,8 @@ public:
     // recovery.
     void setOnlyReads(bool onlyReads) { m_onlyReads = onlyReads; }
     MoveEngine& moveEngine() { return m_engine; }
+    // The door for writes inside a car of the library: the engine's lock on both folders.
+    CarDoor& carDoor() { return m_door; }
     // Copies ahead, with one flush, the named cars a command is about to move between file systems
     // (see MoveEngine::prepareBatch); keep the result alive while the command moves them.
     MoveEngine::Batch prepareMoves(const QStringList& names, bool toGarage);
@@ -213,6 +216,7 @@ private:
 
     Platform m_platform;
     MoveEngine m_engine{m_platform.fs, &m_platform.dialogs};
+    LibraryDoor m_door{*this};
     bool m_onlyReads = false;
 
     QString m_carFolder;

@@ -180,6 +180,7 @@ void connectDetails(CarLibrary& cars, Platform& platform, Castle& castle)
             (carList ? cars.carPictures() : cars.garagePictures()).picture(carKey(context.selectedEntry));
         context.carFolder = cars.carFolder();
         context.garageFolder = cars.garageFolder();
+        context.door = &cars.carDoor();
         Sett sett(platform, context, &castle);
         sett.exec();
     };

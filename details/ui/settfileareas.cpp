@@ -27,11 +27,13 @@ QString importStartFolder(FileSystem& fs, const DetailsContext& context, const Q
 
 struct SettFileAreas::Files
 {
-    Files(Platform& platform, const QString& carPath, QWidget* window)
+    Files(Platform& platform, const QString& carPath, QWidget* window, CarDoor* door)
         : params(platform.fs, platform.dialogs, carPath),
           skins(platform.fs, platform.pictures, platform.dialogs, carPath),
           qtChoosers(platform.fs, platform.pictures, window)
     {
+        params.setDoor(door);
+        skins.setDoor(door);
     }
 
     ParamFiles params;
@@ -50,7 +52,7 @@ SettFileAreas::~SettFileAreas() = default;
 SettFileAreas::Files& SettFileAreas::files()
 {
     if (!m_files)
-        m_files = std::make_unique<Files>(m_platform, m_carPath, m_c.window);
+        m_files = std::make_unique<Files>(m_platform, m_carPath, m_c.window, m_context.door);
     return *m_files;
 }
 

@@ -102,6 +102,9 @@ void CarTable::fixChosenPaths()
                   .arg(rows.size());
     if (dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
+    const CarDoor::Pass pass = m_cars.carDoor().enter();
+    if (!pass)
+        return;
     m_lastFix.clear();
     for (int row : rows) {
         const CarRecord& car = m_model->car(row);
@@ -134,6 +137,9 @@ void CarTable::showChosenInLists()
                             .arg(sources.join(QLatin1Char('\n'))),
                         Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
+    const CarDoor::Pass pass = m_cars.carDoor().enter();
+    if (!pass)
+        return;
     m_lastFix.clear();
     for (int row : rows) {
         const CarRecord& car = m_model->car(row);
@@ -152,6 +158,9 @@ void CarTable::undoFix()
 {
     const Busy busy(*this);
     FileSystem& fs = m_cars.platform().fs;
+    const CarDoor::Pass pass = m_cars.carDoor().enter();
+    if (!pass)
+        return;
     QList<int> rows;
     for (const DoneFix& done : std::as_const(m_lastFix)) {
         const QString file = joinPath(done.carPath, done.file);
