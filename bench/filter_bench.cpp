@@ -117,7 +117,7 @@ int main(int argc, char* argv[])
         entries.push_back({name + QStringLiteral("CAR"), name});
     }
     cars.appendToCarList(std::move(entries), thumbnails);
-    cars.setCarCountText(QString::number(count));
+    cars.setCount(cars.folder(FolderRole::Cars), count);
 
     castle.resize(1280, 900);
     castle.show();

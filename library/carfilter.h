@@ -41,7 +41,10 @@ public:
     QModelIndex mapFromSource(const QModelIndex& sourceIndex) const override;
 
 private:
-    bool matches(int sourceRow) const { return m_needle.isEmpty() || m_folded[size_t(sourceRow)].contains(m_needle); }
+    bool matches(int sourceRow) const
+    {
+        return m_needle.isEmpty() || m_folded[size_t(sourceRow)].contains(m_needle);
+    }
     QString foldedName(int sourceRow) const;
     void rebuild();
     // The first shown position whose source row is at least `sourceRow`.
@@ -49,7 +52,8 @@ private:
     void sourceRowsInserted(int first, int last);
     void sourceRowsAboutToBeRemoved(int first, int last);
     void sourceRowsRemoved(int first, int last);
-    void sourceDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles);
+    void sourceDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                           const QList<int>& roles);
 
     QString m_text;
     QString m_needle;

@@ -41,13 +41,16 @@ CarLibrary::CarLibrary(Platform platform, QObject* parent) : QObject(parent), m_
 
 void CarLibrary::setThumbnailCache(ThumbCache* cache, int resident)
 {
-    m_carPictures.setCache(cache, resident);
-    m_garagePictures.setCache(cache, resident);
+    m_cars.pictures().setCache(cache, resident);
+    m_garage.pictures().setCache(cache, resident);
 }
 
-double CarLibrary::leadingNumber(const QString& text)
+std::array<int, CarLibrary::StockFlagCount> CarLibrary::stockFlags() const
 {
-    return parkwen::leadingNumber(text);
+    std::array<int, StockFlagCount> flags{};
+    for (int row = 0; row + 1 < StockFlagCount && row < m_cars.list().count(); ++row)
+        flags[size_t(row + 1)] = m_cars.isStockAt(row) ? -1 : 0;
+    return flags;
 }
 
 namespace {
@@ -77,31 +80,18 @@ Result<qint16> convertWhole(const QString& text)
 // ---------------------------------------------------------------------------------------------
 // Counts and the warning light
 
-void CarLibrary::setCarCountText(const QString& caption)
+void CarLibrary::setCount(CarFolder& folder, qint64 count)
 {
-    m_carCount = caption;
-    checkLimit();
-}
-
-void CarLibrary::setGarageCountText(const QString& caption)
-{
-    m_garageCount = caption;
-    emit changed();
-}
-
-void CarLibrary::addToCarCount(int delta)
-{
-    setCarCountText(QString::number(qint64(leadingNumber(m_carCount)) + delta));
-}
-
-void CarLibrary::addToGarageCount(int delta)
-{
-    setGarageCountText(QString::number(qint64(leadingNumber(m_garageCount)) + delta));
+    folder.setCount(count);
+    if (folder.isLoadedByGame())
+        checkLimit();
+    else
+        emit changed();
 }
 
 void CarLibrary::checkLimit()
 {
-    m_overLimit = leadingNumber(m_carCount) >= m_maxCars;
+    m_overLimit = m_cars.count() >= m_maxCars;
     emit changed();
 }
 
@@ -156,17 +146,17 @@ Error CarLibrary::startupAttempt(const QString& commandLine)
     auto max = toInt16(leadingNumber(paths.value().maxText));
     if (!max.ok())
         return max.error();
-    m_carFolder = paths.value().carFolder;
-    m_garageFolder = paths.value().garageFolder;
+    m_cars.setPath(paths.value().carFolder);
+    m_garage.setPath(paths.value().garageFolder);
     m_maxCars = max.value();
 
     recoverInterruptedMoves();
     scanBoth();
 
-    const bool stockFirst = m_stockFlags[1] == -1;
+    const bool stockFirst = m_cars.isStockAt(0);
     m_canSendChosen = !stockFirst;
     m_canDeleteChosen = !stockFirst;
-    auto first = m_carPictures.first();
+    auto first = m_cars.pictures().first();
     if (!first.ok())
         return first.error();
     m_shownPicture = first.value();
@@ -211,8 +201,8 @@ bool CarLibrary::readFolders()
         m_platform.dialogs.plain(max.error().miscMessage());
         return false;
     }
-    m_carFolder = paths.value().carFolder;
-    m_garageFolder = paths.value().garageFolder;
+    m_cars.setPath(paths.value().carFolder);
+    m_garage.setPath(paths.value().garageFolder);
     m_maxCars = max.value();
     return true;
 }
@@ -231,10 +221,10 @@ void CarLibrary::rereadPaths()
         return;
     }
     // Another library: what Ctrl+Z remembers belongs to the old one.
-    if (m_carFolder != paths.value().carFolder || m_garageFolder != paths.value().garageFolder)
+    if (m_cars.path() != paths.value().carFolder || m_garage.path() != paths.value().garageFolder)
         emit foldersChanged();
-    m_carFolder = paths.value().carFolder;
-    m_garageFolder = paths.value().garageFolder;
+    m_cars.setPath(paths.value().carFolder);
+    m_garage.setPath(paths.value().garageFolder);
     m_maxCars = max.value();
     recoverInterruptedMoves();
     scanBoth();
@@ -287,55 +277,37 @@ void CarLibrary::showPictureOf(const QString& key, const PictureStore& store)
     m_shownPicture = store.picture(key);
 }
 
-void CarLibrary::chooseCarRow(int row)
+void CarLibrary::chooseRow(CarFolder& folder, int row)
 {
-    if (row < 0 || row >= m_carList.count())
+    CarList& list = folder.list();
+    if (row < 0 || row >= list.count())
         return;
-    m_carList.setSelectedRow(row);
-    m_lastChosenList = LastCarList;
-    const QString text = m_carList.text(row);
+    list.setSelectedRow(row);
+    m_lastChosenList = folder.isLoadedByGame() ? LastCarList : LastGarageList;
+    const QString text = list.text(row);
     m_pictureCaption = text;
-    m_chosenCar = text;
-    showPictureOf(carKey(m_chosenCar), m_carPictures);
-    const int position = row + 1;
-    const bool stock = position < StockFlagCount && m_stockFlags[size_t(position)] == -1;
-    m_canSendChosen = !stock;
-    m_canDeleteChosen = !stock;
+    folder.setChosen(text);
+    showPictureOf(carKey(text), folder.pictures());
+    // The game's own cars, listed in the stock-listing mode, stay where they are.
+    if (folder.isLoadedByGame()) {
+        m_canSendChosen = !folder.isStockAt(row);
+        m_canDeleteChosen = !folder.isStockAt(row);
+    }
     emit changed();
 }
 
-void CarLibrary::chooseGarageRow(int row)
-{
-    if (row < 0 || row >= m_garageList.count())
-        return;
-    m_garageList.setSelectedRow(row);
-    m_lastChosenList = LastGarageList;
-    const QString text = m_garageList.text(row);
-    m_pictureCaption = text;
-    m_chosenGarageCar = text;
-    showPictureOf(carKey(m_chosenGarageCar), m_garagePictures);
-    emit changed();
-}
-
-void CarLibrary::openChosenCar()
+void CarLibrary::openChosen(CarFolder& folder)
 {
     // A double click where no entry is selected opens nothing.
-    if (!m_carList.hasSelection())
+    if (!folder.list().hasSelection())
         return;
-    m_lastChosenList = LastCarList;
-    const QString text = m_carList.selectedText();
-    m_chosenCar = text == QLatin1String("R5Turbo") ? QStringLiteral("R5") : text;
+    m_lastChosenList = folder.isLoadedByGame() ? LastCarList : LastGarageList;
+    const QString text = folder.list().selectedText();
+    // Opening in the loaded folder chooses the car too, under the game's own name of "R5Turbo".
+    if (folder.isLoadedByGame())
+        folder.setChosen(text == QLatin1String("R5Turbo") ? QStringLiteral("R5") : text);
     emit changed();
-    openCar(joinPath(m_carFolder, text));
-}
-
-void CarLibrary::openChosenGarageCar()
-{
-    if (!m_garageList.hasSelection())
-        return;
-    m_lastChosenList = LastGarageList;
-    emit changed();
-    openCar(joinPath(m_garageFolder, m_garageList.selectedText()));
+    openCar(joinPath(folder.path(), text));
 }
 
 void CarLibrary::openCar(const QString& path)
@@ -351,32 +323,28 @@ void CarLibrary::openCar(const QString& path)
 bool CarLibrary::addInstalledCar(const QString& name, bool inGarage)
 {
     FileSystem& fs = m_platform.fs;
-    const QString folder = joinPath(inGarage ? m_garageFolder : m_carFolder, name);
-    if (isStockCar(name) && (inGarage || !m_listsStockCars))
+    CarFolder& target = folder(inGarage ? FolderRole::Garage : FolderRole::Cars);
+    const bool listsStock = target.isLoadedByGame() && m_listsStockCars;
+    const QString path = joinPath(target.path(), name);
+    if (isStockCar(name) && !listsStock)
         return false;
-    if (!inGarage && (folder == m_garageFolder || name.toUpper() == QLatin1String("MISC")))
+    if (target.isLoadedByGame() &&
+        (path == otherThan(target).path() || name.toUpper() == QLatin1String("MISC")))
         return false;
-    const QString picture = carPictureFile(fs, folder);
+    const QString picture = carPictureFile(fs, path);
     if (picture.isEmpty())
         return false;
 
-    CarList& list = inGarage ? m_garageList : m_carList;
-    PictureStore& store = inGarage ? m_garagePictures : m_carPictures;
+    CarList& list = target.list();
     const QString key = carKey(name);
     // A car replaced under the same name shows its new picture, not the one registered before.
     auto loaded =
-        m_platform.pictures.load(joinPath(folder, picture), QSize(PictureStore::Size, PictureStore::Size));
-    store.replace(key, loaded.ok() ? loaded.take() : QImage());
+        m_platform.pictures.load(joinPath(path, picture), QSize(PictureStore::Size, PictureStore::Size));
+    target.pictures().replace(key, loaded.ok() ? loaded.take() : QImage());
     if (list.rowOfKey(key) < 0) {
-        list.append(key, name);
-        if (inGarage) {
-            addToGarageCount(1);
-        } else {
-            const int position = list.count();
-            if (m_listsStockCars && isStockCar(name) && position < StockFlagCount)
-                m_stockFlags[size_t(position)] = -1;
-            addToCarCount(1);
-        }
+        const bool stock = listsStock && isStockCar(name) && list.count() + 1 < StockFlagCount;
+        list.appendMany({{key, name, stock}});
+        setCount(target, target.count() + 1);
     }
     emit changed();
     return true;
@@ -385,27 +353,21 @@ bool CarLibrary::addInstalledCar(const QString& name, bool inGarage)
 void CarLibrary::appendToCarList(std::vector<CarEntry> entries, const QList<QImage>& pictures)
 {
     for (size_t i = 0; i < entries.size() && qsizetype(i) < pictures.size(); ++i)
-        m_carPictures.add(entries[i].key, pictures[qsizetype(i)]);
-    m_carList.appendMany(std::move(entries));
+        m_cars.pictures().add(entries[i].key, pictures[qsizetype(i)]);
+    m_cars.list().appendMany(std::move(entries));
 }
 
 void CarLibrary::removeGoneCar(const QString& name, bool inGarage)
 {
-    CarList& list = inGarage ? m_garageList : m_carList;
+    CarFolder& source = folder(inGarage ? FolderRole::Garage : FolderRole::Cars);
+    CarList& list = source.list();
     const int row = list.rowOfKey(carKey(name));
     if (row < 0)
         return;
     list.removeRow(row);
-    QString& selection = inGarage ? m_chosenGarageCar : m_chosenCar;
-    if (inGarage) {
-        addToGarageCount(-1);
-    } else {
-        if (m_listsStockCars)
-            shiftStockFlagsDown(row + 1);
-        addToCarCount(-1);
-    }
-    if (selection == name)
-        selection = list.selectedText();
+    setCount(source, source.count() - 1);
+    if (source.chosen() == name)
+        source.setChosen(list.selectedText());
     emit changed();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/carlist.h"
+#include "library/carfolder.h"
 #include "library/librarydoor.h"
 #include "library/moveengine.h"
 #include "platform/platform.h"
@@ -16,8 +16,8 @@ namespace parkwen {
 const QStringList& stockCarNames();
 bool isStockCar(const QString& name);
 
-// The car library behind the main window: the two folders and the Max Car Amount, the car list and
-// the garage list with their picture stores, the counts, the chosen cars, the stock flags, and the
+// The car library behind the main window: its car folders (the Car Folder and the Garage Folder,
+// each a CarFolder with its list, pictures, count and chosen car) and the Max Car Amount, and the
 // commands that act on them. It owns no widgets and knows no keys; the main window draws this state
 // and maps its controls' events to these commands.
 class CarLibrary : public QObject
@@ -26,48 +26,51 @@ class CarLibrary : public QObject
 public:
     static constexpr int LastCarList = -1;
     static constexpr int LastGarageList = 0;
-    static constexpr int StockFlagCount = 151;
+    static constexpr int StockFlagCount = CarFolder::StockPositions;
 
     explicit CarLibrary(Platform platform, QObject* parent = nullptr);
 
     Platform& platform() { return m_platform; }
 
-    // --- Configuration ---
-    const QString& carFolder() const { return m_carFolder; }
-    const QString& garageFolder() const { return m_garageFolder; }
+    // --- The folders ---
+    CarFolder& folder(FolderRole role) { return role == FolderRole::Cars ? m_cars : m_garage; }
+    const CarFolder& folder(FolderRole role) const { return role == FolderRole::Cars ? m_cars : m_garage; }
+    const QString& carFolder() const { return m_cars.path(); }
+    const QString& garageFolder() const { return m_garage.path(); }
     qint16 maxCars() const { return m_maxCars; }
     // The stock-listing mode ("/ACC"): the car list shows the stock cars too.
     bool listsStockCars() const { return m_listsStockCars; }
-    void setCarFolder(const QString& folder) { m_carFolder = folder; }
-    void setGarageFolder(const QString& folder) { m_garageFolder = folder; }
+    void setCarFolder(const QString& folder) { m_cars.setPath(folder); }
+    void setGarageFolder(const QString& folder) { m_garage.setPath(folder); }
     void setMaxCars(qint16 max) { m_maxCars = max; }
     void setListsStockCars(bool on) { m_listsStockCars = on; }
 
     // --- The lists ---
-    const CarList& carList() const { return m_carList; }
-    const CarList& garageList() const { return m_garageList; }
+    const CarList& carList() const { return m_cars.list(); }
+    const CarList& garageList() const { return m_garage.list(); }
     // The lists as item models for the window's views, which only read them.
-    QAbstractItemModel* carListModel() { return &m_carList; }
-    QAbstractItemModel* garageListModel() { return &m_garageList; }
-    const PictureStore& carPictures() const { return m_carPictures; }
-    const PictureStore& garagePictures() const { return m_garagePictures; }
+    QAbstractItemModel* carListModel() { return &m_cars.list(); }
+    QAbstractItemModel* garageListModel() { return &m_garage.list(); }
+    const PictureStore& carPictures() const { return m_cars.pictures(); }
+    const PictureStore& garagePictures() const { return m_garage.pictures(); }
     // Keeps the decoded pictures of both lists in `cache` between runs.
     void setThumbnailCache(ThumbCache* cache, int resident = PictureStore::Resident);
     // Frees the decoded pictures of both lists; the next scan decodes them again.
     void dropPictures()
     {
-        m_carPictures.clear();
-        m_garagePictures.clear();
+        m_cars.pictures().clear();
+        m_garage.pictures().clear();
     }
-    // Per car-list position 1..150: -1 when the entry there is a stock car. Position 0 is unused.
-    const std::array<int, StockFlagCount>& stockFlags() const { return m_stockFlags; }
+    // Per car-list position 1..150: -1 when the entry there is a stock car, as the stock-listing
+    // mode has always numbered them. Position 0 is unused. The flag itself is the entry's.
+    std::array<int, StockFlagCount> stockFlags() const;
 
     // --- The chosen cars ---
-    const QString& chosenCar() const { return m_chosenCar; }
-    const QString& chosenGarageCar() const { return m_chosenGarageCar; }
+    const QString& chosenCar() const { return m_cars.chosen(); }
+    const QString& chosenGarageCar() const { return m_garage.chosen(); }
     // Names the car the next car-list command acts on, as a click on its entry would.
-    void setChosenCar(const QString& name) { m_chosenCar = name; }
-    void setChosenGarageCar(const QString& name) { m_chosenGarageCar = name; }
+    void setChosenCar(const QString& name) { m_cars.setChosen(name); }
+    void setChosenGarageCar(const QString& name) { m_garage.setChosen(name); }
     // The list chosen in last: LastCarList or LastGarageList.
     int lastChosenList() const { return m_lastChosenList; }
     void setLastChosenList(int list) { m_lastChosenList = list; }
@@ -87,14 +90,13 @@ public:
     }
 
     // --- Counts ---
-    // The count captions. Setting the car count checks it against the Max Car Amount.
-    const QString& carCountText() const { return m_carCount; }
-    const QString& garageCountText() const { return m_garageCount; }
-    void setCarCountText(const QString& caption);
-    void setGarageCountText(const QString& caption);
-    // Adds `delta` to the number a count caption shows.
-    void addToCarCount(int delta);
-    void addToGarageCount(int delta);
+    // The counts as the window shows them.
+    QString carCountText() const { return countText(m_cars); }
+    QString garageCountText() const { return countText(m_garage); }
+    static QString countText(const CarFolder& folder) { return QString::number(folder.count()); }
+    // Sets a folder's count; the count of a folder the game loads is checked against the Max Car
+    // Amount.
+    void setCount(CarFolder& folder, qint64 count);
     // The car count has reached the Max Car Amount: the warning light flashes.
     bool isOverLimit() const { return m_overLimit; }
 
@@ -117,16 +119,20 @@ public:
     // --- Scans ---
     // Replaces `path` by its last name and tells whether that name is a stock car.
     static bool reduceToCarName(QString& path);
-    void scanCarFolder();
-    void scanGarageFolder();
+    // Lists the cars of a folder with their pictures and sets its count.
+    void scan(CarFolder& folder);
+    void scanCarFolder() { scan(m_cars); }
+    void scanGarageFolder() { scan(m_garage); }
 
     // --- Choosing and opening ---
-    // Chooses the entry at `row` of a list, as a click on it does.
-    void chooseCarRow(int row);
-    void chooseGarageRow(int row);
-    // Opens the details of the entry chosen in a list.
-    void openChosenCar();
-    void openChosenGarageCar();
+    // Chooses the entry at `row` of a folder's list, as a click on it does.
+    void chooseRow(CarFolder& folder, int row);
+    void chooseCarRow(int row) { chooseRow(m_cars, row); }
+    void chooseGarageRow(int row) { chooseRow(m_garage, row); }
+    // Opens the details of the entry chosen in a folder's list.
+    void openChosen(CarFolder& folder);
+    void openChosenCar() { openChosen(m_cars); }
+    void openChosenGarageCar() { openChosen(m_garage); }
     void openCar(const QString& path);
 
     // --- Commands ---
@@ -176,9 +182,6 @@ public:
     // A car that left a folder (replaced by an installed one) leaves its list; the count goes down.
     void removeGoneCar(const QString& name, bool inGarage);
 
-    // Reads a caption as a number from its leading numeric part (0 when it has none).
-    static double leadingNumber(const QString& text);
-
 signals:
     // Something the window shows changed (counts, picture, caption, buttons, light).
     void changed();
@@ -206,7 +209,10 @@ private:
     void scanBoth();
     // A stock entry of the stock-listing mode, which ">>" may not send.
     bool isProtectedStockEntry(const QString& name) const;
-    void shiftStockFlagsDown(int position);
+    // The picture a list shows once a move or deletion took the chosen car from `folder`, and
+    // whether the next car chosen there may be sent away or deleted.
+    void showWhatRemains(CarFolder& folder);
+    CarFolder& otherThan(const CarFolder& folder) { return &folder == &m_cars ? m_garage : m_cars; }
     // Tells the user what a move that did not happen means; false for such a move.
     bool reportMove(const MoveResult& moved);
     // Tells the user of a deletion that did not finish; false when nothing was deleted.
@@ -219,28 +225,17 @@ private:
     LibraryDoor m_door{*this};
     bool m_onlyReads = false;
 
-    QString m_carFolder;
-    QString m_garageFolder;
+    CarFolder m_cars{FolderRole::Cars};
+    CarFolder m_garage{FolderRole::Garage};
     qint16 m_maxCars = 0;
     bool m_listsStockCars = false;
 
-    PictureStore m_carPictures;
-    PictureStore m_garagePictures;
-    CarList m_carList{m_carPictures};
-    CarList m_garageList{m_garagePictures};
-    std::array<int, StockFlagCount> m_stockFlags{};
-
-    QString m_chosenCar;
-    QString m_chosenGarageCar;
     int m_lastChosenList = LastGarageList;
     QString m_openedCarPath;
     QString m_pictureCaption = QStringLiteral("Picture");
     QImage m_shownPicture;
     bool m_canSendChosen = true;
     bool m_canDeleteChosen = true;
-
-    QString m_carCount = QStringLiteral("0");
-    QString m_garageCount = QStringLiteral("0");
     bool m_overLimit = false;
 };
 

@@ -65,8 +65,9 @@ private:
 
 struct CarEntry
 {
-    QString key;  // folder name + "CAR"; also the key of its picture
-    QString text; // the folder name
+    QString key;        // folder name + "CAR"; also the key of its picture
+    QString text;       // the folder name
+    bool stock = false; // one of the game's own cars, listed in the stock-listing mode
 };
 
 // One of the two car lists: entries in the order they were added, and the entry the list shows as

@@ -14,18 +14,17 @@ void CarLibrary::deleteChosenCar(bool ask)
 {
     const bool fromCars = m_lastChosenList == LastCarList;
     const int listValue = fromCars ? LastCarList : LastGarageList;
-    CarList& list = fromCars ? m_carList : m_garageList;
-    PictureStore& store = fromCars ? m_carPictures : m_garagePictures;
-    QString& selection = fromCars ? m_chosenCar : m_chosenGarageCar;
+    CarFolder& source = fromCars ? m_cars : m_garage;
+    CarList& list = source.list();
     Dialogs& dialogs = m_platform.dialogs;
 
-    const QString name = selection;
+    const QString name = source.chosen();
     if (name.isEmpty()) {
         dialogs.inform(QCoreApplication::translate("CarLibrary",
                                                    "Please Select Something to Delete. Fix, Think About It"));
         return;
     }
-    const QString folder = fromCars ? m_carFolder : m_garageFolder;
+    const QString folder = (fromCars ? m_cars : m_garage).path();
     const QString path = joinPath(folder, name);
 
     // The question says what will happen to the files.
@@ -63,12 +62,7 @@ void CarLibrary::deleteChosenCar(bool ask)
     const int row = list.rowOfKey(carKey(name));
     if (row >= 0) {
         list.removeRow(row);
-        if (fromCars && m_listsStockCars)
-            shiftStockFlagsDown(row + 1);
-        if (fromCars)
-            addToCarCount(-1);
-        else
-            addToGarageCount(-1);
+        setCount(source, source.count() - 1);
     } else {
         dialogs.plain(Error::of(err::IndexOutOfBounds).miscMessage());
     }
@@ -78,19 +72,18 @@ void CarLibrary::deleteChosenCar(bool ask)
 
     if (list.hasSelection()) {
         m_pictureCaption = list.selectedText();
-        selection = list.selectedText();
+        source.setChosen(list.selectedText());
     } else {
         dialogs.plain(Error::of(err::IndexOutOfBounds).miscMessage());
     }
-    if (fromCars && m_chosenCar == QLatin1String("r5"))
-        m_chosenCar = QStringLiteral("R5Turbo");
-    m_shownPicture = store.picture(carKey(selection));
+    if (fromCars && source.chosen() == QLatin1String("r5"))
+        source.setChosen(QStringLiteral("R5Turbo"));
+    m_shownPicture = source.pictures().picture(carKey(source.chosen()));
 
     if (fromCars) {
         bool stock = false;
-        if (m_carList.hasSelection()) {
-            const int position = m_carList.selectedRow() + 1;
-            stock = position < StockFlagCount && m_stockFlags[size_t(position)] == -1;
+        if (list.hasSelection()) {
+            stock = source.isStockAt(list.selectedRow());
         } else {
             dialogs.plain(Error::of(err::IndexOutOfBounds).miscMessage());
             stock = true;
@@ -127,7 +120,7 @@ bool CarLibrary::reportDeletion(const DeleteResult& deleted, const QString& name
 
 bool CarLibrary::deleteUnlistedCar(const QString& name, bool fromCars)
 {
-    const QString folder = fromCars ? m_carFolder : m_garageFolder;
+    const QString folder = (fromCars ? m_cars : m_garage).path();
     if (name.isEmpty() || !m_platform.fs.isFolder(joinPath(folder, name)))
         return false;
     const DeleteResult deleted =

@@ -85,9 +85,8 @@ bool ManyMoves::isStockEntry(const QString& name) const
 {
     if (!m_cars.listsStockCars())
         return false;
-    const int position = m_cars.carList().rowOfText(name) + 1;
-    return position >= 1 && position < CarLibrary::StockFlagCount &&
-           m_cars.stockFlags()[size_t(position)] == -1;
+    const CarFolder& cars = m_cars.folder(FolderRole::Cars);
+    return cars.isStockAt(cars.list().rowOfText(name));
 }
 
 void ManyMoves::send(const QStringList& names, bool toGarage)

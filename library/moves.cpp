@@ -20,24 +20,23 @@ QString accessErrorMessage()
 void CarLibrary::sendChosenToGarage()
 {
     // The key X reaches here even while ">>" is disabled for a stock entry.
-    if (isProtectedStockEntry(m_chosenCar)) {
+    if (isProtectedStockEntry(m_cars.chosen())) {
         m_platform.dialogs.beep();
         return;
     }
-    moveCarNamed(m_chosenCar, true);
+    moveCarNamed(m_cars.chosen(), true);
 }
 
 void CarLibrary::bringChosenToCarFolder()
 {
-    moveCarNamed(m_chosenGarageCar, false);
+    moveCarNamed(m_garage.chosen(), false);
 }
 
 bool CarLibrary::isProtectedStockEntry(const QString& name) const
 {
     if (!m_listsStockCars || name.isEmpty())
         return false;
-    const int position = m_carList.rowOfKey(carKey(name)) + 1;
-    return position >= 1 && position < StockFlagCount && m_stockFlags[size_t(position)] == -1;
+    return m_cars.isStockAt(m_cars.list().rowOfKey(carKey(name)));
 }
 
 bool CarLibrary::reportMove(const MoveResult& moved)
@@ -72,7 +71,7 @@ MoveOutcome CarLibrary::moveUnlistedCar(const QString& name, bool toGarage)
 {
     if (name.isEmpty() || (toGarage && m_listsStockCars && isStockCar(name)))
         return MoveOutcome::Protected;
-    const MoveResult moved = m_engine.move(CarFolders{m_carFolder, m_garageFolder}, name,
+    const MoveResult moved = m_engine.move(CarFolders{m_cars.path(), m_garage.path()}, name,
                                            toGarage ? MoveDirection::ToGarage : MoveDirection::ToCars);
     return reportMove(moved) ? MoveOutcome::Moved : MoveOutcome::Blocked;
 }
@@ -81,11 +80,11 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
 {
     // A copy: the caller may pass a selection, which the list updates below change.
     const QString name = carName;
-    CarList& sourceList = toGarage ? m_carList : m_garageList;
-    CarList& targetList = toGarage ? m_garageList : m_carList;
-    PictureStore& sourceStore = toGarage ? m_carPictures : m_garagePictures;
-    PictureStore& targetStore = toGarage ? m_garagePictures : m_carPictures;
-    QString& selection = toGarage ? m_chosenCar : m_chosenGarageCar;
+    CarFolder& source = toGarage ? m_cars : m_garage;
+    CarFolder& target = otherThan(source);
+    CarList& sourceList = source.list();
+    PictureStore& sourceStore = source.pictures();
+    PictureStore& targetStore = target.pictures();
     Dialogs& dialogs = m_platform.dialogs;
 
     if (name.isEmpty()) {
@@ -95,11 +94,11 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
     }
     if (toGarage && isProtectedStockEntry(name))
         return MoveOutcome::Protected;
-    selection = name;
+    source.setChosen(name);
     const QString key = carKey(name);
-    const QString targetFolder = joinPath(toGarage ? m_garageFolder : m_carFolder, name);
+    const QString targetFolder = joinPath(target.path(), name);
 
-    const MoveResult moved = m_engine.move(CarFolders{m_carFolder, m_garageFolder}, name,
+    const MoveResult moved = m_engine.move(CarFolders{m_cars.path(), m_garage.path()}, name,
                                            toGarage ? MoveDirection::ToGarage : MoveDirection::ToCars);
     if (!reportMove(moved))
         return MoveOutcome::Blocked;
@@ -108,8 +107,6 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
     const int row = sourceList.rowOfKey(key);
     if (row >= 0) {
         sourceList.removeRow(row);
-        if (toGarage && m_listsStockCars)
-            shiftStockFlagsDown(row + 1);
     } else {
         dialogs.plain(QCoreApplication::translate("CarLibrary", "Element not found"));
     }
@@ -130,63 +127,57 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
                 dialogs.plain(loaded.error().description());
         }
     }
-    targetList.append(key, name);
+    // A car that arrives is never one of the game's own in the list it joins.
+    target.list().appendMany({{key, name, false}});
 
-    if (toGarage) {
-        addToGarageCount(1);
-        addToCarCount(-1);
-    } else {
-        addToCarCount(1);
-        addToGarageCount(-1);
-    }
+    // The count of the folder it reached first, as the two counts have always changed.
+    setCount(target, target.count() + 1);
+    setCount(source, source.count() - 1);
     m_pictureCaption = name;
 
     if (sourceList.isEmpty()) {
-        selection.clear();
+        source.setChosen(QString());
         emit changed();
         return MoveOutcome::Moved;
     }
     if (sourceList.hasSelection()) {
-        selection = sourceList.selectedText();
-        m_shownPicture = sourceStore.picture(carKey(selection));
+        source.setChosen(sourceList.selectedText());
+        m_shownPicture = sourceStore.picture(carKey(source.chosen()));
     } else {
         m_shownPicture = sourceStore.picture(key);
     }
-
-    if (toGarage) {
-        if (m_carList.hasSelection()) {
-            const int position = m_carList.selectedRow() + 1;
-            const bool stock = position < StockFlagCount && m_stockFlags[size_t(position)] == -1;
-            m_canSendChosen = !stock;
-            m_canDeleteChosen = !stock;
-        } else {
-            m_canSendChosen = false;
-            m_canDeleteChosen = false;
-            if (!m_garageList.isEmpty())
-                m_shownPicture = m_garagePictures.picture(m_garageList.at(0).key);
-        }
-    }
+    if (source.isLoadedByGame())
+        showWhatRemains(source);
     emit changed();
     return MoveOutcome::Moved;
 }
 
+// After a car left the loaded folder: the next car chosen there may be sent away or deleted unless it
+// is one of the game's own; with none chosen, nothing may, and the picture is the other folder's first.
+void CarLibrary::showWhatRemains(CarFolder& folder)
+{
+    const CarList& list = folder.list();
+    if (list.hasSelection()) {
+        m_canSendChosen = !folder.isStockAt(list.selectedRow());
+        m_canDeleteChosen = m_canSendChosen;
+        return;
+    }
+    m_canSendChosen = false;
+    m_canDeleteChosen = false;
+    const CarFolder& other = otherThan(folder);
+    if (!other.list().isEmpty())
+        m_shownPicture = other.pictures().picture(other.list().at(0).key);
+}
+
 void CarLibrary::recoverInterruptedMoves()
 {
-    if (m_carFolder.isEmpty() || m_garageFolder.isEmpty() || m_onlyReads)
+    if (m_cars.path().isEmpty() || m_garage.path().isEmpty() || m_onlyReads)
         return;
-    for (const QString& problem : m_engine.recover(CarFolders{m_carFolder, m_garageFolder}))
+    for (const QString& problem : m_engine.recover(CarFolders{m_cars.path(), m_garage.path()}))
         m_platform.dialogs.plain(
             QCoreApplication::translate("CarLibrary",
                                         "An interrupted move or deletion could not be finished: ") +
             problem);
-}
-
-void CarLibrary::shiftStockFlagsDown(int position)
-{
-    if (position < 1)
-        return;
-    for (int p = position; p < StockFlagCount - 1; ++p)
-        m_stockFlags[size_t(p)] = m_stockFlags[size_t(p + 1)];
 }
 
 MoveEngine::Batch CarLibrary::prepareMoves(const QStringList& names, bool toGarage)
@@ -195,7 +186,7 @@ MoveEngine::Batch CarLibrary::prepareMoves(const QStringList& names, bool toGara
     Progress* progress = m_platform.progress;
     bool begun = false;
     MoveEngine::Batch batch = m_engine.prepareBatch(
-        CarFolders{m_carFolder, m_garageFolder}, names,
+        CarFolders{m_cars.path(), m_garage.path()}, names,
         toGarage ? MoveDirection::ToGarage : MoveDirection::ToCars, [&](int done) {
             if (!progress)
                 return;
@@ -212,16 +203,17 @@ MoveEngine::Batch CarLibrary::prepareMoves(const QStringList& names, bool toGara
 
 void CarLibrary::bringAllToCarFolder()
 {
-    const int passes = m_garageList.count();
-    const MoveEngine::Batch batch = prepareMoves(m_garageList.texts(), false);
+    const CarList& garage = m_garage.list();
+    const int passes = garage.count();
+    const MoveEngine::Batch batch = prepareMoves(garage.texts(), false);
     Progress* progress = m_platform.progress;
     if (progress)
         progress->begin(QCoreApplication::translate("CarLibrary", "Sending all cars to the Car Folder"),
                         passes);
     // A car that cannot move was reported by its move; it keeps its place and the others go on.
     int row = 0;
-    for (int pass = 0; pass < passes && row < m_garageList.count(); ++pass) {
-        if (moveCarNamed(m_garageList.text(row), false) != MoveOutcome::Moved)
+    for (int pass = 0; pass < passes && row < garage.count(); ++pass) {
+        if (moveCarNamed(garage.text(row), false) != MoveOutcome::Moved)
             ++row;
         if (progress)
             progress->step(pass + 1);
@@ -232,9 +224,10 @@ void CarLibrary::bringAllToCarFolder()
 
 void CarLibrary::sendAllToGarage()
 {
-    const int passes = m_carList.count();
+    const CarList& cars = m_cars.list();
+    const int passes = cars.count();
     QStringList names;
-    for (const QString& name : m_carList.texts())
+    for (const QString& name : cars.texts())
         if (!isProtectedStockEntry(name))
             names << name;
     const MoveEngine::Batch batch = prepareMoves(names, true);
@@ -243,11 +236,11 @@ void CarLibrary::sendAllToGarage()
         progress->begin(QCoreApplication::translate("CarLibrary", "Sending all cars to the Garage Folder"),
                         passes);
     int row = 0;
-    for (int pass = 0; pass < passes && row < m_carList.count(); ++pass) {
-        m_chosenCar = m_carList.text(row);
+    for (int pass = 0; pass < passes && row < cars.count(); ++pass) {
+        m_cars.setChosen(cars.text(row));
         // The entries after a moved car move up, so the position stays; stock entries and cars that
         // cannot move are passed.
-        if (moveCarNamed(m_chosenCar, true) != MoveOutcome::Moved)
+        if (moveCarNamed(m_cars.chosen(), true) != MoveOutcome::Moved)
             ++row;
         if (progress)
             progress->step(pass + 1);

@@ -200,29 +200,37 @@ bool CarLibrary::reduceToCarName(QString& path)
     return isStockCar(path);
 }
 
-void CarLibrary::scanCarFolder()
+void CarLibrary::scan(CarFolder& folder)
 {
-    m_carList.clear();
-    m_carPictures.clear();
-    m_stockFlags.fill(0);
+    folder.list().clear();
+    folder.pictures().clear();
+    const bool loaded = folder.isLoadedByGame();
+    // The game's own cars are listed only in a folder the game loads, and only in that mode.
+    const bool listsStock = loaded && m_listsStockCars;
 
     FileSystem& fs = m_platform.fs;
     Dialogs& dialogs = m_platform.dialogs;
-    auto folders = fs.listFolders(m_carFolder);
+    auto folders = fs.listFolders(folder.path());
     if (!folders.ok()) {
         dialogs.plain(folders.error().miscMessage());
-        emit changed();
+        // A loaded folder keeps its count; another shows the cars it lists now, none.
+        if (loaded)
+            emit changed();
+        else
+            setCount(folder, folder.list().count());
         return;
     }
 
+    const QString& otherPath = otherThan(folder).path();
     auto choose = [&](const QString& path) -> std::optional<Candidate> {
-        if (path == m_garageFolder)
+        // The Garage Folder may sit inside the Car Folder; it is no car.
+        if (loaded && path == otherPath)
             return std::nullopt;
-        QString name = path;
-        const bool stock = reduceToCarName(name);
-        if (!m_listsStockCars && stock)
+        const QString name = lastName(path);
+        const bool stock = isStockCar(name);
+        if (stock && !listsStock)
             return std::nullopt;
-        if (m_listsStockCars && name.toUpper() == QLatin1String("MISC"))
+        if (listsStock && name.toUpper() == QLatin1String("MISC"))
             return std::nullopt;
         const QString file = carPictureFile(fs, path);
         return Candidate{name, file.isEmpty() ? path : joinPath(path, file), stock};
@@ -232,13 +240,13 @@ void CarLibrary::scanCarFolder()
     // message, so the list shows everything found up to that point.
     std::vector<CarEntry> added;
     auto flush = [&] {
-        m_carList.appendMany(std::move(added));
+        folder.list().appendMany(std::move(added));
         added.clear();
     };
     bool complete = true;
-    auto apply = [&](const Candidate& c, Decoded& loaded) {
+    auto apply = [&](const Candidate& c, Decoded& loadedPicture) {
         const QString key = carKey(c.name);
-        Error e = registerPicture(m_carPictures, key, loaded);
+        Error e = registerPicture(folder.pictures(), key, loadedPicture);
         if (e.number() == err::PathNotFound) {
             flush();
             dialogs.inform(notACarMessage(c.name));
@@ -247,82 +255,35 @@ void CarLibrary::scanCarFolder()
         if (e) {
             flush();
             dialogs.plain(e.miscMessage());
-            complete = false; // the entries so far stay; the counts keep their captions
-            return false;
-        }
-        added.push_back({key, c.name});
-        if (m_listsStockCars && c.stock) {
-            const int position = m_carList.count() + int(added.size());
-            if (position >= StockFlagCount) {
-                flush();
-                dialogs.plain(Error::of(err::SubscriptOutOfRange).miscMessage());
-                complete = false;
+            if (folder.scanStopsAtBadPicture()) {
+                complete = false; // the entries so far stay; the counts keep their numbers
                 return false;
             }
-            m_stockFlags[size_t(position)] = -1;
+            // Otherwise the car is listed without a picture of its own and the scan goes on.
+        }
+        const bool stock = listsStock && c.stock;
+        added.push_back({key, c.name, stock});
+        // The stock-listing mode numbers the positions of the game's own cars up to 150; the one
+        // past them stays listed, and the scan ends there.
+        if (stock && folder.list().count() + int(added.size()) >= StockFlagCount) {
+            flush();
+            dialogs.plain(Error::of(err::SubscriptOutOfRange).miscMessage());
+            complete = false;
+            return false;
         }
         if (added.size() >= size_t(kBatch))
             flush();
         return true;
     };
-    scanInBatches(m_platform, m_carPictures.cache(), folders.value(),
-                  QCoreApplication::translate("CarLibrary", "Reading the Car Folder"), choose, apply);
+    scanInBatches(m_platform, folder.pictures().cache(), folders.value(), folder.scanLabel(), choose, apply);
     flush();
     if (!complete)
         return;
-    setCarCountText(QString::number(m_listsStockCars ? m_carList.count() - 35 : m_carList.count()));
-    setGarageCountText(QString::number(m_garageList.count()));
-}
-
-void CarLibrary::scanGarageFolder()
-{
-    m_garageList.clear();
-    m_garagePictures.clear();
-
-    FileSystem& fs = m_platform.fs;
-    Dialogs& dialogs = m_platform.dialogs;
-    auto folders = fs.listFolders(m_garageFolder);
-    if (!folders.ok()) {
-        dialogs.plain(folders.error().miscMessage());
-        setGarageCountText(QString::number(m_garageList.count()));
-        return;
-    }
-
-    auto choose = [&](const QString& path) -> std::optional<Candidate> {
-        QString name = path;
-        if (reduceToCarName(name))
-            return std::nullopt;
-        const QString file = carPictureFile(fs, path);
-        return Candidate{name, file.isEmpty() ? path : joinPath(path, file), false};
-    };
-
-    std::vector<CarEntry> added;
-    auto flush = [&] {
-        m_garageList.appendMany(std::move(added));
-        added.clear();
-    };
-    auto apply = [&](const Candidate& c, Decoded& loaded) {
-        const QString key = carKey(c.name);
-        Error e = registerPicture(m_garagePictures, key, loaded);
-        if (e.number() == err::PathNotFound) {
-            flush();
-            dialogs.inform(notACarMessage(c.name));
-            return true;
-        }
-        if (e) {
-            // The scan goes on: the car is listed without a picture of its own.
-            flush();
-            dialogs.plain(e.miscMessage());
-        }
-        added.push_back({key, c.name});
-        if (added.size() >= size_t(kBatch))
-            flush();
-        return true;
-    };
-    scanInBatches(m_platform, m_garagePictures.cache(), folders.value(),
-                  QCoreApplication::translate("CarLibrary", "Reading the Garage Folder"), choose, apply);
-    flush();
-    setGarageCountText(QString::number(m_garageList.count()));
+    // In the stock-listing mode the count leaves out the game's 35 cars, listed or not.
+    setCount(folder, listsStock ? folder.list().count() - 35 : folder.list().count());
+    // Reading the loaded folder also shows the other folder's count afresh.
+    if (loaded)
+        setCount(otherThan(folder), otherThan(folder).list().count());
 }
 
 } // namespace parkwen

@@ -67,7 +67,7 @@ private slots:
             QStringLiteral("Car: %1 is not a car or is an incomplete car, skipping to next one");
         const QString damaged = QStringLiteral("Miscellaneous Error: No. 481 Invalid picture");
 
-        cars.setCarCountText(QStringLiteral("12"));
+        cars.setCount(cars.folder(FolderRole::Cars), 12);
         cars.scanCarFolder();
         QCOMPARE(cars.carList().count(), 499); // cars 0..499 but 300
         QCOMPARE(cars.carList().text(0), carName(0));

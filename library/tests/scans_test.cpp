@@ -163,7 +163,7 @@ private slots:
         writeBytes(gbroken + QStringLiteral("/car.bmp"), "BMgarbage");
         makeCar(f.lib.garageFolder, QStringLiteral("charlie"), QStringLiteral("car.jpg"), Qt::green);
 
-        f.cars.setCarCountText(QStringLiteral("7"));
+        f.cars.setCount(f.cars.folder(FolderRole::Cars), 7);
         f.cars.scanCarFolder();
         QCOMPARE(f.cars.carList().texts(), QStringList({"alpha"}));
         QCOMPARE(f.cars.carCountText(), QStringLiteral("7")); // the count keeps its caption

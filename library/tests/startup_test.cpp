@@ -1,5 +1,6 @@
 #include "library/carlibrary.h"
 #include "library/ui/warninglight.h"
+#include "platform/numbers.h"
 #include "tests/support/testlibrary.h"
 
 #include <QtTest>
@@ -24,11 +25,11 @@ private slots:
 
     void leadingNumber_readsLikeACaption()
     {
-        QCOMPARE(CarLibrary::leadingNumber(QStringLiteral("25")), 25.0);
-        QCOMPARE(CarLibrary::leadingNumber(QStringLiteral("25 cars")), 25.0);
-        QCOMPARE(CarLibrary::leadingNumber(QStringLiteral("  -3.5e1x")), -35.0);
-        QCOMPARE(CarLibrary::leadingNumber(QStringLiteral("cars")), 0.0);
-        QCOMPARE(CarLibrary::leadingNumber(QString()), 0.0);
+        QCOMPARE(leadingNumber(QStringLiteral("25")), 25.0);
+        QCOMPARE(leadingNumber(QStringLiteral("25 cars")), 25.0);
+        QCOMPARE(leadingNumber(QStringLiteral("  -3.5e1x")), -35.0);
+        QCOMPARE(leadingNumber(QStringLiteral("cars")), 0.0);
+        QCOMPARE(leadingNumber(QString()), 0.0);
     }
 
     void startup_readsPathsScansAndShowsFirstPicture()

@@ -107,7 +107,7 @@ class ThumbCacheTest : public QObject
         cars.setThumbnailCache(cache, resident);
         cars.setCarFolder(m_lib->carFolder);
         cars.setGarageFolder(m_lib->garageFolder);
-        cars.setCarCountText(QStringLiteral("7"));
+        cars.setCount(cars.folder(FolderRole::Cars), 7);
         cars.scanCarFolder();
         cars.scanGarageFolder();
         Outcome o;
