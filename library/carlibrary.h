@@ -212,6 +212,8 @@ private:
     // The picture a list shows once a move or deletion took the chosen car from `folder`, and
     // whether the next car chosen there may be sent away or deleted.
     void showWhatRemains(CarFolder& folder);
+    // Moves every car of `source` to the other folder ("All"), passing the game's own.
+    void moveAll(CarFolder& source);
     CarFolder& otherThan(const CarFolder& folder) { return &folder == &m_cars ? m_garage : m_cars; }
     // Tells the user what a move that did not happen means; false for such a move.
     bool reportMove(const MoveResult& moved);

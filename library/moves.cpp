@@ -203,44 +203,36 @@ MoveEngine::Batch CarLibrary::prepareMoves(const QStringList& names, bool toGara
 
 void CarLibrary::bringAllToCarFolder()
 {
-    const CarList& garage = m_garage.list();
-    const int passes = garage.count();
-    const MoveEngine::Batch batch = prepareMoves(garage.texts(), false);
-    Progress* progress = m_platform.progress;
-    if (progress)
-        progress->begin(QCoreApplication::translate("CarLibrary", "Sending all cars to the Car Folder"),
-                        passes);
-    // A car that cannot move was reported by its move; it keeps its place and the others go on.
-    int row = 0;
-    for (int pass = 0; pass < passes && row < garage.count(); ++pass) {
-        if (moveCarNamed(garage.text(row), false) != MoveOutcome::Moved)
-            ++row;
-        if (progress)
-            progress->step(pass + 1);
-    }
-    if (progress)
-        progress->end();
+    moveAll(m_garage);
 }
 
 void CarLibrary::sendAllToGarage()
 {
-    const CarList& cars = m_cars.list();
-    const int passes = cars.count();
+    moveAll(m_cars);
+}
+
+void CarLibrary::moveAll(CarFolder& source)
+{
+    const bool toGarage = source.isLoadedByGame();
+    const CarList& list = source.list();
+    const int passes = list.count();
     QStringList names;
-    for (const QString& name : cars.texts())
-        if (!isProtectedStockEntry(name))
+    for (const QString& name : list.texts())
+        if (!isProtectedStockEntry(name) || !toGarage)
             names << name;
-    const MoveEngine::Batch batch = prepareMoves(names, true);
+    const MoveEngine::Batch batch = prepareMoves(names, toGarage);
     Progress* progress = m_platform.progress;
     if (progress)
-        progress->begin(QCoreApplication::translate("CarLibrary", "Sending all cars to the Garage Folder"),
-                        passes);
+        progress->begin(
+            toGarage ? QCoreApplication::translate("CarLibrary", "Sending all cars to the Garage Folder")
+                     : QCoreApplication::translate("CarLibrary", "Sending all cars to the Car Folder"),
+            passes);
     int row = 0;
-    for (int pass = 0; pass < passes && row < cars.count(); ++pass) {
-        m_cars.setChosen(cars.text(row));
+    for (int pass = 0; pass < passes && row < list.count(); ++pass) {
+        source.setChosen(list.text(row));
         // The entries after a moved car move up, so the position stays; stock entries and cars that
-        // cannot move are passed.
-        if (moveCarNamed(m_cars.chosen(), true) != MoveOutcome::Moved)
+        // cannot move (reported by their move) keep their places and the others go on.
+        if (moveCarNamed(source.chosen(), toGarage) != MoveOutcome::Moved)
             ++row;
         if (progress)
             progress->step(pass + 1);
