@@ -6,9 +6,11 @@
 #include "platform/platform.h"
 
 #include <QObject>
+#include <QSet>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace parkwen {
 
@@ -158,6 +160,12 @@ public:
     MoveEngine& moveEngine() { return m_engine; }
     // The door for writes inside a car of the library: the engine's lock on both folders.
     CarDoor& carDoor() { return m_door; }
+    // Takes the library lock for a command that changes the folders; when it had to wait for
+    // another Parkwen, the lists are read again first. A lock not held has been reported.
+    MoveEngine::Lock lockForChange();
+    // A car that left both folders while this library waited for another Parkwen is told of by
+    // name; true when `name` was such a car.
+    bool tellIfGoneWhileWaiting(const QString& name);
     // Copies ahead, with one flush, the named cars a command is about to move between file systems
     // (see MoveEngine::prepareBatch); keep the result alive while the command moves them.
     MoveEngine::Batch prepareMoves(const QStringList& names, bool toGarage);
@@ -207,6 +215,8 @@ private:
     Error startProgram(const QString& name, const QStringList& arguments = {});
     // The car scan, then the garage scan, under one progress report.
     void scanBoth();
+    // The lists again after waiting for another Parkwen, remembering which cars left both folders.
+    void rereadAfterWait();
     // A stock entry of the stock-listing mode, which ">>" may not send.
     bool isProtectedStockEntry(const QString& name) const;
     // The picture a list shows once a move or deletion took the chosen car from `folder`, and
@@ -215,6 +225,10 @@ private:
     // Moves every car of `source` to the other folder ("All"), passing the game's own.
     void moveAll(CarFolder& source);
     CarFolder& otherThan(const CarFolder& folder) { return &folder == &m_cars ? m_garage : m_cars; }
+    // A car another Parkwen moved while this one waited: already in `target` counts as moved, gone
+    // from both lists is told of; none when the move goes on.
+    std::optional<MoveOutcome> settledWhileWaiting(const QString& name, const CarList& source,
+                                                   const CarList& target);
     // Tells the user what a move that did not happen means; false for such a move.
     bool reportMove(const MoveResult& moved);
     // Tells the user of a deletion that did not finish; false when nothing was deleted.
@@ -239,6 +253,8 @@ private:
     bool m_canSendChosen = true;
     bool m_canDeleteChosen = true;
     bool m_overLimit = false;
+    // The cars that left both lists while this library last waited for another Parkwen.
+    QSet<QString> m_goneWhileWaiting;
 };
 
 } // namespace parkwen

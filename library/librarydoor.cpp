@@ -6,12 +6,10 @@ namespace parkwen {
 
 CarDoor::Pass LibraryDoor::enter()
 {
-    auto held = std::make_shared<MoveEngine::Lock>(
-        m_cars.moveEngine().lock({m_cars.carFolder(), m_cars.garageFolder()}));
-    if (!held->held()) {
-        m_cars.platform().dialogs.plain(MoveEngine::busyError().description());
+    // The same lock as every change of the folders, told of the same way when it cannot be had.
+    auto held = std::make_shared<MoveEngine::Lock>(m_cars.lockForChange());
+    if (!held->held())
         return nullptr;
-    }
     return held;
 }
 

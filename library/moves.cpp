@@ -67,6 +67,18 @@ bool CarLibrary::reportMove(const MoveResult& moved)
     return false;
 }
 
+std::optional<MoveOutcome> CarLibrary::settledWhileWaiting(const QString& name, const CarList& source,
+                                                           const CarList& target)
+{
+    if (source.rowOfKey(carKey(name)) >= 0)
+        return std::nullopt;
+    if (target.rowOfKey(carKey(name)) >= 0)
+        return MoveOutcome::Moved;
+    if (tellIfGoneWhileWaiting(name))
+        return MoveOutcome::Blocked;
+    return std::nullopt;
+}
+
 MoveOutcome CarLibrary::moveUnlistedCar(const QString& name, bool toGarage)
 {
     if (name.isEmpty() || (toGarage && m_listsStockCars && isStockCar(name)))
@@ -92,6 +104,13 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
                                                    "Please Select Something to Move. Fix, Think About It"));
         return MoveOutcome::Protected;
     }
+    // What the command acts on is read under the lock: after waiting for another Parkwen, a car it
+    // already sent where this one goes counts as moved, and a car it took away is named.
+    const MoveEngine::Lock held = lockForChange();
+    if (!held.held())
+        return MoveOutcome::Blocked;
+    if (const std::optional<MoveOutcome> settled = settledWhileWaiting(name, sourceList, target.list()))
+        return *settled;
     if (toGarage && isProtectedStockEntry(name))
         return MoveOutcome::Protected;
     source.setChosen(name);
@@ -213,6 +232,9 @@ void CarLibrary::sendAllToGarage()
 
 void CarLibrary::moveAll(CarFolder& source)
 {
+    const MoveEngine::Lock held = lockForChange();
+    if (!held.held())
+        return;
     const bool toGarage = source.isLoadedByGame();
     const CarList& list = source.list();
     const int passes = list.count();
