@@ -1377,8 +1377,8 @@ F5 Skin setzen.&lt;/p&gt;</translation>
         <translation>	F7: Autotabelle</translation>
     </message>
     <message>
-        <source>	Ctrl+F: Filter the list used last (Escape clears it)</source>
-        <translation>	Strg+F: Die zuletzt benutzte Liste filtern (Escape leert den Filter)</translation>
+        <source>	Ctrl+F: Filter the list used last</source>
+        <translation>	Strg+F: Zuletzt benutzte Liste filtern</translation>
     </message>
     <message>
         <source>	Ctrl+Z: Undo the last move</source>

@@ -56,7 +56,7 @@ const std::array<C::Info, C::CommandCount> kCommands = {{
                        "Every car of both folders in one table, with statistics and health (F7)"),
      QKeySequence(Qt::Key_F7), QT_TRANSLATE_NOOP("KeysWindow", "\tF7: Car Table"), false},
     {"filter", QT_TRANSLATE_NOOP("parkwen::Castle", "Filter"), "", QKeySequence(Qt::CTRL | Qt::Key_F),
-     QT_TRANSLATE_NOOP("KeysWindow", "\tCtrl+F: Filter the list used last (Escape clears it)"), true},
+     QT_TRANSLATE_NOOP("KeysWindow", "\tCtrl+F: Filter the list used last"), true},
     {"undo", QT_TRANSLATE_NOOP("parkwen::Castle", "Undo"), "", QKeySequence(Qt::CTRL | Qt::Key_Z),
      QT_TRANSLATE_NOOP("KeysWindow", "\tCtrl+Z: Undo the last move"), false},
     {"createSet",

@@ -43,7 +43,7 @@ KeysWindow::KeysWindow(QWidget* parent)
     int widest = metrics.horizontalAdvance(QStringLiteral("        X : Send to Garage Folder"));
     for (const QString& line : shown)
         widest = qMax(widest, metrics.horizontalAdvance(
-                                  QString(line).replace(QLatin1Char('\t'), QString(8, QLatin1Char(' ')))));
+                                  QString(line).replace(QLatin1Char('\t'), QString(16, QLatin1Char(' ')))));
     resize(qMax(260, widest + 60), metrics.height() * (int(shown.size()) + 2) + 40);
 }
 
