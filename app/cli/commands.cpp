@@ -69,6 +69,10 @@ int Commands::run(const CommandLine& line)
         tell(paths.error().miscMessage());
         return Failed;
     }
+    if (line.command == CommandLine::Command::Packs || line.command == CommandLine::Command::EnablePack ||
+        line.command == CommandLine::Command::DisablePack ||
+        (line.command == CommandLine::Command::List && line.folder == CommandLine::Folder::Loaded))
+        return packCommand(paths.value().carFolder, line);
     const CarFolders folders{paths.value().carFolder, paths.value().garageFolder};
     const bool onlyReads = line.command == CommandLine::Command::List ||
                            line.command == CommandLine::Command::Check ||
@@ -114,6 +118,9 @@ int Commands::run(const CommandLine& line)
     case CommandLine::Command::Stats:
         return stats(library, line.name, line.json);
     case CommandLine::Command::Check:
+    case CommandLine::Command::Packs:
+    case CommandLine::Command::EnablePack:
+    case CommandLine::Command::DisablePack:
     case CommandLine::Command::None:
         break;
     }

@@ -8,6 +8,7 @@
 namespace parkwen {
 
 class CarLibrary;
+class GameContent;
 class ThumbCache;
 
 // The commands of the command line. Each works on the car library exactly as the window's buttons do
@@ -43,6 +44,12 @@ private:
     int survey(CarLibrary& library, const CommandLine& line);
     bool isSetUp();
     void tell(const QString& text);
+    // --packs, --enable-pack, --disable-pack and --list loaded, on the game folder of the Car Folder
+    // (packcommands.cpp).
+    int packCommand(const QString& carFolder, const CommandLine& line);
+    int printPacks(const GameContent& content, bool json);
+    int printLoaded(const GameContent& content, bool json);
+    int changePacklist(const GameContent& content, const QString& pack, bool enable);
 
     Platform m_platform;
     QTextStream& m_out;

@@ -759,6 +759,74 @@ private slots:
         QCOMPARE(entries(garage), names);
         QVERIFY(listings >= 1);
     }
+
+    // The pack commands on a game folder around the Car Folder: what they print, what they write to
+    // the packlist, and what they refuse with nothing written.
+    void packCommands_readAndChangeThePacklist_data()
+    {
+        QTest::addColumn<QByteArray>("packlist"); // packs/default.txt; empty: none
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("out");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray list("; events\r\ndefault\r\n;rva\r\nlocal *\r\n");
+        QTest::newRow("packs") << list << "--packs" << int(Commands::Done)
+                               << QStringList{"default\tloaded 1\t1", "local *\tloaded 2\t0", "rva\toff\t2"}
+                               << list;
+        QTest::newRow("loaded") << QByteArray("default\nrva\n") << "--list loaded" << int(Commands::Done)
+                                << QStringList{"X\tdefault", "Arrow\trva", "Comet\trva"}
+                                << QByteArray("default\nrva\n");
+        QTest::newRow("enable in place")
+            << list << "--enable-pack rva" << int(Commands::Done) << QStringList()
+            << QByteArray("; events\r\ndefault\r\nrva\r\nlocal *\r\n");
+        QTest::newRow("disable") << list << "--disable-pack default" << int(Commands::Done) << QStringList()
+                                 << QByteArray("; events\r\n;default\r\n;rva\r\nlocal *\r\n");
+        QTest::newRow("disable a missing pack's line")
+            << QByteArray("default\nghost\n") << "--disable-pack ghost" << int(Commands::Done)
+            << QStringList() << QByteArray("default\n;ghost\n");
+        QTest::newRow("no packlist: first change")
+            << QByteArray() << "--enable-pack rva" << int(Commands::Done) << QStringList()
+            << QByteArray("default\nrva\n");
+        QTest::newRow("no packlist: packs") << QByteArray() << "--packs" << int(Commands::Done)
+                                            << QStringList{"default\tloaded 1\t1"} << QByteArray();
+        QTest::newRow("refused name")
+            << list << "--enable-pack ../cars" << int(Commands::Failed) << QStringList() << list;
+        QTest::newRow("no such pack")
+            << list << "--enable-pack ghost" << int(Commands::Failed) << QStringList() << list;
+        QTest::newRow("no such packlist")
+            << list << "--enable-pack rva --packlist race" << int(Commands::Failed) << QStringList() << list;
+    }
+    void packCommands_readAndChangeThePacklist()
+    {
+        QFETCH(QByteArray, packlist);
+        QFETCH(QString, command);
+        QFETCH(int, status);
+        QFETCH(QStringList, out);
+        QFETCH(QByteArray, after);
+        Fixture f({"X"}, {"A"});
+        const QString packs = makeFolder(f.lib.root.path(), QStringLiteral("packs"));
+        makeFolder(packs, QStringLiteral("local"));
+        const QString rvaCars = makeFolder(packs, QStringLiteral("rva/cars"));
+        for (const char* car : {"Arrow", "Comet"})
+            writeBytes(makeFolder(rvaCars, QString::fromLatin1(car)) + QStringLiteral("/parameters.txt"),
+                       "x");
+        writeBytes(f.lib.carFolder + QStringLiteral("/X/parameters.txt"), "x");
+        const QString file = packs + QStringLiteral("/default.txt");
+        if (!packlist.isEmpty())
+            writeBytes(file, packlist);
+
+        const Outcome o = f.run(command);
+        QCOMPARE(o.status, status);
+        QCOMPARE(o.out, out);
+        // Told: why a command failed, and that there is no packlist.
+        QCOMPARE(!o.err.isEmpty(),
+                 status != Commands::Done || (packlist.isEmpty() && command == QLatin1String("--packs")));
+        QFile written(file);
+        QCOMPARE(written.exists(), !after.isEmpty());
+        if (written.open(QIODevice::ReadOnly))
+            QCOMPARE(written.readAll(), after);
+        QCOMPARE(hiddenEntries(packs), QStringList());
+    }
 };
 
 int main(int argc, char** argv)
