@@ -827,6 +827,32 @@ private slots:
             QCOMPARE(written.readAll(), after);
         QCOMPARE(hiddenEntries(packs), QStringList());
     }
+
+    // --check names a car the game would build from the files of two packs, and which file comes
+    // from which; once the later pack's car is whole by itself it only replaces the other.
+    void check_namesACarMixedFromSeveralPacks()
+    {
+        Fixture f({"X"}, {});
+        const QString packs = makeFolder(f.lib.root.path(), QStringLiteral("packs"));
+        writeBytes(packs + QStringLiteral("/default.txt"), "default\r\nrva\r\nio\r\n");
+        for (const char* pack : {"rva", "io"}) {
+            const QString car = makeFolder(packs, QString::fromLatin1(pack) + QStringLiteral("/cars/dart"));
+            writeBytes(car + QStringLiteral("/parameters.txt"), "MODEL 0 \"cars\\dart\\body.prm\"\n");
+            if (QByteArray(pack) == "rva")
+                writeBytes(car + QStringLiteral("/body.prm"), "rva");
+        }
+        const Outcome mixed = f.run(QStringLiteral("--check"));
+        QCOMPARE(mixed.status, Commands::Failed);
+        QVERIFY2(mixed.out.contains(
+                     QStringLiteral("    dart: the game mixes the files of the packs rva, io into one "
+                                    "car: body.prm from rva, parameters.txt from io.")),
+                 qPrintable(mixed.out.join(QLatin1Char('\n'))));
+
+        writeBytes(packs + QStringLiteral("/io/cars/dart/body.prm"), "io");
+        const Outcome whole = f.run(QStringLiteral("--check"));
+        QVERIFY(!whole.out.join(QLatin1Char('\n')).contains(QStringLiteral("mixes")));
+        QVERIFY(!whole.out.contains(packs));
+    }
 };
 
 int main(int argc, char** argv)
