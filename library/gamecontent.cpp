@@ -74,6 +74,18 @@ QString GameFolder::carsOf(const QString& pack) const
     return joinPath(joinPath(packsFolder(), pack), QStringLiteral("cars"));
 }
 
+QString GameFolder::startScript() const
+{
+    return joinPath(path, QStringLiteral("rvgl"));
+}
+
+QStringList GameFolder::playArguments(const QString& packlist)
+{
+    if (packlist.isEmpty() || packlist == Packlist::DefaultPack)
+        return {};
+    return {QStringLiteral("-packlist"), packlist};
+}
+
 GameContent GameContent::read(FileSystem& fs, const GameFolder& game, const QString& packlist)
 {
     GameContent content;

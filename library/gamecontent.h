@@ -26,6 +26,10 @@ struct GameFolder
     QString packlistFile(const QString& packlist) const;
     // Where a pack's cars are: the game folder's own for `default`.
     QString carsOf(const QString& pack) const;
+    // The game's start script at the top of its folder, which picks the binary for the system.
+    QString startScript() const;
+    // The game's arguments for a packlist: none for `default`, which it reads unless told otherwise.
+    static QStringList playArguments(const QString& packlist);
 };
 
 // A pack folder, or `default`, as a packlist sees it.

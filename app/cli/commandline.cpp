@@ -28,7 +28,8 @@ const CommandLineOption kOptions[] = {
     {"packs", "", QT_TRANSLATE_NOOP("CommandLine", "Print default and the packs the packlist loads, in its order, with their state and number of cars, then the pack folders it does not load."), C::Packs},
     {"enable-pack", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Switch a pack on in the packlist."), C::EnablePack},
     {"disable-pack", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Switch a pack off in the packlist."), C::DisablePack},
-    {"packlist", "NAME", QT_TRANSLATE_NOOP("CommandLine", "The packlist (packs/NAME.txt) that --packs, --enable-pack, --disable-pack and --list loaded read or change; default unless given.")},
+    {"play", "", QT_TRANSLATE_NOOP("CommandLine", "Start the game in its folder, with -packlist when another packlist than default is chosen; over the Max Car Amount only with --yes."), C::Play},
+    {"packlist", "NAME", QT_TRANSLATE_NOOP("CommandLine", "The packlist (packs/NAME.txt) that --packs, --enable-pack, --disable-pack, --list loaded and --play read or change; the one chosen in Settings unless given.")},
     {"json", "", QT_TRANSLATE_NOOP("CommandLine", "Print --stats, --list, --check or --packs as JSON.")},
     {"y,yes", "", QT_TRANSLATE_NOOP("CommandLine", "Answer yes to the questions a command meets; without it a command takes the safe answer and never waits.")},
     {"no-cache", "", QT_TRANSLATE_NOOP("CommandLine", "Start, or run a command, without the thumbnail cache: every picture is decoded again, and nothing is kept for the next start.")},
@@ -192,15 +193,15 @@ QString checkCompanions(const QCommandLineParser& parser, const QStringList& pos
         line.command != CommandLine::Command::Packs)
         return QCoreApplication::translate("CommandLine",
                                            "--json goes with --stats, --list, --check or --packs.");
-    const bool readsPacks = line.command == CommandLine::Command::Packs ||
-                            line.command == CommandLine::Command::EnablePack ||
-                            line.command == CommandLine::Command::DisablePack ||
-                            (line.command == CommandLine::Command::List &&
-                             parser.value(QStringLiteral("list")) == QLatin1String("loaded"));
+    const bool readsPacks =
+        line.command == CommandLine::Command::Packs || line.command == CommandLine::Command::EnablePack ||
+        line.command == CommandLine::Command::DisablePack || line.command == CommandLine::Command::Play ||
+        (line.command == CommandLine::Command::List &&
+         parser.value(QStringLiteral("list")) == QLatin1String("loaded"));
     if (parser.isSet(QStringLiteral("packlist")) && !readsPacks)
         return QCoreApplication::translate("CommandLine",
-                                           "--packlist goes with --packs, --enable-pack, --disable-pack or "
-                                           "--list loaded.");
+                                           "--packlist goes with --packs, --enable-pack, --disable-pack, "
+                                           "--list loaded or --play.");
     if (!positional.isEmpty() && line.command != CommandLine::Command::Install)
         return QCoreApplication::translate("CommandLine", "Unexpected argument: %1").arg(positional.first());
     return {};
@@ -257,6 +258,7 @@ QString readCommandValue(const QCommandLineParser& parser, const QStringList& po
         line.name = parser.value(QStringLiteral("disable-pack"));
         break;
     case CommandLine::Command::Packs:
+    case CommandLine::Command::Play:
         break;
     case CommandLine::Command::Move:
     case CommandLine::Command::Install:
@@ -317,7 +319,7 @@ CommandLine parseCommandLine(const QStringList& allArguments)
                          .arg(QStringLiteral("packlist")));
     if (line.command != CommandLine::Command::List && line.command != CommandLine::Command::Install &&
         line.command != CommandLine::Command::Check && line.command != CommandLine::Command::Packs &&
-        line.name.isEmpty())
+        line.command != CommandLine::Command::Play && line.name.isEmpty())
         return wrong(QCoreApplication::translate("CommandLine", "%1 needs a name.").arg(given.constFirst()));
     return line;
 }

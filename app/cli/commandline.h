@@ -22,7 +22,8 @@ struct CommandLine
         Check,
         Packs,
         EnablePack,
-        DisablePack
+        DisablePack,
+        Play
     };
     enum class Folder { None, Car, Garage, All, Loaded };
 

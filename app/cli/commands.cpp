@@ -74,9 +74,9 @@ int Commands::run(const CommandLine& line)
         (line.command == CommandLine::Command::List && line.folder == CommandLine::Folder::Loaded))
         return packCommand(paths.value().carFolder, line);
     const CarFolders folders{paths.value().carFolder, paths.value().garageFolder};
-    const bool onlyReads = line.command == CommandLine::Command::List ||
-                           line.command == CommandLine::Command::Check ||
-                           line.command == CommandLine::Command::Stats;
+    const bool onlyReads =
+        line.command == CommandLine::Command::List || line.command == CommandLine::Command::Check ||
+        line.command == CommandLine::Command::Stats || line.command == CommandLine::Command::Play;
     // A reader waits without a word, and reads the folders as they are if the wait is given up.
     MoveEngine quietDoor(m_platform.fs);
     const MoveEngine::Lock held = onlyReads ? quietDoor.lock({folders.cars, folders.garage}, LockKind::Shared)
@@ -117,6 +117,8 @@ int Commands::run(const CommandLine& line)
         return install(library, line);
     case CommandLine::Command::Stats:
         return stats(library, line.name, line.json);
+    case CommandLine::Command::Play:
+        return play(library, line);
     case CommandLine::Command::Check:
     case CommandLine::Command::Packs:
     case CommandLine::Command::EnablePack:

@@ -50,6 +50,10 @@ private:
     int printPacks(const GameContent& content, bool json);
     int printLoaded(const GameContent& content, bool json);
     int changePacklist(const GameContent& content, const QString& pack, bool enable);
+    // The packlist a command reads: --packlist's, else the one chosen in Settings.
+    QString chosenPacklist(const CommandLine& line);
+    // --play: the light's check, then the game program in the game folder.
+    int play(CarLibrary& library, const CommandLine& line);
 
     Platform m_platform;
     QTextStream& m_out;

@@ -2,8 +2,10 @@
 
 #include "app/cli/commands.h"
 
+#include "library/carlibrary.h"
 #include "library/gamecontent.h"
 #include "library/moveengine.h"
+#include "setup/gamesettings.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -39,13 +41,14 @@ int Commands::packCommand(const QString& carFolder, const CommandLine& line)
                 .arg(carFolder));
         return Failed;
     }
-    const QString packlist = line.packlist.isEmpty() ? QString(Packlist::DefaultPack) : line.packlist;
+    const QString packlist = chosenPacklist(line);
     if (const QString problem = Packlist::nameProblem(packlist); !problem.isEmpty()) {
         tell(problem);
         return Failed;
     }
     const GameContent content = GameContent::read(m_platform.fs, *game, packlist);
-    if (!line.packlist.isEmpty() && !content.hasPacklist()) {
+    // Only the default packlist may be missing: then the game loads its own folder.
+    if (packlist != Packlist::DefaultPack && !content.hasPacklist()) {
         tell(says("There is no packlist %1.").arg(game->packlistFile(packlist)));
         return Failed;
     }
@@ -60,6 +63,48 @@ int Commands::packCommand(const QString& carFolder, const CommandLine& line)
     default:
         return printLoaded(content, line.json);
     }
+}
+
+QString Commands::chosenPacklist(const CommandLine& line)
+{
+    return line.packlist.isEmpty() ? GameSettings(m_platform.configHome()).packlist() : line.packlist;
+}
+
+int Commands::play(CarLibrary& library, const CommandLine& line)
+{
+    const std::optional<GameFolder> game = GameFolder::of(library.carFolder());
+    if (!game) {
+        tell(
+            says("The Car Folder %1 is not inside a game folder, so Parkwen cannot tell which game to start.")
+                .arg(library.carFolder()));
+        return Failed;
+    }
+    const QString packlist = chosenPacklist(line);
+    if (const QString problem = Packlist::nameProblem(packlist); !problem.isEmpty()) {
+        tell(problem);
+        return Failed;
+    }
+    const GameContent content = GameContent::read(m_platform.fs, *game, packlist);
+    if (packlist != Packlist::DefaultPack && !content.hasPacklist()) {
+        tell(says("There is no packlist %1.").arg(game->packlistFile(packlist)));
+        return Failed;
+    }
+    // The light's check: with a packlist, every car the game loads counts.
+    const int loaded = content.hasPacklist() ? content.loadedCount() : -1;
+    const bool over = loaded >= 0 ? loaded >= library.maxCars() : library.isOverLimit();
+    if (over && !line.yes) {
+        tell(says("The game would load as many cars as the Max Car Amount (%1) or more, and may break; --yes "
+                  "starts it all the same.")
+                 .arg(library.maxCars()));
+        return Failed;
+    }
+    const QString chosen = GameSettings(m_platform.configHome()).program();
+    const QString program = chosen.isEmpty() ? game->startScript() : chosen;
+    if (Error e = m_platform.processes.startIn(game->path, program, GameFolder::playArguments(packlist))) {
+        tell(says("The game could not be started: %1").arg(e.description()));
+        return Failed;
+    }
+    return Done;
 }
 
 int Commands::printPacks(const GameContent& content, bool json)

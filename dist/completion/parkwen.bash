@@ -26,7 +26,7 @@ _parkwen()
             return ;;
     esac
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "-h --help --version --list --load-set --only-set --remove-set --move --install --to --stats --check --packs --enable-pack --disable-pack --packlist --json -y --yes --no-cache" -- "$cur"))
+        COMPREPLY=($(compgen -W "-h --help --version --list --load-set --only-set --remove-set --move --install --to --stats --check --packs --enable-pack --disable-pack --packlist --play --json -y --yes --no-cache" -- "$cur"))
         return
     fi
     COMPREPLY=($(compgen -f -- "$cur"))

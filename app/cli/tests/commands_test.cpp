@@ -3,6 +3,7 @@
 #include "details/tests/sampleparams.h"
 #include "install/tests/archivewriter.h"
 #include "library/thumbcache.h"
+#include "platform/qt/qtprocesses.h"
 #include "setup/paths_db.h"
 #include "tests/support/testlibrary.h"
 
@@ -66,7 +67,7 @@ int commandChildMain(int argc, char** argv)
     StreamDialogs dialogs(err, line.yes);
     LocalFileSystem fs;
     QtPictures pictures;
-    RecordingProcesses processes;
+    QtProcesses processes;
     Commands commands(
         Platform{fs, pictures, dialogs, processes, parts.value(2), nullptr, parts.value(0), parts.value(1)},
         out, nullptr);
@@ -170,6 +171,15 @@ struct Fixture
         result.out = linesOf(QString::fromUtf8(other.readAllStandardOutput()));
         result.err = linesOf(QString::fromUtf8(told));
         return result;
+    }
+
+    // paths.mdb again, with another garage or Max Car Amount.
+    void rewritePaths(const QString& garage, const QString& max)
+    {
+        lib.writePaths({lib.carFolder, garage, max});
+        QFile::remove(config + QStringLiteral("/paths.mdb"));
+        QFile::rename(lib.programFolder + QStringLiteral("/paths.mdb"),
+                      config + QStringLiteral("/paths.mdb"));
     }
 
     QStringList carsOnDisk() { return entries(lib.carFolder); }
@@ -728,10 +738,7 @@ private slots:
             names << QStringLiteral("car%1").arg(i, 4, 10, QLatin1Char('0'));
             makeCar(f.lib.carFolder, names.last());
         }
-        f.lib.writePaths({f.lib.carFolder, garage, QStringLiteral("2000")});
-        QFile::remove(f.config + QStringLiteral("/paths.mdb"));
-        QVERIFY(QFile::rename(f.lib.programFolder + QStringLiteral("/paths.mdb"),
-                              f.config + QStringLiteral("/paths.mdb")));
+        f.rewritePaths(garage, QStringLiteral("2000"));
         f.writeSet(QStringLiteral("none.pkn"), {});
         qputenv("PARKWEN_LOCK_WAIT", "600");
 
@@ -852,6 +859,88 @@ private slots:
         const Outcome whole = f.run(QStringLiteral("--check"));
         QVERIFY(!whole.out.join(QLatin1Char('\n')).contains(QStringLiteral("mixes")));
         QVERIFY(!whole.out.contains(packs));
+    }
+
+    // --play starts the game's own start script in the game folder, with -packlist for a packlist
+    // other than default, and only with --yes when the game would load the Max Car Amount or more.
+    void play_startsTheGameInItsFolder_afterTheLightsCheck_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("max");
+        QTest::addColumn<QByteArray>("script"); // empty: none
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("arguments"); // of the start, when it starts
+        const QByteArray script("#!/bin/sh\n");
+        QTest::newRow("default") << "--play"
+                                 << "200" << script << int(Commands::Done) << QStringList();
+        QTest::newRow("another packlist")
+            << "--play --packlist race"
+            << "200" << script << int(Commands::Done) << QStringList{"-packlist", "race"};
+        QTest::newRow("over the limit") << "--play"
+                                        << "2" << script << int(Commands::Failed) << QStringList();
+        QTest::newRow("over the limit, yes") << "--play --yes"
+                                             << "2" << script << int(Commands::Done) << QStringList();
+        QTest::newRow("packlist missing") << "--play --packlist gone"
+                                          << "200" << script << int(Commands::Failed) << QStringList();
+        QTest::newRow("no game program") << "--play"
+                                         << "200" << QByteArray() << int(Commands::Failed) << QStringList();
+    }
+    void play_startsTheGameInItsFolder_afterTheLightsCheck()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, max);
+        QFETCH(QByteArray, script);
+        QFETCH(int, status);
+        QFETCH(QStringList, arguments);
+        Fixture f({"X", "Y"}, {"A"});
+        f.rewritePaths(f.lib.garageFolder, max);
+        const QString game = f.lib.root.path();
+        writeBytes(makeFolder(game, QStringLiteral("packs")) + QStringLiteral("/race.txt"), "default\n");
+        if (!script.isEmpty())
+            writeBytes(game + QStringLiteral("/rvgl"), script);
+        const Outcome o = f.run(command);
+        QCOMPARE(o.status, status);
+        QCOMPARE(o.err.isEmpty(), status == Commands::Done);
+        QCOMPARE(f.lib.processes.started().size(), status == Commands::Done ? 1 : 0);
+        if (status == Commands::Done) {
+            QCOMPARE(f.lib.processes.started().first().program, game + QStringLiteral("/rvgl"));
+            QCOMPARE(f.lib.processes.started().first().arguments, arguments);
+            QCOMPARE(f.lib.processes.started().first().folder, game);
+        }
+    }
+
+    // The real start, detached: a stand-in game records where it runs and what it was given; one
+    // that may not be run is refused with a message.
+    void play_startsAStandInGame_detached()
+    {
+        Fixture f({"X"}, {});
+        const QString game = f.lib.root.path();
+        const QString record = game + QStringLiteral("/record.txt");
+        writeBytes(makeFolder(game, QStringLiteral("packs")) + QStringLiteral("/online.txt"), "default\n");
+        const QString stand = game + QStringLiteral("/rvgl");
+        writeBytes(stand, "#!/bin/sh\npwd > \"$0.tmp\"; for a in \"$@\"; do echo \"$a\" >> \"$0.tmp\"; "
+                          "done\nmv \"$0.tmp\" " +
+                              QFile::encodeName(record) + "\n");
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(
+            QString::fromLatin1(kCommandChild),
+            QStringList{f.config, f.data, f.lib.programFolder, QStringLiteral("--play --packlist online")}
+                .join(QLatin1Char('|')));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitCode(), int(Commands::Failed)); // not executable yet
+        QVERIFY(child.readAllStandardError().contains("not executable"));
+
+        QVERIFY(QFile::setPermissions(stand, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitCode(), int(Commands::Done));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(record), 20000);
+        QFile file(record);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QFile::encodeName(QDir(game).canonicalPath()) + "\n-packlist\nonline\n");
     }
 };
 
