@@ -22,7 +22,7 @@ const CommandLineOption kOptions[] = {
     {"remove-set", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Rem. Set: send the set's cars to the Garage Folder."), C::RemoveSet, "@sets"},
     {"move", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Move one car; --to says where."), C::Move},
     {"install", "", QT_TRANSLATE_NOOP("CommandLine", "Install the cars of the archives given; --to says where."), C::Install, "@files"},
-    {"to", "car|garage", QT_TRANSLATE_NOOP("CommandLine", "Where --move and --install send cars."), C::None, "car garage"},
+    {"to", "car|garage|pack:NAME", QT_TRANSLATE_NOOP("CommandLine", "Where --move and --install send cars; --install also into a pack (made and switched on when new)."), C::None, "car garage pack:"},
     {"stats", "CAR", QT_TRANSLATE_NOOP("CommandLine", "Print a car's statistics."), C::Stats},
     {"check", "", QT_TRANSLATE_NOOP("CommandLine", "Look for broken cars in both folders; exit status 1 when any is found."), C::Check},
     {"packs", "", QT_TRANSLATE_NOOP("CommandLine", "Print default and the packs the packlist loads, in its order, with their state and number of cars, then the pack folders it does not load."), C::Packs},
@@ -216,8 +216,12 @@ QString readMoveOrInstall(const QCommandLineParser& parser, const QStringList& p
         line.files = positional;
     if (!parser.isSet(QStringLiteral("to")))
         return QCoreApplication::translate("CommandLine", "--to car or --to garage is missing.");
-    if (parser.values(QStringLiteral("to")).size() > 1 ||
-        !readFolder(parser.value(QStringLiteral("to")), line.folder))
+    const QString to = parser.value(QStringLiteral("to"));
+    if (line.command == CommandLine::Command::Install && to.startsWith(QLatin1String("pack:")) &&
+        parser.values(QStringLiteral("to")).size() == 1) {
+        line.folder = CommandLine::Folder::Pack;
+        line.pack = to.mid(5);
+    } else if (parser.values(QStringLiteral("to")).size() > 1 || !readFolder(to, line.folder))
         return QCoreApplication::translate("CommandLine", "--to takes car or garage, not \"%1\".")
             .arg(parser.values(QStringLiteral("to")).join(QStringLiteral(" ")));
     if (line.command == CommandLine::Command::Install && line.files.isEmpty())

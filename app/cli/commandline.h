@@ -25,7 +25,7 @@ struct CommandLine
         DisablePack,
         Play
     };
-    enum class Folder { None, Car, Garage, All, Loaded };
+    enum class Folder { None, Car, Garage, All, Loaded, Pack };
 
     Mode mode = Mode::Window;
     bool stockMode = false;
@@ -35,6 +35,7 @@ struct CommandLine
     Command command = Command::None;
     QString name;                 // the set of the set commands, the car of --move and --stats, the pack
     QString packlist;             // --packlist: the packlist the pack commands read or change
+    QString pack;                 // --install --to pack:NAME
     Folder folder = Folder::None; // --list's folder (All: both), or where --move and --install send cars
     QStringList files;            // --install's archives; in the window, the archives to install
     bool json = false;            // --stats, --list and --check for machines

@@ -252,14 +252,20 @@ int Commands::move(CarLibrary& library, const QString& name, CommandLine::Folder
 
 int Commands::install(CarLibrary& library, const CommandLine& line)
 {
+    if (line.folder == CommandLine::Folder::Pack)
+        return installIntoPack(library, line);
     // Without a window nothing can be asked, so every question takes its safe answer unless --yes:
     // a clash is skipped, or with --yes the new car replaces the old one (which goes where "Del. Car"
     // sends cars); files for a car already installed are left out, or with --yes added when new.
     FixedInstallAnswers answers(line.yes ? ClashChoice::Replace : ClashChoice::Skip, line.yes);
     CarInstaller installer(library.platform(), library.carFolder(), library.garageFolder(), answers);
     const bool toGarage = line.folder == CommandLine::Folder::Garage;
-    const InstallSummary summary = installer.install(line.files, toGarage ? CarInstaller::Target::GarageFolder
-                                                                          : CarInstaller::Target::CarFolder);
+    return reportInstall(installer.install(line.files, toGarage ? CarInstaller::Target::GarageFolder
+                                                                : CarInstaller::Target::CarFolder));
+}
+
+int Commands::reportInstall(const InstallSummary& summary)
+{
     for (const InstallSummary::Car& car : summary.installed)
         m_out << car.name << '\n';
     m_out.flush();

@@ -9,6 +9,7 @@ namespace parkwen {
 
 class CarLibrary;
 class GameContent;
+struct InstallSummary;
 class ThumbCache;
 
 // The commands of the command line. Each works on the car library exactly as the window's buttons do
@@ -37,6 +38,10 @@ private:
     int applySet(CarLibrary& library, const CommandLine& line);
     int move(CarLibrary& library, const QString& name, CommandLine::Folder to);
     int install(CarLibrary& library, const CommandLine& line);
+    // --install --to pack:NAME (packcommands.cpp).
+    int installIntoPack(CarLibrary& library, const CommandLine& line);
+    // Prints what an install did; its exit status.
+    int reportInstall(const InstallSummary& summary);
     int stats(CarLibrary& library, const QString& name, bool json);
     // Where the scans would list the car (its folder), found without scanning; empty when nowhere.
     QString folderOfCar(const CarLibrary& library, const QString& name, QString& where);

@@ -9,7 +9,7 @@ _parkwen()
             COMPREPLY=($(compgen -W "car garage all loaded" -- "$cur"))
             return ;;
         --to)
-            COMPREPLY=($(compgen -W "car garage" -- "$cur"))
+            COMPREPLY=($(compgen -W "car garage pack:" -- "$cur"))
             return ;;
         --load-set|--only-set|--remove-set)
             local sets=${XDG_DATA_HOME:-$HOME/.local/share}/parkwen/sets

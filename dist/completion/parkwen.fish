@@ -16,7 +16,7 @@ complete -c parkwen -l only-set -x -a '(__parkwen_sets)' -d 'Load the set and se
 complete -c parkwen -l remove-set -x -a '(__parkwen_sets)' -d "Send the set's cars to the Garage Folder"
 complete -c parkwen -l move -x -a '(parkwen --list car 2>/dev/null; parkwen --list garage 2>/dev/null)' -d 'Move one car'
 complete -c parkwen -l install -d 'Install the cars of archives'
-complete -c parkwen -l to -x -a 'car garage' -d 'Where --move and --install send cars'
+complete -c parkwen -l to -x -a 'car garage pack:' -d 'Where --move and --install send cars'
 complete -c parkwen -l stats -x -a '(parkwen --list car 2>/dev/null; parkwen --list garage 2>/dev/null)' -d "Print a car's statistics"
 complete -c parkwen -l check -d 'Look for broken cars'
 complete -c parkwen -l packs -d 'Print the packs and what the packlist loads'

@@ -942,6 +942,42 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QFile::encodeName(QDir(game).canonicalPath()) + "\n-packlist\nonline\n");
     }
+
+    // --install --to pack:NAME: a new pack is made and switched on in one step; in a pack that is
+    // there, a car of the same name is never replaced, even with --yes.
+    void installIntoAPack_makesAndEnablesANewOne_andNeverReplacesInOne()
+    {
+        using ArchiveItem = test::Item;
+        Fixture f({"X"}, {});
+        const QString pack = f.lib.root.path() + QStringLiteral("/pack.zip");
+        test::writeArchive(pack, test::Format::Zip,
+                           {ArchiveItem::file(QStringLiteral("cars/Arrow/parameters.txt"), "new arrow")});
+        const QString packs = f.lib.root.path() + QStringLiteral("/packs");
+
+        const Outcome made =
+            f.run({QStringLiteral("--install"), pack, QStringLiteral("--to"), QStringLiteral("pack:mine")});
+        QCOMPARE(made.status, Commands::Done);
+        QCOMPARE(made.out, QStringList{"Arrow"});
+        QVERIFY(QFileInfo::exists(packs + QStringLiteral("/mine/cars/Arrow/parameters.txt")));
+        QCOMPARE(f.lib.fs.readFile(packs + QStringLiteral("/default.txt")).value(),
+                 QByteArray("default\nmine\n"));
+        QCOMPARE(f.carsOnDisk(), QStringList{"X"});
+
+        writeBytes(packs + QStringLiteral("/mine/cars/Arrow/parameters.txt"), "the launcher's arrow");
+        const Outcome again = f.run({QStringLiteral("--install"), pack, QStringLiteral("--to"),
+                                     QStringLiteral("pack:mine"), QStringLiteral("--yes")});
+        QCOMPARE(again.status, Commands::Failed);
+        QCOMPARE(f.lib.fs.readFile(packs + QStringLiteral("/mine/cars/Arrow/parameters.txt")).value(),
+                 QByteArray("the launcher's arrow"));
+        QCOMPARE(hiddenEntries(packs + QStringLiteral("/mine/cars")), QStringList());
+
+        for (const char* bad : {"pack:../cars", "pack:default", "pack:"}) {
+            const Outcome refused =
+                f.run({QStringLiteral("--install"), pack, QStringLiteral("--to"), QString::fromLatin1(bad)});
+            QCOMPARE(refused.status, Commands::Failed);
+        }
+        QCOMPARE(entries(packs), (QStringList{"default.txt", "mine"}));
+    }
 };
 
 int main(int argc, char** argv)
