@@ -211,4 +211,29 @@ Error MoveEngine::addStagedFiles(const QByteArray& staging, const QByteArray& ca
     return {};
 }
 
+Error MoveEngine::writePacklist(const QString& file, const std::optional<QByteArray>& expected,
+                                const QByteArray& bytes, bool& changedMeanwhile)
+{
+    changedMeanwhile = false;
+    // The first packlist of a game folder makes its packs folder.
+    if (!m_fs.isFolder(parentFolder(file)))
+        if (Error e = m_fs.createFolder(parentFolder(file)))
+            return e;
+    const Lock held = lock({parentFolder(file)});
+    if (!held.held())
+        return busyError();
+    std::optional<QByteArray> now;
+    if (m_fs.exists(file)) {
+        Result<QByteArray> read = m_fs.readBytes(file, FileSystem::MaxTextFileBytes);
+        if (!read.ok())
+            return read.error();
+        now = read.take();
+    }
+    if (now != expected) {
+        changedMeanwhile = true;
+        return {};
+    }
+    return m_fs.writeFileAtomic(file, bytes);
+}
+
 } // namespace parkwen

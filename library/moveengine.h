@@ -192,6 +192,14 @@ public:
     // Removes a folder tree, links as links, clearing folders' read-only state as it goes.
     Error removeTree(const QString& path);
 
+    // --- Packlists ---
+    // Writes a packlist under the lock of its packs folder: a new file beside the old one, flushed
+    // and renamed over it, so the file is the old one or the new one, never torn. `expected` is what
+    // the caller read (nothing for a file that was not there): when the file holds anything else
+    // now, someone changed it meanwhile and nothing is written (`changedMeanwhile`).
+    Error writePacklist(const QString& file, const std::optional<QByteArray>& expected,
+                        const QByteArray& bytes, bool& changedMeanwhile);
+
 private:
     static MoveResult failed(MoveResult::Status status, Error error);
 

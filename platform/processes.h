@@ -19,6 +19,9 @@ public:
     // (timers fire, windows repaint). Fails with 53 when `program` does not exist or cannot be
     // started; how the program ended is not a failure.
     virtual Error startAndWait(const QString& program, const QStringList& arguments = {}) = 0;
+    // Starts `program` in `folder` (its working folder) and returns at once, as start() does. Fails
+    // with 53 when `program` does not exist, is not a file or may not be run.
+    virtual Error startIn(const QString& folder, const QString& program, const QStringList& arguments);
 };
 
 } // namespace parkwen

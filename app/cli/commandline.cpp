@@ -16,16 +16,21 @@ using C = CommandLine::Command;
 const CommandLineOption kOptions[] = {
     {"h,help", "", QT_TRANSLATE_NOOP("CommandLine", "Show this help and end.")},
     {"version", "", QT_TRANSLATE_NOOP("CommandLine", "Show the version and where the settings and sets are kept, and end.")},
-    {"list", "car|garage|all", QT_TRANSLATE_NOOP("CommandLine", "Print the cars of the Car Folder (car), the Garage Folder (garage) or both (all), one name a line; with --json every folder with its statistics and health."), C::List, "car garage all"},
+    {"list", "car|garage|all|loaded", QT_TRANSLATE_NOOP("CommandLine", "Print the cars of the Car Folder (car), the Garage Folder (garage) or both (all), one name a line; with --json every folder with its statistics and health. loaded: every car the game loads under the packlist, with its pack."), C::List, "car garage all loaded"},
     {"load-set", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Load set: bring the set's cars into the Car Folder."), C::LoadSet, "@sets"},
     {"only-set", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Set only: load the set and send every other car to the Garage Folder."), C::OnlySet, "@sets"},
     {"remove-set", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Rem. Set: send the set's cars to the Garage Folder."), C::RemoveSet, "@sets"},
     {"move", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Move one car; --to says where."), C::Move},
     {"install", "", QT_TRANSLATE_NOOP("CommandLine", "Install the cars of the archives given; --to says where."), C::Install, "@files"},
-    {"to", "car|garage", QT_TRANSLATE_NOOP("CommandLine", "Where --move and --install send cars."), C::None, "car garage"},
+    {"to", "car|garage|pack:NAME", QT_TRANSLATE_NOOP("CommandLine", "Where --move and --install send cars; --install also into a pack (made and switched on when new)."), C::None, "car garage pack:"},
     {"stats", "CAR", QT_TRANSLATE_NOOP("CommandLine", "Print a car's statistics."), C::Stats},
     {"check", "", QT_TRANSLATE_NOOP("CommandLine", "Look for broken cars in both folders; exit status 1 when any is found."), C::Check},
-    {"json", "", QT_TRANSLATE_NOOP("CommandLine", "Print --stats, --list or --check as JSON.")},
+    {"packs", "", QT_TRANSLATE_NOOP("CommandLine", "Print default and the packs the packlist loads, in its order, with their state and number of cars, then the pack folders it does not load."), C::Packs},
+    {"enable-pack", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Switch a pack on in the packlist."), C::EnablePack},
+    {"disable-pack", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Switch a pack off in the packlist."), C::DisablePack},
+    {"play", "", QT_TRANSLATE_NOOP("CommandLine", "Start the game in its folder, with -packlist when another packlist than default is chosen; over the Max Car Amount only with --yes."), C::Play},
+    {"packlist", "NAME", QT_TRANSLATE_NOOP("CommandLine", "The packlist (packs/NAME.txt) that --packs, --enable-pack, --disable-pack, --list loaded and --play read or change; the one chosen in Settings unless given.")},
+    {"json", "", QT_TRANSLATE_NOOP("CommandLine", "Print --stats, --list, --check or --packs as JSON.")},
     {"y,yes", "", QT_TRANSLATE_NOOP("CommandLine", "Answer yes to the questions a command meets; without it a command takes the safe answer and never waits.")},
     {"no-cache", "", QT_TRANSLATE_NOOP("CommandLine", "Start, or run a command, without the thumbnail cache: every picture is decoded again, and nothing is kept for the next start.")},
 };
@@ -165,7 +170,7 @@ QString readCommand(const QCommandLineParser& parser, CommandLine& line, QString
 QString readWindowArguments(const QCommandLineParser& parser, const QStringList& positional,
                             CommandLine& line)
 {
-    for (const char* option : {"to", "json", "yes"})
+    for (const char* option : {"to", "json", "yes", "packlist"})
         if (parser.isSet(QString::fromLatin1(option)))
             return QCoreApplication::translate("CommandLine", "--%1 goes with a command.")
                 .arg(QString::fromLatin1(option));
@@ -184,8 +189,19 @@ QString checkCompanions(const QCommandLineParser& parser, const QStringList& pos
     if (parser.isSet(QStringLiteral("to")) && !takesTo)
         return QCoreApplication::translate("CommandLine", "--to goes with --move or --install.");
     if (line.json && line.command != CommandLine::Command::Stats &&
-        line.command != CommandLine::Command::List && line.command != CommandLine::Command::Check)
-        return QCoreApplication::translate("CommandLine", "--json goes with --stats, --list or --check.");
+        line.command != CommandLine::Command::List && line.command != CommandLine::Command::Check &&
+        line.command != CommandLine::Command::Packs)
+        return QCoreApplication::translate("CommandLine",
+                                           "--json goes with --stats, --list, --check or --packs.");
+    const bool readsPacks =
+        line.command == CommandLine::Command::Packs || line.command == CommandLine::Command::EnablePack ||
+        line.command == CommandLine::Command::DisablePack || line.command == CommandLine::Command::Play ||
+        (line.command == CommandLine::Command::List &&
+         parser.value(QStringLiteral("list")) == QLatin1String("loaded"));
+    if (parser.isSet(QStringLiteral("packlist")) && !readsPacks)
+        return QCoreApplication::translate("CommandLine",
+                                           "--packlist goes with --packs, --enable-pack, --disable-pack, "
+                                           "--list loaded or --play.");
     if (!positional.isEmpty() && line.command != CommandLine::Command::Install)
         return QCoreApplication::translate("CommandLine", "Unexpected argument: %1").arg(positional.first());
     return {};
@@ -200,8 +216,12 @@ QString readMoveOrInstall(const QCommandLineParser& parser, const QStringList& p
         line.files = positional;
     if (!parser.isSet(QStringLiteral("to")))
         return QCoreApplication::translate("CommandLine", "--to car or --to garage is missing.");
-    if (parser.values(QStringLiteral("to")).size() > 1 ||
-        !readFolder(parser.value(QStringLiteral("to")), line.folder))
+    const QString to = parser.value(QStringLiteral("to"));
+    if (line.command == CommandLine::Command::Install && to.startsWith(QLatin1String("pack:")) &&
+        parser.values(QStringLiteral("to")).size() == 1) {
+        line.folder = CommandLine::Folder::Pack;
+        line.pack = to.mid(5);
+    } else if (parser.values(QStringLiteral("to")).size() > 1 || !readFolder(to, line.folder))
         return QCoreApplication::translate("CommandLine", "--to takes car or garage, not \"%1\".")
             .arg(parser.values(QStringLiteral("to")).join(QStringLiteral(" ")));
     if (line.command == CommandLine::Command::Install && line.files.isEmpty())
@@ -216,8 +236,11 @@ QString readCommandValue(const QCommandLineParser& parser, const QStringList& po
     case CommandLine::Command::List:
         if (parser.value(QStringLiteral("list")) == QLatin1String("all"))
             line.folder = CommandLine::Folder::All;
+        else if (parser.value(QStringLiteral("list")) == QLatin1String("loaded"))
+            line.folder = CommandLine::Folder::Loaded;
         else if (!readFolder(parser.value(QStringLiteral("list")), line.folder))
-            return QCoreApplication::translate("CommandLine", "--list takes car, garage or all, not \"%1\".")
+            return QCoreApplication::translate("CommandLine",
+                                               "--list takes car, garage, all or loaded, not \"%1\".")
                 .arg(parser.value(QStringLiteral("list")));
         break;
     case CommandLine::Command::LoadSet:
@@ -231,6 +254,15 @@ QString readCommandValue(const QCommandLineParser& parser, const QStringList& po
         break;
     case CommandLine::Command::Stats:
         line.name = parser.value(QStringLiteral("stats"));
+        break;
+    case CommandLine::Command::EnablePack:
+        line.name = parser.value(QStringLiteral("enable-pack"));
+        break;
+    case CommandLine::Command::DisablePack:
+        line.name = parser.value(QStringLiteral("disable-pack"));
+        break;
+    case CommandLine::Command::Packs:
+    case CommandLine::Command::Play:
         break;
     case CommandLine::Command::Move:
     case CommandLine::Command::Install:
@@ -285,8 +317,13 @@ CommandLine parseCommandLine(const QStringList& allArguments)
         return wrong(problem);
     if (const QString problem = readCommandValue(parser, positional, line); !problem.isEmpty())
         return wrong(problem);
+    line.packlist = parser.value(QStringLiteral("packlist"));
+    if (parser.values(QStringLiteral("packlist")).size() > 1)
+        return wrong(QCoreApplication::translate("CommandLine", "--%1 is given more than once.")
+                         .arg(QStringLiteral("packlist")));
     if (line.command != CommandLine::Command::List && line.command != CommandLine::Command::Install &&
-        line.command != CommandLine::Command::Check && line.name.isEmpty())
+        line.command != CommandLine::Command::Check && line.command != CommandLine::Command::Packs &&
+        line.command != CommandLine::Command::Play && line.name.isEmpty())
         return wrong(QCoreApplication::translate("CommandLine", "%1 needs a name.").arg(given.constFirst()));
     return line;
 }

@@ -10,8 +10,22 @@ namespace parkwen {
 struct CommandLine
 {
     enum class Mode { Window, Help, Version, Command, Wrong };
-    enum class Command { None, List, LoadSet, OnlySet, RemoveSet, Move, Install, Stats, Check };
-    enum class Folder { None, Car, Garage, All };
+    enum class Command {
+        None,
+        List,
+        LoadSet,
+        OnlySet,
+        RemoveSet,
+        Move,
+        Install,
+        Stats,
+        Check,
+        Packs,
+        EnablePack,
+        DisablePack,
+        Play
+    };
+    enum class Folder { None, Car, Garage, All, Loaded, Pack };
 
     Mode mode = Mode::Window;
     bool stockMode = false;
@@ -19,7 +33,9 @@ struct CommandLine
     QString problem;
 
     Command command = Command::None;
-    QString name;                 // the set of the set commands, the car of --move and --stats
+    QString name;                 // the set of the set commands, the car of --move and --stats, the pack
+    QString packlist;             // --packlist: the packlist the pack commands read or change
+    QString pack;                 // --install --to pack:NAME
     Folder folder = Folder::None; // --list's folder (All: both), or where --move and --install send cars
     QStringList files;            // --install's archives; in the window, the archives to install
     bool json = false;            // --stats, --list and --check for machines

@@ -69,10 +69,14 @@ int Commands::run(const CommandLine& line)
         tell(paths.error().miscMessage());
         return Failed;
     }
+    if (line.command == CommandLine::Command::Packs || line.command == CommandLine::Command::EnablePack ||
+        line.command == CommandLine::Command::DisablePack ||
+        (line.command == CommandLine::Command::List && line.folder == CommandLine::Folder::Loaded))
+        return packCommand(paths.value().carFolder, line);
     const CarFolders folders{paths.value().carFolder, paths.value().garageFolder};
-    const bool onlyReads = line.command == CommandLine::Command::List ||
-                           line.command == CommandLine::Command::Check ||
-                           line.command == CommandLine::Command::Stats;
+    const bool onlyReads =
+        line.command == CommandLine::Command::List || line.command == CommandLine::Command::Check ||
+        line.command == CommandLine::Command::Stats || line.command == CommandLine::Command::Play;
     // A reader waits without a word, and reads the folders as they are if the wait is given up.
     MoveEngine quietDoor(m_platform.fs);
     const MoveEngine::Lock held = onlyReads ? quietDoor.lock({folders.cars, folders.garage}, LockKind::Shared)
@@ -113,7 +117,12 @@ int Commands::run(const CommandLine& line)
         return install(library, line);
     case CommandLine::Command::Stats:
         return stats(library, line.name, line.json);
+    case CommandLine::Command::Play:
+        return play(library, line);
     case CommandLine::Command::Check:
+    case CommandLine::Command::Packs:
+    case CommandLine::Command::EnablePack:
+    case CommandLine::Command::DisablePack:
     case CommandLine::Command::None:
         break;
     }
@@ -243,14 +252,20 @@ int Commands::move(CarLibrary& library, const QString& name, CommandLine::Folder
 
 int Commands::install(CarLibrary& library, const CommandLine& line)
 {
+    if (line.folder == CommandLine::Folder::Pack)
+        return installIntoPack(library, line);
     // Without a window nothing can be asked, so every question takes its safe answer unless --yes:
     // a clash is skipped, or with --yes the new car replaces the old one (which goes where "Del. Car"
     // sends cars); files for a car already installed are left out, or with --yes added when new.
     FixedInstallAnswers answers(line.yes ? ClashChoice::Replace : ClashChoice::Skip, line.yes);
     CarInstaller installer(library.platform(), library.carFolder(), library.garageFolder(), answers);
     const bool toGarage = line.folder == CommandLine::Folder::Garage;
-    const InstallSummary summary = installer.install(line.files, toGarage ? CarInstaller::Target::GarageFolder
-                                                                          : CarInstaller::Target::CarFolder);
+    return reportInstall(installer.install(line.files, toGarage ? CarInstaller::Target::GarageFolder
+                                                                : CarInstaller::Target::CarFolder));
+}
+
+int Commands::reportInstall(const InstallSummary& summary)
+{
     for (const InstallSummary::Car& car : summary.installed)
         m_out << car.name << '\n';
     m_out.flush();

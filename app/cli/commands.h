@@ -8,6 +8,8 @@
 namespace parkwen {
 
 class CarLibrary;
+class GameContent;
+struct InstallSummary;
 class ThumbCache;
 
 // The commands of the command line. Each works on the car library exactly as the window's buttons do
@@ -36,6 +38,10 @@ private:
     int applySet(CarLibrary& library, const CommandLine& line);
     int move(CarLibrary& library, const QString& name, CommandLine::Folder to);
     int install(CarLibrary& library, const CommandLine& line);
+    // --install --to pack:NAME (packcommands.cpp).
+    int installIntoPack(CarLibrary& library, const CommandLine& line);
+    // Prints what an install did; its exit status.
+    int reportInstall(const InstallSummary& summary);
     int stats(CarLibrary& library, const QString& name, bool json);
     // Where the scans would list the car (its folder), found without scanning; empty when nowhere.
     QString folderOfCar(const CarLibrary& library, const QString& name, QString& where);
@@ -43,6 +49,16 @@ private:
     int survey(CarLibrary& library, const CommandLine& line);
     bool isSetUp();
     void tell(const QString& text);
+    // --packs, --enable-pack, --disable-pack and --list loaded, on the game folder of the Car Folder
+    // (packcommands.cpp).
+    int packCommand(const QString& carFolder, const CommandLine& line);
+    int printPacks(const GameContent& content, bool json);
+    int printLoaded(const GameContent& content, bool json);
+    int changePacklist(const GameContent& content, const QString& pack, bool enable);
+    // The packlist a command reads: --packlist's, else the one chosen in Settings.
+    QString chosenPacklist(const CommandLine& line);
+    // --play: the light's check, then the game program in the game folder.
+    int play(CarLibrary& library, const CommandLine& line);
 
     Platform m_platform;
     QTextStream& m_out;

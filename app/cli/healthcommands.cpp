@@ -1,8 +1,10 @@
 #include "app/cli/carjson.h"
 #include "app/cli/commands.h"
+
 #include "library/carhealth.h"
 #include "library/carlibrary.h"
 #include "library/carstatscache.h"
+#include "library/gamecontent.h"
 #include "library/thumbcache.h"
 
 #include <QCoreApplication>
@@ -49,9 +51,22 @@ int Commands::survey(CarLibrary& library, const CommandLine& line)
                 m_out << QStringLiteral("    ") << problem.text << '\n';
         }
     }
-    m_out.flush();
-    if (!check)
+    if (!check) {
+        m_out.flush();
         return Done;
+    }
+    // The game's packs: cars it mixes from several packs, packs it cannot find, a Car Folder it
+    // does not load.
+    QStringList packProblems;
+    const std::optional<GameFolder> game = GameFolder::of(paths.value().carFolder);
+    if (game && m_platform.fs.isFolder(game->packsFolder()))
+        packProblems = GameContent::read(m_platform.fs, *game, QString()).problems();
+    if (!line.json && !packProblems.isEmpty()) {
+        m_out << game->packsFolder() << '\n';
+        for (const QString& problem : packProblems)
+            m_out << QStringLiteral("    ") << problem << '\n';
+    }
+    m_out.flush();
     if (!line.json)
         tell(
             shown.isEmpty()
@@ -59,7 +74,7 @@ int Commands::survey(CarLibrary& library, const CommandLine& line)
                 : QCoreApplication::translate("Commands", "%1 of %2 folders have problems.")
                       .arg(shown.size())
                       .arg(cars.size()));
-    return shown.isEmpty() ? Done : Failed;
+    return shown.isEmpty() && packProblems.isEmpty() ? Done : Failed;
 }
 
 } // namespace parkwen

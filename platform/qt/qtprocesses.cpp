@@ -32,6 +32,19 @@ Error QtProcesses::start(const QString& program, const QStringList& arguments)
     return {};
 }
 
+Error QtProcesses::startIn(const QString& folder, const QString& program, const QStringList& arguments)
+{
+    if (Error e = checkProgram(program))
+        return e;
+    if (!QFileInfo(program).isExecutable())
+        return {err::FileNotFound,
+                QCoreApplication::translate("Processes", "%1 may not be run (it is not executable).")
+                    .arg(program)};
+    if (!QProcess::startDetached(program, arguments, folder))
+        return notStarted(program);
+    return {};
+}
+
 Error QtProcesses::startAndWait(const QString& program, const QStringList& arguments)
 {
     if (Error e = checkProgram(program))

@@ -10,6 +10,7 @@ class QtProcesses : public Processes
 public:
     Error start(const QString& program, const QStringList& arguments) override;
     Error startAndWait(const QString& program, const QStringList& arguments) override;
+    Error startIn(const QString& folder, const QString& program, const QStringList& arguments) override;
 };
 
 } // namespace parkwen

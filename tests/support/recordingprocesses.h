@@ -25,6 +25,7 @@ public:
         QString program;
         QStringList arguments;
         bool waited = false;
+        QString folder; // where startIn() started it
     };
     std::function<void(const Started&)> onStart;
     int runMilliseconds = 0;
@@ -33,7 +34,7 @@ public:
     {
         if (!QFileInfo(program).isFile())
             return {err::FileNotFound, QStringLiteral("File not found: ") + program};
-        m_started.append({program, arguments, false});
+        m_started.append({program, arguments, false, QString()});
         const Started started = m_started.last();
         QTimer::singleShot(runMilliseconds, &m_context, [this, started] {
             if (onStart)
@@ -42,11 +43,19 @@ public:
         return {};
     }
 
+    Error startIn(const QString& folder, const QString& program, const QStringList& arguments) override
+    {
+        if (Error e = start(program, arguments))
+            return e;
+        m_started.last().folder = folder;
+        return {};
+    }
+
     Error startAndWait(const QString& program, const QStringList& arguments) override
     {
         if (!QFileInfo(program).isFile())
             return {err::FileNotFound, QStringLiteral("File not found: ") + program};
-        m_started.append({program, arguments, true});
+        m_started.append({program, arguments, true, QString()});
         const Started started = m_started.last();
         QEventLoop loop;
         bool ended = false;

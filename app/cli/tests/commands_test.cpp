@@ -3,6 +3,7 @@
 #include "details/tests/sampleparams.h"
 #include "install/tests/archivewriter.h"
 #include "library/thumbcache.h"
+#include "platform/qt/qtprocesses.h"
 #include "setup/paths_db.h"
 #include "tests/support/testlibrary.h"
 
@@ -66,7 +67,7 @@ int commandChildMain(int argc, char** argv)
     StreamDialogs dialogs(err, line.yes);
     LocalFileSystem fs;
     QtPictures pictures;
-    RecordingProcesses processes;
+    QtProcesses processes;
     Commands commands(
         Platform{fs, pictures, dialogs, processes, parts.value(2), nullptr, parts.value(0), parts.value(1)},
         out, nullptr);
@@ -170,6 +171,15 @@ struct Fixture
         result.out = linesOf(QString::fromUtf8(other.readAllStandardOutput()));
         result.err = linesOf(QString::fromUtf8(told));
         return result;
+    }
+
+    // paths.mdb again, with another garage or Max Car Amount.
+    void rewritePaths(const QString& garage, const QString& max)
+    {
+        lib.writePaths({lib.carFolder, garage, max});
+        QFile::remove(config + QStringLiteral("/paths.mdb"));
+        QFile::rename(lib.programFolder + QStringLiteral("/paths.mdb"),
+                      config + QStringLiteral("/paths.mdb"));
     }
 
     QStringList carsOnDisk() { return entries(lib.carFolder); }
@@ -728,10 +738,7 @@ private slots:
             names << QStringLiteral("car%1").arg(i, 4, 10, QLatin1Char('0'));
             makeCar(f.lib.carFolder, names.last());
         }
-        f.lib.writePaths({f.lib.carFolder, garage, QStringLiteral("2000")});
-        QFile::remove(f.config + QStringLiteral("/paths.mdb"));
-        QVERIFY(QFile::rename(f.lib.programFolder + QStringLiteral("/paths.mdb"),
-                              f.config + QStringLiteral("/paths.mdb")));
+        f.rewritePaths(garage, QStringLiteral("2000"));
         f.writeSet(QStringLiteral("none.pkn"), {});
         qputenv("PARKWEN_LOCK_WAIT", "600");
 
@@ -758,6 +765,218 @@ private slots:
         QCOMPARE(mover.exitCode(), int(Commands::Done));
         QCOMPARE(entries(garage), names);
         QVERIFY(listings >= 1);
+    }
+
+    // The pack commands on a game folder around the Car Folder: what they print, what they write to
+    // the packlist, and what they refuse with nothing written.
+    void packCommands_readAndChangeThePacklist_data()
+    {
+        QTest::addColumn<QByteArray>("packlist"); // packs/default.txt; empty: none
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("out");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray list("; events\r\ndefault\r\n;rva\r\nlocal *\r\n");
+        QTest::newRow("packs") << list << "--packs" << int(Commands::Done)
+                               << QStringList{"default\tloaded 1\t1", "local *\tloaded 2\t0", "rva\toff\t2"}
+                               << list;
+        QTest::newRow("loaded") << QByteArray("default\nrva\n") << "--list loaded" << int(Commands::Done)
+                                << QStringList{"X\tdefault", "Arrow\trva", "Comet\trva"}
+                                << QByteArray("default\nrva\n");
+        QTest::newRow("enable in place")
+            << list << "--enable-pack rva" << int(Commands::Done) << QStringList()
+            << QByteArray("; events\r\ndefault\r\nrva\r\nlocal *\r\n");
+        QTest::newRow("disable") << list << "--disable-pack default" << int(Commands::Done) << QStringList()
+                                 << QByteArray("; events\r\n;default\r\n;rva\r\nlocal *\r\n");
+        QTest::newRow("disable a missing pack's line")
+            << QByteArray("default\nghost\n") << "--disable-pack ghost" << int(Commands::Done)
+            << QStringList() << QByteArray("default\n;ghost\n");
+        QTest::newRow("no packlist: first change")
+            << QByteArray() << "--enable-pack rva" << int(Commands::Done) << QStringList()
+            << QByteArray("default\nrva\n");
+        QTest::newRow("no packlist: packs") << QByteArray() << "--packs" << int(Commands::Done)
+                                            << QStringList{"default\tloaded 1\t1"} << QByteArray();
+        QTest::newRow("refused name")
+            << list << "--enable-pack ../cars" << int(Commands::Failed) << QStringList() << list;
+        QTest::newRow("no such pack")
+            << list << "--enable-pack ghost" << int(Commands::Failed) << QStringList() << list;
+        QTest::newRow("no such packlist")
+            << list << "--enable-pack rva --packlist race" << int(Commands::Failed) << QStringList() << list;
+    }
+    void packCommands_readAndChangeThePacklist()
+    {
+        QFETCH(QByteArray, packlist);
+        QFETCH(QString, command);
+        QFETCH(int, status);
+        QFETCH(QStringList, out);
+        QFETCH(QByteArray, after);
+        Fixture f({"X"}, {"A"});
+        const QString packs = makeFolder(f.lib.root.path(), QStringLiteral("packs"));
+        makeFolder(packs, QStringLiteral("local"));
+        const QString rvaCars = makeFolder(packs, QStringLiteral("rva/cars"));
+        for (const char* car : {"Arrow", "Comet"})
+            writeBytes(makeFolder(rvaCars, QString::fromLatin1(car)) + QStringLiteral("/parameters.txt"),
+                       "x");
+        writeBytes(f.lib.carFolder + QStringLiteral("/X/parameters.txt"), "x");
+        const QString file = packs + QStringLiteral("/default.txt");
+        if (!packlist.isEmpty())
+            writeBytes(file, packlist);
+
+        const Outcome o = f.run(command);
+        QCOMPARE(o.status, status);
+        QCOMPARE(o.out, out);
+        // Told: why a command failed, and that there is no packlist.
+        QCOMPARE(!o.err.isEmpty(),
+                 status != Commands::Done || (packlist.isEmpty() && command == QLatin1String("--packs")));
+        QFile written(file);
+        QCOMPARE(written.exists(), !after.isEmpty());
+        if (written.open(QIODevice::ReadOnly))
+            QCOMPARE(written.readAll(), after);
+        QCOMPARE(hiddenEntries(packs), QStringList());
+    }
+
+    // --check names a car the game would build from the files of two packs, and which file comes
+    // from which; once the later pack's car is whole by itself it only replaces the other.
+    void check_namesACarMixedFromSeveralPacks()
+    {
+        Fixture f({"X"}, {});
+        const QString packs = makeFolder(f.lib.root.path(), QStringLiteral("packs"));
+        writeBytes(packs + QStringLiteral("/default.txt"), "default\r\nrva\r\nio\r\n");
+        for (const char* pack : {"rva", "io"}) {
+            const QString car = makeFolder(packs, QString::fromLatin1(pack) + QStringLiteral("/cars/dart"));
+            writeBytes(car + QStringLiteral("/parameters.txt"), "MODEL 0 \"cars\\dart\\body.prm\"\n");
+            if (QByteArray(pack) == "rva")
+                writeBytes(car + QStringLiteral("/body.prm"), "rva");
+        }
+        const Outcome mixed = f.run(QStringLiteral("--check"));
+        QCOMPARE(mixed.status, Commands::Failed);
+        QVERIFY2(mixed.out.contains(
+                     QStringLiteral("    dart: the game mixes the files of the packs rva, io into one "
+                                    "car: body.prm from rva, parameters.txt from io.")),
+                 qPrintable(mixed.out.join(QLatin1Char('\n'))));
+
+        writeBytes(packs + QStringLiteral("/io/cars/dart/body.prm"), "io");
+        const Outcome whole = f.run(QStringLiteral("--check"));
+        QVERIFY(!whole.out.join(QLatin1Char('\n')).contains(QStringLiteral("mixes")));
+        QVERIFY(!whole.out.contains(packs));
+    }
+
+    // --play starts the game's own start script in the game folder, with -packlist for a packlist
+    // other than default, and only with --yes when the game would load the Max Car Amount or more.
+    void play_startsTheGameInItsFolder_afterTheLightsCheck_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("max");
+        QTest::addColumn<QByteArray>("script"); // empty: none
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("arguments"); // of the start, when it starts
+        const QByteArray script("#!/bin/sh\n");
+        QTest::newRow("default") << "--play"
+                                 << "200" << script << int(Commands::Done) << QStringList();
+        QTest::newRow("another packlist")
+            << "--play --packlist race"
+            << "200" << script << int(Commands::Done) << QStringList{"-packlist", "race"};
+        QTest::newRow("over the limit") << "--play"
+                                        << "2" << script << int(Commands::Failed) << QStringList();
+        QTest::newRow("over the limit, yes") << "--play --yes"
+                                             << "2" << script << int(Commands::Done) << QStringList();
+        QTest::newRow("packlist missing") << "--play --packlist gone"
+                                          << "200" << script << int(Commands::Failed) << QStringList();
+        QTest::newRow("no game program") << "--play"
+                                         << "200" << QByteArray() << int(Commands::Failed) << QStringList();
+    }
+    void play_startsTheGameInItsFolder_afterTheLightsCheck()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, max);
+        QFETCH(QByteArray, script);
+        QFETCH(int, status);
+        QFETCH(QStringList, arguments);
+        Fixture f({"X", "Y"}, {"A"});
+        f.rewritePaths(f.lib.garageFolder, max);
+        const QString game = f.lib.root.path();
+        writeBytes(makeFolder(game, QStringLiteral("packs")) + QStringLiteral("/race.txt"), "default\n");
+        if (!script.isEmpty())
+            writeBytes(game + QStringLiteral("/rvgl"), script);
+        const Outcome o = f.run(command);
+        QCOMPARE(o.status, status);
+        QCOMPARE(o.err.isEmpty(), status == Commands::Done);
+        QCOMPARE(f.lib.processes.started().size(), status == Commands::Done ? 1 : 0);
+        if (status == Commands::Done) {
+            QCOMPARE(f.lib.processes.started().first().program, game + QStringLiteral("/rvgl"));
+            QCOMPARE(f.lib.processes.started().first().arguments, arguments);
+            QCOMPARE(f.lib.processes.started().first().folder, game);
+        }
+    }
+
+    // The real start, detached: a stand-in game records where it runs and what it was given; one
+    // that may not be run is refused with a message.
+    void play_startsAStandInGame_detached()
+    {
+        Fixture f({"X"}, {});
+        const QString game = f.lib.root.path();
+        const QString record = game + QStringLiteral("/record.txt");
+        writeBytes(makeFolder(game, QStringLiteral("packs")) + QStringLiteral("/online.txt"), "default\n");
+        const QString stand = game + QStringLiteral("/rvgl");
+        writeBytes(stand, "#!/bin/sh\npwd > \"$0.tmp\"; for a in \"$@\"; do echo \"$a\" >> \"$0.tmp\"; "
+                          "done\nmv \"$0.tmp\" " +
+                              QFile::encodeName(record) + "\n");
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(
+            QString::fromLatin1(kCommandChild),
+            QStringList{f.config, f.data, f.lib.programFolder, QStringLiteral("--play --packlist online")}
+                .join(QLatin1Char('|')));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitCode(), int(Commands::Failed)); // not executable yet
+        QVERIFY(child.readAllStandardError().contains("not executable"));
+
+        QVERIFY(QFile::setPermissions(stand, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitCode(), int(Commands::Done));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(record), 20000);
+        QFile file(record);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QFile::encodeName(QDir(game).canonicalPath()) + "\n-packlist\nonline\n");
+    }
+
+    // --install --to pack:NAME: a new pack is made and switched on in one step; in a pack that is
+    // there, a car of the same name is never replaced, even with --yes.
+    void installIntoAPack_makesAndEnablesANewOne_andNeverReplacesInOne()
+    {
+        using ArchiveItem = test::Item;
+        Fixture f({"X"}, {});
+        const QString pack = f.lib.root.path() + QStringLiteral("/pack.zip");
+        test::writeArchive(pack, test::Format::Zip,
+                           {ArchiveItem::file(QStringLiteral("cars/Arrow/parameters.txt"), "new arrow")});
+        const QString packs = f.lib.root.path() + QStringLiteral("/packs");
+
+        const Outcome made =
+            f.run({QStringLiteral("--install"), pack, QStringLiteral("--to"), QStringLiteral("pack:mine")});
+        QCOMPARE(made.status, Commands::Done);
+        QCOMPARE(made.out, QStringList{"Arrow"});
+        QVERIFY(QFileInfo::exists(packs + QStringLiteral("/mine/cars/Arrow/parameters.txt")));
+        QCOMPARE(f.lib.fs.readFile(packs + QStringLiteral("/default.txt")).value(),
+                 QByteArray("default\nmine\n"));
+        QCOMPARE(f.carsOnDisk(), QStringList{"X"});
+
+        writeBytes(packs + QStringLiteral("/mine/cars/Arrow/parameters.txt"), "the launcher's arrow");
+        const Outcome again = f.run({QStringLiteral("--install"), pack, QStringLiteral("--to"),
+                                     QStringLiteral("pack:mine"), QStringLiteral("--yes")});
+        QCOMPARE(again.status, Commands::Failed);
+        QCOMPARE(f.lib.fs.readFile(packs + QStringLiteral("/mine/cars/Arrow/parameters.txt")).value(),
+                 QByteArray("the launcher's arrow"));
+        QCOMPARE(hiddenEntries(packs + QStringLiteral("/mine/cars")), QStringList());
+
+        for (const char* bad : {"pack:../cars", "pack:default", "pack:"}) {
+            const Outcome refused =
+                f.run({QStringLiteral("--install"), pack, QStringLiteral("--to"), QString::fromLatin1(bad)});
+            QCOMPARE(refused.status, Commands::Failed);
+        }
+        QCOMPARE(entries(packs), (QStringList{"default.txt", "mine"}));
     }
 };
 
