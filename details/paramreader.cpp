@@ -228,8 +228,11 @@ void readMass(Cursor& c, CarStatistics& stats)
     const int first = c.search(QStringLiteral("Mass"), 0);
     c.setPosition(first + 12);
     c.search(QStringLiteral("Mass"), c.position());
-    if (c.scanToDigit())
-        stats.mass = QStringLiteral("Mass: ") + twoDecimals(c.take(8)) + QStringLiteral("kg");
+    if (c.scanToDigit()) {
+        const QString shown = twoDecimals(c.take(8));
+        stats.mass = QStringLiteral("Mass: ") + shown + QStringLiteral("kg");
+        stats.massKg = leadingNumber(shown);
+    }
     c.setPosition(0);
 }
 
@@ -382,8 +385,11 @@ void readStatistics(TextBuffer& buffer, CarStatistics& stats)
 
     c.setPosition(1);
     c.search(QStringLiteral("Topspeed"), 0);
-    if (c.scanToDigit())
-        stats.speed = QStringLiteral("Speed: ") + twoDecimals(c.take(9)) + QStringLiteral("mph");
+    if (c.scanToDigit()) {
+        const QString shown = twoDecimals(c.take(9));
+        stats.speed = QStringLiteral("Speed: ") + shown + QStringLiteral("mph");
+        stats.speedMph = leadingNumber(shown);
+    }
 
     readClass(buffer, stats);
     readRating(c, stats);

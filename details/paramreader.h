@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace parkwen {
 
@@ -35,6 +36,10 @@ struct CarStatistics
     StatBar accel;
     // The file name of the current skin from the TPAGE line; empty when the line names none.
     QString currentSkin;
+    // The numbers behind the Speed and Mass captions, as they show them (cut to two decimals), for
+    // sorting and for programs: mph and kg. None where no reading found one.
+    std::optional<double> speedMph;
+    std::optional<double> massKg;
 };
 
 // The statistics reader. Reads the text in `buffer` by keyword, moving its cursor, and updates

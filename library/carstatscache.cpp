@@ -11,12 +11,26 @@ namespace parkwen {
 namespace {
 
 // Bumped whenever what a reading holds changes: an older file is then simply not used.
-constexpr qint32 kVersion = 2;
+constexpr qint32 kVersion = 3;
 constexpr quint32 kMagic = 0x50574353; // "PWCS"
 
 QDataStream& operator<<(QDataStream& s, const StatBar& b)
 {
     return s << qint32(b.width) << qint32(b.height) << b.tooltip;
+}
+
+QDataStream& operator<<(QDataStream& s, const std::optional<double>& v)
+{
+    return s << v.has_value() << v.value_or(0.0);
+}
+
+QDataStream& operator>>(QDataStream& s, std::optional<double>& v)
+{
+    bool has = false;
+    double value = 0;
+    s >> has >> value;
+    v = has ? std::optional<double>(value) : std::nullopt;
+    return s;
 }
 
 QDataStream& operator>>(QDataStream& s, StatBar& b)
@@ -35,8 +49,8 @@ void write(QDataStream& s, const CarReading& r)
     const CarStatistics& st = c.stats;
     s << c.folderName << c.path << c.inGarage << c.hasParameters << c.listed << c.picture
       << c.nameInParameters << st.speed << st.classCaption << st.rating << st.mass << st.base
-      << st.transmission << st.grip << st.turn << st.accel << st.currentSkin << qint32(c.skins) << c.bytes
-      << c.arrivedMs;
+      << st.transmission << st.grip << st.turn << st.accel << st.currentSkin << st.speedMph << st.massKg
+      << qint32(c.skins) << c.bytes << c.arrivedMs;
     s << qint32(c.problems.size());
     for (const CarProblem& p : c.problems)
         s << qint32(p.kind) << p.text;
@@ -54,8 +68,8 @@ void read(QDataStream& s, CarReading& r)
     qint32 skins = 0;
     s >> c.folderName >> c.path >> c.inGarage >> c.hasParameters >> c.listed >> c.picture >>
         c.nameInParameters >> st.speed >> st.classCaption >> st.rating >> st.mass >> st.base >>
-        st.transmission >> st.grip >> st.turn >> st.accel >> st.currentSkin >> skins >> c.bytes >>
-        c.arrivedMs;
+        st.transmission >> st.grip >> st.turn >> st.accel >> st.currentSkin >> st.speedMph >> st.massKg >>
+        skins >> c.bytes >> c.arrivedMs;
     c.skins = skins;
     qint32 count = 0;
     s >> count;

@@ -17,13 +17,9 @@ QString captionValue(const QString& caption)
     return colon < 0 ? QString() : caption.mid(colon + 1).trimmed();
 }
 
-QJsonValue numberOrNull(const QString& text, const QString& unit)
+QJsonValue numberOrNull(const std::optional<double>& value)
 {
-    if (text.isEmpty())
-        return QJsonValue();
-    bool ok = false;
-    const double value = QString(text).remove(unit).toDouble(&ok);
-    return ok ? QJsonValue(value) : QJsonValue();
+    return value ? QJsonValue(*value) : QJsonValue();
 }
 
 QJsonValue textOrNull(const QString& text)
@@ -65,13 +61,13 @@ QString kindName(CarProblem::Kind kind)
 QJsonObject statisticsJson(const CarStatistics& stats)
 {
     QJsonObject object;
-    object[QStringLiteral("speed")] = numberOrNull(captionValue(stats.speed), QStringLiteral("mph"));
+    object[QStringLiteral("speed")] = numberOrNull(stats.speedMph);
     object[QStringLiteral("class")] = textOrNull(captionValue(stats.classCaption));
     object[QStringLiteral("rating")] = textOrNull(captionValue(stats.rating));
     object[QStringLiteral("grip")] = percentOf(stats.grip);
     object[QStringLiteral("turn")] = percentOf(stats.turn);
     object[QStringLiteral("acceleration")] = percentOf(stats.accel);
-    object[QStringLiteral("mass")] = numberOrNull(captionValue(stats.mass), QStringLiteral("kg"));
+    object[QStringLiteral("mass")] = numberOrNull(stats.massKg);
     object[QStringLiteral("transmission")] = textOrNull(captionValue(stats.transmission));
     object[QStringLiteral("base")] = textOrNull(captionValue(stats.base));
     object[QStringLiteral("skin")] = textOrNull(stats.currentSkin);

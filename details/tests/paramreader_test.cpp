@@ -431,6 +431,9 @@ private slots:
         QCOMPARE(b.base, a.base);
         QCOMPARE(b.currentSkin, a.currentSkin);
         QVERIFY(a.grip.known && a.turn.known && a.accel.known);
+        // The numbers behind the captions, as they show them.
+        QCOMPARE(QStringLiteral("Speed: %1mph").arg(*a.speedMph, 5, 'f', 2, QLatin1Char('0')), a.speed);
+        QCOMPARE(QStringLiteral("Mass: %1kg").arg(*b.massKg, 5, 'f', 2, QLatin1Char('0')), b.mass);
     }
 
     // The one reading of a leading number: where it stops and what a number too large gives, the

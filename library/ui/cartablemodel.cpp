@@ -3,7 +3,6 @@
 #include "library/carlibrary.h"
 #include "library/carnames.h"
 #include "library/ui/cartablerows.h"
-#include "platform/numbers.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -20,11 +19,6 @@ QString captionValue(const QString& caption)
 {
     const qsizetype colon = caption.indexOf(QLatin1Char(':'));
     return colon < 0 ? QString() : caption.mid(colon + 1).trimmed();
-}
-
-double captionNumber(const QString& caption)
-{
-    return leadingNumber(captionValue(caption));
 }
 
 const char* const kHeaders[CarTableModel::ColumnCount] = {"",
@@ -53,8 +47,8 @@ CarTableModel::Keys CarTableModel::keysOf(const CarRecord& car)
     k.folder = car.folderName.toLower();
     k.name = car.nameInParameters.toLower();
     if (car.hasParameters) {
-        k.speed = captionNumber(car.stats.speed);
-        k.mass = captionNumber(car.stats.mass);
+        k.speed = car.stats.speedMph.value_or(0.0);
+        k.mass = car.stats.massKg.value_or(0.0);
         k.cls = captionValue(car.stats.classCaption);
         k.rating = captionValue(car.stats.rating);
         k.transmission = captionValue(car.stats.transmission);
