@@ -10,7 +10,7 @@ namespace parkwen {
 struct CommandLine
 {
     enum class Mode { Window, Help, Version, Command, Wrong };
-    enum class Command { None, List, LoadSet, OnlySet, RemoveSet, Move, Install, Stats, Check };
+    enum class Command { None, List, LoadSet, OnlySet, RemoveSet, Move, Install, Stats, Check, Render };
     enum class Folder { None, Car, Garage, All };
 
     Mode mode = Mode::Window;
@@ -19,9 +19,12 @@ struct CommandLine
     QString problem;
 
     Command command = Command::None;
-    QString name;                 // the set of the set commands, the car of --move and --stats
+    QString name;                 // the set of the set commands, the car of --move, --stats and --render
     Folder folder = Folder::None; // --list's folder (All: both), or where --move and --install send cars
     QStringList files;            // --install's archives; in the window, the archives to install
+    QString picture;              // --render: the PNG file to write
+    QString skin;                 // --render --skin: a skin file of the car's folder
+    int size = 256;               // --render --size: the picture's side in pixels
     bool json = false;            // --stats, --list and --check for machines
     bool yes = false;             // answer the questions that a command meets with yes
     bool noCache = false;         // --no-cache: the window or command runs without the thumbnail cache

@@ -65,6 +65,8 @@ int Commands::run(const CommandLine& line)
     // The statistics of one car need no scan (and no picture decoded).
     if (line.command == CommandLine::Command::Stats)
         return startLibrary(library, false) ? stats(library, line.name, line.json) : Failed;
+    if (line.command == CommandLine::Command::Render)
+        return startLibrary(library, false) ? render(library, line) : Failed;
     // A listing only reads; everything else changes the folders, and holds the library lock from
     // before it finishes what an ended run left until it is done.
     const bool onlyReads = line.command == CommandLine::Command::List;
@@ -105,6 +107,7 @@ int Commands::run(const CommandLine& line)
     case CommandLine::Command::Stats:
         return stats(library, line.name, line.json);
     case CommandLine::Command::Check:
+    case CommandLine::Command::Render:
     case CommandLine::Command::None:
         break;
     }
