@@ -235,15 +235,17 @@ Eye eyeFor(const CarGeometry& g, QSize pixels, const CarCamera& camera)
     const QVector3D centre = (g.minimum + g.maximum) / 2;
     const float radius = std::max(1.0f, (g.maximum - g.minimum).length() / 2);
     const float fov = 30.0f;
+    const float aspect = pixels.height() > 0 ? float(pixels.width()) / float(pixels.height()) : 1.0f;
+    // The car fits the narrower of the two angles of view.
+    const float halfAngle = std::atan(std::tan(qDegreesToRadians(fov / 2)) * std::min(1.0f, aspect));
     const float zoom = std::clamp(camera.zoom, 0.25f, 8.0f);
-    // The bounding sphere is wider than a car seen from above a corner: closer than it asks.
-    const float distance = radius / std::sin(qDegreesToRadians(fov / 2)) * 0.86f / zoom;
+    // The whole bounding sphere stays in view as the car turns.
+    const float distance = radius / std::sin(halfAngle) / zoom;
     const float yaw = qDegreesToRadians(camera.yaw);
     const float pitch = qDegreesToRadians(std::clamp(camera.pitch, -10.0f, 89.0f));
     const QVector3D eye = centre + distance * QVector3D(std::cos(pitch) * std::sin(yaw), std::sin(pitch),
                                                         std::cos(pitch) * std::cos(yaw));
     QMatrix4x4 projection;
-    const float aspect = pixels.height() > 0 ? float(pixels.width()) / float(pixels.height()) : 1.0f;
     projection.perspective(fov, aspect, std::max(0.5f, distance - radius * 2), distance + radius * 120);
     QMatrix4x4 view;
     view.lookAt(eye, centre, QVector3D(0, 1, 0));

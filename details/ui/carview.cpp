@@ -319,9 +319,11 @@ void CarView::wearChosen()
     for (const QString& problem : m_missing)
         lines << tr("Drawn without %1.").arg(problem);
     m_caption->setText(lines.join(QLatin1Char('\n')));
-    if (wanted == m_worn || !m_surface)
+    if (wanted == m_worn)
         return;
     m_worn = wanted;
+    if (!m_surface)
+        return;
     if (m_decoding) {
         m_decoding->disconnect(this);
         m_decoding->deleteLater();
