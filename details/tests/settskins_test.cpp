@@ -160,9 +160,10 @@ private slots:
         QCOMPARE(m_dialogs.messages(), QStringList{"Skin Set"});
 
         // Deleting every other skin leaves nothing to try on.
-        for (int i = 0; i < 4; ++i)
-            sett.findChild<QPushButton*>(QStringLiteral("DelS"))->click();
-        QVERIFY(!tryOn->isEnabled());
+        auto* delS = sett.findChild<QPushButton*>(QStringLiteral("DelS"));
+        while (delS->isEnabled())
+            delS->click();
+        QVERIFY2(!tryOn->isEnabled(), qPrintable(m_dialogs.messages().join(",")));
         QCOMPARE(view->wornSkin(), m_car + "/Car.BMP");
     }
 
