@@ -108,10 +108,11 @@ int openLargeSkin(const QString& root, const QString& realCars)
             firstFrame = t.elapsed();
         return drawn;
     });
-    std::printf("| details window, gleam with an 8192 x 8192 PNG skin (%lld MB) | filled %lld ms | first frame %lld ms "
+    std::printf("| details window, gleam with an 8192 x 8192 PNG skin (%lld MB) | filled %lld ms | first "
+                "frame %lld ms "
                 "| first frame wearing the skin %lld ms | peak %.0f MB (%.0f MB before) |\n",
-                QFileInfo(car + QStringLiteral("/car.bmp")).size() >> 20, filled, firstFrame, t.elapsed(), peakMb(),
-                before);
+                QFileInfo(car + QStringLiteral("/car.bmp")).size() >> 20, filled, firstFrame, t.elapsed(),
+                peakMb(), before);
     return 0;
 }
 
@@ -189,14 +190,16 @@ int renderMany(const QString& root, const QString& realCars, int count, const QS
     for (const QString& name : names) {
         QProcess process;
         process.start(prog + QStringLiteral("/parkwen"),
-                      {QStringLiteral("--render"), name, root + QStringLiteral("/pictures/") + name + QStringLiteral(".png")});
+                      {QStringLiteral("--render"), name,
+                       root + QStringLiteral("/pictures/") + name + QStringLiteral(".png")});
         process.waitForFinished(60000);
         failed += process.exitCode() != 0;
     }
     const qint64 ms = t.elapsed();
     rusage usage{};
     getrusage(RUSAGE_CHILDREN, &usage);
-    std::printf("| parkwen --render of %d cars (copies of the eight real cars), one process each | %.1f s in all, %.0f ms a "
+    std::printf("| parkwen --render of %d cars (copies of the eight real cars), one process each | %.1f s in "
+                "all, %.0f ms a "
                 "car | %d failed | peak %.0f MB a process |\n",
                 count, double(ms) / 1000.0, double(ms) / count, failed, double(usage.ru_maxrss) / 1024.0);
     return failed ? 1 : 0;
@@ -227,7 +230,8 @@ int screenshots(const QString& realCars, const QString& shots)
             waitFor([] { return false; }, 700);
             sett.waitForPictures();
             QCoreApplication::processEvents();
-            const QString file = shots + QLatin1Char('/') + car + QLatin1Char('-') + name + QStringLiteral(".png");
+            const QString file =
+                shots + QLatin1Char('/') + car + QLatin1Char('-') + name + QStringLiteral(".png");
             sett.screen()->grabWindow(0).save(file);
             std::printf("%s: wearing %s; %s\n", qPrintable(file), qPrintable(view->wornSkin()),
                         qPrintable(view->notes().replace(QLatin1Char('\n'), QLatin1Char(' '))));
@@ -257,7 +261,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QString root = argument(args, QStringLiteral("--root"), QStringLiteral("/tmp/parkwen-model-bench"));
-    const QString realCars = QDir(argument(args, QStringLiteral("--realcars"), QStringLiteral("../shared/realcars"))).absolutePath();
+    const QString realCars =
+        QDir(argument(args, QStringLiteral("--realcars"), QStringLiteral("../shared/realcars")))
+            .absolutePath();
     const QString mode = argument(args, QStringLiteral("--child"), QString());
     if (args.contains(QStringLiteral("--shots")))
         return screenshots(realCars, argument(args, QStringLiteral("--shots"), QStringLiteral("shots")));
@@ -266,7 +272,8 @@ int main(int argc, char** argv)
     if (mode == QLatin1String("turn"))
         return turning(realCars);
     if (mode == QLatin1String("render"))
-        return renderMany(root, realCars, argument(args, QStringLiteral("--cars"), QStringLiteral("1000")).toInt(),
+        return renderMany(root, realCars,
+                          argument(args, QStringLiteral("--cars"), QStringLiteral("1000")).toInt(),
                           QCoreApplication::applicationDirPath());
     // Each measurement in a process of its own, so that one's peak never hides in another's.
     std::printf("| what | measured | | | |\n|---|---|---|---|---|\n");

@@ -184,24 +184,28 @@ QString resolveCarFile(FileSystem& fs, const QString& carPath, const QString& ca
 namespace {
 
 // Reads one part's model; the error says which part and file when it cannot be drawn.
-Result<CarPart> readPart(FileSystem& fs, const QString& carPath, const QString& carFolder, const CarLayout& layout,
-                         const CarLayout::Part& part, const QString& what)
+Result<CarPart> readPart(FileSystem& fs, const QString& carPath, const QString& carFolder,
+                         const CarLayout& layout, const CarLayout::Part& part, const QString& what)
 {
     if (part.model < 0 || part.model >= CarLayout::ModelCount || layout.models[size_t(part.model)].isEmpty())
         return Error(err::FileNotFound,
-                     QCoreApplication::translate("CarModel", "%1 names no model (model %2)").arg(what).arg(part.model));
+                     QCoreApplication::translate("CarModel", "%1 names no model (model %2)")
+                         .arg(what)
+                         .arg(part.model));
     const QString written = layout.models[size_t(part.model)];
     const QString file = resolveCarFile(fs, carPath, carFolder, written);
     if (file.isEmpty())
-        return Error(err::FileNotFound,
-                     QCoreApplication::translate("CarModel", "%1: the model \"%2\" is not there").arg(what, written));
+        return Error(
+            err::FileNotFound,
+            QCoreApplication::translate("CarModel", "%1: the model \"%2\" is not there").arg(what, written));
     Result<PrmModel> model = loadPrm(fs, file);
     if (!model.ok())
         return Error(model.error().number(), QCoreApplication::translate("CarModel", "%1: \"%2\": %3")
                                                  .arg(what, written, model.error().description()));
     if (model.value().meshes.isEmpty() || model.value().meshes.first().polygons.isEmpty())
         return Error(err::InvalidPicture,
-                     QCoreApplication::translate("CarModel", "%1: the model \"%2\" holds no polygons").arg(what, written));
+                     QCoreApplication::translate("CarModel", "%1: the model \"%2\" holds no polygons")
+                         .arg(what, written));
     return CarPart{what, file, part.offset, model.value().meshes.first()};
 }
 
@@ -213,8 +217,9 @@ CarModel readCarModel(FileSystem& fs, const QString& carPath, const QString& car
     const QString parameters = joinPath(carPath, fs.resolve(carPath, QStringLiteral("parameters.txt")));
     Result<QByteArray> text = fs.readFile(parameters);
     if (!text.ok()) {
-        car.bodyError = Error(text.error().number(), QCoreApplication::translate("CarModel", "parameters.txt: %1")
-                                                         .arg(text.error().description()));
+        car.bodyError = Error(
+            text.error().number(),
+            QCoreApplication::translate("CarModel", "parameters.txt: %1").arg(text.error().description()));
         return car;
     }
     const CarLayout layout = readCarLayout(text.value());
@@ -225,8 +230,8 @@ CarModel readCarModel(FileSystem& fs, const QString& carPath, const QString& car
             car.skinPath = file;
     }
 
-    Result<CarPart> body =
-        readPart(fs, carPath, carFolder, layout, layout.body, QCoreApplication::translate("CarModel", "The body"));
+    Result<CarPart> body = readPart(fs, carPath, carFolder, layout, layout.body,
+                                    QCoreApplication::translate("CarModel", "The body"));
     if (!body.ok()) {
         car.bodyError = body.error();
         return car;

@@ -63,14 +63,16 @@ struct CarRenderer::Worker
         context->setFormat(surface->format());
         if (!context->create() || !context->makeCurrent(surface.get())) {
             context.reset();
-            return QCoreApplication::translate("CarRenderer", "this system offers no OpenGL to draw cars with");
+            return QCoreApplication::translate("CarRenderer",
+                                               "this system offers no OpenGL to draw cars with");
         }
         scene = std::make_unique<CarScene>();
         QString why;
         if (!scene->initialize(&why)) {
             context->doneCurrent();
             context.reset();
-            return QCoreApplication::translate("CarRenderer", "OpenGL cannot build the car's shaders: %1").arg(why);
+            return QCoreApplication::translate("CarRenderer", "OpenGL cannot build the car's shaders: %1")
+                .arg(why);
         }
         return QString();
     }
@@ -92,7 +94,8 @@ CarRenderer::CarRenderer() : m_worker(std::make_unique<Worker>())
 {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         m_worker->tried = true;
-        m_worker->unavailable = QCoreApplication::translate("CarRenderer", "cars are drawn only with a display");
+        m_worker->unavailable =
+            QCoreApplication::translate("CarRenderer", "cars are drawn only with a display");
         return;
     }
     QSurfaceFormat format;
@@ -170,8 +173,8 @@ Result<QImage> CarRenderer::render(const CarModel& car, const QImage& skin, int 
         QOpenGLFramebufferObject target(side, side, format);
         if (!target.isValid() || !target.bind()) {
             w.context->doneCurrent();
-            return Error(err::InvalidCall,
-                         QCoreApplication::translate("CarRenderer", "OpenGL cannot draw a picture of that size"));
+            return Error(err::InvalidCall, QCoreApplication::translate(
+                                               "CarRenderer", "OpenGL cannot draw a picture of that size"));
         }
         w.scene->setGeometry(geometry);
         w.scene->setSkin(skin);
@@ -184,8 +187,9 @@ Result<QImage> CarRenderer::render(const CarModel& car, const QImage& skin, int 
     });
 }
 
-Result<QImage> renderCarFolder(CarRenderer& renderer, FileSystem& fs, Pictures& pictures, const QString& carPath,
-                               const QString& carFolder, const QString& skinPath, int side, QStringList* missing)
+Result<QImage> renderCarFolder(CarRenderer& renderer, FileSystem& fs, Pictures& pictures,
+                               const QString& carPath, const QString& carFolder, const QString& skinPath,
+                               int side, QStringList* missing)
 {
     const CarModel car = readCarModel(fs, carPath, carFolder);
     if (!car.hasBody())

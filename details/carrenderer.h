@@ -45,8 +45,8 @@ constexpr int MaxRenderSide = 4096;
 
 // A picture of the car in `carPath` wearing `skinPath` (its current skin when empty). Fails when the
 // body cannot be drawn; a wheel that cannot is left out, and `missing` says why.
-Result<QImage> renderCarFolder(CarRenderer& renderer, FileSystem& fs, Pictures& pictures, const QString& carPath,
-                               const QString& carFolder, const QString& skinPath, int side,
-                               QStringList* missing = nullptr);
+Result<QImage> renderCarFolder(CarRenderer& renderer, FileSystem& fs, Pictures& pictures,
+                               const QString& carPath, const QString& carFolder, const QString& skinPath,
+                               int side, QStringList* missing = nullptr);
 
 } // namespace parkwen

@@ -87,15 +87,17 @@ void appendVertex(std::vector<float>& out, const PrmMesh& mesh, const PrmPolygon
     const bool seeThrough = p.type & (PrmPolygon::Translucent | PrmPolygon::Additive);
     const float alpha = seeThrough ? float((c >> 24) & 0xff) / 255.0f : 1.0f;
     out.insert(out.end(), {pos.x(), pos.y(), pos.z(), normal.x(), normal.y(), normal.z(),
-                           p.uv[size_t(2 * corner)], p.uv[size_t(2 * corner + 1)], float((c >> 16) & 0xff) / 255.0f,
-                           float((c >> 8) & 0xff) / 255.0f, float(c & 0xff) / 255.0f, alpha,
-                           p.isTextured() ? 1.0f : 0.0f});
+                           p.uv[size_t(2 * corner)], p.uv[size_t(2 * corner + 1)],
+                           float((c >> 16) & 0xff) / 255.0f, float((c >> 8) & 0xff) / 255.0f,
+                           float(c & 0xff) / 255.0f, alpha, p.isTextured() ? 1.0f : 0.0f});
 }
 
 void appendPolygons(std::vector<float>& out, const CarPart& part, int kind)
 {
     for (const PrmPolygon& p : part.mesh.polygons) {
-        const int polygonKind = (p.type & PrmPolygon::Additive) ? 2 : (p.type & PrmPolygon::Translucent) ? 1 : 0;
+        const int polygonKind = (p.type & PrmPolygon::Additive)      ? 2
+                                : (p.type & PrmPolygon::Translucent) ? 1
+                                                                     : 0;
         if (polygonKind != kind)
             continue;
         for (int corner : {0, 1, 2})
@@ -183,8 +185,8 @@ void CarScene::setGeometry(const CarGeometry& geometry)
     m_ranges.vertices.clear();
     m_count = geometry.opaque + geometry.translucent + geometry.additive;
     glBindBuffer(GL_ARRAY_BUFFER, m_buffer);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(geometry.vertices.size() * sizeof(float)), geometry.vertices.data(),
-                 GL_STATIC_DRAW);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(geometry.vertices.size() * sizeof(float)),
+                 geometry.vertices.data(), GL_STATIC_DRAW);
 
     // The ground: a plain square under the lowest point of the car, wide enough to fill the view.
     const QVector3D centre = (geometry.minimum + geometry.maximum) / 2;
@@ -193,8 +195,9 @@ void CarScene::setGeometry(const CarGeometry& geometry)
     const QColor ground = QColor::fromRgb(GroundColour);
     std::vector<float> square;
     for (const auto& [dx, dz] : {std::pair{-1, -1}, {1, -1}, {1, 1}, {-1, -1}, {1, 1}, {-1, 1}})
-        square.insert(square.end(), {centre.x() + dx * reach, y, centre.z() + dz * reach, 0, 1, 0, 0, 0,
-                                     float(ground.redF()), float(ground.greenF()), float(ground.blueF()), 1, 0});
+        square.insert(square.end(),
+                      {centre.x() + dx * reach, y, centre.z() + dz * reach, 0, 1, 0, 0, 0,
+                       float(ground.redF()), float(ground.greenF()), float(ground.blueF()), 1, 0});
     glBindBuffer(GL_ARRAY_BUFFER, m_groundBuffer);
     glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(square.size() * sizeof(float)), square.data(), GL_STATIC_DRAW);
     glBindBuffer(GL_ARRAY_BUFFER, 0);

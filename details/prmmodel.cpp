@@ -67,8 +67,8 @@ Result<PrmVertex> readVertex(const Reader& r, qsizetype at, int number)
         v[i] = r.f32(at + 4 * i);
     for (int i = 0; i < 3; ++i) {
         if (!std::isfinite(v[i]) || std::fabs(v[i]) > MaxPrmCoordinate)
-            return damaged(QCoreApplication::translate("PrmModel", "vertex %1 lies at no usable position")
-                               .arg(number));
+            return damaged(
+                QCoreApplication::translate("PrmModel", "vertex %1 lies at no usable position").arg(number));
     }
     return PrmVertex{QVector3D(v[0], v[1], v[2]),
                      QVector3D(finiteOrZero(v[3]), finiteOrZero(v[4]), finiteOrZero(v[5]))};
@@ -84,13 +84,14 @@ Result<PrmMesh> readMesh(const QByteArray& bytes, qsizetype& at, int meshNumber)
     const int polygonCount = r.i16(at);
     const int vertexCount = r.i16(at + 2);
     if (polygonCount < 0 || vertexCount < 0)
-        return damaged(QCoreApplication::translate("PrmModel", "mesh %1 gives a negative count").arg(meshNumber));
+        return damaged(
+            QCoreApplication::translate("PrmModel", "mesh %1 gives a negative count").arg(meshNumber));
     at += 4;
     // Both counts are below 32768, so the sizes cannot overflow; the file must hold them.
     const qsizetype needed = polygonCount * kPolygonBytes + vertexCount * kVertexBytes;
     if (size - at < needed)
-        return damaged(
-            QCoreApplication::translate("PrmModel", "mesh %1 counts more than the file holds").arg(meshNumber));
+        return damaged(QCoreApplication::translate("PrmModel", "mesh %1 counts more than the file holds")
+                           .arg(meshNumber));
 
     PrmMesh mesh;
     mesh.polygons.reserve(polygonCount);
@@ -98,8 +99,9 @@ Result<PrmMesh> readMesh(const QByteArray& bytes, qsizetype& at, int meshNumber)
         PrmPolygon p = readPolygon(r, at);
         for (int c = 0; c < p.corners(); ++c)
             if (p.index[size_t(c)] >= vertexCount)
-                return damaged(QCoreApplication::translate("PrmModel", "polygon %1 of mesh %2 uses a vertex the "
-                                                                       "mesh does not have")
+                return damaged(QCoreApplication::translate("PrmModel",
+                                                           "polygon %1 of mesh %2 uses a vertex the "
+                                                           "mesh does not have")
                                    .arg(i)
                                    .arg(meshNumber));
         mesh.polygons.append(p);
@@ -119,14 +121,16 @@ Result<PrmMesh> readMesh(const QByteArray& bytes, qsizetype& at, int meshNumber)
 Result<PrmModel> readPrm(const QByteArray& bytes)
 {
     if (bytes.size() > MaxPrmBytes)
-        return damaged(QCoreApplication::translate("PrmModel", "it is larger than %1 MB").arg(MaxPrmBytes >> 20));
+        return damaged(
+            QCoreApplication::translate("PrmModel", "it is larger than %1 MB").arg(MaxPrmBytes >> 20));
     if (bytes.isEmpty())
         return damaged(QCoreApplication::translate("PrmModel", "it is empty"));
     PrmModel model;
     qsizetype at = 0;
     while (at < bytes.size()) {
         if (model.meshes.size() >= kMaxMeshes)
-            return damaged(QCoreApplication::translate("PrmModel", "it holds more than %1 meshes").arg(kMaxMeshes));
+            return damaged(
+                QCoreApplication::translate("PrmModel", "it holds more than %1 meshes").arg(kMaxMeshes));
         Result<PrmMesh> mesh = readMesh(bytes, at, int(model.meshes.size()) + 1);
         if (!mesh.ok())
             return mesh.error();

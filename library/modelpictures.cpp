@@ -29,7 +29,8 @@ QString ModelPictures::cacheKey(const QString& path)
     // Only bitmaps other than the usual box picture can be stand-ins; the name alone decides, so
     // the key costs nothing.
     const QString name = lastName(path);
-    if (!matchesPattern(name, QStringLiteral("*.bmp")) || name.compare(QLatin1String("carbox.bmp"), Qt::CaseInsensitive) == 0)
+    if (!matchesPattern(name, QStringLiteral("*.bmp")) ||
+        name.compare(QLatin1String("carbox.bmp"), Qt::CaseInsensitive) == 0)
         return path;
     return path + QStringLiteral("\n3d");
 }
@@ -40,8 +41,8 @@ std::optional<QImage> ModelPictures::drawn(const QString& path, QSize size)
     if (folder.isEmpty() || !isStandInPicture(m_fs, folder, lastName(path)))
         return std::nullopt;
     const int side = std::clamp(std::max(size.width(), size.height()), 16, 512) * kOversample;
-    const Result<QImage> picture =
-        renderCarFolder(m_renderer, m_fs, m_pictures, folder, m_carFolder ? m_carFolder() : QString(), QString(), side);
+    const Result<QImage> picture = renderCarFolder(m_renderer, m_fs, m_pictures, folder,
+                                                   m_carFolder ? m_carFolder() : QString(), QString(), side);
     if (!picture.ok())
         return std::nullopt;
     if (!size.isValid())

@@ -17,7 +17,8 @@ class ModelPictures : public Pictures
 {
 public:
     // `carFolder` tells where other cars' models are looked for (the Car Folder).
-    ModelPictures(Pictures& pictures, FileSystem& fs, CarRenderer& renderer, std::function<QString()> carFolder);
+    ModelPictures(Pictures& pictures, FileSystem& fs, CarRenderer& renderer,
+                  std::function<QString()> carFolder);
 
     // The key the thumbnail cache keeps a picture under: a file that may be drawn from its car's
     // models is kept apart from the same file decoded as it is (by a run that could not draw it).
@@ -26,7 +27,10 @@ public:
     Result<QImage> load(const QString& path, QSize size = QSize()) override;
     Result<QImage> loadBytes(const QString& path, const QByteArray& bytes, QSize size) override;
     std::optional<PictureHeader> probe(const QString& path) override { return m_pictures.probe(path); }
-    Result<QImage> loadToFit(const QString& path, QSize box) override { return m_pictures.loadToFit(path, box); }
+    Result<QImage> loadToFit(const QString& path, QSize box) override
+    {
+        return m_pictures.loadToFit(path, box);
+    }
 
 private:
     // The drawing of the car whose stand-in picture `path` is; nothing when it is no stand-in or

@@ -54,9 +54,10 @@ void setUp(QCommandLineParser& parser)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const CommandLineOption& option : kOptions)
         parser.addOption(toQt(option));
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QCoreApplication::translate("CommandLine", "The archives of --install; the picture of --render."),
-                                 QStringLiteral("[FILE...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QCoreApplication::translate("CommandLine", "The archives of --install; the picture of --render."),
+        QStringLiteral("[FILE...]"));
 }
 
 // Qt's own options for the window (-style fusion, -platform xcb, ...) are taken by the application
@@ -195,9 +196,10 @@ QString checkCompanions(const QCommandLineParser& parser, const QStringList& pos
                 .arg(QString::fromLatin1(option));
     const qsizetype allowed = line.command == CommandLine::Command::Install  ? positional.size()
                               : line.command == CommandLine::Command::Render ? 1
-                                                                              : 0;
+                                                                             : 0;
     if (positional.size() > allowed)
-        return QCoreApplication::translate("CommandLine", "Unexpected argument: %1").arg(positional.at(allowed));
+        return QCoreApplication::translate("CommandLine", "Unexpected argument: %1")
+            .arg(positional.at(allowed));
     return {};
 }
 
@@ -224,7 +226,8 @@ QString readRender(const QCommandLineParser& parser, const QStringList& position
 {
     line.name = parser.value(QStringLiteral("render"));
     if (positional.isEmpty())
-        return QCoreApplication::translate("CommandLine", "--render needs the PNG file to write after the car.");
+        return QCoreApplication::translate("CommandLine",
+                                           "--render needs the PNG file to write after the car.");
     line.picture = positional.first();
     line.skin = parser.value(QStringLiteral("skin"));
     if (parser.isSet(QStringLiteral("skin")) && line.skin.isEmpty())
@@ -233,7 +236,8 @@ QString readRender(const QCommandLineParser& parser, const QStringList& position
         bool ok = false;
         line.size = parser.value(QStringLiteral("size")).toInt(&ok);
         if (!ok || line.size < 1 || line.size > 4096)
-            return QCoreApplication::translate("CommandLine", "--size takes a number of pixels from 1 to 4096, not \"%1\".")
+            return QCoreApplication::translate("CommandLine",
+                                               "--size takes a number of pixels from 1 to 4096, not \"%1\".")
                 .arg(parser.value(QStringLiteral("size")));
     }
     return {};

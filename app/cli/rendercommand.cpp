@@ -84,7 +84,8 @@ int Commands::render(CarLibrary& library, const CommandLine& line)
     buffer.open(QIODevice::WriteOnly);
     picture.value().save(&buffer, "PNG");
     if (Error e = fs.writeFile(line.picture, png)) {
-        tell(QCoreApplication::translate("Commands", "%1 cannot be written: %2").arg(line.picture, e.description()));
+        tell(QCoreApplication::translate("Commands", "%1 cannot be written: %2")
+                 .arg(line.picture, e.description()));
         return Failed;
     }
     return Done;

@@ -59,7 +59,8 @@ void quietImageReaders(QtMsgType type, const QMessageLogContext& context, const 
     if (imageReader && type != QtFatalMsg)
         return;
     static const char* const drawingNotes[] = {"eglconvenience:", "Cannot find EGLConfig",
-                                               "Running on a software rasterizer", "QStandardPaths: XDG_RUNTIME_DIR"};
+                                               "Running on a software rasterizer",
+                                               "QStandardPaths: XDG_RUNTIME_DIR"};
     if (g_drawing && type != QtFatalMsg)
         for (const char* note : drawingNotes)
             if (message.startsWith(QLatin1String(note)))
@@ -128,7 +129,8 @@ int runWithoutWindow(QCoreApplication& app, const CommandLine& line, CarRenderer
     StreamDialogs dialogs(err, line.yes);
     QtProcesses processes;
     // The statistics of one car read no pictures, a picture of one car no thumbnails: no cache to open.
-    const bool onePicture = line.command == CommandLine::Command::Stats || line.command == CommandLine::Command::Render;
+    const bool onePicture =
+        line.command == CommandLine::Command::Stats || line.command == CommandLine::Command::Render;
     const std::unique_ptr<ThumbCache> thumbnails = onePicture ? nullptr : openThumbnails(line, fs, pictures);
     Commands commands(platformAt(at, fs, pictures, dialogs, processes, nullptr), out, thumbnails.get());
     commands.setRenderer(renderer);
@@ -240,7 +242,8 @@ int runWindow(int argc, char* argv[], const CommandLine& line, const QStringList
     // window shows skins as they are.
     CarRenderer renderer;
     const CarLibrary* library = nullptr;
-    ModelPictures carPictures(pictures, fs, renderer, [&library] { return library ? library->carFolder() : QString(); });
+    ModelPictures carPictures(pictures, fs, renderer,
+                              [&library] { return library ? library->carFolder() : QString(); });
     const bool drawsCars = renderer.unavailable().isEmpty();
     Platform platform = platformAt(at, fs, carPictures, dialogs, processes, &progress);
     Platform detailsPlatform = platformAt(at, fs, pictures, dialogs, processes, &progress);

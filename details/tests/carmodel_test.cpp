@@ -122,8 +122,9 @@ private slots:
         QTest::newRow("negative polygon count") << negative << "negative count";
         QTest::newRow("negative vertex count") << negativeVertices << "negative count";
         QTest::newRow("index past the vertices") << badIndex << "polygon 1 of mesh 1 uses a vertex";
-        QTest::newRow("NaN position") << withFloat(box, firstVertex(6), std::numeric_limits<float>::quiet_NaN())
-                                      << "vertex 0 lies at no usable position";
+        QTest::newRow("NaN position")
+            << withFloat(box, firstVertex(6), std::numeric_limits<float>::quiet_NaN())
+            << "vertex 0 lies at no usable position";
         QTest::newRow("infinite position")
             << withFloat(box, firstVertex(6) + 4, std::numeric_limits<float>::infinity()) << "vertex 0";
         QTest::newRow("huge position") << withFloat(box, firstVertex(6) + 8, 3e30f) << "vertex 0";
@@ -168,7 +169,7 @@ private slots:
     void layout_readsModelsBlocksAndWheels()
     {
         const QByteArray text = "MODEL \t0 \t\"cars\\x\\body.prm\"\n"
-                                "MODEL 1 \"NONE\n"         // closing quote missing, as in a real car
+                                "MODEL 1 \"NONE\n" // closing quote missing, as in a real car
                                 "MODEL 2 \"cars/x/w.prm\" ; the wheel\n"
                                 "model 40 \"cars/x/far.prm\"\n" // past the numbers the game has
                                 ";)TPAGE \"cars\\x\\car.bmp\"\n"

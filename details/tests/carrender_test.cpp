@@ -17,7 +17,8 @@ constexpr int kSide = 256;
 // Where a point of the car (game axes) lands in a picture drawn of it.
 QPoint pixelOf(const CarModel& car, const CarCamera& camera, QVector3D point)
 {
-    const QVector4D clip = cameraTransform(carGeometry(car), QSize(kSide, kSide), camera) * QVector4D(point, 1);
+    const QVector4D clip =
+        cameraTransform(carGeometry(car), QSize(kSide, kSide), camera) * QVector4D(point, 1);
     const QVector3D ndc = clip.toVector3DAffine();
     return QPoint(int((ndc.x() + 1) / 2 * kSide), int((1 - ndc.y()) / 2 * kSide));
 }
@@ -67,7 +68,8 @@ private slots:
     {
         BoxCar box;
         // Wheels spread wide of the body, so that from above each shows on its own.
-        box.wheels = {QVector3D(-60, 0, 70), QVector3D(60, 0, 70), QVector3D(-60, 0, -70), QVector3D(60, 0, -70)};
+        box.wheels = {QVector3D(-60, 0, 70), QVector3D(60, 0, 70), QVector3D(-60, 0, -70),
+                      QVector3D(60, 0, -70)};
         const QString carPath = writeBoxCar(m_dir.path(), "box", box);
         // The back right wheel is damaged: drawn without it, and said.
         writeBytes(carPath + "/wheelbr.prm", QByteArray(10, 'x'));
@@ -81,8 +83,8 @@ private slots:
         const CarCamera above{0, 89, 1};
         const CarModel car = readCarModel(m_fs, carPath);
         QCOMPARE(car.parts.size(), 3);
-        const Result<QImage> picture = renderCarFolder(*m_renderer, m_fs, m_pictures, carPath, QString(),
-                                                       QString(), kSide, &missing);
+        const Result<QImage> picture =
+            renderCarFolder(*m_renderer, m_fs, m_pictures, carPath, QString(), QString(), kSide, &missing);
         QVERIFY2(picture.ok(), qPrintable(picture.error().description()));
         QCOMPARE(picture.value().size(), QSize(kSide, kSide));
         QCOMPARE(missing.size(), 1);
@@ -119,9 +121,11 @@ private slots:
         QVERIFY(!renderCarFolder(*m_renderer, m_fs, m_pictures, carPath, QString(), QString(), 0).ok());
         QVERIFY(!renderCarFolder(*m_renderer, m_fs, m_pictures, carPath, QString(), QString(), 5000).ok());
         writeBytes(carPath + "/body.prm", prmBox(QVector3D(), QVector3D(1e9f, 1, 1), 0));
-        const Result<QImage> far = renderCarFolder(*m_renderer, m_fs, m_pictures, carPath, QString(), QString(), 64);
+        const Result<QImage> far =
+            renderCarFolder(*m_renderer, m_fs, m_pictures, carPath, QString(), QString(), 64);
         QVERIFY(!far.ok());
-        QVERIFY2(far.error().description().contains("no usable position"), qPrintable(far.error().description()));
+        QVERIFY2(far.error().description().contains("no usable position"),
+                 qPrintable(far.error().description()));
         QFile::remove(carPath + "/body.prm");
         QVERIFY(!renderCarFolder(*m_renderer, m_fs, m_pictures, carPath, QString(), QString(), 64).ok());
     }
@@ -170,7 +174,8 @@ private slots:
         QCOMPARE(model.parts.size(), parts);
         QCOMPARE(model.missing.size(), missing);
         QVERIFY(!model.skinPath.isEmpty());
-        const Result<QImage> picture = renderCarFolder(*m_renderer, m_fs, m_pictures, source, QString(), QString(), 128);
+        const Result<QImage> picture =
+            renderCarFolder(*m_renderer, m_fs, m_pictures, source, QString(), QString(), 128);
         QVERIFY2(picture.ok(), qPrintable(picture.error().description()));
         // The car fills a good part of the picture, and is not all one colour.
         const double ground = groundShare(picture.value());

@@ -6,8 +6,8 @@
 #include <QImage>
 #include <QList>
 #include <QString>
-#include <QVector3D>
 #include <QtEndian>
+#include <QVector3D>
 
 #include <array>
 #include <cstring>
@@ -107,7 +107,9 @@ inline QString writeBoxCar(const QString& carFolder, const QString& name, const 
     skin.fill(car.skin);
     skin.save(path + "/car.bmp", "PNG"); // PNG under a .bmp name, as today's cars have it
     QByteArray text = "Name \"Box\"\r\n";
-    text += QStringLiteral("MODEL 0 \"cars\\%1\\body.prm\"\r\nMODEL 1 \"cars/%1/wheel.prm\"\r\n").arg(own).toLatin1();
+    text += QStringLiteral("MODEL 0 \"cars\\%1\\body.prm\"\r\nMODEL 1 \"cars/%1/wheel.prm\"\r\n")
+                .arg(own)
+                .toLatin1();
     for (int i = 2; i < 17; ++i)
         text += "MODEL " + QByteArray::number(i) + " \"NONE\"\r\n";
     text += "MODEL 17 \"cars\\misc\\Aerial.m\"\r\n";

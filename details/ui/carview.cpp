@@ -3,16 +3,17 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QFutureWatcher>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QSignalBlocker>
 #include <QStackedLayout>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 
@@ -20,9 +21,9 @@ namespace parkwen {
 
 namespace {
 
-constexpr int kTurnMs = 33;           // about 30 frames a second while turning
-constexpr float kTurnStep = 0.6f;     // degrees a frame: a turn in about 20 seconds
-constexpr int kViewSkinSide = 1024;   // skins are drawn from a copy no larger than this
+constexpr int kTurnMs = 33;         // about 30 frames a second while turning
+constexpr float kTurnStep = 0.6f;   // degrees a frame: a turn in about 20 seconds
+constexpr int kViewSkinSide = 1024; // skins are drawn from a copy no larger than this
 
 } // namespace
 
@@ -138,7 +139,8 @@ void CarGlWidget::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_Up:
     case Qt::Key_Down:
-        m_camera.pitch = std::clamp(m_camera.pitch + (event->key() == Qt::Key_Up ? 5.0f : -5.0f), -5.0f, 89.0f);
+        m_camera.pitch =
+            std::clamp(m_camera.pitch + (event->key() == Qt::Key_Up ? 5.0f : -5.0f), -5.0f, 89.0f);
         break;
     case Qt::Key_Plus:
     case Qt::Key_Equal:
@@ -216,7 +218,8 @@ CarView::CarView(Platform& platform, QWidget* parent) : QWidget(parent), m_platf
     m_caption->setWordWrap(true);
     m_tryOn = new QCheckBox(tr("Try on the other skin"), this);
     m_tryOn->setObjectName(QStringLiteral("TryOn"));
-    m_tryOn->setToolTip(tr("Shows the car wearing the other skin selected in the skin area, before you Set it."));
+    m_tryOn->setToolTip(
+        tr("Shows the car wearing the other skin selected in the skin area, before you Set it."));
     m_tryOn->setEnabled(false);
     m_pool = new QThreadPool(this);
     m_pool->setMaxThreadCount(1);
@@ -244,6 +247,11 @@ CarView::~CarView() = default;
 bool CarView::openGlAvailable()
 {
     static const bool available = [] {
+        // Windows without a screen (offscreen, minimal) keep their pixels in memory, where Qt cannot
+        // put an OpenGL widget even when it can make a context.
+        const QString platform = QGuiApplication::platformName();
+        if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+            return false;
         QOffscreenSurface surface;
         surface.create();
         QOpenGLContext context;

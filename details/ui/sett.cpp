@@ -537,7 +537,8 @@ QStringList Sett::BMPfil() const
 
 void Sett::showCarPicture(QLabel* image, const QString& name)
 {
-    const QString path = name.isEmpty() ? QString() : joinPath(m_carPath, m_platform.fs.resolve(m_carPath, name));
+    const QString path =
+        name.isEmpty() ? QString() : joinPath(m_carPath, m_platform.fs.resolve(m_carPath, name));
     m_previews->show(image, path);
     // The car in 3D wears what the skin area shows.
     if (image == m_kakar)
