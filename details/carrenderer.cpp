@@ -207,7 +207,10 @@ Result<QImage> renderCarFolder(CarRenderer& renderer, FileSystem& fs, Pictures& 
             *missing << QCoreApplication::translate("CarRenderer", "The skin \"%1\": %2")
                             .arg(lastName(skinFile), loaded.error().description());
     }
-    return renderer.render(car, skin, side);
+    // A still picture need not leave room for the car to turn: a little closer than the view.
+    CarCamera still;
+    still.zoom = 1.2f;
+    return renderer.render(car, skin, side, still);
 }
 
 } // namespace parkwen

@@ -40,7 +40,9 @@ std::optional<QImage> ModelPictures::drawn(const QString& path, QSize size)
     const QString folder = folderOf(path);
     if (folder.isEmpty() || !isStandInPicture(m_fs, folder, lastName(path)))
         return std::nullopt;
-    const int side = std::clamp(std::max(size.width(), size.height()), 16, 512) * kOversample;
+    // A picture asked for at its own size is drawn at the size of the picture frame.
+    const int wanted = size.isValid() ? std::max(size.width(), size.height()) : 256;
+    const int side = std::clamp(wanted, 16, 512) * kOversample;
     const Result<QImage> picture = renderCarFolder(m_renderer, m_fs, m_pictures, folder,
                                                    m_carFolder ? m_carFolder() : QString(), QString(), side);
     if (!picture.ok())
