@@ -50,11 +50,21 @@ struct CarRenderer::Worker
             context->doneCurrent();
         }
         context.reset();
+        surface.reset();
     }
 
-    // On the thread: the context, made once.
+    // On the thread: the surface and the context, made with the first picture, so that a program
+    // that never draws a car never loads OpenGL. The surface is a pbuffer or no surface at all on
+    // the platforms that draw here, which may be made on any thread.
     QString prepare()
     {
+        if (!surface) {
+            QSurfaceFormat format;
+            format.setDepthBufferSize(24);
+            surface = std::make_unique<QOffscreenSurface>();
+            surface->setFormat(format);
+            surface->create();
+        }
         if (context)
             return context->makeCurrent(surface.get())
                        ? QString()
@@ -98,11 +108,6 @@ CarRenderer::CarRenderer() : m_worker(std::make_unique<Worker>())
             QCoreApplication::translate("CarRenderer", "cars are drawn only with a display");
         return;
     }
-    QSurfaceFormat format;
-    format.setDepthBufferSize(24);
-    m_worker->surface = std::make_unique<QOffscreenSurface>();
-    m_worker->surface->setFormat(format);
-    m_worker->surface->create();
     m_worker->thread = std::thread([w = m_worker.get()] { w->loop(); });
 }
 

@@ -15,8 +15,8 @@
 namespace parkwen {
 
 // Draws cars into pictures without a window, on a thread of its own that holds the OpenGL context,
-// so that any thread may ask. Made on the window thread of a QGuiApplication; without one, or where
-// the system offers no OpenGL, it draws nothing and says why.
+// so that any thread may ask. OpenGL is started with the first picture. Without a QGuiApplication,
+// or where the system offers no OpenGL, it draws nothing and says why.
 class CarRenderer
 {
 public:

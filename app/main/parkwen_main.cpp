@@ -238,16 +238,15 @@ int runWindow(int argc, char* argv[], const CommandLine& line, const QStringList
         dialogs.plain(e.miscMessage());
         return 1;
     }
-    // Cars without a picture of their own are shown by a drawing of their models; the details
-    // window shows skins as they are.
+    // Cars without a picture of their own are shown by a drawing of their models (OpenGL starts with
+    // the first such car); the details window shows skins as they are.
     CarRenderer renderer;
     const CarLibrary* library = nullptr;
     ModelPictures carPictures(pictures, fs, renderer,
                               [&library] { return library ? library->carFolder() : QString(); });
-    const bool drawsCars = renderer.unavailable().isEmpty();
     Platform platform = platformAt(at, fs, carPictures, dialogs, processes, &progress);
     Platform detailsPlatform = platformAt(at, fs, pictures, dialogs, processes, &progress);
-    const std::unique_ptr<ThumbCache> thumbnails = openThumbnails(line, fs, carPictures, drawsCars);
+    const std::unique_ptr<ThumbCache> thumbnails = openThumbnails(line, fs, carPictures, true);
     const std::unique_ptr<CarStatsCache> stats = openStats(thumbnails.get());
 
     CarLibrary cars(platform);
