@@ -25,11 +25,13 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -46,6 +48,14 @@ double peakMb()
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
     return 0;
+}
+
+// Lets the peak (VmHWM) start again from the present size.
+void resetPeak()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    if (f.open(QIODevice::WriteOnly))
+        f.write("5");
 }
 
 bool waitFor(const std::function<bool()>& done, int ms = 60000)
@@ -82,11 +92,24 @@ int openLargeSkin(const QString& root, const QString& realCars)
     const QString car = root + QStringLiteral("/large/gleam");
     if (!QFile::exists(car + QStringLiteral("/.complete"))) {
         copyFolder(realCars + QStringLiteral("/gleam"), car);
-        QImage skin = QImage(car + QStringLiteral("/car.bmp")).scaled(8192, 8192);
+        // The car's own paint at 8192 pixels, with fine noise so that it compresses as a painted
+        // skin of that size does (tens of megabytes), not as a blown-up one.
+        QImage skin = QImage(car + QStringLiteral("/car.bmp")).convertToFormat(QImage::Format_RGB32).scaled(8192, 8192);
+        quint32 seed = 7;
+        for (int y = 0; y < skin.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(skin.scanLine(y));
+            for (int x = 0; x < skin.width(); ++x) {
+                seed = seed * 1664525u + 1013904223u;
+                const int n = int(seed >> 28) - 8;
+                line[x] = qRgb(std::clamp(qRed(line[x]) + n, 0, 255), std::clamp(qGreen(line[x]) + n, 0, 255),
+                               std::clamp(qBlue(line[x]) + n, 0, 255));
+            }
+        }
         skin.save(car + QStringLiteral("/car.bmp"), "PNG");
         QFile(car + QStringLiteral("/.complete")).open(QIODevice::WriteOnly);
     }
     Platformed p;
+    resetPeak();
     const double before = peakMb();
     QElapsedTimer t;
     t.start();
@@ -170,18 +193,18 @@ int renderMany(const QString& root, const QString& realCars, int count, const QS
         const QString source = real[i % real.size()];
         const QString name = QStringLiteral("%1_%2").arg(source).arg(i, 4, 10, QLatin1Char('0'));
         const QString folder = cars + QLatin1Char('/') + name;
-        if (!QFile::exists(folder + QStringLiteral("/parameters.txt"))) {
+        if (!QFile::exists(folder + QStringLiteral("/parameters.txt")))
             copyFolder(realCars + QLatin1Char('/') + source, folder);
-            // Its own paths, as a car installed under that name has them.
-            QFile params(folder + QStringLiteral("/parameters.txt"));
-            params.open(QIODevice::ReadOnly);
-            QByteArray text = params.readAll();
-            params.close();
-            text.replace(QByteArray("cars\\") + source.toLatin1() + '\\', "cars\\" + name.toLatin1() + '\\');
-            text.replace(QByteArray("cars/") + source.toLatin1() + '/', "cars/" + name.toLatin1() + '/');
-            params.open(QIODevice::WriteOnly | QIODevice::Truncate);
-            params.write(text);
-        }
+        // Its own paths, in any letter case, as a car installed under that name has them.
+        QFile original(realCars + QLatin1Char('/') + source + QStringLiteral("/parameters.txt"));
+        original.open(QIODevice::ReadOnly);
+        QString text = QString::fromLatin1(original.readAll());
+        text.replace(QRegularExpression(QStringLiteral("cars([\\\\/])") + source + QStringLiteral("([\\\\/])"),
+                                        QRegularExpression::CaseInsensitiveOption),
+                     QStringLiteral("cars\\1") + name + QStringLiteral("\\2"));
+        QFile params(folder + QStringLiteral("/parameters.txt"));
+        params.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        params.write(text.toLatin1());
         names << name;
     }
     int failed = 0;
