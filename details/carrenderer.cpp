@@ -132,7 +132,6 @@ void CarRenderer::prepareWithoutDisplay()
     qputenv("QT_QPA_EGLFS_INTEGRATION", "none");
     qputenv("QT_QPA_EGLFS_FB", "/dev/null");
     qputenv("EGL_PLATFORM", "surfaceless");
-    qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
 }
 
 QString CarRenderer::unavailable()

@@ -228,7 +228,7 @@ QString readRender(const QCommandLineParser& parser, const QStringList& position
     if (positional.isEmpty())
         return QCoreApplication::translate("CommandLine",
                                            "--render needs the PNG file to write after the car.");
-    line.picture = positional.first();
+    line.picture = QFileInfo(positional.first()).absoluteFilePath();
     line.skin = parser.value(QStringLiteral("skin"));
     if (parser.isSet(QStringLiteral("skin")) && line.skin.isEmpty())
         return QCoreApplication::translate("CommandLine", "--skin needs a file.");

@@ -88,7 +88,18 @@ void CarGlWidget::resetCamera()
 void CarGlWidget::setTurning(bool turning)
 {
     m_wantsTurning = turning;
-    if (turning && isVisible())
+    updateTimer();
+}
+
+void CarGlWidget::setWaiting(bool waiting)
+{
+    m_waiting = waiting;
+    updateTimer();
+}
+
+void CarGlWidget::updateTimer()
+{
+    if (m_wantsTurning && !m_waiting && isVisible())
         m_turn->start();
     else
         m_turn->stop();
@@ -197,7 +208,7 @@ void CarGlWidget::hideEvent(QHideEvent* event)
 void CarGlWidget::showEvent(QShowEvent* event)
 {
     QOpenGLWidget::showEvent(event);
-    setTurning(m_wantsTurning);
+    updateTimer();
 }
 
 // --- The view around it ---
@@ -339,6 +350,7 @@ void CarView::wearChosen()
     }
     if (wanted.isEmpty()) {
         m_surface->setSkin(QImage());
+        m_surface->setWaiting(false);
         return;
     }
     // Large skins take a while to decode: the car keeps its paint until the new one is ready.
@@ -350,7 +362,9 @@ void CarView::wearChosen()
         m_decoding = nullptr;
         watcher->deleteLater();
         m_surface->setSkin(watcher->result());
+        m_surface->setWaiting(false);
     });
+    m_surface->setWaiting(true);
     Pictures& pictures = m_platform.pictures;
     watcher->setFuture(QtConcurrent::run(m_pool, [&pictures, wanted] {
         Result<QImage> loaded = pictures.loadToFit(wanted, QSize(kViewSkinSide, kViewSkinSide));

@@ -35,6 +35,8 @@ public:
     void resetCamera();
     void setTurning(bool turning);
     bool isTurning() const;
+    // While a skin is being decoded the car holds still, leaving the processor to the decoding.
+    void setWaiting(bool waiting);
     const CarCamera& camera() const { return m_camera; }
     // Frames drawn so far (the benchmark counts them).
     qint64 framesDrawn() const { return m_frames; }
@@ -65,6 +67,8 @@ private:
     CarCamera m_camera;
     QTimer* m_turn = nullptr;
     bool m_wantsTurning = true;
+    bool m_waiting = false;
+    void updateTimer();
     QPoint m_dragFrom;
     qint64 m_frames = 0;
 };

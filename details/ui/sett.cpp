@@ -539,12 +539,18 @@ void Sett::showCarPicture(QLabel* image, const QString& name)
 {
     const QString path =
         name.isEmpty() ? QString() : joinPath(m_carPath, m_platform.fs.resolve(m_carPath, name));
-    m_previews->show(image, path);
-    // The car in 3D wears what the skin area shows.
-    if (image == m_kakar)
-        m_carView->setCurrentSkin(path);
-    else if (image == m_otherIm)
+    if (image == m_kakar) {
+        // Another parameter file naming the same skin (or the opening's second reading) keeps it.
+        const FileStamp stamp = path.isEmpty() ? FileStamp() : m_platform.fs.stamp(path);
+        if (stamp.isFile() && path == m_kakarPath && stamp == m_kakarStamp)
+            return;
+        m_kakarPath = path;
+        m_kakarStamp = stamp;
+        m_carView->setCurrentSkin(path); // the car in 3D wears what the skin area shows
+    } else if (image == m_otherIm) {
         m_carView->setOtherSkin(path);
+    }
+    m_previews->show(image, path);
 }
 
 void Sett::waitForPictures()

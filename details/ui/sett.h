@@ -168,6 +168,9 @@ protected:
     QTimer* m_timer1 = nullptr;
     Previews* m_previews = nullptr;
     CarView* m_carView = nullptr;
+    // The file kakar shows and its stamp: showing it again unchanged decodes nothing.
+    QString m_kakarPath;
+    FileStamp m_kakarStamp;
     std::unique_ptr<SettFileAreas> m_fileAreas;
 
 private:
