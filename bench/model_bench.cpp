@@ -286,9 +286,9 @@ int screenshots(const QString& realCars, const QString& shots)
         sett.findChild<QCheckBox*>(QStringLiteral("TryOn"))->setChecked(true);
         grab(QStringLiteral("2-tried-on"));
         auto* picSel = sett.findChild<HorizontalUpDown*>(QStringLiteral("PicSel"));
-        if (picSel->maximum() > 0) {
-            picSel->setValue(1);
-            grab(QStringLiteral("3-stepped"));
+        for (int other = 1; other <= picSel->maximum(); ++other) {
+            picSel->setValue(other);
+            grab(QStringLiteral("%1-stepped").arg(other + 2));
         }
     }
     return 0;
