@@ -166,6 +166,34 @@ private slots:
         QVERIFY(readPrm(QByteArray(4 * 100, 0)).ok());
     }
 
+    // Bytes of any kind, and real meshes with bytes changed at random, are read or refused: never a
+    // crash, a hang or a vertex number past the vertices.
+    void anyBytes_readOrRefusedSafely()
+    {
+        QRandomGenerator random(30);
+        const QByteArray box = prmBox(QVector3D(), QVector3D(1, 1, 1), 0) + twoTriangles(0x004);
+        for (int round = 0; round < 3000; ++round) {
+            QByteArray bytes;
+            if (round % 2) {
+                bytes = box;
+                for (int k = 0; k < 1 + round % 7; ++k)
+                    bytes[random.bounded(int(bytes.size()))] = char(random.bounded(256));
+                bytes.truncate(random.bounded(int(bytes.size()) + 1));
+            } else {
+                bytes.resize(random.bounded(600));
+                for (char& c : bytes)
+                    c = char(random.bounded(256));
+            }
+            const Result<PrmModel> model = readPrm(bytes);
+            if (!model.ok())
+                continue;
+            for (const PrmMesh& mesh : model.value().meshes)
+                for (const PrmPolygon& p : mesh.polygons)
+                    for (int c = 0; c < p.corners(); ++c)
+                        QVERIFY(p.index[size_t(c)] < mesh.vertices.size());
+        }
+    }
+
     void layout_readsModelsBlocksAndWheels()
     {
         const QByteArray text = "MODEL \t0 \t\"cars\\x\\body.prm\"\n"
