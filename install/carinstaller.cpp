@@ -62,6 +62,7 @@ bool CarInstaller::installSource(const QString& path)
     const Step read = readEntries(*source, install.entries);
     if (read != Step::Next)
         return read == Step::SourceDone;
+    const InstallSummary before = m_summary;
     if (!planSource(path, install))
         return true;
 
@@ -71,6 +72,15 @@ bool CarInstaller::installSource(const QString& path)
     if (!held.held()) {
         failSource(MoveEngine::busyError().description());
         return false;
+    }
+    // Another Parkwen changed the folders while this one waited: the plan is made again on what is
+    // there now, so that a clash is decided on the car that stands under the name.
+    if (held.waited()) {
+        m_summary = before;
+        install.cars.clear();
+        install.additions.clear();
+        if (!planSource(path, install))
+            return true;
     }
     if (!makeStagingFolders(install))
         return true;

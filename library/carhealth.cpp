@@ -6,6 +6,7 @@
 #include "library/carlibrary.h"
 #include "library/carpicture.h"
 #include "library/carstatscache.h"
+#include "library/moveengine.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -507,6 +508,9 @@ QString CarRecord::healthDetails() const
 QList<CarRecord> surveyLibrary(FileSystem& fs, Pictures& pictures, const QString& carFolder,
                                const QString& garageFolder, CarStatsCache* cache)
 {
+    // Read as no other Parkwen is changing them: a car being moved is never taken for a broken one.
+    MoveEngine door(fs);
+    const MoveEngine::Lock reading = door.lock({carFolder, garageFolder}, LockKind::Shared);
     Context cx{fs, pictures, PathFinder(fs), carFolder, lastName(carFolder), parentFolder(carFolder)};
     QList<CarRecord> cars;
     surveyFolder(cx, cache, carFolder, garageFolder, false, cars);

@@ -37,6 +37,44 @@ bool isStockCar(const QString& name)
 
 CarLibrary::CarLibrary(Platform platform, QObject* parent) : QObject(parent), m_platform(std::move(platform))
 {
+    m_engine.setAfterWait([this] { rereadAfterWait(); });
+}
+
+MoveEngine::Lock CarLibrary::lockForChange()
+{
+    MoveEngine::Lock held = m_engine.lock({m_carFolder, m_garageFolder});
+    if (!held.held())
+        m_platform.dialogs.plain(MoveEngine::busyError().description());
+    return held;
+}
+
+void CarLibrary::rereadAfterWait()
+{
+    if (m_carFolder.isEmpty() && m_garageFolder.isEmpty())
+        return; // no folders read yet, so nothing stale
+    QSet<QString> before;
+    for (const CarList* list : {&m_carList, &m_garageList})
+        for (const QString& name : list->texts())
+            before.insert(name);
+    scanBoth();
+    checkLimit();
+    for (const CarList* list : {&m_carList, &m_garageList})
+        for (const QString& name : list->texts())
+            before.remove(name);
+    m_goneWhileWaiting = before;
+    emit changed();
+}
+
+bool CarLibrary::tellIfGoneWhileWaiting(const QString& name)
+{
+    if (!m_goneWhileWaiting.contains(name))
+        return false;
+    m_platform.dialogs.plain(
+        QCoreApplication::translate("CarLibrary",
+                                    "%1 is no longer in the Car Folder or the Garage Folder: another Parkwen "
+                                    "moved or deleted it.")
+            .arg(name));
+    return true;
 }
 
 void CarLibrary::setThumbnailCache(ThumbCache* cache, int resident)
@@ -243,6 +281,9 @@ void CarLibrary::rereadPaths()
 
 void CarLibrary::scanBoth()
 {
+    // Never a move half done: a reader waits for another Parkwen's change to end. Should the wait
+    // be given up, the folders are read as they are.
+    const MoveEngine::Lock reading = m_engine.lock({m_carFolder, m_garageFolder}, LockKind::Shared);
     Progress* progress = m_platform.progress;
     if (progress)
         progress->begin(QCoreApplication::translate("CarLibrary", "Reading the car library"), 2);

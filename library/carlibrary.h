@@ -5,9 +5,11 @@
 #include "platform/platform.h"
 
 #include <QObject>
+#include <QSet>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace parkwen {
 
@@ -149,6 +151,12 @@ public:
     // recovery.
     void setOnlyReads(bool onlyReads) { m_onlyReads = onlyReads; }
     MoveEngine& moveEngine() { return m_engine; }
+    // Takes the library lock for a command that changes the folders; when it had to wait for
+    // another Parkwen, the lists are read again first. A lock not held has been reported.
+    MoveEngine::Lock lockForChange();
+    // A car that left both folders while this library waited for another Parkwen is told of by
+    // name; true when `name` was such a car.
+    bool tellIfGoneWhileWaiting(const QString& name);
     // Copies ahead, with one flush, the named cars a command is about to move between file systems
     // (see MoveEngine::prepareBatch); keep the result alive while the command moves them.
     MoveEngine::Batch prepareMoves(const QStringList& names, bool toGarage);
@@ -201,9 +209,15 @@ private:
     Error startProgram(const QString& name, const QStringList& arguments = {});
     // The car scan, then the garage scan, under one progress report.
     void scanBoth();
+    // The lists again after waiting for another Parkwen, remembering which cars left both folders.
+    void rereadAfterWait();
     // A stock entry of the stock-listing mode, which ">>" may not send.
     bool isProtectedStockEntry(const QString& name) const;
     void shiftStockFlagsDown(int position);
+    // A car another Parkwen moved while this one waited: already in `target` counts as moved, gone
+    // from both lists is told of; none when the move goes on.
+    std::optional<MoveOutcome> settledWhileWaiting(const QString& name, const CarList& source,
+                                                   const CarList& target);
     // Tells the user what a move that did not happen means; false for such a move.
     bool reportMove(const MoveResult& moved);
     // Tells the user of a deletion that did not finish; false when nothing was deleted.
@@ -238,6 +252,8 @@ private:
     QString m_carCount = QStringLiteral("0");
     QString m_garageCount = QStringLiteral("0");
     bool m_overLimit = false;
+    // The cars that left both lists while this library last waited for another Parkwen.
+    QSet<QString> m_goneWhileWaiting;
 };
 
 } // namespace parkwen

@@ -54,6 +54,9 @@ void CarLibrary::deleteChosenCar(bool ask)
                    Dialogs::Answer::Yes)
         return;
 
+    const MoveEngine::Lock held = lockForChange();
+    if (!held.held() || tellIfGoneWhileWaiting(name))
+        return;
     const DeleteResult deleted = m_engine.deleteCar(folder, name, way);
     if (!reportDeletion(deleted, name))
         return;

@@ -28,6 +28,12 @@ inline QByteArray join(const QByteArray& folder, const QByteArray& name)
     return folder.endsWith('/') ? folder + name : folder + '/' + name;
 }
 
+// Beside a car making way for one placed elsewhere: a link naming the new car's path.
+inline QByteArray replacementRecord()
+{
+    return QByteArrayLiteral(".parkwen-replacement");
+}
+
 // A new token for a hidden folder's name: 8 hexadecimal digits.
 QByteArray token();
 

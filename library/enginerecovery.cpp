@@ -20,7 +20,8 @@ struct MoveEngine::Recovery
     {
         problems << text(path) + QStringLiteral(": ") + why;
     }
-    QByteArray carIn(const QByteArray& hidden, Hidden kind, const QByteArray& flatName, QByteArray& car);
+    QByteArray carIn(const QByteArray& hidden, Hidden kind, const QByteArray& flatName, QByteArray& car,
+                     const QByteArray& beside = {});
     void removeHidden(const QByteArray& hidden);
     void putBack(const QByteArray& hidden, Hidden kind, const QByteArray& carPath, const QByteArray& car);
     void leaving(const QByteArray& hidden, const QByteArray& other);
@@ -69,10 +70,10 @@ bool MoveEngine::recoverFolder(const QByteArray& root, const QByteArray& other, 
     return true;
 }
 
-// The car inside a hidden entry: for a wrapper the one entry it holds (an empty wrapper is
-// removed, one holding more is left alone), for a flat name the entry itself.
+// The car inside a hidden entry: for a wrapper the one entry it holds beside `beside` (a wrapper
+// without a car is removed, one holding more is left alone), for a flat name the entry itself.
 QByteArray MoveEngine::Recovery::carIn(const QByteArray& hidden, Hidden kind, const QByteArray& flatName,
-                                       QByteArray& car)
+                                       QByteArray& car, const QByteArray& beside)
 {
     const QByteArray path = join(root, hidden);
     if (kind == Hidden::Flat) {
@@ -80,13 +81,16 @@ QByteArray MoveEngine::Recovery::carIn(const QByteArray& hidden, Hidden kind, co
         return path;
     }
     Result<QList<QByteArray>> inside = engine.m_fs.nodeNames(path);
+    const bool hasBeside = inside.ok() && !beside.isEmpty() && inside.value().contains(beside);
+    if (hasBeside)
+        inside.value().removeAll(beside);
     if (!inside.ok() || inside.value().size() > 1) {
         problem(path, QCoreApplication::translate("MoveEngine",
                                                   "kept hidden there, as it is not as Parkwen leaves it"));
         return QByteArray();
     }
     if (inside.value().isEmpty()) {
-        if (Error e = engine.m_fs.removeNode(path))
+        if (Error e = hasBeside ? engine.removeTreeAt(path) : engine.m_fs.removeNode(path))
             problem(path, e.description());
         return QByteArray();
     }
@@ -111,7 +115,7 @@ void MoveEngine::Recovery::putBack(const QByteArray& hidden, Hidden kind, const 
         return;
     }
     if (kind == Hidden::Wrapper)
-        engine.m_fs.removeNode(join(root, hidden));
+        engine.removeTreeAt(join(root, hidden));
 }
 
 // A moving car's source: gone when the car is whole in the other folder, else back under its name.
@@ -131,8 +135,8 @@ void MoveEngine::Recovery::leaving(const QByteArray& hidden, const QByteArray& o
         putBack(hidden, kind, carPath, car);
 }
 
-// A car that was making way for an installed one: back when the new one never arrived, else
-// sent where the replacement would have sent it.
+// A car that was making way for an installed one: back when the new one never arrived (at the car's
+// own name, or where the record beside it says), else sent where the replacement would have sent it.
 void MoveEngine::Recovery::replaced(const QByteArray& hidden)
 {
     QByteArray flat;
@@ -143,10 +147,12 @@ void MoveEngine::Recovery::replaced(const QByteArray& hidden)
     if (kind == Hidden::Flat)
         kind = Hidden::Wrapper;
     QByteArray car;
-    const QByteArray carPath = carIn(hidden, kind, flat, car);
+    const QByteArray carPath = carIn(hidden, kind, flat, car, replacementRecord());
     if (carPath.isEmpty())
         return;
-    if (engine.m_fs.nodeInfo(join(root, car)).kind == Kind::Missing) {
+    Result<QByteArray> recorded = engine.m_fs.nodeLinkTarget(join(join(root, hidden), replacementRecord()));
+    const QByteArray newCar = recorded.ok() ? recorded.value() : join(root, car);
+    if (engine.m_fs.nodeInfo(newCar).kind == Kind::Missing) {
         putBack(hidden, kind, carPath, car);
         return;
     }
@@ -155,7 +161,7 @@ void MoveEngine::Recovery::replaced(const QByteArray& hidden)
         problem(carPath,
                 QCoreApplication::translate("MoveEngine", "kept hidden there (%1)").arg(e.description()));
     else
-        engine.m_fs.removeNode(join(root, hidden));
+        engine.removeTreeAt(join(root, hidden));
 }
 
 } // namespace parkwen

@@ -75,14 +75,8 @@ Error MoveEngine::replaceWithStagedCar(const QString& stagingPath, const QString
     if (Error e = m_fs.syncNodeFileSystem(staging))
         return e;
 
-    if (old != target) {
-        // Another name or the other folder: the new car first, then the old one goes from its place.
-        if (Error e = placeStagedCar(stagingPath, finalPath))
-            return e;
-        if (Error e = disposeOf(old, oldPath, toTrash))
-            keptAt = oldPath + QStringLiteral(" (") + e.description() + QLatin1Char(')');
-        return {};
-    }
+    if (old != target)
+        return replaceElsewhere(staging, old, target, oldPath, toTrash, keptAt);
 
     // The same place: the old car steps aside, keeping its name, until the new one is in place.
     Result<QByteArray> aside = makeHiddenFolder(root, ReplacedPrefix);
@@ -112,6 +106,44 @@ Error MoveEngine::replaceWithStagedCar(const QString& stagingPath, const QString
         return {};
     }
     m_fs.removeNode(aside.value());
+    return {};
+}
+
+Error MoveEngine::replaceElsewhere(const QByteArray& staging, const QByteArray& old, const QByteArray& target,
+                                   const QString& oldPath, bool& toTrash, QString& keptAt)
+{
+    // Another name or the other folder. The old car steps aside beside a record of where its
+    // replacement goes, so that recovery after a crash at any step ends with one car: the old one
+    // back when the new one never arrived, else the old one sent where this replacement sends it.
+    const QByteArray oldRoot = parentFolder(old);
+    Result<QByteArray> aside = makeHiddenFolder(oldRoot, ReplacedPrefix);
+    if (!aside.ok())
+        return aside.error();
+    const QByteArray record = join(aside.value(), replacementRecord());
+    const QByteArray oldAside = join(aside.value(), old.mid(old.lastIndexOf('/') + 1));
+    auto giveUp = [&](Error e) {
+        if (m_fs.nodeInfo(oldAside).kind != Kind::Missing)
+            m_fs.renameNode(oldAside, old);
+        removeTreeAt(aside.value());
+        return e;
+    };
+    Error e = m_fs.makeNodeLink(target, record);
+    if (!e)
+        e = m_fs.syncNode(aside.value());
+    if (!e)
+        e = m_fs.renameNode(old, oldAside);
+    if (!e)
+        e = m_fs.syncNode(oldRoot);
+    if (!e)
+        e = placeStagedCar(text(staging), text(target));
+    if (e)
+        return giveUp(e);
+    // The trash entry names the car's own place, where restoring it puts it back.
+    if (Error gone = disposeOf(oldAside, oldPath, toTrash)) {
+        keptAt = text(oldAside) + QStringLiteral(" (") + gone.description() + QLatin1Char(')');
+        return {};
+    }
+    removeTreeAt(aside.value());
     return {};
 }
 

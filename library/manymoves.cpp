@@ -95,9 +95,12 @@ void ManyMoves::send(const QStringList& names, bool toGarage)
     record([&] {
         const CarList& source = toGarage ? m_cars.carList() : m_cars.garageList();
         QStringList moving;
-        for (const QString& name : names)
+        for (const QString& name : names) {
             if (source.rowOfText(name) >= 0 && !(toGarage && isStockEntry(name)))
                 moving << name;
+            else
+                m_cars.tellIfGoneWhileWaiting(name);
+        }
         const MoveEngine::Batch batch = m_cars.prepareMoves(moving, toGarage);
         ProgressScope progress(
             m_cars.platform().progress,

@@ -28,7 +28,7 @@ Error MoveEngine::busyError()
                  QCoreApplication::translate("MoveEngine", "Another Parkwen is changing the car folders."));
 }
 
-MoveEngine::Lock MoveEngine::lock(const QStringList& folders)
+MoveEngine::Lock MoveEngine::lock(const QStringList& folders, LockKind kind)
 {
     // One order for every process, so two never each hold what the other waits for.
     QStringList order;
@@ -41,7 +41,8 @@ MoveEngine::Lock MoveEngine::lock(const QStringList& folders)
     Lock lock;
     auto takeAll = [&] {
         while (lock.m_locks.size() < size_t(order.size())) {
-            std::unique_ptr<FolderLock> next = m_fs.tryLockFolder(order.at(qsizetype(lock.m_locks.size())));
+            std::unique_ptr<FolderLock> next =
+                m_fs.tryLockFolder(order.at(qsizetype(lock.m_locks.size())), kind);
             if (!next) {
                 lock.m_locks.clear(); // never sit on one folder while waiting for the other
                 return false;
@@ -52,13 +53,14 @@ MoveEngine::Lock MoveEngine::lock(const QStringList& folders)
     };
     if (takeAll()) {
         lock.m_held = true;
-    } else if (m_dialogs) {
-        lock.m_held = m_dialogs->waitUntil(busyText(), takeAll);
     } else {
-        lock.m_held = Dialogs::pollUntil(takeAll);
+        lock.m_waited = true;
+        lock.m_held = m_dialogs ? m_dialogs->waitUntil(busyText(), takeAll) : Dialogs::pollUntil(takeAll);
     }
     if (!lock.m_held)
         lock.m_locks.clear();
+    else if (lock.m_waited && kind == LockKind::Exclusive && m_afterWait)
+        m_afterWait();
     return lock;
 }
 

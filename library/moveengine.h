@@ -75,7 +75,9 @@ struct DeleteResult
 //
 //   .parkwen-staging-<token>/<name>   a car being built in its target folder (moves, installs)
 //   .parkwen-leaving-<token>/<name>   a moving car's source, in the folder it leaves
-//   .parkwen-replaced-<token>/<name>  a car making way for an installed one of the same name
+//   .parkwen-replaced-<token>/<name>  a car making way for an installed one; when that one goes to
+//                                     the other folder or another name, a link beside the car,
+//                                     .parkwen-replacement, names where
 //   .parkwen-deleting-<token>/<name>  a car being deleted for good
 //
 // <token> is 8 hexadecimal digits. Every change holds the library lock (both folders, between
@@ -103,6 +105,8 @@ public:
     {
     public:
         bool held() const { return m_held; }
+        // Another process held the lock when it was asked for: what was read before is stale.
+        bool waited() const { return m_waited; }
         Lock() = default;
         Lock(Lock&&) = default;
         Lock& operator=(Lock&&) = default;
@@ -111,10 +115,15 @@ public:
         friend class MoveEngine;
         std::vector<std::unique_ptr<FolderLock>> m_locks;
         bool m_held = false;
+        bool m_waited = false;
     };
     // Takes the lock on the given folders, waiting while another process holds it; a lock that is
-    // not held when the user cancelled the wait (or, without a user, when it took too long).
-    Lock lock(const QStringList& folders);
+    // not held when the user cancelled the wait (or, without a user, when it took too long). A
+    // change takes it exclusive; a reader takes it shared, so that it never sees a change half done.
+    Lock lock(const QStringList& folders, LockKind kind = LockKind::Exclusive);
+    // Called when a change got the lock after waiting for another process, before the change goes
+    // on: whoever read the folders before must read them again.
+    void setAfterWait(std::function<void()> reread) { m_afterWait = std::move(reread); }
     // The error of a change that could not have the lock.
     static Error busyError();
 
@@ -256,11 +265,16 @@ private:
     // --- Installs (enginestaging.cpp) ---
     // Sends a car out of the library: the trash (remembered as `shownAs`), or for good.
     Error disposeOf(const QByteArray& path, const QString& shownAs, bool& toTrash);
+    // Replaces the car at `old` by the staged one at `target`, in another folder or under another
+    // name; the lock is held.
+    Error replaceElsewhere(const QByteArray& staging, const QByteArray& old, const QByteArray& target,
+                           const QString& oldPath, bool& toTrash, QString& keptAt);
     Error addStagedFiles(const QByteArray& staging, const QByteArray& car, const QByteArray& relative,
                          QStringList& placed);
 
     FileSystem& m_fs;
     Dialogs* m_dialogs;
+    std::function<void()> m_afterWait;
     // Target path -> staging folder holding a flushed copy made by prepareBatch.
     QHash<QByteArray, QByteArray> m_prepared;
     // Target path -> a batch car whose source is hidden already.

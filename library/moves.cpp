@@ -68,6 +68,18 @@ bool CarLibrary::reportMove(const MoveResult& moved)
     return false;
 }
 
+std::optional<MoveOutcome> CarLibrary::settledWhileWaiting(const QString& name, const CarList& source,
+                                                           const CarList& target)
+{
+    if (source.rowOfKey(carKey(name)) >= 0)
+        return std::nullopt;
+    if (target.rowOfKey(carKey(name)) >= 0)
+        return MoveOutcome::Moved;
+    if (tellIfGoneWhileWaiting(name))
+        return MoveOutcome::Blocked;
+    return std::nullopt;
+}
+
 MoveOutcome CarLibrary::moveUnlistedCar(const QString& name, bool toGarage)
 {
     if (name.isEmpty() || (toGarage && m_listsStockCars && isStockCar(name)))
@@ -93,6 +105,13 @@ MoveOutcome CarLibrary::moveCarNamed(const QString& carName, bool toGarage)
                                                    "Please Select Something to Move. Fix, Think About It"));
         return MoveOutcome::Protected;
     }
+    // What the command acts on is read under the lock: after waiting for another Parkwen, a car it
+    // already sent where this one goes counts as moved, and a car it took away is named.
+    const MoveEngine::Lock held = lockForChange();
+    if (!held.held())
+        return MoveOutcome::Blocked;
+    if (const std::optional<MoveOutcome> settled = settledWhileWaiting(name, sourceList, targetList))
+        return *settled;
     if (toGarage && isProtectedStockEntry(name))
         return MoveOutcome::Protected;
     selection = name;
@@ -212,6 +231,9 @@ MoveEngine::Batch CarLibrary::prepareMoves(const QStringList& names, bool toGara
 
 void CarLibrary::bringAllToCarFolder()
 {
+    const MoveEngine::Lock held = lockForChange();
+    if (!held.held())
+        return;
     const int passes = m_garageList.count();
     const MoveEngine::Batch batch = prepareMoves(m_garageList.texts(), false);
     Progress* progress = m_platform.progress;
@@ -232,6 +254,9 @@ void CarLibrary::bringAllToCarFolder()
 
 void CarLibrary::sendAllToGarage()
 {
+    const MoveEngine::Lock held = lockForChange();
+    if (!held.held())
+        return;
     const int passes = m_carList.count();
     QStringList names;
     for (const QString& name : m_carList.texts())

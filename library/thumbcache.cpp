@@ -161,6 +161,8 @@ bool ThumbCache::openConnections(const QString& file)
     if (sqlite3_open_v2(name.constData(), &m_reader, flags, nullptr) != SQLITE_OK)
         return false;
     sqlite3_busy_timeout(m_reader, 2000);
+    // Temporary tables and sorts stay in memory: a run that is killed leaves no file behind.
+    exec(m_reader, "PRAGMA temp_store=MEMORY");
     // Page size and vacuuming only take effect while the file is new. Large pages waste little
     // around thumbnails of 8 KB (seven to a page).
     exec(m_reader, "PRAGMA page_size=65536");
@@ -202,6 +204,7 @@ bool ThumbCache::openConnections(const QString& file)
     if (sqlite3_open_v2(name.constData(), &m_writer, flags, nullptr) != SQLITE_OK)
         return false;
     sqlite3_busy_timeout(m_writer, 2000);
+    exec(m_writer, "PRAGMA temp_store=MEMORY");
     // A cache can lose its last transactions in a power cut without harm: no flush per commit.
     exec(m_writer, "PRAGMA synchronous=NORMAL");
     // Copying the log into the file (with its flushes) waits until the writer is idle, so that a

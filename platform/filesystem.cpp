@@ -164,7 +164,7 @@ QByteArray FileSystem::realNodePath(const QByteArray& path)
     return path;
 }
 
-std::unique_ptr<FolderLock> FileSystem::tryLockFolder(const QString&)
+std::unique_ptr<FolderLock> FileSystem::tryLockFolder(const QString&, LockKind)
 {
     return std::make_unique<FolderLock>();
 }

@@ -38,13 +38,17 @@ struct FileStamp
     bool operator==(const FileStamp& other) const = default;
 };
 
-// An exclusive lock between processes on one folder. The system drops it when the process ends, so
-// it never outlives a crash; destroying the object releases it.
+// A lock between processes on one folder. The system drops it when the process ends, so it never
+// outlives a crash; destroying the object releases it.
 class FolderLock
 {
 public:
     virtual ~FolderLock() = default;
 };
+
+// Exclusive: one process changes the folder. Shared: any number of processes read it, and none
+// changes it meanwhile.
+enum class LockKind { Exclusive, Shared };
 
 // Everything the program does to the disk goes through this interface, so that tests can inject
 // failures the real disk will not produce on demand.
@@ -100,9 +104,12 @@ public:
     virtual Error moveToTrash(const QString& path, const QString& shownAs = QString()) = 0;
 
     // Takes the lock on `folder` (a link to a folder locks the folder) without waiting: null when
-    // another process holds it. Taking it again in the same process while it is held succeeds.
+    // another process holds it in a way that shuts this one out. Within one process an exclusive
+    // lock covers shared ones, and taking a lock again while it is held succeeds; an exclusive lock
+    // waits for the shared ones of its own process to end, as it does for other processes'.
     // A file system that cannot lock gives a lock that locks nothing.
-    virtual std::unique_ptr<FolderLock> tryLockFolder(const QString& folder);
+    virtual std::unique_ptr<FolderLock> tryLockFolder(const QString& folder,
+                                                      LockKind kind = LockKind::Exclusive);
 
     // --- Whole folder trees ---
     // These take the system's own path bytes (QFile::encodeName of a folder, then raw names), so a

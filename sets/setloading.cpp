@@ -109,7 +109,11 @@ std::optional<QString> chooseSet(SetChooser& chooser, SetStore& store, Dialogs& 
 
 void loadSet(CarLibrary& library, Platform platform, SetChooser& chooser)
 {
-    if (const std::optional<QStringList> members = readChosenSet(platform, chooser))
+    const std::optional<QStringList> members = readChosenSet(platform, chooser);
+    if (!members)
+        return;
+    const MoveEngine::Lock held = library.lockForChange();
+    if (held.held())
         loadMembers(library, *members);
 }
 
@@ -117,6 +121,10 @@ void loadSetOnly(CarLibrary& library, Platform platform, SetChooser& chooser)
 {
     const std::optional<QStringList> members = readChosenSet(platform, chooser);
     if (!members)
+        return;
+    // The folders are read under the lock: another Parkwen's set may have moved cars meanwhile.
+    const MoveEngine::Lock held = library.lockForChange();
+    if (!held.held())
         return;
     loadMembers(library, *members);
     const QSet<QString> memberSet(members->begin(), members->end());
@@ -127,6 +135,9 @@ void removeSet(CarLibrary& library, Platform platform, SetChooser& chooser)
 {
     const std::optional<QStringList> members = readChosenSet(platform, chooser);
     if (!members)
+        return;
+    const MoveEngine::Lock held = library.lockForChange();
+    if (!held.held())
         return;
     const QSet<QString> memberSet(members->begin(), members->end());
     sendCarsToGarage(library, [&](const QString& name) { return memberSet.contains(name); });

@@ -70,6 +70,8 @@ Result<sqlite3*> openHandle(const QString& file, int flags)
     sqlite3_extended_result_codes(db, 1);
     // Another program writing at the same moment is waited for briefly, never for long.
     sqlite3_busy_timeout(db, 2000);
+    // Temporary tables and sorts stay in memory: a run that is killed leaves no file behind.
+    sqlite3_exec(db, "PRAGMA temp_store=MEMORY", nullptr, nullptr, nullptr);
     return db;
 }
 

@@ -58,40 +58,50 @@ int Commands::run(const CommandLine& line)
     CarLibrary library(Platform{m_platform.fs, m_platform.pictures, m_platform.dialogs, noProcesses,
                                 m_platform.programFolder, nullptr, m_platform.configFolder,
                                 m_platform.dataFolder});
+    // Everything a command acts on is read under the library lock: shared for a command that only
+    // reads, so that it never sees another Parkwen's move half done; exclusive for one that changes
+    // the folders, which first finishes what an ended run left. A command that waited for another
+    // Parkwen thus reads what that one left, not what was there before.
+    if (!isSetUp())
+        return Failed;
+    const Result<CarLibrary::PathsRecord> paths = library.readPaths();
+    if (!paths.ok()) {
+        tell(paths.error().miscMessage());
+        return Failed;
+    }
+    const CarFolders folders{paths.value().carFolder, paths.value().garageFolder};
+    const bool onlyReads = line.command == CommandLine::Command::List ||
+                           line.command == CommandLine::Command::Check ||
+                           line.command == CommandLine::Command::Stats ||
+                           line.command == CommandLine::Command::Render;
+    // A reader waits without a word, and reads the folders as they are if the wait is given up.
+    MoveEngine quietDoor(m_platform.fs);
+    const MoveEngine::Lock held = onlyReads ? quietDoor.lock({folders.cars, folders.garage}, LockKind::Shared)
+                                            : library.moveEngine().lock({folders.cars, folders.garage});
+    if (!held.held() && !onlyReads) {
+        tell(MoveEngine::busyError().description());
+        return Failed;
+    }
+    if (!onlyReads) {
+        for (const QString& problem : library.moveEngine().recover(folders))
+            tell(QCoreApplication::translate("Commands",
+                                             "An interrupted move or deletion could not be finished: ") +
+                 problem);
+    }
     if (line.command == CommandLine::Command::Check ||
         (line.command == CommandLine::Command::List && line.json))
-        return isSetUp() ? survey(library, line) : Failed;
+        return survey(library, line);
     library.setThumbnailCache(m_thumbnails);
     // The statistics of one car need no scan (and no picture decoded).
     if (line.command == CommandLine::Command::Stats)
         return startLibrary(library, false) ? stats(library, line.name, line.json) : Failed;
     if (line.command == CommandLine::Command::Render)
         return startLibrary(library, false) ? render(library, line) : Failed;
-    // A listing only reads; everything else changes the folders, and holds the library lock from
-    // before it finishes what an ended run left until it is done.
-    const bool onlyReads = line.command == CommandLine::Command::List;
+    // Recovery has run already; the start-up reading only reads.
     library.setOnlyReads(true);
     if (!startLibrary(library))
         return Failed;
-    MoveEngine::Lock held;
-    if (!onlyReads) {
-        held = library.moveEngine().lock({library.carFolder(), library.garageFolder()});
-        if (!held.held()) {
-            tell(MoveEngine::busyError().description());
-            return Failed;
-        }
-        library.setOnlyReads(false);
-        bool changed = false;
-        for (const QString& problem :
-             library.moveEngine().recover(CarFolders{library.carFolder(), library.garageFolder()}, &changed))
-            tell(QCoreApplication::translate("Commands",
-                                             "An interrupted move or deletion could not be finished: ") +
-                 problem);
-        if (changed) {
-            library.scanCarFolder();
-            library.scanGarageFolder();
-        }
-    }
+    library.setOnlyReads(onlyReads);
 
     switch (line.command) {
     case CommandLine::Command::List:

@@ -69,15 +69,6 @@ QStringList visibleEntries(const QString& folder)
     return out;
 }
 
-QStringList hiddenEntries(const QString& folder)
-{
-    QStringList out;
-    for (const QString& e : entries(folder))
-        if (e.startsWith(QLatin1Char('.')))
-            out << e;
-    return out;
-}
-
 QStringList sorted(QStringList list)
 {
     list.sort();
@@ -149,6 +140,30 @@ int bigMoveMain(int argc, char** argv)
     FaultyFileSystem fs;
     return inChildLibrary(argc, argv, kBigMoveVariable, fs, [](CarLibrary& cars, const QStringList&) {
         return cars.moveCarNamed(QStringLiteral("big"), true) == MoveOutcome::Moved ? 0 : 1;
+    });
+}
+
+// Another Parkwen that holds the library lock, says so, and once told to go on either sends every
+// car to the Garage Folder ("all") or deletes the car "A" for good ("delete A").
+constexpr char kHoldingVariable[] = "PARKWEN_HOLDING_CHILD";
+
+int holdingMain(int argc, char** argv)
+{
+    FaultyFileSystem fs;
+    return inChildLibrary(argc, argv, kHoldingVariable, fs, [](CarLibrary& cars, const QStringList& args) {
+        const MoveEngine::Lock held = cars.moveEngine().lock({cars.carFolder(), cars.garageFolder()});
+        QFile out;
+        out.open(stdout, QIODevice::WriteOnly);
+        out.write(held.held() ? "holding\n" : "refused\n");
+        out.flush();
+        QFile in;
+        in.open(stdin, QIODevice::ReadOnly);
+        in.readLine();
+        if (args.value(2) == QLatin1String("all"))
+            cars.sendAllToGarage();
+        else
+            cars.moveEngine().removeTree(cars.carFolder() + QStringLiteral("/A"));
+        return 0;
     });
 }
 
@@ -556,6 +571,59 @@ private slots:
             QCOMPARE(treeSnapshot(inCars ? f.car(it.key()) : f.garage(it.key())), it.value());
         }
     }
+
+    // The window's ">>" waits for another Parkwen and then acts on the folders as that one left them:
+    // a car it already sent to the Garage Folder counts as sent, one it deleted is named.
+    void windowCommand_afterWaiting_readsTheFoldersAgain_data()
+    {
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<QStringList>("told");
+        QTest::addColumn<QStringList>("carList");
+        QTest::addColumn<QStringList>("garageList");
+        QTest::newRow("it sent every car away")
+            << "all" << QStringList() << QStringList() << QStringList{"A", "B", "C"};
+        QTest::newRow("it deleted the car")
+            << "delete A"
+            << QStringList{"A is no longer in the Car Folder or the Garage Folder: another Parkwen moved or "
+                           "deleted it."}
+            << QStringList{"B", "C"} << QStringList();
+    }
+    void windowCommand_afterWaiting_readsTheFoldersAgain()
+    {
+        QFETCH(QString, other);
+        QFETCH(QStringList, told);
+        QFETCH(QStringList, carList);
+        QFETCH(QStringList, garageList);
+        Fixture f;
+        for (const char* name : {"A", "B", "C"})
+            makeCar(f.lib.carFolder, QString::fromLatin1(name));
+        f.scan();
+        QProcess holder;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(kHoldingVariable),
+                           QStringList{f.lib.carFolder, f.lib.garageFolder, other}.join(QLatin1Char('|')));
+        holder.setProcessEnvironment(environment);
+        holder.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(holder.waitForReadyRead(30000));
+        QCOMPARE(holder.readLine(), QByteArray("holding\n"));
+        // The first refusal lets the other go on; this one waits until it is done.
+        f.lib.fs.onLockRefused = [&holder] {
+            if (holder.state() == QProcess::Running && holder.bytesToWrite() == 0) {
+                holder.write("go\n");
+                holder.waitForBytesWritten();
+                holder.closeWriteChannel();
+            }
+        };
+        f.cars.setChosenCar(QStringLiteral("A"));
+        f.cars.sendChosenToGarage();
+        f.lib.fs.onLockRefused = nullptr;
+        QVERIFY(holder.waitForFinished(30000));
+        QCOMPARE(f.messages(), told);
+        QCOMPARE(f.cars.carList().texts(), carList);
+        QCOMPARE(f.cars.garageList().texts(), garageList);
+        QCOMPARE(visibleEntries(f.lib.carFolder), carList);
+        QCOMPARE(visibleEntries(f.lib.garageFolder), garageList);
+    }
 };
 
 int main(int argc, char** argv)
@@ -564,6 +632,8 @@ int main(int argc, char** argv)
         return childMain(argc, argv);
     if (qEnvironmentVariableIsSet(kBigMoveVariable))
         return bigMoveMain(argc, argv);
+    if (qEnvironmentVariableIsSet(kHoldingVariable))
+        return holdingMain(argc, argv);
     QGuiApplication app(argc, argv);
     MoveEngineTest test;
     return QTest::qExec(&test, argc, argv);

@@ -27,7 +27,8 @@ public:
     Error sync(const QString& path) override;
     bool trashAvailable(const QString& path) override;
     Error moveToTrash(const QString& path, const QString& shownAs = QString()) override;
-    std::unique_ptr<FolderLock> tryLockFolder(const QString& folder) override;
+    std::unique_ptr<FolderLock> tryLockFolder(const QString& folder,
+                                              LockKind kind = LockKind::Exclusive) override;
     NodeInfo nodeInfo(const QByteArray& path) override;
     Result<QList<QByteArray>> nodeNames(const QByteArray& folder) override;
     Error makeNodeFolder(const QByteArray& path) override;

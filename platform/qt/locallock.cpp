@@ -31,16 +31,30 @@ QMutex& heldMutex()
     return mutex;
 }
 
-QHash<QPair<quint64, quint64>, HeldLock>& held()
+// One folder, locked one way.
+struct LockKey
 {
-    static QHash<QPair<quint64, quint64>, HeldLock> locks;
+    quint64 device = 0;
+    quint64 inode = 0;
+    LockKind kind = LockKind::Exclusive;
+    bool operator==(const LockKey&) const = default;
+};
+
+size_t qHash(const LockKey& key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.device, key.inode, int(key.kind));
+}
+
+QHash<LockKey, HeldLock>& held()
+{
+    static QHash<LockKey, HeldLock> locks;
     return locks;
 }
 
 class SharedFolderLock : public FolderLock
 {
 public:
-    explicit SharedFolderLock(QPair<quint64, quint64> key) : m_key(key) {}
+    explicit SharedFolderLock(LockKey key) : m_key(key) {}
     ~SharedFolderLock() override
     {
         QMutexLocker locker(&heldMutex());
@@ -52,12 +66,12 @@ public:
     }
 
 private:
-    QPair<quint64, quint64> m_key;
+    LockKey m_key;
 };
 
 } // namespace
 
-std::unique_ptr<FolderLock> LocalFileSystem::tryLockFolder(const QString& folder)
+std::unique_ptr<FolderLock> LocalFileSystem::tryLockFolder(const QString& folder, LockKind kind)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
@@ -67,15 +81,20 @@ std::unique_ptr<FolderLock> LocalFileSystem::tryLockFolder(const QString& folder
         ::close(fd);
         return std::make_unique<FolderLock>();
     }
-    const QPair<quint64, quint64> key{quint64(st.st_dev), quint64(st.st_ino)};
+    const LockKey exclusive{quint64(st.st_dev), quint64(st.st_ino), LockKind::Exclusive};
+    const LockKey key{exclusive.device, exclusive.inode, kind};
     QMutexLocker locker(&heldMutex());
-    auto it = held().find(key);
-    if (it != held().end()) {
-        ::close(fd);
-        ++it->users;
-        return std::make_unique<SharedFolderLock>(key);
+    // A change this process is making covers its own readers; a second descriptor would shut them
+    // out. The other way round, a change waits for this process's readers as for anyone's.
+    for (const LockKey& covering : {exclusive, key}) {
+        auto it = held().find(covering);
+        if (it != held().end()) {
+            ::close(fd);
+            ++it->users;
+            return std::make_unique<SharedFolderLock>(covering);
+        }
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (::flock(fd, (kind == LockKind::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0) {
         const int why = errno;
         ::close(fd);
         if (why == EWOULDBLOCK || why == EINTR)

@@ -99,6 +99,29 @@ Error makePrivateFolder(const QString& path)
     return Error::fromErrno(errno);
 }
 
+// Entries for `original` whose info file was written but whose item never arrived: a process ended
+// between the two steps. The item is still where it was, and trashing it again makes a whole entry.
+void forgetUnfinishedEntries(const QString& trash, const QString& base, const QByteArray& infoPath)
+{
+    const QDir info(trash + QStringLiteral("/info"));
+    const QStringList infos = info.entryList(QDir::Files | QDir::Hidden);
+    for (const QString& name : infos) {
+        if (!name.startsWith(base) || !name.endsWith(QLatin1String(".trashinfo")))
+            continue;
+        const QString entry = name.chopped(int(qstrlen(".trashinfo")));
+        if (entry != base && !entry.startsWith(base + QLatin1Char('.')))
+            continue;
+        struct stat st;
+        if (::lstat(native(trash + QStringLiteral("/files/") + entry).constData(), &st) == 0)
+            continue;
+        QFile file(info.filePath(name));
+        if (file.size() > 64 * 1024 || !file.open(QIODevice::ReadOnly))
+            continue;
+        if (file.readAll().split('\n').contains(infoPath))
+            ::unlink(native(info.filePath(name)).constData());
+    }
+}
+
 } // namespace
 
 bool LocalFileSystem::trashAvailable(const QString& path)
@@ -130,8 +153,10 @@ Error LocalFileSystem::moveToTrash(const QString& path, const QString& shownAs)
     QString base = lastName(original);
     while (native(base).size() > 200)
         base.chop(1);
+    const QByteArray pathLine = "Path=" + QUrl::toPercentEncoding(original, "/");
+    forgetUnfinishedEntries(trash, base, pathLine);
     const QByteArray info =
-        "[Trash Info]\nPath=" + QUrl::toPercentEncoding(original, "/") + "\nDeletionDate=" +
+        "[Trash Info]\n" + pathLine + "\nDeletionDate=" +
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")).toLatin1() + '\n';
     for (int n = 1; n < 10000; ++n) {
         const QString name = n == 1 ? base : base + QLatin1Char('.') + QString::number(n);

@@ -55,4 +55,13 @@ QStringList entries(const QString& folder)
     return names;
 }
 
+QStringList hiddenEntries(const QString& folder)
+{
+    QStringList out;
+    for (const QString& e : entries(folder))
+        if (e.startsWith(QLatin1Char('.')))
+            out << e;
+    return out;
+}
+
 } // namespace parkwen::test

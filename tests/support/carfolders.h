@@ -18,5 +18,7 @@ QString makeCar(const QString& parent, const QString& name,
                 const QString& pictureName = QStringLiteral("car.jpg"), QColor colour = Qt::red);
 // Sorted names of the entries (files and folders, hidden ones too) directly inside a folder.
 QStringList entries(const QString& folder);
+// The hidden ones among them (names starting with a dot): what a stopped move or install leaves.
+QStringList hiddenEntries(const QString& folder);
 
 } // namespace parkwen::test

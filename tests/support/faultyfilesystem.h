@@ -87,6 +87,16 @@ public:
     std::function<void(int)> onStep;
     // Whether the desktop's trash is offered.
     bool trashOffered = true;
+    // Called when a lock is refused because another process holds it.
+    std::function<void()> onLockRefused;
+    std::unique_ptr<FolderLock> tryLockFolder(const QString& folder,
+                                              LockKind kind = LockKind::Exclusive) override
+    {
+        std::unique_ptr<FolderLock> lock = LocalFileSystem::tryLockFolder(folder, kind);
+        if (!lock && onLockRefused)
+            onLockRefused();
+        return lock;
+    }
 
     Error makeNodeFolder(const QByteArray& p) override
     {

@@ -12,6 +12,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <cstdio>
+
 using namespace parkwen;
 using namespace parkwen::test;
 
@@ -48,6 +50,40 @@ QStringList linesOf(const QString& text)
         lines.removeLast();
     return lines;
 }
+
+// A second Parkwen: a child process running one command over the folders and settings of a
+// fixture, telling on standard error what it tells, as the real program does.
+constexpr char kCommandChild[] = "PARKWEN_COMMAND_CHILD";
+
+int commandChildMain(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList parts = QString::fromLocal8Bit(qgetenv(kCommandChild)).split(QLatin1Char('|'));
+    const CommandLine line = parseCommandLine(QStringList{QStringLiteral("parkwen")} +
+                                              parts.mid(3).join(QLatin1Char('|')).split(QLatin1Char(' ')));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    StreamDialogs dialogs(err, line.yes);
+    LocalFileSystem fs;
+    QtPictures pictures;
+    RecordingProcesses processes;
+    Commands commands(
+        Platform{fs, pictures, dialogs, processes, parts.value(2), nullptr, parts.value(0), parts.value(1)},
+        out, nullptr);
+    const int status = commands.run(line);
+    out.flush();
+    err.flush();
+    return status;
+}
+
+// The first Parkwen holds the library lock while a second one starts its command; once the second
+// says it waits, the first runs its own command and lets go.
+struct WaitingSecond
+{
+    int status = -1;
+    QStringList out;
+    QStringList err;
+};
 
 // A car library whose paths.mdb and sets are kept apart from the program folder, as when installed.
 struct Fixture
@@ -102,6 +138,39 @@ struct Fixture
         return outcome;
     }
     Outcome run(const QString& line) { return run(line.split(QLatin1Char(' '))); }
+
+    // Starts `second` in another process while this one holds the lock, runs `first` here once
+    // the other waits, then lets the other go on.
+    WaitingSecond runWhileSecondWaits(const QString& first, const QString& second)
+    {
+        WaitingSecond result;
+        std::vector<std::unique_ptr<FolderLock>> held;
+        for (const QString& folder : {lib.carFolder, lib.garageFolder})
+            held.push_back(lib.fs.tryLockFolder(folder));
+        QProcess other;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(kCommandChild),
+                           QStringList{config, data, lib.programFolder, second}.join(QLatin1Char('|')));
+        other.setProcessEnvironment(environment);
+        other.start(QCoreApplication::applicationFilePath(), {});
+        if (!other.waitForStarted())
+            return result;
+        QByteArray told;
+        while (!told.contains("waiting") && other.state() == QProcess::Running) {
+            other.waitForReadyRead(1000);
+            told += other.readAllStandardError();
+        }
+        const Outcome firstOutcome = run(first);
+        if (firstOutcome.status != Commands::Done)
+            qWarning() << "the first command failed:" << firstOutcome.err;
+        held.clear();
+        other.waitForFinished(60000);
+        told += other.readAllStandardError();
+        result.status = other.exitStatus() == QProcess::NormalExit ? other.exitCode() : -1;
+        result.out = linesOf(QString::fromUtf8(other.readAllStandardOutput()));
+        result.err = linesOf(QString::fromUtf8(told));
+        return result;
+    }
 
     QStringList carsOnDisk() { return entries(lib.carFolder); }
     QStringList garageOnDisk() { return entries(lib.garageFolder); }
@@ -563,7 +632,141 @@ private slots:
         QCOMPARE(bad.status, Commands::Failed);
         QVERIFY(bad.out.isEmpty());
     }
+
+    // Two Parkwens: the second starts its command while the first holds the lock, and reads the
+    // folders only once it has the lock. What it reports and its exit status match what it found
+    // after the wait, and every car ends where the last command sent it.
+    void secondCommand_actsOnWhatTheFirstLeft_data()
+    {
+        QTest::addColumn<QStringList>("cars");
+        QTest::addColumn<QStringList>("garage");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QStringList>("carsAfter");
+        QTest::addColumn<QStringList>("garageAfter");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("told"); // besides the wait
+        const QStringList all{"A", "B", "C"};
+        QTest::newRow("sets: only none, then load every")
+            << all << QStringList() << "--only-set none"
+            << "--load-set every" << all << QStringList() << int(Commands::Done) << QStringList();
+        QTest::newRow("sets: load every, then only none")
+            << QStringList() << all << "--load-set every"
+            << "--only-set none" << QStringList() << all << int(Commands::Done) << QStringList();
+        QTest::newRow("sets: remove every, then load every")
+            << all << QStringList() << "--remove-set every"
+            << "--load-set every" << all << QStringList() << int(Commands::Done) << QStringList();
+        QTest::newRow("move, then the same move")
+            << all << QStringList() << "--move B --to garage"
+            << "--move B --to garage" << QStringList{"A", "C"} << QStringList{"B"} << int(Commands::Done)
+            << QStringList{"B is in the Garage Folder already."};
+        QTest::newRow("all away, then a move back")
+            << all << QStringList() << "--only-set none"
+            << "--move C --to car" << QStringList{"C"} << QStringList{"A", "B"} << int(Commands::Done)
+            << QStringList();
+        QTest::newRow("a set, then an install over a car it moved")
+            << all << QStringList() << "--only-set none"
+            << "--install PACK --to car --yes" << QStringList{"B"} << QStringList{"A", "C"}
+            << int(Commands::Done) << QStringList();
+        QTest::newRow("an install, then a set with the new car")
+            << QStringList() << all << "--install PACK --to garage --yes"
+            << "--load-set every" << all << QStringList() << int(Commands::Done) << QStringList();
+    }
+    void secondCommand_actsOnWhatTheFirstLeft()
+    {
+        QFETCH(QStringList, cars);
+        QFETCH(QStringList, garage);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QStringList, carsAfter);
+        QFETCH(QStringList, garageAfter);
+        QFETCH(int, status);
+        QFETCH(QStringList, told);
+        Fixture f(cars, garage);
+        f.writeSet(QStringLiteral("every.pkn"), {"A", "B", "C"});
+        f.writeSet(QStringLiteral("none.pkn"), {});
+        QFile picture((cars.isEmpty() ? f.lib.garageFolder : f.lib.carFolder) + QStringLiteral("/A/car.jpg"));
+        QVERIFY(picture.open(QIODevice::ReadOnly));
+        const QString pack = f.lib.root.path() + QStringLiteral("/pack.zip");
+        test::writeArchive(pack, test::Format::Zip,
+                           {test::Item::file(QStringLiteral("B/parameters.txt"), "the new B"),
+                            test::Item::file(QStringLiteral("B/car.jpg"), picture.readAll())});
+        first.replace(QStringLiteral("PACK"), pack);
+        second.replace(QStringLiteral("PACK"), pack);
+
+        const WaitingSecond other = f.runWhileSecondWaits(first, second);
+        QStringList tells = other.err;
+        QVERIFY2(!tells.isEmpty() && tells.takeFirst().contains(QStringLiteral("waiting")),
+                 qPrintable(other.err.join(QLatin1Char('\n'))));
+        if (second.startsWith(QStringLiteral("--install"))) {
+            QCOMPARE(other.out, QStringList{"B"});
+            tells.clear(); // the install's summary
+        }
+        QCOMPARE(tells, told);
+        QCOMPARE(other.status, status);
+        QCOMPARE(f.carsOnDisk(), carsAfter);
+        QCOMPARE(f.garageOnDisk(), garageAfter);
+        if (first.startsWith(QStringLiteral("--install")) || second.startsWith(QStringLiteral("--install"))) {
+            const QString b =
+                (carsAfter.contains(QStringLiteral("B")) ? f.lib.carFolder : f.lib.garageFolder) +
+                QStringLiteral("/B/parameters.txt");
+            QFile file(b);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("the new B"));
+        }
+    }
+
+    // A listing while another Parkwen moves 1,000 cars onto another disk (tmpfs here) never sees a
+    // move half done: every line names a real car, each car once, and nothing is told.
+    void list_duringABigMoveAcrossDisks_showsEveryCarOnce()
+    {
+        Fixture f({}, {});
+        QTemporaryDir otherDisk(QStringLiteral("/dev/shm/parkwen-XXXXXX"));
+        const QString garage = otherDisk.isValid() ? otherDisk.path() : f.lib.garageFolder;
+        QStringList names;
+        for (int i = 0; i < 1000; ++i) {
+            names << QStringLiteral("car%1").arg(i, 4, 10, QLatin1Char('0'));
+            makeCar(f.lib.carFolder, names.last());
+        }
+        f.lib.writePaths({f.lib.carFolder, garage, QStringLiteral("2000")});
+        QFile::remove(f.config + QStringLiteral("/paths.mdb"));
+        QVERIFY(QFile::rename(f.lib.programFolder + QStringLiteral("/paths.mdb"),
+                              f.config + QStringLiteral("/paths.mdb")));
+        f.writeSet(QStringLiteral("none.pkn"), {});
+        qputenv("PARKWEN_LOCK_WAIT", "600");
+
+        QProcess mover;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(
+            QString::fromLatin1(kCommandChild),
+            QStringList{f.config, f.data, f.lib.programFolder, QStringLiteral("--only-set none")}.join(
+                QLatin1Char('|')));
+        mover.setProcessEnvironment(environment);
+        mover.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(mover.waitForStarted());
+        int listings = 0;
+        do {
+            const Outcome listed = f.run(QStringLiteral("--list all"));
+            ++listings;
+            QCOMPARE(listed.status, Commands::Done);
+            QCOMPARE(listed.err, QStringList());
+            QStringList shown = listed.out;
+            shown.sort();
+            QCOMPARE(shown, names);
+        } while (!mover.waitForFinished(0));
+        qunsetenv("PARKWEN_LOCK_WAIT");
+        QCOMPARE(mover.exitCode(), int(Commands::Done));
+        QCOMPARE(entries(garage), names);
+        QVERIFY(listings >= 1);
+    }
 };
 
-QTEST_GUILESS_MAIN(CommandsTest)
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(kCommandChild))
+        return commandChildMain(argc, argv);
+    QCoreApplication app(argc, argv);
+    CommandsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "commands_test.moc"
