@@ -213,7 +213,7 @@ Result<QImage> renderCarFolder(CarRenderer& renderer, FileSystem& fs, Pictures& 
     }
     // A still picture need not leave room for the car to turn: a little closer than the view.
     CarCamera still;
-    still.zoom = 1.2f;
+    still.zoom = 1.1f;
     return renderer.render(car, skin, side, still);
 }
 
