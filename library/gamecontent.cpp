@@ -39,8 +39,9 @@ void filesBelow(FileSystem& fs, const QString& folder, const QString& relative, 
 
 bool hasParameters(FileSystem& fs, const QString& carPath)
 {
-    return fs.exists(joinPath(carPath, QStringLiteral("parameters.txt"))) ||
-           !fs.resolve(carPath, QStringLiteral("parameters.txt")).isEmpty();
+    // resolve() gives the name back when nothing matches; the game finds the file in any case.
+    const QString name = fs.resolve(carPath, QStringLiteral("parameters.txt"));
+    return fs.exists(joinPath(carPath, name));
 }
 
 } // namespace
@@ -143,7 +144,8 @@ void GameContent::readCars(FileSystem& fs)
         if (!pack.exists)
             continue;
         const Result<QStringList> folders = fs.listFolders(m_game.carsOf(pack.name));
-        if (pack.enabled && pack.name != Packlist::DefaultPack) {
+        // The writable pack is empty until the game writes to it.
+        if (pack.enabled && pack.name != Packlist::DefaultPack && !pack.writable) {
             const Result<QStringList> inside = fs.listFolders(joinPath(m_game.packsFolder(), pack.name));
             if (!inside.ok() || inside.value().isEmpty())
                 m_emptyLoaded << pack.name;
@@ -202,9 +204,7 @@ void GameContent::weighTwins(FileSystem& fs)
         // Whole by itself: its parameters.txt, and every file of its own folder that it names.
         const QString own = car.path;
         const QString parameters = fs.resolve(own, QStringLiteral("parameters.txt"));
-        Result<QByteArray> bytes =
-            parameters.isEmpty() ? Result<QByteArray>(Error::of(err::FileNotFound))
-                                 : fs.readBytes(joinPath(own, parameters), FileSystem::MaxTextFileBytes);
+        Result<QByteArray> bytes = fs.readBytes(joinPath(own, parameters), FileSystem::MaxTextFileBytes);
         car.whole = bytes.ok();
         if (!car.whole)
             continue;

@@ -24,6 +24,7 @@ struct Game
         for (const char* pack : {"rva", "io", "spare"})
             makeFolder(packs, QString::fromLatin1(pack) + QStringLiteral("/cars"));
         makeFolder(packs, QStringLiteral("local")); // where the game will write; nothing yet
+        makeFolder(packs, QStringLiteral("empty")); // loaded, with nothing the game reads
         addCar(QStringLiteral("default"), QStringLiteral("adeon"));
         addCar(QStringLiteral("default"), QStringLiteral("toyeca"));
         addCar(QStringLiteral("rva"), QStringLiteral("toyeca"), "MODEL 0 \"cars\\toyeca\\body.prm\"\n");
@@ -31,7 +32,7 @@ struct Game
         addCar(QStringLiteral("io"), QStringLiteral("dart"), "MODEL 0 \"cars\\dart\\body.prm\"\n", false);
         addCar(QStringLiteral("spare"), QStringLiteral("wisp"));
         writeBytes(packs + QStringLiteral("/default.txt"),
-                   "; my race packs\r\ndefault\r\nrva\r\nio\r\nghost\r\n;spare\r\nlocal *\r\n");
+                   "; my race packs\r\ndefault\r\nrva\r\nio\r\nghost\r\nempty\r\n;spare\r\nlocal *\r\n");
     }
     QString carsOf(const QString& pack) const
     {
@@ -159,8 +160,8 @@ private slots:
                          (pack.exists ? QString::number(pack.order) : QStringLiteral("missing")) +
                          QLatin1Char(':') + QString::number(pack.cars) +
                          (pack.writable ? QStringLiteral("*") : QString());
-        QCOMPARE(order, (QStringList{"default:0:2", "rva:1:2", "io:2:1", "ghost:missing:0", "local:4:0*",
-                                     "spare:-1:1"}));
+        QCOMPARE(order, (QStringList{"default:0:2", "rva:1:2", "io:2:1", "ghost:missing:0", "empty:4:0",
+                                     "local:5:0*", "spare:-1:1"}));
         QCOMPARE(content.loadedCount(), 3); // adeon, toyeca of rva, dart of io; nothing of spare
         QCOMPARE(content.packsLoadedFrom(), 3);
 
@@ -185,7 +186,8 @@ private slots:
         const QStringList problems = content.problems();
         QCOMPARE(problems.size(), 3);
         QVERIFY(problems.at(0).contains(QStringLiteral("ghost")));
-        QVERIFY(problems.at(1).contains(QStringLiteral("local"))); // loaded, holds nothing
+        QVERIFY(problems.at(1).contains(QStringLiteral("empty"))); // loaded, holds nothing (the writable
+                                                                   // pack may: the game fills it)
         QVERIFY(problems.at(2).contains(QStringLiteral("body.prm from rva")));
     }
 
