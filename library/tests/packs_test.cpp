@@ -1,8 +1,12 @@
 #include "library/gamecontent.h"
 #include "library/moveengine.h"
+#include "library/packlistediting.h"
 #include "tests/support/testlibrary.h"
 
+#include <QProcess>
 #include <QtTest>
+
+#include <csignal>
 
 using namespace parkwen;
 using namespace parkwen::test;
@@ -54,6 +58,30 @@ struct Game
         return GameContent::read(fs, *GameFolder::of(carsOf(QStringLiteral("default"))), packlist);
     }
 };
+
+// A child process writing a packlist again and again, one of two contents in turn, until killed.
+constexpr char kWriterVariable[] = "PARKWEN_PACKLIST_WRITER";
+
+QByteArray contentNumber(int n)
+{
+    return (n % 2 ? QByteArray("default\nrva\n") : QByteArray("; long\ndefault\n")).repeated(4000);
+}
+
+int writerMain(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QString file = QString::fromLocal8Bit(qgetenv(kWriterVariable));
+    LocalFileSystem fs;
+    MoveEngine door(fs);
+    for (int n = 0;; ++n) {
+        bool changedMeanwhile = false;
+        const Error e = door.writePacklist(file, contentNumber(n), contentNumber(n + 1), changedMeanwhile);
+        if (e || changedMeanwhile)
+            return 1;
+        if (n == 0)
+            std::fputs("writing\n", stdout), std::fflush(stdout);
+    }
+}
 
 const PackCar* carOf(const GameContent& content, const QString& pack, const QString& name)
 {
@@ -226,7 +254,79 @@ private slots:
         QCOMPARE(g.fs.readFile(file).value(), list.bytes());
         QCOMPARE(hiddenEntries(g.packs), QStringList());
     }
+
+    // The Packs window's commands: each change written as it stands on disk, one made by someone
+    // else meanwhile asked about and never overwritten silently, and undone newest first.
+    void packsWindowCommands_askBeforeAFileChangedMeanwhile_andUndo()
+    {
+        Game g;
+        ScriptedDialogs dialogs;
+        const QString file = g.packs + QStringLiteral("/default.txt");
+        PacklistEditing editing(g.fs, dialogs, *GameFolder::of(g.carsOf(QStringLiteral("default"))));
+        editing.read(QStringLiteral("default"));
+        QVERIFY(editing.setEnabled(QStringLiteral("spare"), true));
+        QVERIFY(editing.move(QStringLiteral("spare"), -1));
+        QVERIFY(editing.content().packlist().enabledPacks().contains(QStringLiteral("spare")));
+
+        // The launcher rewrites the list: asked, the answer No leaves its file alone.
+        writeBytes(file, "default\nio\n");
+        dialogs.queueAnswer(Dialogs::Answer::No);
+        QVERIFY(!editing.setEnabled(QStringLiteral("rva"), false));
+        QCOMPARE(dialogs.messages().size(), 1);
+        QCOMPARE(g.fs.readFile(file).value(), QByteArray("default\nio\n"));
+        // Yes makes the change to the list as it is now.
+        writeBytes(file, "default\nio\nghost\n");
+        dialogs.queueAnswer(Dialogs::Answer::Yes);
+        QVERIFY(editing.setEnabled(QStringLiteral("rva"), true));
+        QCOMPARE(g.fs.readFile(file).value(), QByteArray("default\nio\nghost\nrva\n"));
+        QVERIFY(editing.undo());
+        QCOMPARE(g.fs.readFile(file).value(), QByteArray("default\nio\nghost\n"));
+        // The older changes were made to a file that is gone: left alone, with a word.
+        QVERIFY(!editing.undo());
+        QCOMPARE(g.fs.readFile(file).value(), QByteArray("default\nio\nghost\n"));
+
+        // A new packlist is a copy of the current one; renamed and deleted, the packs stay.
+        QVERIFY(editing.createPacklist(QStringLiteral("online")));
+        QCOMPARE(g.fs.readFile(g.packs + QStringLiteral("/online.txt")).value(),
+                 QByteArray("default\nio\nghost\n"));
+        QVERIFY(!editing.createPacklist(QStringLiteral("Online"))); // differs only in letter case
+        QVERIFY(!editing.createPacklist(QStringLiteral("../x")));
+        QVERIFY(editing.renamePacklist(QStringLiteral("event")));
+        QCOMPARE(editing.packlists(), (QStringList{"default", "event"}));
+        dialogs.queueAnswer(Dialogs::Answer::Yes);
+        QVERIFY(editing.deletePacklist());
+        QCOMPARE(editing.packlists(), QStringList{"default"});
+        QVERIFY(QFileInfo::exists(g.packs + QStringLiteral("/io/cars/dart/parameters.txt")));
+    }
+
+    // A Parkwen killed while it writes the packlist leaves the old file or the new one, never a torn one.
+    void killedWhileWritingThePacklist_leavesAWholeFile()
+    {
+        Game g;
+        const QString file = g.packs + QStringLiteral("/default.txt");
+        for (int round = 0; round < 5; ++round) {
+            writeBytes(file, contentNumber(0));
+            QProcess writer;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QString::fromLatin1(kWriterVariable), file);
+            writer.setProcessEnvironment(environment);
+            writer.start(QCoreApplication::applicationFilePath(), {});
+            QVERIFY(writer.waitForReadyRead(30000));
+            ::kill(pid_t(writer.processId()), SIGKILL);
+            QVERIFY(writer.waitForFinished(30000));
+            const QByteArray left = g.fs.readFile(file).value();
+            QVERIFY2(left == contentNumber(0) || left == contentNumber(1),
+                     qPrintable(QString::number(left.size())));
+        }
+    }
 };
 
-QTEST_GUILESS_MAIN(PacksTest)
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(kWriterVariable))
+        return writerMain(argc, argv);
+    QCoreApplication app(argc, argv);
+    PacksTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "packs_test.moc"
