@@ -10,4 +10,8 @@ namespace parkwen {
 // the first bitmap. Whether a folder is a car at all stays with "*.jpg" and "*.bmp".
 QString carPictureFile(FileSystem& fs, const QString& folder);
 
+// Whether `file` (a name inside `folder`) is the picture the car is shown by for want of a better one:
+// no "*.jpg" and no box picture, so the lists would show a texture sheet, a shadow or the like.
+bool isStandInPicture(FileSystem& fs, const QString& folder, const QString& file);
+
 } // namespace parkwen

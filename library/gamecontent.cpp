@@ -39,52 +39,12 @@ void filesBelow(FileSystem& fs, const QString& folder, const QString& relative, 
 
 bool hasParameters(FileSystem& fs, const QString& carPath)
 {
-    return fs.exists(joinPath(carPath, QStringLiteral("parameters.txt"))) ||
-           !fs.resolve(carPath, QStringLiteral("parameters.txt")).isEmpty();
+    // resolve() gives the name back when nothing matches; the game finds the file in any case.
+    const QString name = fs.resolve(carPath, QStringLiteral("parameters.txt"));
+    return fs.exists(joinPath(carPath, name));
 }
 
 } // namespace
-
-std::optional<GameFolder> GameFolder::of(const QString& carFolder)
-{
-    const QString cars = QDir::cleanPath(carFolder);
-    if (lastName(cars) != QLatin1String("cars"))
-        return std::nullopt;
-    const QString above = parentFolder(cars);
-    const QString aboveThat = parentFolder(above);
-    if (lastName(aboveThat) == QLatin1String("packs") && !lastName(above).isEmpty())
-        return GameFolder{parentFolder(aboveThat), lastName(above)};
-    return GameFolder{above, QString(Packlist::DefaultPack)};
-}
-
-QString GameFolder::packsFolder() const
-{
-    return joinPath(path, QStringLiteral("packs"));
-}
-
-QString GameFolder::packlistFile(const QString& packlist) const
-{
-    return joinPath(packsFolder(), packlist + QStringLiteral(".txt"));
-}
-
-QString GameFolder::carsOf(const QString& pack) const
-{
-    if (pack == Packlist::DefaultPack)
-        return joinPath(path, QStringLiteral("cars"));
-    return joinPath(joinPath(packsFolder(), pack), QStringLiteral("cars"));
-}
-
-QString GameFolder::startScript() const
-{
-    return joinPath(path, QStringLiteral("rvgl"));
-}
-
-QStringList GameFolder::playArguments(const QString& packlist)
-{
-    if (packlist.isEmpty() || packlist == Packlist::DefaultPack)
-        return {};
-    return {QStringLiteral("-packlist"), packlist};
-}
 
 GameContent GameContent::read(FileSystem& fs, const GameFolder& game, const QString& packlist)
 {
@@ -143,7 +103,8 @@ void GameContent::readCars(FileSystem& fs)
         if (!pack.exists)
             continue;
         const Result<QStringList> folders = fs.listFolders(m_game.carsOf(pack.name));
-        if (pack.enabled && pack.name != Packlist::DefaultPack) {
+        // The writable pack is empty until the game writes to it.
+        if (pack.enabled && pack.name != Packlist::DefaultPack && !pack.writable) {
             const Result<QStringList> inside = fs.listFolders(joinPath(m_game.packsFolder(), pack.name));
             if (!inside.ok() || inside.value().isEmpty())
                 m_emptyLoaded << pack.name;
@@ -202,9 +163,7 @@ void GameContent::weighTwins(FileSystem& fs)
         // Whole by itself: its parameters.txt, and every file of its own folder that it names.
         const QString own = car.path;
         const QString parameters = fs.resolve(own, QStringLiteral("parameters.txt"));
-        Result<QByteArray> bytes =
-            parameters.isEmpty() ? Result<QByteArray>(Error::of(err::FileNotFound))
-                                 : fs.readBytes(joinPath(own, parameters), FileSystem::MaxTextFileBytes);
+        Result<QByteArray> bytes = fs.readBytes(joinPath(own, parameters), FileSystem::MaxTextFileBytes);
         car.whole = bytes.ok();
         if (!car.whole)
             continue;

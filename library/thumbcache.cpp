@@ -253,7 +253,7 @@ void ThumbCache::beginScan()
 
 std::optional<Error> ThumbCache::known(const PictureId& id) const
 {
-    const auto it = m_known.constFind(id.path);
+    const auto it = m_known.constFind(keyOf(id));
     if (it == m_known.constEnd() || it->stamp != id.stamp)
         return std::nullopt;
     return it->error ? Error(it->error, it->description) : Error();
@@ -266,16 +266,16 @@ void ThumbCache::store(const PictureId& id, const QImage& thumbnail)
     Job job{id, Error(), thumbnail};
     std::unique_lock lock(m_lock);
     if (!m_thread.joinable() || m_broken) {
-        m_inMemory.insert(id.path, std::move(job));
+        m_inMemory.insert(keyOf(id), std::move(job));
         return;
     }
     // The scan waits for the writer rather than piling up thumbnails in memory.
     m_changed.wait(lock, [this] { return m_pending.size() < kMaxPending || m_broken; });
     if (m_broken) {
-        m_inMemory.insert(id.path, std::move(job));
+        m_inMemory.insert(keyOf(id), std::move(job));
         return;
     }
-    m_pending.insert(id.path, std::move(job));
+    m_pending.insert(keyOf(id), std::move(job));
     if (m_pending.size() >= kBatch)
         m_changed.notify_all();
 }
@@ -287,17 +287,17 @@ void ThumbCache::storeFailure(const PictureId& id, const Error& error)
     std::lock_guard lock(m_lock);
     if (!m_thread.joinable() || m_broken)
         return; // nothing to gain from remembering it in memory
-    m_pending.insert(id.path, Job{id, error, QImage()});
+    m_pending.insert(keyOf(id), Job{id, error, QImage()});
 }
 
 void ThumbCache::touch(const PictureId& id)
 {
-    const auto it = m_known.constFind(id.path);
+    const auto it = m_known.constFind(keyOf(id));
     if (it == m_known.constEnd() || it->seenDay >= today())
         return;
     std::lock_guard lock(m_lock);
     if (m_thread.joinable() && !m_broken)
-        m_touched << id.path;
+        m_touched << keyOf(id);
 }
 
 QImage ThumbCache::thumbnail(const PictureId& id)
@@ -305,7 +305,7 @@ QImage ThumbCache::thumbnail(const PictureId& id)
     {
         std::lock_guard lock(m_lock);
         for (const QHash<QString, Job>* jobs : {&m_pending, &m_writing, &m_inMemory}) {
-            const auto it = jobs->constFind(id.path);
+            const auto it = jobs->constFind(keyOf(id));
             if (it != jobs->constEnd() && it->id == id && !it->error) {
                 QImage image = it->image;
                 tag(image, id);
@@ -330,7 +330,7 @@ QImage ThumbCache::readThumbnail(const PictureId& id)
                 " AND e.inode = ?5 AND e.device = ?6 AND e.error = 0");
     if (!s.ok())
         return {};
-    s.bind(1, id.path);
+    s.bind(1, keyOf(id));
     s.bind(2, id.stamp.size);
     s.bind(3, id.stamp.modifiedNs);
     s.bind(4, id.stamp.changedNs);
@@ -458,7 +458,7 @@ bool ThumbCache::writeBatch(const QHash<QString, Job>& jobs, const QStringList& 
         QByteArray bytes;
         for (auto it = jobs.constBegin(); ok && it != jobs.constEnd(); ++it) {
             const Job& job = *it;
-            entry.bind(1, job.id.path);
+            entry.bind(1, keyOf(job.id));
             entry.bind(2, job.id.stamp.size);
             entry.bind(3, job.id.stamp.modifiedNs);
             entry.bind(4, job.id.stamp.changedNs);

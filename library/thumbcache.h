@@ -53,6 +53,9 @@ public:
         // Where a thumbnail the file lost is decoded again (both may be null).
         FileSystem* fs = nullptr;
         Pictures* pictures = nullptr;
+        // The key a picture file is kept under; its path when unset. Pictures that `pictures`
+        // makes otherwise than by decoding the file are kept apart this way.
+        std::function<QString(const QString& path)> keyOf;
     };
 
     // Opens the cache file, creating it (and its folder) when missing and replacing it when it is
@@ -122,6 +125,7 @@ private:
     bool writeBatch(const QHash<QString, Job>& jobs, const QStringList& touched);
     void prune();
     qint64 today() const;
+    QString keyOf(const PictureId& id) const { return m_options.keyOf ? m_options.keyOf(id.path) : id.path; }
     QImage readThumbnail(const PictureId& id);
     QImage decodeAgain(const PictureId& id);
 

@@ -3,9 +3,10 @@
 # as root): the menu entries and metainfo are checked with desktop-file-utils and appstream, and
 # `cpack -G DEB` needs dpkg-dev and file to work out the package's dependencies; the translations need
 # Qt's translation tools and CMake support (qt6-l10n-tools, qt6-tools-dev) and Qt's own German texts
-# (qt6-translations-l10n); lintian checks the package.
+# (qt6-translations-l10n); lintian checks the package. Cars are drawn through Qt's OpenGL (libqt6opengl6-dev)
+# on Mesa (libgl1-mesa-dri), without a display through its surfaceless EGL (libegl1, libegl-mesa0).
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsqlite3-dev libarchive-dev libgl1-mesa-dev xvfb xauth
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsqlite3-dev libarchive-dev libgl1-mesa-dev libqt6opengl6-dev libgl1-mesa-dri libegl1 libegl-mesa0 xvfb xauth
   desktop-file-utils appstream dpkg-dev file qt6-l10n-tools qt6-tools-dev qt6-translations-l10n lintian)
 missing=()
 for p in "${packages[@]}"; do

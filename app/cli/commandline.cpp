@@ -24,6 +24,9 @@ const CommandLineOption kOptions[] = {
     {"install", "", QT_TRANSLATE_NOOP("CommandLine", "Install the cars of the archives given; --to says where."), C::Install, "@files"},
     {"to", "car|garage|pack:NAME", QT_TRANSLATE_NOOP("CommandLine", "Where --move and --install send cars; --install also into a pack (made and switched on when new)."), C::None, "car garage pack:"},
     {"stats", "CAR", QT_TRANSLATE_NOOP("CommandLine", "Print a car's statistics."), C::Stats},
+    {"render", "CAR", QT_TRANSLATE_NOOP("CommandLine", "Write a square PNG picture of the car, drawn from its models, to the file given after it; works without a display."), C::Render},
+    {"skin", "FILE", QT_TRANSLATE_NOOP("CommandLine", "The skin --render paints the car with: a file of the car's folder (its current skin when left out)."), C::None, "@files"},
+    {"size", "N", QT_TRANSLATE_NOOP("CommandLine", "The side of --render's picture in pixels, 1 to 4096 (256 when left out)."), C::None, "64 128 256 512 1024"},
     {"check", "", QT_TRANSLATE_NOOP("CommandLine", "Look for broken cars in both folders; exit status 1 when any is found."), C::Check},
     {"packs", "", QT_TRANSLATE_NOOP("CommandLine", "Print default and the packs the packlist loads, in its order, with their state and number of cars, then the pack folders it does not load."), C::Packs},
     {"enable-pack", "NAME", QT_TRANSLATE_NOOP("CommandLine", "Switch a pack on in the packlist."), C::EnablePack},
@@ -56,9 +59,10 @@ void setUp(QCommandLineParser& parser)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const CommandLineOption& option : kOptions)
         parser.addOption(toQt(option));
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QCoreApplication::translate("CommandLine", "The archives of --install."),
-                                 QStringLiteral("[FILE...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QCoreApplication::translate("CommandLine", "The archives of --install; the picture of --render."),
+        QStringLiteral("[FILE...]"));
 }
 
 // Qt's own options for the window (-style fusion, -platform xcb, ...) are taken by the application
@@ -170,7 +174,7 @@ QString readCommand(const QCommandLineParser& parser, CommandLine& line, QString
 QString readWindowArguments(const QCommandLineParser& parser, const QStringList& positional,
                             CommandLine& line)
 {
-    for (const char* option : {"to", "json", "yes", "packlist"})
+    for (const char* option : {"to", "json", "yes", "packlist", "skin", "size"})
         if (parser.isSet(QString::fromLatin1(option)))
             return QCoreApplication::translate("CommandLine", "--%1 goes with a command.")
                 .arg(QString::fromLatin1(option));
@@ -202,8 +206,16 @@ QString checkCompanions(const QCommandLineParser& parser, const QStringList& pos
         return QCoreApplication::translate("CommandLine",
                                            "--packlist goes with --packs, --enable-pack, --disable-pack, "
                                            "--list loaded or --play.");
-    if (!positional.isEmpty() && line.command != CommandLine::Command::Install)
-        return QCoreApplication::translate("CommandLine", "Unexpected argument: %1").arg(positional.first());
+    for (const char* option : {"skin", "size"})
+        if (parser.isSet(QString::fromLatin1(option)) && line.command != CommandLine::Command::Render)
+            return QCoreApplication::translate("CommandLine", "--%1 goes with --render.")
+                .arg(QString::fromLatin1(option));
+    const qsizetype allowed = line.command == CommandLine::Command::Install  ? positional.size()
+                              : line.command == CommandLine::Command::Render ? 1
+                                                                             : 0;
+    if (positional.size() > allowed)
+        return QCoreApplication::translate("CommandLine", "Unexpected argument: %1")
+            .arg(positional.at(allowed));
     return {};
 }
 
@@ -226,6 +238,28 @@ QString readMoveOrInstall(const QCommandLineParser& parser, const QStringList& p
             .arg(parser.values(QStringLiteral("to")).join(QStringLiteral(" ")));
     if (line.command == CommandLine::Command::Install && line.files.isEmpty())
         return QCoreApplication::translate("CommandLine", "--install needs at least one file.");
+    return {};
+}
+
+// --render's car, picture file, skin and size.
+QString readRender(const QCommandLineParser& parser, const QStringList& positional, CommandLine& line)
+{
+    line.name = parser.value(QStringLiteral("render"));
+    if (positional.isEmpty())
+        return QCoreApplication::translate("CommandLine",
+                                           "--render needs the PNG file to write after the car.");
+    line.picture = QFileInfo(positional.first()).absoluteFilePath();
+    line.skin = parser.value(QStringLiteral("skin"));
+    if (parser.isSet(QStringLiteral("skin")) && line.skin.isEmpty())
+        return QCoreApplication::translate("CommandLine", "--skin needs a file.");
+    if (parser.isSet(QStringLiteral("size"))) {
+        bool ok = false;
+        line.size = parser.value(QStringLiteral("size")).toInt(&ok);
+        if (!ok || line.size < 1 || line.size > 4096)
+            return QCoreApplication::translate("CommandLine",
+                                               "--size takes a number of pixels from 1 to 4096, not \"%1\".")
+                .arg(parser.value(QStringLiteral("size")));
+    }
     return {};
 }
 
@@ -267,6 +301,8 @@ QString readCommandValue(const QCommandLineParser& parser, const QStringList& po
     case CommandLine::Command::Move:
     case CommandLine::Command::Install:
         return readMoveOrInstall(parser, positional, line);
+    case CommandLine::Command::Render:
+        return readRender(parser, positional, line);
     case CommandLine::Command::Check:
     case CommandLine::Command::None:
         break;

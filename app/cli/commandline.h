@@ -23,7 +23,8 @@ struct CommandLine
         Packs,
         EnablePack,
         DisablePack,
-        Play
+        Play,
+        Render
     };
     enum class Folder { None, Car, Garage, All, Loaded, Pack };
 
@@ -33,11 +34,14 @@ struct CommandLine
     QString problem;
 
     Command command = Command::None;
-    QString name;                 // the set of the set commands, the car of --move and --stats, the pack
-    QString packlist;             // --packlist: the packlist the pack commands read or change
-    QString pack;                 // --install --to pack:NAME
+    QString name;     // the set of the set commands, the car of --move, --stats and --render, the pack
+    QString packlist; // --packlist: the packlist the pack commands read or change
+    QString pack;     // --install --to pack:NAME
     Folder folder = Folder::None; // --list's folder (All: both), or where --move and --install send cars
     QStringList files;            // --install's archives; in the window, the archives to install
+    QString picture;              // --render: the PNG file to write
+    QString skin;                 // --render --skin: a skin file of the car's folder
+    int size = 256;               // --render --size: the picture's side in pixels
     bool json = false;            // --stats, --list and --check for machines
     bool yes = false;             // answer the questions that a command meets with yes
     bool noCache = false;         // --no-cache: the window or command runs without the thumbnail cache

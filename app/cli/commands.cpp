@@ -76,7 +76,8 @@ int Commands::run(const CommandLine& line)
     const CarFolders folders{paths.value().carFolder, paths.value().garageFolder};
     const bool onlyReads =
         line.command == CommandLine::Command::List || line.command == CommandLine::Command::Check ||
-        line.command == CommandLine::Command::Stats || line.command == CommandLine::Command::Play;
+        line.command == CommandLine::Command::Stats || line.command == CommandLine::Command::Play ||
+        line.command == CommandLine::Command::Render;
     // A reader waits without a word, and reads the folders as they are if the wait is given up.
     MoveEngine quietDoor(m_platform.fs);
     const MoveEngine::Lock held = onlyReads ? quietDoor.lock({folders.cars, folders.garage}, LockKind::Shared)
@@ -98,6 +99,8 @@ int Commands::run(const CommandLine& line)
     // The statistics of one car need no scan (and no picture decoded).
     if (line.command == CommandLine::Command::Stats)
         return startLibrary(library, false) ? stats(library, line.name, line.json) : Failed;
+    if (line.command == CommandLine::Command::Render)
+        return startLibrary(library, false) ? render(library, line) : Failed;
     // Recovery has run already; the start-up reading only reads.
     library.setOnlyReads(true);
     if (!startLibrary(library))
@@ -123,6 +126,7 @@ int Commands::run(const CommandLine& line)
     case CommandLine::Command::Packs:
     case CommandLine::Command::EnablePack:
     case CommandLine::Command::DisablePack:
+    case CommandLine::Command::Render:
     case CommandLine::Command::None:
         break;
     }

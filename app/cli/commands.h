@@ -10,6 +10,7 @@ namespace parkwen {
 class CarLibrary;
 class GameContent;
 struct InstallSummary;
+class CarRenderer;
 class ThumbCache;
 
 // The commands of the command line. Each works on the car library exactly as the window's buttons do
@@ -30,6 +31,8 @@ public:
     }
 
     int run(const CommandLine& line);
+    // What --render draws with; without one --render fails.
+    void setRenderer(CarRenderer* renderer) { m_renderer = renderer; }
 
 private:
     // The start-up reading, with the scans or only the folders.
@@ -43,6 +46,7 @@ private:
     // Prints what an install did; its exit status.
     int reportInstall(const InstallSummary& summary);
     int stats(CarLibrary& library, const QString& name, bool json);
+    int render(CarLibrary& library, const CommandLine& line); // rendercommand.cpp
     // Where the scans would list the car (its folder), found without scanning; empty when nowhere.
     QString folderOfCar(const CarLibrary& library, const QString& name, QString& where);
     // --check and --list --json, which read the folders themselves (healthcommands.cpp).
@@ -63,6 +67,7 @@ private:
     Platform m_platform;
     QTextStream& m_out;
     ThumbCache* m_thumbnails = nullptr;
+    CarRenderer* m_renderer = nullptr;
 };
 
 } // namespace parkwen

@@ -3,6 +3,7 @@
 // The library gets a Car Folder ("cars") with a few stock-named folders and add-on cars, and a
 // Garage Folder ("garage") with more cars. Every car has a picture, a parameters.txt and a skin;
 // some have extra skins and parameter backups. A few cars have the troubles the health check finds.
+// Beside the Car Folder stand a few packs and a packlist, as today's game has them.
 
 #include "setup/paths_db.h"
 
@@ -359,6 +360,32 @@ bool makeTroubledCars(const QString& cars, const QString& garage)
     return ok;
 }
 
+// The demo library is laid out as a game folder: beside its Car Folder ("cars") it has packs and a
+// packlist, as today's game reads them. One car of a pack replaces a car of the game's own, one
+// is built by the game from the files of two packs, and one pack is switched off.
+bool makePacks(const QString& library)
+{
+    const QString packs = library + QStringLiteral("/packs");
+    bool ok = true;
+    const DemoCar rva[] = {
+        {"Comet", "Comet", QColor(250, 120, 170), "0000F001", 1, false, false},
+        {"Cobalt", "Cobalt Cruiser II", QColor(30, 60, 160), "0000F002", 0, false, false},
+        {"Sprint", "Sprint", QColor(90, 200, 250), "0000F003", 0, false, false},
+    };
+    for (const DemoCar& car : rva)
+        ok = ok && makeCar(packs + QStringLiteral("/rva/cars"), car);
+    // io's Sprint brings its own parameters and skin but no models: the game takes rva's.
+    const DemoCar sprint{"Sprint", "Sprint Evo", QColor(250, 90, 40), "0000F004", 0, false, false};
+    ok = ok && makeCar(packs + QStringLiteral("/io/cars"), sprint);
+    for (const char* model : {"body.prm", "wheelfl.prm", "wheelfr.prm", "wheelbl.prm", "wheelbr.prm"})
+        QFile::remove(packs + QStringLiteral("/io/cars/Sprint/") + QLatin1String(model));
+    const DemoCar wisp{"Wisp", "Wisp", QColor(220, 220, 250), "0000F005", 0, false, false};
+    ok = ok && makeCar(packs + QStringLiteral("/spare/cars"), wisp);
+    QDir().mkpath(packs + QStringLiteral("/local"));
+    return ok && writeFile(packs + QStringLiteral("/default.txt"),
+                           "; the demo's packs\r\ndefault\r\nrva\r\nio\r\n;spare\r\nlocal *\r\n");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -391,6 +418,7 @@ int main(int argc, char* argv[])
         ok = ok && makeCar(cars, car);
     }
     ok = ok && makeTroubledCars(cars, garage);
+    ok = ok && makePacks(library);
     if (!ok) {
         std::fprintf(stderr, "could not write the demo library into %s\n", qPrintable(library));
         return 1;

@@ -1,11 +1,13 @@
 #include "app/cli/commandline.h"
 #include "app/cli/commands.h"
 #include "app/cli/streamdialogs.h"
+#include "details/carrenderer.h"
 #include "details/ui/sett.h"
 #include "install/ui/installcommand.h"
 #include "library/carlibrary.h"
 #include "library/carnames.h"
 #include "library/carstatscache.h"
+#include "library/modelpictures.h"
 #include "library/thumbcache.h"
 #include "library/ui/cartable.h"
 #include "library/ui/castle.h"
@@ -22,6 +24,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStyleFactory>
 #include <QTextStream>
 #include <QTimer>
@@ -43,6 +46,7 @@ void nameApplication()
 }
 
 QtMessageHandler g_defaultHandler = nullptr;
+bool g_drawing = false; // --render: the platform's notes about drawing without a display are no news
 
 // Real cars carry pictures that Qt's image readers grumble about ("libpng warning: iCCP: known
 // incorrect sRGB profile") while decoding them well; a line for each would drown the program's own
@@ -54,6 +58,13 @@ void quietImageReaders(QtMsgType type, const QMessageLogContext& context, const 
                              message.startsWith(QLatin1String("libpng error"));
     if (imageReader && type != QtFatalMsg)
         return;
+    static const char* const drawingNotes[] = {"eglconvenience:", "Cannot find EGLConfig",
+                                               "Running on a software rasterizer",
+                                               "QStandardPaths: XDG_RUNTIME_DIR"};
+    if (g_drawing && type != QtFatalMsg)
+        for (const char* note : drawingNotes)
+            if (message.startsWith(QLatin1String(note)))
+                return;
     g_defaultHandler(type, context, message);
 }
 
@@ -66,21 +77,23 @@ Platform platformAt(const DataLocations& at, FileSystem& fs, Pictures& pictures,
 
 // The thumbnail cache, unless --no-cache is on the command line or PARKWEN_NO_CACHE is set: the
 // window and the commands share it.
-std::unique_ptr<ThumbCache> openThumbnails(const CommandLine& line, FileSystem& fs, Pictures& pictures)
+std::unique_ptr<ThumbCache> openThumbnails(const CommandLine& line, FileSystem& fs, Pictures& pictures,
+                                           bool drawsCars = false)
 {
     if (line.noCache || !qEnvironmentVariableIsEmpty("PARKWEN_NO_CACHE"))
         return nullptr;
     ThumbCache::Options options;
     options.fs = &fs;
     options.pictures = &pictures;
+    if (drawsCars)
+        options.keyOf = &ModelPictures::cacheKey;
     return std::make_unique<ThumbCache>(ThumbCache::defaultFile(), options);
 }
 
 // Everything but the window: help, version, a wrong command line and the commands. None of them needs
-// a display.
-int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
+// a display; --render draws with `renderer`.
+int runWithoutWindow(QCoreApplication& app, const CommandLine& line, CarRenderer* renderer = nullptr)
 {
-    QCoreApplication app(argc, argv);
     nameApplication();
     installTranslations(app);
     QTextStream out(stdout);
@@ -115,10 +128,12 @@ int runWithoutWindow(int argc, char* argv[], const CommandLine& line)
     QtPictures pictures;
     StreamDialogs dialogs(err, line.yes);
     QtProcesses processes;
-    // The statistics of one car read no pictures: no cache to open.
-    const std::unique_ptr<ThumbCache> thumbnails =
-        line.command == CommandLine::Command::Stats ? nullptr : openThumbnails(line, fs, pictures);
+    // The statistics of one car read no pictures, a picture of one car no thumbnails: no cache to open.
+    const bool onePicture =
+        line.command == CommandLine::Command::Stats || line.command == CommandLine::Command::Render;
+    const std::unique_ptr<ThumbCache> thumbnails = onePicture ? nullptr : openThumbnails(line, fs, pictures);
     Commands commands(platformAt(at, fs, pictures, dialogs, processes, nullptr), out, thumbnails.get());
+    commands.setRenderer(renderer);
     return commands.run(line);
 }
 
@@ -223,11 +238,19 @@ int runWindow(int argc, char* argv[], const CommandLine& line, const QStringList
         dialogs.plain(e.miscMessage());
         return 1;
     }
-    Platform platform = platformAt(at, fs, pictures, dialogs, processes, &progress);
-    const std::unique_ptr<ThumbCache> thumbnails = openThumbnails(line, fs, pictures);
+    // Cars without a picture of their own are shown by a drawing of their models (OpenGL starts with
+    // the first such car); the details window shows skins as they are.
+    CarRenderer renderer;
+    const CarLibrary* library = nullptr;
+    ModelPictures carPictures(pictures, fs, renderer,
+                              [&library] { return library ? library->carFolder() : QString(); });
+    Platform platform = platformAt(at, fs, carPictures, dialogs, processes, &progress);
+    Platform detailsPlatform = platformAt(at, fs, pictures, dialogs, processes, &progress);
+    const std::unique_ptr<ThumbCache> thumbnails = openThumbnails(line, fs, carPictures, true);
     const std::unique_ptr<CarStatsCache> stats = openStats(thumbnails.get());
 
     CarLibrary cars(platform);
+    library = &cars;
     cars.setThumbnailCache(thumbnails.get());
     Castle castle(cars);
     castle.statsCache = stats.get();
@@ -236,7 +259,7 @@ int runWindow(int argc, char* argv[], const CommandLine& line, const QStringList
 
     dialogs.setParent(&castle);
     progress.setParent(&castle);
-    connectDetails(cars, platform, castle);
+    connectDetails(cars, detailsPlatform, castle);
     connectSets(cars, platform, castle);
     InstallCommand install(cars, &castle);
     connectInstall(install, castle);
@@ -261,8 +284,18 @@ int main(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine line = parseCommandLine(arguments);
-    if (line.mode != CommandLine::Mode::Window)
-        return runWithoutWindow(argc, argv, line);
+    if (line.mode == CommandLine::Mode::Command && line.command == CommandLine::Command::Render) {
+        // Drawing needs OpenGL, which Qt offers to a GUI application; with no display, Mesa's.
+        CarRenderer::prepareWithoutDisplay();
+        g_drawing = true;
+        QGuiApplication app(argc, argv);
+        CarRenderer renderer;
+        return runWithoutWindow(app, line, &renderer);
+    }
+    if (line.mode != CommandLine::Mode::Window) {
+        QCoreApplication app(argc, argv);
+        return runWithoutWindow(app, line);
+    }
     if (!hasDisplay(argc, argv))
         return refuseWindowWithoutDisplay(argc, argv);
     return runWindow(argc, argv, line, arguments);

@@ -1,5 +1,6 @@
 #include "details/tests/importfixtures.h"
 #include "details/ui/cardial.h"
+#include "details/ui/carview.h"
 #include "details/ui/sett.h"
 #include "details/ui/updown.h"
 #include "tests/support/recordingprocesses.h"
@@ -8,6 +9,7 @@
 #include "platform/qt/localfilesystem.h"
 #include "platform/qt/qtpictures.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -125,6 +127,44 @@ private slots:
         sett.findChild<QPushButton*>(QStringLiteral("Bakbit"))->click();
         QCOMPARE(readBytes(m_car + "/Backup.bmp"), readBytes(m_car + "/Car.BMP"));
         QCOMPARE(picSel->maximum(), 4);
+    }
+
+    // The car in 3D wears the current skin, tries on each other skin the player steps to, and wears
+    // the new current skin after "Set". A car without its models says why in the view, and the rest
+    // of the window works as before.
+    void carView_triesOnSteppedSkinsAndSaysWhyItCannotDraw()
+    {
+        Sett sett(platform(), contextFor(m_car));
+        sett.show();
+        QTRY_VERIFY(sett.isFilled());
+        CarView* view = sett.carView();
+        auto* picSel = sett.findChild<HorizontalUpDown*>(QStringLiteral("PicSel"));
+        auto* tryOn = view->findChild<QCheckBox*>(QStringLiteral("TryOn"));
+        QVERIFY(tryOn && tryOn->isEnabled() && !tryOn->isChecked());
+        QCOMPARE(view->wornSkin(), m_car + "/Car.BMP");
+        // The models part0.prm ... are not there, and the view says so.
+        const QString reason = view->reason();
+        QVERIFY2(reason.contains("The body") && reason.contains("part0.prm") && reason.contains("not there"),
+                 qPrintable(reason));
+
+        picSel->setValue(1);
+        QVERIFY(tryOn->isChecked());
+        QCOMPARE(view->wornSkin(), m_car + "/b_green.bmp");
+        QVERIFY(view->notes().contains("b_green.bmp"));
+        tryOn->setChecked(false);
+        QCOMPARE(view->wornSkin(), m_car + "/Car.BMP");
+        tryOn->setChecked(true);
+        sett.findChild<QPushButton*>(QStringLiteral("setskin"))->click();
+        QVERIFY(!tryOn->isChecked());
+        QCOMPARE(view->wornSkin(), m_car + "/Car.BMP");
+        QCOMPARE(m_dialogs.messages(), QStringList{"Skin Set"});
+
+        // Deleting every other skin leaves nothing to try on.
+        auto* delS = sett.findChild<QPushButton*>(QStringLiteral("DelS"));
+        while (delS->isEnabled())
+            delS->click();
+        QVERIFY2(!tryOn->isEnabled(), qPrintable(m_dialogs.messages().join(",")));
+        QCOMPARE(view->wornSkin(), m_car + "/Car.BMP");
     }
 
     void skinChooser_previewsPngSkins()

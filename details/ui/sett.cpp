@@ -1,5 +1,6 @@
 #include "details/ui/sett.h"
 
+#include "details/ui/carview.h"
 #include "details/ui/previews.h"
 #include "details/ui/settfiles.h"
 #include "details/ui/statbar.h"
@@ -242,6 +243,8 @@ void Sett::buildWindow()
     areas->addWidget(buildStatistics(), 0);
     areas->addWidget(buildParameterArea(), 1);
     areas->addWidget(buildSkinArea(), 0);
+    m_carView = new CarView(m_platform, this);
+    areas->addWidget(m_carView, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
@@ -438,7 +441,10 @@ QWidget* Sett::buildSkinArea()
     fixWrappedHeight(m_label6, 2 * column + 14);
     layout->addWidget(m_label6);
 
-    connect(m_picSel, &HorizontalUpDown::valueChanged, this, [this] { PicSel_Change(); });
+    connect(m_picSel, &HorizontalUpDown::valueChanged, this, [this] {
+        PicSel_Change();
+        m_carView->tryOn(true); // stepping through the other skins tries each on
+    });
     connect(m_setskin, &QPushButton::clicked, this, &Sett::setskin_Click);
     connect(m_bakbit, &QPushButton::clicked, this, &Sett::Bakbit_Click);
     connect(m_delS, &QPushButton::clicked, this, &Sett::DelS_Click);
@@ -479,6 +485,7 @@ void Sett::Timer1_Timer()
     }
     m_moniker->setText(moniker);
 
+    m_carView->showCar(m_carPath, m_context.carFolder);
     m_listerFolder = m_carPath;
     listSkins();
     listParams();
@@ -530,11 +537,20 @@ QStringList Sett::BMPfil() const
 
 void Sett::showCarPicture(QLabel* image, const QString& name)
 {
-    if (name.isEmpty()) {
-        m_previews->show(image, QString());
-        return;
+    const QString path =
+        name.isEmpty() ? QString() : joinPath(m_carPath, m_platform.fs.resolve(m_carPath, name));
+    if (image == m_kakar) {
+        // Another parameter file naming the same skin (or the opening's second reading) keeps it.
+        const FileStamp stamp = path.isEmpty() ? FileStamp() : m_platform.fs.stamp(path);
+        if (stamp.isFile() && path == m_kakarPath && stamp == m_kakarStamp)
+            return;
+        m_kakarPath = path;
+        m_kakarStamp = stamp;
+        m_carView->setCurrentSkin(path); // the car in 3D wears what the skin area shows
+    } else if (image == m_otherIm) {
+        m_carView->setOtherSkin(path);
     }
-    m_previews->show(image, joinPath(m_carPath, m_platform.fs.resolve(m_carPath, name)));
+    m_previews->show(image, path);
 }
 
 void Sett::waitForPictures()

@@ -19,6 +19,7 @@ class QWidget;
 
 namespace parkwen {
 
+class CarView;
 class HorizontalUpDown;
 class ImportChoosers;
 class Previews;
@@ -94,6 +95,8 @@ public:
     void showCarPicture(QLabel* image, const QString& name);
     // Waits until every picture asked for is shown.
     void waitForPictures();
+    // The car in 3D beside the skin area.
+    CarView* carView() const { return m_carView; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -164,6 +167,10 @@ protected:
     QListWidget* m_xtrabmps = nullptr;
     QTimer* m_timer1 = nullptr;
     Previews* m_previews = nullptr;
+    CarView* m_carView = nullptr;
+    // The file kakar shows and its stamp: showing it again unchanged decodes nothing.
+    QString m_kakarPath;
+    FileStamp m_kakarStamp;
     std::unique_ptr<SettFileAreas> m_fileAreas;
 
 private:

@@ -21,12 +21,15 @@ _parkwen()
         --packlist)
             COMPREPLY=()
             return ;;
-        --move|--stats)
+        --size)
+            COMPREPLY=($(compgen -W "64 128 256 512 1024" -- "$cur"))
+            return ;;
+        --move|--stats|--render)
             COMPREPLY=($(compgen -W "$(parkwen --list car 2>/dev/null; parkwen --list garage 2>/dev/null)" -- "$cur"))
             return ;;
     esac
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "-h --help --version --list --load-set --only-set --remove-set --move --install --to --stats --check --packs --enable-pack --disable-pack --packlist --play --json -y --yes --no-cache" -- "$cur"))
+        COMPREPLY=($(compgen -W "-h --help --version --list --load-set --only-set --remove-set --move --install --to --stats --render --skin --size --check --packs --enable-pack --disable-pack --packlist --play --json -y --yes --no-cache" -- "$cur"))
         return
     fi
     COMPREPLY=($(compgen -f -- "$cur"))

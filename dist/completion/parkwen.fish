@@ -18,6 +18,9 @@ complete -c parkwen -l move -x -a '(parkwen --list car 2>/dev/null; parkwen --li
 complete -c parkwen -l install -d 'Install the cars of archives'
 complete -c parkwen -l to -x -a 'car garage pack:' -d 'Where --move and --install send cars'
 complete -c parkwen -l stats -x -a '(parkwen --list car 2>/dev/null; parkwen --list garage 2>/dev/null)' -d "Print a car's statistics"
+complete -c parkwen -l render -x -a '(parkwen --list car 2>/dev/null; parkwen --list garage 2>/dev/null)' -d 'Write a picture of a car'
+complete -c parkwen -l skin -r -d 'The skin --render paints the car with'
+complete -c parkwen -l size -x -a '64 128 256 512 1024' -d "The side of --render's picture"
 complete -c parkwen -l check -d 'Look for broken cars'
 complete -c parkwen -l packs -d 'Print the packs and what the packlist loads'
 complete -c parkwen -l enable-pack -x -a '(parkwen --packs 2>/dev/null | cut -f1 | string replace -r " \\*\$" "")' -d 'Switch a pack on in the packlist'

@@ -1,58 +1,42 @@
 #include "library/gamecontent.h"
 #include "library/moveengine.h"
+#include "library/packlistediting.h"
+#include "library/tests/gamefixture.h"
 #include "tests/support/testlibrary.h"
 
+#include <QProcess>
 #include <QtTest>
+
+#include <csignal>
 
 using namespace parkwen;
 using namespace parkwen::test;
 
 namespace {
 
-// A game folder as players run it today: its own cars, three packs (one of them not loaded), a
-// packlist in CR LF with a comment, a line naming a missing pack and the writable `local *`.
-struct Game
-{
-    QTemporaryDir root;
-    QString game = makeFolder(root.path(), QStringLiteral("rvgl"));
-    QString packs = makeFolder(game, QStringLiteral("packs"));
-    LocalFileSystem fs;
+// A child process writing a packlist again and again, one of two contents in turn, until killed.
+constexpr char kWriterVariable[] = "PARKWEN_PACKLIST_WRITER";
 
-    Game()
-    {
-        makeFolder(game, QStringLiteral("cars"));
-        for (const char* pack : {"rva", "io", "spare"})
-            makeFolder(packs, QString::fromLatin1(pack) + QStringLiteral("/cars"));
-        makeFolder(packs, QStringLiteral("local")); // where the game will write; nothing yet
-        addCar(QStringLiteral("default"), QStringLiteral("adeon"));
-        addCar(QStringLiteral("default"), QStringLiteral("toyeca"));
-        addCar(QStringLiteral("rva"), QStringLiteral("toyeca"), "MODEL 0 \"cars\\toyeca\\body.prm\"\n");
-        addCar(QStringLiteral("rva"), QStringLiteral("dart"));
-        addCar(QStringLiteral("io"), QStringLiteral("dart"), "MODEL 0 \"cars\\dart\\body.prm\"\n", false);
-        addCar(QStringLiteral("spare"), QStringLiteral("wisp"));
-        writeBytes(packs + QStringLiteral("/default.txt"),
-                   "; my race packs\r\ndefault\r\nrva\r\nio\r\nghost\r\n;spare\r\nlocal *\r\n");
+QByteArray contentNumber(int n)
+{
+    return (n % 2 ? QByteArray("default\nrva\n") : QByteArray("; long\ndefault\n")).repeated(4000);
+}
+
+int writerMain(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QString file = QString::fromLocal8Bit(qgetenv(kWriterVariable));
+    LocalFileSystem fs;
+    MoveEngine door(fs);
+    for (int n = 0;; ++n) {
+        bool changedMeanwhile = false;
+        const Error e = door.writePacklist(file, contentNumber(n), contentNumber(n + 1), changedMeanwhile);
+        if (e || changedMeanwhile)
+            return 1;
+        if (n == 0)
+            std::fputs("writing\n", stdout), std::fflush(stdout);
     }
-    QString carsOf(const QString& pack) const
-    {
-        return pack == QLatin1String("default") ? game + QStringLiteral("/cars")
-                                                : packs + QLatin1Char('/') + pack + QStringLiteral("/cars");
-    }
-    // A car folder with a parameters.txt (naming `params`' files) and, unless left out, its model.
-    void addCar(const QString& pack, const QString& name, const QByteArray& params = "Name \"x\"\n",
-                bool withModel = true)
-    {
-        const QString car = makeFolder(carsOf(pack), name);
-        writeBytes(car + QStringLiteral("/parameters.txt"), params);
-        if (withModel)
-            writeBytes(car + QStringLiteral("/body.prm"), pack.toUtf8());
-        writeBytes(car + QStringLiteral("/car.bmp"), pack.toUtf8());
-    }
-    GameContent read(const QString& packlist = QString())
-    {
-        return GameContent::read(fs, *GameFolder::of(carsOf(QStringLiteral("default"))), packlist);
-    }
-};
+}
 
 const PackCar* carOf(const GameContent& content, const QString& pack, const QString& name)
 {
@@ -159,8 +143,8 @@ private slots:
                          (pack.exists ? QString::number(pack.order) : QStringLiteral("missing")) +
                          QLatin1Char(':') + QString::number(pack.cars) +
                          (pack.writable ? QStringLiteral("*") : QString());
-        QCOMPARE(order, (QStringList{"default:0:2", "rva:1:2", "io:2:1", "ghost:missing:0", "local:4:0*",
-                                     "spare:-1:1"}));
+        QCOMPARE(order, (QStringList{"default:0:2", "rva:1:2", "io:2:1", "ghost:missing:0", "empty:4:0",
+                                     "local:5:0*", "spare:-1:1"}));
         QCOMPARE(content.loadedCount(), 3); // adeon, toyeca of rva, dart of io; nothing of spare
         QCOMPARE(content.packsLoadedFrom(), 3);
 
@@ -185,7 +169,8 @@ private slots:
         const QStringList problems = content.problems();
         QCOMPARE(problems.size(), 3);
         QVERIFY(problems.at(0).contains(QStringLiteral("ghost")));
-        QVERIFY(problems.at(1).contains(QStringLiteral("local"))); // loaded, holds nothing
+        QVERIFY(problems.at(1).contains(QStringLiteral("empty"))); // loaded, holds nothing (the writable
+                                                                   // pack may: the game fills it)
         QVERIFY(problems.at(2).contains(QStringLiteral("body.prm from rva")));
     }
 
@@ -224,7 +209,79 @@ private slots:
         QCOMPARE(g.fs.readFile(file).value(), list.bytes());
         QCOMPARE(hiddenEntries(g.packs), QStringList());
     }
+
+    // The Packs window's commands: each change written as it stands on disk, one made by someone
+    // else meanwhile asked about and never overwritten silently, and undone newest first.
+    void packsWindowCommands_askBeforeAFileChangedMeanwhile_andUndo()
+    {
+        Game g;
+        ScriptedDialogs dialogs;
+        const QString file = g.packs + QStringLiteral("/default.txt");
+        PacklistEditing editing(g.fs, dialogs, *GameFolder::of(g.carsOf(QStringLiteral("default"))));
+        editing.read(QStringLiteral("default"));
+        QVERIFY(editing.setEnabled(QStringLiteral("spare"), true));
+        QVERIFY(editing.move(QStringLiteral("spare"), -1));
+        QVERIFY(editing.content().packlist().enabledPacks().contains(QStringLiteral("spare")));
+
+        // The launcher rewrites the list: asked, the answer No leaves its file alone.
+        writeBytes(file, "default\nio\n");
+        dialogs.queueAnswer(Dialogs::Answer::No);
+        QVERIFY(!editing.setEnabled(QStringLiteral("rva"), false));
+        QCOMPARE(dialogs.messages().size(), 1);
+        QCOMPARE(g.fs.readFile(file).value(), QByteArray("default\nio\n"));
+        // Yes makes the change to the list as it is now.
+        writeBytes(file, "default\nio\nghost\n");
+        dialogs.queueAnswer(Dialogs::Answer::Yes);
+        QVERIFY(editing.setEnabled(QStringLiteral("rva"), true));
+        QCOMPARE(g.fs.readFile(file).value(), QByteArray("default\nio\nghost\nrva\n"));
+        QVERIFY(editing.undo());
+        QCOMPARE(g.fs.readFile(file).value(), QByteArray("default\nio\nghost\n"));
+        // The older changes were made to a file that is gone: left alone, with a word.
+        QVERIFY(!editing.undo());
+        QCOMPARE(g.fs.readFile(file).value(), QByteArray("default\nio\nghost\n"));
+
+        // A new packlist is a copy of the current one; renamed and deleted, the packs stay.
+        QVERIFY(editing.createPacklist(QStringLiteral("online")));
+        QCOMPARE(g.fs.readFile(g.packs + QStringLiteral("/online.txt")).value(),
+                 QByteArray("default\nio\nghost\n"));
+        QVERIFY(!editing.createPacklist(QStringLiteral("Online"))); // differs only in letter case
+        QVERIFY(!editing.createPacklist(QStringLiteral("../x")));
+        QVERIFY(editing.renamePacklist(QStringLiteral("event")));
+        QCOMPARE(editing.packlists(), (QStringList{"default", "event"}));
+        dialogs.queueAnswer(Dialogs::Answer::Yes);
+        QVERIFY(editing.deletePacklist());
+        QCOMPARE(editing.packlists(), QStringList{"default"});
+        QVERIFY(QFileInfo::exists(g.packs + QStringLiteral("/io/cars/dart/parameters.txt")));
+    }
+
+    // A Parkwen killed while it writes the packlist leaves the old file or the new one, never a torn one.
+    void killedWhileWritingThePacklist_leavesAWholeFile()
+    {
+        Game g;
+        const QString file = g.packs + QStringLiteral("/default.txt");
+        for (int round = 0; round < 5; ++round) {
+            writeBytes(file, contentNumber(0));
+            QProcess writer;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QString::fromLatin1(kWriterVariable), file);
+            writer.setProcessEnvironment(environment);
+            writer.start(QCoreApplication::applicationFilePath(), {});
+            QVERIFY(writer.waitForReadyRead(30000));
+            ::kill(pid_t(writer.processId()), SIGKILL);
+            QVERIFY(writer.waitForFinished(30000));
+            const QByteArray left = g.fs.readFile(file).value();
+            QVERIFY2(left == contentNumber(0) || left == contentNumber(1),
+                     qPrintable(QString::number(left.size())));
+        }
+    }
 };
 
-QTEST_GUILESS_MAIN(PacksTest)
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(kWriterVariable))
+        return writerMain(argc, argv);
+    QCoreApplication app(argc, argv);
+    PacksTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "packs_test.moc"

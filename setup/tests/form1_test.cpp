@@ -1,5 +1,6 @@
 #include "setup/ui/folderlist.h"
 #include "setup/ui/form1.h"
+#include "setup/ui/gamedialog.h"
 
 #include "platform/qt/localfilesystem.h"
 #include "setup/tests/pathsfile.h"
@@ -7,6 +8,7 @@
 #include "tests/support/scripteddialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -178,6 +180,24 @@ private slots:
         QVERIFY(!window.isVisible());
         QVERIFY(window.stored());
         QCOMPARE(storedPaths(file()), QStringList({m_cars, m_garage, "200"}));
+    }
+
+    // The game around the Car Folder: its packlists offered, the choice kept in the game settings.
+    void gameDialog_offersThePacklists_andKeepsTheChoice()
+    {
+        const QString packs = makeFolder(m_dir->path(), QStringLiteral("packs"));
+        writeBytes(packs + QStringLiteral("/online.txt"), "default\nrva\n");
+        GameDialog dialog(m_fs, m_cars, m_dir->path());
+        QCOMPARE(control<QLabel>(dialog, "gameFolder")->text(), m_dir->path());
+        auto* chooser = control<QComboBox>(dialog, "packlistChooser");
+        QCOMPARE(chooser->count(), 2);
+        QCOMPARE(chooser->currentText(), QStringLiteral("default"));
+        chooser->setCurrentText(QStringLiteral("online"));
+        control<QLineEdit>(dialog, "gameProgram")->setText(QStringLiteral("/opt/rvgl/rvgl.64"));
+        dialog.accept();
+        const GameSettings settings(m_dir->path());
+        QCOMPARE(settings.packlist(), QStringLiteral("online"));
+        QCOMPARE(settings.program(), QStringLiteral("/opt/rvgl/rvgl.64"));
     }
 };
 

@@ -1,9 +1,11 @@
 #include "setup/ui/form1.h"
 
 #include "setup/ui/folderlist.h"
+#include "setup/ui/gamedialog.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,7 +20,7 @@ constexpr QSize ClientSize(312, 273);
 
 Form1::Form1(const QString& databaseFile, const QString& startFolder, FileSystem& fs, Dialogs& dialogs,
              QWidget* parent)
-    : QWidget(parent), m_session(databaseFile, fs, dialogs)
+    : QWidget(parent), m_session(databaseFile, fs, dialogs), m_fs(fs)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(rigwellInfo::title);
@@ -56,6 +58,14 @@ Form1::Form1(const QString& databaseFile, const QString& startFolder, FileSystem
     m_command1->setToolTip(tr("Click to Finalise Settings"));
     m_command1->setMinimumHeight(33);
 
+    // Today's game: the game folder around the Car Folder, its packlist and its program.
+    // Alt+G reaches it; the Tab order stays the window's own.
+    m_game = new QPushButton(tr("&Game…"), this);
+    m_game->setFocusPolicy(Qt::ClickFocus);
+    m_game->setObjectName(QStringLiteral("Game"));
+    m_game->setToolTip(tr("The game folder found, the packlist the game starts with, and the game program"));
+    m_game->setAccessibleName(tr("Game folder, packlist and program"));
+
     auto* folders = new QGridLayout;
     folders->setHorizontalSpacing(4);
     folders->setVerticalSpacing(2);
@@ -74,7 +84,11 @@ Form1::Form1(const QString& databaseFile, const QString& startFolder, FileSystem
     layout->addLayout(folders, 1);
     layout->addSpacing(2);
     layout->addWidget(m_label4);
-    layout->addWidget(m_max, 0, Qt::AlignLeft);
+    auto* maxRow = new QHBoxLayout;
+    maxRow->addWidget(m_max);
+    maxRow->addStretch();
+    maxRow->addWidget(m_game);
+    layout->addLayout(maxRow);
     layout->addSpacing(2);
     layout->addWidget(m_command1);
 
@@ -89,6 +103,7 @@ Form1::Form1(const QString& databaseFile, const QString& startFolder, FileSystem
     connect(m_max, &QLineEdit::textChanged, this, &Form1::mAX_Change);
     m_max->setText(QStringLiteral("200"));
     connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(m_game, &QPushButton::clicked, this, &Form1::Game_Click);
 
     setMinimumSize(ClientSize);
     resize(ClientSize);
@@ -128,6 +143,12 @@ void Form1::mAX_Change()
 void Form1::Command1_Click()
 {
     close();
+}
+
+void Form1::Game_Click()
+{
+    GameDialog dialog(m_fs, m_dir2->path(), parentFolder(m_session.databaseFile()), this);
+    dialog.exec();
 }
 
 void Form1::Form_Unload()

@@ -40,6 +40,7 @@ protected:
 private:
     void mAX_Change();
     void Command1_Click();
+    void Game_Click();
     void Form_Unload();
 
     SetupSession m_session;
@@ -51,6 +52,8 @@ private:
     FolderList* m_dir1;
     QLineEdit* m_max;
     QPushButton* m_command1;
+    QPushButton* m_game;
+    FileSystem& m_fs;
     bool m_unloaded = false;
     bool m_stored = false;
 };
