@@ -1,5 +1,7 @@
 #include "library/carlibrary.h"
 
+#include "setup/gamesettings.h"
+
 #include "library/carnames.h"
 #include "library/carpicture.h"
 #include "platform/numbers.h"
@@ -129,8 +131,53 @@ void CarLibrary::setCount(CarFolder& folder, qint64 count)
 
 void CarLibrary::checkLimit()
 {
-    m_overLimit = m_cars.count() >= m_maxCars;
+    const qint64 counted = m_game.active() ? m_game.loadedCount(m_cars.list()) : m_cars.count();
+    m_overLimit = counted >= m_maxCars;
     emit changed();
+}
+
+void CarLibrary::readGame()
+{
+    m_game.read(m_platform.fs, m_cars.path(), GameSettings(m_platform.configHome()).packlist());
+    checkLimit();
+}
+
+void CarLibrary::tellIfCarFolderNotLoaded()
+{
+    if (m_game.active() && !m_game.loadsCarFolder())
+        m_platform.dialogs.plain(QCoreApplication::translate(
+                                     "CarLibrary",
+                                     "The packlist %1 does not load the Car Folder (%2): the game does not "
+                                     "race the cars sent there. Switch it on in Packs, or choose another "
+                                     "packlist in Settings.")
+                                     .arg(m_game.packlist(), m_cars.path()));
+}
+
+void CarLibrary::playGame()
+{
+    Dialogs& dialogs = m_platform.dialogs;
+    readGame();
+    if (!m_game.folder()) {
+        dialogs.plain(QCoreApplication::translate(
+                          "CarLibrary",
+                          "The Car Folder %1 is not inside a game folder: Parkwen cannot tell which "
+                          "game to start.")
+                          .arg(m_cars.path()));
+        return;
+    }
+    if (m_overLimit &&
+        dialogs.message(QCoreApplication::translate(
+                            "CarLibrary", "The game would load as many cars as the Max Car Amount (%1) "
+                                          "or more, and may break. Start it all the same?")
+                            .arg(m_maxCars),
+                        Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNoDefaultNo) != Dialogs::Answer::Yes)
+        return;
+    const QString chosen = GameSettings(m_platform.configHome()).program();
+    const QString program = chosen.isEmpty() ? m_game.folder()->startScript() : chosen;
+    if (Error e = m_platform.processes.startIn(m_game.folder()->path, program,
+                                               GameFolder::playArguments(m_game.packlist())))
+        dialogs.plain(QCoreApplication::translate("CarLibrary", "The game could not be started: %1")
+                          .arg(e.description()));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -190,6 +237,8 @@ Error CarLibrary::startupAttempt(const QString& commandLine)
 
     recoverInterruptedMoves();
     scanBoth();
+    readGame();
+    tellIfCarFolderNotLoaded();
 
     const bool stockFirst = m_cars.isStockAt(0);
     m_canSendChosen = !stockFirst;
@@ -266,7 +315,7 @@ void CarLibrary::rereadPaths()
     m_maxCars = max.value();
     recoverInterruptedMoves();
     scanBoth();
-    checkLimit();
+    readGame();
 }
 
 void CarLibrary::scanBoth()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/carfolder.h"
+#include "library/gamewatch.h"
 #include "library/librarydoor.h"
 #include "library/moveengine.h"
 #include "platform/platform.h"
@@ -99,8 +100,17 @@ public:
     // Sets a folder's count; the count of a folder the game loads is checked against the Max Car
     // Amount.
     void setCount(CarFolder& folder, qint64 count);
-    // The car count has reached the Max Car Amount: the warning light flashes.
+    // The car count has reached the Max Car Amount: the warning light flashes. With a packlist,
+    // every car the game loads counts.
     bool isOverLimit() const { return m_overLimit; }
+
+    // --- Today's game: packs, the packlist chosen, and starting it ---
+    const GameWatch& game() const { return m_game; }
+    // What the game loads, read again (start-up, Refresh, a packlist changed or chosen).
+    void readGame();
+    // "Play": the light's check (over the limit, the player is asked), then the game program in the
+    // game folder with the chosen packlist.
+    void playGame();
 
     // Opens the car details window for a car folder (modal). Set by the application.
     std::function<void(const QString& carPath)> openDetails;
@@ -235,6 +245,8 @@ private:
     bool reportDeletion(const DeleteResult& deleted, const QString& name);
     void showPictureOf(const QString& key, const PictureStore& store);
     void checkLimit();
+    // Says so when the chosen packlist does not load the Car Folder.
+    void tellIfCarFolderNotLoaded();
 
     Platform m_platform;
     MoveEngine m_engine{m_platform.fs, &m_platform.dialogs};
@@ -253,6 +265,7 @@ private:
     bool m_canSendChosen = true;
     bool m_canDeleteChosen = true;
     bool m_overLimit = false;
+    GameWatch m_game;
     // The cars that left both lists while this library last waited for another Parkwen.
     QSet<QString> m_goneWhileWaiting;
 };

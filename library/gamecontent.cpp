@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QHash>
+#include <QLocale>
 #include <QSet>
 
 namespace parkwen {
@@ -45,6 +46,21 @@ bool hasParameters(FileSystem& fs, const QString& carPath)
 }
 
 } // namespace
+
+QString loadedSentence(int cars, int packs)
+{
+    const char* text =
+        cars == 1 ? (packs == 1 ? QT_TRANSLATE_NOOP("GameContent", "The game loads 1 car from 1 pack.")
+                                : QT_TRANSLATE_NOOP("GameContent", "The game loads 1 car from %2 packs."))
+                  : (packs == 1 ? QT_TRANSLATE_NOOP("GameContent", "The game loads %1 cars from 1 pack.")
+                                : QT_TRANSLATE_NOOP("GameContent", "The game loads %1 cars from %2 packs."));
+    QString sentence = QCoreApplication::translate("GameContent", text);
+    if (cars != 1)
+        sentence = sentence.arg(QLocale().toString(cars));
+    if (packs != 1)
+        sentence = sentence.arg(QLocale().toString(packs));
+    return sentence;
+}
 
 GameContent GameContent::read(FileSystem& fs, const GameFolder& game, const QString& packlist)
 {

@@ -48,6 +48,9 @@ struct PackCar
     bool mixed() const { return !replaces.isEmpty() && !whole; }
 };
 
+// "The game loads 1,234 cars from 5 packs.", as the windows say it.
+QString loadedSentence(int cars, int packs);
+
 // What a game folder's packs hold under one packlist: every pack, every car folder of every pack,
 // and what the game loads.
 class GameContent

@@ -499,6 +499,73 @@ Sie durch die aus %3 ersetzen?</translation>
         <source>Reading the Garage Folder</source>
         <translation>Der Garagenordner wird gelesen</translation>
     </message>
+    <message>
+        <source>%1 is no longer in the Car Folder or the Garage Folder: another Parkwen moved or deleted it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The packlist %1 does not load the Car Folder (%2): the game does not race the cars sent there. Switch it on in Packs, or choose another packlist in Settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Car Folder %1 is not inside a game folder: Parkwen cannot tell which game to start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game would load as many cars as the Max Car Amount (%1) or more, and may break. Start it all the same?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game could not be started: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CarModel</name>
+    <message>
+        <source>wheel 1 (front left)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wheel 2 (front right)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wheel 3 (back left)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wheel 4 (back right)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 names no model (model %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the model &quot;%2&quot; is not there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot;: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the model &quot;%2&quot; holds no polygons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>parameters.txt: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The body</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the spinner</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CarPlan</name>
@@ -529,6 +596,37 @@ Sie durch die aus %3 ersetzen?</translation>
     <message>
         <source>a link that points outside its car</source>
         <translation>eine Verknüpfung, die aus ihrem Auto hinauszeigt</translation>
+    </message>
+</context>
+<context>
+    <name>CarRenderer</name>
+    <message>
+        <source>OpenGL stopped working</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this system offers no OpenGL to draw cars with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OpenGL cannot build the car&apos;s shaders: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cars are drawn only with a display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a picture&apos;s side must be 1 to %1 pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OpenGL cannot draw a picture of that size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -743,10 +841,6 @@ Ohne Befehl öffnet sich das Fenster; /ACC zeigt auch die Autos des Spiels, und 
 Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2 bei einer falschen Befehlszeile.</translation>
     </message>
     <message>
-        <source>The archives of --install.</source>
-        <translation>Die Archive für --install.</translation>
-    </message>
-    <message>
         <source>Show this help and end.</source>
         <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
@@ -775,10 +869,6 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Die Autos der angegebenen Archive installieren; --to sagt, wohin.</translation>
     </message>
     <message>
-        <source>Where --move and --install send cars.</source>
-        <translation>Wohin --move und --install Autos schicken.</translation>
-    </message>
-    <message>
         <source>Print a car&apos;s statistics.</source>
         <translation>Die Werte eines Autos ausgeben.</translation>
     </message>
@@ -787,16 +877,8 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>Die Fragen eines Befehls mit Ja beantworten; ohne dies nimmt ein Befehl die sichere Antwort und wartet nie.</translation>
     </message>
     <message>
-        <source>Print the cars of the Car Folder (car), the Garage Folder (garage) or both (all), one name a line; with --json every folder with its statistics and health.</source>
-        <translation>Die Autos des Autoordners (car), des Garagenordners (garage) oder beider (all) ausgeben, ein Name je Zeile; mit --json jeden Ordner mit seinen Werten und seinem Zustand.</translation>
-    </message>
-    <message>
         <source>Look for broken cars in both folders; exit status 1 when any is found.</source>
         <translation>In beiden Ordnern nach kaputten Autos suchen; Exit-Status 1, wenn eines gefunden wird.</translation>
-    </message>
-    <message>
-        <source>Print --stats, --list or --check as JSON.</source>
-        <translation>--stats, --list oder --check als JSON ausgeben.</translation>
     </message>
     <message>
         <source>Start, or run a command, without the thumbnail cache: every picture is decoded again, and nothing is kept for the next start.</source>
@@ -819,16 +901,8 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
         <translation>--to gehört zu --move oder --install.</translation>
     </message>
     <message>
-        <source>--json goes with --stats, --list or --check.</source>
-        <translation>--json gehört zu --stats, --list oder --check.</translation>
-    </message>
-    <message>
         <source>Unexpected argument: %1</source>
         <translation>Unerwartetes Argument: %1</translation>
-    </message>
-    <message>
-        <source>--list takes car, garage or all, not &quot;%1&quot;.</source>
-        <translation>--list nimmt car, garage oder all, nicht „%1“.</translation>
     </message>
     <message>
         <source>--to car or --to garage is missing.</source>
@@ -845,6 +919,82 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     <message>
         <source>%1 needs a name.</source>
         <translation>%1 braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>Print the cars of the Car Folder (car), the Garage Folder (garage) or both (all), one name a line; with --json every folder with its statistics and health. loaded: every car the game loads under the packlist, with its pack.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where --move and --install send cars; --install also into a pack (made and switched on when new).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write a square PNG picture of the car, drawn from its models, to the file given after it; works without a display.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin --render paints the car with: a file of the car&apos;s folder (its current skin when left out).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The side of --render&apos;s picture in pixels, 1 to 4096 (256 when left out).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print default and the packs the packlist loads, in its order, with their state and number of cars, then the pack folders it does not load.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch a pack on in the packlist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch a pack off in the packlist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start the game in its folder, with -packlist when another packlist than default is chosen; over the Max Car Amount only with --yes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The packlist (packs/NAME.txt) that --packs, --enable-pack, --disable-pack, --list loaded and --play read or change; the one chosen in Settings unless given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print --stats, --list, --check or --packs as JSON.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archives of --install; the picture of --render.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--json goes with --stats, --list, --check or --packs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--packlist goes with --packs, --enable-pack, --disable-pack, --list loaded or --play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 goes with --render.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--render needs the PNG file to write after the car.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--skin needs a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size takes a number of pixels from 1 to 4096, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--list takes car, garage, all or loaded, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -896,6 +1046,30 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     <message>
         <source>%1 of %2 folders have problems.</source>
         <translation>%1 von %2 Ordnern haben Probleme.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no file of the car&apos;s folder %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin &quot;%1&quot; is no picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cars cannot be drawn here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be drawn: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is drawn without: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1221,25 @@ Rückgabewert: 0, wenn alles Verlangte getan wurde, 1, wenn ein Teil misslang, 2
     <message>
         <source>%1 is larger than %2 MB</source>
         <translation>%1 ist größer als %2 MB</translation>
+    </message>
+</context>
+<context>
+    <name>GameContent</name>
+    <message>
+        <source>The game loads 1 car from 1 pack.</source>
+        <translation>Das Spiel lädt 1 Auto aus 1 Pack.</translation>
+    </message>
+    <message>
+        <source>The game loads 1 car from %2 packs.</source>
+        <translation>Das Spiel lädt 1 Auto aus %2 Packs.</translation>
+    </message>
+    <message>
+        <source>The game loads %1 cars from 1 pack.</source>
+        <translation>Das Spiel lädt %1 Autos aus 1 Pack.</translation>
+    </message>
+    <message>
+        <source>The game loads %1 cars from %2 packs.</source>
+        <translation>Das Spiel lädt %1 Autos aus %2 Packs.</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1581,14 @@ F5 Skin setzen.&lt;/p&gt;</translation>
         <source>Car Selection Screen: more keys</source>
         <translation>Autoauswahl: weitere Tasten</translation>
     </message>
+    <message>
+        <source>	F8: Packs</source>
+        <translation>	F8: Packs</translation>
+    </message>
+    <message>
+        <source>	F9: Play</source>
+        <translation>	F9: Spielen</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1583,6 +1784,45 @@ Parkwen Setup: Autoordner, Garagenordner und Höchstzahl an Autos für Parkwen w
     </message>
 </context>
 <context>
+    <name>PrmModel</name>
+    <message>
+        <source>The model file is damaged: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vertex %1 lies at no usable position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mesh %1 is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mesh %1 gives a negative count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mesh %1 counts more than the file holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>polygon %1 of mesh %2 uses a vertex the mesh does not have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 meshes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Processes</name>
     <message>
         <source>File not found: </source>
@@ -1591,6 +1831,10 @@ Parkwen Setup: Autoordner, Garagenordner und Höchstzahl an Autos für Parkwen w
     <message>
         <source>Could not start </source>
         <translation>Start nicht möglich: </translation>
+    </message>
+    <message>
+        <source>%1 may not be run (it is not executable).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1763,6 +2007,17 @@ Parkwen Setup: Autoordner, Garagenordner und Höchstzahl an Autos für Parkwen w
     </message>
 </context>
 <context>
+    <name>parkwen::CarGlWidget</name>
+    <message>
+        <source>The car in 3D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag or press the arrow keys to turn it, the wheel or + and - to zoom, Space to stop or start the turning, Home to put it back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>parkwen::CarListView</name>
     <message>
         <source>Filter cars</source>
@@ -1771,6 +2026,41 @@ Parkwen Setup: Autoordner, Garagenordner und Höchstzahl an Autos für Parkwen w
     <message>
         <source>Shows only the cars whose names contain this text (Ctrl+F, Escape clears)</source>
         <translation>Zeigt nur die Autos, deren Name diesen Text enthält (Strg+F, Esc leert)</translation>
+    </message>
+</context>
+<context>
+    <name>parkwen::CarView</name>
+    <message>
+        <source>The car in 3D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try on the other skin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the car wearing the other skin selected in the skin area, before you Set it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The 3D view needs OpenGL, which this display does not offer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This car cannot be shown in 3D: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wearing %1, the current skin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trying on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawn without %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2035,6 +2325,38 @@ Parkwen Setup: Autoordner, Garagenordner und Höchstzahl an Autos für Parkwen w
         <source>Click to Load Only the selected Set into the Car Folder, all others will be removed from the Car Folder to the Garage Folder.</source>
         <translation>Klicken, um nur das gewählte Set in den Autoordner zu laden; alle anderen Autos kommen aus dem Autoordner in den Garagenordner.</translation>
     </message>
+    <message>
+        <source>The Car Folder %1 is not the cars folder of a game folder or of a pack, so there are no packs to show.</source>
+        <translation>Der Autoordner %1 ist nicht der cars-Ordner eines Spielordners oder eines Packs; es gibt keine Packs zu zeigen.</translation>
+    </message>
+    <message>
+        <source>This light flashes when the game loads as many cars as the &quot;Max Car Amount&quot; (%1) or more, counting every pack the packlist %2 loads.</source>
+        <translation>Diese Lampe blinkt, wenn das Spiel so viele Autos wie die „Max Car Amount“ (%1) oder mehr lädt, mit allen Packs, die die Packliste %2 lädt.</translation>
+    </message>
+    <message>
+        <source>Packs</source>
+        <translation>Packs</translation>
+    </message>
+    <message>
+        <source>The game&apos;s packs: which the chosen packlist loads, in which order, with their cars (F8)</source>
+        <translation>Die Packs des Spiels: welche die gewählte Packliste lädt, in welcher Reihenfolge, mit ihren Autos (F8)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Start the game with the chosen packlist (F9)</source>
+        <translation>Das Spiel mit der gewählten Packliste starten (F9)</translation>
+    </message>
+    <message>
+        <source>Cars the game loads</source>
+        <translation>Autos, die das Spiel lädt</translation>
+    </message>
+    <message>
+        <source>(packlist %1)</source>
+        <translation>(Packliste %1)</translation>
+    </message>
 </context>
 <context>
     <name>parkwen::CreateSetWindow</name>
@@ -2143,6 +2465,200 @@ Parkwen Setup: Autoordner, Garagenordner und Höchstzahl an Autos für Parkwen w
     <message>
         <source>Click to Finalise Settings</source>
         <translation>Klicken, um die Einstellungen zu übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Game…</source>
+        <translation>&amp;Spiel …</translation>
+    </message>
+    <message>
+        <source>The game folder found, the packlist the game starts with, and the game program</source>
+        <translation>Der gefundene Spielordner, die Packliste, mit der das Spiel startet, und das Spielprogramm</translation>
+    </message>
+    <message>
+        <source>Game folder, packlist and program</source>
+        <translation>Spielordner, Packliste und Programm</translation>
+    </message>
+</context>
+<context>
+    <name>parkwen::GameDialog</name>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>(the Car Folder is not a game&apos;s cars folder)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game folder</source>
+        <translation>Spielordner</translation>
+    </message>
+    <message>
+        <source>Packlist the game is started with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game program</source>
+        <translation>Spielprogramm</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen …</translation>
+    </message>
+    <message>
+        <source>Choose the game program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game folder:</source>
+        <translation>Spielordner:</translation>
+    </message>
+    <message>
+        <source>&amp;Packlist:</source>
+        <translation>&amp;Packliste:</translation>
+    </message>
+    <message>
+        <source>Game &amp;program:</source>
+        <translation>Spiel&amp;programm:</translation>
+    </message>
+    <message>
+        <source>Empty: the game folder&apos;s own start script.</source>
+        <translation>Leer: das Startskript des Spielordners.</translation>
+    </message>
+</context>
+<context>
+    <name>parkwen::PacksWindow</name>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished">Rückgängig</translation>
+    </message>
+    <message>
+        <source>Packs</source>
+        <translation>Packs</translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Spielordner: %1</translation>
+    </message>
+    <message>
+        <source>Game folder</source>
+        <translation>Spielordner</translation>
+    </message>
+    <message>
+        <source>What the game loads</source>
+        <translation>Was das Spiel lädt</translation>
+    </message>
+    <message>
+        <source>&amp;Packlist:</source>
+        <translation>&amp;Packliste:</translation>
+    </message>
+    <message>
+        <source>Packlist</source>
+        <translation>Packliste</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Neu …</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Umbenennen …</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>New packlist, a copy of this one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename the packlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the packlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packs: tick a pack to load it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>Pack</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Geladen</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Cars</source>
+        <translation>Autos</translation>
+    </message>
+    <message>
+        <source>Move the pack up: loaded before the packs below it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the pack down: loaded after the packs above it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo the last change to the packlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>loaded</source>
+        <translation>geladen</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>No packlist: the game loads its own folder only.</source>
+        <translation>Keine Packliste: das Spiel lädt nur seinen eigenen Ordner.</translation>
+    </message>
+    <message>
+        <source>The new packlist&apos;s name (a copy of %1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The packlist&apos;s new name:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

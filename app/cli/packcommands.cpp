@@ -90,9 +90,11 @@ int Commands::play(CarLibrary& library, const CommandLine& line)
         tell(says("There is no packlist %1.").arg(game->packlistFile(packlist)));
         return Failed;
     }
-    // The light's check: with a packlist, every car the game loads counts.
-    const int loaded = content.hasPacklist() ? content.loadedCount() : -1;
-    const bool over = loaded >= 0 ? loaded >= library.maxCars() : library.isOverLimit();
+    // The light's check: with a packlist, every car the game loads counts, as in the window.
+    GameWatch watch;
+    watch.read(m_platform.fs, library.carFolder(), packlist);
+    const bool over = watch.active() ? watch.loadedCount(library.carList()) >= library.maxCars()
+                                     : library.folder(FolderRole::Cars).count() >= library.maxCars();
     if (over && !line.yes) {
         tell(says("The game would load as many cars as the Max Car Amount (%1) or more, and may break; --yes "
                   "starts it all the same.")

@@ -4,6 +4,8 @@
 #include "library/ui/carlistview.h"
 #include "library/ui/cartable.h"
 #include "library/ui/keyswindow.h"
+#include "library/ui/packswindow.h"
+#include "setup/gamesettings.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -114,6 +116,27 @@ void Castle::CarTable_Click()
     m_table->activateWindow();
 }
 
+void Castle::Packs_Click()
+{
+    m_cars.readGame();
+    const std::optional<GameFolder>& game = m_cars.game().folder();
+    Platform& platform = m_cars.platform();
+    if (!game) {
+        platform.dialogs.plain(
+            tr("The Car Folder %1 is not the cars folder of a game folder or of a pack, so "
+               "there are no packs to show.")
+                .arg(m_cars.carFolder()));
+        return;
+    }
+    PacksWindow window(platform.fs, platform.dialogs, *game, m_cars.game().packlist(), this);
+    connect(&window, &PacksWindow::packlistChosen, this, [this, &platform](const QString& packlist) {
+        GameSettings(platform.configHome()).setPacklist(packlist);
+        m_cars.readGame();
+    });
+    connect(&window, &PacksWindow::packlistChanged, this, [this] { m_cars.readGame(); });
+    window.exec();
+}
+
 void Castle::ksl_Click()
 {
     if (isListened(&Castle::keysRequested))
@@ -136,6 +159,8 @@ void Castle::connectActions()
     on(C::Refresh, [this] { Refra_Click(); });
     on(C::Install, [this] { Install_Click(); });
     on(C::Table, [this] { CarTable_Click(); });
+    on(C::Packs, [this] { Packs_Click(); });
+    on(C::Play, [this] { Play_Click(); });
     on(C::Filter, [this] { focusFilter(); });
     on(C::Undo, [this] { undo(); });
     on(C::CreateSet, [this] { Crete_Click(); });
@@ -198,6 +223,21 @@ void Castle::refresh()
     m_Garter->setEnabled(m_cars.canSendChosen());
     m_Del->setEnabled(m_cars.canDeleteChosen());
     m_Light->setPixmap(m_light.isLit() ? m_l2->pixmap() : m_l1->pixmap());
+    // With a packlist the light counts every car the game loads.
+    const GameWatch& game = m_cars.game();
+    m_loadedLine->setVisible(game.active());
+    if (game.active()) {
+        const int loaded = game.loadedCount(m_cars.carList());
+        m_loadedLine->setText(loadedSentence(loaded, game.packCount()) + QLatin1Char(' ') +
+                              tr("(packlist %1)").arg(game.packlist()));
+        m_Light->setToolTip(tr("This light flashes when the game loads as many cars as the \"Max Car "
+                               "Amount\" (%1) or more, counting every pack the packlist %2 loads.")
+                                .arg(m_cars.maxCars())
+                                .arg(game.packlist()));
+    } else {
+        m_Light->setToolTip(tr("This light flashes when the \"Car Amount\" for \"Car Fol.\" exceeds "
+                               "that of the \"Max Car Amount.\""));
+    }
 }
 
 } // namespace parkwen

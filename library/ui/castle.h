@@ -131,6 +131,8 @@ private:
     void SetLdOnly_Click();                               // "Set only"
     void SetRemv_Click();                                 // "Rem. Set"
     void Install_Click() { emit installRequested(); }     // "Install Cars"
+    void Packs_Click();                                   // "Packs"
+    void Play_Click() { m_cars.playGame(); }              // "Play"
     // The warning light's timer: flashes while the car count is over the limit.
     void Electricity_Timer();
 
@@ -156,6 +158,7 @@ private:
     QLabel* m_l2;
     QLabel* m_Cam;
     QLabel* m_Gam;
+    QLabel* m_loadedLine; // how many cars the game loads, from how many packs
     QTimer* m_Electricity;
     WarningLight m_light;
     CarTable* m_table = nullptr;

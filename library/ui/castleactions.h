@@ -30,6 +30,8 @@ public:
         Refresh,     // F5
         Install,     // F6
         Table,       // F7
+        Packs,       // F8
+        Play,        // F9
         Filter,      // Ctrl+F
         Undo,        // Ctrl+Z
         CreateSet,

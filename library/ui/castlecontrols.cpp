@@ -204,6 +204,7 @@ QGridLayout* Castle::makeToolbox(int& row)
     m_Del = button(C::DeleteCar, "Del");
     addRow({button(C::AllToGarage, "DelAll"), button(C::AllToCarFolder, "CopAll"), m_Del});
     addRow({button(C::Install, "Install"), button(C::Table, "CarTableButton")});
+    addRow({button(C::Packs, "Packs"), button(C::Play, "Play")});
     addRow({makeInstruction("Label6",
                             tr("Click Keys to view the Shortcut keys. Click Help for complete Help"))});
     addRow({button(C::Keys, "ksl"), button(C::Help, "Mama")});
@@ -250,6 +251,13 @@ void Castle::makeCounts(QGridLayout* box, int row)
     counts->addWidget(Label3, 0, 1, 1, 2, Qt::AlignCenter);
     counts->addWidget(m_Cam, 1, 1);
     counts->addWidget(m_Gam, 1, 2);
+    m_loadedLine = new QLabel(m_AmtFra);
+    m_loadedLine->setObjectName(QStringLiteral("LoadedLine"));
+    m_loadedLine->setWordWrap(true);
+    m_loadedLine->setProperty("instruction", true);
+    m_loadedLine->setAccessibleName(tr("Cars the game loads"));
+    m_loadedLine->hide();
+    counts->addWidget(m_loadedLine, 2, 0, 1, 3);
     box->addLayout(counts, row, 0, 1, 6);
     box->setRowStretch(row + 1, 1);
     setLightPictures(QPixmap::fromImage(restingLightPicture()), QPixmap::fromImage(litLightPicture()));

@@ -99,6 +99,10 @@ QMenu* Castle::listMenu(CarListView* view)
     add(C::OpenDetails, "MenuDetails", lead >= 0);
     add(C::ShowInFileManager, "MenuShow", lead >= 0);
     add(C::Table, "MenuTable", true);
+    // A Car Folder that is a pack's cars folder: its pack is a click away.
+    const std::optional<GameFolder>& game = m_cars.game().folder();
+    if (carList && game && game->carFolderPack != Packlist::DefaultPack)
+        add(C::Packs, "MenuPacks", true);
     menu->addSeparator();
     add(C::Undo, "MenuUndo", m_moves.canUndo());
     return menu;

@@ -174,8 +174,7 @@ void PacksWindow::fill()
     m_filling = false;
     chooseRow(keep);
     m_undo->setEnabled(m_editing.canUndo());
-    QString summary = content.hasPacklist() ? tr("The game loads %n car(s)", nullptr, content.loadedCount()) +
-                                                  tr(" from %n pack(s).", nullptr, content.packsLoadedFrom())
+    QString summary = content.hasPacklist() ? loadedSentence(content.loadedCount(), content.packsLoadedFrom())
                                             : tr("No packlist: the game loads its own folder only.");
     for (const QString& problem : content.problems())
         summary += QLatin1Char('\n') + problem;
