@@ -829,6 +829,26 @@ Sie durch die aus %3 ersetzen?</translation>
         <translation>Das Boxbild, das jedes Auto nennt, in seinen Ordner kopieren, damit die Listen es zeigen? Die genannten Bilder bleiben, wie sie sind:
 %1</translation>
     </message>
+    <message>
+        <source>Loaded by the game</source>
+        <translation>Vom Spiel geladen</translation>
+    </message>
+    <message>
+        <source>Every car of every pack under the chosen packlist: loaded, hidden by a later pack, or in a pack that is off</source>
+        <translation>Jedes Auto jedes Packs unter der gewählten Packliste: geladen, von einem späteren Pack verdeckt oder in einem ausgeschalteten Pack</translation>
+    </message>
+    <message>
+        <source>The Car Folder %1 is not the cars folder of a game folder or of a pack, so there are no packs to show.</source>
+        <translation type="unfinished">Der Autoordner %1 ist nicht der cars-Ordner eines Spielordners oder eines Packs; es gibt keine Packs zu zeigen.</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation type="unfinished">Pack</translation>
+    </message>
+    <message>
+        <source>The game&apos;s pack the car is in (default: the game folder&apos;s own); &quot;Loaded by the game&quot; shows the cars of every pack</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -2524,6 +2544,65 @@ Parkwen Setup: Autoordner, Garagenordner und Höchstzahl an Autos für Parkwen w
     <message>
         <source>Empty: the game folder&apos;s own start script.</source>
         <translation>Leer: das Startskript des Spielordners.</translation>
+    </message>
+</context>
+<context>
+    <name>parkwen::LoadedView</name>
+    <message>
+        <source>loaded, mixed with the files of %1</source>
+        <translation>geladen, gemischt mit den Dateien von %1</translation>
+    </message>
+    <message>
+        <source>loaded; replaces the car of pack %1</source>
+        <translation>geladen; ersetzt das Auto von Pack %1</translation>
+    </message>
+    <message>
+        <source>loaded</source>
+        <translation type="unfinished">geladen</translation>
+    </message>
+    <message>
+        <source>hidden by pack %1</source>
+        <translation>verdeckt von Pack %1</translation>
+    </message>
+    <message>
+        <source>its pack is off</source>
+        <translation>sein Pack ist aus</translation>
+    </message>
+    <message>
+        <source>Loaded by the game (packlist %1)</source>
+        <translation>Vom Spiel geladen (Packliste %1)</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation type="unfinished">Pack</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Files from</source>
+        <translation>Dateien aus</translation>
+    </message>
+    <message>
+        <source>Filter by car, pack or state</source>
+        <translation>Nach Auto, Pack oder Zustand filtern</translation>
+    </message>
+    <message>
+        <source>Filter the cars of every pack</source>
+        <translation>Die Autos aller Packs filtern</translation>
+    </message>
+    <message>
+        <source>Every car of every pack, and what the game makes of it</source>
+        <translation>Jedes Auto jedes Packs und was das Spiel daraus macht</translation>
+    </message>
+    <message>
+        <source>No packlist: the game loads its own folder only.</source>
+        <translation type="unfinished">Keine Packliste: das Spiel lädt nur seinen eigenen Ordner.</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,12 @@
 #include "library/tests/gamefixture.h"
+#include "library/ui/loadedview.h"
 #include "library/ui/packswindow.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -65,6 +68,28 @@ private slots:
         QCOMPARE(g.fs.readFile(file).value(), before);
         QVERIFY(!undo->isEnabled());
         QCOMPARE(dialogs.messages(), QStringList());
+    }
+
+    // The table's "Loaded by the game": a row for each car folder of each pack, what the game makes
+    // of it, and for the mixed car which file comes from which pack.
+    void loadedView_showsEveryPacksCarsAndWhatTheGameMakesOfThem()
+    {
+        Game g;
+        const GameContent content = g.read();
+        LoadedView view(content);
+        QCOMPARE(view.shownCount(), int(content.cars().size()));
+        auto* filter = view.findChild<QLineEdit*>(QStringLiteral("LoadedFilter"));
+        auto* table = view.findChild<QTableView*>(QStringLiteral("LoadedTable"));
+        filter->setText(QStringLiteral("hidden by pack"));
+        QCOMPARE(view.shownCount(), 2); // the game's own toyeca, rva's dart
+        filter->setText(QStringLiteral("mixed"));
+        QCOMPARE(view.shownCount(), 1);
+        const QString files = table->model()->index(0, 3).data().toString();
+        QVERIFY2(files.contains(QStringLiteral("body.prm: rva")) &&
+                     files.contains(QStringLiteral("parameters.txt: io")),
+                 qPrintable(files));
+        filter->setText(QStringLiteral("its pack is off"));
+        QCOMPARE(view.shownCount(), 1);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "library/ui/cartable.h"
 
+#include "library/ui/loadedview.h"
+
 #include "library/carlibrary.h"
 #include "library/ui/cartablerows.h"
 
@@ -119,8 +121,8 @@ void CarTable::makeView()
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->setWordWrap(false);
-    const int widths[CarTableModel::ColumnCount] = {Thumbnail + 8, 140, 160, 80, 70, 80, 85, 70, 95, 45, 85,
-                                                    120,           200};
+    const int widths[CarTableModel::ColumnCount] = {
+        Thumbnail + 8, 140, 160, 80, 70, 70, 80, 85, 70, 95, 45, 85, 120, 200};
     for (int column = 0; column < CarTableModel::ColumnCount; ++column)
         m_view->setColumnWidth(column, widths[column]);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -167,6 +169,12 @@ QHBoxLayout* CarTable::makeButtons()
     auto* refresh =
         makeButton("TableRefresh", QCoreApplication::translate("CarTable", "Refresh"),
                    QCoreApplication::translate("CarTable", "Read both folders again"), &CarTable::reload);
+    auto* loaded = makeButton(
+        "TableLoaded", QCoreApplication::translate("CarTable", "Loaded by the game"),
+        QCoreApplication::translate(
+            "CarTable", "Every car of every pack under the chosen packlist: loaded, hidden by a later "
+                        "pack, or in a pack that is off"),
+        &CarTable::showLoaded);
 
     auto* buttons = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{m_move, m_delete, m_addToSet, m_details, m_fixPaths,
@@ -174,6 +182,7 @@ QHBoxLayout* CarTable::makeButtons()
         buttons->addWidget(w);
     buttons->addStretch(1);
     buttons->addWidget(m_count);
+    buttons->addWidget(loaded);
     buttons->addWidget(refresh);
     return buttons;
 }
@@ -272,6 +281,22 @@ void CarTable::updateCount()
     m_count->setText(QCoreApplication::translate("CarTable", "%1 of %2 shown")
                          .arg(m_filter->rowCount())
                          .arg(m_model->rowCount()));
+}
+
+void CarTable::showLoaded()
+{
+    m_cars.readGame();
+    const GameWatch& game = m_cars.game();
+    if (!game.folder()) {
+        m_cars.platform().dialogs.plain(
+            QCoreApplication::translate("CarTable",
+                                        "The Car Folder %1 is not the cars folder of a game folder "
+                                        "or of a pack, so there are no packs to show.")
+                .arg(m_cars.carFolder()));
+        return;
+    }
+    LoadedView view(GameContent::read(m_cars.platform().fs, *game.folder(), game.packlist()), this);
+    view.exec();
 }
 
 } // namespace parkwen

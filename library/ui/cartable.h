@@ -32,6 +32,7 @@ public:
         Folder,
         Name,
         Where,
+        Pack,
         Class,
         Rating,
         Speed,
@@ -154,6 +155,8 @@ public:
     // copied pictures.
     void undoFix();
     void openChosen();
+    // "Loaded by the game": every car of every pack under the chosen packlist.
+    void showLoaded();
     void openDetails(int row);
     void openTwins(int row);
 

@@ -25,6 +25,7 @@ const char* const kHeaders[CarTableModel::ColumnCount] = {"",
                                                           QT_TRANSLATE_NOOP("CarTable", "Folder name"),
                                                           QT_TRANSLATE_NOOP("CarTable", "Name"),
                                                           QT_TRANSLATE_NOOP("CarTable", "In"),
+                                                          QT_TRANSLATE_NOOP("CarTable", "Pack"),
                                                           QT_TRANSLATE_NOOP("CarTable", "Class"),
                                                           QT_TRANSLATE_NOOP("CarTable", "Rating"),
                                                           QT_TRANSLATE_NOOP("CarTable", "Speed"),
@@ -155,6 +156,10 @@ QVariant CarTableModel::display(const CarRecord& car, int column) const
     case Where:
         return car.inGarage ? QCoreApplication::translate("CarTable", "Garage")
                             : QCoreApplication::translate("CarTable", "Car Folder");
+    case Pack:
+        // The pack the game loads the Car Folder's cars as; the Garage is no pack.
+        return car.inGarage || !m_library.game().folder() ? QString()
+                                                          : m_library.game().folder()->carFolderPack;
     case Class:
         return stats ? captionValue(car.stats.classCaption) : QString();
     case Rating:
@@ -241,6 +246,10 @@ QVariant CarTableModel::headerData(int section, Qt::Orientation orientation, int
         return QCoreApplication::translate("CarTable", kHeaders[section]);
     if (role == Qt::ToolTipRole && section == Picture)
         return QCoreApplication::translate("CarTable", "The picture the lists show");
+    if (role == Qt::ToolTipRole && section == Pack)
+        return QCoreApplication::translate("CarTable",
+                                           "The game's pack the car is in (default: the game folder's own); "
+                                           "\"Loaded by the game\" shows the cars of every pack");
     return QVariant();
 }
 
