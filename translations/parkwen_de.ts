@@ -1522,6 +1522,14 @@ F5 Skin setzen.&lt;/p&gt;</translation>
         <source>Garage Folder</source>
         <translation>Garagenordner</translation>
     </message>
+    <message>
+        <source>A pack…</source>
+        <translation>Ein Pack …</translation>
+    </message>
+    <message>
+        <source>Install into which pack? (A new one is made and switched on in the packlist.)</source>
+        <translation>In welches Pack installieren? (Ein neues wird angelegt und in der Packliste eingeschaltet.)</translation>
+    </message>
 </context>
 <context>
     <name>KeysWindow</name>
@@ -1758,6 +1766,21 @@ Parkwen Setup: Autoordner, Garagenordner und Höchstzahl an Autos für Parkwen w
     <message>
         <source>This File already Exists, Please Choose Another Name:</source>
         <translation>Diese Datei gibt es schon, bitte wähle einen anderen Namen:</translation>
+    </message>
+</context>
+<context>
+    <name>PackInstall</name>
+    <message>
+        <source>The Car Folder %1 is not inside a game folder, so there are no packs to install into.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>default is the game folder itself: install into the Car Folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pack %1 could not be made: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

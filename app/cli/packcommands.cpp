@@ -3,6 +3,7 @@
 #include "app/cli/commands.h"
 
 #include "install/carinstaller.h"
+#include "install/packinstall.h"
 #include "library/carlibrary.h"
 #include "library/gamecontent.h"
 #include "library/moveengine.h"
@@ -209,45 +210,22 @@ int Commands::changePacklist(const GameContent& content, const QString& pack, bo
 
 int Commands::installIntoPack(CarLibrary& library, const CommandLine& line)
 {
-    const std::optional<GameFolder> game = GameFolder::of(library.carFolder());
-    if (!game) {
-        tell(says("The Car Folder %1 is not inside a game folder, so there are no packs to install into.")
-                 .arg(library.carFolder()));
-        return Failed;
-    }
-    if (const QString problem = Packlist::nameProblem(line.pack);
-        !problem.isEmpty() || line.pack == Packlist::DefaultPack) {
-        tell(problem.isEmpty() ? says("default is the game folder itself: use --to car.") : problem);
-        return Failed;
-    }
-    FileSystem& fs = m_platform.fs;
-    const QString packFolder = joinPath(game->packsFolder(), line.pack);
-    const bool created = !fs.isFolder(packFolder);
-    for (const QString& folder : {game->packsFolder(), packFolder, game->carsOf(line.pack)})
-        if (!fs.isFolder(folder))
-            if (Error e = fs.createFolder(folder)) {
-                tell(says("The pack %1 could not be made: %2").arg(packFolder, e.description()));
-                return Failed;
-            }
-    // A pack may belong to the game's launcher: Parkwen adds cars to it, and never replaces or
-    // changes one that is there.
-    FixedInstallAnswers answers(ClashChoice::Skip, false);
-    const QString cars = game->carsOf(line.pack);
-    CarInstaller installer(library.platform(), cars, cars, answers);
-    const int status = reportInstall(installer.install(line.files, CarInstaller::Target::CarFolder));
-
     const QString packlist = chosenPacklist(line);
-    const GameContent content = GameContent::read(fs, *game, packlist);
-    if (content.loads(line.pack))
-        return status;
-    if (!created) {
+    const PackInstall done =
+        parkwen::installIntoPack(library.platform(), library.carFolder(), line.pack, packlist, line.files);
+    if (!done.refused.isEmpty()) {
+        tell(done.refused);
+        return Failed;
+    }
+    const int status = reportInstall(done.summary);
+    if (done.created && !done.enabled)
+        return Failed;
+    const std::optional<GameFolder> game = GameFolder::of(library.carFolder());
+    if (!done.created && game && !GameContent::read(m_platform.fs, *game, packlist).loads(line.pack))
         tell(says("The pack %1 is off in the packlist %2: its cars are not raced until it is switched on "
                   "(--enable-pack %1).")
                  .arg(line.pack, packlist));
-        return status;
-    }
-    // A new pack is switched on in the same step.
-    return changePacklist(content, line.pack, true) == Done ? status : Failed;
+    return status;
 }
 
 } // namespace parkwen

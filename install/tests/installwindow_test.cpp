@@ -3,6 +3,7 @@
 #include "library/ui/castle.h"
 
 #include <QCheckBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
@@ -237,6 +238,32 @@ private slots:
         w.command->open({one});
         QCOMPARE(asked, QStringLiteral("InstallWhere:Install the cars of this archive into which folder?"));
         QCOMPARE(w.cars->garageList().texts(), QStringList{QStringLiteral("One")});
+    }
+
+    // "A pack…": the cars go into the pack named, which is made and switched on in the packlist.
+    void openedWithArchives_intoANewPack_makesAndSwitchesItOn()
+    {
+        Window w;
+        const QString one =
+            w.b.archive(QStringLiteral("one.zip"), Format::Zip, carItems(QStringLiteral("cars/One")));
+        QTimer::singleShot(0, [] {
+            QApplication::activeModalWidget()->findChild<QPushButton*>(QStringLiteral("Pack"))->click();
+            QTimer::singleShot(0, [] {
+                auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+                if (input) {
+                    input->setTextValue(QStringLiteral("mine"));
+                    input->accept();
+                }
+            });
+        });
+        w.command->open({one});
+        const QString packs = w.b.lib.root.path() + QStringLiteral("/packs");
+        QVERIFY(QFileInfo::exists(packs + QStringLiteral("/mine/cars/One/parameters.txt")));
+        QFile list(packs + QStringLiteral("/default.txt"));
+        QVERIFY(list.open(QIODevice::ReadOnly));
+        QCOMPARE(list.readAll(), QByteArray("default\nmine\n"));
+        QVERIFY(w.cars->carList().texts().isEmpty()); // the lists show the two folders, as ever
+        QVERIFY(w.b.lib.dialogs.messages().last().contains(QStringLiteral("One")));
     }
 
     void boxes_answerWithTheirButtons()

@@ -1,9 +1,12 @@
 #include "install/ui/installcommand.h"
 
+#include "install/packinstall.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -85,6 +88,14 @@ QStringList InstallCommand::chooseArchives(QWidget* parent)
 
 std::optional<CarInstaller::Target> InstallCommand::askTarget(QWidget* parent, int count)
 {
+    QString pack;
+    return askTargetOrPack(parent, count, false, pack);
+}
+
+std::optional<CarInstaller::Target> InstallCommand::askTargetOrPack(QWidget* parent, int count,
+                                                                    bool offerPacks, QString& pack)
+{
+    pack.clear();
     const QString text =
         count == 1 ? QCoreApplication::translate("InstallCommand",
                                                  "Install the cars of this archive into which folder?")
@@ -97,10 +108,16 @@ std::optional<CarInstaller::Target> InstallCommand::askTarget(QWidget* parent, i
         box.addButton(QCoreApplication::translate("InstallCommand", "Car Folder"), QMessageBox::AcceptRole);
     QPushButton* garage = box.addButton(QCoreApplication::translate("InstallCommand", "Garage Folder"),
                                         QMessageBox::AcceptRole);
+    QPushButton* packButton =
+        offerPacks
+            ? box.addButton(QCoreApplication::translate("InstallCommand", "A pack…"), QMessageBox::AcceptRole)
+            : nullptr;
     QPushButton* cancel =
         box.addButton(QCoreApplication::translate("InstallCommand", "Cancel"), QMessageBox::RejectRole);
     cars->setObjectName(QStringLiteral("CarFolder"));
     garage->setObjectName(QStringLiteral("GarageFolder"));
+    if (packButton)
+        packButton->setObjectName(QStringLiteral("Pack"));
     cancel->setObjectName(QStringLiteral("Cancel"));
     box.setEscapeButton(cancel);
     box.exec();
@@ -108,6 +125,12 @@ std::optional<CarInstaller::Target> InstallCommand::askTarget(QWidget* parent, i
         return CarInstaller::Target::CarFolder;
     if (box.clickedButton() == garage)
         return CarInstaller::Target::GarageFolder;
+    if (packButton && box.clickedButton() == packButton)
+        pack = QInputDialog::getText(
+            parent, QStringLiteral("Parkwen"),
+            QCoreApplication::translate("InstallCommand",
+                                        "Install into which pack? (A new one is made and switched "
+                                        "on in the packlist.)"));
     return std::nullopt;
 }
 
@@ -120,8 +143,14 @@ void InstallCommand::open(const QStringList& files)
 {
     if (files.isEmpty())
         return;
-    const auto target =
-        chooseTarget ? chooseTarget(int(files.size())) : askTarget(m_parent, int(files.size()));
+    QString pack;
+    const auto target = chooseTarget ? chooseTarget(int(files.size()))
+                                     : askTargetOrPack(m_parent, int(files.size()),
+                                                       GameFolder::of(m_cars.carFolder()).has_value(), pack);
+    if (!pack.isEmpty()) {
+        installIntoPack(files, pack.trimmed());
+        return;
+    }
     if (!target)
         return;
     install(files, *target);
@@ -157,6 +186,23 @@ void InstallCommand::install(const QStringList& sources, CarInstaller::Target ta
     }
     const bool nothing = summary.installed.isEmpty() && summary.additions.isEmpty();
     platform.dialogs.message(summary.text(),
+                             nothing ? Dialogs::Icon::Exclamation : Dialogs::Icon::Information);
+}
+
+void InstallCommand::installIntoPack(const QStringList& sources, const QString& pack)
+{
+    Platform platform = m_cars.platform();
+    InstallProgress progress(m_parent);
+    platform.progress = &progress;
+    const PackInstall done =
+        parkwen::installIntoPack(platform, m_cars.carFolder(), pack, m_cars.game().packlist(), sources);
+    m_cars.readGame();
+    if (!done.refused.isEmpty()) {
+        platform.dialogs.plain(done.refused);
+        return;
+    }
+    const bool nothing = done.summary.installed.isEmpty() && done.summary.additions.isEmpty();
+    platform.dialogs.message(done.summary.text(),
                              nothing ? Dialogs::Icon::Exclamation : Dialogs::Icon::Information);
 }
 

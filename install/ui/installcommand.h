@@ -56,6 +56,12 @@ public:
     static QStringList chooseArchives(QWidget* parent);
     // "Car Folder", "Garage Folder" or "Cancel".
     static std::optional<CarInstaller::Target> askTarget(QWidget* parent, int count);
+    // The same with "A pack…" beside them, when the Car Folder stands in a game folder: `pack` is
+    // then the pack named (an empty target with an empty pack: cancelled).
+    static std::optional<CarInstaller::Target> askTargetOrPack(QWidget* parent, int count, bool offerPacks,
+                                                               QString& pack);
+    // Installs into a pack of the game (made and switched on when new) and shows the summary.
+    void installIntoPack(const QStringList& sources, const QString& pack);
 
 private:
     CarLibrary& m_cars;
