@@ -5,6 +5,8 @@
 
 #include <QTextStream>
 
+#include <optional>
+
 namespace parkwen {
 
 class CarLibrary;
@@ -59,6 +61,8 @@ private:
     int printPacks(const GameContent& content, bool json);
     int printLoaded(const GameContent& content, bool json);
     int changePacklist(const GameContent& content, const QString& pack, bool enable);
+    // The game around the Car Folder under the chosen packlist; none after telling why.
+    std::optional<GameContent> readGame(const QString& carFolder, const CommandLine& line);
     // The packlist a command reads: --packlist's, else the one chosen in Settings.
     QString chosenPacklist(const CommandLine& line);
     // --play: the light's check, then the game program in the game folder.

@@ -34,26 +34,10 @@ QString stateWord(const PackState& pack)
 
 int Commands::packCommand(const QString& carFolder, const CommandLine& line)
 {
-    const std::optional<GameFolder> game = GameFolder::of(carFolder);
-    if (!game) {
-        tell(
-            says(
-                "The Car Folder %1 is not the cars folder of a game folder or of a pack, so Parkwen finds no "
-                "packs.")
-                .arg(carFolder));
+    const std::optional<GameContent> read = readGame(carFolder, line);
+    if (!read)
         return Failed;
-    }
-    const QString packlist = chosenPacklist(line);
-    if (const QString problem = Packlist::nameProblem(packlist); !problem.isEmpty()) {
-        tell(problem);
-        return Failed;
-    }
-    const GameContent content = GameContent::read(m_platform.fs, *game, packlist);
-    // Only the default packlist may be missing: then the game loads its own folder.
-    if (packlist != Packlist::DefaultPack && !content.hasPacklist()) {
-        tell(says("There is no packlist %1.").arg(game->packlistFile(packlist)));
-        return Failed;
-    }
+    const GameContent& content = *read;
     for (const QString& twins : content.caseTwins())
         tell(says("Two packs differ only in letter case (the game tells them apart): %1").arg(twins));
     switch (line.command) {
@@ -67,6 +51,31 @@ int Commands::packCommand(const QString& carFolder, const CommandLine& line)
     }
 }
 
+std::optional<GameContent> Commands::readGame(const QString& carFolder, const CommandLine& line)
+{
+    const std::optional<GameFolder> game = GameFolder::of(carFolder);
+    if (!game) {
+        tell(
+            says(
+                "The Car Folder %1 is not the cars folder of a game folder or of a pack, so Parkwen finds no "
+                "game around it.")
+                .arg(carFolder));
+        return std::nullopt;
+    }
+    const QString packlist = chosenPacklist(line);
+    if (const QString problem = Packlist::nameProblem(packlist); !problem.isEmpty()) {
+        tell(problem);
+        return std::nullopt;
+    }
+    GameContent content = GameContent::read(m_platform.fs, *game, packlist);
+    // Only the default packlist may be missing: then the game loads its own folder.
+    if (packlist != Packlist::DefaultPack && !content.hasPacklist()) {
+        tell(says("There is no packlist %1.").arg(game->packlistFile(packlist)));
+        return std::nullopt;
+    }
+    return content;
+}
+
 QString Commands::chosenPacklist(const CommandLine& line)
 {
     return line.packlist.isEmpty() ? GameSettings(m_platform.configHome()).packlist() : line.packlist;
@@ -74,23 +83,12 @@ QString Commands::chosenPacklist(const CommandLine& line)
 
 int Commands::play(CarLibrary& library, const CommandLine& line)
 {
-    const std::optional<GameFolder> game = GameFolder::of(library.carFolder());
-    if (!game) {
-        tell(
-            says("The Car Folder %1 is not inside a game folder, so Parkwen cannot tell which game to start.")
-                .arg(library.carFolder()));
+    const std::optional<GameContent> read = readGame(library.carFolder(), line);
+    if (!read)
         return Failed;
-    }
-    const QString packlist = chosenPacklist(line);
-    if (const QString problem = Packlist::nameProblem(packlist); !problem.isEmpty()) {
-        tell(problem);
-        return Failed;
-    }
-    const GameContent content = GameContent::read(m_platform.fs, *game, packlist);
-    if (packlist != Packlist::DefaultPack && !content.hasPacklist()) {
-        tell(says("There is no packlist %1.").arg(game->packlistFile(packlist)));
-        return Failed;
-    }
+    const GameContent& content = *read;
+    const std::optional<GameFolder> game = content.game();
+    const QString packlist = content.packlistName();
     // The light's check: with a packlist, every car the game loads counts, as in the window.
     GameWatch watch;
     watch.read(m_platform.fs, library.carFolder(), packlist);
