@@ -2,13 +2,17 @@
 // packs holding 10,000 more (a tenth of them also in an earlier pack, so the game merges them):
 //   parkwen_packsbench [work folder] [runs]
 // Prints the first reading (disk caches as the generator left them), the best of the next ones,
-// and the peak memory.
+// the first and second opening of the Packs window and of the table's "Loaded by the game" (drawn
+// offscreen without a display), and the peak memory.
 
 #include "bench/measure.h"
 #include "library/gamecontent.h"
+#include "library/ui/loadedview.h"
+#include "library/ui/packswindow.h"
 #include "platform/qt/localfilesystem.h"
+#include "tests/support/scripteddialogs.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -59,7 +63,9 @@ bool generate(const QString& game)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QTemporaryDir temporary;
     const QString work = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
@@ -89,6 +95,30 @@ int main(int argc, char** argv)
     std::printf("packs listed: %d, cars loaded: %d\n", packs, loaded);
     std::printf("loaded view, first reading: %.3f s\n", firstSeconds);
     std::printf("loaded view, next readings (best of %d): %.3f s\n", runs, again);
+    std::printf("peak memory after the readings: %lld kB\n",
+                static_cast<long long>(bench::statusKb("VmHWM:")));
+
+    // The windows, opened and drawn as a player opens them: a reading, the rows, the first paint.
+    test::ScriptedDialogs dialogs;
+    for (int opening = 1; opening <= 2; ++opening) {
+        QElapsedTimer packsWindow;
+        packsWindow.start();
+        {
+            PacksWindow window(fs, dialogs, folder, QStringLiteral("default"));
+            window.show();
+            QCoreApplication::processEvents();
+        }
+        const double packsSeconds = bench::seconds(packsWindow);
+        QElapsedTimer loadedView;
+        loadedView.start();
+        {
+            LoadedView view(GameContent::read(fs, folder, QString()));
+            view.show();
+            QCoreApplication::processEvents();
+        }
+        std::printf("opening %d: Packs window %.3f s, Loaded by the game %.3f s\n", opening, packsSeconds,
+                    bench::seconds(loadedView));
+    }
     std::printf("peak memory: %lld kB\n", static_cast<long long>(bench::statusKb("VmHWM:")));
     return 0;
 }

@@ -82,7 +82,8 @@ public:
     // Problems, one line each: a car the game mixes from several packs, a loaded pack without
     // anything the game reads, a packlist line naming a missing pack, a Car Folder not loaded.
     QStringList problems() const;
-    // Pack folders whose names differ only in letter case, "a / A", one line each.
+    // Pack folders whose names differ only in letter case, "a / A", one line each: the game tells
+    // them apart, a player reading the list may not.
     QStringList caseTwins() const;
 
 private:

@@ -87,10 +87,12 @@ LoadedView::LoadedView(const GameContent& content, QWidget* parent)
     m_view->setColumnWidth(PackColumn, 110);
     m_view->setColumnWidth(StateColumn, 260);
 
-    auto* summary =
-        new QLabel(content.hasPacklist() ? loadedSentence(content.loadedCount(), content.packsLoadedFrom())
-                                         : tr("No packlist: the game loads its own folder only."),
-                   this);
+    QString text = content.hasPacklist() ? loadedSentence(content.loadedCount(), content.packsLoadedFrom())
+                                         : tr("No packlist: the game loads its own folder only.");
+    for (const QString& line : content.problems() + content.caseTwins())
+        text += QLatin1Char('\n') + line;
+    auto* summary = new QLabel(text, this);
+    summary->setWordWrap(true);
     summary->setObjectName(QStringLiteral("LoadedSummary"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_text);

@@ -178,6 +178,9 @@ void PacksWindow::fill()
                                             : tr("No packlist: the game loads its own folder only.");
     for (const QString& problem : content.problems())
         summary += QLatin1Char('\n') + problem;
+    for (const QString& twins : content.caseTwins())
+        summary += QLatin1Char('\n') +
+                   tr("Two packs differ only in letter case (the game tells them apart): %1").arg(twins);
     m_summary->setText(summary);
     m_summary->setWordWrap(true);
 }
