@@ -1,6 +1,6 @@
 // What the game loads under a packlist, read for a game folder of 10,000 cars of its own and 50
 // packs holding 10,000 more (a tenth of them also in an earlier pack, so the game merges them):
-//   parkwen_packsbench [work folder] [runs]
+//   parkwen_packsbench [work folder or game folder] [runs] [folder for pictures of the windows]
 // Prints the first reading (disk caches as the generator left them), the best of the next ones,
 // the first and second opening of the Packs window and of the table's "Loaded by the game" (drawn
 // offscreen without a display), and the peak memory.
@@ -69,7 +69,10 @@ int main(int argc, char** argv)
     QTemporaryDir temporary;
     const QString work = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-    const QString game = work + QStringLiteral("/game");
+    // A game folder itself (the demo library, say), or a work folder to generate one in.
+    const QString game =
+        QFile::exists(work + QStringLiteral("/packs")) ? work : work + QStringLiteral("/game");
+    const QString shots = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     if (!QFile::exists(game + QStringLiteral("/packs/default.txt"))) {
         QElapsedTimer made;
         made.start();
@@ -107,6 +110,8 @@ int main(int argc, char** argv)
             PacksWindow window(fs, dialogs, folder, QStringLiteral("default"));
             window.show();
             QCoreApplication::processEvents();
+            if (!shots.isEmpty())
+                window.grab().save(shots + QStringLiteral("/packs-window.png"));
         }
         const double packsSeconds = bench::seconds(packsWindow);
         QElapsedTimer loadedView;
@@ -115,6 +120,8 @@ int main(int argc, char** argv)
             LoadedView view(GameContent::read(fs, folder, QString()));
             view.show();
             QCoreApplication::processEvents();
+            if (!shots.isEmpty())
+                view.grab().save(shots + QStringLiteral("/loaded-view.png"));
         }
         std::printf("opening %d: Packs window %.3f s, Loaded by the game %.3f s\n", opening, packsSeconds,
                     bench::seconds(loadedView));
