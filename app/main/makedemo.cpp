@@ -297,6 +297,45 @@ QImage skin(const QColor& colour, int variant)
     return image;
 }
 
+// A model the 3D view draws: one box, textured with the car's skin, `half` units from its middle on
+// each axis (X right, Y down, Z forward; a game unit is 5 mm).
+QByteArray boxModel(float hx, float hy, float hz, float y)
+{
+    QByteArray bytes;
+    auto put16 = [&](qint16 v) { bytes.append(reinterpret_cast<const char*>(&v), 2); };
+    auto put32 = [&](quint32 v) { bytes.append(reinterpret_cast<const char*>(&v), 4); };
+    auto putF = [&](float v) { bytes.append(reinterpret_cast<const char*>(&v), 4); };
+    // Corners: bit 0 X, bit 1 Y, bit 2 Z.
+    const int faces[6][4] = {{0, 1, 3, 2}, {4, 6, 7, 5}, {0, 4, 5, 1},
+                             {2, 3, 7, 6}, {0, 2, 6, 4}, {1, 5, 7, 3}};
+    const float normals[6][3] = {{0, 0, -1}, {0, 0, 1}, {0, -1, 0}, {0, 1, 0}, {-1, 0, 0}, {1, 0, 0}};
+    put16(6);  // polygons
+    put16(24); // vertices: four a face, each with the face's normal
+    for (int f = 0; f < 6; ++f) {
+        put16(0x001 | 0x002); // a quad, both sides
+        put16(0);             // the car's skin
+        for (int c = 0; c < 4; ++c)
+            put16(qint16(f * 4 + c));
+        for (int c = 0; c < 4; ++c)
+            put32(0xffffffff);
+        const float uv[4][2] = {{0.05f, 0.05f}, {0.95f, 0.05f}, {0.95f, 0.95f}, {0.05f, 0.95f}};
+        for (const auto& corner : uv) {
+            putF(corner[0]);
+            putF(corner[1]);
+        }
+    }
+    for (int f = 0; f < 6; ++f)
+        for (int c = 0; c < 4; ++c) {
+            const int corner = faces[f][c];
+            putF(corner & 1 ? hx : -hx);
+            putF(y + (corner & 2 ? hy : -hy));
+            putF(corner & 4 ? hz : -hz);
+            for (float n : normals[f])
+                putF(n);
+        }
+    return bytes;
+}
+
 bool makeCar(const QString& parent, const DemoCar& car)
 {
     const QString folder = parent + QLatin1Char('/') + QString::fromLatin1(car.folder);
@@ -321,9 +360,10 @@ bool makeCar(const QString& parent, const DemoCar& car)
     }
     ok = ok && writeFile(folder + QStringLiteral("/readme.txt"),
                          QByteArray(car.title) + " - a demo car for Parkwen.\r\n");
-    for (const char* model :
-         {"body.prm", "wheelfl.prm", "wheelfr.prm", "wheelbl.prm", "wheelbr.prm", "hull.hul"})
-        ok = ok && writeFile(folder + QLatin1Char('/') + QLatin1String(model), "demo model\n");
+    ok = ok && writeFile(folder + QStringLiteral("/body.prm"), boxModel(20, 7, 44, 2));
+    for (const char* wheel : {"wheelfl.prm", "wheelfr.prm", "wheelbl.prm", "wheelbr.prm"})
+        ok = ok && writeFile(folder + QLatin1Char('/') + QLatin1String(wheel), boxModel(4, 11, 11, 0));
+    ok = ok && writeFile(folder + QStringLiteral("/hull.hul"), "demo hull\n");
     return ok;
 }
 
