@@ -24,6 +24,7 @@ public:
     // Reads the packs under `packlist` (again).
     void read(const QString& packlist);
     const GameContent& content() const { return m_content; }
+    const GameFolder& game() const { return m_game; }
     // The packlists of the game folder, by name without ".txt".
     QStringList packlists() const;
 

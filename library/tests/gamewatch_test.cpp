@@ -1,6 +1,10 @@
 #include "library/tests/libraryfixture.h"
+#include "library/ui/castle.h"
 #include "setup/gamesettings.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QTreeWidget>
 #include <QtTest>
 
 using namespace parkwen;
@@ -60,6 +64,35 @@ private slots:
         f.cars.readGame();
         QVERIFY(!f.cars.game().loadsCarFolder());
         QCOMPARE(f.cars.game().loadedCount(f.cars.carList()), 2);
+    }
+
+    // A packlist change made in the Packs window is taken back by the main window's Ctrl+Z after
+    // the window is closed, as the newest command; then Ctrl+Z undoes moves again.
+    void mainWindowUndo_takesBackTheLastPacklistChange()
+    {
+        LibraryFixture f;
+        makeCar(f.lib.carFolder, QStringLiteral("A"));
+        const QString packs = makeFolder(f.lib.root.path(), QStringLiteral("packs"));
+        makeFolder(packs, QStringLiteral("rva/cars"));
+        const QByteArray before("default\r\nrva\r\n");
+        writeBytes(packs + QStringLiteral("/default.txt"), before);
+        f.scan();
+        Castle castle(f.cars);
+        castle.show();
+        QTimer::singleShot(0, [] {
+            QWidget* window = QApplication::activeModalWidget();
+            auto* list = window->findChild<QTreeWidget*>(QStringLiteral("packList"));
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                if (list->topLevelItem(i)->data(0, Qt::UserRole).toString() == QLatin1String("rva"))
+                    list->topLevelItem(i)->setCheckState(1, Qt::Unchecked);
+            // After the change the tick queued.
+            QTimer::singleShot(0, window, [window] { qobject_cast<QDialog*>(window)->accept(); });
+        });
+        castle.actions().action(CastleActions::Packs)->trigger();
+        QCOMPARE(f.lib.fs.readFile(packs + QStringLiteral("/default.txt")).value(),
+                 QByteArray("default\r\n;rva\r\n"));
+        castle.actions().action(CastleActions::Undo)->trigger();
+        QCOMPARE(f.lib.fs.readFile(packs + QStringLiteral("/default.txt")).value(), before);
     }
 };
 

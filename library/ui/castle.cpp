@@ -100,7 +100,14 @@ void Castle::Del_Click()
 
 void Castle::undo()
 {
-    m_moves.undo();
+    const bool packlistNewer =
+        m_packEditing && m_packEditing->canUndo() && m_movesAtPackChange == m_moves.history().size();
+    if (!packlistNewer) {
+        m_moves.undo();
+        return;
+    }
+    m_packEditing->undo();
+    m_cars.readGame();
 }
 
 void Castle::CarTable_Click()
@@ -128,12 +135,17 @@ void Castle::Packs_Click()
                 .arg(m_cars.carFolder()));
         return;
     }
-    PacksWindow window(platform.fs, platform.dialogs, *game, m_cars.game().packlist(), this);
+    if (!m_packEditing || m_packEditing->game().path != game->path)
+        m_packEditing = std::make_unique<PacklistEditing>(platform.fs, platform.dialogs, *game);
+    PacksWindow window(*m_packEditing, platform.dialogs, m_cars.game().packlist(), this);
     connect(&window, &PacksWindow::packlistChosen, this, [this, &platform](const QString& packlist) {
         GameSettings(platform.configHome()).setPacklist(packlist);
         m_cars.readGame();
     });
-    connect(&window, &PacksWindow::packlistChanged, this, [this] { m_cars.readGame(); });
+    connect(&window, &PacksWindow::packlistChanged, this, [this] {
+        m_movesAtPackChange = m_moves.history().size();
+        m_cars.readGame();
+    });
     window.exec();
 }
 

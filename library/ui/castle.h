@@ -2,6 +2,7 @@
 
 #include "library/carlibrary.h"
 #include "library/manymoves.h"
+#include "library/packlistediting.h"
 #include "library/ui/castleactions.h"
 #include "library/ui/warninglight.h"
 
@@ -50,7 +51,8 @@ public:
 
     // The move commands of the session and their undo.
     ManyMoves& moves() { return m_moves; }
-    // Moves the cars of the last move command back (Ctrl+Z).
+    // Takes back the last command: a move command's cars go back, or the last change to a packlist
+    // made in the Packs window (Ctrl+Z).
     void undo();
     // "Car Table" and F7: the table of every car of both folders, read afresh.
     void CarTable_Click();
@@ -162,6 +164,12 @@ private:
     QTimer* m_Electricity;
     WarningLight m_light;
     CarTable* m_table = nullptr;
+    // The Packs window's commands on the game of the Car Folder, kept so that Ctrl+Z can take the
+    // last packlist change back after the window is closed.
+    std::unique_ptr<PacklistEditing> m_packEditing;
+    // The move history's size when a packlist last changed: while it is the same, Ctrl+Z undoes the
+    // packlist change, the newer of the two.
+    int m_movesAtPackChange = -1;
 };
 
 } // namespace parkwen

@@ -44,14 +44,20 @@ protected:
 
 PacksWindow::PacksWindow(FileSystem& fs, Dialogs& dialogs, const GameFolder& game, const QString& chosen,
                          QWidget* parent)
-    : QDialog(parent), m_editing(fs, dialogs, game), m_dialogs(dialogs), m_game(new QLabel(this)),
+    : PacksWindow(*new PacklistEditing(fs, dialogs, game), dialogs, chosen, parent)
+{
+    m_own.reset(&m_editing);
+}
+
+PacksWindow::PacksWindow(PacklistEditing& editing, Dialogs& dialogs, const QString& chosen, QWidget* parent)
+    : QDialog(parent), m_editing(editing), m_dialogs(dialogs), m_game(new QLabel(this)),
       m_packlists(new QComboBox(this)), m_packs(new PackTree), m_up(new QPushButton(tr("Up"), this)),
       m_down(new QPushButton(tr("Down"), this)), m_undo(new QPushButton(tr("Undo"), this)),
       m_summary(new QLabel(this))
 {
     setObjectName(QStringLiteral("PacksWindow"));
     setWindowTitle(tr("Packs"));
-    m_game->setText(tr("Game folder: %1").arg(game.path));
+    m_game->setText(tr("Game folder: %1").arg(editing.game().path));
     m_game->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_game->setAccessibleName(tr("Game folder"));
     m_summary->setAccessibleName(tr("What the game loads"));

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -23,6 +25,9 @@ class PacksWindow : public QDialog
 public:
     PacksWindow(FileSystem& fs, Dialogs& dialogs, const GameFolder& game, const QString& chosen,
                 QWidget* parent = nullptr);
+    // On the commands of `editing`, which outlive the window: the main window's Ctrl+Z can take a
+    // change back after the window is closed.
+    PacksWindow(PacklistEditing& editing, Dialogs& dialogs, const QString& chosen, QWidget* parent = nullptr);
 
     // The packlist shown, for the settings.
     QString packlist() const;
@@ -43,7 +48,8 @@ private:
     void newPacklist();
     void renamePacklist();
 
-    PacklistEditing m_editing;
+    std::unique_ptr<PacklistEditing> m_own;
+    PacklistEditing& m_editing;
     Dialogs& m_dialogs;
     bool m_filling = false;
     QLabel* m_game;
