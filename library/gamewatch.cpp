@@ -11,7 +11,9 @@ void GameWatch::read(FileSystem& fs, const QString& carFolder, const QString& pa
     *this = GameWatch();
     m_folder = GameFolder::of(carFolder);
     m_packlist = packlist.isEmpty() ? QString(Packlist::DefaultPack) : packlist;
-    if (!m_folder)
+    // Without a packlist the game reads its own folder only: nothing to read of the packs (this
+    // runs at every start-up).
+    if (!m_folder || !fs.exists(m_folder->packlistFile(m_packlist)))
         return;
     const GameContent content = GameContent::read(fs, *m_folder, m_packlist);
     m_active = content.hasPacklist();
@@ -35,10 +37,11 @@ int GameWatch::loadedCount(const CarList& carList) const
 {
     if (!m_loadsCarFolder)
         return m_fromOthers;
-    int own = 0;
-    for (const QString& name : carList.texts())
-        own += !m_shadowing.contains(name);
-    return m_fromOthers + own;
+    // Runs after every move: only the few names a later pack takes over are looked up.
+    int shadowed = 0;
+    for (const QString& name : m_shadowing)
+        shadowed += carList.rowOfText(name) >= 0;
+    return m_fromOthers + carList.count() - shadowed;
 }
 
 } // namespace parkwen
