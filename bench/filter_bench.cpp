@@ -116,8 +116,11 @@ int main(int argc, char* argv[])
         thumbnails.append(shades[i % shades.size()]);
         entries.push_back({name + QStringLiteral("CAR"), name});
     }
-    cars.appendToCarList(std::move(entries), thumbnails);
-    cars.setCount(cars.folder(FolderRole::Cars), count);
+    CarFolder& listed = cars.folder(FolderRole::Cars);
+    for (size_t i = 0; i < entries.size(); ++i)
+        listed.pictures().add(entries[i].key, thumbnails[qsizetype(i)]);
+    listed.list().appendMany(std::move(entries));
+    cars.setCount(FolderRole::Cars, count);
 
     castle.resize(1280, 900);
     castle.show();

@@ -113,9 +113,9 @@ void writePaths(const QString& programFolder, const QString& carFolder, const QS
 
 void pointAt(CarLibrary& cars, const QString& carFolder, const QString& garageFolder)
 {
-    cars.setCarFolder(carFolder);
-    cars.setGarageFolder(garageFolder);
-    cars.setMaxCars(30000);
+    cars.folder(FolderRole::Cars).setPath(carFolder);
+    cars.folder(FolderRole::Garage).setPath(garageFolder);
+    cars.options().maxCars = 30000;
 }
 
 } // namespace parkwen::bench

@@ -51,21 +51,22 @@ void timeMoveAll(const Platform& platform, const QString& cars, const QString& g
 {
     CarLibrary library(platform);
     pointAt(library, cars, garage);
-    library.scanCarFolder();
-    library.scanGarageFolder();
-    const int count = library.carList().count();
+    library.scan(FolderRole::Cars);
+    library.scan(FolderRole::Garage);
+    const int count = library.folder(FolderRole::Cars).list().count();
     syncDisk();
     QElapsedTimer t;
     t.start();
-    library.sendAllToGarage();
+    library.moveAllFrom(FolderRole::Cars);
     f.gar = std::min(f.gar, seconds(t));
-    f.toGarage = library.garageList().count();
+    f.toGarage = library.folder(FolderRole::Garage).list().count();
     syncDisk();
     t.start();
-    library.bringAllToCarFolder();
+    library.moveAllFrom(FolderRole::Garage);
     f.car = std::min(f.car, seconds(t));
-    f.toCars = library.carList().count();
-    if (library.carList().count() != count) // restore for the next round whatever happened
+    f.toCars = library.folder(FolderRole::Cars).list().count();
+    if (library.folder(FolderRole::Cars).list().count() !=
+        count) // restore for the next round whatever happened
         run(QStringLiteral("sh"), {QStringLiteral("-c"), plainMove, garage, cars});
 }
 

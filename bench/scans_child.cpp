@@ -78,8 +78,8 @@ QImage decodeAtOneEighth(QByteArray bytes)
 
 void scanBoth(CarLibrary& cars)
 {
-    cars.scanCarFolder();
-    cars.scanGarageFolder();
+    cars.scan(FolderRole::Cars);
+    cars.scan(FolderRole::Garage);
 }
 
 void reportScans(CarLibrary& cars, int reps)
@@ -96,10 +96,13 @@ void reportScans(CarLibrary& cars, int reps)
 
 void reportListsAndRefresh(CarLibrary& cars, const AgreeingDialogs& dialogs, int reps)
 {
-    report("listed_cars", qint64(cars.carList().count()));
-    report("listed_garage", qint64(cars.garageList().count()));
+    report("listed_cars", qint64(cars.folder(FolderRole::Cars).list().count()));
+    report("listed_garage", qint64(cars.folder(FolderRole::Garage).list().count()));
     report("messages", qint64(dialogs.messages.size()));
-    report("thumbnail_bytes", qint64(cars.carPictures().picture(cars.carList().at(0).key).sizeInBytes()));
+    report("thumbnail_bytes", qint64(cars.folder(FolderRole::Cars)
+                                         .pictures()
+                                         .picture(cars.folder(FolderRole::Cars).list().at(0).key)
+                                         .sizeInBytes()));
 
     const double refresh = best(reps, [&] { cars.rereadPaths(); });
     report("refresh_s", refresh);
@@ -151,7 +154,8 @@ void reportNaiveScans(const Platform& platform, const QString& carFolder, const 
         1, [&] { scanBoth(naiveCars); }, &naiveCpu);
     report("naive_scan_s", naiveScans);
     report("naive_scan_cpu_s", naiveCpu);
-    report("naive_listed", qint64(naiveCars.carList().count() + naiveCars.garageList().count()));
+    report("naive_listed", qint64(naiveCars.folder(FolderRole::Cars).list().count() +
+                                  naiveCars.folder(FolderRole::Garage).list().count()));
 }
 
 // What the scan children stand on: the library's two folders, read once into the page cache, and a
@@ -193,7 +197,8 @@ int scanChild(const QString& root, int reps, bool scansOnly)
     reportPictureReferences(picturesOf(ground.carFolder) + picturesOf(ground.garageFolder), ground.pictures,
                             reps);
 
-    cars.dropPictures();
+    cars.folder(FolderRole::Cars).pictures().clear();
+    cars.folder(FolderRole::Garage).pictures().clear();
     NaivePictures naive;
     reportNaiveScans(ground.platform(naive), ground.carFolder, ground.garageFolder);
     return 0;
@@ -228,7 +233,8 @@ int cacheChild(const QString& root, int reps)
                 cars.rereadPaths();
             else
                 scanBoth(cars);
-            *listed = cars.carList().count() + cars.garageList().count();
+            *listed =
+                cars.folder(FolderRole::Cars).list().count() + cars.folder(FolderRole::Garage).list().count();
         });
     };
     int listed = 0;

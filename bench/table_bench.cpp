@@ -136,8 +136,8 @@ struct TableOnDisk
 
     explicit TableOnDisk(const QString& root)
     {
-        cars.setCarFolder(root + QStringLiteral("/cars"));
-        cars.setGarageFolder(root + QStringLiteral("/garage"));
+        cars.folder(FolderRole::Cars).setPath(root + QStringLiteral("/cars"));
+        cars.folder(FolderRole::Garage).setPath(root + QStringLiteral("/garage"));
     }
 };
 

@@ -10,13 +10,10 @@ namespace parkwen {
 // What the car details window takes from the main window when it opens.
 struct DetailsContext
 {
-    static constexpr int CarList = -1;
-    static constexpr int GarageList = 0;
-
     // Full path of the car's folder (the list's folder path and the selected entry's text).
     QString carPath;
-    // The list the car was chosen in: CarList (-1) or GarageList (0).
-    int lastSelectedList = CarList;
+    // The car was chosen in the Garage Folder's list (otherwise in the Car Folder's).
+    bool chosenInGarage = false;
     // The text of that list's selected entry (the car's folder name).
     QString selectedEntry;
     // The picture the list's picture store holds for that entry; null when it has none.

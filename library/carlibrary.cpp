@@ -4,6 +4,7 @@
 
 #include "library/carnames.h"
 #include "library/carpicture.h"
+#include "library/programs.h"
 #include "platform/numbers.h"
 #include "setup/paths_db.h"
 
@@ -39,44 +40,11 @@ bool isStockCar(const QString& name)
 
 CarLibrary::CarLibrary(Platform platform, QObject* parent) : QObject(parent), m_platform(std::move(platform))
 {
-    m_engine.setAfterWait([this] { rereadAfterWait(); });
-}
-
-MoveEngine::Lock CarLibrary::lockForChange()
-{
-    MoveEngine::Lock held = m_engine.lock({m_cars.path(), m_garage.path()});
-    if (!held.held())
-        m_platform.dialogs.plain(MoveEngine::busyError().description());
-    return held;
-}
-
-void CarLibrary::rereadAfterWait()
-{
-    if (m_cars.path().isEmpty() && m_garage.path().isEmpty())
-        return; // no folders read yet, so nothing stale
-    QSet<QString> before;
-    for (const CarList* list : {&m_cars.list(), &m_garage.list()})
-        for (const QString& name : list->texts())
-            before.insert(name);
-    scanBoth();
-    checkLimit();
-    for (const CarList* list : {&m_cars.list(), &m_garage.list()})
-        for (const QString& name : list->texts())
-            before.remove(name);
-    m_goneWhileWaiting = before;
-    emit changed();
-}
-
-bool CarLibrary::tellIfGoneWhileWaiting(const QString& name)
-{
-    if (!m_goneWhileWaiting.contains(name))
-        return false;
-    m_platform.dialogs.plain(
-        QCoreApplication::translate("CarLibrary",
-                                    "%1 is no longer in the Car Folder or the Garage Folder: another Parkwen "
-                                    "moved or deleted it.")
-            .arg(name));
-    return true;
+    // After waiting for another Parkwen, what the lists show is read again before a change goes on.
+    m_door.setAfterWait([this] {
+        scanBoth();
+        checkLimit();
+    });
 }
 
 void CarLibrary::setThumbnailCache(ThumbCache* cache, int resident)
@@ -85,12 +53,17 @@ void CarLibrary::setThumbnailCache(ThumbCache* cache, int resident)
     m_garage.pictures().setCache(cache, resident);
 }
 
-std::array<int, CarLibrary::StockFlagCount> CarLibrary::stockFlags() const
+std::array<int, CarFolder::StockPositions> stockFlags(const CarFolder& folder)
 {
-    std::array<int, StockFlagCount> flags{};
-    for (int row = 0; row + 1 < StockFlagCount && row < m_cars.list().count(); ++row)
-        flags[size_t(row + 1)] = m_cars.isStockAt(row) ? -1 : 0;
+    std::array<int, CarFolder::StockPositions> flags{};
+    for (int row = 0; row + 1 < CarFolder::StockPositions && row < folder.list().count(); ++row)
+        flags[size_t(row + 1)] = folder.isStockAt(row) ? -1 : 0;
     return flags;
+}
+
+QString countText(const CarFolder& folder)
+{
+    return QString::number(folder.count());
 }
 
 namespace {
@@ -120,8 +93,9 @@ Result<qint16> convertWhole(const QString& text)
 // ---------------------------------------------------------------------------------------------
 // Counts and the warning light
 
-void CarLibrary::setCount(CarFolder& folder, qint64 count)
+void CarLibrary::setCount(FolderRole role, qint64 count)
 {
+    CarFolder& folder = this->folder(role);
     folder.setCount(count);
     if (folder.isLoadedByGame())
         checkLimit();
@@ -132,7 +106,7 @@ void CarLibrary::setCount(CarFolder& folder, qint64 count)
 void CarLibrary::checkLimit()
 {
     const qint64 counted = m_game.active() ? m_game.loadedCount(m_cars.list()) : m_cars.count();
-    m_overLimit = counted >= m_maxCars;
+    m_display.overLimit = counted >= m_options.maxCars;
     emit changed();
 }
 
@@ -165,11 +139,11 @@ void CarLibrary::playGame()
                           .arg(m_cars.path()));
         return;
     }
-    if (m_overLimit &&
+    if (m_display.overLimit &&
         dialogs.message(QCoreApplication::translate(
                             "CarLibrary", "The game would load as many cars as the Max Car Amount (%1) "
                                           "or more, and may break. Start it all the same?")
-                            .arg(m_maxCars),
+                            .arg(m_options.maxCars),
                         Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNoDefaultNo) != Dialogs::Answer::Yes)
         return;
     const QString chosen = GameSettings(m_platform.configHome()).program();
@@ -183,14 +157,14 @@ void CarLibrary::playGame()
 // ---------------------------------------------------------------------------------------------
 // Start-up and configuration
 
-bool CarLibrary::isStockSwitch(const QString& commandLine)
+bool isStockSwitch(const QString& commandLine)
 {
     return commandLine.toUpper() == QLatin1String("/ACC");
 }
 
-Result<CarLibrary::PathsRecord> CarLibrary::readPaths()
+Result<PathsRecord> readPathsRecord(const Platform& platform)
 {
-    const QString file = joinPath(m_platform.configHome(), QStringLiteral("paths.mdb"));
+    const QString file = joinPath(platform.configHome(), QStringLiteral("paths.mdb"));
     auto db = PathsDatabase::open(file);
     if (!db.ok())
         return db.error();
@@ -216,7 +190,7 @@ Result<CarLibrary::PathsRecord> CarLibrary::readPaths()
         return field.error();
     paths.maxText = field.value();
     // Pointing a folder control at a folder that is not there fails.
-    if (!m_platform.fs.isFolder(paths.carFolder) || !m_platform.fs.isFolder(paths.garageFolder))
+    if (!platform.fs.isFolder(paths.carFolder) || !platform.fs.isFolder(paths.garageFolder))
         return Error::of(err::PathNotFound);
     return paths;
 }
@@ -224,29 +198,27 @@ Result<CarLibrary::PathsRecord> CarLibrary::readPaths()
 Error CarLibrary::startupAttempt(const QString& commandLine)
 {
     if (isStockSwitch(commandLine))
-        m_listsStockCars = true;
-    auto paths = readPaths();
+        m_options.listsStockCars = true;
+    auto paths = readPathsRecord(m_platform);
     if (!paths.ok())
         return paths.error();
     auto max = toInt16(leadingNumber(paths.value().maxText));
     if (!max.ok())
         return max.error();
-    m_cars.setPath(paths.value().carFolder);
-    m_garage.setPath(paths.value().garageFolder);
-    m_maxCars = max.value();
+    takePaths(paths.value(), max.value());
 
-    recoverInterruptedMoves();
+    m_door.recover();
     scanBoth();
     readGame();
     tellIfCarFolderNotLoaded();
 
     const bool stockFirst = m_cars.isStockAt(0);
-    m_canSendChosen = !stockFirst;
-    m_canDeleteChosen = !stockFirst;
+    m_display.canSendChosen = !stockFirst;
+    m_display.canDeleteChosen = !stockFirst;
     auto first = m_cars.pictures().first();
     if (!first.ok())
         return first.error();
-    m_shownPicture = first.value();
+    m_display.picture = first.value();
     emit changed();
     return {};
 }
@@ -263,7 +235,8 @@ bool CarLibrary::startupReading(const QString& commandLine)
         m_platform.dialogs.inform(
             QCoreApplication::translate("CarLibrary", "Rigwell.exe has not been run, running..."));
         // rigwell writes the database when its window closes, so the retry waits for it to end.
-        if (Error started = m_platform.processes.startAndWait(programPath(QStringLiteral("rigwell")))) {
+        if (Error started =
+                m_platform.processes.startAndWait(programPath(m_platform, QStringLiteral("rigwell")))) {
             m_platform.dialogs.plain(started.miscMessage());
             return false;
         }
@@ -282,22 +255,27 @@ bool CarLibrary::startupReading(const QString& commandLine)
 
 bool CarLibrary::readFolders()
 {
-    auto paths = readPaths();
+    auto paths = readPathsRecord(m_platform);
     auto max = paths.ok() ? toInt16(leadingNumber(paths.value().maxText)) : Result<qint16>(paths.error());
     if (!max.ok()) {
         m_platform.dialogs.plain(max.error().miscMessage());
         return false;
     }
-    m_cars.setPath(paths.value().carFolder);
-    m_garage.setPath(paths.value().garageFolder);
-    m_maxCars = max.value();
+    takePaths(paths.value(), max.value());
     return true;
+}
+
+void CarLibrary::takePaths(const PathsRecord& paths, qint16 max)
+{
+    m_cars.setPath(paths.carFolder);
+    m_garage.setPath(paths.garageFolder);
+    m_options.maxCars = max;
 }
 
 void CarLibrary::rereadPaths()
 {
     // Everything is read before anything changes, so a failed reread leaves the window as it was.
-    auto paths = readPaths();
+    auto paths = readPathsRecord(m_platform);
     if (!paths.ok()) {
         m_platform.dialogs.plain(paths.error().miscMessage());
         return;
@@ -310,10 +288,8 @@ void CarLibrary::rereadPaths()
     // Another library: what Ctrl+Z remembers belongs to the old one.
     if (m_cars.path() != paths.value().carFolder || m_garage.path() != paths.value().garageFolder)
         emit foldersChanged();
-    m_cars.setPath(paths.value().carFolder);
-    m_garage.setPath(paths.value().garageFolder);
-    m_maxCars = max.value();
-    recoverInterruptedMoves();
+    takePaths(paths.value(), max.value());
+    m_door.recover();
     scanBoth();
     readGame();
 }
@@ -322,76 +298,50 @@ void CarLibrary::scanBoth()
 {
     // Never a move half done: a reader waits for another Parkwen's change to end. Should the wait
     // be given up, the folders are read as they are.
-    const MoveEngine::Lock reading = m_engine.lock({m_cars.path(), m_garage.path()}, LockKind::Shared);
+    const MoveEngine::Lock reading = m_door.readLock();
     Progress* progress = m_platform.progress;
     if (progress)
         progress->begin(QCoreApplication::translate("CarLibrary", "Reading the car library"), 2);
-    scanCarFolder();
+    scan(m_cars);
     if (progress)
         progress->step(1);
-    scanGarageFolder();
+    scan(m_garage);
     if (progress) {
         progress->step(2);
         progress->end();
     }
 }
 
-void CarLibrary::runSetup()
-{
-    if (Error e = startProgram(QStringLiteral("rigwell"))) {
-        m_platform.dialogs.plain(e.miscMessage());
-        return;
-    }
-    rereadPaths();
-}
-
-QString CarLibrary::programPath(const QString& name) const
-{
-#ifdef Q_OS_WIN
-    return joinPath(m_platform.programFolder, name + QStringLiteral(".exe"));
-#else
-    return joinPath(m_platform.programFolder, name);
-#endif
-}
-
-Error CarLibrary::startProgram(const QString& name, const QStringList& arguments)
-{
-    return m_platform.processes.start(programPath(name), arguments);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Choosing and opening
 
-void CarLibrary::showPictureOf(const QString& key, const PictureStore& store)
+void CarLibrary::chooseRow(FolderRole role, int row)
 {
-    m_shownPicture = store.picture(key);
-}
-
-void CarLibrary::chooseRow(CarFolder& folder, int row)
-{
+    CarFolder& folder = this->folder(role);
     CarList& list = folder.list();
     if (row < 0 || row >= list.count())
         return;
     list.setSelectedRow(row);
-    m_lastChosenList = folder.isLoadedByGame() ? LastCarList : LastGarageList;
+    m_display.lastChosen = role;
     const QString text = list.text(row);
-    m_pictureCaption = text;
+    m_display.caption = text;
     folder.setChosen(text);
-    showPictureOf(carKey(text), folder.pictures());
+    m_display.picture = folder.pictures().picture(carKey(text));
     // The game's own cars, listed in the stock-listing mode, stay where they are.
     if (folder.isLoadedByGame()) {
-        m_canSendChosen = !folder.isStockAt(row);
-        m_canDeleteChosen = !folder.isStockAt(row);
+        m_display.canSendChosen = !folder.isStockAt(row);
+        m_display.canDeleteChosen = !folder.isStockAt(row);
     }
     emit changed();
 }
 
-void CarLibrary::openChosen(CarFolder& folder)
+void CarLibrary::openChosen(FolderRole role)
 {
+    CarFolder& folder = this->folder(role);
     // A double click where no entry is selected opens nothing.
     if (!folder.list().hasSelection())
         return;
-    m_lastChosenList = folder.isLoadedByGame() ? LastCarList : LastGarageList;
+    m_display.lastChosen = role;
     const QString text = folder.list().selectedText();
     // Opening in the loaded folder chooses the car too, under the game's own name of "R5Turbo".
     if (folder.isLoadedByGame())
@@ -402,19 +352,18 @@ void CarLibrary::openChosen(CarFolder& folder)
 
 void CarLibrary::openCar(const QString& path)
 {
-    m_openedCarPath = path;
-    if (openDetails)
-        openDetails(path);
+    m_display.openedCarPath = path;
+    emit detailsRequested(path);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Installed cars
 
-bool CarLibrary::addInstalledCar(const QString& name, bool inGarage)
+bool CarLibrary::addInstalledCar(const QString& name, FolderRole role)
 {
     FileSystem& fs = m_platform.fs;
-    CarFolder& target = folder(inGarage ? FolderRole::Garage : FolderRole::Cars);
-    const bool listsStock = target.isLoadedByGame() && m_listsStockCars;
+    CarFolder& target = folder(role);
+    const bool listsStock = target.isLoadedByGame() && m_options.listsStockCars;
     const QString path = joinPath(target.path(), name);
     if (isStockCar(name) && !listsStock)
         return false;
@@ -432,59 +381,26 @@ bool CarLibrary::addInstalledCar(const QString& name, bool inGarage)
         m_platform.pictures.load(joinPath(path, picture), QSize(PictureStore::Size, PictureStore::Size));
     target.pictures().replace(key, loaded.ok() ? loaded.take() : QImage());
     if (list.rowOfKey(key) < 0) {
-        const bool stock = listsStock && isStockCar(name) && list.count() + 1 < StockFlagCount;
+        const bool stock = listsStock && isStockCar(name) && list.count() + 1 < CarFolder::StockPositions;
         list.appendMany({{key, name, stock}});
-        setCount(target, target.count() + 1);
+        setCount(role, target.count() + 1);
     }
     emit changed();
     return true;
 }
 
-void CarLibrary::appendToCarList(std::vector<CarEntry> entries, const QList<QImage>& pictures)
+void CarLibrary::removeGoneCar(const QString& name, FolderRole role)
 {
-    for (size_t i = 0; i < entries.size() && qsizetype(i) < pictures.size(); ++i)
-        m_cars.pictures().add(entries[i].key, pictures[qsizetype(i)]);
-    m_cars.list().appendMany(std::move(entries));
-}
-
-void CarLibrary::removeGoneCar(const QString& name, bool inGarage)
-{
-    CarFolder& source = folder(inGarage ? FolderRole::Garage : FolderRole::Cars);
+    CarFolder& source = folder(role);
     CarList& list = source.list();
     const int row = list.rowOfKey(carKey(name));
     if (row < 0)
         return;
     list.removeRow(row);
-    setCount(source, source.count() - 1);
+    setCount(role, source.count() - 1);
     if (source.chosen() == name)
         source.setChosen(list.selectedText());
     emit changed();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Help, registry, keys
-
-void CarLibrary::showHelp()
-{
-    if (Error e = startProgram(QStringLiteral("hovlen")))
-        m_platform.dialogs.plain(
-            QCoreApplication::translate("CarLibrary", "Parkwen could not start the help viewer:\n") +
-            e.description());
-}
-
-void CarLibrary::resetSelectedCarNumber()
-{
-#ifdef Q_OS_WIN
-    const QString file = joinPath(m_platform.programFolder, QStringLiteral("Parkwen.reg"));
-    if (Error e = m_platform.processes.start(QStringLiteral("C:\\windows\\regedit.exe"), {file}))
-        m_platform.dialogs.plain(
-            QCoreApplication::translate("CarLibrary", "Parkwen could not start the registry editor:\n") +
-            e.description());
-#else
-    m_platform.dialogs.inform(QCoreApplication::translate(
-        "CarLibrary", "This system has no registry, so there is no \"Selected Car\" number "
-                      "to reset. Nothing was changed."));
-#endif
 }
 
 } // namespace parkwen

@@ -5,16 +5,11 @@
 
 namespace parkwen {
 
-void CarLibrary::deleteChosen()
+void CarLibrary::deleteChosen(bool ask)
 {
-    deleteChosenCar(true);
-}
-
-void CarLibrary::deleteChosenCar(bool ask)
-{
-    const bool fromCars = m_lastChosenList == LastCarList;
-    const int listValue = fromCars ? LastCarList : LastGarageList;
-    CarFolder& source = fromCars ? m_cars : m_garage;
+    const FolderRole role = m_display.lastChosen;
+    CarFolder& source = folder(role);
+    const bool fromCars = source.isLoadedByGame();
     CarList& list = source.list();
     Dialogs& dialogs = m_platform.dialogs;
 
@@ -24,11 +19,11 @@ void CarLibrary::deleteChosenCar(bool ask)
                                                    "Please Select Something to Delete. Fix, Think About It"));
         return;
     }
-    const QString folder = (fromCars ? m_cars : m_garage).path();
-    const QString path = joinPath(folder, name);
+    const QString path = joinPath(source.path(), name);
+    MoveEngine& engine = m_door.engine();
 
     // The question says what will happen to the files.
-    const MoveEngine::DeleteWay way = m_engine.deleteWayFor(path);
+    const MoveEngine::DeleteWay way = engine.deleteWayFor(path);
     QString question =
         (fromCars ? QCoreApplication::translate(
                         "CarLibrary", "Are you sure you want to delete the car %1 from your Car Folder")
@@ -40,7 +35,7 @@ void CarLibrary::deleteChosenCar(bool ask)
         question +=
             QCoreApplication::translate(
                 "CarLibrary", " (it is a link: only the link is removed; the linked folder %1 is kept)")
-                .arg(m_engine.linkTargetOf(path));
+                .arg(engine.linkTargetOf(path));
         break;
     case MoveEngine::DeleteWay::Trash:
         question += QCoreApplication::translate("CarLibrary", " (it goes to the trash)");
@@ -53,11 +48,11 @@ void CarLibrary::deleteChosenCar(bool ask)
                    Dialogs::Answer::Yes)
         return;
 
-    const MoveEngine::Lock held = lockForChange();
-    if (!held.held() || tellIfGoneWhileWaiting(name))
+    const MoveEngine::Lock held = m_door.lock();
+    if (!held.held() || m_door.tellIfGone(name))
         return;
-    const DeleteResult deleted = m_engine.deleteCar(folder, name, way);
-    if (!reportDeletion(deleted, name))
+    const DeleteResult deleted = engine.deleteCar(source.path(), name, way);
+    if (!m_door.report(deleted, name))
         return;
 
     // The entry of the car just deleted leaves its list. A name that has no entry (the folder was
@@ -65,23 +60,23 @@ void CarLibrary::deleteChosenCar(bool ask)
     const int row = list.rowOfKey(carKey(name));
     if (row >= 0) {
         list.removeRow(row);
-        setCount(source, source.count() - 1);
+        setCount(role, source.count() - 1);
     } else {
         dialogs.plain(Error::of(err::IndexOutOfBounds).miscMessage());
     }
 
-    emit focusRequested(listValue);
-    m_lastChosenList = listValue;
+    emit focusRequested(role);
+    m_display.lastChosen = role;
 
     if (list.hasSelection()) {
-        m_pictureCaption = list.selectedText();
+        m_display.caption = list.selectedText();
         source.setChosen(list.selectedText());
     } else {
         dialogs.plain(Error::of(err::IndexOutOfBounds).miscMessage());
     }
     if (fromCars && source.chosen() == QLatin1String("r5"))
         source.setChosen(QStringLiteral("R5Turbo"));
-    m_shownPicture = source.pictures().picture(carKey(source.chosen()));
+    m_display.picture = source.pictures().picture(carKey(source.chosen()));
 
     if (fromCars) {
         bool stock = false;
@@ -91,44 +86,10 @@ void CarLibrary::deleteChosenCar(bool ask)
             dialogs.plain(Error::of(err::IndexOutOfBounds).miscMessage());
             stock = true;
         }
-        m_canSendChosen = !stock;
-        m_canDeleteChosen = !stock;
+        m_display.canSendChosen = !stock;
+        m_display.canDeleteChosen = !stock;
     }
     emit changed();
-}
-
-bool CarLibrary::reportDeletion(const DeleteResult& deleted, const QString& name)
-{
-    Dialogs& dialogs = m_platform.dialogs;
-    switch (deleted.status) {
-    case DeleteResult::Status::Deleted:
-        break;
-    case DeleteResult::Status::Kept:
-        // Nothing was deleted: the car stays whole and listed, unless it was not there at all.
-        dialogs.plain(deleted.error.miscMessage());
-        if (deleted.error.number() != err::PathNotFound)
-            return false;
-        break;
-    case DeleteResult::Status::KeptHidden:
-        dialogs.plain(deleted.error.miscMessage());
-        dialogs.plain(
-            QCoreApplication::translate(
-                "CarLibrary",
-                "The car %1 could not be deleted completely. What is left of it is kept, hidden, in %2")
-                .arg(name, deleted.hiddenPath));
-        break;
-    }
-    return true;
-}
-
-bool CarLibrary::deleteUnlistedCar(const QString& name, bool fromCars)
-{
-    const QString folder = (fromCars ? m_cars : m_garage).path();
-    if (name.isEmpty() || !m_platform.fs.isFolder(joinPath(folder, name)))
-        return false;
-    const DeleteResult deleted =
-        m_engine.deleteCar(folder, name, m_engine.deleteWayFor(joinPath(folder, name)));
-    return reportDeletion(deleted, name) && deleted.status == DeleteResult::Status::Deleted;
 }
 
 } // namespace parkwen

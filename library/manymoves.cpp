@@ -64,11 +64,11 @@ void ManyMoves::record(const std::function<void()>& command)
         return;
     }
     // One lock for the whole command, so that another Parkwen waits once, not between cars.
-    const MoveEngine::Lock held = m_cars.moveEngine().lock({m_cars.carFolder(), m_cars.garageFolder()});
+    const MoveEngine::Lock held = m_cars.door().lock();
     if (!held.held())
         return;
     m_recording = true;
-    MoveRecorder recorder(m_cars.carList(), m_cars.garageList());
+    MoveRecorder recorder(m_cars.folder(FolderRole::Cars).list(), m_cars.folder(FolderRole::Garage).list());
     command();
     m_recording = false;
     m_history.push(recorder.moves());
@@ -78,12 +78,12 @@ void ManyMoves::record(const std::function<void()>& command)
 // ">>" or "<<" move the chosen car.
 void ManyMoves::moveOne(const QString& name, bool toGarage)
 {
-    m_cars.moveCarNamed(name, toGarage);
+    m_cars.moveCarNamed(name, toGarage ? FolderRole::Garage : FolderRole::Cars);
 }
 
 bool ManyMoves::isStockEntry(const QString& name) const
 {
-    if (!m_cars.listsStockCars())
+    if (!m_cars.options().listsStockCars)
         return false;
     const CarFolder& cars = m_cars.folder(FolderRole::Cars);
     return cars.isStockAt(cars.list().rowOfText(name));
@@ -92,15 +92,16 @@ bool ManyMoves::isStockEntry(const QString& name) const
 void ManyMoves::send(const QStringList& names, bool toGarage)
 {
     record([&] {
-        const CarList& source = toGarage ? m_cars.carList() : m_cars.garageList();
+        const CarList& source = m_cars.folder(toGarage ? FolderRole::Cars : FolderRole::Garage).list();
         QStringList moving;
         for (const QString& name : names) {
             if (source.rowOfText(name) >= 0 && !(toGarage && isStockEntry(name)))
                 moving << name;
             else
-                m_cars.tellIfGoneWhileWaiting(name);
+                m_cars.door().tellIfGone(name);
         }
-        const MoveEngine::Batch batch = m_cars.prepareMoves(moving, toGarage);
+        const MoveEngine::Batch batch =
+            m_cars.door().prepareMoves(moving, toGarage ? FolderRole::Garage : FolderRole::Cars);
         ProgressScope progress(
             m_cars.platform().progress,
             (toGarage ? QCoreApplication::translate("ManyMoves", "Sending %1 to the Garage Folder")
@@ -118,11 +119,12 @@ void ManyMoves::send(const QStringList& names, bool toGarage)
 
 void ManyMoves::remove(const QStringList& names, bool fromCars)
 {
+    const FolderRole from = fromCars ? FolderRole::Cars : FolderRole::Garage;
     QStringList doomed;
     for (const QString& name : names) {
         // A folder of a stock car's name that the lists do not show is kept as a stock car is.
-        const bool unlistedStock =
-            fromCars && m_cars.listsStockCars() && isStockCar(name) && m_cars.carList().rowOfText(name) < 0;
+        const bool unlistedStock = fromCars && m_cars.options().listsStockCars && isStockCar(name) &&
+                                   m_cars.folder(FolderRole::Cars).list().rowOfText(name) < 0;
         if (!(fromCars && isStockEntry(name)) && !unlistedStock)
             doomed << name;
     }
@@ -137,8 +139,7 @@ void ManyMoves::remove(const QStringList& names, bool fromCars)
     // The question says what will happen to the files, as the question for one car does.
     int trashed = 0, forGood = 0, links = 0;
     for (const QString& name : std::as_const(doomed)) {
-        switch (m_cars.moveEngine().deleteWayFor(
-            joinPath(fromCars ? m_cars.carFolder() : m_cars.garageFolder(), name))) {
+        switch (m_cars.door().engine().deleteWayFor(joinPath(m_cars.folder(from).path(), name))) {
         case MoveEngine::DeleteWay::Trash:
             ++trashed;
             break;
@@ -173,21 +174,18 @@ void ManyMoves::remove(const QStringList& names, bool fromCars)
         m_cars.platform().progress,
         QCoreApplication::translate("ManyMoves", "Deleting %1").arg(carsWord(int(doomed.size()))),
         int(doomed.size()));
-    const CarList& list = fromCars ? m_cars.carList() : m_cars.garageList();
+    const CarList& list = m_cars.folder(from).list();
     int done = 0;
     for (const QString& name : std::as_const(doomed)) {
         // Each car is chosen first, as a click on it would, so that the list then shows its
         // neighbour as selected.
         const int row = list.rowOfText(name);
         if (row >= 0) {
-            if (fromCars)
-                m_cars.chooseCarRow(row);
-            else
-                m_cars.chooseGarageRow(row);
-            m_cars.deleteChosenCar(false);
+            m_cars.chooseRow(from, row);
+            m_cars.deleteChosen(false);
         } else {
             // A car folder without a picture: no entry to choose, the same deletion.
-            m_cars.deleteUnlistedCar(name, fromCars);
+            m_cars.door().deleteUnlisted(name, from);
         }
         progress.step(++done);
     }
@@ -201,8 +199,8 @@ void ManyMoves::undo()
     QStringList toGarage, toCars;
     for (const MovedCar& car : back)
         (car.toGarage ? toGarage : toCars) << car.name;
-    const MoveEngine::Batch garageBatch = m_cars.prepareMoves(toGarage, true);
-    const MoveEngine::Batch carBatch = m_cars.prepareMoves(toCars, false);
+    const MoveEngine::Batch garageBatch = m_cars.door().prepareMoves(toGarage, FolderRole::Garage);
+    const MoveEngine::Batch carBatch = m_cars.door().prepareMoves(toCars, FolderRole::Cars);
     ProgressScope progress(
         m_cars.platform().progress,
         QCoreApplication::translate("ManyMoves", "Moving %1 back").arg(carsWord(int(back.size()))),
@@ -210,7 +208,7 @@ void ManyMoves::undo()
     int done = 0;
     for (const MovedCar& car : back) {
         // The car must still be where the command left it; anything else has been changed since.
-        const CarList& from = car.toGarage ? m_cars.carList() : m_cars.garageList();
+        const CarList& from = m_cars.folder(car.toGarage ? FolderRole::Cars : FolderRole::Garage).list();
         if (from.rowOfText(car.name) >= 0)
             moveOne(car.name, car.toGarage);
         progress.step(++done);

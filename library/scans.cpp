@@ -194,10 +194,15 @@ QString notACarMessage(const QString& name)
 
 } // namespace
 
-bool CarLibrary::reduceToCarName(QString& path)
+bool reduceToCarName(QString& path)
 {
     path = lastName(path);
     return isStockCar(path);
+}
+
+void CarLibrary::scan(FolderRole role)
+{
+    scan(folder(role));
 }
 
 void CarLibrary::scan(CarFolder& folder)
@@ -206,7 +211,7 @@ void CarLibrary::scan(CarFolder& folder)
     folder.pictures().clear();
     const bool loaded = folder.isLoadedByGame();
     // The game's own cars are listed only in a folder the game loads, and only in that mode.
-    const bool listsStock = loaded && m_listsStockCars;
+    const bool listsStock = loaded && m_options.listsStockCars;
 
     FileSystem& fs = m_platform.fs;
     Dialogs& dialogs = m_platform.dialogs;
@@ -217,7 +222,7 @@ void CarLibrary::scan(CarFolder& folder)
         if (loaded)
             emit changed();
         else
-            setCount(folder, folder.list().count());
+            setCount(folder.role(), folder.list().count());
         return;
     }
 
@@ -265,7 +270,7 @@ void CarLibrary::scan(CarFolder& folder)
         added.push_back({key, c.name, stock});
         // The stock-listing mode numbers the positions of the game's own cars up to 150; the one
         // past them stays listed, and the scan ends there.
-        if (stock && folder.list().count() + int(added.size()) >= StockFlagCount) {
+        if (stock && folder.list().count() + int(added.size()) >= CarFolder::StockPositions) {
             flush();
             dialogs.plain(Error::of(err::SubscriptOutOfRange).miscMessage());
             complete = false;
@@ -280,10 +285,10 @@ void CarLibrary::scan(CarFolder& folder)
     if (!complete)
         return;
     // In the stock-listing mode the count leaves out the game's 35 cars, listed or not.
-    setCount(folder, listsStock ? folder.list().count() - 35 : folder.list().count());
+    setCount(folder.role(), listsStock ? folder.list().count() - 35 : folder.list().count());
     // Reading the loaded folder also shows the other folder's count afresh.
     if (loaded)
-        setCount(otherThan(folder), otherThan(folder).list().count());
+        setCount(otherThan(folder).role(), otherThan(folder).list().count());
 }
 
 } // namespace parkwen

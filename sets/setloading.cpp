@@ -38,19 +38,20 @@ std::optional<QStringList> readChosenSet(Platform& platform, SetChooser& chooser
 // move was reported by its move and is passed, so it is not tried (and reported) again.
 void loadMembers(CarLibrary& library, const QStringList& members)
 {
-    const CarList& garage = library.garageList();
+    const CarList& garage = library.folder(FolderRole::Garage).list();
     QStringList arriving;
     for (const QString& member : members)
         if (garage.rowOfText(member) >= 0)
             arriving << member;
-    const MoveEngine::Batch batch = library.prepareMoves(arriving, false);
+    const MoveEngine::Batch batch = library.door().prepareMoves(arriving, FolderRole::Cars);
     for (const QString& member : members) {
         const int passes = garage.count();
         int row = 0;
         for (int pass = 1; pass <= passes; ++pass) {
             if (row >= garage.count())
                 break;
-            if (garage.text(row) == member && library.moveCarNamed(member, false) == MoveOutcome::Moved)
+            if (garage.text(row) == member &&
+                library.moveCarNamed(member, FolderRole::Cars) == MoveOutcome::Moved)
                 ++pass;
             else
                 ++row;
@@ -63,20 +64,20 @@ void loadMembers(CarLibrary& library, const QStringList& members)
 // move, keep their place.
 template <typename Predicate> void sendCarsToGarage(CarLibrary& library, Predicate send)
 {
-    const CarList& cars = library.carList();
+    const CarList& cars = library.folder(FolderRole::Cars).list();
     QStringList leaving;
     for (const QString& name : cars.texts())
         if (send(name))
             leaving << name;
-    const MoveEngine::Batch batch = library.prepareMoves(leaving, true);
+    const MoveEngine::Batch batch = library.door().prepareMoves(leaving, FolderRole::Garage);
     const int passes = cars.count();
     int row = 0;
     for (int pass = 1; pass <= passes; ++pass) {
         if (row >= cars.count())
             break;
-        library.setChosenCar(cars.text(row));
-        const QString name = library.chosenCar();
-        if (!send(name) || library.moveCarNamed(name, true) != MoveOutcome::Moved)
+        library.folder(FolderRole::Cars).setChosen(cars.text(row));
+        const QString name = library.folder(FolderRole::Cars).chosen();
+        if (!send(name) || library.moveCarNamed(name, FolderRole::Garage) != MoveOutcome::Moved)
             ++row;
     }
 }
@@ -112,7 +113,7 @@ void loadSet(CarLibrary& library, Platform platform, SetChooser& chooser)
     const std::optional<QStringList> members = readChosenSet(platform, chooser);
     if (!members)
         return;
-    const MoveEngine::Lock held = library.lockForChange();
+    const MoveEngine::Lock held = library.door().lock();
     if (held.held())
         loadMembers(library, *members);
 }
@@ -123,7 +124,7 @@ void loadSetOnly(CarLibrary& library, Platform platform, SetChooser& chooser)
     if (!members)
         return;
     // The folders are read under the lock: another Parkwen's set may have moved cars meanwhile.
-    const MoveEngine::Lock held = library.lockForChange();
+    const MoveEngine::Lock held = library.door().lock();
     if (!held.held())
         return;
     loadMembers(library, *members);
@@ -136,7 +137,7 @@ void removeSet(CarLibrary& library, Platform platform, SetChooser& chooser)
     const std::optional<QStringList> members = readChosenSet(platform, chooser);
     if (!members)
         return;
-    const MoveEngine::Lock held = library.lockForChange();
+    const MoveEngine::Lock held = library.door().lock();
     if (!held.held())
         return;
     const QSet<QString> memberSet(members->begin(), members->end());

@@ -64,7 +64,7 @@ int Commands::run(const CommandLine& line)
     // Parkwen thus reads what that one left, not what was there before.
     if (!isSetUp())
         return Failed;
-    const Result<CarLibrary::PathsRecord> paths = library.readPaths();
+    const Result<PathsRecord> paths = readPathsRecord(library.platform());
     if (!paths.ok()) {
         tell(paths.error().miscMessage());
         return Failed;
@@ -81,13 +81,13 @@ int Commands::run(const CommandLine& line)
     // A reader waits without a word, and reads the folders as they are if the wait is given up.
     MoveEngine quietDoor(m_platform.fs);
     const MoveEngine::Lock held = onlyReads ? quietDoor.lock({folders.cars, folders.garage}, LockKind::Shared)
-                                            : library.moveEngine().lock({folders.cars, folders.garage});
+                                            : library.door().engine().lock({folders.cars, folders.garage});
     if (!held.held() && !onlyReads) {
         tell(MoveEngine::busyError().description());
         return Failed;
     }
     if (!onlyReads) {
-        for (const QString& problem : library.moveEngine().recover(folders))
+        for (const QString& problem : library.door().engine().recover(folders))
             tell(QCoreApplication::translate("Commands",
                                              "An interrupted move or deletion could not be finished: ") +
                  problem);
@@ -102,10 +102,10 @@ int Commands::run(const CommandLine& line)
     if (line.command == CommandLine::Command::Render)
         return startLibrary(library, false) ? render(library, line) : Failed;
     // Recovery has run already; the start-up reading only reads.
-    library.setOnlyReads(true);
+    library.door().setOnlyReads(true);
     if (!startLibrary(library))
         return Failed;
-    library.setOnlyReads(onlyReads);
+    library.door().setOnlyReads(onlyReads);
 
     switch (line.command) {
     case CommandLine::Command::List:
@@ -157,9 +157,9 @@ int Commands::list(CarLibrary& library, CommandLine::Folder folder)
 {
     QStringList names;
     if (folder != CommandLine::Folder::Garage)
-        names << library.carList().texts();
+        names << library.folder(FolderRole::Cars).list().texts();
     if (folder != CommandLine::Folder::Car)
-        names << library.garageList().texts();
+        names << library.folder(FolderRole::Garage).list().texts();
     for (const QString& name : names)
         m_out << name << '\n';
     m_out.flush();
@@ -186,7 +186,7 @@ int Commands::applySet(CarLibrary& library, const CommandLine& line)
     }
     const QSet<QString> members(read.value().begin(), read.value().end());
     QSet<QString> inGarage;
-    for (const QString& name : library.garageList().texts())
+    for (const QString& name : library.folder(FolderRole::Garage).list().texts())
         if (members.contains(name))
             inGarage.insert(name);
 
@@ -207,11 +207,11 @@ int Commands::applySet(CarLibrary& library, const CommandLine& line)
     // Done when every car asked for stands where the set puts it; a move that failed has said why.
     bool done = true;
     if (line.command != CommandLine::Command::RemoveSet) {
-        for (const QString& name : library.garageList().texts())
+        for (const QString& name : library.folder(FolderRole::Garage).list().texts())
             if (inGarage.contains(name))
                 done = false;
     }
-    for (const QString& name : library.carList().texts()) {
+    for (const QString& name : library.folder(FolderRole::Cars).list().texts()) {
         const bool member = members.contains(name);
         if ((line.command == CommandLine::Command::OnlySet && !member) ||
             (line.command == CommandLine::Command::RemoveSet && member))
@@ -223,8 +223,10 @@ int Commands::applySet(CarLibrary& library, const CommandLine& line)
 int Commands::move(CarLibrary& library, const QString& name, CommandLine::Folder to)
 {
     const bool toGarage = to == CommandLine::Folder::Garage;
-    const CarList& source = toGarage ? library.carList() : library.garageList();
-    const CarList& target = toGarage ? library.garageList() : library.carList();
+    const CarList& source =
+        toGarage ? library.folder(FolderRole::Cars).list() : library.folder(FolderRole::Garage).list();
+    const CarList& target =
+        toGarage ? library.folder(FolderRole::Garage).list() : library.folder(FolderRole::Cars).list();
     const QString targetName = toGarage ? QCoreApplication::translate("Commands", "Garage Folder")
                                         : QCoreApplication::translate("Commands", "Car Folder");
     if (source.rowOfText(name) < 0) {
@@ -233,7 +235,8 @@ int Commands::move(CarLibrary& library, const QString& name, CommandLine::Folder
             return Done;
         }
         // The game's own cars are left out of the lists, not missing.
-        if (isStockCar(name) && m_platform.fs.isFolder(joinPath(library.carFolder(), name))) {
+        if (isStockCar(name) &&
+            m_platform.fs.isFolder(joinPath(library.folder(FolderRole::Cars).path(), name))) {
             tell(QCoreApplication::translate(
                      "Commands", "\"%1\" is one of the game's own cars: Parkwen leaves it in the Car Folder.")
                      .arg(name));
@@ -245,11 +248,11 @@ int Commands::move(CarLibrary& library, const QString& name, CommandLine::Folder
         return Failed;
     }
     if (toGarage) {
-        library.setChosenCar(name);
-        library.sendChosenToGarage();
+        library.folder(FolderRole::Cars).setChosen(name);
+        library.moveChosenFrom(FolderRole::Cars);
     } else {
-        library.setChosenGarageCar(name);
-        library.bringChosenToCarFolder();
+        library.folder(FolderRole::Garage).setChosen(name);
+        library.moveChosenFrom(FolderRole::Garage);
     }
     return source.rowOfText(name) < 0 && target.rowOfText(name) >= 0 ? Done : Failed;
 }
@@ -262,7 +265,8 @@ int Commands::install(CarLibrary& library, const CommandLine& line)
     // a clash is skipped, or with --yes the new car replaces the old one (which goes where "Del. Car"
     // sends cars); files for a car already installed are left out, or with --yes added when new.
     FixedInstallAnswers answers(line.yes ? ClashChoice::Replace : ClashChoice::Skip, line.yes);
-    CarInstaller installer(library.platform(), library.carFolder(), library.garageFolder(), answers);
+    CarInstaller installer(library.platform(), library.folder(FolderRole::Cars).path(),
+                           library.folder(FolderRole::Garage).path(), answers);
     const bool toGarage = line.folder == CommandLine::Folder::Garage;
     return reportInstall(installer.install(line.files, toGarage ? CarInstaller::Target::GarageFolder
                                                                 : CarInstaller::Target::CarFolder));
@@ -290,8 +294,10 @@ QString Commands::folderOfCar(const CarLibrary& library, const QString& name, QS
     if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || !isPlainName(name) || isStockCar(name))
         return {}; // hidden folders are not listed either
     for (const bool garage : {false, true}) {
-        const QString path = joinPath(garage ? library.garageFolder() : library.carFolder(), name);
-        if (path == library.garageFolder() || !fs.isFolder(path))
+        const QString path = joinPath(garage ? library.folder(FolderRole::Garage).path()
+                                             : library.folder(FolderRole::Cars).path(),
+                                      name);
+        if (path == library.folder(FolderRole::Garage).path() || !fs.isFolder(path))
             continue;
         if (fs.listFiles(path, QStringLiteral("*.jpg")).isEmpty() &&
             fs.listFiles(path, QStringLiteral("*.bmp")).isEmpty())

@@ -17,7 +17,7 @@ namespace parkwen {
 
 int Commands::survey(CarLibrary& library, const CommandLine& line)
 {
-    const Result<CarLibrary::PathsRecord> paths = library.readPaths();
+    const Result<PathsRecord> paths = readPathsRecord(library.platform());
     if (!paths.ok()) {
         tell(paths.error().miscMessage());
         return Failed;

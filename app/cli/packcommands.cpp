@@ -83,7 +83,7 @@ QString Commands::chosenPacklist(const CommandLine& line)
 
 int Commands::play(CarLibrary& library, const CommandLine& line)
 {
-    const std::optional<GameContent> read = readGame(library.carFolder(), line);
+    const std::optional<GameContent> read = readGame(library.folder(FolderRole::Cars).path(), line);
     if (!read)
         return Failed;
     const GameContent& content = *read;
@@ -91,13 +91,14 @@ int Commands::play(CarLibrary& library, const CommandLine& line)
     const QString packlist = content.packlistName();
     // The light's check: with a packlist, every car the game loads counts, as in the window.
     GameWatch watch;
-    watch.read(m_platform.fs, library.carFolder(), packlist);
-    const bool over = watch.active() ? watch.loadedCount(library.carList()) >= library.maxCars()
-                                     : library.folder(FolderRole::Cars).count() >= library.maxCars();
+    watch.read(m_platform.fs, library.folder(FolderRole::Cars).path(), packlist);
+    const bool over = watch.active() ? watch.loadedCount(library.folder(FolderRole::Cars).list()) >=
+                                           library.options().maxCars
+                                     : library.folder(FolderRole::Cars).count() >= library.options().maxCars;
     if (over && !line.yes) {
         tell(says("The game would load as many cars as the Max Car Amount (%1) or more, and may break; --yes "
                   "starts it all the same.")
-                 .arg(library.maxCars()));
+                 .arg(library.options().maxCars));
         return Failed;
     }
     const QString chosen = GameSettings(m_platform.configHome()).program();
@@ -209,8 +210,8 @@ int Commands::changePacklist(const GameContent& content, const QString& pack, bo
 int Commands::installIntoPack(CarLibrary& library, const CommandLine& line)
 {
     const QString packlist = chosenPacklist(line);
-    const PackInstall done =
-        parkwen::installIntoPack(library.platform(), library.carFolder(), line.pack, packlist, line.files);
+    const PackInstall done = parkwen::installIntoPack(
+        library.platform(), library.folder(FolderRole::Cars).path(), line.pack, packlist, line.files);
     if (!done.refused.isEmpty()) {
         tell(done.refused);
         return Failed;
@@ -218,7 +219,7 @@ int Commands::installIntoPack(CarLibrary& library, const CommandLine& line)
     const int status = reportInstall(done.summary);
     if (done.created && !done.enabled)
         return Failed;
-    const std::optional<GameFolder> game = GameFolder::of(library.carFolder());
+    const std::optional<GameFolder> game = GameFolder::of(library.folder(FolderRole::Cars).path());
     if (!done.created && game && !GameContent::read(m_platform.fs, *game, packlist).loads(line.pack))
         tell(says("The pack %1 is off in the packlist %2: its cars are not raced until it is switched on "
                   "(--enable-pack %1).")

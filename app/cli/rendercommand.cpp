@@ -31,9 +31,10 @@ QString carFolderNamed(FileSystem& fs, const CarLibrary& library, const QString&
 {
     if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || !isPlainName(name))
         return {};
-    for (const QString& folder : {library.carFolder(), library.garageFolder()}) {
+    for (const QString& folder :
+         {library.folder(FolderRole::Cars).path(), library.folder(FolderRole::Garage).path()}) {
         const QString path = joinPath(folder, name);
-        if (path != library.garageFolder() && fs.isFolder(path))
+        if (path != library.folder(FolderRole::Garage).path() && fs.isFolder(path))
             return path;
     }
     return {};
@@ -69,8 +70,9 @@ int Commands::render(CarLibrary& library, const CommandLine& line)
         return Failed;
     }
     QStringList missing;
-    const Result<QImage> picture = renderCarFolder(*m_renderer, fs, m_platform.pictures, carPath,
-                                                   library.carFolder(), skin, line.size, &missing);
+    const Result<QImage> picture =
+        renderCarFolder(*m_renderer, fs, m_platform.pictures, carPath,
+                        library.folder(FolderRole::Cars).path(), skin, line.size, &missing);
     if (!picture.ok()) {
         tell(QCoreApplication::translate("Commands", "%1 cannot be drawn: %2")
                  .arg(line.name, picture.error().description()));

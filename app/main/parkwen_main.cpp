@@ -184,21 +184,20 @@ QString windowCommandLine(const QStringList& arguments)
 // picture; nothing comes back.
 void connectDetails(CarLibrary& cars, Platform& platform, Castle& castle)
 {
-    cars.openDetails = [&cars, &platform, &castle](const QString& path) {
-        const bool carList = cars.lastChosenList() == CarLibrary::LastCarList;
-        const CarList& list = carList ? cars.carList() : cars.garageList();
-        DetailsContext context;
-        context.carPath = path;
-        context.lastSelectedList = cars.lastChosenList();
-        context.selectedEntry = list.selectedText();
-        context.picture =
-            (carList ? cars.carPictures() : cars.garagePictures()).picture(carKey(context.selectedEntry));
-        context.carFolder = cars.carFolder();
-        context.garageFolder = cars.garageFolder();
-        context.door = &cars.carDoor();
-        Sett sett(platform, context, &castle);
-        sett.exec();
-    };
+    QObject::connect(&cars, &CarLibrary::detailsRequested, &castle,
+                     [&cars, &platform, &castle](const QString& path) {
+                         const CarFolder& chosenIn = cars.folder(cars.display().lastChosen);
+                         DetailsContext context;
+                         context.carPath = path;
+                         context.chosenInGarage = !chosenIn.isLoadedByGame();
+                         context.selectedEntry = chosenIn.list().selectedText();
+                         context.picture = chosenIn.pictures().picture(carKey(context.selectedEntry));
+                         context.carFolder = cars.folder(FolderRole::Cars).path();
+                         context.garageFolder = cars.folder(FolderRole::Garage).path();
+                         context.door = &cars.door();
+                         Sett sett(platform, context, &castle);
+                         sett.exec();
+                     });
 }
 
 void connectSets(CarLibrary& cars, Platform& platform, Castle& castle)
@@ -242,8 +241,9 @@ int runWindow(int argc, char* argv[], const CommandLine& line, const QStringList
     // the first such car); the details window shows skins as they are.
     CarRenderer renderer;
     const CarLibrary* library = nullptr;
-    ModelPictures carPictures(pictures, fs, renderer,
-                              [&library] { return library ? library->carFolder() : QString(); });
+    ModelPictures carPictures(pictures, fs, renderer, [&library] {
+        return library ? library->folder(FolderRole::Cars).path() : QString();
+    });
     Platform platform = platformAt(at, fs, carPictures, dialogs, processes, &progress);
     Platform detailsPlatform = platformAt(at, fs, pictures, dialogs, processes, &progress);
     const std::unique_ptr<ThumbCache> thumbnails = openThumbnails(line, fs, carPictures, true);

@@ -39,7 +39,7 @@ private:
     {
         DetailsContext context;
         context.carPath = car;
-        context.lastSelectedList = DetailsContext::GarageList;
+        context.chosenInGarage = true;
         context.selectedEntry = lastName(car);
         context.picture = QImage(64, 64, QImage::Format_RGB32);
         context.picture.fill(Qt::darkGreen);

@@ -41,7 +41,7 @@ private:
     {
         DetailsContext context;
         context.carPath = car;
-        context.lastSelectedList = DetailsContext::CarList;
+        context.chosenInGarage = false;
         context.selectedEntry = lastName(car);
         context.carFolder = m_cars;
         return context;

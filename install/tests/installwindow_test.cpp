@@ -101,23 +101,23 @@ private slots:
                                          carItems(QStringLiteral("Two")) + carItems(QStringLiteral("Three")));
 
         QVERIFY(w.drop("Gartery", {one}));
-        QTRY_COMPARE(w.cars->garageList().texts(), QStringList{QStringLiteral("One")});
+        QTRY_COMPARE(w.cars->folder(FolderRole::Garage).list().texts(), QStringList{QStringLiteral("One")});
         QVERIFY(QFile::exists(w.b.garage(QStringLiteral("One/parameters.txt"))));
         QCOMPARE(w.label("Gam"), QStringLiteral("1"));
-        QVERIFY(!w.cars->garagePictures().picture(QStringLiteral("OneCAR")).isNull());
+        QVERIFY(!w.cars->folder(FolderRole::Garage).pictures().picture(QStringLiteral("OneCAR")).isNull());
         QCOMPARE(w.b.lib.dialogs.messages().last(),
                  QStringLiteral("Installed into the Garage Folder (1 car): One."));
 
         QVERIFY(w.drop("Cart3", {pack}));
-        QTRY_COMPARE(w.cars->carList().texts(),
+        QTRY_COMPARE(w.cars->folder(FolderRole::Cars).list().texts(),
                      (QStringList{QStringLiteral("Two"), QStringLiteral("Three")}));
         QCOMPARE(w.label("Cam"), QStringLiteral("2"));
         QCOMPARE(w.label("Gam"), QStringLiteral("1"));
-        QVERIFY(!w.cars->carPictures().picture(QStringLiteral("ThreeCAR")).isNull());
+        QVERIFY(!w.cars->folder(FolderRole::Cars).pictures().picture(QStringLiteral("ThreeCAR")).isNull());
         QCOMPARE(w.b.lib.dialogs.shown().last().icon, Dialogs::Icon::Information);
         // The last car installed is the one chosen, and its picture is shown.
-        QCOMPARE(w.cars->chosenCar(), QStringLiteral("Three"));
-        QCOMPARE(w.cars->pictureCaption(), QStringLiteral("Three"));
+        QCOMPARE(w.cars->folder(FolderRole::Cars).chosen(), QStringLiteral("Three"));
+        QCOMPARE(w.cars->display().caption, QStringLiteral("Three"));
         QCOMPARE(w.find<QListView>("Cart3")->currentIndex().row(), 1);
     }
 
@@ -154,12 +154,13 @@ private slots:
 
         button->click();
         QCOMPARE(asked, 2);
-        QVERIFY(w.cars->garageList().isEmpty());
+        QVERIFY(w.cars->folder(FolderRole::Garage).list().isEmpty());
         QVERIFY(w.b.lib.dialogs.messages().isEmpty()); // Cancel: nothing happens, nothing is said
 
         answer = CarInstaller::Target::GarageFolder;
         button->click();
-        QCOMPARE(w.cars->garageList().texts(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+        QCOMPARE(w.cars->folder(FolderRole::Garage).list().texts(),
+                 (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
         QCOMPARE(w.label("Gam"), QStringLiteral("2"));
     }
 
@@ -184,18 +185,19 @@ private slots:
         makeCar(w.b.lib.garageFolder, QStringLiteral("Bolt"));
         w.cars->rereadPaths();
         QCOMPARE(w.label("Gam"), QStringLiteral("1"));
-        QVERIFY(!w.cars->isOverLimit());
+        QVERIFY(!w.cars->display().overLimit);
         w.b.questions.clashAnswers << ClashAnswer{ClashChoice::Replace, false};
         const QString archive =
             w.b.archive(QStringLiteral("bolt.zip"), Format::Zip, carItems(QStringLiteral("Bolt")));
 
         w.command->install({archive}, CarInstaller::Target::CarFolder);
 
-        QCOMPARE(w.cars->carList().texts(), (QStringList{QStringLiteral("Keep"), QStringLiteral("Bolt")}));
-        QVERIFY(w.cars->garageList().isEmpty());
+        QCOMPARE(w.cars->folder(FolderRole::Cars).list().texts(),
+                 (QStringList{QStringLiteral("Keep"), QStringLiteral("Bolt")}));
+        QVERIFY(w.cars->folder(FolderRole::Garage).list().isEmpty());
         QCOMPARE(w.label("Cam"), QStringLiteral("2"));
         QCOMPARE(w.label("Gam"), QStringLiteral("0"));
-        QVERIFY(w.cars->isOverLimit()); // two cars at a Max Car Amount of 2
+        QVERIFY(w.cars->display().overLimit); // two cars at a Max Car Amount of 2
     }
 
     void replacingUnderTheSameName_showsTheNewPicture()
@@ -203,7 +205,8 @@ private slots:
         Window w;
         makeCar(w.b.lib.carFolder, QStringLiteral("Bolt"), QStringLiteral("car.bmp"), Qt::red);
         w.cars->rereadPaths();
-        const QRgb before = w.cars->carPictures().picture(QStringLiteral("BoltCAR")).pixel(32, 32);
+        const QRgb before =
+            w.cars->folder(FolderRole::Cars).pictures().picture(QStringLiteral("BoltCAR")).pixel(32, 32);
         w.b.questions.clashAnswers << ClashAnswer{ClashChoice::Replace, false};
         QList<Item> items = {Item::file(QStringLiteral("Bolt/parameters.txt"), "{}"),
                              Item::file(QStringLiteral("Bolt/car.bmp"), bmpBytes(Qt::green))};
@@ -211,9 +214,10 @@ private slots:
         w.command->install({w.b.archive(QStringLiteral("bolt.zip"), Format::Zip, items)},
                            CarInstaller::Target::CarFolder);
 
-        QCOMPARE(w.cars->carList().texts(), QStringList{QStringLiteral("Bolt")});
+        QCOMPARE(w.cars->folder(FolderRole::Cars).list().texts(), QStringList{QStringLiteral("Bolt")});
         QCOMPARE(w.label("Cam"), QStringLiteral("1"));
-        const QRgb after = w.cars->carPictures().picture(QStringLiteral("BoltCAR")).pixel(32, 32);
+        const QRgb after =
+            w.cars->folder(FolderRole::Cars).pictures().picture(QStringLiteral("BoltCAR")).pixel(32, 32);
         QVERIFY(before != after);
         QCOMPARE(QColor(after), QColor(Qt::green));
     }
@@ -226,7 +230,7 @@ private slots:
             w.b.archive(QStringLiteral("one.zip"), Format::Zip, carItems(QStringLiteral("cars/One")));
         clickInNextBox(QStringLiteral("Cancel"));
         w.command->open({one});
-        QVERIFY(w.cars->garageList().texts().isEmpty());
+        QVERIFY(w.cars->folder(FolderRole::Garage).list().texts().isEmpty());
         QVERIFY(w.b.lib.dialogs.messages().isEmpty());
 
         QString asked;
@@ -237,7 +241,7 @@ private slots:
         });
         w.command->open({one});
         QCOMPARE(asked, QStringLiteral("InstallWhere:Install the cars of this archive into which folder?"));
-        QCOMPARE(w.cars->garageList().texts(), QStringList{QStringLiteral("One")});
+        QCOMPARE(w.cars->folder(FolderRole::Garage).list().texts(), QStringList{QStringLiteral("One")});
     }
 
     // "A pack…": the cars go into the pack named, which is made and switched on in the packlist.
@@ -262,7 +266,8 @@ private slots:
         QFile list(packs + QStringLiteral("/default.txt"));
         QVERIFY(list.open(QIODevice::ReadOnly));
         QCOMPARE(list.readAll(), QByteArray("default\nmine\n"));
-        QVERIFY(w.cars->carList().texts().isEmpty()); // the lists show the two folders, as ever
+        QVERIFY(w.cars->folder(FolderRole::Cars).list().texts().isEmpty()); // the lists show the two folders,
+                                                                            // as ever
         QVERIFY(w.b.lib.dialogs.messages().last().contains(QStringLiteral("One")));
     }
 

@@ -144,9 +144,11 @@ void InstallCommand::open(const QStringList& files)
     if (files.isEmpty())
         return;
     QString pack;
-    const auto target = chooseTarget ? chooseTarget(int(files.size()))
-                                     : askTargetOrPack(m_parent, int(files.size()),
-                                                       GameFolder::of(m_cars.carFolder()).has_value(), pack);
+    const auto target =
+        chooseTarget
+            ? chooseTarget(int(files.size()))
+            : askTargetOrPack(m_parent, int(files.size()),
+                              GameFolder::of(m_cars.folder(FolderRole::Cars).path()).has_value(), pack);
     if (!pack.isEmpty()) {
         installIntoPack(files, pack.trimmed());
         return;
@@ -164,25 +166,25 @@ void InstallCommand::install(const QStringList& sources, CarInstaller::Target ta
     InstallProgress progress(m_parent);
     platform.progress = &progress;
     QtInstallQuestions windowQuestions(platform.dialogs, m_parent);
-    CarInstaller installer(platform, m_cars.carFolder(), m_cars.garageFolder(),
+    CarInstaller installer(platform, m_cars.folder(FolderRole::Cars).path(),
+                           m_cars.folder(FolderRole::Garage).path(),
                            questions ? *questions : static_cast<InstallQuestions&>(windowQuestions));
     installer.setCancelCheck([&progress] { return progress.cancelled(); });
     const InstallSummary summary = installer.install(sources, target);
 
     // The lists follow entry by entry, as after a move; the last car installed is chosen, so that
     // its list shows it.
+    auto roleOf = [](bool inGarage) { return inGarage ? FolderRole::Garage : FolderRole::Cars; };
+    const FolderRole arrivedIn = roleOf(summary.toGarage);
     QString shown;
     for (const InstallSummary::Car& car : summary.installed) {
         if (!car.replacedName.isEmpty())
-            m_cars.removeGoneCar(car.replacedName, car.replacedInGarage);
-        if (m_cars.addInstalledCar(car.name, summary.toGarage))
+            m_cars.removeGoneCar(car.replacedName, roleOf(car.replacedInGarage));
+        if (m_cars.addInstalledCar(car.name, arrivedIn))
             shown = car.name;
     }
     if (!shown.isEmpty()) {
-        if (summary.toGarage)
-            m_cars.chooseGarageRow(m_cars.garageList().rowOfText(shown));
-        else
-            m_cars.chooseCarRow(m_cars.carList().rowOfText(shown));
+        m_cars.chooseRow(arrivedIn, m_cars.folder(arrivedIn).list().rowOfText(shown));
     }
     const bool nothing = summary.installed.isEmpty() && summary.additions.isEmpty();
     platform.dialogs.message(summary.text(),
@@ -194,8 +196,8 @@ void InstallCommand::installIntoPack(const QStringList& sources, const QString& 
     Platform platform = m_cars.platform();
     InstallProgress progress(m_parent);
     platform.progress = &progress;
-    const PackInstall done =
-        parkwen::installIntoPack(platform, m_cars.carFolder(), pack, m_cars.game().packlist(), sources);
+    const PackInstall done = parkwen::installIntoPack(platform, m_cars.folder(FolderRole::Cars).path(), pack,
+                                                      m_cars.game().packlist(), sources);
     m_cars.readGame();
     if (!done.refused.isEmpty()) {
         platform.dialogs.plain(done.refused);

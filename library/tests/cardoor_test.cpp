@@ -90,8 +90,8 @@ int childMain(int argc, char** argv)
     ScriptedDialogs dialogs;
     RecordingProcesses processes;
     CarLibrary cars(Platform{fs, pictures, dialogs, processes, QString()});
-    cars.setCarFolder(args.value(1));
-    cars.setGarageFolder(args.value(2));
+    cars.folder(FolderRole::Cars).setPath(args.value(1));
+    cars.folder(FolderRole::Garage).setPath(args.value(2));
     const QByteArray before = readBytes(car + QStringLiteral("/parameters.txt"));
     const auto halfway = [&] {
         return work == QLatin1String("skin")
@@ -107,13 +107,13 @@ int childMain(int argc, char** argv)
     };
     if (work == QLatin1String("skin")) {
         Skins skins(fs, pictures, dialogs, car);
-        skins.setDoor(&cars.carDoor());
+        skins.setDoor(&cars.door());
         skins.list(QStringLiteral("car.bmp"));
         skins.showOther(int(skins.others().indexOf(QStringLiteral("blue.bmp"))));
         return skins.setChosenAsCurrent(QStringLiteral("car.bmp")) ? 0 : 1;
     }
     const QList<CarRecord> surveyed = surveyLibrary(fs, pictures, args.value(1), args.value(2));
-    const CarDoor::Pass pass = cars.carDoor().enter();
+    const CarDoor::Pass pass = cars.door().enter();
     return pass && surveyed.size() == 1 && fixPaths(fs, surveyed.first()).ok() ? 0 : 1;
 }
 
@@ -160,17 +160,17 @@ private slots:
         // The second Parkwen: the other command on the same car, through its own door.
         MarkingDialogs dialogs(marks + QStringLiteral("/waiting"));
         CarLibrary second(Platform{lib.fs, lib.pictures, dialogs, lib.processes, lib.programFolder});
-        second.setCarFolder(lib.carFolder);
-        second.setGarageFolder(lib.garageFolder);
+        second.folder(FolderRole::Cars).setPath(lib.carFolder);
+        second.folder(FolderRole::Garage).setPath(lib.garageFolder);
         if (work == QLatin1String("skin")) {
             Skins skins(lib.fs, lib.pictures, dialogs, car);
-            skins.setDoor(&second.carDoor());
+            skins.setDoor(&second.door());
             skins.list(QStringLiteral("car.bmp"));
             skins.showOther(int(skins.others().indexOf(QStringLiteral("red.bmp"))));
             QVERIFY(skins.setChosenAsCurrent(QStringLiteral("car.bmp")));
         } else {
             ParamFiles params(lib.fs, dialogs, car);
-            params.setDoor(&second.carDoor());
+            params.setDoor(&second.door());
             params.fill();
             int row = -1;
             for (int k = 0; k < params.count(); ++k)

@@ -124,7 +124,7 @@ private slots:
         // "All: Gar." sends the cars the filter hides too.
         f.press("DelAll");
         QCOMPARE(entries(f.lib.carFolder), QStringList());
-        QCOMPARE(f.cars->garageList().count(), 6);
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().count(), 6);
         QCOMPARE(f.label("Cam"), QStringLiteral("0"));
         QCOMPARE(f.cart->shownLine()->text(), QStringLiteral("0 of 0 shown"));
 
@@ -132,7 +132,7 @@ private slots:
         QTest::keyClicks(f.garage->filterBox(), QStringLiteral("br"));
         QCOMPARE(shown(f.garage), QStringList({"bravo"}));
         f.press("CopAll");
-        QCOMPARE(f.cars->carList().count(), 6);
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().count(), 6);
         QCOMPARE(shown(f.cart), QStringList({"alpha", "Álvaro"}));
         QCOMPARE(f.cart->shownLine()->text(), QStringLiteral("2 of 6 shown"));
         QVERIFY(f.lib.dialogs.messages().isEmpty());
@@ -152,7 +152,7 @@ private slots:
         clickRow(f.cart, 0);
         QTest::keyClick(f.cart, Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), f.cart->filterBox());
-        QCOMPARE(f.cars->carList().texts(), QStringList({"alpha"})); // F moved nothing
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"alpha"})); // F moved nothing
     }
 
     void chooseManyByMouse_buttonMovesThemAll_pastABlockedCar()
@@ -162,16 +162,17 @@ private slots:
         clickRow(f.cart, 2, Qt::ShiftModifier);
         clickRow(f.cart, 4, Qt::ControlModifier);
         QCOMPARE(chosen(f.cart), QStringList({"a", "b", "c", "e"}));
-        QCOMPARE(f.cars->chosenCar(), QStringLiteral("e")); // the entry clicked last is shown
-        clickRow(f.cart, 1, Qt::ControlModifier);           // and chosen again it is left out
+        QCOMPARE(f.cars->folder(FolderRole::Cars).chosen(),
+                 QStringLiteral("e"));            // the entry clicked last is shown
+        clickRow(f.cart, 1, Qt::ControlModifier); // and chosen again it is left out
         QCOMPARE(chosen(f.cart), QStringList({"a", "c", "e"}));
-        QCOMPARE(f.cars->chosenCar(), QStringLiteral("a"));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).chosen(), QStringLiteral("a"));
 
         makeFolder(f.lib.garageFolder, QStringLiteral("c")); // c cannot move
         f.press("Garter");
         QCOMPARE(f.lib.dialogs.messages().size(), 1);
-        QCOMPARE(f.cars->carList().texts(), QStringList({"b", "c", "d", "f"}));
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"x", "a", "e"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"b", "c", "d", "f"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"x", "a", "e"}));
         QCOMPARE(f.label("Cam"), QStringLiteral("4"));
         QCOMPARE(f.label("Gam"), QStringLiteral("3"));
 
@@ -181,8 +182,8 @@ private slots:
         clickRow(f.cart, 3);
         QCOMPARE(chosen(f.cart), QStringList({"f"}));
         f.press("Garter");
-        QCOMPARE(f.cars->carList().texts(), QStringList({"b", "c", "d"}));
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"x", "a", "e", "f"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"b", "c", "d"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"x", "a", "e", "f"}));
     }
 
     void chooseManyByKeyboard_zSendsThemAll()
@@ -194,10 +195,10 @@ private slots:
         QCOMPARE(chosen(f.garage), QStringList({"l", "m", "n"}));
         QTest::keyClick(f.garage, Qt::Key_Up, Qt::ShiftModifier);
         QCOMPARE(chosen(f.garage), QStringList({"l", "m"}));
-        QCOMPARE(f.cars->chosenGarageCar(), QStringLiteral("m"));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).chosen(), QStringLiteral("m"));
         QTest::keyClick(f.garage, Qt::Key_Z);
-        QCOMPARE(f.cars->carList().texts(), QStringList({"a", "l", "m"}));
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"k", "n"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"a", "l", "m"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"k", "n"}));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"a", "l", "m"}));
     }
 
@@ -214,8 +215,8 @@ private slots:
         QCOMPARE(chosen(f.cart), QStringList({"red1", "red2", "red3"}));
         f.cart->setFocus();
         QTest::keyClick(f.cart, Qt::Key_X);
-        QCOMPARE(f.cars->carList().texts(), QStringList({"blue1", "blue2"}));
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"red1", "red2", "red3"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"blue1", "blue2"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"red1", "red2", "red3"}));
     }
 
     void drag_ontoTheOtherListMovesTheChosenCars_ontoTheSameListNothing()
@@ -234,7 +235,7 @@ private slots:
         QVERIFY(!sameEnter.isAccepted());
         QDropEvent sameDrop(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
         QCoreApplication::sendEvent(f.cart->viewport(), &sameDrop);
-        QCOMPARE(f.cars->carList().texts(), QStringList({"a", "b", "c"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"a", "b", "c"}));
 
         QDragEnterEvent enter(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
         QCoreApplication::sendEvent(f.garage->viewport(), &enter);
@@ -243,8 +244,8 @@ private slots:
         QDropEvent drop(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
         QCoreApplication::sendEvent(f.garage->viewport(), &drop);
         QVERIFY(drop.isAccepted());
-        QCOMPARE(f.cars->carList().texts(), QStringList({"b"}));
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"x", "a", "c"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"b"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"x", "a", "c"}));
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"a", "c", "x"}));
 
         // Files from elsewhere are refused unless someone takes them.
@@ -256,8 +257,8 @@ private slots:
 
         // And one drag undone by Ctrl+Z.
         QTest::keyClick(f.cart, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(f.cars->carList().texts(), QStringList({"b", "a", "c"}));
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"x"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"b", "a", "c"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"x"}));
     }
 
     void undo_putsBackOneCommandAtATime_fromKeysAndMenu()
@@ -269,24 +270,24 @@ private slots:
         clickRow(f.garage, 1, Qt::ControlModifier);
         f.press("Carter"); // x, y
         f.press("DelAll"); // b, c, x, y
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"a", "b", "c", "x", "y"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"a", "b", "c", "x", "y"}));
         QCOMPARE(f.castle->moves().history().size(), 3);
 
         QTest::keyClick(f.garage, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(f.cars->carList().texts(), QStringList({"b", "c", "x", "y"}));
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"a"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"b", "c", "x", "y"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"a"}));
 
         std::unique_ptr<QMenu> menu(f.castle->listMenu(f.cart));
         QAction* undo = menu->findChild<QAction*>(QStringLiteral("MenuUndo"));
         QVERIFY(undo && undo->isEnabled());
         QCOMPARE(undo->text(), QStringLiteral("Undo"));
         undo->trigger();
-        QCOMPARE(f.cars->carList().texts(), QStringList({"b", "c"}));
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"a", "x", "y"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"b", "c"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"a", "x", "y"}));
 
         QTest::keyClick(f.cart, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(f.cars->carList().texts(), QStringList({"b", "c", "a"}));
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"x", "y"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"b", "c", "a"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"x", "y"}));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"a", "b", "c"}));
         QCOMPARE(f.label("Cam"), QStringLiteral("3"));
         QCOMPARE(f.label("Gam"), QStringLiteral("2"));
@@ -310,13 +311,13 @@ private slots:
         // GHOST joins Ghost in the Car Folder: the garage holds neither, so no mark is left.
         clickRow(f.garage, 1);
         f.press("Carter");
-        QCOMPARE(f.cars->carList().texts(), QStringList({"alpha", "Ghost", "GHOST"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"alpha", "Ghost", "GHOST"}));
         QVERIFY(!isMarked(f.cart, "Ghost") && !isMarked(f.cart, "GHOST"));
         QCOMPARE(markPixels(f.cart, 1), 0);
 
         clickRow(f.cart, 1);
         f.press("Garter"); // Ghost to the garage, GHOST stays
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"beta", "Ghost"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"beta", "Ghost"}));
         QVERIFY(isMarked(f.garage, "Ghost") && isMarked(f.cart, "GHOST"));
         QVERIFY(!isMarked(f.cart, "alpha"));
         QCOMPARE(f.garage->model()->index(1, 0).data(Qt::ToolTipRole).toString(),
@@ -331,7 +332,8 @@ private slots:
         QObject::connect(f.castle.get(), &Castle::folderOpenRequested,
                          [&](const QUrl& url) { opened << url; });
         QStringList details;
-        f.cars->openDetails = [&](const QString& path) { details << path; };
+        QObject::connect(f.cars.get(), &CarLibrary::detailsRequested,
+                         [&](const QString& path) { details << path; });
 
         clickRow(f.garage, 0); // the garage list was used last...
         clickRow(f.cart, 1);   // ...then b: the menu of the car list acts on b
@@ -350,7 +352,7 @@ private slots:
         clickRow(f.cart, 2, Qt::ControlModifier);
         menu.reset(f.castle->listMenu(f.cart));
         menu->findChild<QAction*>(QStringLiteral("MenuMove"))->trigger();
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"x", "b", "c"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"x", "b", "c"}));
 
         // Delete with several chosen asks once, naming how many.
         clickRow(f.garage, 1);
@@ -365,7 +367,7 @@ private slots:
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"b", "c", "x"}));
         f.press("Del"); // the button does the same (Yes this time)
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"x"}));
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"x"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"x"}));
     }
 
     void contextMenu_byRightClick_menuKeyOrShiftF10()

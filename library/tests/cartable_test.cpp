@@ -94,8 +94,8 @@ private slots:
                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
         }
         table->findChild<QPushButton*>(QStringLiteral("TableMove"))->click();
-        QCOMPARE(cars.carList().texts(), QStringList{"bravo"});
-        QStringList garage = cars.garageList().texts();
+        QCOMPARE(cars.folder(FolderRole::Cars).list().texts(), QStringList{"bravo"});
+        QStringList garage = cars.folder(FolderRole::Garage).list().texts();
         garage.sort();
         QCOMPARE(garage, (QStringList{"alpha", "charlie", "delta"}));
         QCOMPARE(castle.findChild<QLabel*>(QStringLiteral("Cam"))->text(), QStringLiteral("1"));
@@ -133,7 +133,7 @@ private slots:
         QVERIFY(!charlieRecord().healthy());
 
         castle.undo();
-        QStringList back = cars.carList().texts();
+        QStringList back = cars.folder(FolderRole::Cars).list().texts();
         back.sort();
         QCOMPARE(back, (QStringList{"alpha", "bravo", "charlie"}));
         // The table follows the undo done in the main window, without Refresh.
@@ -165,15 +165,17 @@ private slots:
         QCOMPARE(places(*table), (QStringList{"alpha:car", "bravo:car", "echo:car"}));
 
         // ">>" in the main window, "Del. Car", and a car installed: the rows follow each.
-        cars.chooseCarRow(cars.carList().rowOfText(QStringLiteral("alpha")));
-        cars.sendChosenToGarage();
+        cars.chooseRow(FolderRole::Cars,
+                       cars.folder(FolderRole::Cars).list().rowOfText(QStringLiteral("alpha")));
+        cars.moveChosenFrom(FolderRole::Cars);
         QCoreApplication::processEvents();
         QCOMPARE(places(*table), (QStringList{"alpha:garage", "bravo:car", "echo:car"}));
-        cars.chooseCarRow(cars.carList().rowOfText(QStringLiteral("bravo")));
+        cars.chooseRow(FolderRole::Cars,
+                       cars.folder(FolderRole::Cars).list().rowOfText(QStringLiteral("bravo")));
         lib.dialogs.queueAnswer(Dialogs::Answer::Yes);
         cars.deleteChosen();
         car(lib.carFolder, QStringLiteral("foxtrot"), QStringLiteral("32.0"));
-        QVERIFY(cars.addInstalledCar(QStringLiteral("foxtrot"), false));
+        QVERIFY(cars.addInstalledCar(QStringLiteral("foxtrot"), FolderRole::Cars));
         QCoreApplication::processEvents();
         QCOMPARE(places(*table), (QStringList{"alpha:garage", "echo:car", "foxtrot:car"}));
 
@@ -190,7 +192,7 @@ private slots:
         table->findChild<QPushButton*>(QStringLiteral("TableMove"))->click();
         QVERIFY(QFileInfo(lib.garageFolder + QStringLiteral("/echo/parameters.txt")).isFile());
         QVERIFY(!QFileInfo::exists(lib.carFolder + QStringLiteral("/echo")));
-        QCOMPARE(cars.garageList().texts(), QStringList{"alpha"});
+        QCOMPARE(cars.folder(FolderRole::Garage).list().texts(), QStringList{"alpha"});
         QCOMPARE(places(*table), (QStringList{"alpha:garage", "echo:garage", "foxtrot:car"}));
 
         // Deleting it asks as "Del. Car" asks, naming that it is deleted for good; "No" keeps it.
@@ -206,7 +208,7 @@ private slots:
         table->findChild<QPushButton*>(QStringLiteral("TableDelete"))->click();
         QVERIFY(!QFileInfo::exists(lib.garageFolder + QStringLiteral("/echo")));
         QCOMPARE(places(*table), (QStringList{"alpha:garage", "foxtrot:car"}));
-        QCOMPARE(cars.garageList().texts(), QStringList{"alpha"});
+        QCOMPARE(cars.folder(FolderRole::Garage).list().texts(), QStringList{"alpha"});
     }
 };
 

@@ -79,16 +79,16 @@ private slots:
         QListView* cart = f.list("Cart3");
         QTest::mouseClick(cart->viewport(), Qt::LeftButton, {},
                           cart->visualRect(cart->model()->index(0, 0)).center());
-        QCOMPARE(f.cars->chosenCar(), QStringLiteral("alpha"));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).chosen(), QStringLiteral("alpha"));
         QCOMPARE(f.find<QGroupBox>("PikFra")->title(), QStringLiteral("alpha"));
         QTest::keyClick(cart, Qt::Key_Down);
-        QCOMPARE(f.cars->chosenCar(), QStringLiteral("bravo"));
-        QCOMPARE(f.cars->lastChosenList(), -1);
+        QCOMPARE(f.cars->folder(FolderRole::Cars).chosen(), QStringLiteral("bravo"));
+        QCOMPARE(f.cars->display().lastChosen, FolderRole::Cars);
         QListView* garage = f.list("Gartery");
         QTest::mouseClick(garage->viewport(), Qt::LeftButton, {},
                           garage->visualRect(garage->model()->index(0, 0)).center());
-        QCOMPARE(f.cars->chosenGarageCar(), QStringLiteral("garaged"));
-        QCOMPARE(f.cars->lastChosenList(), 0);
+        QCOMPARE(f.cars->folder(FolderRole::Garage).chosen(), QStringLiteral("garaged"));
+        QCOMPARE(f.cars->display().lastChosen, FolderRole::Garage);
     }
 
     void focusAlone_choosesNothing()
@@ -96,7 +96,7 @@ private slots:
         Fixture f({"alpha"});
         f.list("Cart3")->setFocus();
         QCoreApplication::processEvents();
-        QVERIFY(f.cars->chosenCar().isEmpty());
+        QVERIFY(f.cars->folder(FolderRole::Cars).chosen().isEmpty());
         QCOMPARE(f.find<QGroupBox>("PikFra")->title(), QStringLiteral("Picture"));
     }
 
@@ -105,7 +105,7 @@ private slots:
         Fixture f({"alpha"});
         makeCar(f.lib.carFolder, QStringLiteral("zulu"));
         QTest::keyClick(f.list("Gartery"), Qt::Key_F5, Qt::ShiftModifier);
-        QCOMPARE(f.cars->carList().texts(), QStringList({"alpha", "zulu"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"alpha", "zulu"}));
         QCOMPARE(f.find<QLabel>("Cam")->text(), QStringLiteral("2"));
     }
 
@@ -116,7 +116,7 @@ private slots:
         QTest::mouseClick(garage->viewport(), Qt::LeftButton, {},
                           garage->visualRect(garage->model()->index(0, 0)).center());
         QTest::keyClick(f.list("Cart3"), Qt::Key_Z); // the key works whichever list has the focus
-        QCOMPARE(f.cars->carList().texts(), QStringList({"alpha", "beta"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"alpha", "beta"}));
         QVERIFY(QFileInfo::exists(f.lib.carFolder + QStringLiteral("/beta/parameters.txt")));
         QCOMPARE(f.find<QLabel>("Cam")->text(), QStringLiteral("2"));
         QCOMPARE(f.find<QLabel>("Gam")->text(), QStringLiteral("0"));
@@ -125,8 +125,8 @@ private slots:
         QTest::mouseClick(cart->viewport(), Qt::LeftButton, {},
                           cart->visualRect(cart->model()->index(0, 0)).center());
         QTest::keyClick(garage, Qt::Key_X, Qt::ShiftModifier);
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars->carList().texts(), QStringList({"beta"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"beta"}));
         QVERIFY(f.lib.dialogs.messages().isEmpty());
     }
 
@@ -229,7 +229,7 @@ private slots:
         QTest::keyClick(box, Qt::Key_X);
         QTest::keyClick(box, Qt::Key_Z);
         QCOMPARE(box->text(), QStringLiteral("xz"));
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"beta"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"beta"}));
         QVERIFY(f.castle->findChild<QPushButton*>(QStringLiteral("Refra"))
                     ->toolTip()
                     .startsWith("Click to refresh"));

@@ -49,7 +49,7 @@ private slots:
         Fixture f;
         makeCar(f.lib.carFolder, QStringLiteral("alpha"));
         f.scan();
-        f.cars.chooseCarRow(0);
+        f.cars.chooseRow(FolderRole::Cars, 0);
         f.lib.dialogs.queueAnswer(Dialogs::Answer::No);
         f.cars.deleteChosen();
         QCOMPARE(
@@ -58,8 +58,8 @@ private slots:
         QCOMPARE(f.lib.dialogs.shown().at(0).icon, Dialogs::Icon::Question);
         QCOMPARE(f.lib.dialogs.shown().at(0).buttons, Dialogs::Buttons::YesNoDefaultNo);
         QCOMPARE(entries(f.car("alpha")), QStringList({"car.jpg", "parameters.txt"}));
-        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("1"));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"alpha"}));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("1"));
         QVERIFY(f.focus.isEmpty());
     }
 
@@ -71,7 +71,7 @@ private slots:
         f.cars.deleteChosen(); // the garage list is the last-selected list at first, with nothing chosen
         QCOMPARE(f.messages(), QStringList({"Please Select Something to Delete. Fix, Think About It"}));
         QVERIFY(QFileInfo::exists(f.garage("alpha")));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"alpha"}));
     }
 
     void fromCarList_removesFolderEntryAndSelectsTheNextCar()
@@ -82,9 +82,9 @@ private slots:
         makeCar(f.lib.carFolder, QStringLiteral("gamma"), QStringLiteral("c.jpg"), Qt::blue);
         makeCar(f.lib.garageFolder, QStringLiteral("delta"));
         f.scan();
-        f.cars.chooseCarRow(1);
-        f.cars.chooseGarageRow(0);
-        f.cars.chooseCarRow(1); // the car list was used last
+        f.cars.chooseRow(FolderRole::Cars, 1);
+        f.cars.chooseRow(FolderRole::Garage, 0);
+        f.cars.chooseRow(FolderRole::Cars, 1); // the car list was used last
         f.cars.deleteChosen();
         QCOMPARE(
             f.messages(),
@@ -92,17 +92,17 @@ private slots:
         QVERIFY(!QFileInfo::exists(f.car("beta")));
         QCOMPARE(entries(trashed(QStringLiteral("beta"))), QStringList({"b.jpg", "parameters.txt"}));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"alpha", "gamma"}));
-        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha", "gamma"}));
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("2"));
-        QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
-        QCOMPARE(f.focus, QList<int>({CarLibrary::LastCarList}));
-        QCOMPARE(f.cars.lastChosenList(), CarLibrary::LastCarList);
-        QCOMPARE(f.cars.pictureCaption(), QStringLiteral("gamma"));
-        QCOMPARE(f.cars.chosenCar(), QStringLiteral("gamma"));
-        QVERIFY(isMostly(f.cars.shownPicture(), Qt::blue));
-        QVERIFY(f.cars.canSendChosen() && f.cars.canDeleteChosen());
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"alpha", "gamma"}));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("2"));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Garage)), QStringLiteral("1"));
+        QCOMPARE(f.focus, QList<FolderRole>({FolderRole::Cars}));
+        QCOMPARE(f.cars.display().lastChosen, FolderRole::Cars);
+        QCOMPARE(f.cars.display().caption, QStringLiteral("gamma"));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).chosen(), QStringLiteral("gamma"));
+        QVERIFY(isMostly(f.cars.display().picture, Qt::blue));
+        QVERIFY(f.cars.display().canSendChosen && f.cars.display().canDeleteChosen);
         // The picture stays registered.
-        QVERIFY(f.cars.carPictures().contains(QStringLiteral("betaCAR")));
+        QVERIFY(f.cars.folder(FolderRole::Cars).pictures().contains(QStringLiteral("betaCAR")));
     }
 
     void fromGarageList_showsNextGarageCarWithoutMessage()
@@ -112,21 +112,21 @@ private slots:
         makeCar(f.lib.garageFolder, QStringLiteral("beta"), QStringLiteral("b.jpg"), Qt::green);
         makeCar(f.lib.garageFolder, QStringLiteral("gamma"), QStringLiteral("c.jpg"), Qt::blue);
         f.scan();
-        f.cars.setChosenCarActions(false); // whatever the buttons show, a garage deletion leaves them
-        f.cars.chooseGarageRow(1);
+        f.setChosenCarActions(false); // whatever the buttons show, a garage deletion leaves them
+        f.cars.chooseRow(FolderRole::Garage, 1);
         f.cars.deleteChosen();
         QCOMPARE(f.messages(),
                  QStringList(
                      {"Are you sure you want to delete the car gamma from your Garage Folder" + kToTrash}));
         QVERIFY(!QFileInfo::exists(f.garage("gamma")));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"beta"}));
-        QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("1"));
-        QCOMPARE(f.focus, QList<int>({CarLibrary::LastGarageList}));
-        QCOMPARE(f.cars.chosenGarageCar(), QStringLiteral("beta"));
-        QCOMPARE(f.cars.pictureCaption(), QStringLiteral("beta"));
-        QVERIFY(isMostly(f.cars.shownPicture(), Qt::green));
-        QVERIFY(!f.cars.canSendChosen());
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"beta"}));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Garage)), QStringLiteral("1"));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("1"));
+        QCOMPARE(f.focus, QList<FolderRole>({FolderRole::Garage}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).chosen(), QStringLiteral("beta"));
+        QCOMPARE(f.cars.display().caption, QStringLiteral("beta"));
+        QVERIFY(isMostly(f.cars.display().picture, Qt::green));
+        QVERIFY(!f.cars.display().canSendChosen);
     }
 
     void forGood_deletesTheWholeTree_andNothingItLinksTo()
@@ -146,16 +146,16 @@ private slots:
             QFile::link(outside + QStringLiteral("/keep.txt"), f.car("alpha") + QStringLiteral("/keep.txt")));
         const auto before = treeSnapshot(outside);
         f.scan();
-        f.cars.chooseCarRow(0);
+        f.cars.chooseRow(FolderRole::Cars, 0);
         f.cars.deleteChosen();
         QCOMPARE(
             f.messages(),
             QStringList({"Are you sure you want to delete the car alpha from your Car Folder" + kForGood}));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"beta"}));
         QCOMPARE(treeSnapshot(outside), before);
-        QCOMPARE(f.cars.carList().texts(), QStringList({"beta"}));
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("1"));
-        QCOMPARE(f.cars.chosenCar(), QStringLiteral("beta"));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"beta"}));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("1"));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).chosen(), QStringLiteral("beta"));
     }
 
     void forGood_withReadOnlyFile_isReportedAndDeletesNothing()
@@ -169,13 +169,13 @@ private slots:
         QVERIFY(!f.lib.fs.setReadOnly(f.garage("alpha") + QStringLiteral("/bonus/z.prm")));
         const auto whole = treeSnapshot(f.garage("alpha"));
         f.scan();
-        f.cars.chooseGarageRow(0);
+        f.cars.chooseRow(FolderRole::Garage, 0);
         f.cars.deleteChosen();
         QCOMPARE(f.messages().mid(1), QStringList({misc(err::PathFileAccess)}));
         QCOMPARE(treeSnapshot(f.garage("alpha")), whole);
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"alpha", "beta"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha", "beta"}));
-        QCOMPARE(f.cars.garageCountText(), QStringLiteral("2"));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"alpha", "beta"}));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Garage)), QStringLiteral("2"));
         QVERIFY(f.focus.isEmpty());
     }
 
@@ -188,7 +188,7 @@ private slots:
         f.scan();
         f.lib.fs.failOnName(FaultyFileSystem::Op::Delete, QStringLiteral("/parameters.txt"),
                             Error::of(err::PermissionDenied));
-        f.cars.chooseGarageRow(0);
+        f.cars.chooseRow(FolderRole::Garage, 0);
         f.cars.deleteChosen();
         const QStringList hidden = entries(f.lib.garageFolder).filter(QStringLiteral(".parkwen-deleting-"));
         QCOMPARE(hidden.size(), 1);
@@ -199,12 +199,12 @@ private slots:
                 {misc(err::PermissionDenied),
                  "The car alpha could not be deleted completely. What is left of it is kept, hidden, in " +
                      f.garage(hidden.first()) + "/alpha"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"beta"}));
-        QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"beta"}));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Garage)), QStringLiteral("1"));
 
         // The next start finishes the deletion the user asked for.
         f.lib.fs.clearFailures();
-        f.cars.recoverInterruptedMoves();
+        f.cars.door().recover();
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"beta"}));
     }
 
@@ -218,7 +218,7 @@ private slots:
         QVERIFY(QFile::link(target, f.car("far")));
         makeCar(f.lib.carFolder, QStringLiteral("near"));
         f.scan();
-        f.cars.chooseCarRow(0);
+        f.cars.chooseRow(FolderRole::Cars, 0);
         f.cars.deleteChosen();
         QCOMPARE(
             f.messages(),
@@ -228,7 +228,7 @@ private slots:
         QCOMPARE(entries(f.lib.carFolder), QStringList({"near"}));
         QCOMPARE(treeSnapshot(secondDisk.path()), behind);
         QVERIFY(!QFileInfo::exists(trashed(QStringLiteral("far"))));
-        QCOMPARE(f.cars.carList().texts(), QStringList({"near"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"near"}));
     }
 
     void lastCarOfCarList_reportsMissingSelectionAndDisablesButtons()
@@ -236,41 +236,42 @@ private slots:
         Fixture f;
         makeCar(f.lib.carFolder, QStringLiteral("alpha"));
         f.scan();
-        f.cars.chooseCarRow(0);
+        f.cars.chooseRow(FolderRole::Cars, 0);
         f.cars.deleteChosen();
         QCOMPARE(f.messages().mid(1),
                  QStringList({misc(err::IndexOutOfBounds), misc(err::IndexOutOfBounds)}));
-        QVERIFY(f.cars.carList().isEmpty());
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("0"));
-        QCOMPARE(f.cars.chosenCar(), QStringLiteral("alpha"));
-        QVERIFY(!f.cars.canSendChosen() && !f.cars.canDeleteChosen());
+        QVERIFY(f.cars.folder(FolderRole::Cars).list().isEmpty());
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("0"));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).chosen(), QStringLiteral("alpha"));
+        QVERIFY(!f.cars.display().canSendChosen && !f.cars.display().canDeleteChosen);
         QVERIFY(!QFileInfo::exists(f.car("alpha")));
     }
 
     void r5SelectedAfterwards_becomesR5Turbo_andStockFlagsFollow()
     {
         Fixture f;
-        f.cars.setListsStockCars(true);
+        f.cars.options().listsStockCars = true;
         makeCar(f.lib.carFolder, QStringLiteral("q"), QStringLiteral("q.jpg"), Qt::white);
         makeCar(f.lib.carFolder, QStringLiteral("r4car"), QStringLiteral("a.jpg"), Qt::red);
         makeCar(f.lib.carFolder, QStringLiteral("r5"), QStringLiteral("b.jpg"), Qt::green);
         makeCar(f.lib.carFolder, QStringLiteral("R5Turbo"), QStringLiteral("c.jpg"), Qt::blue);
         f.scan();
-        QCOMPARE(f.cars.carList().texts(), QStringList({"q", "r4car", "r5", "R5Turbo"}));
-        QCOMPARE(f.cars.stockFlags()[3], -1);
-        f.cars.chooseCarRow(1);
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(),
+                 QStringList({"q", "r4car", "r5", "R5Turbo"}));
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[3], -1);
+        f.cars.chooseRow(FolderRole::Cars, 1);
         f.cars.deleteChosen();
         QCOMPARE(f.messages().size(), 1);
-        QCOMPARE(f.cars.carList().texts(), QStringList({"q", "r5", "R5Turbo"}));
-        QCOMPARE(f.cars.pictureCaption(), QStringLiteral("r5"));
-        QCOMPARE(f.cars.chosenCar(), QStringLiteral("R5Turbo"));
-        QVERIFY(isMostly(f.cars.shownPicture(), Qt::blue));
-        QCOMPARE(f.cars.stockFlags()[1], -1);
-        QCOMPARE(f.cars.stockFlags()[2], -1);
-        QCOMPARE(f.cars.stockFlags()[3], 0);
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"q", "r5", "R5Turbo"}));
+        QCOMPARE(f.cars.display().caption, QStringLiteral("r5"));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).chosen(), QStringLiteral("R5Turbo"));
+        QVERIFY(isMostly(f.cars.display().picture, Qt::blue));
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[1], -1);
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[2], -1);
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[3], 0);
         // The entry now selected is the stock car r5.
-        QVERIFY(!f.cars.canSendChosen() && !f.cars.canDeleteChosen());
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("-32"));
+        QVERIFY(!f.cars.display().canSendChosen && !f.cars.display().canDeleteChosen);
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("-32"));
     }
 };
 

@@ -28,18 +28,18 @@ private slots:
                            QStringLiteral("/parameters.txt"),
                        "x");
         writeBytes(game + QStringLiteral("/rvgl"), "#!/bin/sh\n");
-        f.cars.setMaxCars(4);
+        f.cars.options().maxCars = 4;
         f.scan();
 
         f.cars.readGame(); // no packlist: the Car Folder's two cars
         QVERIFY(!f.cars.game().active());
-        QVERIFY(!f.cars.isOverLimit());
+        QVERIFY(!f.cars.display().overLimit);
 
         writeBytes(packs + QStringLiteral("/default.txt"), "default\nrva\n");
         f.cars.readGame();
         QVERIFY(f.cars.game().active());
-        QCOMPARE(f.cars.game().loadedCount(f.cars.carList()), 4);
-        QVERIFY(f.cars.isOverLimit());
+        QCOMPARE(f.cars.game().loadedCount(f.cars.folder(FolderRole::Cars).list()), 4);
+        QVERIFY(f.cars.display().overLimit);
 
         f.lib.dialogs.queueAnswer(Dialogs::Answer::No);
         f.cars.playGame();
@@ -47,9 +47,9 @@ private slots:
         QVERIFY(f.lib.processes.started().isEmpty());
 
         // Sent to the Garage, a car no longer counts; another packlist is started by name.
-        f.cars.setChosenCar(QStringLiteral("A"));
-        f.cars.sendChosenToGarage();
-        QVERIFY(!f.cars.isOverLimit());
+        f.cars.folder(FolderRole::Cars).setChosen(QStringLiteral("A"));
+        f.cars.moveChosenFrom(FolderRole::Cars);
+        QVERIFY(!f.cars.display().overLimit);
         writeBytes(packs + QStringLiteral("/race.txt"), "default\nrva\n");
         GameSettings(f.lib.programFolder).setPacklist(QStringLiteral("race"));
         f.cars.playGame();
@@ -63,7 +63,7 @@ private slots:
         f.lib.dialogs.clear();
         f.cars.readGame();
         QVERIFY(!f.cars.game().loadsCarFolder());
-        QCOMPARE(f.cars.game().loadedCount(f.cars.carList()), 2);
+        QCOMPARE(f.cars.game().loadedCount(f.cars.folder(FolderRole::Cars).list()), 2);
     }
 
     // A packlist change made in the Packs window is taken back by the main window's Ctrl+Z after

@@ -10,26 +10,32 @@ struct LibraryFixture
 {
     TestLibrary lib;
     CarLibrary cars{lib.platform()};
-    QList<int> focus; // lists the library asked to focus, in order
+    QList<FolderRole> focus; // lists the library asked to focus, in order
 
     LibraryFixture()
     {
-        cars.setCarFolder(lib.carFolder);
-        cars.setGarageFolder(lib.garageFolder);
-        cars.setMaxCars(200);
-        QObject::connect(&cars, &CarLibrary::focusRequested, [this](int list) { focus << list; });
+        cars.folder(FolderRole::Cars).setPath(lib.carFolder);
+        cars.folder(FolderRole::Garage).setPath(lib.garageFolder);
+        cars.options().maxCars = 200;
+        QObject::connect(&cars, &CarLibrary::focusRequested, [this](FolderRole role) { focus << role; });
     }
     // Both scans; their messages stay in the transcript.
     void scanBoth()
     {
-        cars.scanCarFolder();
-        cars.scanGarageFolder();
+        cars.scan(FolderRole::Cars);
+        cars.scan(FolderRole::Garage);
     }
     // Both scans, then a clean transcript for what the test does next.
     void scan()
     {
         scanBoth();
         lib.dialogs.clear();
+    }
+    // Turns ">>" and "Del. Car" off or on, as choosing a stock car or another does.
+    void setChosenCarActions(bool enabled)
+    {
+        cars.m_display.canSendChosen = enabled;
+        cars.m_display.canDeleteChosen = enabled;
     }
     QString car(const QString& name) const { return lib.carFolder + QLatin1Char('/') + name; }
     QString garage(const QString& name) const { return lib.garageFolder + QLatin1Char('/') + name; }

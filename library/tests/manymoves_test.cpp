@@ -39,11 +39,11 @@ struct Fixture
         Platform platform = lib.platform();
         platform.progress = &progress;
         cars = std::make_unique<CarLibrary>(platform);
-        cars->setCarFolder(lib.carFolder);
-        cars->setGarageFolder(lib.garageFolder);
-        cars->setMaxCars(200);
-        cars->scanCarFolder();
-        cars->scanGarageFolder();
+        cars->folder(FolderRole::Cars).setPath(lib.carFolder);
+        cars->folder(FolderRole::Garage).setPath(lib.garageFolder);
+        cars->options().maxCars = 200;
+        cars->scan(FolderRole::Cars);
+        cars->scan(FolderRole::Garage);
         lib.dialogs.clear();
         progress.log.clear();
         moves = std::make_unique<ManyMoves>(*cars);
@@ -66,12 +66,12 @@ private slots:
         f.moves->send({"a", "b", "c"}, true);
 
         QCOMPARE(f.lib.dialogs.messages().size(), 1); // b's own message, once
-        QCOMPARE(f.cars->carList().texts(), QStringList({"b", "d"}));
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"x", "a", "c"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"b", "d"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"x", "a", "c"}));
         QCOMPARE(f.carsOnDisk(), QStringList({"b", "d"}));
         QVERIFY(QFileInfo::exists(f.lib.garageFolder + QStringLiteral("/c/parameters.txt")));
-        QCOMPARE(f.cars->carCountText(), QStringLiteral("2"));
-        QCOMPARE(f.cars->garageCountText(), QStringLiteral("3"));
+        QCOMPARE(countText(f.cars->folder(FolderRole::Cars)), QStringLiteral("2"));
+        QCOMPARE(countText(f.cars->folder(FolderRole::Garage)), QStringLiteral("3"));
         QCOMPARE(f.progress.log, QStringList({"begin Sending 3 cars to the Garage Folder 3", "end"}));
         QCOMPARE(f.progress.lastStep, 3);
         // Only what moved is undone.
@@ -81,33 +81,33 @@ private slots:
     void send_passesOverNamesNoLongerListed_andStockCars()
     {
         Fixture f({"adeon", "mine"}, {});
-        f.cars->setListsStockCars(true);
-        f.cars->scanCarFolder();
+        f.cars->options().listsStockCars = true;
+        f.cars->scan(FolderRole::Cars);
         f.lib.dialogs.clear();
-        QCOMPARE(f.cars->carList().texts(), QStringList({"adeon", "mine"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"adeon", "mine"}));
         f.moves->send({"adeon", "ghost", "mine"}, true);
         QVERIFY(f.lib.dialogs.messages().isEmpty());
-        QCOMPARE(f.cars->carList().texts(), QStringList({"adeon"}));
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"mine"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"adeon"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"mine"}));
     }
 
     void undo_movesTheLastCommandBack_thenTheOneBefore()
     {
         Fixture f({"a", "b", "c"}, {"x", "y"});
         f.moves->send({"a", "b"}, true);
-        f.moves->record([&] { f.cars->bringAllToCarFolder(); }); // "All: Car": x, y, a, b
-        QCOMPARE(f.cars->carList().texts(), QStringList({"c", "x", "y", "a", "b"}));
+        f.moves->record([&] { f.cars->moveAllFrom(FolderRole::Garage); }); // "All: Car": x, y, a, b
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"c", "x", "y", "a", "b"}));
         QCOMPARE(f.moves->history().size(), 2);
 
         f.moves->undo();
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"x", "y", "a", "b"}));
-        QCOMPARE(f.cars->carList().texts(), QStringList({"c"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"x", "y", "a", "b"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"c"}));
         QCOMPARE(f.progress.log.mid(f.progress.log.size() - 2),
                  QStringList({"begin Moving 4 cars back 4", "end"}));
 
         f.moves->undo();
-        QCOMPARE(f.cars->carList().texts(), QStringList({"c", "a", "b"}));
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"x", "y"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"c", "a", "b"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"x", "y"}));
         QCOMPARE(f.carsOnDisk(), QStringList({"a", "b", "c"}));
         QCOMPARE(f.garageOnDisk(), QStringList({"x", "y"}));
         QVERIFY(!f.moves->canUndo());
@@ -121,28 +121,28 @@ private slots:
         f.moves->send({"a", "b", "c"}, true);
         // Since then: a came back by hand (not undoable on its own), b was deleted, and a folder
         // named c appeared in the Car Folder.
-        f.cars->setChosenGarageCar(QStringLiteral("a"));
-        f.cars->bringChosenToCarFolder();
-        f.cars->setLastChosenList(CarLibrary::LastGarageList);
-        f.cars->setChosenGarageCar(QStringLiteral("b"));
+        f.cars->folder(FolderRole::Garage).setChosen(QStringLiteral("a"));
+        f.cars->moveChosenFrom(FolderRole::Garage);
+        f.cars->chooseRow(FolderRole::Garage,
+                          f.cars->folder(FolderRole::Garage).list().rowOfText(QStringLiteral("b")));
         f.cars->deleteChosen();
         makeFolder(f.lib.carFolder, QStringLiteral("c"));
         f.lib.dialogs.clear();
 
         f.moves->undo();
         QCOMPARE(f.lib.dialogs.messages().size(), 1); // c's own message
-        QCOMPARE(f.cars->carList().texts(), QStringList({"a"}));
-        QCOMPARE(f.cars->garageList().texts(), QStringList({"c"}));
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"a"}));
+        QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"c"}));
         QVERIFY(!f.moves->canUndo());
     }
 
     void record_keepsNothingForACommandThatMovedNothing()
     {
         Fixture f({"a"}, {});
-        f.moves->record([&] { f.cars->sendChosenToGarage(); }); // nothing chosen
+        f.moves->record([&] { f.cars->moveChosenFrom(FolderRole::Cars); }); // nothing chosen
         QVERIFY(!f.moves->canUndo());
-        f.cars->chooseCarRow(0);
-        f.moves->record([&] { f.cars->sendChosenToGarage(); });
+        f.cars->chooseRow(FolderRole::Cars, 0);
+        f.moves->record([&] { f.cars->moveChosenFrom(FolderRole::Cars); });
         QCOMPARE(f.moves->history().size(), 1);
     }
 
@@ -163,9 +163,9 @@ private slots:
         f.moves->remove({"a", "c"}, true);
         QCOMPARE(f.lib.dialogs.messages().size(), 1);
         QCOMPARE(f.carsOnDisk(), QStringList({"b"}));
-        QCOMPARE(f.cars->carList().texts(), QStringList({"b"}));
-        QCOMPARE(f.cars->carCountText(), QStringLiteral("1"));
-        QCOMPARE(f.cars->lastChosenList(), CarLibrary::LastCarList);
+        QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"b"}));
+        QCOMPARE(countText(f.cars->folder(FolderRole::Cars)), QStringLiteral("1"));
+        QCOMPARE(f.cars->display().lastChosen, FolderRole::Cars);
         QVERIFY(!f.moves->canUndo()); // deleting is not a move
 
         f.lib.dialogs.clear();

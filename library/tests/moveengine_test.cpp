@@ -86,12 +86,14 @@ QString checkWholeOnce(Fixture& f, const QString& name, const Snapshot& whole)
     if (treeSnapshot(inCars ? f.car(name) : f.garage(name)) != whole)
         return QStringLiteral("not whole");
     CarLibrary fresh(f.lib.platform());
-    fresh.setCarFolder(f.lib.carFolder);
-    fresh.setGarageFolder(f.lib.garageFolder);
-    fresh.scanCarFolder();
-    fresh.scanGarageFolder();
-    if (sorted(fresh.carList().texts()) != sorted(f.cars.carList().texts()) ||
-        sorted(fresh.garageList().texts()) != sorted(f.cars.garageList().texts()))
+    fresh.folder(FolderRole::Cars).setPath(f.lib.carFolder);
+    fresh.folder(FolderRole::Garage).setPath(f.lib.garageFolder);
+    fresh.scan(FolderRole::Cars);
+    fresh.scan(FolderRole::Garage);
+    if (sorted(fresh.folder(FolderRole::Cars).list().texts()) !=
+            sorted(f.cars.folder(FolderRole::Cars).list().texts()) ||
+        sorted(fresh.folder(FolderRole::Garage).list().texts()) !=
+            sorted(f.cars.folder(FolderRole::Garage).list().texts()))
         return QStringLiteral("lists differ from the disk");
     return {};
 }
@@ -107,11 +109,11 @@ int inChildLibrary(int argc, char** argv, const char* variable, FaultyFileSystem
     ScriptedDialogs dialogs;
     RecordingProcesses processes;
     CarLibrary cars(Platform{fs, pictures, dialogs, processes, QString()});
-    cars.setCarFolder(args.value(0));
-    cars.setGarageFolder(args.value(1));
-    cars.moveEngine().renameAllowed = false;
-    cars.scanCarFolder();
-    cars.scanGarageFolder();
+    cars.folder(FolderRole::Cars).setPath(args.value(0));
+    cars.folder(FolderRole::Garage).setPath(args.value(1));
+    cars.door().engine().renameAllowed = false;
+    cars.scan(FolderRole::Cars);
+    cars.scan(FolderRole::Garage);
     return work(cars, args);
 }
 
@@ -127,7 +129,7 @@ int childMain(int argc, char** argv)
             if (step == killAt)
                 ::raise(SIGKILL);
         };
-        cars.sendAllToGarage();
+        cars.moveAllFrom(FolderRole::Cars);
         return 0;
     });
 }
@@ -139,7 +141,7 @@ int bigMoveMain(int argc, char** argv)
 {
     FaultyFileSystem fs;
     return inChildLibrary(argc, argv, kBigMoveVariable, fs, [](CarLibrary& cars, const QStringList&) {
-        return cars.moveCarNamed(QStringLiteral("big"), true) == MoveOutcome::Moved ? 0 : 1;
+        return cars.moveCarNamed(QStringLiteral("big"), FolderRole::Garage) == MoveOutcome::Moved ? 0 : 1;
     });
 }
 
@@ -151,7 +153,8 @@ int holdingMain(int argc, char** argv)
 {
     FaultyFileSystem fs;
     return inChildLibrary(argc, argv, kHoldingVariable, fs, [](CarLibrary& cars, const QStringList& args) {
-        const MoveEngine::Lock held = cars.moveEngine().lock({cars.carFolder(), cars.garageFolder()});
+        const MoveEngine::Lock held = cars.door().engine().lock(
+            {cars.folder(FolderRole::Cars).path(), cars.folder(FolderRole::Garage).path()});
         QFile out;
         out.open(stdout, QIODevice::WriteOnly);
         out.write(held.held() ? "holding\n" : "refused\n");
@@ -160,9 +163,9 @@ int holdingMain(int argc, char** argv)
         in.open(stdin, QIODevice::ReadOnly);
         in.readLine();
         if (args.value(2) == QLatin1String("all"))
-            cars.sendAllToGarage();
+            cars.moveAllFrom(FolderRole::Cars);
         else
-            cars.moveEngine().removeTree(cars.carFolder() + QStringLiteral("/A"));
+            cars.door().engine().removeTree(cars.folder(FolderRole::Cars).path() + QStringLiteral("/A"));
         return 0;
     });
 }
@@ -195,39 +198,39 @@ private slots:
         QFETCH(bool, rename);
         Fixture f;
         TreeRemover remover{f.lib.root.path()};
-        f.cars.moveEngine().renameAllowed = rename;
+        f.cars.door().engine().renameAllowed = rename;
         makeRichCar(f.lib.carFolder, QStringLiteral("rich"), m_outsideFile);
         f.scan();
         const Snapshot whole = treeSnapshot(f.car(QStringLiteral("rich")));
         const Snapshot outside = treeSnapshot(m_outside.path());
         QVERIFY(whole.contains("bonus/deep/notes.txt") && whole.contains(kForeignName));
 
-        f.cars.setChosenCar(QStringLiteral("rich"));
-        f.cars.sendChosenToGarage();
+        f.cars.folder(FolderRole::Cars).setChosen(QStringLiteral("rich"));
+        f.cars.moveChosenFrom(FolderRole::Cars);
         QCOMPARE(f.messages(), QStringList());
         QVERIFY(!nodeExists(f.car(QStringLiteral("rich"))));
         QCOMPARE(treeSnapshot(f.garage(QStringLiteral("rich"))), whole);
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"rich"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"rich"}));
 
         // Back again: the read-only file is in the Garage Folder now, and blocks "<<".
-        f.cars.setChosenGarageCar(QStringLiteral("rich"));
-        f.cars.bringChosenToCarFolder();
+        f.cars.folder(FolderRole::Garage).setChosen(QStringLiteral("rich"));
+        f.cars.moveChosenFrom(FolderRole::Garage);
         QCOMPARE(f.messages().size(), 1);
         QVERIFY(f.messages().first().startsWith(QLatin1String("Path\\File Access Error.")));
         QCOMPARE(treeSnapshot(f.garage(QStringLiteral("rich"))), whole);
         QCOMPARE(entries(f.lib.carFolder), QStringList()); // not even a hidden staging folder
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"rich"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"rich"}));
 
         // Writable again, it goes back whole.
         ::chmod(QFile::encodeName(f.garage(QStringLiteral("rich")) + QStringLiteral("/ro.txt")).constData(),
                 0644);
         const Snapshot writable = treeSnapshot(f.garage(QStringLiteral("rich")));
         f.lib.dialogs.clear();
-        f.cars.bringChosenToCarFolder();
+        f.cars.moveChosenFrom(FolderRole::Garage);
         QCOMPARE(f.messages(), QStringList());
         QCOMPARE(treeSnapshot(f.car(QStringLiteral("rich"))), writable);
         QCOMPARE(entries(f.lib.garageFolder), QStringList());
-        QCOMPARE(f.cars.carList().texts(), QStringList({"rich"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"rich"}));
         // The file the car linked to was never touched.
         QCOMPARE(treeSnapshot(m_outside.path()), outside);
     }
@@ -244,20 +247,20 @@ private slots:
             QDir(f.lib.carFolder).relativeFilePath(secondDisk.path() + QStringLiteral("/far"));
         QVERIFY(QFile::link(relative, f.car(QStringLiteral("far"))));
         f.scan();
-        QCOMPARE(f.cars.carList().texts(), QStringList({"far"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"far"}));
 
-        f.cars.setChosenCar(QStringLiteral("far"));
-        f.cars.sendChosenToGarage();
+        f.cars.folder(FolderRole::Cars).setChosen(QStringLiteral("far"));
+        f.cars.moveChosenFrom(FolderRole::Cars);
         QCOMPARE(f.messages(), QStringList());
         const QFileInfo moved(f.garage(QStringLiteral("far")));
         QVERIFY(moved.isSymLink());
         QCOMPARE(moved.canonicalFilePath(),
                  QFileInfo(secondDisk.path() + QStringLiteral("/far")).canonicalFilePath());
         QVERIFY(!nodeExists(f.car(QStringLiteral("far"))));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"far"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"far"}));
 
-        f.cars.setChosenGarageCar(QStringLiteral("far"));
-        f.cars.bringChosenToCarFolder();
+        f.cars.folder(FolderRole::Garage).setChosen(QStringLiteral("far"));
+        f.cars.moveChosenFrom(FolderRole::Garage);
         QCOMPARE(f.messages(), QStringList());
         QVERIFY(QFileInfo(f.car(QStringLiteral("far"))).isSymLink());
         QCOMPARE(entries(f.lib.garageFolder), QStringList());
@@ -290,7 +293,7 @@ private slots:
         QTemporaryDir secondDisk;
         const QString name = QStringLiteral("car");
         auto setUp = [&](Fixture& f) {
-            f.cars.moveEngine().renameAllowed = rename;
+            f.cars.door().engine().renameAllowed = rename;
             const QString from = toGarage ? f.lib.carFolder : f.lib.garageFolder;
             if (linked) {
                 if (!nodeExists(secondDisk.path() + QStringLiteral("/car")))
@@ -304,7 +307,9 @@ private slots:
             f.scan();
             return treeSnapshot(from + QLatin1Char('/') + name);
         };
-        auto run = [&](Fixture& f) { return f.cars.moveCarNamed(name, toGarage); };
+        auto run = [&](Fixture& f) {
+            return f.cars.moveCarNamed(name, toGarage ? FolderRole::Garage : FolderRole::Cars);
+        };
 
         int steps = 0;
         {
@@ -327,7 +332,7 @@ private slots:
             f.lib.fs.clearFailures();
             if (crash) {
                 // Started again: what a new run sees.
-                f.cars.recoverInterruptedMoves();
+                f.cars.door().recover();
                 f.scan();
             } else {
                 QVERIFY2(
@@ -337,7 +342,7 @@ private slots:
                 // Where the move says the car is, the lists have it.
                 const bool arrived = nodeExists(toGarage ? f.garage(name) : f.car(name));
                 QCOMPARE(outcome == MoveOutcome::Moved, arrived);
-                f.cars.recoverInterruptedMoves();
+                f.cars.door().recover();
             }
             const QString problem = checkWholeOnce(f, name, whole);
             QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("step %1: %2").arg(k).arg(problem)));
@@ -351,7 +356,7 @@ private slots:
     void recovery_finishesOrUndoes_andNeverDeletesOnAGuess()
     {
         Fixture f;
-        MoveEngine& engine = f.cars.moveEngine();
+        MoveEngine& engine = f.cars.door().engine();
         // A source hidden before its copy arrived: renamed back.
         makeCar(f.lib.carFolder, QStringLiteral(".parkwen-leaving-alpha-0badcafe"));
         const Snapshot alpha = treeSnapshot(f.car(QStringLiteral(".parkwen-leaving-alpha-0badcafe")));
@@ -402,7 +407,7 @@ private slots:
     void stagedCar_isPlacedOnlyUnderAFreeName_andAnyNameFits()
     {
         Fixture f;
-        MoveEngine& engine = f.cars.moveEngine();
+        MoveEngine& engine = f.cars.door().engine();
         const Result<QString> staging = engine.makeStagingFolder(f.lib.carFolder, QStringLiteral("new car"));
         QVERIFY(staging.ok());
         QCOMPARE(lastName(staging.value()), QStringLiteral("new car"));
@@ -424,8 +429,8 @@ private slots:
         makeCar(f.lib.carFolder, longName);
         f.scan();
         engine.renameAllowed = false;
-        QCOMPARE(f.cars.moveCarNamed(longName, true), MoveOutcome::Moved);
-        QCOMPARE(f.cars.moveCarNamed(longName, false), MoveOutcome::Moved);
+        QCOMPARE(f.cars.moveCarNamed(longName, FolderRole::Garage), MoveOutcome::Moved);
+        QCOMPARE(f.cars.moveCarNamed(longName, FolderRole::Cars), MoveOutcome::Moved);
         QCOMPARE(f.messages(), QStringList());
         QCOMPARE(entries(f.lib.carFolder), QStringList({"new car", longName, "taken"}));
         QCOMPARE(entries(f.lib.garageFolder), QStringList());
@@ -455,7 +460,7 @@ private slots:
         int starts = 0;
         while (child.state() != QProcess::NotRunning) {
             CarLibrary listing(f.lib.platform());
-            listing.setOnlyReads(true);
+            listing.door().setOnlyReads(true);
             QVERIFY(listing.startupReading(QString()));
             CarLibrary window(f.lib.platform());
             QVERIFY(window.startupReading(QString()));
@@ -480,14 +485,14 @@ private slots:
             TreeRemover remover{f.lib.root.path()};
             QVERIFY(QDir(f.lib.garageFolder).removeRecursively());
             QVERIFY(QFile::link(secondDisk.path(), f.lib.garageFolder));
-            f.cars.moveEngine().renameAllowed = rename;
+            f.cars.door().engine().renameAllowed = rename;
             makeRichCar(f.lib.carFolder, QStringLiteral("rich"), m_outsideFile);
             ::chmod(QFile::encodeName(f.car(QStringLiteral("rich/ro.txt"))).constData(), 0644);
             f.scan();
             const Snapshot whole = treeSnapshot(f.car(QStringLiteral("rich")));
-            QCOMPARE(f.cars.moveCarNamed(QStringLiteral("rich"), true), MoveOutcome::Moved);
+            QCOMPARE(f.cars.moveCarNamed(QStringLiteral("rich"), FolderRole::Garage), MoveOutcome::Moved);
             QCOMPARE(treeSnapshot(secondDisk.path() + QStringLiteral("/rich")), whole);
-            QCOMPARE(f.cars.moveCarNamed(QStringLiteral("rich"), false), MoveOutcome::Moved);
+            QCOMPARE(f.cars.moveCarNamed(QStringLiteral("rich"), FolderRole::Cars), MoveOutcome::Moved);
             QCOMPARE(f.messages(), QStringList());
             QCOMPARE(treeSnapshot(f.car(QStringLiteral("rich"))), whole);
             QCOMPARE(entries(secondDisk.path()), QStringList());
@@ -503,7 +508,7 @@ private slots:
     {
         Fixture f;
         TreeRemover remover{f.lib.root.path()};
-        f.cars.moveEngine().renameAllowed = false;
+        f.cars.door().engine().renameAllowed = false;
         QMap<QString, Snapshot> whole;
         for (int i = 0; i < 4; ++i) {
             const QString name = QStringLiteral("car%1").arg(i);
@@ -518,9 +523,9 @@ private slots:
                        p.endsWith(QStringLiteral("/car2"));
             },
             Error::of(err::DiskFull));
-        f.cars.sendAllToGarage();
+        f.cars.moveAllFrom(FolderRole::Cars);
         QCOMPARE(f.messages().size(), 1);
-        QCOMPARE(f.cars.carList().texts(), QStringList({"car2"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"car2"}));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"car2"}));
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"car0", "car1", "car3"}));
         for (auto it = whole.cbegin(); it != whole.cend(); ++it)
@@ -563,7 +568,8 @@ private slots:
         QVERIFY(f.cars.startupReading(QString()));
         QCOMPARE(hiddenEntries(f.lib.carFolder), QStringList());
         QCOMPARE(hiddenEntries(f.lib.garageFolder), QStringList());
-        QStringList listed = f.cars.carList().texts() + f.cars.garageList().texts();
+        QStringList listed =
+            f.cars.folder(FolderRole::Cars).list().texts() + f.cars.folder(FolderRole::Garage).list().texts();
         QCOMPARE(sorted(listed), whole.keys());
         for (auto it = whole.cbegin(); it != whole.cend(); ++it) {
             const bool inCars = nodeExists(f.car(it.key()));
@@ -614,13 +620,13 @@ private slots:
                 holder.closeWriteChannel();
             }
         };
-        f.cars.setChosenCar(QStringLiteral("A"));
-        f.cars.sendChosenToGarage();
+        f.cars.folder(FolderRole::Cars).setChosen(QStringLiteral("A"));
+        f.cars.moveChosenFrom(FolderRole::Cars);
         f.lib.fs.onLockRefused = nullptr;
         QVERIFY(holder.waitForFinished(30000));
         QCOMPARE(f.messages(), told);
-        QCOMPARE(f.cars.carList().texts(), carList);
-        QCOMPARE(f.cars.garageList().texts(), garageList);
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), carList);
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), garageList);
         QCOMPARE(visibleEntries(f.lib.carFolder), carList);
         QCOMPARE(visibleEntries(f.lib.garageFolder), garageList);
     }

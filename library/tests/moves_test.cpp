@@ -49,14 +49,14 @@ private slots:
         makeCar(f.lib.carFolder, QStringLiteral("alpha"));
         makeCar(f.lib.garageFolder, QStringLiteral("beta"));
         f.scan();
-        f.cars.sendChosenToGarage();
-        f.cars.bringChosenToCarFolder();
+        f.cars.moveChosenFrom(FolderRole::Cars);
+        f.cars.moveChosenFrom(FolderRole::Garage);
         QCOMPARE(f.messages(), QStringList({kNothingSelected, kNothingSelected}));
         QCOMPARE(f.lib.dialogs.shown().at(0).icon, Dialogs::Icon::Information);
         QCOMPARE(entries(f.lib.carFolder), QStringList({"alpha"}));
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"beta"}));
-        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"beta"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"beta"}));
     }
 
     void sendToGarage_movesFilesAndUpdatesListsCountsSelectionAndPicture()
@@ -72,22 +72,23 @@ private slots:
         int changes = 0;
         QObject::connect(&f.cars, &CarLibrary::changed, [&] { ++changes; });
 
-        f.cars.chooseCarRow(1);
-        f.cars.sendChosenToGarage();
+        f.cars.chooseRow(FolderRole::Cars, 1);
+        f.cars.moveChosenFrom(FolderRole::Cars);
 
         QVERIFY(f.messages().isEmpty());
         QVERIFY(!QFileInfo::exists(f.car("beta")));
         QCOMPARE(snapshot(f.garage("beta")), before);
-        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha", "gamma"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"delta", "beta"}));
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("2"));
-        QCOMPARE(f.cars.garageCountText(), QStringLiteral("2"));
-        QCOMPARE(f.cars.pictureCaption(), QStringLiteral("beta"));
-        QVERIFY(isMostly(f.cars.garagePictures().picture(QStringLiteral("betaCAR")), Qt::green));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"alpha", "gamma"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"delta", "beta"}));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("2"));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Garage)), QStringLiteral("2"));
+        QCOMPARE(f.cars.display().caption, QStringLiteral("beta"));
+        QVERIFY(isMostly(f.cars.folder(FolderRole::Garage).pictures().picture(QStringLiteral("betaCAR")),
+                         Qt::green));
         // The entry that took the moved car's place is the new selection, with its picture.
-        QCOMPARE(f.cars.chosenCar(), QStringLiteral("gamma"));
-        QVERIFY(isMostly(f.cars.shownPicture(), Qt::blue));
-        QVERIFY(f.cars.canSendChosen() && f.cars.canDeleteChosen());
+        QCOMPARE(f.cars.folder(FolderRole::Cars).chosen(), QStringLiteral("gamma"));
+        QVERIFY(isMostly(f.cars.display().picture, Qt::blue));
+        QVERIFY(f.cars.display().canSendChosen && f.cars.display().canDeleteChosen);
         QVERIFY(changes > 0);
     }
 
@@ -98,15 +99,15 @@ private slots:
         makeCar(f.lib.garageFolder, QStringLiteral("alpha"), QStringLiteral("a.jpg"), Qt::red);
         makeCar(f.lib.garageFolder, QStringLiteral("beta"), QStringLiteral("b.jpg"), Qt::green);
         f.scan();
-        f.cars.setChosenGarageCar(QStringLiteral("alpha"));
-        f.cars.bringChosenToCarFolder();
+        f.cars.folder(FolderRole::Garage).setChosen(QStringLiteral("alpha"));
+        f.cars.moveChosenFrom(FolderRole::Garage);
         QVERIFY(f.messages().isEmpty());
-        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"beta"}));
-        QCOMPARE(f.cars.chosenGarageCar(), QStringLiteral("alpha"));
-        QVERIFY(isMostly(f.cars.shownPicture(), Qt::red));
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("1"));
-        QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"beta"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).chosen(), QStringLiteral("alpha"));
+        QVERIFY(isMostly(f.cars.display().picture, Qt::red));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("1"));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Garage)), QStringLiteral("1"));
     }
 
     void sendToGarage_withoutSelectedEntry_disablesButtonsAndShowsFirstGarageCar()
@@ -116,12 +117,12 @@ private slots:
         makeCar(f.lib.carFolder, QStringLiteral("beta"), QStringLiteral("b.jpg"), Qt::green);
         makeCar(f.lib.garageFolder, QStringLiteral("aaa"), QStringLiteral("g.jpg"), Qt::blue);
         f.scan();
-        f.cars.setChosenCar(QStringLiteral("beta"));
-        f.cars.sendChosenToGarage();
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"aaa", "beta"}));
-        QCOMPARE(f.cars.chosenCar(), QStringLiteral("beta"));
-        QVERIFY(!f.cars.canSendChosen() && !f.cars.canDeleteChosen());
-        QVERIFY(isMostly(f.cars.shownPicture(), Qt::blue));
+        f.cars.folder(FolderRole::Cars).setChosen(QStringLiteral("beta"));
+        f.cars.moveChosenFrom(FolderRole::Cars);
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"aaa", "beta"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).chosen(), QStringLiteral("beta"));
+        QVERIFY(!f.cars.display().canSendChosen && !f.cars.display().canDeleteChosen);
+        QVERIFY(isMostly(f.cars.display().picture, Qt::blue));
     }
 
     void targetFolderExists_reportsAccessErrorAndChangesNothing()
@@ -133,15 +134,15 @@ private slots:
         f.scan();
         const auto source = snapshot(f.car("alpha"));
         const auto target = snapshot(f.garage("alpha"));
-        f.cars.chooseCarRow(0);
-        f.cars.sendChosenToGarage();
+        f.cars.chooseRow(FolderRole::Cars, 0);
+        f.cars.moveChosenFrom(FolderRole::Cars);
         QCOMPARE(f.messages(), QStringList({kAccessError}));
         QCOMPARE(f.lib.dialogs.shown().at(0).icon, Dialogs::Icon::None);
         QCOMPARE(snapshot(f.car("alpha")), source);
         QCOMPARE(snapshot(f.garage("alpha")), target);
-        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha"}));
-        QVERIFY(f.cars.garageList().isEmpty());
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("1"));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"alpha"}));
+        QVERIFY(f.cars.folder(FolderRole::Garage).list().isEmpty());
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("1"));
     }
 
     void carWithSubfolderAndHiddenFiles_movesWhole()
@@ -152,17 +153,17 @@ private slots:
         writeBytes(f.car("alpha") + QStringLiteral("/extras/notes.txt"), "notes");
         writeBytes(f.car("alpha") + QStringLiteral("/._carbox.bmp"), "resource fork");
         f.scan();
-        f.cars.chooseCarRow(0);
-        f.cars.sendChosenToGarage();
+        f.cars.chooseRow(FolderRole::Cars, 0);
+        f.cars.moveChosenFrom(FolderRole::Cars);
         QVERIFY(f.messages().isEmpty());
         QCOMPARE(entries(f.garage("alpha")),
                  QStringList({"._carbox.bmp", "car.jpg", "extras", "parameters.txt"}));
         QCOMPARE(readBytes(f.garage("alpha") + QStringLiteral("/extras/notes.txt")), QByteArray("notes"));
         QCOMPARE(entries(f.lib.carFolder), QStringList());
-        QVERIFY(f.cars.carList().isEmpty());
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("0"));
-        QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
+        QVERIFY(f.cars.folder(FolderRole::Cars).list().isEmpty());
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"alpha"}));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("0"));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Garage)), QStringLiteral("1"));
     }
 
     void readOnlyFilesInCarFolder_sendToGarageSucceeds()
@@ -172,12 +173,12 @@ private slots:
         QVERIFY(!f.lib.fs.setReadOnly(f.car("alpha") + QStringLiteral("/parameters.txt")));
         QVERIFY(!f.lib.fs.setReadOnly(f.car("alpha") + QStringLiteral("/car.jpg")));
         f.scan();
-        f.cars.chooseCarRow(0);
-        f.cars.sendChosenToGarage();
+        f.cars.chooseRow(FolderRole::Cars, 0);
+        f.cars.moveChosenFrom(FolderRole::Cars);
         QVERIFY(f.messages().isEmpty());
         QVERIFY(!QFileInfo::exists(f.car("alpha")));
         QCOMPARE(entries(f.garage("alpha")), QStringList({"car.jpg", "parameters.txt"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"alpha"}));
     }
 
     void readOnlyFileInGarage_stopsBeforeAnythingIsCopied()
@@ -189,16 +190,16 @@ private slots:
         QVERIFY(!f.lib.fs.setReadOnly(f.garage("alpha") + QStringLiteral("/dev/z.txt")));
         const auto whole = snapshot(f.garage("alpha"));
         for (bool rename : {true, false}) {
-            f.cars.moveEngine().renameAllowed = rename;
+            f.cars.door().engine().renameAllowed = rename;
             f.scan();
-            f.cars.chooseGarageRow(0);
-            f.cars.bringChosenToCarFolder();
+            f.cars.chooseRow(FolderRole::Garage, 0);
+            f.cars.moveChosenFrom(FolderRole::Garage);
             QCOMPARE(f.messages(), QStringList({kAccessError}));
             QCOMPARE(snapshot(f.garage("alpha")), whole);
             QCOMPARE(entries(f.lib.carFolder), QStringList());
-            QVERIFY(f.cars.carList().isEmpty());
-            QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha"}));
-            QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
+            QVERIFY(f.cars.folder(FolderRole::Cars).list().isEmpty());
+            QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"alpha"}));
+            QCOMPARE(countText(f.cars.folder(FolderRole::Garage)), QStringLiteral("1"));
         }
     }
 
@@ -212,20 +213,20 @@ private slots:
         const auto whole = snapshot(f.car("alpha"));
         f.lib.fs.failOnName(FaultyFileSystem::Op::Copy, QStringLiteral("/parameters.txt"),
                             Error::of(err::DiskFull));
-        f.cars.moveEngine().renameAllowed = false;
-        f.cars.chooseCarRow(0);
-        f.cars.sendChosenToGarage();
+        f.cars.door().engine().renameAllowed = false;
+        f.cars.chooseRow(FolderRole::Cars, 0);
+        f.cars.moveChosenFrom(FolderRole::Cars);
         QCOMPARE(f.messages(), QStringList({QStringLiteral("Disk full")}));
         QCOMPARE(snapshot(f.car("alpha")), whole);
         QCOMPARE(entries(f.lib.garageFolder), QStringList()); // no half copy, hidden or not
-        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha"}));
-        QVERIFY(f.cars.garageList().isEmpty());
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("1"));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"alpha"}));
+        QVERIFY(f.cars.folder(FolderRole::Garage).list().isEmpty());
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("1"));
 
         // Once the disk works again the same move goes through.
         f.lib.fs.clearFailures();
         f.lib.dialogs.clear();
-        f.cars.sendChosenToGarage();
+        f.cars.moveChosenFrom(FolderRole::Cars);
         QVERIFY(f.messages().isEmpty());
         QCOMPARE(snapshot(f.garage("alpha")), whole);
     }
@@ -238,14 +239,17 @@ private slots:
         makeCar(f.lib.carFolder, QStringLiteral("bmps"), QStringLiteral("b.bmp"), Qt::green);
         writePicture(f.car("bmps") + QStringLiteral("/c.bmp"), Qt::blue);
         f.scan();
-        f.cars.setChosenCar(QStringLiteral("both"));
-        f.cars.sendChosenToGarage();
-        f.cars.setChosenCar(QStringLiteral("bmps"));
-        f.cars.sendChosenToGarage();
+        f.cars.folder(FolderRole::Cars).setChosen(QStringLiteral("both"));
+        f.cars.moveChosenFrom(FolderRole::Cars);
+        f.cars.folder(FolderRole::Cars).setChosen(QStringLiteral("bmps"));
+        f.cars.moveChosenFrom(FolderRole::Cars);
         QVERIFY(f.messages().isEmpty());
-        QCOMPARE(f.cars.garagePictures().picture(QStringLiteral("bothCAR")).size(), QSize(64, 64));
-        QVERIFY(isMostly(f.cars.garagePictures().picture(QStringLiteral("bothCAR")), Qt::red));
-        QVERIFY(isMostly(f.cars.garagePictures().picture(QStringLiteral("bmpsCAR")), Qt::green));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).pictures().picture(QStringLiteral("bothCAR")).size(),
+                 QSize(64, 64));
+        QVERIFY(isMostly(f.cars.folder(FolderRole::Garage).pictures().picture(QStringLiteral("bothCAR")),
+                         Qt::red));
+        QVERIFY(isMostly(f.cars.folder(FolderRole::Garage).pictures().picture(QStringLiteral("bmpsCAR")),
+                         Qt::green));
     }
 
     void awayAndBack_keepsThePictureRegisteredFirstWithoutMessage()
@@ -253,16 +257,17 @@ private slots:
         Fixture f;
         makeCar(f.lib.carFolder, QStringLiteral("alpha"), QStringLiteral("car.jpg"), Qt::red);
         f.scan();
-        f.cars.chooseCarRow(0);
-        f.cars.sendChosenToGarage();
+        f.cars.chooseRow(FolderRole::Cars, 0);
+        f.cars.moveChosenFrom(FolderRole::Cars);
         // Repainted while in the garage: the car list still knows it by its old picture.
         writePicture(f.garage("alpha") + QStringLiteral("/car.jpg"), Qt::blue);
-        f.cars.chooseGarageRow(0);
-        f.cars.bringChosenToCarFolder();
+        f.cars.chooseRow(FolderRole::Garage, 0);
+        f.cars.moveChosenFrom(FolderRole::Garage);
         QVERIFY(f.messages().isEmpty());
-        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars.carPictures().count(), 1);
-        QVERIFY(isMostly(f.cars.carPictures().picture(QStringLiteral("alphaCAR")), Qt::red));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).pictures().count(), 1);
+        QVERIFY(isMostly(f.cars.folder(FolderRole::Cars).pictures().picture(QStringLiteral("alphaCAR")),
+                         Qt::red));
     }
 
     void targetWithoutPicture_isListedAndReported()
@@ -272,11 +277,11 @@ private slots:
         f.scan();
         // The picture goes away between the scan and the move.
         QFile::remove(f.car("alpha") + QStringLiteral("/car.jpg"));
-        f.cars.setChosenCar(QStringLiteral("alpha"));
-        f.cars.sendChosenToGarage();
+        f.cars.folder(FolderRole::Cars).setChosen(QStringLiteral("alpha"));
+        f.cars.moveChosenFrom(FolderRole::Cars);
         QCOMPARE(f.messages(), QStringList({describeError(err::PathNotFound)}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha"}));
-        QVERIFY(f.cars.carList().isEmpty());
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"alpha"}));
+        QVERIFY(f.cars.folder(FolderRole::Cars).list().isEmpty());
     }
 
     void lastCarOfList_emptiesSelectionAndCountsChangeByOne()
@@ -285,40 +290,40 @@ private slots:
         makeCar(f.lib.carFolder, QStringLiteral("alpha"));
         makeCar(f.lib.garageFolder, QStringLiteral("beta"));
         f.scan();
-        f.cars.chooseCarRow(0);
-        f.cars.sendChosenToGarage();
-        QCOMPARE(f.cars.chosenCar(), QString());
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("0"));
-        QCOMPARE(f.cars.garageCountText(), QStringLiteral("2"));
-        f.cars.chooseGarageRow(1);
-        f.cars.bringChosenToCarFolder();
-        f.cars.chooseGarageRow(0);
-        f.cars.bringChosenToCarFolder();
-        QCOMPARE(f.cars.chosenGarageCar(), QString());
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("2"));
-        QCOMPARE(f.cars.garageCountText(), QStringLiteral("0"));
-        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha", "beta"}));
+        f.cars.chooseRow(FolderRole::Cars, 0);
+        f.cars.moveChosenFrom(FolderRole::Cars);
+        QCOMPARE(f.cars.folder(FolderRole::Cars).chosen(), QString());
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("0"));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Garage)), QStringLiteral("2"));
+        f.cars.chooseRow(FolderRole::Garage, 1);
+        f.cars.moveChosenFrom(FolderRole::Garage);
+        f.cars.chooseRow(FolderRole::Garage, 0);
+        f.cars.moveChosenFrom(FolderRole::Garage);
+        QCOMPARE(f.cars.folder(FolderRole::Garage).chosen(), QString());
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("2"));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Garage)), QStringLiteral("0"));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"alpha", "beta"}));
     }
 
     void light_flashesAtMaxAndRestsOneBelow()
     {
         WarningLight light;
         Fixture f;
-        f.cars.setMaxCars(2);
+        f.cars.options().maxCars = 2;
         makeCar(f.lib.carFolder, QStringLiteral("alpha"));
         makeCar(f.lib.garageFolder, QStringLiteral("beta"));
         f.scan();
-        QVERIFY(!f.cars.isOverLimit());
-        f.cars.chooseGarageRow(0);
-        f.cars.bringChosenToCarFolder();
-        QVERIFY(f.cars.isOverLimit());
-        light.tick(f.cars.isOverLimit());
-        light.tick(f.cars.isOverLimit());
+        QVERIFY(!f.cars.display().overLimit);
+        f.cars.chooseRow(FolderRole::Garage, 0);
+        f.cars.moveChosenFrom(FolderRole::Garage);
+        QVERIFY(f.cars.display().overLimit);
+        light.tick(f.cars.display().overLimit);
+        light.tick(f.cars.display().overLimit);
         QVERIFY(light.isLit());
-        f.cars.chooseCarRow(0);
-        f.cars.sendChosenToGarage();
-        QVERIFY(!f.cars.isOverLimit());
-        light.tick(f.cars.isOverLimit());
+        f.cars.chooseRow(FolderRole::Cars, 0);
+        f.cars.moveChosenFrom(FolderRole::Cars);
+        QVERIFY(!f.cars.display().overLimit);
+        light.tick(f.cars.display().overLimit);
         QVERIFY(!light.isLit());
     }
 
@@ -329,14 +334,14 @@ private slots:
             makeCar(f.lib.garageFolder, QString::fromLatin1(name));
         makeFolder(f.lib.carFolder, QStringLiteral("alpha")); // not a car, but in the way
         f.scan();
-        f.cars.bringAllToCarFolder();
+        f.cars.moveAllFrom(FolderRole::Garage);
         QCOMPARE(f.messages(), QStringList({kAccessError}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars.carList().texts(), QStringList({"beta", "gamma"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"alpha"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"beta", "gamma"}));
         QCOMPARE(entries(f.lib.garageFolder), QStringList({"alpha"}));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"alpha", "beta", "gamma"}));
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("2"));
-        QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("2"));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Garage)), QStringLiteral("1"));
     }
 
     void allToGarage_withBlockedCars_reportsEachOnceAndMovesTheOthers()
@@ -347,31 +352,31 @@ private slots:
         makeFolder(f.lib.garageFolder, QStringLiteral("beta"));
         makeFolder(f.lib.garageFolder, QStringLiteral("delta"));
         f.scan();
-        f.cars.sendAllToGarage();
+        f.cars.moveAllFrom(FolderRole::Cars);
         QCOMPARE(f.messages(), QStringList({kAccessError, kAccessError}));
-        QCOMPARE(f.cars.carList().texts(), QStringList({"beta", "delta"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha", "gamma"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"beta", "delta"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"alpha", "gamma"}));
     }
 
     void keyX_onStockEntryInStockMode_movesNothing()
     {
         Fixture f;
-        f.cars.setListsStockCars(true);
+        f.cars.options().listsStockCars = true;
         for (const char* name : {"adeon", "zulu"})
             makeCar(f.lib.carFolder, QString::fromLatin1(name));
         f.scan();
-        f.cars.chooseCarRow(0);
-        QVERIFY(!f.cars.canSendChosen());
-        f.cars.sendChosenToGarage(); // the X key
+        f.cars.chooseRow(FolderRole::Cars, 0);
+        QVERIFY(!f.cars.display().canSendChosen);
+        f.cars.moveChosenFrom(FolderRole::Cars); // the X key
         QCOMPARE(f.lib.dialogs.beeps(), 1);
         QVERIFY(f.messages().isEmpty());
         QCOMPARE(entries(f.lib.carFolder), QStringList({"adeon", "zulu"}));
         QCOMPARE(entries(f.lib.garageFolder), QStringList());
-        QCOMPARE(f.cars.carList().texts(), QStringList({"adeon", "zulu"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"adeon", "zulu"}));
         // Any other car still goes.
-        f.cars.chooseCarRow(1);
-        f.cars.sendChosenToGarage(); // the X key
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"zulu"}));
+        f.cars.chooseRow(FolderRole::Cars, 1);
+        f.cars.moveChosenFrom(FolderRole::Cars); // the X key
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"zulu"}));
     }
 
     void allToCars_movesEveryGarageCarInOrder()
@@ -381,60 +386,62 @@ private slots:
         for (const char* name : {"alpha", "beta", "gamma"})
             makeCar(f.lib.garageFolder, QString::fromLatin1(name));
         f.scan();
-        f.cars.bringAllToCarFolder();
+        f.cars.moveAllFrom(FolderRole::Garage);
         QVERIFY(f.messages().isEmpty());
-        QCOMPARE(f.cars.carList().texts(), QStringList({"zulu", "alpha", "beta", "gamma"}));
-        QVERIFY(f.cars.garageList().isEmpty());
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(),
+                 QStringList({"zulu", "alpha", "beta", "gamma"}));
+        QVERIFY(f.cars.folder(FolderRole::Garage).list().isEmpty());
         QCOMPARE(entries(f.lib.garageFolder), QStringList());
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("4"));
-        QCOMPARE(f.cars.garageCountText(), QStringLiteral("0"));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("4"));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Garage)), QStringLiteral("0"));
     }
 
     void allToGarage_inStockMode_leavesStockCarsInOrder()
     {
         Fixture f;
-        f.cars.setListsStockCars(true);
+        f.cars.options().listsStockCars = true;
         for (const char* name : {"adeon", "alpha", "beta", "rc", "zulu", "q"})
             makeCar(f.lib.carFolder, QString::fromLatin1(name));
         f.scan();
-        QCOMPARE(f.cars.carList().texts(), QStringList({"adeon", "alpha", "beta", "q", "rc", "zulu"}));
-        f.cars.sendAllToGarage();
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(),
+                 QStringList({"adeon", "alpha", "beta", "q", "rc", "zulu"}));
+        f.cars.moveAllFrom(FolderRole::Cars);
         QVERIFY(f.messages().isEmpty());
-        QCOMPARE(f.cars.carList().texts(), QStringList({"adeon", "q", "rc"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"alpha", "beta", "zulu"}));
-        QCOMPARE(f.cars.stockFlags()[1], -1);
-        QCOMPARE(f.cars.stockFlags()[2], -1);
-        QCOMPARE(f.cars.stockFlags()[3], -1);
-        QCOMPARE(f.cars.stockFlags()[4], 0);
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("-32"));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"adeon", "q", "rc"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"alpha", "beta", "zulu"}));
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[1], -1);
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[2], -1);
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[3], -1);
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[4], 0);
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("-32"));
         QCOMPARE(entries(f.lib.carFolder), QStringList({"adeon", "q", "rc"}));
     }
 
     void sendToGarage_inStockMode_shiftsFlagsAndDisablesOnStockEntry()
     {
         Fixture f;
-        f.cars.setListsStockCars(true);
+        f.cars.options().listsStockCars = true;
         for (const char* name : {"aaa", "adeon", "bbb", "rc"})
             makeCar(f.lib.carFolder, QString::fromLatin1(name));
         f.scan();
-        QCOMPARE(f.cars.stockFlags()[2], -1);
-        QCOMPARE(f.cars.stockFlags()[4], -1);
-        f.cars.chooseCarRow(0);
-        f.cars.sendChosenToGarage();
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[2], -1);
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[4], -1);
+        f.cars.chooseRow(FolderRole::Cars, 0);
+        f.cars.moveChosenFrom(FolderRole::Cars);
         // "adeon" took the place (and the selection) of the moved car.
-        QCOMPARE(f.cars.chosenCar(), QStringLiteral("adeon"));
-        QCOMPARE(f.cars.stockFlags()[1], -1);
-        QCOMPARE(f.cars.stockFlags()[2], 0);
-        QCOMPARE(f.cars.stockFlags()[3], -1);
-        QVERIFY(!f.cars.canSendChosen() && !f.cars.canDeleteChosen());
+        QCOMPARE(f.cars.folder(FolderRole::Cars).chosen(), QStringLiteral("adeon"));
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[1], -1);
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[2], 0);
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[3], -1);
+        QVERIFY(!f.cars.display().canSendChosen && !f.cars.display().canDeleteChosen);
 
-        f.cars.chooseCarRow(1);
-        QVERIFY(f.cars.canSendChosen());
-        f.cars.sendChosenToGarage();
+        f.cars.chooseRow(FolderRole::Cars, 1);
+        QVERIFY(f.cars.display().canSendChosen);
+        f.cars.moveChosenFrom(FolderRole::Cars);
         // "rc" is selected now: still a stock entry, now at position 2.
-        QCOMPARE(f.cars.chosenCar(), QStringLiteral("rc"));
-        QCOMPARE(f.cars.stockFlags()[2], -1);
-        QVERIFY(!f.cars.canSendChosen() && !f.cars.canDeleteChosen());
+        QCOMPARE(f.cars.folder(FolderRole::Cars).chosen(), QStringLiteral("rc"));
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[2], -1);
+        QVERIFY(!f.cars.display().canSendChosen && !f.cars.display().canDeleteChosen);
     }
 };
 

@@ -46,9 +46,9 @@ private slots:
         Platform platform = lib.platform();
         platform.progress = &progress;
         CarLibrary cars(platform);
-        cars.setCarFolder(lib.carFolder);
-        cars.setGarageFolder(lib.garageFolder);
-        cars.setMaxCars(10000);
+        cars.folder(FolderRole::Cars).setPath(lib.carFolder);
+        cars.folder(FolderRole::Garage).setPath(lib.garageFolder);
+        cars.options().maxCars = 10000;
         const int count = 700;
         for (int i = 0; i < count; ++i) {
             for (const QString& folder : {lib.carFolder, lib.garageFolder}) {
@@ -67,29 +67,30 @@ private slots:
             QStringLiteral("Car: %1 is not a car or is an incomplete car, skipping to next one");
         const QString damaged = QStringLiteral("Miscellaneous Error: No. 481 Invalid picture");
 
-        cars.setCount(cars.folder(FolderRole::Cars), 12);
-        cars.scanCarFolder();
-        QCOMPARE(cars.carList().count(), 499); // cars 0..499 but 300
-        QCOMPARE(cars.carList().text(0), carName(0));
-        QCOMPARE(cars.carList().text(299), carName(299));
-        QCOMPARE(cars.carList().text(300), carName(301));
-        QCOMPARE(cars.carList().text(498), carName(499));
+        cars.setCount(FolderRole::Cars, 12);
+        cars.scan(FolderRole::Cars);
+        QCOMPARE(cars.folder(FolderRole::Cars).list().count(), 499); // cars 0..499 but 300
+        QCOMPARE(cars.folder(FolderRole::Cars).list().text(0), carName(0));
+        QCOMPARE(cars.folder(FolderRole::Cars).list().text(299), carName(299));
+        QCOMPARE(cars.folder(FolderRole::Cars).list().text(300), carName(301));
+        QCOMPARE(cars.folder(FolderRole::Cars).list().text(498), carName(499));
         QCOMPARE(lib.dialogs.messages(), QStringList({notACar.arg(carName(300)), damaged}));
-        QCOMPARE(cars.carCountText(), QStringLiteral("12"));
+        QCOMPARE(countText(cars.folder(FolderRole::Cars)), QStringLiteral("12"));
         QCOMPARE(progress.totals, QList<int>({count}));
         QCOMPARE(progress.ends, 1);
 
         lib.dialogs.clear();
         progress.steps.clear();
-        cars.scanGarageFolder();
-        QCOMPARE(cars.garageList().count(), count - 2);
-        QCOMPARE(cars.garageList().text(count - 3), carName(count - 1));
+        cars.scan(FolderRole::Garage);
+        QCOMPARE(cars.folder(FolderRole::Garage).list().count(), count - 2);
+        QCOMPARE(cars.folder(FolderRole::Garage).list().text(count - 3), carName(count - 1));
         QCOMPARE(lib.dialogs.messages(),
                  QStringList({notACar.arg(carName(300)), damaged, notACar.arg(carName(650))}));
-        QCOMPARE(cars.garageCountText(), QString::number(count - 2));
-        QVERIFY(cars.garagePictures().picture(QStringLiteral("car0500CAR")).isNull());
-        QCOMPARE(cars.garagePictures().picture(QStringLiteral("car0699CAR")).size(), QSize(64, 64));
-        QCOMPARE(cars.garagePictures().count(), count - 3);
+        QCOMPARE(countText(cars.folder(FolderRole::Garage)), QString::number(count - 2));
+        QVERIFY(cars.folder(FolderRole::Garage).pictures().picture(QStringLiteral("car0500CAR")).isNull());
+        QCOMPARE(cars.folder(FolderRole::Garage).pictures().picture(QStringLiteral("car0699CAR")).size(),
+                 QSize(64, 64));
+        QCOMPARE(cars.folder(FolderRole::Garage).pictures().count(), count - 3);
 
         // Steps count the sub-folders examined, rise, and reach the total.
         QCOMPARE(progress.labels.size(), 2);

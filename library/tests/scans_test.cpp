@@ -25,10 +25,10 @@ private slots:
     void noncus_takesLastNameAndTellsStockCarsWithCase()
     {
         QString path = QStringLiteral("/games/revolt/cars/rc");
-        QVERIFY(CarLibrary::reduceToCarName(path));
+        QVERIFY(reduceToCarName(path));
         QCOMPARE(path, QStringLiteral("rc"));
         QString other = QStringLiteral("/games/cars/Adeon");
-        QVERIFY(!CarLibrary::reduceToCarName(other));
+        QVERIFY(!reduceToCarName(other));
         QCOMPARE(other, QStringLiteral("Adeon"));
         QCOMPARE(stockCarNames().size(), 36);
     }
@@ -42,45 +42,46 @@ private slots:
         makeCar(f.lib.garageFolder, QStringLiteral("rc")); // a stock name is never listed in the garage
         makeCar(f.lib.garageFolder, QStringLiteral("bolt"));
         f.scan();
-        QCOMPARE(f.cars.carList().texts(), QStringList({"Adeon", "zapper"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"bolt"}));
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("2"));
-        QCOMPARE(f.cars.garageCountText(), QStringLiteral("1"));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"Adeon", "zapper"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"bolt"}));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("2"));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Garage)), QStringLiteral("1"));
         QVERIFY(f.lib.dialogs.messages().isEmpty());
-        QCOMPARE(f.cars.carList().at(0).key, QStringLiteral("AdeonCAR"));
-        QVERIFY(!f.cars.carPictures().picture(QStringLiteral("AdeonCAR")).isNull());
-        QCOMPARE(f.cars.carPictures().picture(QStringLiteral("AdeonCAR")).size(), QSize(64, 64));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().at(0).key, QStringLiteral("AdeonCAR"));
+        QVERIFY(!f.cars.folder(FolderRole::Cars).pictures().picture(QStringLiteral("AdeonCAR")).isNull());
+        QCOMPARE(f.cars.folder(FolderRole::Cars).pictures().picture(QStringLiteral("AdeonCAR")).size(),
+                 QSize(64, 64));
     }
 
     void stockMode_listsStockCarsButMisc_andSubtracts35()
     {
         Fixture f;
-        f.cars.setListsStockCars(true);
+        f.cars.options().listsStockCars = true;
         makeStockFolders(f.lib.carFolder);
         makeCar(f.lib.carFolder, QStringLiteral("MISC"));
         makeCar(f.lib.carFolder, QStringLiteral("aardvark"));
         makeCar(f.lib.carFolder, QStringLiteral("zapper"));
         f.scan();
-        QCOMPARE(f.cars.carList().count(), 37);
-        QVERIFY(!f.cars.carList().texts().contains(QStringLiteral("misc")));
-        QVERIFY(!f.cars.carList().texts().contains(QStringLiteral("MISC")));
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("2"));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().count(), 37);
+        QVERIFY(!f.cars.folder(FolderRole::Cars).list().texts().contains(QStringLiteral("misc")));
+        QVERIFY(!f.cars.folder(FolderRole::Cars).list().texts().contains(QStringLiteral("MISC")));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("2"));
         // aardvark sorts first; adeon (stock) second.
-        QCOMPARE(f.cars.carList().text(0), QStringLiteral("aardvark"));
-        QCOMPARE(f.cars.stockFlags()[1], 0);
-        QCOMPARE(f.cars.stockFlags()[2], -1);
-        QCOMPARE(f.cars.stockFlags()[0], 0);
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().text(0), QStringLiteral("aardvark"));
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[1], 0);
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[2], -1);
+        QCOMPARE(stockFlags(f.cars.folder(FolderRole::Cars))[0], 0);
     }
 
     void emptyCarFolder_countsZeroOrMinus35()
     {
         Fixture f;
         f.scan();
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("0"));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("0"));
         Fixture g;
-        g.cars.setListsStockCars(true);
+        g.cars.options().listsStockCars = true;
         g.scan();
-        QCOMPARE(g.cars.carCountText(), QStringLiteral("-35"));
+        QCOMPARE(countText(g.cars.folder(FolderRole::Cars)), QStringLiteral("-35"));
     }
 
     void pictureChoice_jpgBeforeBmp_andFirstBmp()
@@ -93,9 +94,11 @@ private slots:
             makeCar(f.lib.carFolder, QStringLiteral("bmps"), QStringLiteral("B.bmp"), Qt::yellow);
         writePicture(bmps + QStringLiteral("/c.bmp"), Qt::blue);
         f.scan();
-        const QColor bothColour = f.cars.carPictures().picture(QStringLiteral("bothCAR")).pixelColor(32, 32);
+        const QColor bothColour =
+            f.cars.folder(FolderRole::Cars).pictures().picture(QStringLiteral("bothCAR")).pixelColor(32, 32);
         QVERIFY2(bothColour.green() > 200 && bothColour.red() < 60, "the jpg is shown");
-        const QColor bmpColour = f.cars.carPictures().picture(QStringLiteral("bmpsCAR")).pixelColor(32, 32);
+        const QColor bmpColour =
+            f.cars.folder(FolderRole::Cars).pictures().picture(QStringLiteral("bmpsCAR")).pixelColor(32, 32);
         QVERIFY2(bmpColour.red() > 200 && bmpColour.green() > 200, "the first bmp is shown");
     }
 
@@ -125,13 +128,16 @@ private slots:
             params += ";)TCARBOX \"" + tcarbox + "\"\r\n";
         writeBytes(box + QStringLiteral("/parameters.txt"), params + "}\r\n");
         f.scan();
-        const QColor colour = f.cars.carPictures().picture(QStringLiteral("BoxCAR")).pixelColor(32, 32);
+        const QColor colour =
+            f.cars.folder(FolderRole::Cars).pictures().picture(QStringLiteral("BoxCAR")).pixelColor(32, 32);
         QVERIFY2(colour.blue() > 200 && colour.red() < 60, "the box picture is shown");
         // A car arriving in the other folder is shown by the same picture.
-        f.cars.setChosenCar(QStringLiteral("Box"));
-        f.cars.sendChosenToGarage();
-        QVERIFY(f.cars.garageList().rowOfText(QStringLiteral("Box")) >= 0);
-        QCOMPARE(f.cars.garagePictures().picture(QStringLiteral("BoxCAR")).pixelColor(32, 32), colour);
+        f.cars.folder(FolderRole::Cars).setChosen(QStringLiteral("Box"));
+        f.cars.moveChosenFrom(FolderRole::Cars);
+        QVERIFY(f.cars.folder(FolderRole::Garage).list().rowOfText(QStringLiteral("Box")) >= 0);
+        QCOMPARE(
+            f.cars.folder(FolderRole::Garage).pictures().picture(QStringLiteral("BoxCAR")).pixelColor(32, 32),
+            colour);
     }
 
     void foldersWithoutPicture_oneMessageEach_scanGoesOn()
@@ -143,7 +149,7 @@ private slots:
         makeCar(f.lib.carFolder, QStringLiteral("omega"));
         makeCar(f.lib.garageFolder, QStringLiteral("hollow"), QString());
         f.scan();
-        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha", "omega"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"alpha", "omega"}));
         QCOMPARE(f.lib.dialogs.messages(),
                  QStringList({"Car: empty1 is not a car or is an incomplete car, skipping to next one",
                               "Car: empty2 is not a car or is an incomplete car, skipping to next one",
@@ -163,21 +169,26 @@ private slots:
         writeBytes(gbroken + QStringLiteral("/car.bmp"), "BMgarbage");
         makeCar(f.lib.garageFolder, QStringLiteral("charlie"), QStringLiteral("car.jpg"), Qt::green);
 
-        f.cars.setCount(f.cars.folder(FolderRole::Cars), 7);
-        f.cars.scanCarFolder();
-        QCOMPARE(f.cars.carList().texts(), QStringList({"alpha"}));
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("7")); // the count keeps its caption
+        f.cars.setCount(FolderRole::Cars, 7);
+        f.cars.scan(FolderRole::Cars);
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"alpha"}));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)),
+                 QStringLiteral("7")); // the count keeps its caption
         QCOMPARE(f.lib.dialogs.messages(), QStringList({"Miscellaneous Error: No. 481 Invalid picture"}));
 
         f.lib.dialogs.clear();
-        f.cars.scanGarageFolder();
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"able", "broken", "charlie"}));
+        f.cars.scan(FolderRole::Garage);
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(),
+                 QStringList({"able", "broken", "charlie"}));
         QCOMPARE(f.lib.dialogs.messages(), QStringList({"Miscellaneous Error: No. 481 Invalid picture"}));
-        QCOMPARE(f.cars.garageCountText(), QStringLiteral("3"));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Garage)), QStringLiteral("3"));
         // The damaged car has no picture of its own; the later car keeps its own.
-        QVERIFY(f.cars.garagePictures().picture(QStringLiteral("brokenCAR")).isNull());
-        QVERIFY(f.cars.garagePictures().picture(QStringLiteral("charlieCAR")).pixelColor(32, 32).green() >
-                200);
+        QVERIFY(f.cars.folder(FolderRole::Garage).pictures().picture(QStringLiteral("brokenCAR")).isNull());
+        QVERIFY(f.cars.folder(FolderRole::Garage)
+                    .pictures()
+                    .picture(QStringLiteral("charlieCAR"))
+                    .pixelColor(32, 32)
+                    .green() > 200);
     }
 
     void garageInsideCarFolder_isNotListedAsCar()
@@ -185,27 +196,27 @@ private slots:
         Fixture f;
         const QString garage = makeFolder(f.lib.carFolder, QStringLiteral("stored"));
         writePicture(garage + QStringLiteral("/looks-like-a-car.jpg"));
-        f.cars.setGarageFolder(garage);
+        f.cars.folder(FolderRole::Garage).setPath(garage);
         makeCar(f.lib.carFolder, QStringLiteral("racer"));
         makeCar(garage, QStringLiteral("parked"));
         f.scan();
-        QCOMPARE(f.cars.carList().texts(), QStringList({"racer"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"parked"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"racer"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"parked"}));
     }
 
     void stockCarPastPosition150_endsCarScanWithMessage()
     {
         Fixture f;
-        f.cars.setListsStockCars(true);
+        f.cars.options().listsStockCars = true;
         for (int i = 0; i < 160; ++i)
             makeCar(f.lib.carFolder, QStringLiteral("a%1").arg(i, 3, 10, QLatin1Char('0')));
         makeCar(f.lib.carFolder, QStringLiteral("zz"));
         makeCar(f.lib.carFolder, QStringLiteral("wincar")); // sorts after the a-cars
-        f.cars.scanCarFolder();
+        f.cars.scan(FolderRole::Cars);
         QCOMPARE(f.lib.dialogs.messages(),
                  QStringList({"Miscellaneous Error: No. 9 Subscript out of range"}));
-        QCOMPARE(f.cars.carList().count(), 161);
-        QCOMPARE(f.cars.carList().text(160), QStringLiteral("wincar"));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().count(), 161);
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().text(160), QStringLiteral("wincar"));
     }
 
     void hiddenFoldersAndFiles_areNotSeen()
@@ -215,7 +226,7 @@ private slots:
         const QString onlyHidden = makeCar(f.lib.carFolder, QStringLiteral("ghost"), QString());
         writePicture(onlyHidden + QStringLiteral("/.car.jpg"));
         f.scan();
-        QVERIFY(f.cars.carList().isEmpty());
+        QVERIFY(f.cars.folder(FolderRole::Cars).list().isEmpty());
         QCOMPARE(f.lib.dialogs.messages().size(), 1); // ghost: not a car
     }
 };

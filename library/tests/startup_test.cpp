@@ -1,4 +1,5 @@
 #include "library/carlibrary.h"
+#include "library/programs.h"
 #include "library/ui/warninglight.h"
 #include "platform/numbers.h"
 #include "tests/support/testlibrary.h"
@@ -15,12 +16,12 @@ class StartupTest : public QObject
 private slots:
     void stockSwitch_anyCaseExactly()
     {
-        QVERIFY(CarLibrary::isStockSwitch(QStringLiteral("/ACC")));
-        QVERIFY(CarLibrary::isStockSwitch(QStringLiteral("/acc")));
-        QVERIFY(CarLibrary::isStockSwitch(QStringLiteral("/aCc")));
-        QVERIFY(!CarLibrary::isStockSwitch(QStringLiteral("/ACC more")));
-        QVERIFY(!CarLibrary::isStockSwitch(QStringLiteral("ACC")));
-        QVERIFY(!CarLibrary::isStockSwitch(QString()));
+        QVERIFY(isStockSwitch(QStringLiteral("/ACC")));
+        QVERIFY(isStockSwitch(QStringLiteral("/acc")));
+        QVERIFY(isStockSwitch(QStringLiteral("/aCc")));
+        QVERIFY(!isStockSwitch(QStringLiteral("/ACC more")));
+        QVERIFY(!isStockSwitch(QStringLiteral("ACC")));
+        QVERIFY(!isStockSwitch(QString()));
     }
 
     void leadingNumber_readsLikeACaption()
@@ -40,16 +41,16 @@ private slots:
         makeCar(lib.garageFolder, QStringLiteral("beta"));
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QString()));
-        QCOMPARE(cars.carFolder(), lib.carFolder);
-        QCOMPARE(cars.garageFolder(), lib.garageFolder);
-        QCOMPARE(cars.maxCars(), qint16(25)); // the leading number at start-up
-        QCOMPARE(cars.carCountText(), QStringLiteral("1"));
-        QCOMPARE(cars.garageCountText(), QStringLiteral("1"));
-        QVERIFY(cars.shownPicture().pixelColor(32, 32).green() > 200);
-        QCOMPARE(cars.pictureCaption(), QStringLiteral("Picture"));
-        QVERIFY(cars.chosenCar().isEmpty());
-        QCOMPARE(cars.lastChosenList(), 0);
-        QVERIFY(cars.canSendChosen() && cars.canDeleteChosen());
+        QCOMPARE(cars.folder(FolderRole::Cars).path(), lib.carFolder);
+        QCOMPARE(cars.folder(FolderRole::Garage).path(), lib.garageFolder);
+        QCOMPARE(cars.options().maxCars, qint16(25)); // the leading number at start-up
+        QCOMPARE(countText(cars.folder(FolderRole::Cars)), QStringLiteral("1"));
+        QCOMPARE(countText(cars.folder(FolderRole::Garage)), QStringLiteral("1"));
+        QVERIFY(cars.display().picture.pixelColor(32, 32).green() > 200);
+        QCOMPARE(cars.display().caption, QStringLiteral("Picture"));
+        QVERIFY(cars.folder(FolderRole::Cars).chosen().isEmpty());
+        QCOMPARE(cars.display().lastChosen, FolderRole::Garage);
+        QVERIFY(cars.display().canSendChosen && cars.display().canDeleteChosen);
         QVERIFY(lib.dialogs.messages().isEmpty());
     }
 
@@ -60,7 +61,7 @@ private slots:
             lib.writePaths(QString::fromLatin1(text));
             CarLibrary cars(lib.platform());
             QVERIFY(cars.startupReading(QString()));
-            QCOMPARE(int(cars.maxCars()), expected);
+            QCOMPARE(int(cars.options().maxCars), expected);
         }
         TestLibrary lib;
         lib.writePaths(QStringLiteral("40000"));
@@ -75,7 +76,7 @@ private slots:
         lib.writePaths();
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QString()));
-        QVERIFY(cars.shownPicture().isNull());
+        QVERIFY(cars.display().picture.isNull());
         QVERIFY(lib.dialogs.messages().isEmpty());
     }
 
@@ -106,7 +107,7 @@ private slots:
         QCOMPARE(lib.processes.started().size(), 1);
         QCOMPARE(lib.processes.started().first().program, lib.programFolder + QStringLiteral("/rigwell"));
         QVERIFY(lib.processes.started().first().waited);
-        QCOMPARE(cars.carList().texts(), QStringList({"alpha"}));
+        QCOMPARE(cars.folder(FolderRole::Cars).list().texts(), QStringList({"alpha"}));
     }
 
     void missingDatabase_rigwellMissing_saysSoAndEnds()
@@ -160,9 +161,9 @@ private slots:
         makeCar(lib.carFolder, QStringLiteral("zed"));
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QStringLiteral("/acc")));
-        QVERIFY(cars.listsStockCars());
-        QVERIFY(!cars.canSendChosen() && !cars.canDeleteChosen());
-        QCOMPARE(cars.carCountText(), QStringLiteral("-33"));
+        QVERIFY(cars.options().listsStockCars);
+        QVERIFY(!cars.display().canSendChosen && !cars.display().canDeleteChosen);
+        QCOMPARE(countText(cars.folder(FolderRole::Cars)), QStringLiteral("-33"));
     }
 
     void refresh_convertsWholeTextOnly_andKeepsStateOnFailure()
@@ -173,22 +174,23 @@ private slots:
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QString()));
         cars.rereadPaths();
-        QCOMPARE(cars.maxCars(), qint16(25));
+        QCOMPARE(cars.options().maxCars, qint16(25));
         QVERIFY(lib.dialogs.messages().isEmpty());
 
         lib.writePaths(QStringLiteral("25 cars"));
         makeCar(lib.carFolder, QStringLiteral("beta"));
         cars.rereadPaths();
         QCOMPARE(lib.dialogs.messages(), QStringList({"Miscellaneous Error: No. 13 Type mismatch"}));
-        QCOMPARE(cars.carList().texts(), QStringList({"alpha"})); // nothing was rescanned
-        QCOMPARE(cars.maxCars(), qint16(25));
+        QCOMPARE(cars.folder(FolderRole::Cars).list().texts(),
+                 QStringList({"alpha"})); // nothing was rescanned
+        QCOMPARE(cars.options().maxCars, qint16(25));
 
         lib.dialogs.clear();
         QFile::remove(lib.programFolder + QStringLiteral("/paths.mdb"));
         cars.rereadPaths();
         QCOMPARE(lib.dialogs.messages().size(), 1);
         QVERIFY(lib.dialogs.messages().first().startsWith(QStringLiteral("Miscellaneous Error: No. 3024")));
-        QCOMPARE(cars.carList().texts(), QStringList({"alpha"}));
+        QCOMPARE(cars.folder(FolderRole::Cars).list().texts(), QStringList({"alpha"}));
     }
 
     void refreshLoweringMax_setsOverLimitAtOnce()
@@ -200,21 +202,21 @@ private slots:
         makeCar(lib.carFolder, QStringLiteral("beta"));
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QString()));
-        QVERIFY(!cars.isOverLimit());
+        QVERIFY(!cars.display().overLimit);
         lib.writePaths(QStringLiteral("2"));
         cars.rereadPaths();
-        QVERIFY(cars.isOverLimit()); // count 2 reaches the max of 2
-        light.tick(cars.isOverLimit());
+        QVERIFY(cars.display().overLimit); // count 2 reaches the max of 2
+        light.tick(cars.display().overLimit);
         QVERIFY(!light.isLit());
-        light.tick(cars.isOverLimit());
+        light.tick(cars.display().overLimit);
         QVERIFY(light.isLit());
-        light.tick(cars.isOverLimit());
+        light.tick(cars.display().overLimit);
         QVERIFY(!light.isLit());
         lib.writePaths(QStringLiteral("3"));
         cars.rereadPaths();
-        QVERIFY(!cars.isOverLimit());
-        light.tick(cars.isOverLimit());
-        light.tick(cars.isOverLimit());
+        QVERIFY(!cars.display().overLimit);
+        light.tick(cars.display().overLimit);
+        light.tick(cars.display().overLimit);
         QVERIFY(!light.isLit());
     }
 
@@ -225,17 +227,17 @@ private slots:
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QString()));
         makeCar(lib.carFolder, QStringLiteral("late"));
-        cars.runSetup();
+        runSetup(cars);
         QCOMPARE(lib.dialogs.messages().size(), 1);
         QVERIFY(lib.dialogs.messages().first().contains(QStringLiteral("rigwell")));
-        QVERIFY(cars.carList().isEmpty());
+        QVERIFY(cars.folder(FolderRole::Cars).list().isEmpty());
 
         lib.dialogs.clear();
         lib.installProgram(QStringLiteral("rigwell"));
-        cars.runSetup();
+        runSetup(cars);
         QVERIFY(lib.dialogs.messages().isEmpty());
         QCOMPARE(lib.processes.started().size(), 1);
-        QCOMPARE(cars.carList().texts(), QStringList({"late"}));
+        QCOMPARE(cars.folder(FolderRole::Cars).list().texts(), QStringList({"late"}));
     }
 
     void chooseAndOpen_followTheLists()
@@ -247,19 +249,19 @@ private slots:
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QString()));
         QStringList opened;
-        cars.openDetails = [&](const QString& path) { opened << path; };
+        QObject::connect(&cars, &CarLibrary::detailsRequested, [&](const QString& path) { opened << path; });
 
-        cars.chooseGarageRow(0);
-        QCOMPARE(cars.chosenGarageCar(), QStringLiteral("parked"));
-        QCOMPARE(cars.lastChosenList(), 0);
-        cars.openChosenGarageCar();
-        QCOMPARE(cars.chosenGarageCar(), QStringLiteral("parked"));
+        cars.chooseRow(FolderRole::Garage, 0);
+        QCOMPARE(cars.folder(FolderRole::Garage).chosen(), QStringLiteral("parked"));
+        QCOMPARE(cars.display().lastChosen, FolderRole::Garage);
+        cars.openChosen(FolderRole::Garage);
+        QCOMPARE(cars.folder(FolderRole::Garage).chosen(), QStringLiteral("parked"));
 
-        cars.chooseCarRow(0);
-        QCOMPARE(cars.lastChosenList(), -1);
-        QCOMPARE(cars.pictureCaption(), QStringLiteral("R5Turbo"));
-        cars.openChosenCar();
-        QCOMPARE(cars.chosenCar(), QStringLiteral("R5"));
+        cars.chooseRow(FolderRole::Cars, 0);
+        QCOMPARE(cars.display().lastChosen, FolderRole::Cars);
+        QCOMPARE(cars.display().caption, QStringLiteral("R5Turbo"));
+        cars.openChosen(FolderRole::Cars);
+        QCOMPARE(cars.folder(FolderRole::Cars).chosen(), QStringLiteral("R5"));
         QCOMPARE(opened, QStringList({lib.garageFolder + "/parked", lib.carFolder + "/R5Turbo"}));
     }
 
@@ -272,26 +274,26 @@ private slots:
         makeCar(lib.garageFolder, QStringLiteral("parked"));
         CarLibrary cars(lib.platform());
         QVERIFY(cars.startupReading(QStringLiteral("/ACC")));
-        cars.chooseCarRow(1);
-        QVERIFY(!cars.canSendChosen() && !cars.canDeleteChosen());
-        cars.chooseGarageRow(0);
-        QVERIFY(!cars.canSendChosen() && !cars.canDeleteChosen());
-        cars.chooseCarRow(0);
-        QVERIFY(cars.canSendChosen() && cars.canDeleteChosen());
+        cars.chooseRow(FolderRole::Cars, 1);
+        QVERIFY(!cars.display().canSendChosen && !cars.display().canDeleteChosen);
+        cars.chooseRow(FolderRole::Garage, 0);
+        QVERIFY(!cars.display().canSendChosen && !cars.display().canDeleteChosen);
+        cars.chooseRow(FolderRole::Cars, 0);
+        QVERIFY(cars.display().canSendChosen && cars.display().canDeleteChosen);
     }
 
     void helpAndRegistry_reportWhatCannotStart()
     {
         TestLibrary lib;
         CarLibrary cars(lib.platform());
-        cars.showHelp();
+        showHelp(cars.platform());
         QCOMPARE(lib.dialogs.messages().size(), 1);
         QVERIFY(lib.dialogs.messages().first().contains(lib.programFolder + QStringLiteral("/hovlen")));
         lib.installProgram(QStringLiteral("hovlen"));
-        cars.showHelp();
+        showHelp(cars.platform());
         QCOMPARE(lib.processes.started().size(), 1);
         lib.dialogs.clear();
-        cars.resetSelectedCarNumber();
+        resetSelectedCarNumber(cars.platform());
         QCOMPARE(lib.dialogs.messages().size(), 1);
         QCOMPARE(lib.processes.started().size(), 1);
     }

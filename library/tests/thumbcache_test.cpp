@@ -105,20 +105,22 @@ class ThumbCacheTest : public QObject
         CarLibrary cars(
             Platform{m_lib->fs, pictures, m_lib->dialogs, m_lib->processes, m_lib->programFolder});
         cars.setThumbnailCache(cache, resident);
-        cars.setCarFolder(m_lib->carFolder);
-        cars.setGarageFolder(m_lib->garageFolder);
-        cars.setCount(cars.folder(FolderRole::Cars), 7);
-        cars.scanCarFolder();
-        cars.scanGarageFolder();
+        cars.folder(FolderRole::Cars).setPath(m_lib->carFolder);
+        cars.folder(FolderRole::Garage).setPath(m_lib->garageFolder);
+        cars.setCount(FolderRole::Cars, 7);
+        cars.scan(FolderRole::Cars);
+        cars.scan(FolderRole::Garage);
         Outcome o;
         o.decoded = pictures.loads;
-        o.cars = cars.carList().texts();
-        o.garage = cars.garageList().texts();
-        o.carPictures = picturesOf(cars.carList(), cars.carPictures());
-        o.garagePictures = picturesOf(cars.garageList(), cars.garagePictures());
+        o.cars = cars.folder(FolderRole::Cars).list().texts();
+        o.garage = cars.folder(FolderRole::Garage).list().texts();
+        o.carPictures =
+            picturesOf(cars.folder(FolderRole::Cars).list(), cars.folder(FolderRole::Cars).pictures());
+        o.garagePictures =
+            picturesOf(cars.folder(FolderRole::Garage).list(), cars.folder(FolderRole::Garage).pictures());
         o.messages = m_lib->dialogs.messages();
-        o.cam = cars.carCountText();
-        o.gam = cars.garageCountText();
+        o.cam = countText(cars.folder(FolderRole::Cars));
+        o.gam = countText(cars.folder(FolderRole::Garage));
         return o;
     }
     // A start of the program on the cache file: the cache opens, the scans run, the cache closes.
@@ -488,27 +490,31 @@ private slots:
         ThumbCache cache(m_cacheFile);
         CarLibrary cars(m_lib->platform());
         cars.setThumbnailCache(&cache, 1);
-        cars.setCarFolder(m_lib->carFolder);
-        cars.setGarageFolder(m_lib->garageFolder);
-        cars.setMaxCars(200);
-        cars.scanCarFolder();
-        cars.scanGarageFolder();
-        cars.chooseCarRow(3);
-        QVERIFY(centreOf(cars.shownPicture()).blue() > 200);
-        cars.chooseCarRow(8);
-        QVERIFY(centreOf(cars.shownPicture()).red() > 200);
+        cars.folder(FolderRole::Cars).setPath(m_lib->carFolder);
+        cars.folder(FolderRole::Garage).setPath(m_lib->garageFolder);
+        cars.options().maxCars = 200;
+        cars.scan(FolderRole::Cars);
+        cars.scan(FolderRole::Garage);
+        cars.chooseRow(FolderRole::Cars, 3);
+        QVERIFY(centreOf(cars.display().picture).blue() > 200);
+        cars.chooseRow(FolderRole::Cars, 8);
+        QVERIFY(centreOf(cars.display().picture).red() > 200);
 
         // The moved car's picture file is gone from where the cache saw it; its thumbnail is not.
-        cars.chooseCarRow(3);
-        cars.sendChosenToGarage();
-        QCOMPARE(cars.garageList().texts(), QStringList({"car003"}));
-        QVERIFY(centreOf(cars.garagePictures().picture(QStringLiteral("car003CAR"))).blue() > 200);
-        cars.chooseCarRow(0);
-        cars.chooseGarageRow(0);
-        QVERIFY(centreOf(cars.shownPicture()).blue() > 200);
-        cars.bringChosenToCarFolder();
-        QCOMPARE(cars.carList().count(), 10);
-        QVERIFY(centreOf(cars.carPictures().picture(QStringLiteral("car003CAR"))).blue() > 200);
+        cars.chooseRow(FolderRole::Cars, 3);
+        cars.moveChosenFrom(FolderRole::Cars);
+        QCOMPARE(cars.folder(FolderRole::Garage).list().texts(), QStringList({"car003"}));
+        QVERIFY(
+            centreOf(cars.folder(FolderRole::Garage).pictures().picture(QStringLiteral("car003CAR"))).blue() >
+            200);
+        cars.chooseRow(FolderRole::Cars, 0);
+        cars.chooseRow(FolderRole::Garage, 0);
+        QVERIFY(centreOf(cars.display().picture).blue() > 200);
+        cars.moveChosenFrom(FolderRole::Garage);
+        QCOMPARE(cars.folder(FolderRole::Cars).list().count(), 10);
+        QVERIFY(
+            centreOf(cars.folder(FolderRole::Cars).pictures().picture(QStringLiteral("car003CAR"))).blue() >
+            200);
         QVERIFY(m_lib->dialogs.messages().isEmpty());
     }
 
@@ -518,28 +524,32 @@ private slots:
         ThumbCache cache(m_cacheFile);
         CarLibrary cars(m_lib->platform());
         cars.setThumbnailCache(&cache, 16);
-        cars.setCarFolder(m_lib->carFolder);
-        cars.setGarageFolder(m_lib->garageFolder);
-        cars.scanCarFolder();
-        QCOMPARE(cars.carList().count(), 300);
+        cars.folder(FolderRole::Cars).setPath(m_lib->carFolder);
+        cars.folder(FolderRole::Garage).setPath(m_lib->garageFolder);
+        cars.scan(FolderRole::Cars);
+        QCOMPARE(cars.folder(FolderRole::Cars).list().count(), 300);
 
         QListView view;
-        view.setModel(cars.carListModel());
+        view.setModel(&cars.folder(FolderRole::Cars).list());
         view.setIconSize(QSize(PictureStore::Size, PictureStore::Size));
         view.setUniformItemSizes(true);
         view.resize(240, 400);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         for (int target : {299, 150, 0, 220}) {
-            view.scrollTo(cars.carList().index(target), QAbstractItemView::PositionAtCenter);
+            view.scrollTo(cars.folder(FolderRole::Cars).list().index(target),
+                          QAbstractItemView::PositionAtCenter);
             const QImage shot = view.viewport()->grab().toImage();
             int checked = 0;
-            for (int row = 0; row < cars.carList().count(); ++row) {
-                const QRect rect = view.visualRect(cars.carList().index(row));
+            for (int row = 0; row < cars.folder(FolderRole::Cars).list().count(); ++row) {
+                const QRect rect = view.visualRect(cars.folder(FolderRole::Cars).list().index(row));
                 if (!view.viewport()->rect().contains(rect))
                     continue;
                 const QImage thumbnail =
-                    cars.carList().data(cars.carList().index(row), Qt::DecorationRole).value<QImage>();
+                    cars.folder(FolderRole::Cars)
+                        .list()
+                        .data(cars.folder(FolderRole::Cars).list().index(row), Qt::DecorationRole)
+                        .value<QImage>();
                 QVERIFY(!thumbnail.isNull());
                 const QColor drawn = shot.pixelColor(rect.left() + PictureStore::Size / 2, rect.center().y());
                 if (row % 2)
@@ -549,7 +559,7 @@ private slots:
                 ++checked;
             }
             QVERIFY(checked >= 3);
-            QVERIFY(cars.carPictures().residentCount() <= 16);
+            QVERIFY(cars.folder(FolderRole::Cars).pictures().residentCount() <= 16);
         }
     }
 };

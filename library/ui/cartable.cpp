@@ -234,7 +234,8 @@ void CarTable::followLibrary()
 {
     // The rows follow whatever changes the folders: the main window's moves, deletions and
     // installs, the set commands, undo. Many signals of one change make one follow().
-    for (const CarList* list : {&m_cars.carList(), &m_cars.garageList()}) {
+    for (const CarList* list :
+         {&m_cars.folder(FolderRole::Cars).list(), &m_cars.folder(FolderRole::Garage).list()}) {
         connect(list, &QAbstractItemModel::rowsInserted, this, [this] { followLater(true); });
         connect(list, &QAbstractItemModel::rowsRemoved, this, [this] { followLater(true); });
         connect(list, &QAbstractItemModel::modelReset, this, [this] { followLater(true); });
@@ -292,7 +293,7 @@ void CarTable::showLoaded()
             QCoreApplication::translate("CarTable",
                                         "The Car Folder %1 is not the cars folder of a game folder "
                                         "or of a pack, so there are no packs to show.")
-                .arg(m_cars.carFolder()));
+                .arg(m_cars.folder(FolderRole::Cars).path()));
         return;
     }
     LoadedView view(GameContent::read(m_cars.platform().fs, *game.folder(), game.packlist()), this);

@@ -47,10 +47,12 @@ void CarTable::moveChosen()
             m_moves.send(toCars, false);
     });
     // Cars the lists do not show move through the same engine; no list changes.
+    // The game's own cars listed in the stock-listing mode stay in the Car Folder, as ">>" keeps them.
     for (const QString& name : std::as_const(unlistedToGarage))
-        m_cars.moveUnlistedCar(name, true);
+        if (!(m_cars.options().listsStockCars && isStockCar(name)))
+            m_cars.door().moveUnlisted(name, FolderRole::Garage);
     for (const QString& name : std::as_const(unlistedToCars))
-        m_cars.moveUnlistedCar(name, false);
+        m_cars.door().moveUnlisted(name, FolderRole::Cars);
 }
 
 void CarTable::deleteChosen()
@@ -102,7 +104,7 @@ void CarTable::fixChosenPaths()
                   .arg(rows.size());
     if (dialogs.message(question, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
-    const CarDoor::Pass pass = m_cars.carDoor().enter();
+    const CarDoor::Pass pass = m_cars.door().enter();
     if (!pass)
         return;
     m_lastFix.clear();
@@ -137,7 +139,7 @@ void CarTable::showChosenInLists()
                             .arg(sources.join(QLatin1Char('\n'))),
                         Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
-    const CarDoor::Pass pass = m_cars.carDoor().enter();
+    const CarDoor::Pass pass = m_cars.door().enter();
     if (!pass)
         return;
     m_lastFix.clear();
@@ -148,7 +150,7 @@ void CarTable::showChosenInLists()
             dialogs.plain(QStringLiteral("%1: %2").arg(car.folderName, copied.error().description()));
         } else {
             m_lastFix.append({car.path, car.inGarage, false, copied.value()});
-            m_cars.addInstalledCar(car.folderName, car.inGarage);
+            m_cars.addInstalledCar(car.folderName, car.inGarage ? FolderRole::Garage : FolderRole::Cars);
         }
     }
     resurvey(rows);
@@ -158,7 +160,7 @@ void CarTable::undoFix()
 {
     const Busy busy(*this);
     FileSystem& fs = m_cars.platform().fs;
-    const CarDoor::Pass pass = m_cars.carDoor().enter();
+    const CarDoor::Pass pass = m_cars.door().enter();
     if (!pass)
         return;
     QList<int> rows;
@@ -171,7 +173,8 @@ void CarTable::undoFix()
         } else {
             e = fs.deleteFile(file);
             if (!e)
-                m_cars.removeGoneCar(lastName(done.carPath), done.inGarage);
+                m_cars.removeGoneCar(lastName(done.carPath),
+                                     done.inGarage ? FolderRole::Garage : FolderRole::Cars);
         }
         if (e)
             m_cars.platform().dialogs.plain(QStringLiteral("%1: %2").arg(file, e.description()));
@@ -190,16 +193,17 @@ void CarTable::openDetails(int row)
     if (!car.hasParameters)
         return;
     // As a double-click on the car's list entry does; a car the lists do not show opens by its path.
-    const CarList& list = car.inGarage ? m_cars.garageList() : m_cars.carList();
+    const CarList& list =
+        car.inGarage ? m_cars.folder(FolderRole::Garage).list() : m_cars.folder(FolderRole::Cars).list();
     const int listRow = list.rowOfText(car.folderName);
     const QString path = car.path;
     if (listRow >= 0) {
         if (car.inGarage) {
-            m_cars.chooseGarageRow(listRow);
-            m_cars.openChosenGarageCar();
+            m_cars.chooseRow(FolderRole::Garage, listRow);
+            m_cars.openChosen(FolderRole::Garage);
         } else {
-            m_cars.chooseCarRow(listRow);
-            m_cars.openChosenCar();
+            m_cars.chooseRow(FolderRole::Cars, listRow);
+            m_cars.openChosen(FolderRole::Cars);
         }
     } else {
         m_cars.openCar(path);

@@ -216,7 +216,8 @@ QVariant CarTableModel::data(const QModelIndex& index, int role) const
     case Qt::DecorationRole:
         if (index.column() == Picture && car.listed) {
             // The lists' own thumbnail: only rows on screen ask, so nothing is decoded for the rest.
-            const PictureStore& store = car.inGarage ? m_library.garagePictures() : m_library.carPictures();
+            const PictureStore& store = car.inGarage ? m_library.folder(FolderRole::Garage).pictures()
+                                                     : m_library.folder(FolderRole::Cars).pictures();
             const QImage image = store.picture(carKey(car.folderName));
             if (!image.isNull())
                 return image.scaled(Thumbnail, Thumbnail, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -74,7 +74,7 @@ QPair<qint64, qint64> CarTable::folderTimes()
     const auto time = [&fs](const QString& folder) {
         return folder.isEmpty() ? 0 : fs.nodeInfo(fs.realNodePath(QFile::encodeName(folder))).modifiedNs;
     };
-    return {time(m_cars.carFolder()), time(m_cars.garageFolder())};
+    return {time(m_cars.folder(FolderRole::Cars).path()), time(m_cars.folder(FolderRole::Garage).path())};
 }
 
 void CarTable::followLater(bool force)
@@ -92,7 +92,8 @@ void CarTable::follow()
     // A command of the table's own follows when it is done; a hidden table reads again when shown.
     if (m_busy > 0 || !isVisible())
         return;
-    if (m_cars.carFolder() != m_readCars || m_cars.garageFolder() != m_readGarage) {
+    if (m_cars.folder(FolderRole::Cars).path() != m_readCars ||
+        m_cars.folder(FolderRole::Garage).path() != m_readGarage) {
         reload();
         return;
     }
@@ -106,7 +107,8 @@ void CarTable::follow()
     Platform& platform = m_cars.platform();
     FileSystem& fs = platform.fs;
     const RowsNow now =
-        rowsNow(m_model->cars(), fs, platform.pictures, m_cars.carFolder(), m_cars.garageFolder());
+        rowsNow(m_model->cars(), fs, platform.pictures, m_cars.folder(FolderRole::Cars).path(),
+                m_cars.folder(FolderRole::Garage).path());
     QList<CarRecord> all;
     QList<int> rowOf; // the model's row of each of `all`; -1 for a car that arrived
     for (int i = 0; i < now.cars.size(); ++i) {
@@ -118,14 +120,16 @@ void CarTable::follow()
     const auto arrivals = [&](const QString& folder, const QString& skip, bool inGarage) {
         for (const QString& path : carFoldersIn(fs, folder, skip, inGarage)) {
             if (!now.known.contains(path)) {
-                all << surveyCar(fs, platform.pictures, m_cars.carFolder(), path, inGarage);
+                all << surveyCar(fs, platform.pictures, m_cars.folder(FolderRole::Cars).path(), path,
+                                 inGarage);
                 rowOf << -1;
             }
         }
     };
-    arrivals(m_cars.carFolder(), m_cars.garageFolder(), false);
-    if (!m_cars.garageFolder().isEmpty() && m_cars.garageFolder() != m_cars.carFolder())
-        arrivals(m_cars.garageFolder(), QString(), true);
+    arrivals(m_cars.folder(FolderRole::Cars).path(), m_cars.folder(FolderRole::Garage).path(), false);
+    if (!m_cars.folder(FolderRole::Garage).path().isEmpty() &&
+        m_cars.folder(FolderRole::Garage).path() != m_cars.folder(FolderRole::Cars).path())
+        arrivals(m_cars.folder(FolderRole::Garage).path(), QString(), true);
     // Twins depend on the whole library: a car that left or arrived can make or end one.
     findTwins(all);
 
@@ -147,12 +151,12 @@ void CarTable::follow()
 void CarTable::reload()
 {
     Platform& platform = m_cars.platform();
-    m_readCars = m_cars.carFolder();
-    m_readGarage = m_cars.garageFolder();
+    m_readCars = m_cars.folder(FolderRole::Cars).path();
+    m_readGarage = m_cars.folder(FolderRole::Garage).path();
     m_readTimes = folderTimes();
     m_followForced = false;
-    m_model->setCars(
-        surveyLibrary(platform.fs, platform.pictures, m_cars.carFolder(), m_cars.garageFolder(), statsCache));
+    m_model->setCars(surveyLibrary(platform.fs, platform.pictures, m_cars.folder(FolderRole::Cars).path(),
+                                   m_cars.folder(FolderRole::Garage).path(), statsCache));
     if (statsCache)
         statsCache->save();
     m_filter->sort(m_view->horizontalHeader()->sortIndicatorSection(),
@@ -172,10 +176,13 @@ void CarTable::resurvey(const QList<int>& rows)
         bool inGarage = old.inGarage;
         if (!platform.fs.isFolder(path)) {
             inGarage = !inGarage;
-            path = joinPath(inGarage ? m_cars.garageFolder() : m_cars.carFolder(), old.folderName);
+            path = joinPath(inGarage ? m_cars.folder(FolderRole::Garage).path()
+                                     : m_cars.folder(FolderRole::Cars).path(),
+                            old.folderName);
         }
         if (platform.fs.isFolder(path))
-            cars[row] = surveyCar(platform.fs, platform.pictures, m_cars.carFolder(), path, inGarage);
+            cars[row] = surveyCar(platform.fs, platform.pictures, m_cars.folder(FolderRole::Cars).path(),
+                                  path, inGarage);
         else
             gone << row;
     }

@@ -40,7 +40,7 @@ Castle::Castle(CarLibrary& cars, QWidget* parent)
     connectActions();
     connect(&m_cars, &CarLibrary::changed, this, &Castle::refresh);
     connect(&m_cars, &CarLibrary::focusRequested, this,
-            [this](int list) { (list == CarLibrary::LastCarList ? m_Cart3 : m_Gartery)->setFocus(); });
+            [this](FolderRole role) { (role == FolderRole::Cars ? m_Cart3 : m_Gartery)->setFocus(); });
 
     m_Electricity = new QTimer(this);
     m_Electricity->setObjectName(QStringLiteral("Electricity"));
@@ -58,19 +58,19 @@ void Castle::sendChosen(bool toGarage)
     if (view->chosenCount() > 1)
         m_moves.send(chosenNames(view), toGarage);
     else if (toGarage)
-        m_moves.record([this] { m_cars.sendChosenToGarage(); });
+        m_moves.record([this] { m_cars.moveChosenFrom(FolderRole::Cars); });
     else
-        m_moves.record([this] { m_cars.bringChosenToCarFolder(); });
+        m_moves.record([this] { m_cars.moveChosenFrom(FolderRole::Garage); });
 }
 
 void Castle::CopAll_Click()
 {
-    m_moves.record([this] { m_cars.bringAllToCarFolder(); });
+    m_moves.record([this] { m_cars.moveAllFrom(FolderRole::Garage); });
 }
 
 void Castle::DelAll_Click()
 {
-    m_moves.record([this] { m_cars.sendAllToGarage(); });
+    m_moves.record([this] { m_cars.moveAllFrom(FolderRole::Cars); });
 }
 
 void Castle::SetLdPlus_Click()
@@ -90,7 +90,7 @@ void Castle::SetRemv_Click()
 
 void Castle::Del_Click()
 {
-    const bool fromCars = m_cars.lastChosenList() == CarLibrary::LastCarList;
+    const bool fromCars = m_cars.display().lastChosen == FolderRole::Cars;
     CarListView* view = fromCars ? m_Cart3 : m_Gartery;
     if (view->chosenCount() > 1)
         m_moves.remove(chosenNames(view), fromCars);
@@ -132,7 +132,7 @@ void Castle::Packs_Click()
         platform.dialogs.plain(
             tr("The Car Folder %1 is not the cars folder of a game folder or of a pack, so "
                "there are no packs to show.")
-                .arg(m_cars.carFolder()));
+                .arg(m_cars.folder(FolderRole::Cars).path()));
         return;
     }
     if (!m_packEditing || m_packEditing->game().path != game->path)
@@ -201,8 +201,10 @@ void Castle::showChosenInFileManager()
     const int lead = m_menuList ? m_menuList->leadRow() : -1;
     if (lead < 0)
         return;
-    const QString folder = joinPath(carList ? m_cars.carFolder() : m_cars.garageFolder(),
-                                    (carList ? m_cars.carList() : m_cars.garageList()).text(lead));
+    const QString folder =
+        joinPath(carList ? m_cars.folder(FolderRole::Cars).path() : m_cars.folder(FolderRole::Garage).path(),
+                 (carList ? m_cars.folder(FolderRole::Cars).list() : m_cars.folder(FolderRole::Garage).list())
+                     .text(lead));
     const QUrl url = QUrl::fromLocalFile(folder);
     if (isListened(&Castle::folderOpenRequested))
         emit folderOpenRequested(url);
@@ -212,7 +214,7 @@ void Castle::showChosenInFileManager()
 
 void Castle::Electricity_Timer()
 {
-    if (m_light.tick(m_cars.isOverLimit()))
+    if (m_light.tick(m_cars.display().overLimit))
         refresh();
 }
 
@@ -225,26 +227,27 @@ void Castle::setLightPictures(const QPixmap& resting, const QPixmap& lit)
 
 void Castle::refresh()
 {
-    m_Cam->setText(m_cars.carCountText());
-    m_Gam->setText(m_cars.garageCountText());
+    m_Cam->setText(countText(m_cars.folder(FolderRole::Cars)));
+    m_Gam->setText(countText(m_cars.folder(FolderRole::Garage)));
     // The frame's own caption, before any car is chosen, is in the user's language; car names never are.
-    const bool ownCaption = m_cars.pictureCaption() == QLatin1String("Picture") &&
-                            m_cars.chosenCar().isEmpty() && m_cars.chosenGarageCar().isEmpty();
-    m_PikFra->setTitle(ownCaption ? tr("Picture") : m_cars.pictureCaption());
-    m_Pikcha->setPixmap(QPixmap::fromImage(m_cars.shownPicture()));
-    m_Garter->setEnabled(m_cars.canSendChosen());
-    m_Del->setEnabled(m_cars.canDeleteChosen());
+    const bool ownCaption = m_cars.display().caption == QLatin1String("Picture") &&
+                            m_cars.folder(FolderRole::Cars).chosen().isEmpty() &&
+                            m_cars.folder(FolderRole::Garage).chosen().isEmpty();
+    m_PikFra->setTitle(ownCaption ? tr("Picture") : m_cars.display().caption);
+    m_Pikcha->setPixmap(QPixmap::fromImage(m_cars.display().picture));
+    m_Garter->setEnabled(m_cars.display().canSendChosen);
+    m_Del->setEnabled(m_cars.display().canDeleteChosen);
     m_Light->setPixmap(m_light.isLit() ? m_l2->pixmap() : m_l1->pixmap());
     // With a packlist the light counts every car the game loads.
     const GameWatch& game = m_cars.game();
     m_loadedLine->setVisible(game.active());
     if (game.active()) {
-        const int loaded = game.loadedCount(m_cars.carList());
+        const int loaded = game.loadedCount(m_cars.folder(FolderRole::Cars).list());
         m_loadedLine->setText(loadedSentence(loaded, game.packCount()) + QLatin1Char(' ') +
                               tr("(packlist %1)").arg(game.packlist()));
         m_Light->setToolTip(tr("This light flashes when the game loads as many cars as the \"Max Car "
                                "Amount\" (%1) or more, counting every pack the packlist %2 loads.")
-                                .arg(m_cars.maxCars())
+                                .arg(m_cars.options().maxCars)
                                 .arg(game.packlist()));
     } else {
         m_Light->setToolTip(tr("This light flashes when the \"Car Amount\" for \"Car Fol.\" exceeds "

@@ -3,6 +3,7 @@
 #include "library/carlibrary.h"
 #include "library/manymoves.h"
 #include "library/packlistediting.h"
+#include "library/programs.h"
 #include "library/ui/castleactions.h"
 #include "library/ui/warninglight.h"
 
@@ -113,28 +114,31 @@ private:
 
     // The controls' events, each handed to the library's command for it. This is the one place
     // where a control's name meets what the library calls the command.
-    void Cart3_NodeClick(int row) { m_cars.chooseCarRow(row); }      // a car-list entry clicked
-    void Gartery_NodeClick(int row) { m_cars.chooseGarageRow(row); } // a garage-list entry clicked
-    void Cart3_DblClick() { m_cars.openChosenCar(); }                // its details opened
-    void Gartery_DblClick() { m_cars.openChosenGarageCar(); }
-    void Garter_Click() { sendChosen(true); }             // ">>"
-    void Carter_Click() { sendChosen(false); }            // "<<"
-    void CopAll_Click();                                  // "All: Car"
-    void DelAll_Click();                                  // "All: Gar."
-    void Del_Click();                                     // "Del. Car"
-    void Mama_Click() { m_cars.showHelp(); }              // "Help"
-    void Reg_Click() { m_cars.resetSelectedCarNumber(); } // "Reset Reg."
-    void Refra_Click() { m_cars.rereadPaths(); }          // "Refresh"
-    void RUNA_Click() { m_cars.runSetup(); }              // "Settings"
-    void ksl_Click();                                     // "Keys"
-    void Crete_Click() { emit createSetRequested(); }     // "Create Set"
-    void Ed_It_Click() { emit editSetRequested(); }       // "Edit Set"
-    void SetLdPlus_Click();                               // "Load set"
-    void SetLdOnly_Click();                               // "Set only"
-    void SetRemv_Click();                                 // "Rem. Set"
-    void Install_Click() { emit installRequested(); }     // "Install Cars"
-    void Packs_Click();                                   // "Packs"
-    void Play_Click() { m_cars.playGame(); }              // "Play"
+    void Cart3_NodeClick(int row) { m_cars.chooseRow(FolderRole::Cars, row); } // a car-list entry clicked
+    void Gartery_NodeClick(int row)
+    {
+        m_cars.chooseRow(FolderRole::Garage, row);
+    }                                                              // a garage-list entry clicked
+    void Cart3_DblClick() { m_cars.openChosen(FolderRole::Cars); } // its details opened
+    void Gartery_DblClick() { m_cars.openChosen(FolderRole::Garage); }
+    void Garter_Click() { sendChosen(true); }                       // ">>"
+    void Carter_Click() { sendChosen(false); }                      // "<<"
+    void CopAll_Click();                                            // "All: Car"
+    void DelAll_Click();                                            // "All: Gar."
+    void Del_Click();                                               // "Del. Car"
+    void Mama_Click() { showHelp(m_cars.platform()); }              // "Help"
+    void Reg_Click() { resetSelectedCarNumber(m_cars.platform()); } // "Reset Reg."
+    void Refra_Click() { m_cars.rereadPaths(); }                    // "Refresh"
+    void RUNA_Click() { runSetup(m_cars); }                         // "Settings"
+    void ksl_Click();                                               // "Keys"
+    void Crete_Click() { emit createSetRequested(); }               // "Create Set"
+    void Ed_It_Click() { emit editSetRequested(); }                 // "Edit Set"
+    void SetLdPlus_Click();                                         // "Load set"
+    void SetLdOnly_Click();                                         // "Set only"
+    void SetRemv_Click();                                           // "Rem. Set"
+    void Install_Click() { emit installRequested(); }               // "Install Cars"
+    void Packs_Click();                                             // "Packs"
+    void Play_Click() { m_cars.playGame(); }                        // "Play"
     // The warning light's timer: flashes while the car count is over the limit.
     void Electricity_Timer();
 

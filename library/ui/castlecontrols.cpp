@@ -83,11 +83,12 @@ QStringList localPaths(const QMimeData* data)
 
 void Castle::makeLists()
 {
-    m_marks = new BothFolders(m_cars.carList(), m_cars.garageList(), this);
+    m_marks = new BothFolders(m_cars.folder(FolderRole::Cars).list(),
+                              m_cars.folder(FolderRole::Garage).list(), this);
     auto makeList = [this](const char* name, bool carList, const QString& tooltip) {
         auto* view = new CarListView(QString::fromLatin1(name), this);
         auto* proxy = new PlaceholderModel(view);
-        proxy->setSourceModel(carList ? m_cars.carListModel() : m_cars.garageListModel());
+        proxy->setSourceModel(&m_cars.folder(carList ? FolderRole::Cars : FolderRole::Garage).list());
         view->setEntries(proxy, *m_marks, carList);
         view->setViewMode(QListView::ListMode);
         view->setIconSize(QSize(PictureStore::Size, PictureStore::Size));

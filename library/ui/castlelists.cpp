@@ -12,7 +12,8 @@ namespace parkwen {
 
 void Castle::connectList(CarListView* view, bool carList)
 {
-    const CarList& list = carList ? m_cars.carList() : m_cars.garageList();
+    const CarList& list =
+        carList ? m_cars.folder(FolderRole::Cars).list() : m_cars.folder(FolderRole::Garage).list();
     // A click chooses, and so does moving through the list with the keyboard; the list taking the
     // focus or a filter hiding entries chooses nothing.
     connect(view, &CarListView::choiceChangedByUser, this, [this, view] { chooseLead(view); });
@@ -62,7 +63,8 @@ void Castle::chooseLead(CarListView* view)
 
 QStringList Castle::chosenNames(CarListView* view) const
 {
-    const CarList& list = view == m_Cart3 ? m_cars.carList() : m_cars.garageList();
+    const CarList& list =
+        view == m_Cart3 ? m_cars.folder(FolderRole::Cars).list() : m_cars.folder(FolderRole::Garage).list();
     QStringList names;
     for (int row : view->chosenRows())
         names << list.text(row);
@@ -92,9 +94,10 @@ QMenu* Castle::listMenu(CarListView* view)
         return entry;
     };
     // A single car-list entry is as movable and deletable as the buttons say (stock cars are not).
-    add(C::MoveFromList, "MenuMove", chosen > 1 || (chosen == 1 && (!carList || m_cars.canSendChosen())));
+    add(C::MoveFromList, "MenuMove",
+        chosen > 1 || (chosen == 1 && (!carList || m_cars.display().canSendChosen)));
     add(C::DeleteFromList, "MenuDelete",
-        chosen > 1 || (chosen == 1 && (!carList || m_cars.canDeleteChosen())));
+        chosen > 1 || (chosen == 1 && (!carList || m_cars.display().canDeleteChosen)));
     menu->addSeparator();
     add(C::OpenDetails, "MenuDetails", lead >= 0);
     add(C::ShowInFileManager, "MenuShow", lead >= 0);

@@ -45,9 +45,11 @@ protected:
 private:
     void report()
     {
-        std::printf("shown cars=%d garage=%d cam=%s gam=%s hwm_kb=%lld\n", m_cars.carList().count(),
-                    m_cars.garageList().count(), qPrintable(m_cars.carCountText()),
-                    qPrintable(m_cars.garageCountText()), peakMemoryKb());
+        std::printf("shown cars=%d garage=%d cam=%s gam=%s hwm_kb=%lld\n",
+                    m_cars.folder(FolderRole::Cars).list().count(),
+                    m_cars.folder(FolderRole::Garage).list().count(),
+                    qPrintable(countText(m_cars.folder(FolderRole::Cars))),
+                    qPrintable(countText(m_cars.folder(FolderRole::Garage))), peakMemoryKb());
         std::fflush(stdout);
         QCoreApplication::quit();
     }

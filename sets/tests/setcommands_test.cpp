@@ -38,11 +38,11 @@ struct Fixture
             makeCar(lib.carFolder, name);
         for (const QString& name : inGarage)
             makeCar(lib.garageFolder, name);
-        cars.setCarFolder(lib.carFolder);
-        cars.setGarageFolder(lib.garageFolder);
-        cars.setMaxCars(200);
-        cars.scanCarFolder();
-        cars.scanGarageFolder();
+        cars.folder(FolderRole::Cars).setPath(lib.carFolder);
+        cars.folder(FolderRole::Garage).setPath(lib.garageFolder);
+        cars.options().maxCars = 200;
+        cars.scan(FolderRole::Cars);
+        cars.scan(FolderRole::Garage);
     }
     // Writes a set into a set-up sets folder and has the chooser pick it.
     void chooseSet(const QString& fileName, const QByteArray& bytes)
@@ -75,21 +75,21 @@ private slots:
         Fixture f({"X"}, {"A", "B", "C", "D"});
         f.chooseSet("Race.pkn", setOf({"C", "X", "b", "A", "Gone"})); // "b" is no "B"
         // Every value each count shows, in turn.
-        QStringList cam{f.cars.carCountText()};
-        QStringList gam{f.cars.garageCountText()};
+        QStringList cam{countText(f.cars.folder(FolderRole::Cars))};
+        QStringList gam{countText(f.cars.folder(FolderRole::Garage))};
         connect(&f.cars, &CarLibrary::changed, this, [&] {
-            if (cam.last() != f.cars.carCountText())
-                cam << f.cars.carCountText();
-            if (gam.last() != f.cars.garageCountText())
-                gam << f.cars.garageCountText();
+            if (cam.last() != countText(f.cars.folder(FolderRole::Cars)))
+                cam << countText(f.cars.folder(FolderRole::Cars));
+            if (gam.last() != countText(f.cars.folder(FolderRole::Garage)))
+                gam << countText(f.cars.folder(FolderRole::Garage));
         });
 
         loadSet(f.cars, f.lib.platform(), f.chooser);
 
         QCOMPARE(f.chooser.asked, 1);
         QVERIFY2(f.lib.dialogs.messages().isEmpty(), qPrintable(f.lib.dialogs.messages().join('|')));
-        QCOMPARE(f.cars.carList().texts(), QStringList({"X", "C", "A"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"B", "D"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"X", "C", "A"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"B", "D"}));
         QCOMPARE(cam, QStringList({"1", "2", "3"}));
         QCOMPARE(gam, QStringList({"4", "3", "2"}));
         QCOMPARE(f.carsOnDisk(), QStringList({"A", "C", "X"}));
@@ -108,8 +108,8 @@ private slots:
 
         QCOMPARE(f.lib.dialogs.messages().size(), 1);
         QVERIFY(f.lib.dialogs.messages().first().startsWith(QLatin1String("Path\\File Access Error.")));
-        QCOMPARE(f.cars.carList().texts(), QStringList({"C"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"A", "B", "D"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"C"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"A", "B", "D"}));
     }
 
     void setOnlyAndRemoveSet_goPastABlockedCar()
@@ -119,15 +119,15 @@ private slots:
         f.chooseSet("Race.pkn", setOf({"A"}));
         loadSetOnly(f.cars, f.lib.platform(), f.chooser);
         QCOMPARE(f.lib.dialogs.messages().size(), 1);
-        QCOMPARE(f.cars.carList().texts(), QStringList({"X", "A"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"Y", "Z"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"X", "A"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"Y", "Z"}));
 
         f.lib.dialogs.clear();
         f.chooseSet("Back.pkn", setOf({"X", "A"}));
         removeSet(f.cars, f.lib.platform(), f.chooser);
         QCOMPARE(f.lib.dialogs.messages().size(), 1);
-        QCOMPARE(f.cars.carList().texts(), QStringList({"X"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"Y", "Z", "A"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"X"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"Y", "Z", "A"}));
         QCOMPARE(f.carsOnDisk(), QStringList({"X"}));
     }
 
@@ -136,15 +136,15 @@ private slots:
         Fixture f({}, {"A"});
         makeCar(f.lib.carFolder, QStringLiteral("adeon"));
         makeCar(f.lib.carFolder, QStringLiteral("X"));
-        f.cars.setListsStockCars(true);
-        f.cars.scanCarFolder();
-        QCOMPARE(f.cars.carList().texts(), QStringList({"adeon", "X"}));
+        f.cars.options().listsStockCars = true;
+        f.cars.scan(FolderRole::Cars);
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"adeon", "X"}));
         f.chooseSet("Race.pkn", setOf({"A"}));
         loadSetOnly(f.cars, f.lib.platform(), f.chooser);
-        QCOMPARE(f.cars.carList().texts(), QStringList({"adeon", "A"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"adeon", "A"}));
         f.chooseSet("Stock.pkn", setOf({"adeon", "A"}));
         removeSet(f.cars, f.lib.platform(), f.chooser);
-        QCOMPARE(f.cars.carList().texts(), QStringList({"adeon"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"adeon"}));
         QCOMPARE(f.carsOnDisk(), QStringList({"adeon"}));
         QVERIFY(f.lib.dialogs.messages().isEmpty());
     }
@@ -155,17 +155,17 @@ private slots:
         f.chooseSet("Race.pkn", setOf({"A", "Y"}));
         loadSetOnly(f.cars, f.lib.platform(), f.chooser);
         QVERIFY(f.lib.dialogs.messages().isEmpty());
-        QCOMPARE(f.cars.carList().texts(), QStringList({"Y", "A"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"B", "X", "Z"}));
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("2"));
-        QCOMPARE(f.cars.garageCountText(), QStringLiteral("3"));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"Y", "A"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"B", "X", "Z"}));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("2"));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Garage)), QStringLiteral("3"));
         QCOMPARE(f.carsOnDisk(), QStringList({"A", "Y"}));
 
         f.chooser.answers.enqueue(QStringLiteral("Race.pkn")); // once more: the set is loaded alone
         loadSetOnly(f.cars, f.lib.platform(), f.chooser);
         QVERIFY(f.lib.dialogs.messages().isEmpty());
-        QCOMPARE(f.cars.carList().texts(), QStringList({"Y", "A"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"B", "X", "Z"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"Y", "A"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"B", "X", "Z"}));
     }
 
     void setOnly_withEmptySet_sendsEveryCarToGarage()
@@ -173,9 +173,9 @@ private slots:
         Fixture f({"X", "Y", "Z"}, {"A"});
         f.chooseSet("Empty.pkn", QByteArray());
         loadSetOnly(f.cars, f.lib.platform(), f.chooser);
-        QVERIFY(f.cars.carList().texts().isEmpty());
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"A", "X", "Y", "Z"}));
-        QCOMPARE(f.cars.carCountText(), QStringLiteral("0"));
+        QVERIFY(f.cars.folder(FolderRole::Cars).list().texts().isEmpty());
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"A", "X", "Y", "Z"}));
+        QCOMPARE(countText(f.cars.folder(FolderRole::Cars)), QStringLiteral("0"));
         QVERIFY(f.carsOnDisk().isEmpty());
     }
 
@@ -184,8 +184,8 @@ private slots:
         Fixture f({"X", "Y", "Z"}, {});
         f.chooseSet("Race.pkn", setOf({"Z", "x", "X"}));
         removeSet(f.cars, f.lib.platform(), f.chooser);
-        QCOMPARE(f.cars.carList().texts(), QStringList({"Y"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"X", "Z"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"Y"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"X", "Z"}));
         QCOMPARE(f.garageOnDisk(), QStringList({"X", "Z"}));
     }
 
@@ -199,12 +199,12 @@ private slots:
         f.chooseSet("None.pkn", setOf(members));
         removeSet(f.cars, f.lib.platform(), f.chooser); // no member in the Car Folder
         QVERIFY(f.lib.dialogs.messages().isEmpty());
-        QCOMPARE(f.cars.carList().texts(), QStringList({"X", "Y"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"X", "Y"}));
         members << QStringLiteral("Y");
         f.chooseSet("Big.pkn", setOf(members));
         removeSet(f.cars, f.lib.platform(), f.chooser);
-        QCOMPARE(f.cars.carList().texts(), QStringList({"X"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"Z", "Y"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"X"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"Z", "Y"}));
     }
 
     void noSetToUse_isToldAndNothingMoves()
@@ -215,7 +215,7 @@ private slots:
             QCOMPARE(f.chooser.asked, 0);
             QCOMPARE(f.lib.dialogs.messages().size(), 1);
             QVERIFY(f.lib.dialogs.messages().first().contains(QLatin1String("no Set")));
-            QCOMPARE(f.cars.carList().texts(), QStringList({"X"}));
+            QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"X"}));
         }
         { // Only the blank set, which the chooser would refuse.
             Fixture f({"X"}, {"A"});
@@ -223,7 +223,7 @@ private slots:
             loadSetOnly(f.cars, f.lib.platform(), f.chooser);
             QCOMPARE(f.chooser.asked, 0);
             QCOMPARE(f.lib.dialogs.messages().size(), 1);
-            QCOMPARE(f.cars.carList().texts(), QStringList({"X"}));
+            QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"X"}));
         }
         { // OK pressed with nothing selected.
             Fixture f({"X"}, {"A"});
@@ -234,7 +234,7 @@ private slots:
             QCOMPARE(f.chooser.asked, 1);
             QCOMPARE(f.lib.dialogs.messages(),
                      QStringList{QStringLiteral("No Set Selected, there is no Set to use.")});
-            QCOMPARE(f.cars.carList().texts(), QStringList({"X"}));
+            QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"X"}));
             QVERIFY(setSession().chosenSetName.isEmpty());
         }
     }
@@ -248,8 +248,8 @@ private slots:
         loadSetOnly(f.cars, f.lib.platform(), f.chooser);
         QCOMPARE(f.lib.dialogs.messages(),
                  QStringList{QStringLiteral("Miscellaneous Error: No. 70 Permission denied")});
-        QCOMPARE(f.cars.carList().texts(), QStringList({"X"}));
-        QCOMPARE(f.cars.garageList().texts(), QStringList({"A"}));
+        QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"X"}));
+        QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"A"}));
     }
 
     void hostileSetFile_isRefusedUnreadAndNothingMoves()
@@ -282,8 +282,8 @@ private slots:
                     ? "Miscellaneous Error: No. 75 Path/File access error: " + path + " is larger than 16 MB"
                     : QStringLiteral("There is no Set to use yet. Click \"Create Set\" to create one.");
             QCOMPARE(f.lib.dialogs.messages(), QStringList{told});
-            QCOMPARE(f.cars.carList().texts(), QStringList({"X"}));
-            QCOMPARE(f.cars.garageList().texts(), QStringList({"A"}));
+            QCOMPARE(f.cars.folder(FolderRole::Cars).list().texts(), QStringList({"X"}));
+            QCOMPARE(f.cars.folder(FolderRole::Garage).list().texts(), QStringList({"A"}));
         }
     }
 };

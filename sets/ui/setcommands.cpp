@@ -12,8 +12,9 @@ void createSet(CarLibrary& library, Platform platform, QWidget* parent)
 {
     setSession().editMode = false;
     SetStore store(platform.fs, platform.dataHome());
-    CreateSetWindow window(newSetForm(library.garageList().texts(), library.carList().texts()), store,
-                           platform.dialogs, parent);
+    CreateSetWindow window(newSetForm(library.folder(FolderRole::Garage).list().texts(),
+                                      library.folder(FolderRole::Cars).list().texts()),
+                           store, platform.dialogs, parent);
     window.exec();
 }
 
@@ -25,8 +26,8 @@ void editSet(CarLibrary& library, Platform platform, QWidget* parent)
     const std::optional<QString> chosen = chooseSet(chooser, store, platform.dialogs);
     if (!chosen)
         return;
-    Result<SetForm> form =
-        editSetForm(library.garageList().texts(), library.carList().texts(), store, *chosen);
+    Result<SetForm> form = editSetForm(library.folder(FolderRole::Garage).list().texts(),
+                                       library.folder(FolderRole::Cars).list().texts(), store, *chosen);
     if (!form.ok()) {
         platform.dialogs.message(form.error().miscMessage(), Dialogs::Icon::Exclamation);
         return;
