@@ -10,6 +10,11 @@ namespace parkwen {
 // cars kept aside. Another kind of folder the game loads cars from (a content pack's cars/ folder)
 // is another role with its own answers to the questions below.
 enum class FolderRole { Cars, Garage };
+// Where a car moved from one of the two folders goes.
+inline FolderRole otherRole(FolderRole role)
+{
+    return role == FolderRole::Cars ? FolderRole::Garage : FolderRole::Cars;
+}
 
 // One car folder as Parkwen sees it: where it is, its cars with their pictures (the list the
 // window shows), the number its count shows and the car chosen in it last. The library holds one

@@ -76,9 +76,9 @@ void ManyMoves::record(const std::function<void()>& command)
 
 // The one place a single car is moved for these commands: through the move engine, exactly as
 // ">>" or "<<" move the chosen car.
-void ManyMoves::moveOne(const QString& name, bool toGarage)
+void ManyMoves::moveOne(const QString& name, FolderRole to)
 {
-    m_cars.moveCarNamed(name, toGarage ? FolderRole::Garage : FolderRole::Cars);
+    m_cars.moveCarNamed(name, to);
 }
 
 bool ManyMoves::isStockEntry(const QString& name) const
@@ -89,10 +89,11 @@ bool ManyMoves::isStockEntry(const QString& name) const
     return cars.isStockAt(cars.list().rowOfText(name));
 }
 
-void ManyMoves::send(const QStringList& names, bool toGarage)
+void ManyMoves::send(const QStringList& names, FolderRole to)
 {
+    const bool toGarage = !m_cars.folder(to).isLoadedByGame();
     record([&] {
-        const CarList& source = m_cars.folder(toGarage ? FolderRole::Cars : FolderRole::Garage).list();
+        const CarList& source = m_cars.folder(otherRole(to)).list();
         QStringList moving;
         for (const QString& name : names) {
             if (source.rowOfText(name) >= 0 && !(toGarage && isStockEntry(name)))
@@ -100,8 +101,7 @@ void ManyMoves::send(const QStringList& names, bool toGarage)
             else
                 m_cars.door().tellIfGone(name);
         }
-        const MoveEngine::Batch batch =
-            m_cars.door().prepareMoves(moving, toGarage ? FolderRole::Garage : FolderRole::Cars);
+        const MoveEngine::Batch batch = m_cars.door().prepareMoves(moving, to);
         ProgressScope progress(
             m_cars.platform().progress,
             (toGarage ? QCoreApplication::translate("ManyMoves", "Sending %1 to the Garage Folder")
@@ -111,15 +111,15 @@ void ManyMoves::send(const QStringList& names, bool toGarage)
         int done = 0;
         for (const QString& name : names) {
             if (source.rowOfText(name) >= 0 && !(toGarage && isStockEntry(name)))
-                moveOne(name, toGarage);
+                moveOne(name, to);
             progress.step(++done);
         }
     });
 }
 
-void ManyMoves::remove(const QStringList& names, bool fromCars)
+void ManyMoves::remove(const QStringList& names, FolderRole from)
 {
-    const FolderRole from = fromCars ? FolderRole::Cars : FolderRole::Garage;
+    const bool fromCars = m_cars.folder(from).isLoadedByGame();
     QStringList doomed;
     for (const QString& name : names) {
         // A folder of a stock car's name that the lists do not show is kept as a stock car is.
@@ -210,7 +210,7 @@ void ManyMoves::undo()
         // The car must still be where the command left it; anything else has been changed since.
         const CarList& from = m_cars.folder(car.toGarage ? FolderRole::Cars : FolderRole::Garage).list();
         if (from.rowOfText(car.name) >= 0)
-            moveOne(car.name, car.toGarage);
+            moveOne(car.name, car.toGarage ? FolderRole::Garage : FolderRole::Cars);
         progress.step(++done);
     }
 }

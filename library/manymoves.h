@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/carfolder.h"
 #include "library/undo.h"
 
 #include <QMetaObject>
@@ -28,12 +29,12 @@ public:
     // Sends the named cars of one list to the other folder, in the order given, as one command.
     // Names the list no longer holds are passed over, and so are stock cars on their way to the
     // Garage Folder (as "All: Gar." passes them).
-    void send(const QStringList& names, bool toGarage);
+    void send(const QStringList& names, FolderRole to);
 
     // Deletes the named cars of one folder after one question naming how many. Stock cars are kept,
     // as "Del. Car" refuses them. A folder the list does not show (a car without a picture) is
     // deleted the same way.
-    void remove(const QStringList& names, bool fromCars);
+    void remove(const QStringList& names, FolderRole from);
 
     // Moves the cars of the last recorded command back; cars no longer where that command left
     // them are passed over.
@@ -42,7 +43,7 @@ public:
     const UndoHistory& history() const { return m_history; }
 
 private:
-    void moveOne(const QString& name, bool toGarage);
+    void moveOne(const QString& name, FolderRole to);
     bool isStockEntry(const QString& name) const;
 
     CarLibrary& m_cars;

@@ -63,7 +63,7 @@ private slots:
     {
         Fixture f({"a", "b", "c", "d"}, {"x"});
         makeFolder(f.lib.garageFolder, QStringLiteral("b")); // b cannot go: its name is taken there
-        f.moves->send({"a", "b", "c"}, true);
+        f.moves->send({"a", "b", "c"}, FolderRole::Garage);
 
         QCOMPARE(f.lib.dialogs.messages().size(), 1); // b's own message, once
         QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"b", "d"}));
@@ -85,7 +85,7 @@ private slots:
         f.cars->scan(FolderRole::Cars);
         f.lib.dialogs.clear();
         QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"adeon", "mine"}));
-        f.moves->send({"adeon", "ghost", "mine"}, true);
+        f.moves->send({"adeon", "ghost", "mine"}, FolderRole::Garage);
         QVERIFY(f.lib.dialogs.messages().isEmpty());
         QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"adeon"}));
         QCOMPARE(f.cars->folder(FolderRole::Garage).list().texts(), QStringList({"mine"}));
@@ -94,7 +94,7 @@ private slots:
     void undo_movesTheLastCommandBack_thenTheOneBefore()
     {
         Fixture f({"a", "b", "c"}, {"x", "y"});
-        f.moves->send({"a", "b"}, true);
+        f.moves->send({"a", "b"}, FolderRole::Garage);
         f.moves->record([&] { f.cars->moveAllFrom(FolderRole::Garage); }); // "All: Car": x, y, a, b
         QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"c", "x", "y", "a", "b"}));
         QCOMPARE(f.moves->history().size(), 2);
@@ -118,7 +118,7 @@ private slots:
     void undo_passesOverCarsMovedOrDeletedSince_andReportsBlockedOnes()
     {
         Fixture f({"a", "b", "c"}, {});
-        f.moves->send({"a", "b", "c"}, true);
+        f.moves->send({"a", "b", "c"}, FolderRole::Garage);
         // Since then: a came back by hand (not undoable on its own), b was deleted, and a folder
         // named c appeared in the Car Folder.
         f.cars->folder(FolderRole::Garage).setChosen(QStringLiteral("a"));
@@ -150,7 +150,7 @@ private slots:
     {
         Fixture f({"a", "b", "c"}, {"x", "y"});
         f.lib.dialogs.queueAnswer(Dialogs::Answer::No);
-        f.moves->remove({"a", "c"}, true);
+        f.moves->remove({"a", "c"}, FolderRole::Cars);
         QCOMPARE(f.lib.dialogs.messages().size(), 1);
         // The end says whether they go to the trash, which depends on the disk the test runs on.
         QVERIFY(f.lib.dialogs.messages().first().startsWith(
@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(f.carsOnDisk(), QStringList({"a", "b", "c"}));
 
         f.lib.dialogs.clear();
-        f.moves->remove({"a", "c"}, true);
+        f.moves->remove({"a", "c"}, FolderRole::Cars);
         QCOMPARE(f.lib.dialogs.messages().size(), 1);
         QCOMPARE(f.carsOnDisk(), QStringList({"b"}));
         QCOMPARE(f.cars->folder(FolderRole::Cars).list().texts(), QStringList({"b"}));
@@ -169,7 +169,7 @@ private slots:
         QVERIFY(!f.moves->canUndo()); // deleting is not a move
 
         f.lib.dialogs.clear();
-        f.moves->remove({"x"}, false);
+        f.moves->remove({"x"}, FolderRole::Garage);
         QCOMPARE(f.lib.dialogs.messages().size(), 1);
         QVERIFY(f.lib.dialogs.messages().first().startsWith(
             QStringLiteral("Are you sure you want to delete the 1 chosen car from your Garage Folder (it ")));

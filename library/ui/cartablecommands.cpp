@@ -42,9 +42,9 @@ void CarTable::moveChosen()
     // The same command as the main window's: one undo step, the lists and counts follow.
     m_moves.record([&] {
         if (!toGarage.isEmpty())
-            m_moves.send(toGarage, true);
+            m_moves.send(toGarage, FolderRole::Garage);
         if (!toCars.isEmpty())
-            m_moves.send(toCars, false);
+            m_moves.send(toCars, FolderRole::Cars);
     });
     // Cars the lists do not show move through the same engine; no list changes.
     // The game's own cars listed in the stock-listing mode stay in the Car Folder, as ">>" keeps them.
@@ -66,9 +66,9 @@ void CarTable::deleteChosen()
             (car.inGarage ? fromGarage : fromCars) << car.folderName;
     }
     if (!fromCars.isEmpty())
-        m_moves.remove(fromCars, true);
+        m_moves.remove(fromCars, FolderRole::Cars);
     if (!fromGarage.isEmpty())
-        m_moves.remove(fromGarage, false);
+        m_moves.remove(fromGarage, FolderRole::Garage);
 }
 
 void CarTable::addChosenToSet()

@@ -52,15 +52,13 @@ Castle::Castle(CarLibrary& cars, QWidget* parent)
     refresh();
 }
 
-void Castle::sendChosen(bool toGarage)
+void Castle::sendChosenFrom(FolderRole from)
 {
-    CarListView* view = toGarage ? m_Cart3 : m_Gartery;
+    CarListView* view = from == FolderRole::Cars ? m_Cart3 : m_Gartery;
     if (view->chosenCount() > 1)
-        m_moves.send(chosenNames(view), toGarage);
-    else if (toGarage)
-        m_moves.record([this] { m_cars.moveChosenFrom(FolderRole::Cars); });
+        m_moves.send(chosenNames(view), otherRole(from));
     else
-        m_moves.record([this] { m_cars.moveChosenFrom(FolderRole::Garage); });
+        m_moves.record([this, from] { m_cars.moveChosenFrom(from); });
 }
 
 void Castle::CopAll_Click()
@@ -90,10 +88,10 @@ void Castle::SetRemv_Click()
 
 void Castle::Del_Click()
 {
-    const bool fromCars = m_cars.display().lastChosen == FolderRole::Cars;
-    CarListView* view = fromCars ? m_Cart3 : m_Gartery;
+    const FolderRole from = m_cars.display().lastChosen;
+    CarListView* view = from == FolderRole::Cars ? m_Cart3 : m_Gartery;
     if (view->chosenCount() > 1)
-        m_moves.remove(chosenNames(view), fromCars);
+        m_moves.remove(chosenNames(view), from);
     else
         m_cars.deleteChosen();
 }
@@ -184,7 +182,8 @@ void Castle::connectActions()
     on(C::AllToCarFolder, [this] { CopAll_Click(); });
     on(C::DeleteCar, [this] { Del_Click(); });
     on(C::Keys, [this] { ksl_Click(); });
-    on(C::MoveFromList, [this] { sendChosen(m_menuList == m_Cart3); });
+    on(C::MoveFromList,
+       [this] { sendChosenFrom(m_menuList == m_Cart3 ? FolderRole::Cars : FolderRole::Garage); });
     on(C::DeleteFromList, [this] { Del_Click(); });
     on(C::OpenDetails, [this] {
         if (m_menuList == m_Cart3)

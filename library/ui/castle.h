@@ -107,7 +107,7 @@ private:
     void chooseLead(CarListView* view);
     QStringList chosenNames(CarListView* view) const;
     // ">>" (toGarage) or "<<": one chosen car as the buttons always did, several in one command.
-    void sendChosen(bool toGarage);
+    void sendChosenFrom(FolderRole from);
     void focusFilter();
     // "Show in File Manager" of the lists' menu: the folder of the entry chosen last in that list.
     void showChosenInFileManager();
@@ -121,8 +121,8 @@ private:
     }                                                              // a garage-list entry clicked
     void Cart3_DblClick() { m_cars.openChosen(FolderRole::Cars); } // its details opened
     void Gartery_DblClick() { m_cars.openChosen(FolderRole::Garage); }
-    void Garter_Click() { sendChosen(true); }                       // ">>"
-    void Carter_Click() { sendChosen(false); }                      // "<<"
+    void Garter_Click() { sendChosenFrom(FolderRole::Cars); }       // ">>"
+    void Carter_Click() { sendChosenFrom(FolderRole::Garage); }     // "<<"
     void CopAll_Click();                                            // "All: Car"
     void DelAll_Click();                                            // "All: Gar."
     void Del_Click();                                               // "Del. Car"

@@ -25,8 +25,9 @@ void Castle::connectList(CarListView* view, bool carList)
             Gartery_DblClick();
     });
     connect(view, &CarListView::used, this, [this, view] { m_lastUsedList = view; });
-    connect(view, &CarListView::carsDropped, this,
-            [this, carList](const QStringList& names) { m_moves.send(names, !carList); });
+    connect(view, &CarListView::carsDropped, this, [this, carList](const QStringList& names) {
+        m_moves.send(names, carList ? FolderRole::Cars : FolderRole::Garage);
+    });
     connect(view, &CarListView::menuRequested, this, [this, view](const QPoint& at) {
         QMenu* menu = listMenu(view);
         menu->setAttribute(Qt::WA_DeleteOnClose);
