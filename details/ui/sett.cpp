@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -172,6 +173,25 @@ QPushButton* makeButton(const SettActions& actions, DetailsCommands::Command com
 {
     return styled(actions.makeButton(command, name, parent), glyph);
 }
+
+// Params. Choosing an entry (a click, the arrow keys) shows that file's statistics. A list taking the
+// focus makes its first entry current by itself: the window's activation does so, and so does a
+// screen reader or Tab moving onto the list. That is no choice of the user's, so it shows nothing:
+// otherwise the window would read the file and could raise an error box (a car without a readable
+// parameters.txt) that nobody asked for, and while that box is open the window manager's close
+// requests are dropped.
+class ParamsList : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        const QSignalBlocker quiet(this);
+        QListWidget::focusInEvent(event);
+    }
+};
 
 QFrame* makeArea(QWidget* parent, const char* name)
 {
@@ -332,7 +352,7 @@ QWidget* Sett::buildParameterArea()
     layout->setSpacing(6);
 
     m_label1 = makeLabel(area, "Label1", tr("Parameters:"), headingFont());
-    m_params = new QListWidget(area);
+    m_params = new ParamsList(area);
     m_params->setObjectName(QStringLiteral("Params"));
     m_params->setAccessibleName(tr("Parameters"));
     m_params->setToolTip(tr("A list of all Parameters for this Car. Click on a Set of Parametes "
