@@ -97,10 +97,12 @@ QString keyTable(const QList<parkwen::KeyHelp>& keys)
 // every key the windows have and no other.
 QString keysSection()
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("Help", text); };
+    const auto translated = [](const char* text) { return QCoreApplication::translate("Help", text); };
     return QStringLiteral("<h2>%1</h2>\n<p>%2</p>\n%3\n<p>%4</p>\n%5")
-        .arg(tr(QT_TRANSLATE_NOOP("Help", "Keys")), tr(QT_TRANSLATE_NOOP("Help", "Main window:")),
-             keyTable(parkwen::CastleActions::keyHelp()), tr(QT_TRANSLATE_NOOP("Help", "Car details:")),
+        .arg(translated(QT_TRANSLATE_NOOP("Help", "Keys")),
+             translated(QT_TRANSLATE_NOOP("Help", "Main window:")),
+             keyTable(parkwen::CastleActions::keyHelp()),
+             translated(QT_TRANSLATE_NOOP("Help", "Car details:")),
              keyTable(parkwen::DetailsCommands::keyHelp()));
 }
 

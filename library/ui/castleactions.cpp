@@ -226,11 +226,11 @@ QList<KeyHelp> CastleActions::keyHelp()
         if (!about.key.isEmpty())
             rows << keyHelpOf(about, kKeysContext);
     // Keys of the lists themselves rather than commands of the window.
-    const auto tr = [](const char* text) { return QCoreApplication::translate(kContext, text); };
-    rows << KeyHelp{tr(QT_TRANSLATE_NOOP("parkwen::Castle", "Menu key, Shift+F10")),
-                    tr(QT_TRANSLATE_NOOP("parkwen::Castle", "the context menu of a list"))}
-         << KeyHelp{tr(QT_TRANSLATE_NOOP("parkwen::Castle", "Tab")),
-                    tr(QT_TRANSLATE_NOOP("parkwen::Castle", "from a filter box to its list and on"))};
+    const auto translated = [](const char* text) { return QCoreApplication::translate(kContext, text); };
+    rows << KeyHelp{translated(QT_TRANSLATE_NOOP("parkwen::Castle", "Menu key, Shift+F10")),
+                    translated(QT_TRANSLATE_NOOP("parkwen::Castle", "the context menu of a list"))}
+         << KeyHelp{translated(QT_TRANSLATE_NOOP("parkwen::Castle", "Tab")),
+                    translated(QT_TRANSLATE_NOOP("parkwen::Castle", "from a filter box to its list and on"))};
     return rows;
 }
 
