@@ -84,13 +84,14 @@ in <code>~/.local/share/parkwen/sets/</code> (XDG_DATA_HOME), the thumbnail cach
 or one holding a file named <code>portable</code>, keeps the settings and sets beside the programs.
 <code>parkwen --version</code> tells which.</p>)")};
 
-QString keyTable(const QList<parkwen::KeyHelp>& keys)
+// A heading row, then a row for each key of one window.
+QString keyRows(const QString& window, const QList<parkwen::KeyHelp>& keys)
 {
-    QString rows;
+    QString rows = QStringLiteral("<tr><td colspan=\"2\"><i>%1</i></td></tr>\n").arg(window.toHtmlEscaped());
     for (const parkwen::KeyHelp& key : keys)
         rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>\n")
                     .arg(key.key.toHtmlEscaped(), key.does.toHtmlEscaped());
-    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">\n%1</table>").arg(rows);
+    return rows;
 }
 
 // The keys of both windows, made from the tables their keys are made from, so that the help names
@@ -98,12 +99,12 @@ QString keyTable(const QList<parkwen::KeyHelp>& keys)
 QString keysSection()
 {
     const auto translated = [](const char* text) { return QCoreApplication::translate("Help", text); };
-    return QStringLiteral("<h2>%1</h2>\n<p>%2</p>\n%3\n<p>%4</p>\n%5")
-        .arg(translated(QT_TRANSLATE_NOOP("Help", "Keys")),
-             translated(QT_TRANSLATE_NOOP("Help", "Main window:")),
-             keyTable(parkwen::CastleActions::keyHelp()),
-             translated(QT_TRANSLATE_NOOP("Help", "Car details:")),
-             keyTable(parkwen::DetailsCommands::keyHelp()));
+    return QStringLiteral("<h2>%1</h2>\n<table cellspacing=\"0\" cellpadding=\"3\">\n%2%3</table>")
+        .arg(
+            translated(QT_TRANSLATE_NOOP("Help", "Keys")),
+            keyRows(translated(QT_TRANSLATE_NOOP("Help", "Main window:")), parkwen::CastleActions::keyHelp()),
+            keyRows(translated(QT_TRANSLATE_NOOP("Help", "Car details:")),
+                    parkwen::DetailsCommands::keyHelp()));
 }
 
 } // namespace
