@@ -14,7 +14,6 @@ namespace parkwen {
 // the buttons of the parameter and skin areas from them.
 class SettActions : public ActionTable
 {
-    Q_OBJECT
 public:
     using Command = DetailsCommands::Command;
 

@@ -17,7 +17,8 @@ namespace parkwen {
 // only announce that they were triggered; the window connects them to what they do.
 class CastleActions : public ActionTable
 {
-    Q_OBJECT
+    // No Q_OBJECT: it adds nothing to ActionTable's signals, and the help viewer uses its table
+    // without the rest of the window.
 public:
     enum Command {
         BringChosen, // "<<", Z
