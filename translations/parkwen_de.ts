@@ -1433,16 +1433,16 @@ verloren, wenn ein Parkwen angehalten wird: Der nächste Start beendet oder mach
 gerade tat.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Keys&lt;/h2&gt;
-&lt;p&gt;Main window: Z, X, Ctrl+Z Undo, Ctrl+F Filter, menu key or Shift+F10 context menu, F1 Settings,
-F2 Help, F3 Reset Reg., F5 Refresh, F6 Install Cars, F7 Car Table.&lt;br&gt;
-Car details: F1 Import Parameters, F2 Backup Parameters, F3 Set Parameters, F4 Backup Skin,
-F5 Set Skin.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Tasten&lt;/h2&gt;
-&lt;p&gt;Hauptfenster: Z, X, Strg+Z Rückgängig, Strg+F Filter, Menütaste oder Umschalt+F10 Kontextmenü,
-F1 Einstellungen, F2 Hilfe, F3 Reg. zurücks., F5 Aktualisieren, F6 Autos installieren, F7 Autotabelle.&lt;br&gt;
-Autodetails: F1 Parameter importieren, F2 Parameter sichern, F3 Parameter setzen, F4 Skin sichern,
-F5 Skin setzen.&lt;/p&gt;</translation>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Main window:</source>
+        <translation>Hauptfenster:</translation>
+    </message>
+    <message>
+        <source>Car details:</source>
+        <translation>Autodetails:</translation>
     </message>
 </context>
 <context>
@@ -2400,6 +2400,22 @@ Parkwen Setup: Autoordner, Garagenordner und Höchstzahl an Autos für Parkwen w
         <source>(packlist %1)</source>
         <translation>(Packliste %1)</translation>
     </message>
+    <message>
+        <source>Menu key, Shift+F10</source>
+        <translation>Menütaste, Umschalt+F10</translation>
+    </message>
+    <message>
+        <source>the context menu of a list</source>
+        <translation>das Kontextmenü einer Liste</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>from a filter box to its list and on</source>
+        <translation>vom Filterfeld zu seiner Liste und weiter</translation>
+    </message>
 </context>
 <context>
     <name>parkwen::CreateSetWindow</name>
@@ -2760,6 +2776,10 @@ Parkwen Setup: Autoordner, Garagenordner und Höchstzahl an Autos für Parkwen w
     </message>
     <message>
         <source>The packlist&apos;s new name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two packs differ only in letter case (the game tells them apart): %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

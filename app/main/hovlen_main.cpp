@@ -1,5 +1,7 @@
 // hovlen: the help viewer that Parkwen's Help button (F2) starts.
 
+#include "details/detailscommands.h"
+#include "library/ui/castleactions.h"
 #include "translations/translations.h"
 
 #include <QApplication>
@@ -9,7 +11,7 @@
 
 namespace {
 
-// The help, a section a translation unit.
+// The help, a section a translation unit; the null section is the keys (keysSection()).
 const char* const kHelp[] = {QT_TRANSLATE_NOOP("Help", R"(<h1>Parkwen help</h1>
 <p>Re-Volt loads every car folder in its cars folder and fails once too many add-on cars are
 installed. Parkwen keeps the cars you do not want loaded in your <b>Garage Folder</b> and moves them
@@ -68,11 +70,7 @@ lists cannot show, parameter-only variants, twins, folders that are no car and h
 <p>While one Parkwen changes the car folders, another that wants to change them waits and says
 "Another Parkwen is changing the car folders; waiting…"; Cancel gives up. Nothing is lost when a
 Parkwen is stopped: the next start finishes or undoes what it was doing.</p>)"),
-                             QT_TRANSLATE_NOOP("Help", R"(<h2>Keys</h2>
-<p>Main window: Z, X, Ctrl+Z Undo, Ctrl+F Filter, menu key or Shift+F10 context menu, F1 Settings,
-F2 Help, F3 Reset Reg., F5 Refresh, F6 Install Cars, F7 Car Table.<br>
-Car details: F1 Import Parameters, F2 Backup Parameters, F3 Set Parameters, F4 Backup Skin,
-F5 Set Skin.</p>)"),
+                             nullptr, // the keys, from the windows' tables of commands
                              QT_TRANSLATE_NOOP("Help", R"(<h2>Command line</h2>
 <p><code>parkwen --help</code> lists the commands that work without a window: <code>--list</code>,
 <code>--load-set</code>, <code>--only-set</code>, <code>--remove-set</code>, <code>--move</code>,
@@ -86,6 +84,29 @@ in <code>~/.local/share/parkwen/sets/</code> (XDG_DATA_HOME), the thumbnail cach
 or one holding a file named <code>portable</code>, keeps the settings and sets beside the programs.
 <code>parkwen --version</code> tells which.</p>)")};
 
+// A heading row, then a row for each key of one window.
+QString keyRows(const QString& window, const QList<parkwen::KeyHelp>& keys)
+{
+    QString rows = QStringLiteral("<tr><td colspan=\"2\"><i>%1</i></td></tr>\n").arg(window.toHtmlEscaped());
+    for (const parkwen::KeyHelp& key : keys)
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>\n")
+                    .arg(key.key.toHtmlEscaped(), key.does.toHtmlEscaped());
+    return rows;
+}
+
+// The keys of both windows, made from the tables their keys are made from, so that the help names
+// every key the windows have and no other.
+QString keysSection()
+{
+    const auto translated = [](const char* text) { return QCoreApplication::translate("Help", text); };
+    return QStringLiteral("<h2>%1</h2>\n<table cellspacing=\"0\" cellpadding=\"3\">\n%2%3</table>")
+        .arg(
+            translated(QT_TRANSLATE_NOOP("Help", "Keys")),
+            keyRows(translated(QT_TRANSLATE_NOOP("Help", "Main window:")), parkwen::CastleActions::keyHelp()),
+            keyRows(translated(QT_TRANSLATE_NOOP("Help", "Car details:")),
+                    parkwen::DetailsCommands::keyHelp()));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -96,7 +117,7 @@ int main(int argc, char* argv[])
     parkwen::installTranslations(app);
     QStringList sections;
     for (const char* section : kHelp)
-        sections << QCoreApplication::translate("Help", section);
+        sections << (section ? QCoreApplication::translate("Help", section) : keysSection());
     QTextBrowser browser;
     browser.setObjectName(QStringLiteral("hovlen"));
     browser.setWindowTitle(QCoreApplication::translate("Help", "Parkwen Help"));

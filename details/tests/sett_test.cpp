@@ -6,16 +6,60 @@
 #include "tests/support/scripteddialogs.h"
 
 #include "platform/qt/localfilesystem.h"
+#include "platform/qt/qtdialogs.h"
 #include "platform/qt/qtpictures.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
+
+#include <functional>
 
 #include <sys/stat.h>
 
+// Where a window manager's requests enter Qt (QtGui's platform interface, whose header is not among
+// the public ones). A close request sent here meets the same rules as one from the window manager:
+// Qt drops it while a modal window blocks the window.
+class QWindowSystemInterface
+{
+public:
+    struct SynchronousDelivery
+    {
+    };
+    template <typename Delivery> static bool handleCloseEvent(QWindow* window);
+};
+
 using namespace parkwen;
 using namespace parkwen::test;
+
+namespace {
+
+// Calls `opened` with every message box once it is open and modal, from within its own loop.
+class BoxWatcher : public QObject
+{
+public:
+    explicit BoxWatcher(std::function<void(QMessageBox*)> opened) : m_opened(std::move(opened)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box && event->type() == QEvent::Show)
+            QMetaObject::invokeMethod(
+                this, [this, box] { m_opened(box); }, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    std::function<void(QMessageBox*)> m_opened;
+};
+
+} // namespace
 
 class SettTest : public QObject
 {
@@ -133,6 +177,73 @@ private slots:
         QCOMPARE(label(sett, "Base"), QStringLiteral("Param Base:"));
         QCOMPARE(sett.findChild<StatBarImage*>(QStringLiteral("BarTurn"))->barWidth(), 0);
         QVERIFY(sett.findChild<QLabel*>(QStringLiteral("kakar"))->pixmap().isNull());
+    }
+
+    // A screen reader moves the focus over the window and selects what it reads; none of that is a
+    // command, so it raises no box, and the window manager's first close request closes the window.
+    // Boxes here are real and modal, as in the program: one left open would make Qt drop the
+    // request, as it does for any window a modal one blocks.
+    void screenReaderWalk_raisesNothingAndTheFirstCloseRequestCloses()
+    {
+        const QString car = makeFolder(m_dir.path(), QStringLiteral("NoParameters"));
+        writePicture(car + "/car.bmp", Qt::blue, 64);
+        QWidget mainWindow;
+        mainWindow.show();
+        QtDialogs dialogs(QStringLiteral("Parkwen"));
+        dialogs.setParent(&mainWindow);
+        Platform real = platform();
+        Platform withBoxes{real.fs, real.pictures, dialogs, real.processes, real.programFolder};
+        Sett sett(withBoxes, contextFor(car), &mainWindow);
+
+        int closeRequests = 0;
+        QStringList boxes;
+        const auto requestClose = [&] {
+            ++closeRequests;
+            QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+                sett.windowHandle());
+        };
+        // A box that opens anyway: the user asks the window manager to close the details window, and
+        // then, as that does nothing, answers the box.
+        BoxWatcher watcher([&](QMessageBox* box) {
+            boxes << box->text();
+            if (sett.isVisible())
+                requestClose();
+            box->reject();
+        });
+        qApp->installEventFilter(&watcher);
+
+        sett.show();
+        QTRY_VERIFY(sett.isFilled());
+        // The reader brings the window to the front (as its focus requests do) and walks its tree.
+        if (sett.isVisible()) {
+            sett.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&sett));
+        }
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            if (!node || !node->isValid() || !sett.isVisible())
+                return;
+            // Pressing a button is the user's command, not the reader's.
+            if (QAccessibleActionInterface* actions = node->actionInterface())
+                for (const QString& name : actions->actionNames())
+                    if (name != QAccessibleActionInterface::pressAction())
+                        actions->doAction(name);
+            for (int i = 0; i < node->childCount(); ++i)
+                walk(node->child(i));
+        };
+        walk(QAccessible::queryAccessibleInterface(&sett));
+        // And the reader's user moves through the window with Tab.
+        for (int i = 0; i < 20 && sett.isVisible(); ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : static_cast<QWidget*>(&sett), Qt::Key_Tab);
+        }
+        QCoreApplication::processEvents();
+
+        if (sett.isVisible())
+            requestClose();
+        QVERIFY(!sett.isVisible());
+        QCOMPARE(closeRequests, 1);
+        QCOMPARE(boxes, QStringList());
+        qApp->removeEventFilter(&watcher);
     }
 
     void controls_carTheirCaptionsAndTooltips()

@@ -169,6 +169,40 @@ private slots:
         QCOMPARE(m_dialogs.messages(), QStringList({"Import Successful", "Import Successful"}));
     }
 
+    // F1 to F5 run their commands from whichever control has the focus, when pressed alone: with
+    // Shift, Ctrl or Alt they do nothing, as the window has always read them.
+    void functionKeys_runTheirCommandsFromAnyControlOnlyWhenPressedAlone()
+    {
+        ScriptedChoosers choosers;
+        Sett sett(platform(), contextFor(m_car));
+        setImportChoosers(sett, &choosers);
+        sett.show();
+        QVERIFY(QTest::qWaitForWindowActive(&sett));
+        QTRY_VERIFY(sett.isFilled());
+        sett.findChild<QListWidget*>(QStringLiteral("Params"))->setCurrentRow(0);
+        auto* picSel = sett.findChild<HorizontalUpDown*>(QStringLiteral("PicSel"));
+        picSel->setFocus();
+        // What the player meets: the boxes, the prompts, the choosers and the car's paint.
+        const auto met = [&] {
+            return QStringList{m_dialogs.messages().join(u'|'), m_dialogs.prompts().join(u'|'),
+                               choosers.openedAt.join(u'|'),
+                               QString::fromLatin1(readBytes(m_car + "/car.bmp").toHex())};
+        };
+        const QList<std::pair<Qt::Key, int>> keys = {
+            {Qt::Key_F1, 2}, {Qt::Key_F2, 1}, {Qt::Key_F3, 0}, {Qt::Key_F4, 1}, {Qt::Key_F5, 3}};
+        for (const auto& [key, changes] : keys) {
+            const QStringList before = met();
+            for (const Qt::KeyboardModifier with : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier})
+                QTest::keyClick(picSel, key, with);
+            QCOMPARE(met(), before);
+            QTest::keyClick(picSel, key);
+            QVERIFY2(met()[changes] != before[changes], qPrintable(QKeySequence(key).toString()));
+        }
+        // The buttons are named by what they do, since two share each caption.
+        QCOMPARE(sett.findChild<QPushButton*>(QStringLiteral("Bakbit"))->accessibleName(),
+                 QStringLiteral("Backup Skin"));
+    }
+
     void fileChooser_refusesThenAcceptsAndFollowsFolders()
     {
         const QString donor = makeFolder(m_cars, "donor");

@@ -2,20 +2,21 @@
 
 #include "details/ui/carview.h"
 #include "details/ui/previews.h"
+#include "details/ui/settactions.h"
 #include "details/ui/settfiles.h"
 #include "details/ui/statbar.h"
 #include "details/ui/updown.h"
 
-#include <QEvent>
+#include <QAction>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -147,19 +148,50 @@ QLabel* makeImage(QWidget* parent, const char* name, QSize size, const QString& 
     return image;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& tooltip,
-                        std::optional<Glyph> glyph = std::nullopt)
+QPushButton* styled(QPushButton* button, std::optional<Glyph> glyph)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
     button->setFont(buttonFont());
-    button->setToolTip(tooltip);
     // Enter in the list must not run a command by surprise.
     button->setAutoDefault(false);
     if (glyph)
         button->setIcon(glyphIcon(*glyph));
     return button;
 }
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& tooltip,
+                        std::optional<Glyph> glyph = std::nullopt)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(tooltip);
+    return styled(button, glyph);
+}
+
+// A button of a command with a key: its caption, tooltip and names come from the window's actions.
+QPushButton* makeButton(const SettActions& actions, DetailsCommands::Command command, QWidget* parent,
+                        const char* name, std::optional<Glyph> glyph = std::nullopt)
+{
+    return styled(actions.makeButton(command, name, parent), glyph);
+}
+
+// Params. Choosing an entry (a click, the arrow keys) shows that file's statistics. A list taking the
+// focus makes its first entry current by itself: the window's activation does so, and so does a
+// screen reader or Tab moving onto the list. That is no choice of the user's, so it shows nothing:
+// otherwise the window would read the file and could raise an error box (a car without a readable
+// parameters.txt) that nobody asked for, and while that box is open the window manager's close
+// requests are dropped.
+class ParamsList : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        const QSignalBlocker quiet(this);
+        QListWidget::focusInEvent(event);
+    }
+};
 
 QFrame* makeArea(QWidget* parent, const char* name)
 {
@@ -196,6 +228,7 @@ Sett::Sett(Platform platform, DetailsContext context, QWidget* parent)
     setWindowTitle(tr("Parkwen Car Settings"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    m_actions = new SettActions(this);
     buildWindow();
     m_previews = new Previews(m_platform.pictures, this);
     m_fileAreas = std::make_unique<SettFileAreas>(
@@ -210,10 +243,16 @@ Sett::Sett(Platform platform, DetailsContext context, QWidget* parent)
     m_timer1->setInterval(0);
     connect(m_timer1, &QTimer::timeout, this, &Sett::Timer1_Timer);
 
-    // Key preview: the window sees F1-F5 before whichever control has the focus.
-    installEventFilter(this);
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    // F1-F5 reach the commands from whichever control has the focus.
+    using D = DetailsCommands;
+    const auto on = [this](D::Command command, void (Sett::*handler)()) {
+        connect(m_actions->action(command), &QAction::triggered, this, handler);
+    };
+    on(D::ImportParameters, &Sett::Impit_Click);
+    on(D::BackUpParameters, &Sett::Bacup_Click);
+    on(D::SetParameters, &Sett::Settt_Click);
+    on(D::BackUpSkin, &Sett::Bakbit_Click);
+    on(D::SetSkin, &Sett::setskin_Click);
 }
 
 Sett::~Sett() = default;
@@ -313,7 +352,7 @@ QWidget* Sett::buildParameterArea()
     layout->setSpacing(6);
 
     m_label1 = makeLabel(area, "Label1", tr("Parameters:"), headingFont());
-    m_params = new QListWidget(area);
+    m_params = new ParamsList(area);
     m_params->setObjectName(QStringLiteral("Params"));
     m_params->setAccessibleName(tr("Parameters"));
     m_params->setToolTip(tr("A list of all Parameters for this Car. Click on a Set of Parametes "
@@ -323,13 +362,9 @@ QWidget* Sett::buildParameterArea()
     m_params->setMinimumWidth(200);
     m_params->setMinimumHeight(110);
 
-    m_bacup = makeButton(area, "Bacup", tr("Backup"),
-                         tr("Click to BackUp \"Current Parameters\" (Parameters.Txt.)"), Glyph::UpArrow);
-    m_settt = makeButton(area, "Settt", tr("Set"),
-                         tr("Click to set the Currently Selected Parameters to \"Current Parameters\" "
-                            "(Parameters.Txt.)"));
-    m_impit = makeButton(area, "Impit", tr("Import"), tr("Click to Import Parameters from another Folder"),
-                         Glyph::Import);
+    m_bacup = makeButton(*m_actions, DetailsCommands::BackUpParameters, area, "Bacup", Glyph::UpArrow);
+    m_settt = makeButton(*m_actions, DetailsCommands::SetParameters, area, "Settt");
+    m_impit = makeButton(*m_actions, DetailsCommands::ImportParameters, area, "Impit", Glyph::Import);
     m_delP = makeButton(area, "DelP", tr("Delete"),
                         tr("Click to completely remove the last selected Parameters Set."));
     m_label3 = makeLabel(area, "Label3",
@@ -353,9 +388,6 @@ QWidget* Sett::buildParameterArea()
     layout->addWidget(m_label3);
 
     connect(m_params, &QListWidget::currentRowChanged, this, [this] { Params_Click(); });
-    connect(m_bacup, &QPushButton::clicked, this, &Sett::Bacup_Click);
-    connect(m_settt, &QPushButton::clicked, this, &Sett::Settt_Click);
-    connect(m_impit, &QPushButton::clicked, this, &Sett::Impit_Click);
     connect(m_delP, &QPushButton::clicked, this, &Sett::DelP_Click);
     return area;
 }
@@ -373,8 +405,7 @@ QWidget* Sett::buildSkinArea()
     m_kakar = makeImage(area, "kakar", QSize(SkinView, SkinView),
                         tr("The Current skin: Specified in the Current \"Parameters.txt\". To Back this up "
                            "Click \"Backup.\""));
-    m_bakbit =
-        makeButton(area, "Bakbit", tr("Backup"), tr("Click to Backup the \"Current Skin.\""), Glyph::UpArrow);
+    m_bakbit = makeButton(*m_actions, DetailsCommands::BackUpSkin, area, "Bakbit", Glyph::UpArrow);
 
     m_label4 = makeLabel(area, "Label4", tr("Other Skins"), labelFont());
     m_otherIm = makeImage(area, "OtherIm", QSize(SkinView, SkinView),
@@ -388,9 +419,7 @@ QWidget* Sett::buildSkinArea()
     m_picSel->setObjectName(QStringLiteral("PicSel"));
     m_picSel->setToolTip(tr("Use this to Scroll Between \"Other Skins.\""));
     m_picSel->setFixedSize(SkinView, 22);
-    m_setskin =
-        makeButton(area, "setskin", tr("Set"),
-                   tr("Click to Set the Current \"Other Skin\" to the \"Current Skin\""), Glyph::Tick);
+    m_setskin = makeButton(*m_actions, DetailsCommands::SetSkin, area, "setskin", Glyph::Tick);
     m_immpit = makeButton(area, "IMMPIT", tr("Import"), tr("Click to Import Parameters from another Folder"),
                           Glyph::Import);
     m_delS = makeButton(area, "DelS", tr("Delete"),
@@ -445,8 +474,6 @@ QWidget* Sett::buildSkinArea()
         PicSel_Change();
         m_carView->tryOn(true); // stepping through the other skins tries each on
     });
-    connect(m_setskin, &QPushButton::clicked, this, &Sett::setskin_Click);
-    connect(m_bakbit, &QPushButton::clicked, this, &Sett::Bakbit_Click);
     connect(m_delS, &QPushButton::clicked, this, &Sett::DelS_Click);
     connect(m_immpit, &QPushButton::clicked, this, &Sett::IMMPIT_Click);
     return area;
@@ -556,39 +583,6 @@ void Sett::showCarPicture(QLabel* image, const QString& name)
 void Sett::waitForPictures()
 {
     m_previews->finish();
-}
-
-bool Sett::runShortcut(int key)
-{
-    switch (key) {
-    case Qt::Key_F1:
-        Impit_Click();
-        return true;
-    case Qt::Key_F2:
-        Bacup_Click();
-        return true;
-    case Qt::Key_F3:
-        Settt_Click();
-        return true;
-    case Qt::Key_F4:
-        Bakbit_Click();
-        return true;
-    case Qt::Key_F5:
-        setskin_Click();
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool Sett::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() == Qt::NoModifier && runShortcut(key->key()))
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace parkwen

@@ -23,13 +23,15 @@ class CarView;
 class HorizontalUpDown;
 class ImportChoosers;
 class Previews;
+class SettActions;
 class StatBarImage;
 
 // The car details window: one car's name, picture and statistics, its parameter files and its
 // skins. Shown modally over the main window; filled once by Timer1 right after it is shown.
 //
 // The window itself (layout, opening, statistics, keys) lives in sett.cpp; the commands of the
-// parameter and skin areas live in SettFileAreas, to which the handlers below hand over.
+// parameter and skin areas live in SettFileAreas, to which the handlers below hand over. The
+// commands with a key are actions of the window (SettActions), made from DetailsCommands.
 class Sett : public QDialog
 {
     Q_OBJECT
@@ -100,10 +102,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-    // Runs the command of an F1-F5 key; false for other keys.
-    bool runShortcut(int key);
 
     Platform m_platform;
     DetailsContext m_context;
@@ -121,6 +119,9 @@ protected:
     // Where parfil and BMPfil point; empty until the opening sequence sets it.
     QString m_listerFolder;
     bool m_filled = false;
+
+    // The commands with a key (F1-F5), which their buttons trigger too.
+    SettActions* m_actions = nullptr;
 
     // --- Controls (objectName = the name in brackets) ---
     QLabel* m_moniker = nullptr; // Moniker

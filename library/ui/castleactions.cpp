@@ -1,5 +1,7 @@
 #include "library/ui/castleactions.h"
 
+#include "details/detailscommands.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
@@ -13,11 +15,6 @@ namespace {
 // The main window's texts keep the window's translation context.
 constexpr const char* kContext = "parkwen::Castle";
 constexpr const char* kKeysContext = "KeysWindow";
-
-QString translated(const char* text)
-{
-    return QCoreApplication::translate(kContext, text);
-}
 
 using C = CastleActions;
 
@@ -134,15 +131,6 @@ const std::array<C::Info, C::CommandCount> kCommands = {{
      false},
 }};
 
-// The details window's keys, as the Keys window has always listed them under its heading.
-const char* const kDetailsLines[] = {
-    QT_TRANSLATE_NOOP("KeysWindow", "\tF1: Import Parameters"),
-    QT_TRANSLATE_NOOP("KeysWindow", "\tF2: Backup Parameters"),
-    QT_TRANSLATE_NOOP("KeysWindow", "\tF3: Set Parameters"),
-    QT_TRANSLATE_NOOP("KeysWindow", "\tF4: Backup Skin"),
-    QT_TRANSLATE_NOOP("KeysWindow", "\tF5: Set Skin!"),
-};
-
 // The commands the Keys window listed from the start, in its order; the others with a key follow
 // after the details window's keys.
 constexpr C::Command kFirstListed[] = {C::BringChosen, C::SendChosen,  C::Settings,
@@ -183,46 +171,23 @@ const CastleActions::Info& CastleActions::info(Command command)
     return kCommands[size_t(command)];
 }
 
-CastleActions::CastleActions(QWidget* window) : QObject(window)
+CastleActions::CastleActions(QWidget* window)
+    : ActionTable(window, kContext, kCommands, [](int row) { return keysOf(Command(row)); })
 {
     setObjectName(QStringLiteral("CastleActions"));
-    for (int i = 0; i < CommandCount; ++i) {
-        const Command command = Command(i);
-        const Info& about = info(command);
-        auto* action = new QAction(translated(about.caption), window);
-        action->setObjectName(QString::fromLatin1(about.name));
-        if (*about.tooltip)
-            action->setToolTip(translated(about.tooltip));
-        action->setShortcuts(keysOf(command));
-        action->setShortcutContext(Qt::WindowShortcut);
-        action->setAutoRepeat(about.autoRepeat);
-        // The table is a command of its own in the menu, where its key would only crowd the entry.
-        action->setShortcutVisibleInContextMenu(command != Table);
-        window->addAction(action);
-        m_actions[size_t(i)] = action;
-    }
+    // The table is a command of its own in the menu, where its key would only crowd the entry.
+    for (int i = 0; i < CommandCount; ++i)
+        action(Command(i))->setShortcutVisibleInContextMenu(i != Table);
 }
 
 QPushButton* CastleActions::makeButton(Command command, const char* buttonName, QWidget* parent) const
 {
-    QAction* a = action(command);
-    auto* button = new QPushButton(a->text(), parent);
-    button->setObjectName(QString::fromLatin1(buttonName));
-    button->setToolTip(a->toolTip() == a->text() ? QString() : a->toolTip());
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, a, &QAction::trigger);
-    return button;
+    return buttonFor(command, buttonName, parent);
 }
 
 QAction* CastleActions::addToMenu(Command command, const char* entryName, QMenu* menu) const
 {
-    QAction* a = action(command);
-    QAction* entry = menu->addAction(a->text());
-    entry->setObjectName(QString::fromLatin1(entryName));
-    if (a->isShortcutVisibleInContextMenu() && !info(command).key.isEmpty())
-        entry->setShortcut(info(command).key);
-    connect(entry, &QAction::triggered, a, &QAction::trigger);
-    return entry;
+    return menuEntryFor(command, entryName, menu, action(command)->isShortcutVisibleInContextMenu());
 }
 
 QStringList CastleActions::keysWindowLines()
@@ -232,8 +197,7 @@ QStringList CastleActions::keysWindowLines()
     for (Command command : kFirstListed)
         lines << line(info(command).keysLine);
     lines << line(QT_TRANSLATE_NOOP("KeysWindow", "Car Settings Screen"));
-    for (const char* text : kDetailsLines)
-        lines << line(text);
+    lines << DetailsCommands::keysWindowLines();
     lines << line(QT_TRANSLATE_NOOP("KeysWindow", "Car Selection Screen: more keys"));
     for (int i = 0; i < CommandCount; ++i) {
         const Command command = Command(i);
@@ -253,6 +217,21 @@ QStringList CastleActions::helpKeys()
     // Keys of the lists themselves rather than commands of the window.
     keys << QStringLiteral("Menu key, Shift+F10") << QStringLiteral("Tab");
     return keys;
+}
+
+QList<KeyHelp> CastleActions::keyHelp()
+{
+    QList<KeyHelp> rows;
+    for (const Info& about : kCommands)
+        if (!about.key.isEmpty())
+            rows << keyHelpOf(about, kKeysContext);
+    // Keys of the lists themselves rather than commands of the window.
+    const auto translated = [](const char* text) { return QCoreApplication::translate(kContext, text); };
+    rows << KeyHelp{translated(QT_TRANSLATE_NOOP("parkwen::Castle", "Menu key, Shift+F10")),
+                    translated(QT_TRANSLATE_NOOP("parkwen::Castle", "the context menu of a list"))}
+         << KeyHelp{translated(QT_TRANSLATE_NOOP("parkwen::Castle", "Tab")),
+                    translated(QT_TRANSLATE_NOOP("parkwen::Castle", "from a filter box to its list and on"))};
+    return rows;
 }
 
 } // namespace parkwen

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QKeySequence>
-#include <QObject>
-#include <QStringList>
+#include "platform/qt/actiontable.h"
 
-#include <array>
+#include <QStringList>
 
 class QAction;
 class QMenu;
@@ -17,9 +15,10 @@ namespace parkwen {
 // its caption, keys, tooltip and accessible name, translated. The buttons, the lists' menu and the
 // keys are built from it, and so are the Keys window and the key table of the help. The actions
 // only announce that they were triggered; the window connects them to what they do.
-class CastleActions : public QObject
+class CastleActions : public ActionTable
 {
-    Q_OBJECT
+    // No Q_OBJECT: it adds nothing to ActionTable's signals, and the help viewer uses its table
+    // without the rest of the window.
 public:
     enum Command {
         BringChosen, // "<<", Z
@@ -51,21 +50,13 @@ public:
     };
 
     // What one command is, before it is translated.
-    struct Info
-    {
-        const char* name;     // the action's object name
-        const char* caption;  // its text, on its button and in the menu
-        const char* tooltip;  // empty: none
-        QKeySequence key;     // the key the Keys window and the help name; empty: none
-        const char* keysLine; // its line in the Keys window; null: none
-        bool autoRepeat;      // held down, the key repeats the command
-    };
+    using Info = ActionInfo;
     static const Info& info(Command command);
 
     // The actions of `window`, reached by their keys wherever the focus is in it.
     explicit CastleActions(QWidget* window);
 
-    QAction* action(Command command) const { return m_actions[size_t(command)]; }
+    QAction* action(Command command) const { return actionAt(command); }
 
     // A button showing the command's caption, tooltip and accessible name; clicking it triggers
     // the command.
@@ -79,9 +70,8 @@ public:
     static QStringList keysWindowLines();
     // The rows of the help's key table: the key, as the help writes it.
     static QStringList helpKeys();
-
-private:
-    std::array<QAction*, CommandCount> m_actions{};
+    // The main window's keys and what they do, as the help viewer lists them.
+    static QList<KeyHelp> keyHelp();
 };
 
 } // namespace parkwen
