@@ -88,23 +88,6 @@ private:
     bool m_exhausted = false;
 };
 
-QString percentText(double percent)
-{
-    if (std::isnan(percent))
-        percent = 0;
-    const double rounded = std::floor(std::clamp(percent, -1e15, 1e15) + 0.5);
-    return QString::number(qint64(rounded)) + QLatin1Char('%');
-}
-
-StatBar emptyBar()
-{
-    StatBar bar;
-    bar.width = 0;
-    bar.tooltip = QStringLiteral("0%");
-    bar.known = false;
-    return bar;
-}
-
 // Step 3: the class digit, looking past mentions of the word with no digit close behind.
 void readClass(TextBuffer& buffer, CarStatistics& stats)
 {
@@ -131,65 +114,61 @@ void readClass(TextBuffer& buffer, CarStatistics& stats)
     }
     c.setPosition(pos - 1);
     const QString value = c.take(1);
-    if (value == QLatin1String("0"))
-        stats.classCaption = QStringLiteral("Class: Electric");
-    else if (value == QLatin1String("1"))
-        stats.classCaption = QStringLiteral("Class: Glow");
-    else if (value == QLatin1String("2"))
-        stats.classCaption = QStringLiteral("Class: Special");
+    const int digit = value.isEmpty() ? -1 : value.at(0).unicode() - '0';
+    if (digit >= 0 && digit <= int(CarClass::Special))
+        stats.carClass = CarClass(digit);
 }
 
 void readRating(Cursor& c, CarStatistics& stats)
 {
-    static const char* const ratings[] = {"Rookie", "Amateur", "Advanced", "Semi-Pro", "Pro"};
     c.setPosition(0);
     c.search(QStringLiteral("Rating"), 0);
     if (!c.scanToDigit())
         return;
     const int digit = c.take(1).at(0).unicode() - '0';
-    if (digit >= 0 && digit <= 4)
-        stats.rating = QStringLiteral("Rating: ") + QLatin1String(ratings[digit]);
+    if (digit >= 0 && digit <= int(Rating::Pro))
+        stats.rating = Rating(digit);
 }
 
-StatBar readGrip(Cursor& c)
+std::optional<double> readGrip(Cursor& c)
 {
     const QString grip = QStringLiteral("Grip");
     c.setPosition(0);
     c.search(grip, 0);
     if (!c.scanToDigit())
-        return emptyBar();
+        return std::nullopt;
     double sum = leadingNumber(c.take(8));
     c.advance(12);
     for (int i = 0; i < 4; ++i) {
         c.search(grip, c.position());
         if (!c.scanToDigit())
-            return emptyBar();
+            return std::nullopt;
         sum += leadingNumber(c.take(8));
         c.advance(17);
     }
-    return barFor((sum / 5) * 100 / 0.02);
+    return (sum / 5) * 100 / 0.02;
 }
 
-StatBar readTurn(Cursor& c)
+std::optional<double> readTurn(Cursor& c)
 {
     c.setPosition(1);
     c.search(QStringLiteral("SteerRate"), 0);
     if (!c.scanToDigit())
-        return emptyBar();
+        return std::nullopt;
     const double rate = leadingNumber(c.take(8));
     c.search(QStringLiteral("SteerMod"), 0);
     if (!c.scanToDigit())
-        return emptyBar();
+        return std::nullopt;
     const double modifier = leadingNumber(c.take(8));
     double ratios = 0;
     for (int i = 0; i < 4; ++i) {
         c.search(QStringLiteral("SteerRatio"), c.position());
         if (!c.scanToDigit())
-            return emptyBar();
+            return std::nullopt;
         ratios += std::fabs(leadingNumber(c.take(8)));
         c.advance(14);
     }
-    return barFor((rate / 3 + modifier * 2 + ratios) * 100 / 6);
+    return (rate / 3 + modifier * 2 + ratios) * 100 / 6;
 }
 
 // Finds the next wheel's IsPowered value. False when the text ends first.
@@ -203,22 +182,22 @@ bool nextWheelPowered(Cursor& c, int wheel, bool& powered)
     return true;
 }
 
-StatBar readAcceleration(Cursor& c)
+std::optional<double> readAcceleration(Cursor& c)
 {
     double engines = 0;
     for (int wheel = 0; wheel < 4; ++wheel) {
         bool powered = false;
         if (!nextWheelPowered(c, wheel, powered))
-            return emptyBar();
+            return std::nullopt;
         if (powered) {
             c.search(QStringLiteral("EngineRatio"), c.position());
             if (!c.scanToDigit())
-                return emptyBar();
+                return std::nullopt;
             engines += leadingNumber(c.take(12));
             c.advance(13);
         }
     }
-    return barFor((engines / 4) * 100 / 50000);
+    return (engines / 4) * 100 / 50000;
 }
 
 void readMass(Cursor& c, CarStatistics& stats)
@@ -228,30 +207,27 @@ void readMass(Cursor& c, CarStatistics& stats)
     const int first = c.search(QStringLiteral("Mass"), 0);
     c.setPosition(first + 12);
     c.search(QStringLiteral("Mass"), c.position());
-    if (c.scanToDigit()) {
-        const QString shown = twoDecimals(c.take(8));
-        stats.mass = QStringLiteral("Mass: ") + shown + QStringLiteral("kg");
-        stats.massKg = leadingNumber(shown);
-    }
+    if (c.scanToDigit())
+        stats.massKg = leadingNumber(twoDecimals(c.take(8)));
     c.setPosition(0);
 }
 
 void readTransmission(Cursor& c, CarStatistics& stats)
 {
-    std::array<bool, 4> powered{};
+    PoweredWheels powered{};
     for (int wheel = 0; wheel < 4; ++wheel) {
         if (!nextWheelPowered(c, wheel, powered[wheel]))
             return;
         if (powered[wheel])
             c.advance(13);
     }
-    stats.transmission = QStringLiteral("Transmission: ") + transmissionName(powered);
+    stats.poweredWheels = powered;
 }
 
 // The checksum line after the last block: past "End AI", its closing brace and the line ends.
 void readBase(Cursor& c, CarStatistics& stats)
 {
-    stats.base = QStringLiteral("Base: ");
+    stats.baseCar = QString();
     const int endAi = c.search(QStringLiteral("End Ai"), 0);
     if (endAi < 0)
         return;
@@ -263,7 +239,7 @@ void readBase(Cursor& c, CarStatistics& stats)
     while (c.at(start) == QLatin1Char('\r') || c.at(start) == QLatin1Char('\n'))
         ++start;
     c.setPosition(start);
-    stats.base += Carbase(c.take(8));
+    stats.baseCar = Carbase(c.take(8));
 }
 
 // The file name in the TPAGE line: what follows the second path separator, up to the closing quote.
@@ -343,27 +319,15 @@ QString twoDecimals(const QString& text)
     return (n.negative && !zero ? QStringLiteral("-") : QString()) + result;
 }
 
-QString transmissionName(const std::array<bool, 4>& powered)
+int transmissionOrder(const PoweredWheels& powered)
 {
-    // Indexed by front left, front right, back left, back right as bits 8, 4, 2, 1.
-    static const char* const names[16] = {
-        "Unpowered", "BR-WD",    "BL-WD", "R-WD",    "FR-WD", "Rgt-WD",  "FR&BL-WD", "FR&R-WD",
-        "FL-WD",     "FL&BR-WD", "L-WD",  "FL&R-WD", "F-WD",  "F&BR-WD", "F&BL-WD",  "4-WD",
-    };
-    const int index =
-        (powered[0] ? 8 : 0) | (powered[1] ? 4 : 0) | (powered[2] ? 2 : 0) | (powered[3] ? 1 : 0);
-    return QString::fromLatin1(names[index]);
-}
-
-StatBar barFor(double percent)
-{
-    StatBar bar;
-    bar.tooltip = percentText(percent);
-    if (std::isnan(percent) || percent < 0)
-        percent = 0;
-    percent = std::min(percent, 100.0);
-    bar.width = int(std::lround(StatBar::FullWidth * percent / 100));
-    return bar;
+    int count = 0;
+    int mask = 0; // front left, front right, back left, back right as bits 8, 4, 2, 1
+    for (const bool wheel : powered) {
+        count += wheel ? 1 : 0;
+        mask = mask * 2 + (wheel ? 1 : 0);
+    }
+    return count * 16 + (15 - mask);
 }
 
 bool isParameterFile(const QString& text)
@@ -379,30 +343,21 @@ bool isParameterFile(const TextBuffer& buffer)
 void readStatistics(TextBuffer& buffer, CarStatistics& stats)
 {
     Cursor c(buffer);
-    stats.grip = StatBar();
-    stats.turn = StatBar();
-    stats.accel = StatBar();
 
     c.setPosition(1);
     c.search(QStringLiteral("Topspeed"), 0);
-    if (c.scanToDigit()) {
-        const QString shown = twoDecimals(c.take(9));
-        stats.speed = QStringLiteral("Speed: ") + shown + QStringLiteral("mph");
-        stats.speedMph = leadingNumber(shown);
-    }
+    if (c.scanToDigit())
+        stats.speedMph = leadingNumber(twoDecimals(c.take(9)));
 
     readClass(buffer, stats);
     readRating(c, stats);
-    stats.grip = readGrip(c);
-    stats.turn = readTurn(c);
-    stats.accel = readAcceleration(c);
+    stats.gripPercent = readGrip(c);
+    stats.turnPercent = readTurn(c);
+    stats.accelPercent = readAcceleration(c);
     readMass(c, stats);
     readTransmission(c, stats);
     readBase(c, stats);
     readSkin(buffer, stats);
-
-    for (StatBar* bar : {&stats.grip, &stats.turn, &stats.accel})
-        bar->height = StatBar::Height;
 }
 
 } // namespace parkwen

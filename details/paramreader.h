@@ -9,37 +9,39 @@ namespace parkwen {
 
 class TextBuffer;
 
-// One statistic bar of the details window. Sizes are in twips (15 to a pixel).
-struct StatBar
-{
-    static constexpr int FullWidth = 3015;
-    static constexpr int Height = 375;
+// The engine type.
+enum class CarClass { Electric, Glow, Special };
 
-    int width = FullWidth;
-    int height = Height;
-    QString tooltip;
-    bool known = true; // false: the file did not give the values, and the bar shows 0% for want of them
-};
+// The group of cars a car races in, from the easiest up.
+enum class Rating { Rookie, Amateur, Advanced, SemiPro, Pro };
 
-// What the statistics reader shows. A reading starts from the previous one and overwrites only
-// the values it recognises, so a class or rating it cannot name keeps the caption it had.
+// Which wheels the engine drives: front left, front right, back left, back right.
+using PoweredWheels = std::array<bool, 4>;
+
+// The order in which transmissions sort: fewer powered wheels first; among as many, the front
+// before the back, then the left before the right.
+int transmissionOrder(const PoweredWheels& powered);
+
+// What the statistics reader finds in a parameter file, as values; statcaptions.h shows them. A
+// reading starts from the previous one and overwrites only the values it recognises, so a class or
+// rating it cannot name keeps the value it had. None where no reading found one.
 struct CarStatistics
 {
-    QString speed = QStringLiteral("Speed:");
-    QString classCaption = QStringLiteral("Class:");
-    QString rating = QStringLiteral("Rating:");
-    QString mass = QStringLiteral("Mass:");
-    QString base = QStringLiteral("Param Base:");
-    QString transmission = QStringLiteral("Transmission:");
-    StatBar grip;
-    StatBar turn;
-    StatBar accel;
-    // The file name of the current skin from the TPAGE line; empty when the line names none.
-    QString currentSkin;
-    // The numbers behind the Speed and Mass captions, as they show them (cut to two decimals), for
-    // sorting and for programs: mph and kg. None where no reading found one.
+    // Speed (mph) and mass (kg) as the captions show them: cut, not rounded, to two decimals.
     std::optional<double> speedMph;
     std::optional<double> massKg;
+    std::optional<CarClass> carClass;
+    std::optional<Rating> rating;
+    std::optional<PoweredWheels> poweredWheels;
+    // Grip, turn and acceleration in percent, uncapped. Every reading sets them afresh: none when
+    // the file did not give the values.
+    std::optional<double> gripPercent;
+    std::optional<double> turnPercent;
+    std::optional<double> accelPercent;
+    // The stock car the parameters were made from; empty when none matches. None before a reading.
+    std::optional<QString> baseCar;
+    // The file name of the current skin from the TPAGE line; empty when the line names none.
+    QString currentSkin;
 };
 
 // The statistics reader. Reads the text in `buffer` by keyword, moving its cursor, and updates
@@ -50,15 +52,8 @@ void readStatistics(TextBuffer& buffer, CarStatistics& stats);
 bool isParameterFile(const QString& text);
 bool isParameterFile(const TextBuffer& buffer);
 
-// Speed and mass for display: the leading number cut (not rounded) to two decimals, with at least
-// two digits before the point ("38.000000" gives "38.00", "1.5" gives "01.50").
+// Speed and mass as the captions write them: the leading number cut (not rounded) to two decimals,
+// with at least two digits before the point ("38.000000" gives "38.00", "1.5" gives "01.50").
 QString twoDecimals(const QString& text);
-
-// The name of a combination of powered wheels: front left, front right, back left, back right.
-QString transmissionName(const std::array<bool, 4>& powered);
-
-// A bar for a percentage: the tooltip is the rounded percentage ("150%"), the width is capped at
-// the full length and never negative.
-StatBar barFor(double percent);
 
 } // namespace parkwen

@@ -11,13 +11,8 @@ namespace parkwen {
 namespace {
 
 // Bumped whenever what a reading holds changes: an older file is then simply not used.
-constexpr qint32 kVersion = 3;
+constexpr qint32 kVersion = 4;
 constexpr quint32 kMagic = 0x50574353; // "PWCS"
-
-QDataStream& operator<<(QDataStream& s, const StatBar& b)
-{
-    return s << qint32(b.width) << qint32(b.height) << b.tooltip;
-}
 
 QDataStream& operator<<(QDataStream& s, const std::optional<double>& v)
 {
@@ -33,14 +28,42 @@ QDataStream& operator>>(QDataStream& s, std::optional<double>& v)
     return s;
 }
 
-QDataStream& operator>>(QDataStream& s, StatBar& b)
+QDataStream& operator<<(QDataStream& s, const std::optional<QString>& v)
 {
-    qint32 width = 0;
-    qint32 height = 0;
-    s >> width >> height >> b.tooltip;
-    b.width = width;
-    b.height = height;
+    return s << v.has_value() << v.value_or(QString());
+}
+
+QDataStream& operator>>(QDataStream& s, std::optional<QString>& v)
+{
+    bool has = false;
+    QString value;
+    s >> has >> value;
+    v = has ? std::optional<QString>(value) : std::nullopt;
     return s;
+}
+
+// The class, the rating and the powered wheels as small numbers, -1 for none.
+qint32 numberOf(const std::optional<PoweredWheels>& w)
+{
+    return w ? ((*w)[0] ? 8 : 0) | ((*w)[1] ? 4 : 0) | ((*w)[2] ? 2 : 0) | ((*w)[3] ? 1 : 0) : -1;
+}
+
+template <typename Enum> qint32 numberOf(const std::optional<Enum>& value)
+{
+    return value ? qint32(*value) : -1;
+}
+
+// A number outside the values reads as none: the file is only ever a copy of what was read.
+template <typename Enum> std::optional<Enum> enumOf(qint32 number, Enum last)
+{
+    return number >= 0 && number <= qint32(last) ? std::optional<Enum>(Enum(number)) : std::nullopt;
+}
+
+std::optional<PoweredWheels> wheelsOf(qint32 n)
+{
+    if (n < 0 || n > 15)
+        return std::nullopt;
+    return PoweredWheels{bool(n & 8), bool(n & 4), bool(n & 2), bool(n & 1)};
 }
 
 void write(QDataStream& s, const CarReading& r)
@@ -48,9 +71,9 @@ void write(QDataStream& s, const CarReading& r)
     const CarRecord& c = r.car;
     const CarStatistics& st = c.stats;
     s << c.folderName << c.path << c.inGarage << c.hasParameters << c.listed << c.picture
-      << c.nameInParameters << st.speed << st.classCaption << st.rating << st.mass << st.base
-      << st.transmission << st.grip << st.turn << st.accel << st.currentSkin << st.speedMph << st.massKg
-      << qint32(c.skins) << c.bytes << c.arrivedMs;
+      << c.nameInParameters << st.speedMph << st.massKg << numberOf(st.carClass) << numberOf(st.rating)
+      << numberOf(st.poweredWheels) << st.gripPercent << st.turnPercent << st.accelPercent << st.baseCar
+      << st.currentSkin << qint32(c.skins) << c.bytes << c.arrivedMs;
     s << qint32(c.problems.size());
     for (const CarProblem& p : c.problems)
         s << qint32(p.kind) << p.text;
@@ -66,10 +89,15 @@ void read(QDataStream& s, CarReading& r)
     CarRecord& c = r.car;
     CarStatistics& st = c.stats;
     qint32 skins = 0;
+    qint32 carClass = -1;
+    qint32 rating = -1;
+    qint32 wheels = -1;
     s >> c.folderName >> c.path >> c.inGarage >> c.hasParameters >> c.listed >> c.picture >>
-        c.nameInParameters >> st.speed >> st.classCaption >> st.rating >> st.mass >> st.base >>
-        st.transmission >> st.grip >> st.turn >> st.accel >> st.currentSkin >> st.speedMph >> st.massKg >>
-        skins >> c.bytes >> c.arrivedMs;
+        c.nameInParameters >> st.speedMph >> st.massKg >> carClass >> rating >> wheels >> st.gripPercent >>
+        st.turnPercent >> st.accelPercent >> st.baseCar >> st.currentSkin >> skins >> c.bytes >> c.arrivedMs;
+    st.carClass = enumOf(carClass, CarClass::Special);
+    st.rating = enumOf(rating, Rating::Pro);
+    st.poweredWheels = wheelsOf(wheels);
     c.skins = skins;
     qint32 count = 0;
     s >> count;

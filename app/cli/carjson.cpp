@@ -1,6 +1,6 @@
 #include "app/cli/carjson.h"
 
-#include "details/paramreader.h"
+#include "details/statcaptions.h"
 #include "library/carhealth.h"
 
 #include <QDateTime>
@@ -9,13 +9,6 @@
 namespace parkwen {
 
 namespace {
-
-// The value of a caption after its label ("Class: Glow" gives "Glow"); empty when it has none.
-QString captionValue(const QString& caption)
-{
-    const qsizetype colon = caption.indexOf(QLatin1Char(':'));
-    return colon < 0 ? QString() : caption.mid(colon + 1).trimmed();
-}
 
 QJsonValue numberOrNull(const std::optional<double>& value)
 {
@@ -27,12 +20,10 @@ QJsonValue textOrNull(const QString& text)
     return text.isEmpty() ? QJsonValue() : QJsonValue(text);
 }
 
-QJsonValue percentOf(const StatBar& bar)
+// A percentage as the bar's tooltip gives it; null where the file did not give the values.
+QJsonValue percentOf(const std::optional<double>& percent)
 {
-    // A bar the file does not give (an unreadable parameters.txt) is unknown, not 0.
-    if (!bar.known)
-        return QJsonValue();
-    return QString(bar.tooltip).remove(QLatin1Char('%')).toInt();
+    return percent ? QJsonValue(roundedPercent(*percent)) : QJsonValue();
 }
 
 QString kindName(CarProblem::Kind kind)
@@ -62,14 +53,14 @@ QJsonObject statisticsJson(const CarStatistics& stats)
 {
     QJsonObject object;
     object[QStringLiteral("speed")] = numberOrNull(stats.speedMph);
-    object[QStringLiteral("class")] = textOrNull(captionValue(stats.classCaption));
-    object[QStringLiteral("rating")] = textOrNull(captionValue(stats.rating));
-    object[QStringLiteral("grip")] = percentOf(stats.grip);
-    object[QStringLiteral("turn")] = percentOf(stats.turn);
-    object[QStringLiteral("acceleration")] = percentOf(stats.accel);
+    object[QStringLiteral("class")] = textOrNull(classText(stats));
+    object[QStringLiteral("rating")] = textOrNull(ratingText(stats));
+    object[QStringLiteral("grip")] = percentOf(stats.gripPercent);
+    object[QStringLiteral("turn")] = percentOf(stats.turnPercent);
+    object[QStringLiteral("acceleration")] = percentOf(stats.accelPercent);
     object[QStringLiteral("mass")] = numberOrNull(stats.massKg);
-    object[QStringLiteral("transmission")] = textOrNull(captionValue(stats.transmission));
-    object[QStringLiteral("base")] = textOrNull(captionValue(stats.base));
+    object[QStringLiteral("transmission")] = textOrNull(transmissionText(stats));
+    object[QStringLiteral("base")] = textOrNull(baseText(stats));
     object[QStringLiteral("skin")] = textOrNull(stats.currentSkin);
     return object;
 }

@@ -7,6 +7,7 @@
 #include "app/cli/carjson.h"
 #include "details/naming.h"
 #include "details/paramreader.h"
+#include "details/statcaptions.h"
 #include "details/textbuffer.h"
 #include "library/carlibrary.h"
 #include "sets/setfile.h"
@@ -334,16 +335,17 @@ int Commands::stats(CarLibrary& library, const QString& name, bool json)
         object[QStringLiteral("path")] = carPath;
         m_out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
     } else {
+        const StatCaptions shown = captionsOf(stats);
         m_out << QStringLiteral("Car Name: ") << carPath << '\n'
-              << stats.speed << '\n'
-              << stats.classCaption << '\n'
-              << stats.rating << '\n'
-              << QStringLiteral("Grip: ") << stats.grip.tooltip << '\n'
-              << QStringLiteral("Turn: ") << stats.turn.tooltip << '\n'
-              << QStringLiteral("Accel: ") << stats.accel.tooltip << '\n'
-              << stats.mass << '\n'
-              << stats.transmission << '\n'
-              << stats.base << '\n'
+              << shown.speed << '\n'
+              << shown.classCaption << '\n'
+              << shown.rating << '\n'
+              << QStringLiteral("Grip: ") << shown.grip.tooltip << '\n'
+              << QStringLiteral("Turn: ") << shown.turn.tooltip << '\n'
+              << QStringLiteral("Accel: ") << shown.accel.tooltip << '\n'
+              << shown.mass << '\n'
+              << shown.transmission << '\n'
+              << shown.base << '\n'
               << QStringLiteral("Skin: ") << stats.currentSkin << '\n';
     }
     m_out.flush();

@@ -1,5 +1,6 @@
 #include "details/basecar.h"
 #include "details/paramreader.h"
+#include "details/statcaptions.h"
 #include "details/tests/sampleparams.h"
 #include "details/textbuffer.h"
 #include "platform/numbers.h"
@@ -14,14 +15,20 @@ using parkwen::test::SampleParams;
 
 namespace {
 
-CarStatistics read(const QString& text, CarStatistics stats = CarStatistics())
+// A reading with what the details window shows of it: its values, and their captions and bars.
+struct Shown : CarStatistics, StatCaptions
+{
+    using StatCaptions::rating;
+};
+
+Shown read(const QString& text, CarStatistics stats = CarStatistics())
 {
     TextBuffer buffer(text);
     readStatistics(buffer, stats);
-    return stats;
+    return {stats, captionsOf(stats)};
 }
 
-CarStatistics read(const SampleParams& sample)
+Shown read(const SampleParams& sample)
 {
     return read(sample.text());
 }
@@ -37,7 +44,7 @@ private slots:
         SampleParams sample;
         sample.engineRatio = {"9000.000000", "9000.000000", "0.000000", "0.000000"};
         sample.powered = {"TRUE", "TRUE", "FALSE", "FALSE"};
-        const CarStatistics s = read(sample);
+        const Shown s = read(sample);
         QCOMPARE(s.speed, QStringLiteral("Speed: 38.00mph"));
         QCOMPARE(s.classCaption, QStringLiteral("Class: Glow"));
         QCOMPARE(s.rating, QStringLiteral("Rating: Semi-Pro"));
@@ -65,8 +72,8 @@ private slots:
             .replace(QStringLiteral("SteerRatio"), QStringLiteral("steerratio"))
             .replace(QStringLiteral("End AI"), QStringLiteral("eNd aI"))
             .replace(QStringLiteral("TPAGE"), QStringLiteral("tpage"));
-        const CarStatistics expected = read(SampleParams());
-        const CarStatistics s = read(text);
+        const Shown expected = read(SampleParams());
+        const Shown s = read(text);
         QCOMPARE(s.speed, expected.speed);
         QCOMPARE(s.classCaption, expected.classCaption);
         QCOMPARE(s.grip.tooltip, expected.grip.tooltip);
@@ -78,7 +85,7 @@ private slots:
 
     void topSpeedWithBlank_isNotTheKeyword()
     {
-        const CarStatistics s = read(QStringLiteral("; top speed 99\r\nTopspeed 41.250000\r\n"));
+        const Shown s = read(QStringLiteral("; top speed 99\r\nTopspeed 41.250000\r\n"));
         QCOMPARE(s.speed, QStringLiteral("Speed: 41.25mph"));
     }
 
@@ -146,10 +153,10 @@ private slots:
         SampleParams special;
         special.engineClass = "2";
         special.rating = "4";
-        const CarStatistics first = read(special);
+        const Shown first = read(special);
         QCOMPARE(first.classCaption, QStringLiteral("Class: Special"));
         QCOMPARE(first.rating, QStringLiteral("Rating: Pro"));
-        const CarStatistics second = read(sample.text(), first);
+        const Shown second = read(sample.text(), first);
         QCOMPARE(second.classCaption, QStringLiteral("Class: Special"));
         QCOMPARE(second.rating, QStringLiteral("Rating: Pro"));
     }
@@ -203,7 +210,7 @@ private slots:
         SampleParams sample;
         for (int w = 0; w < 4; ++w)
             sample.powered[w] = powered[w];
-        const CarStatistics s = read(sample);
+        const Shown s = read(sample);
         QCOMPARE(s.transmission, "Transmission: " + name);
         QCOMPARE(s.accel.tooltip, accel);
     }
@@ -223,7 +230,7 @@ private slots:
         SampleParams sample;
         sample.bodyGrip = "0.020000";
         sample.wheelGrip = {"0.020000", "0.020000", "0.020000", "0.020000"};
-        CarStatistics s = read(sample);
+        Shown s = read(sample);
         QCOMPARE(s.grip.tooltip, QStringLiteral("100%"));
         QCOMPARE(s.grip.width, StatBar::FullWidth);
         sample.bodyGrip = "0.030000";
@@ -239,7 +246,7 @@ private slots:
         QCOMPARE(read(sample).accel.tooltip, QStringLiteral("100%"));
         QCOMPARE(read(sample).accel.width, StatBar::FullWidth);
         sample.powered = {"FALSE", "TRUE", "FALSE", "FALSE"};
-        const CarStatistics s = read(sample);
+        const Shown s = read(sample);
         QCOMPARE(s.accel.tooltip, QStringLiteral("25%"));
         QCOMPARE(s.accel.width, 754);
     }
@@ -332,14 +339,14 @@ private slots:
     {
         const QString full = SampleParams().text();
         for (int length = 0; length <= full.size(); ++length) {
-            const CarStatistics s = read(full.left(length));
+            const Shown s = read(full.left(length));
             for (const StatBar* bar : {&s.grip, &s.turn, &s.accel}) {
                 QVERIFY(bar->width >= 0 && bar->width <= StatBar::FullWidth);
                 QVERIFY(bar->tooltip.endsWith(QLatin1Char('%')));
             }
             QVERIFY(s.base.startsWith(QStringLiteral("Base: ")));
         }
-        const CarStatistics empty = read(QString());
+        const Shown empty = read(QString());
         QCOMPARE(empty.speed, QStringLiteral("Speed:"));
         QCOMPARE(empty.transmission, QStringLiteral("Transmission:"));
         QCOMPARE(empty.grip.width, 0);
@@ -353,7 +360,7 @@ private slots:
         QString text;
         while (text.size() < 1 << 20)
             text += QStringLiteral("; Class x Grip y IsPowered z SteerRatio w and so on ..............\r\n");
-        const CarStatistics s = read(text);
+        const Shown s = read(text);
         QCOMPARE(s.classCaption, QStringLiteral("Class:"));
         QCOMPARE(s.grip.width, 0);
     }
@@ -416,9 +423,9 @@ private slots:
         QVERIFY(!lf.contains('\r'));
         QByteArray crlf = lf;
         crlf.replace("\n", "\r\n");
-        const CarStatistics a = read(QString::fromLatin1(lf));
-        const CarStatistics b = read(QString::fromLatin1(crlf));
-        for (const CarStatistics& s : {a, b}) {
+        const Shown a = read(QString::fromLatin1(lf));
+        const Shown b = read(QString::fromLatin1(crlf));
+        for (const Shown& s : {a, b}) {
             QTEST(s.speed, "speed");
             QTEST(s.classCaption, "classCaption");
             QTEST(s.rating, "rating");
@@ -434,6 +441,83 @@ private slots:
         // The numbers behind the captions, as they show them.
         QCOMPARE(QStringLiteral("Speed: %1mph").arg(*a.speedMph, 5, 'f', 2, QLatin1Char('0')), a.speed);
         QCOMPARE(QStringLiteral("Mass: %1kg").arg(*b.massKg, 5, 'f', 2, QLatin1Char('0')), b.mass);
+    }
+
+    // What the details window shows of real cars: every caption, and each bar's tooltip and width.
+    void realCars_showEveryCaptionAndBar_data()
+    {
+        QTest::addColumn<QString>("car");
+        QTest::addColumn<QStringList>("captions"); // speed, class, rating, mass, transmission, base
+        QTest::addColumn<QStringList>("bars");     // grip, turn, accel: tooltip and width in twips
+        const auto row = [](const char* car, QStringList captions, QStringList bars) {
+            QTest::newRow(car) << QString::fromLatin1(car) << captions << bars;
+        };
+        row("2022",
+            {"Speed: 34.10mph", "Class: Electric", "Rating: Semi-Pro", "Mass: 00.84kg", "Transmission: 4-WD",
+             "Base: Candy Pebbles"},
+            {"78% 2352", "44% 1333", "25% 768"});
+        row("amw",
+            {"Speed: 43.00mph", "Class: Glow", "Rating: Pro", "Mass: 01.00kg", "Transmission: R-WD",
+             "Base: AMW"},
+            {"68% 2050", "72% 2161", "14% 407"});
+        row("baddrc",
+            {"Speed: 35.00mph", "Class: Electric", "Rating: Amateur", "Mass: 02.00kg", "Transmission: 4-WD",
+             "Base: "},
+            {"100% 3015", "50% 1508", "30% 905"});
+        row("ballista",
+            {"Speed: 38.50mph", "Class: Glow", "Rating: Semi-Pro", "Mass: 02.00kg", "Transmission: F-WD",
+             "Base: "},
+            {"34% 1025", "43% 1290", "70% 2111"});
+        row("docta",
+            {"Speed: 32.00mph", "Class: Glow", "Rating: Semi-Pro", "Mass: 01.20kg", "Transmission: 4-WD",
+             "Base: "},
+            {"68% 2050", "46% 1390", "35% 1055"});
+        row("gleam",
+            {"Speed: 40.00mph", "Class: Glow", "Rating: Pro", "Mass: 01.00kg", "Transmission: 4-WD",
+             "Base: "},
+            {"70% 2111", "74% 2245", "30% 905"});
+        row("tc12",
+            {"Speed: 32.50mph", "Class: Electric", "Rating: Amateur", "Mass: 01.20kg", "Transmission: 4-WD",
+             "Base: "},
+            {"66% 1990", "47% 1407", "18% 543"});
+        row("wincar4",
+            {"Speed: 45.00mph", "Class: Electric", "Rating: Pro", "Mass: 01.20kg", "Transmission: 4-WD",
+             "Base: "},
+            {"66% 1990", "80% 2412", "15% 452"});
+    }
+    void realCars_showEveryCaptionAndBar()
+    {
+        QFETCH(QString, car);
+        QFile file(QFINDTESTDATA(QStringLiteral("realcars/") + car + QStringLiteral("/parameters.txt")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const Shown s = read(QString::fromLatin1(file.readAll()));
+        QTEST((QStringList{s.speed, s.classCaption, s.rating, s.mass, s.transmission, s.base}), "captions");
+        QStringList bars;
+        for (const StatBar* bar : {&s.grip, &s.turn, &s.accel}) {
+            bars << bar->tooltip + QLatin1Char(' ') + QString::number(bar->width);
+            QCOMPARE(bar->height, StatBar::Height);
+        }
+        QTEST(bars, "bars");
+    }
+
+    // Speed and mass are kept as numbers and written again for the captions: the digits must be the
+    // ones the file gave, cut as before, however the number is written.
+    void speedAndMass_showTheDigitsTheFileGave_data()
+    {
+        QTest::addColumn<QString>("written");
+        for (const char* text : {"38.000000", "1.5", "0.2", "1.159999", "123.4567", "0007.1", "999999999",
+                                 "12345.678", "1.5e2", "1e20", "1.2345e-1", "4.2E+15", "0.009", "9.99e+300"})
+            QTest::newRow(text) << QString::fromLatin1(text);
+    }
+    void speedAndMass_showTheDigitsTheFileGave()
+    {
+        QFETCH(QString, written);
+        SampleParams sample;
+        sample.topSpeed = written;
+        sample.bodyMass = written;
+        const Shown s = read(sample);
+        QCOMPARE(s.speed, "Speed: " + twoDecimals(written.left(9)) + "mph");
+        QCOMPARE(s.mass, "Mass: " + twoDecimals(written.left(8)) + "kg");
     }
 
     // The one reading of a leading number: where it stops and what a number too large gives, the

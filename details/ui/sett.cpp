@@ -1,5 +1,6 @@
 #include "details/ui/sett.h"
 
+#include "details/statcaptions.h"
 #include "details/ui/carview.h"
 #include "details/ui/previews.h"
 #include "details/ui/settactions.h"
@@ -528,14 +529,15 @@ void Sett::loadparams()
 
 void Sett::showStatistics()
 {
-    m_speed->setText(m_stats.speed);
-    m_class->setText(m_stats.classCaption);
-    m_rating->setText(m_stats.rating);
-    m_mass->setText(m_stats.mass);
-    m_base->setText(m_stats.base);
-    m_trans->setText(m_stats.transmission);
+    const StatCaptions shown = captionsOf(m_stats);
+    m_speed->setText(shown.speed);
+    m_class->setText(shown.classCaption);
+    m_rating->setText(shown.rating);
+    m_mass->setText(shown.mass);
+    m_base->setText(shown.base);
+    m_trans->setText(shown.transmission);
     const std::pair<StatBarImage*, const StatBar*> bars[] = {
-        {m_barGrip, &m_stats.grip}, {m_barTurn, &m_stats.turn}, {m_barAxle, &m_stats.accel}};
+        {m_barGrip, &shown.grip}, {m_barTurn, &shown.turn}, {m_barAxle, &shown.accel}};
     for (const auto& [image, bar] : bars) {
         image->setBarHeight(bar->height / TwipsPerPixel);
         image->setBarWidth(qRound(double(bar->width) / TwipsPerPixel));

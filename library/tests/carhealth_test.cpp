@@ -1,4 +1,5 @@
 #include "details/paramfiles.h"
+#include "details/statcaptions.h"
 #include "library/carhealth.h"
 #include "library/carpicture.h"
 #include "library/carstatscache.h"
@@ -33,12 +34,18 @@ QList<CarProblem::Kind> kindsOf(const CarRecord& car)
     return kinds;
 }
 
-const CarRecord* find(const QList<CarRecord>& cars, const QString& folderName)
+// A car as the survey gives it, with its statistics as the details window shows them.
+struct ShownCar : CarRecord
+{
+    StatCaptions stats;
+};
+
+std::optional<ShownCar> find(const QList<CarRecord>& cars, const QString& folderName)
 {
     for (const CarRecord& car : cars)
         if (car.folderName == folderName)
-            return &car;
-    return nullptr;
+            return ShownCar{car, captionsOf(car.stats)};
+    return std::nullopt;
 }
 
 } // namespace
@@ -176,7 +183,7 @@ private slots:
         };
         QCOMPARE(cars.size(), expected.size());
         for (const auto& [folder, kinds] : expected) {
-            const CarRecord* record = find(cars, folder);
+            const std::optional<ShownCar> record = find(cars, folder);
             QVERIFY2(record, qPrintable(folder));
             QVERIFY2(kindsOf(*record) == kinds,
                      qPrintable(folder + QStringLiteral(": ") + record->healthDetails()));
@@ -191,7 +198,7 @@ private slots:
                  QStringLiteral("Transmission: FL-WD"));
 
         // "Show in the lists" copies the box picture it borrows; the lists then show the car.
-        const CarRecord* variant = find(cars, QStringLiteral("counpur2"));
+        const std::optional<ShownCar> variant = find(cars, QStringLiteral("counpur2"));
         const Result<QString> copied = showInLists(lib.fs, *variant);
         QVERIFY(copied.ok());
         QCOMPARE(carPictureFile(lib.fs, variant->path), QStringLiteral("carbox.bmp"));

@@ -2,6 +2,7 @@
 
 #include "library/ui/loadedview.h"
 
+#include "details/statcaptions.h"
 #include "library/carlibrary.h"
 #include "library/ui/cartablerows.h"
 
@@ -73,14 +74,14 @@ QHBoxLayout* CarTable::makeFilters()
     m_class = new QComboBox(this);
     named(m_class, "TableClass", QCoreApplication::translate("CarTable", "Class"));
     m_class->addItem(QCoreApplication::translate("CarTable", "Any class"), QString());
-    for (const char* c : {"Electric", "Glow", "Special"})
-        m_class->addItem(QString::fromLatin1(c), QString::fromLatin1(c));
+    for (const CarClass c : {CarClass::Electric, CarClass::Glow, CarClass::Special})
+        m_class->addItem(className(c), className(c));
 
     m_rating = new QComboBox(this);
     named(m_rating, "TableRating", QCoreApplication::translate("CarTable", "Rating"));
     m_rating->addItem(QCoreApplication::translate("CarTable", "Any rating"), QString());
-    for (const char* r : {"Rookie", "Amateur", "Advanced", "Semi-Pro", "Pro"})
-        m_rating->addItem(QString::fromLatin1(r), QString::fromLatin1(r));
+    for (const Rating r : {Rating::Rookie, Rating::Amateur, Rating::Advanced, Rating::SemiPro, Rating::Pro})
+        m_rating->addItem(ratingName(r), ratingName(r));
 
     m_place = new QComboBox(this);
     named(m_place, "TableFolder", QCoreApplication::translate("CarTable", "Folder"));

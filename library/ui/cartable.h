@@ -44,7 +44,8 @@ public:
         Health,
         ColumnCount
     };
-    // The value a column sorts by: numbers for the numeric columns, text ignoring case otherwise.
+    // The value a column sorts by: numbers for the numeric columns and the statistics (a class,
+    // rating or transmission by its order, none before any), text ignoring case otherwise.
     static constexpr int SortRole = Qt::UserRole;
     // The row's CarRecord index (on any column).
     static constexpr int RecordRole = Qt::UserRole + 1;
@@ -58,11 +59,11 @@ public:
     void update(int row, const std::optional<CarRecord>& record);
     // New rows at the end.
     void append(const QList<CarRecord>& records);
-    // The order of two rows by a column: numbers as numbers, text ignoring case.
+    // The order of two rows by a column: numbers and statistics by value, text ignoring case.
     bool lessThan(int left, int right, int column) const;
-    // The value after the caption's label, for the filters: "Glow", "Pro".
-    const QString& classOf(int row) const { return m_keys[row].cls; }
-    const QString& ratingOf(int row) const { return m_keys[row].rating; }
+    // The class and rating as the table shows them, for the filters: "Glow", "Pro".
+    QString classOf(int row) const;
+    QString ratingOf(int row) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -77,9 +78,9 @@ private:
         double mass = 0;
         QString folder;
         QString name;
-        QString cls;
-        QString rating;
-        QString transmission;
+        int cls = -1;
+        int rating = -1;
+        int transmission = -1;
     };
     static Keys keysOf(const CarRecord& car);
     QVariant display(const CarRecord& car, int column) const;

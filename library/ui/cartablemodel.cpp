@@ -1,5 +1,6 @@
 #include "library/ui/cartable.h"
 
+#include "details/statcaptions.h"
 #include "library/carlibrary.h"
 #include "library/carnames.h"
 #include "library/ui/cartablerows.h"
@@ -13,13 +14,6 @@ namespace parkwen {
 using cartablerows::Thumbnail;
 
 namespace {
-
-// The value of a caption after its label ("Class: Glow" gives "Glow"); empty when it has none.
-QString captionValue(const QString& caption)
-{
-    const qsizetype colon = caption.indexOf(QLatin1Char(':'));
-    return colon < 0 ? QString() : caption.mid(colon + 1).trimmed();
-}
 
 const char* const kHeaders[CarTableModel::ColumnCount] = {"",
                                                           QT_TRANSLATE_NOOP("CarTable", "Folder name"),
@@ -50,11 +44,23 @@ CarTableModel::Keys CarTableModel::keysOf(const CarRecord& car)
     if (car.hasParameters) {
         k.speed = car.stats.speedMph.value_or(0.0);
         k.mass = car.stats.massKg.value_or(0.0);
-        k.cls = captionValue(car.stats.classCaption);
-        k.rating = captionValue(car.stats.rating);
-        k.transmission = captionValue(car.stats.transmission);
+        // A statistic the file does not give sorts before every value.
+        const CarStatistics& s = car.stats;
+        k.cls = s.carClass ? int(*s.carClass) : -1;
+        k.rating = s.rating ? int(*s.rating) : -1;
+        k.transmission = s.poweredWheels ? transmissionOrder(*s.poweredWheels) : -1;
     }
     return k;
+}
+
+QString CarTableModel::classOf(int row) const
+{
+    return m_cars[row].hasParameters ? classText(m_cars[row].stats) : QString();
+}
+
+QString CarTableModel::ratingOf(int row) const
+{
+    return m_cars[row].hasParameters ? ratingText(m_cars[row].stats) : QString();
 }
 
 void CarTableModel::setCars(QList<CarRecord> cars)
@@ -161,15 +167,15 @@ QVariant CarTableModel::display(const CarRecord& car, int column) const
         return car.inGarage || !m_library.game().folder() ? QString()
                                                           : m_library.game().folder()->carFolderPack;
     case Class:
-        return stats ? captionValue(car.stats.classCaption) : QString();
+        return stats ? classText(car.stats) : QString();
     case Rating:
-        return stats ? captionValue(car.stats.rating) : QString();
+        return stats ? ratingText(car.stats) : QString();
     case Speed:
-        return stats ? captionValue(car.stats.speed) : QString();
+        return stats ? speedText(car.stats) : QString();
     case Mass:
-        return stats ? captionValue(car.stats.mass) : QString();
+        return stats ? massText(car.stats) : QString();
     case Transmission:
-        return stats ? captionValue(car.stats.transmission) : QString();
+        return stats ? transmissionText(car.stats) : QString();
     case Skins:
         return car.skins;
     case Size:
@@ -192,6 +198,12 @@ QVariant CarTableModel::sortValue(int row, int column) const
         return m_keys[row].speed;
     case Mass:
         return m_keys[row].mass;
+    case Class:
+        return m_keys[row].cls;
+    case Rating:
+        return m_keys[row].rating;
+    case Transmission:
+        return m_keys[row].transmission;
     case Skins:
         return car.skins;
     case Size:
