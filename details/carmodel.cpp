@@ -200,8 +200,8 @@ Result<CarPart> readPart(FileSystem& fs, const QString& carPath, const QString& 
             QCoreApplication::translate("CarModel", "%1: the model \"%2\" is not there").arg(what, written));
     Result<PrmModel> model = loadPrm(fs, file);
     if (!model.ok())
-        return Error(model.error().number(), QCoreApplication::translate("CarModel", "%1: \"%2\": %3")
-                                                 .arg(what, written, model.error().description()));
+        return Error(model.error().fault(), QCoreApplication::translate("CarModel", "%1: \"%2\": %3")
+                                                .arg(what, written, model.error().description()));
     if (model.value().meshes.isEmpty() || model.value().meshes.first().polygons.isEmpty())
         return Error(err::InvalidPicture,
                      QCoreApplication::translate("CarModel", "%1: the model \"%2\" holds no polygons")
@@ -218,7 +218,7 @@ CarModel readCarModel(FileSystem& fs, const QString& carPath, const QString& car
     Result<QByteArray> text = fs.readFile(parameters);
     if (!text.ok()) {
         car.bodyError = Error(
-            text.error().number(),
+            text.error().fault(),
             QCoreApplication::translate("CarModel", "parameters.txt: %1").arg(text.error().description()));
         return car;
     }

@@ -206,7 +206,7 @@ bool ParamFiles::deleteEntry(int selected)
     const Error e = discardFile(m_fs, path);
     pass.reset();
     // A file already gone only needs its entry removed.
-    if (e && e.number() != err::FileNotFound) {
+    if (e && e.fault() != err::FileNotFound) {
         reportError(e);
         return false;
     }

@@ -198,7 +198,7 @@ void Skins::deleteChosen()
     const Error e = discardFile(m_fs, path);
     pass.reset();
     // A file already gone only needs its entry removed.
-    if (e && e.number() != err::FileNotFound) {
+    if (e && e.fault() != err::FileNotFound) {
         reportError(e);
         return;
     }

@@ -228,8 +228,8 @@ bool CarLibrary::startupReading(const QString& commandLine)
     Error e = startupAttempt(commandLine);
     // An empty Paths table is a first setup that never finished: not set up, like a missing file.
     const bool notSetUp =
-        e.number() == err::CouldNotFindFile ||
-        (e.number() == err::NoCurrentRecord &&
+        e.fault() == err::CouldNotFindFile ||
+        (e.fault() == err::NoCurrentRecord &&
          PathsDatabase::isUnfinished(joinPath(m_platform.configHome(), QStringLiteral("paths.mdb"))));
     if (notSetUp) {
         m_platform.dialogs.inform(
@@ -242,7 +242,7 @@ bool CarLibrary::startupReading(const QString& commandLine)
         }
         e = startupAttempt(commandLine);
     }
-    if (e.number() == err::IndexOutOfBounds) {
+    if (e.fault() == err::IndexOutOfBounds) {
         emit changed();
         return true;
     }

@@ -82,8 +82,8 @@ MoveResult MoveEngine::placeBatchCar(const QString& name, const QByteArray& targ
     const Error e = m_fs.renameNode(join(car.staging, carName), target);
     if (e) {
         // Back under its name, whole; the copy goes.
-        MoveResult r = failed(e.number() == err::PathFileAccess ? MoveResult::Status::TargetTaken
-                                                                : MoveResult::Status::Failed,
+        MoveResult r = failed(e.fault() == err::PathFileAccess ? MoveResult::Status::TargetTaken
+                                                               : MoveResult::Status::Failed,
                               e);
         if (m_fs.renameNode(hiddenSource, car.source))
             r.leftover = text(hiddenSource);

@@ -60,8 +60,8 @@ std::optional<MoveResult> MoveEngine::refusal(const FileSystem::NodeInfo& info, 
     // stops it. That is known before anything is copied.
     if (direction == MoveDirection::ToCars) {
         if (Error e = checkNothingReadOnly(source))
-            return failed(e.number() == err::PathFileAccess ? MoveResult::Status::ReadOnly
-                                                            : MoveResult::Status::Failed,
+            return failed(e.fault() == err::PathFileAccess ? MoveResult::Status::ReadOnly
+                                                           : MoveResult::Status::Failed,
                           e);
     }
     return std::nullopt;
@@ -78,7 +78,7 @@ std::optional<MoveResult> MoveEngine::moveByRename(const QByteArray& source, con
         r.renamed = true;
         return r;
     }
-    if (e.number() != err::DifferentDrive)
+    if (e.fault() != err::DifferentDrive)
         return failed(MoveResult::Status::Failed, e);
     return std::nullopt;
 }

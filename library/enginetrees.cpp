@@ -59,7 +59,7 @@ Result<QByteArray> MoveEngine::makeHiddenFolder(const QByteArray& root, QLatin1S
         last = m_fs.makeNodeFolder(path);
         if (!last)
             return path;
-        if (last.number() != err::PathFileAccess)
+        if (last.fault() != err::PathFileAccess)
             break;
     }
     return last;

@@ -139,7 +139,7 @@ bool LibraryDoor::report(const MoveResult& moved)
     case MoveResult::Status::Failed:
         // The access message covers read-only parts and taken names; any other reason the system
         // gave (a link loop, say) is named after it rather than hidden behind it.
-        if (moved.error.number() != err::PathFileAccess)
+        if (moved.error.fault() != err::PathFileAccess)
             dialogs.plain(moved.error.description());
         else if (moved.error == Error::of(err::PathFileAccess))
             dialogs.plain(accessErrorMessage());
@@ -159,7 +159,7 @@ bool LibraryDoor::report(const DeleteResult& deleted, const QString& name)
     case DeleteResult::Status::Kept:
         // Nothing was deleted: the car stays whole and listed, unless it was not there at all.
         dialogs.plain(deleted.error.miscMessage());
-        if (deleted.error.number() != err::PathNotFound)
+        if (deleted.error.fault() != err::PathNotFound)
             return false;
         break;
     case DeleteResult::Status::KeptHidden:

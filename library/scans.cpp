@@ -76,10 +76,9 @@ Decoded loadPicture(Platform& platform, ThumbCache* cache, const QString& path)
     if (!bytes.ok()) {
         // Gone or no longer an ordinary file: not a car, as for the loader; anything else is a
         // picture that can't be read now, told as the loader tells it.
-        const int number = bytes.error().number();
-        d.error =
-            Error::of(number == err::FileNotFound || number == err::PathFileAccess ? err::PathNotFound
-                                                                                   : err::InvalidPicture);
+        const Fault fault = bytes.error().fault();
+        d.error = Error::of(fault == err::FileNotFound || fault == err::PathFileAccess ? err::PathNotFound
+                                                                                       : err::InvalidPicture);
         d.unread = true;
         return d;
     }
@@ -252,7 +251,7 @@ void CarLibrary::scan(CarFolder& folder)
     auto apply = [&](const Candidate& c, Decoded& loadedPicture) {
         const QString key = carKey(c.name);
         Error e = registerPicture(folder.pictures(), key, loadedPicture);
-        if (e.number() == err::PathNotFound) {
+        if (e.fault() == err::PathNotFound) {
             flush();
             dialogs.inform(notACarMessage(c.name));
             return true;

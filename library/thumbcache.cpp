@@ -256,7 +256,7 @@ std::optional<Error> ThumbCache::known(const PictureId& id) const
     const auto it = m_known.constFind(keyOf(id));
     if (it == m_known.constEnd() || it->stamp != id.stamp)
         return std::nullopt;
-    return it->error ? Error(it->error, it->description) : Error();
+    return it->error ? Error(Fault(it->error), it->description) : Error();
 }
 
 void ThumbCache::store(const PictureId& id, const QImage& thumbnail)

@@ -7,10 +7,10 @@
 
 namespace parkwen {
 
-QString describeError(int number, const QString& path)
+QString describeError(Fault fault, const QString& path)
 {
-    switch (number) {
-    case 0:
+    switch (fault) {
+    case Fault::None:
         return {};
     case err::InvalidCall:
         return QCoreApplication::translate("Error", "Invalid procedure call or argument");
@@ -36,6 +36,9 @@ QString describeError(int number, const QString& path)
         return QCoreApplication::translate("Error", "Path not found");
     case err::InvalidPicture:
         return QCoreApplication::translate("Error", "Invalid picture");
+    case err::FieldTooSmall:
+        return QCoreApplication::translate(
+            "Error", "The field is too small to accept the amount of data you attempted to add.");
     case err::NoCurrentRecord:
         return QCoreApplication::translate("Error", "No current record.");
     case err::CouldNotFindFile:
@@ -48,9 +51,8 @@ QString describeError(int number, const QString& path)
         return QCoreApplication::translate("Error", "Index out of bounds");
     case err::KeyNotUnique:
         return QCoreApplication::translate("Error", "Key is not unique in collection");
-    default:
-        return QCoreApplication::translate("Error", "Application-defined or object-defined error");
     }
+    return QCoreApplication::translate("Error", "Application-defined or object-defined error");
 }
 
 Error Error::fromErrno(int e)
@@ -85,7 +87,7 @@ Error Error::fromErrno(int e)
 
 QString Error::miscMessage() const
 {
-    return QCoreApplication::translate("Error", "Miscellaneous Error: No. ") + QString::number(m_number) +
+    return QCoreApplication::translate("Error", "Miscellaneous Error: No. ") + QString::number(number()) +
            QLatin1Char(' ') + m_description;
 }
 

@@ -6,48 +6,56 @@
 
 namespace parkwen {
 
-// Error numbers the program tells apart. They match the numbers users see in messages.
+// The kinds of failure the program tells apart. Each one's value is the number its messages show
+// ("Miscellaneous Error: No. 76 Path not found"); nothing else reads it as a number.
+enum class Fault : int {
+    None = 0,
+    InvalidCall = 5,
+    Overflow = 6,
+    SubscriptOutOfRange = 9,
+    TypeMismatch = 13,
+    FileNotFound = 53,
+    FileExists = 58,
+    DiskFull = 61,
+    PermissionDenied = 70,
+    DifferentDrive = 74,
+    PathFileAccess = 75,
+    PathNotFound = 76,
+    InvalidPicture = 481,
+    NoCurrentRecord = 3021,
+    FieldTooSmall = 3163,
+    CouldNotFindFile = 3024,
+    DatabaseExists = 3204,
+    UnrecognizedDatabase = 3343,
+    IndexOutOfBounds = 35600,
+    KeyNotUnique = 35602,
+};
 namespace err {
-constexpr int InvalidCall = 5;
-constexpr int Overflow = 6;
-constexpr int SubscriptOutOfRange = 9;
-constexpr int TypeMismatch = 13;
-constexpr int FileNotFound = 53;
-constexpr int FileExists = 58;
-constexpr int DiskFull = 61;
-constexpr int PermissionDenied = 70;
-constexpr int DifferentDrive = 74;
-constexpr int PathFileAccess = 75;
-constexpr int PathNotFound = 76;
-constexpr int InvalidPicture = 481;
-constexpr int NoCurrentRecord = 3021;
-constexpr int CouldNotFindFile = 3024;
-constexpr int DatabaseExists = 3204;
-constexpr int UnrecognizedDatabase = 3343;
-constexpr int IndexOutOfBounds = 35600;
-constexpr int KeyNotUnique = 35602;
+using enum Fault;
 } // namespace err
 
-// The standard description of an error number; `path` fills the database errors that name a file.
-QString describeError(int number, const QString& path = QString());
+// The standard description of a fault; `path` fills the database errors that name a file.
+QString describeError(Fault fault, const QString& path = QString());
 
-// A failure: a number and a description. Number 0 means success.
+// A failure: what kind it is and its description. Fault::None means success.
 class Error
 {
 public:
     Error() = default;
-    Error(int number, QString description) : m_number(number), m_description(std::move(description)) {}
-    static Error of(int number, const QString& path = QString())
+    Error(Fault fault, QString description) : m_fault(fault), m_description(std::move(description)) {}
+    static Error of(Fault fault, const QString& path = QString())
     {
-        return {number, describeError(number, path)};
+        return {fault, describeError(fault, path)};
     }
     // Maps an errno value of a failed system call to the program's error numbers.
     static Error fromErrno(int errnoValue);
 
-    bool ok() const { return m_number == 0; }
-    bool failed() const { return m_number != 0; }
+    bool ok() const { return m_fault == Fault::None; }
+    bool failed() const { return m_fault != Fault::None; }
     explicit operator bool() const { return failed(); }
-    int number() const { return m_number; }
+    Fault fault() const { return m_fault; }
+    // The number a message shows for it.
+    int number() const { return int(m_fault); }
     const QString& description() const { return m_description; }
 
     // "Miscellaneous Error: No. 76 Path not found"
@@ -56,7 +64,7 @@ public:
     bool operator==(const Error& other) const = default;
 
 private:
-    int m_number = 0;
+    Fault m_fault = Fault::None;
     QString m_description;
 };
 

@@ -23,7 +23,7 @@ public:
     // the program runs on.
     static constexpr qsizetype MaxValueLength = 32767;
     // Raised when a value longer than MaxValueLength is set.
-    static constexpr int FieldTooSmall = 3163;
+    static constexpr Fault FieldTooSmall = Fault::FieldTooSmall;
 
     ~PathsDatabase();
     PathsDatabase(const PathsDatabase&) = delete;

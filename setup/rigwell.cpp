@@ -76,7 +76,7 @@ bool SetupSession::open(SetupValues& values)
         m_newDatabase = true;
         return true;
     }
-    if (created.error().number() != err::DatabaseExists) {
+    if (created.error().fault() != err::DatabaseExists) {
         report(created.error());
         return false;
     }
@@ -122,7 +122,7 @@ Error SetupSession::load(SetupValues& values)
         Result<QString> value = records.field0();
         if (!value.ok())
             return value.error();
-        if (Error e = use(value.value()); e && e.number() != err::PathNotFound)
+        if (Error e = use(value.value()); e && e.fault() != err::PathNotFound)
             return e;
         return records.update();
     };

@@ -143,7 +143,7 @@ private slots:
             return;
         }
         QVERIFY(!model.ok());
-        QCOMPARE(model.error().number(), err::InvalidPicture);
+        QCOMPARE(model.error().fault(), err::InvalidPicture);
         QVERIFY2(model.error().description().contains(reason), qPrintable(model.error().description()));
     }
 

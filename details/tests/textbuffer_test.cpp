@@ -31,7 +31,7 @@ private slots:
         LocalFileSystem fs;
         TextBuffer buffer(QStringLiteral("old"));
         const Error e = buffer.load(fs, dir.filePath("parameters.txt"));
-        QCOMPARE(e.number(), err::FileNotFound);
+        QCOMPARE(e.fault(), err::FileNotFound);
         QVERIFY(buffer.isEmpty());
     }
 

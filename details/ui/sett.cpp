@@ -503,7 +503,7 @@ void Sett::Timer1_Timer()
     } else {
         // Nothing to read: every statistic keeps its design caption and the bars stay empty.
         // A file that is there but cannot be read (a FIFO, a device, far too large) is also said.
-        if (loaded.number() != err::FileNotFound)
+        if (loaded.fault() != err::FileNotFound)
             m_platform.dialogs.message(loaded.miscMessage(), Dialogs::Icon::Exclamation);
         moniker += tr("  (this car has no readable parameters.txt)");
         for (StatBarImage* bar : {m_barGrip, m_barTurn, m_barAxle})

@@ -20,9 +20,9 @@ bool isMostly(const QImage& image, QColor colour)
            qAbs(c.blue() - colour.blue()) < 40;
 }
 
-QString misc(int number)
+QString misc(Fault fault)
 {
-    return Error::of(number).miscMessage();
+    return Error::of(fault).miscMessage();
 }
 
 const QString kToTrash = QStringLiteral(" (it goes to the trash)");

@@ -180,7 +180,7 @@ Error LocalFileSystem::moveToTrash(const QString& path, const QString& shownAs)
         if (!moved)
             return {};
         ::unlink(native(infoPath).constData());
-        if (moved.number() != err::PathFileAccess)
+        if (moved.fault() != err::PathFileAccess)
             return Error::of(err::PermissionDenied);
     }
     return Error::of(err::PermissionDenied);

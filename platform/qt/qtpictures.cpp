@@ -158,8 +158,8 @@ Result<QImage> QtPictures::decode(const QString& path, QSize size, bool compactR
                                               tooLargeText(path, maxBytes));
     Result<RegularFile> opened = RegularFile::open(path, maxBytes);
     if (!opened.ok())
-        return Error::of(opened.error().number() == err::PathFileAccess ? err::PathNotFound
-                                                                        : err::InvalidPicture);
+        return Error::of(opened.error().fault() == err::PathFileAccess ? err::PathNotFound
+                                                                       : err::InvalidPicture);
     QFile file;
     if (!file.open(opened.value().handle(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return Error::of(err::InvalidPicture);

@@ -104,7 +104,7 @@ private slots:
         QVERIFY(QFile::link(m_victim, m_folder + QLatin1Char('/') +
                                           KnownNamesFileSystem::nameFor(KnownNamesFileSystem::Names - 1)));
         const Error e = fs.writeFileAtomic(m_folder + QStringLiteral("/Race.txt"), "changed");
-        QCOMPARE(e.number(), err::PathFileAccess);
+        QCOMPARE(e.fault(), err::PathFileAccess);
         QCOMPARE(readBytes(m_folder + QStringLiteral("/Race.txt")), QByteArray("race"));
         QCOMPARE(readBytes(m_victim), QByteArray("precious"));
     }
@@ -155,8 +155,8 @@ private slots:
             {"copy through a link", fs.copyFileBeneath(root, "f", "out/copy")},
         };
         for (const auto& [what, e] : refused)
-            QVERIFY2(e.number() == err::PathFileAccess, what);
-        QCOMPARE(createFile("../victim").number(), err::InvalidCall);
+            QVERIFY2(e.fault() == err::PathFileAccess, what);
+        QCOMPARE(createFile("../victim").fault(), err::InvalidCall);
         QCOMPARE(readBytes(m_victim), QByteArray("precious"));
         QCOMPARE(entries(m_dir.path()), outsideBefore);
         QCOMPARE(entries(m_folder), QStringList({"f", "out", "v"}));
@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(readBytes(m_folder + QStringLiteral("/a/d")), QByteArray("helo\0\0", 6));
         QCOMPARE(QFile::symLinkTarget(m_folder + QStringLiteral("/a/l")),
                  m_folder + QStringLiteral("/a/b/c"));
-        QCOMPARE(createFile("a/d").number(), err::PathFileAccess);
+        QCOMPARE(createFile("a/d").fault(), err::PathFileAccess);
     }
 
     void atomicWrites_failingHalfwayLeaveTheOldFileAndNoTemporaryFile()
@@ -201,9 +201,8 @@ private slots:
         QCOMPARE(entries(m_folder), QStringList({"Race.pkn", "taken"}));
 
         // A source that is not an ordinary file is never opened for the copy.
-        QCOMPARE(fs.replaceFileAtomic(m_folder, target).number(), err::PathFileAccess);
-        QCOMPARE(fs.replaceFileAtomic(m_folder + QStringLiteral("/gone"), target).number(),
-                 err::FileNotFound);
+        QCOMPARE(fs.replaceFileAtomic(m_folder, target).fault(), err::PathFileAccess);
+        QCOMPARE(fs.replaceFileAtomic(m_folder + QStringLiteral("/gone"), target).fault(), err::FileNotFound);
         QCOMPARE(entries(m_folder), QStringList({"Race.pkn", "taken"}));
     }
 
@@ -274,14 +273,14 @@ private slots:
 
         for (const QString& path : {fifo, zero, folder, fifoLink}) {
             const Result<QByteArray> read = fs.readFile(path);
-            QCOMPARE(read.error().number(), err::PathFileAccess);
+            QCOMPARE(read.error().fault(), err::PathFileAccess);
             QCOMPARE(read.error().description(),
                      QStringLiteral("Path/File access error: %1 is not an ordinary file").arg(path));
-            QCOMPARE(pictures.load(path).error().number(), err::PathNotFound);
-            QCOMPARE(pictures.load(path, QSize(64, 64)).error().number(), err::PathNotFound);
-            QCOMPARE(fs.copyFile(path, m_folder + QStringLiteral("/copy")).number(), err::PathFileAccess);
+            QCOMPARE(pictures.load(path).error().fault(), err::PathNotFound);
+            QCOMPARE(pictures.load(path, QSize(64, 64)).error().fault(), err::PathNotFound);
+            QCOMPARE(fs.copyFile(path, m_folder + QStringLiteral("/copy")).fault(), err::PathFileAccess);
         }
-        QCOMPARE(fs.readFile(m_folder + QStringLiteral("/gone")).error().number(), err::FileNotFound);
+        QCOMPARE(fs.readFile(m_folder + QStringLiteral("/gone")).error().fault(), err::FileNotFound);
 
         // A link to an ordinary file is read like the file.
         writeBytes(m_folder + QStringLiteral("/real.txt"), "BODY {");
@@ -298,7 +297,7 @@ private slots:
         writeBytes(text, "BODY {");
         QVERIFY(::truncate(QFile::encodeName(text).constData(), FileSystem::MaxTextFileBytes + 1) == 0);
         const Result<QByteArray> read = fs.readFile(text);
-        QCOMPARE(read.error().number(), err::PathFileAccess);
+        QCOMPARE(read.error().fault(), err::PathFileAccess);
         QCOMPARE(read.error().description(),
                  QStringLiteral("Path/File access error: %1 is larger than 16 MB").arg(text));
         QVERIFY(::truncate(QFile::encodeName(text).constData(), FileSystem::MaxTextFileBytes) == 0);
@@ -309,7 +308,7 @@ private slots:
         QVERIFY(::truncate(QFile::encodeName(picture).constData(), Pictures::MaxFileBytes + 1) == 0);
         for (const QSize size : {QSize(), QSize(64, 64)}) {
             const Result<QImage> loaded = pictures.load(picture, size);
-            QCOMPARE(loaded.error().number(), err::InvalidPicture);
+            QCOMPARE(loaded.error().fault(), err::InvalidPicture);
             QCOMPARE(loaded.error().description(),
                      QStringLiteral("Invalid picture: %1 is larger than 64 MB").arg(picture));
         }
@@ -334,7 +333,7 @@ private slots:
         QCOMPARE(fs.moveToTrash(link), Error());
         QVERIFY(QFileInfo(data + QStringLiteral("/Trash/files/car.bmp")).isSymLink());
         QCOMPARE(readBytes(m_victim), QByteArray("precious"));
-        QCOMPARE(fs.moveToTrash(link).number(), err::FileNotFound);
+        QCOMPARE(fs.moveToTrash(link).fault(), err::FileNotFound);
         qunsetenv("XDG_DATA_HOME");
     }
 };

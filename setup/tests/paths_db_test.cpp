@@ -35,28 +35,28 @@ private slots:
         Result<std::shared_ptr<PathsDatabase>> db = PathsDatabase::create(file());
         QVERIFY(db.ok());
         Result<std::unique_ptr<PathsRecordset>> rs = db.value()->openRecordset();
-        QCOMPARE(rs.value()->moveFirst().number(), err::NoCurrentRecord);
-        QCOMPARE(rs.value()->edit().number(), err::NoCurrentRecord);
+        QCOMPARE(rs.value()->moveFirst().fault(), err::NoCurrentRecord);
+        QCOMPARE(rs.value()->edit().fault(), err::NoCurrentRecord);
         QVERIFY(storedPaths(file()).isEmpty());
 
         writeBytes(file(), "not touched");
         QCOMPARE(PathsDatabase::create(file()).error(),
-                 Error(3204, QStringLiteral("Database already exists.")));
+                 Error(Fault(3204), QStringLiteral("Database already exists.")));
         QCOMPARE(readBytes(file()), QByteArray("not touched"));
         QVERIFY(QDir().mkdir(m_dir->filePath(QStringLiteral("folder.mdb"))));
         QCOMPARE(PathsDatabase::create(m_dir->filePath(QStringLiteral("folder.mdb"))).error().number(), 3204);
 
         // A creation that cannot finish leaves nothing behind.
         const QString inMissing = m_dir->filePath(QStringLiteral("missing/paths.mdb"));
-        QCOMPARE(PathsDatabase::create(inMissing).error().number(), err::PathFileAccess);
+        QCOMPARE(PathsDatabase::create(inMissing).error().fault(), err::PathFileAccess);
         QVERIFY(!QFileInfo::exists(inMissing));
     }
 
     void open_tellsMissingFromNotAPathsDatabase()
     {
         QCOMPARE(PathsDatabase::open(file()).error(),
-                 Error(3024, QStringLiteral("Could not find file '%1'.").arg(file())));
-        const Error notPaths(3343, QStringLiteral("Unrecognized database format '%1'.").arg(file()));
+                 Error(Fault(3024), QStringLiteral("Could not find file '%1'.").arg(file())));
+        const Error notPaths(Fault(3343), QStringLiteral("Unrecognized database format '%1'.").arg(file()));
         writeBytes(file(), "C:\\cars\r\nC:\\garage\r\n200\r\n");
         QCOMPARE(PathsDatabase::open(file()).error(), notPaths);
         writeBytes(file(), QByteArray());
@@ -65,7 +65,7 @@ private slots:
         QVERIFY(execSql(file(), "CREATE TABLE Paths (Name TEXT)"));
         QCOMPARE(PathsDatabase::open(file()).error(), notPaths);
         QVERIFY(QDir().mkdir(m_dir->filePath(QStringLiteral("folder.mdb"))));
-        QCOMPARE(PathsDatabase::open(m_dir->filePath(QStringLiteral("folder.mdb"))).error().number(),
+        QCOMPARE(PathsDatabase::open(m_dir->filePath(QStringLiteral("folder.mdb"))).error().fault(),
                  err::PathFileAccess);
 
         // The table name is matched in any case.
@@ -94,8 +94,8 @@ private slots:
         QCOMPARE(seen, QStringList({"/b/cars", "/a/garage", "200"}));
         // Moving past the last record is allowed; what follows is not.
         QVERIFY(rs->moveNext().ok());
-        QCOMPARE(rs->field0().error(), Error(3021, QStringLiteral("No current record.")));
-        QCOMPARE(rs->edit().number(), err::NoCurrentRecord);
+        QCOMPARE(rs->field0().error(), Error(Fault(3021), QStringLiteral("No current record.")));
+        QCOMPARE(rs->edit().fault(), err::NoCurrentRecord);
         QVERIFY(rs->moveFirst().ok());
         QCOMPARE(rs->field0().value(), QStringLiteral("/b/cars"));
     }
@@ -105,8 +105,8 @@ private slots:
         QVERIFY(writePaths(file(), {"/cars", "/garage", "200", "extra"}));
         const QByteArray before = readBytes(file());
         auto rs = openRecords();
-        QCOMPARE(rs->setField0(QStringLiteral("x")).number(), err::InvalidCall);
-        QCOMPARE(rs->update().number(), err::InvalidCall);
+        QCOMPARE(rs->setField0(QStringLiteral("x")).fault(), err::InvalidCall);
+        QCOMPARE(rs->update().fault(), err::InvalidCall);
         for (int i = 0; i < 3; ++i, rs->moveNext()) {
             QVERIFY(rs->edit().ok());
             QVERIFY(rs->update().ok());
@@ -118,7 +118,7 @@ private slots:
         QVERIFY(rs->edit().ok());
         QVERIFY(rs->setField0(QStringLiteral("/new garage ü")).ok());
         QCOMPARE(rs->field0().value(), QStringLiteral("/new garage ü"));
-        QCOMPARE(rs->setField0(QString(PathsDatabase::MaxValueLength + 1, QLatin1Char('a'))).number(),
+        QCOMPARE(rs->setField0(QString(PathsDatabase::MaxValueLength + 1, QLatin1Char('a'))).fault(),
                  PathsDatabase::FieldTooSmall);
         QVERIFY(rs->update().ok());
         QCOMPARE(storedPaths(file()), QStringList({"/cars", "/new garage ü", "200", "extra"}));

@@ -193,7 +193,7 @@ private slots:
         m_dialogs.clear();
         QVERIFY(!run(values, [&](SetupValues&) { QVERIFY(QFile::remove(file())); }));
         QCOMPARE(m_dialogs.messages(),
-                 QStringList{"Miscellaneous Error: 3024 " + describeError(3024, file())});
+                 QStringList{"Miscellaneous Error: 3024 " + describeError(Fault(3024), file())});
     }
 
     void canonicalAmount_keepsTheLeadingNumber_data()
