@@ -2780,7 +2780,7 @@ Parkwen Setup: Autoordner, Garagenordner und Höchstzahl an Autos für Parkwen w
     </message>
     <message>
         <source>Two packs differ only in letter case (the game tells them apart): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Pakete unterscheiden sich nur in der Groß- und Kleinschreibung (das Spiel hält sie auseinander): %1</translation>
     </message>
 </context>
 <context>
