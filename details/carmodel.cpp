@@ -4,11 +4,29 @@
 #include "details/textencoding.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 namespace parkwen {
 
 namespace {
+
+// The non-empty runs of `text` between the characters `isSeparator` picks. Every car's picture may
+// be drawn from its models at start-up, so this runs over thousands of parameter files: no
+// regular expression.
+template <typename Separator> QStringList splitAt(const QString& text, Separator isSeparator)
+{
+    QStringList parts;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || isSeparator(text[i])) {
+            if (start >= 0)
+                parts << text.mid(start, i - start);
+            start = -1;
+        } else if (start < 0) {
+            start = i;
+        }
+    }
+    return parts;
+}
 
 QString partName(int wheel)
 {
@@ -36,8 +54,10 @@ QStringList wordsOf(QString line, QString& quoted)
     } else if (comment >= 0) {
         line = line.left(comment);
     }
-    static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
-    return line.split(separators, Qt::SkipEmptyParts);
+    return splitAt(line, [](QChar c) {
+        // Blanks as a regular expression's \s reads them (ASCII only), and commas.
+        return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r' || c == u',';
+    });
 }
 
 bool is(const QString& word, const char* key)
@@ -123,7 +143,7 @@ CarLayout readCarLayout(const QByteArray& parameters)
     const QString text = decodeText(parameters, encodingOf(parameters));
     Block block;
     int depth = 0;
-    for (const QString& line : text.split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts)) {
+    for (const QString& line : splitAt(text, [](QChar c) { return c == u'\r' || c == u'\n'; })) {
         QString quoted;
         QStringList words = wordsOf(line, quoted);
         if (words.isEmpty())
