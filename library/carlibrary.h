@@ -10,7 +10,6 @@
 #include <QObject>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 namespace parkwen {

@@ -16,6 +16,13 @@ QString folderOf(const QString& path)
     return slash <= 0 ? QString() : path.left(slash);
 }
 
+// Only bitmaps other than the usual box picture can be stand-ins; the name alone tells.
+bool mayStandIn(const QString& name)
+{
+    return matchesPattern(name, QStringLiteral("*.bmp")) &&
+           name.compare(QLatin1String("carbox.bmp"), Qt::CaseInsensitive) != 0;
+}
+
 } // namespace
 
 ModelPictures::ModelPictures(Pictures& pictures, FileSystem& fs, CarRenderer& renderer,
@@ -26,19 +33,16 @@ ModelPictures::ModelPictures(Pictures& pictures, FileSystem& fs, CarRenderer& re
 
 QString ModelPictures::cacheKey(const QString& path)
 {
-    // Only bitmaps other than the usual box picture can be stand-ins; the name alone decides, so
-    // the key costs nothing.
-    const QString name = lastName(path);
-    if (!matchesPattern(name, QStringLiteral("*.bmp")) ||
-        name.compare(QLatin1String("carbox.bmp"), Qt::CaseInsensitive) == 0)
-        return path;
-    return path + QStringLiteral("\n3d");
+    // The name alone decides, so the key costs nothing.
+    return mayStandIn(lastName(path)) ? path + QStringLiteral("\n3d") : path;
 }
 
 std::optional<QImage> ModelPictures::drawn(const QString& path, QSize size)
 {
+    // Every car's picture passes here: the folder is listed again only for a picture that may be a
+    // stand-in, never for a "*.jpg" or the box picture.
     const QString folder = folderOf(path);
-    if (folder.isEmpty() || !isStandInPicture(m_fs, folder, lastName(path)))
+    if (folder.isEmpty() || !mayStandIn(lastName(path)) || !isStandInPicture(m_fs, folder, lastName(path)))
         return std::nullopt;
     // A picture asked for at its own size is drawn at the size of the picture frame.
     const int wanted = size.isValid() ? std::max(size.width(), size.height()) : 256;
